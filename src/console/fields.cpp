@@ -1,0 +1,217 @@
+#include "console/fields.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace tensova {
+namespace {
+
+// The magnitude of a finite value as decimal digits: value = 0.d1d2d3... * 10**exp10, no
+// leading zero digit; zero has no digits.
+struct Decimal {
+    std::string digits;
+    int exp10 = 0;
+};
+
+// Exact decimal expansion of a finite, non-negative double. A binary fraction with L bits after
+// the point has exactly L decimal digits after it, so to_chars at that precision is exact.
+Decimal exactDecimal(double ax) {
+    Decimal dec;
+    if (ax == 0.0) return dec;
+    int e = 0;
+    const double m = std::frexp(ax, &e);
+    auto mant = static_cast<uint64_t>(std::ldexp(m, 53));
+    int bexp = e - 53;
+    while ((mant & 1u) == 0) {
+        mant >>= 1;
+        ++bexp;
+    }
+    const int fracDigits = bexp < 0 ? -bexp : 0;
+    char buf[1500];
+    auto res = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::fixed, fracDigits);
+    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t point = s.find('.');
+    std::string_view ip = s.substr(0, point);
+    std::string_view fp =
+        point == std::string_view::npos ? std::string_view{} : s.substr(point + 1);
+    if (ip != "0") {
+        dec.digits.assign(ip);
+        dec.digits.append(fp);
+        dec.exp10 = static_cast<int>(ip.size());
+    } else {
+        std::size_t lead = 0;
+        while (lead < fp.size() && fp[lead] == '0') ++lead;
+        dec.digits.assign(fp.substr(lead));
+        dec.exp10 = -static_cast<int>(lead);
+    }
+    while (!dec.digits.empty() && dec.digits.back() == '0') dec.digits.pop_back();
+    return dec;
+}
+
+// The value rounded half away from zero to `keep` significant digits (keep may be zero or
+// negative: rounding at a place left of the first digit). Returns the digits (exactly `keep`
+// of them when keep > 0, else empty or "1") and adjusts exp10 on a carry.
+Decimal roundTo(const Decimal& in, int keep) {
+    Decimal out;
+    out.exp10 = in.exp10;
+    if (keep <= 0) {
+        // Rounding at or left of the first digit's own place.
+        if (keep == 0 && !in.digits.empty() && in.digits[0] >= '5') {
+            out.digits = "1";
+            out.exp10 = in.exp10 + 1;
+        }
+        return out;
+    }
+    out.digits = in.digits.substr(0, static_cast<std::size_t>(keep));
+    const bool up = static_cast<int>(in.digits.size()) > keep && in.digits[keep] >= '5';
+    out.digits.resize(static_cast<std::size_t>(keep), '0');
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && out.digits[i] == '9') out.digits[i--] = '0';
+        if (i >= 0) {
+            ++out.digits[i];
+        } else {
+            out.digits.insert(out.digits.begin(), '1');
+            out.digits.pop_back();
+            ++out.exp10;
+        }
+    }
+    return out;
+}
+
+bool allZero(const std::string& d) {
+    for (char c : d)
+        if (c != '0') return false;
+    return true;
+}
+
+std::string stars(int w) {
+    return std::string(static_cast<std::size_t>(w < 0 ? 0 : w), '*');
+}
+
+std::string rightAlign(const std::string& s, int w) {
+    if (static_cast<int>(s.size()) > w) return stars(w);
+    return std::string(static_cast<std::size_t>(w) - s.size(), ' ') + s;
+}
+
+// NaN and infinities are written as words, right-aligned.
+bool nonFinite(double x, int w, std::string& out) {
+    if (std::isnan(x)) {
+        out = rightAlign("NaN", w);
+        return true;
+    }
+    if (std::isinf(x)) {
+        out = rightAlign(x < 0 ? "-INF" : "INF", w);
+        return true;
+    }
+    return false;
+}
+
+// Fixed-point text of the value with d decimals; withZero chooses the "0" before the point
+// when the magnitude is below one.
+void fixedParts(double x, int d, std::string& sign, std::string& ip, std::string& fp) {
+    const Decimal exact = exactDecimal(std::fabs(x));
+    const Decimal r = roundTo(exact, exact.exp10 + d);
+    // Digits of round(|x| * 10**d) with the place of the point.
+    std::string n = r.digits;
+    int intDigits = r.exp10;
+    if (n.empty()) {
+        n = "0";
+        intDigits = 1;
+    }
+    // Express as integer part and d decimals.
+    std::string all;
+    if (intDigits > 0) {
+        all = n;
+        if (static_cast<int>(all.size()) < intDigits + d) all.resize(intDigits + d, '0');
+        ip = all.substr(0, static_cast<std::size_t>(intDigits));
+        fp = all.substr(static_cast<std::size_t>(intDigits));
+    } else {
+        ip.clear();
+        fp = std::string(static_cast<std::size_t>(-intDigits), '0') + n;
+        fp.resize(static_cast<std::size_t>(d), '0');
+    }
+    fp.resize(static_cast<std::size_t>(d), '0');
+    const bool zero = allZero(ip) && allZero(fp);
+    if (zero) ip.clear();
+    sign = (x < 0 && !zero) ? "-" : "";
+}
+
+}  // namespace
+
+std::string fmtI(int64_t v, int w) {
+    return rightAlign(std::to_string(v), w);
+}
+
+std::string fmtIown(int64_t v) {
+    return std::to_string(v);
+}
+
+std::string fmtF(double x, int w, int d) {
+    std::string out;
+    if (nonFinite(x, w, out)) return out;
+    std::string sign, ip, fp;
+    fixedParts(x, d, sign, ip, fp);
+    if (ip.empty()) {
+        const std::string withZero = sign + "0." + fp;
+        if (static_cast<int>(withZero.size()) <= w) return rightAlign(withZero, w);
+        return rightAlign(sign + "." + fp, w);
+    }
+    return rightAlign(sign + ip + "." + fp, w);
+}
+
+std::string fmtFown(double x, int d) {
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
+    std::string sign, ip, fp;
+    fixedParts(x, d, sign, ip, fp);
+    return sign + (ip.empty() ? "0" : ip) + "." + fp;
+}
+
+std::string fmtE(double x, int w, int d) {
+    std::string out;
+    if (nonFinite(x, w, out)) return out;
+    const Decimal r = roundTo(exactDecimal(std::fabs(x)), d);
+    std::string digits = r.digits;
+    int ex = r.exp10;
+    if (digits.empty() || allZero(digits)) {
+        digits.assign(static_cast<std::size_t>(d), '0');
+        ex = 0;
+    }
+    const bool zero = allZero(digits);
+    const std::string sign = (x < 0 && !zero) ? "-" : "";
+    std::string exps;
+    const int aex = ex < 0 ? -ex : ex;
+    if (aex <= 99) {
+        exps =
+            std::string("E") + (ex < 0 ? "-" : "+") + (aex < 10 ? "0" : "") + std::to_string(aex);
+    } else {
+        exps = std::string(ex < 0 ? "-" : "+") + std::to_string(aex);
+    }
+    const std::string withZero = sign + "0." + digits + exps;
+    if (static_cast<int>(withZero.size()) <= w) return rightAlign(withZero, w);
+    return rightAlign(sign + "." + digits + exps, w);
+}
+
+std::string fmtG(double x, int w, int d) {
+    std::string out;
+    if (nonFinite(x, w, out)) return out;
+    if (x == 0.0) return fmtF(x, w - 4, d - 1) + "    ";
+    const Decimal r = roundTo(exactDecimal(std::fabs(x)), d);
+    if (!r.digits.empty() && r.exp10 >= 0 && r.exp10 <= d)
+        return fmtF(x, w - 4, d - r.exp10) + "    ";
+    return fmtE(x, w, d);
+}
+
+std::string fmtL(bool b, int w) {
+    return rightAlign(b ? "T" : "F", w);
+}
+
+std::string fmtA(std::string_view s, int w) {
+    if (static_cast<int>(s.size()) >= w)
+        return std::string(s.substr(0, static_cast<std::size_t>(w)));
+    return std::string(static_cast<std::size_t>(w) - s.size(), ' ') + std::string(s);
+}
+
+}  // namespace tensova

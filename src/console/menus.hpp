@@ -1,0 +1,18 @@
+#pragma once
+// Menu frames and entry/exit traces.
+
+#include "console/text.hpp"
+
+namespace tensova {
+
+// Head of a sub-menu, listing or help text; written at every output level.
+void submenuhead(const Stamp& s);
+// Head of the main menu; written at every output level.
+void mainmenuhead(const Stamp& s);
+// The closing rule of a frame.
+void menutail();
+// Entry and exit traces, written only at the maximum output level.
+void subhead(const Stamp& s);
+void subtail(const Stamp& s);
+
+}  // namespace tensova

@@ -1,0 +1,22 @@
+#pragma once
+// What the machine tells about itself and the local clock. These stand in for the desktop
+// platform's system queries; each query may fail, and the caller then shows a placeholder.
+
+#include <cstdint>
+
+namespace tensova::platform {
+
+struct LocalTime {
+    int year, month, day, hour, minute, second;
+};
+
+LocalTime localNow();
+
+// Operating-system version as packed decimal digits (release 6.1.0 gives 0x0610).
+bool osVersion(int32_t& response);
+// Processor code: the four-character code 'i586' for the x86 family, 0 for an unknown one.
+bool processorCode(int32_t& response);
+// Processor clock rate in Hz.
+bool clockRateHz(int64_t& response);
+
+}  // namespace tensova::platform

@@ -1,0 +1,37 @@
+#include "console/stop.hpp"
+
+#include <cstdlib>
+#include <vector>
+
+#include "console/units.hpp"
+
+namespace tensova {
+namespace {
+std::vector<std::function<void()>>& actions() {
+    static std::vector<std::function<void()>> list;
+    return list;
+}
+}  // namespace
+
+void atStop(std::function<void()> action) {
+    actions().push_back(std::move(action));
+}
+
+void stopRun(int status) {
+    static bool stopping = false;
+    if (!stopping) {
+        // An action that itself stops the run must not start the actions again.
+        stopping = true;
+        auto& list = actions();
+        while (!list.empty()) {
+            auto action = std::move(list.back());
+            list.pop_back();
+            action();
+        }
+    }
+    unitCloseAll();
+    unitFlushAll();
+    std::_Exit(status);
+}
+
+}  // namespace tensova

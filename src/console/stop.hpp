@@ -1,0 +1,17 @@
+#pragma once
+// The end of a run. Every stop, orderly or after an error, goes through stopRun so that open
+// files are finished (the Si-Sh file closed, a plot file given its trailer) and flushed.
+
+#include <cstdint>
+#include <functional>
+
+namespace tensova {
+
+// Registers an action to run when the run stops, before the units are closed. Actions run in
+// the reverse order of their registration.
+void atStop(std::function<void()> action);
+
+// Runs the at-stop actions, flushes and closes every unit and ends the process.
+[[noreturn]] void stopRun(int status);
+
+}  // namespace tensova

@@ -1,0 +1,251 @@
+#include "console/units.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace tensova {
+namespace {
+
+constexpr std::size_t kReadBuffer = 1 << 18;
+constexpr std::size_t kWriteBuffer = 1 << 18;
+
+struct Unit {
+    std::string name;
+    int fd = -1;               // read side
+    std::FILE* out = nullptr;  // write side
+    bool owns = true;
+    std::vector<char> buf;
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    bool atEnd = false;
+    bool failed = false;
+};
+
+std::map<int32_t, Unit>& table() {
+    static std::map<int32_t, Unit> units;
+    return units;
+}
+
+Unit& consoleIn() {
+    Unit& u = table()[kKeyboardUnit];
+    if (u.fd < 0 && !u.atEnd) {
+        u.fd = 0;
+        u.owns = false;
+        u.name = "stdin";
+    }
+    return u;
+}
+
+Unit& consoleOut() {
+    Unit& u = table()[kConsoleUnit];
+    if (u.out == nullptr) {
+        u.out = stdout;
+        u.owns = false;
+        u.name = "stdout";
+    }
+    return u;
+}
+
+Unit* find(int32_t u) {
+    if (u == kKeyboardUnit) return &consoleIn();
+    if (u == kConsoleUnit) return &consoleOut();
+    auto it = table().find(u);
+    if (it == table().end() || (it->second.fd < 0 && it->second.out == nullptr)) return nullptr;
+    return &it->second;
+}
+
+bool refill(Unit& u) {
+    if (u.atEnd) return false;
+    if (u.buf.empty()) u.buf.resize(kReadBuffer);
+    if (u.pos > 0) {
+        std::memmove(u.buf.data(), u.buf.data() + u.pos, u.len - u.pos);
+        u.len -= u.pos;
+        u.pos = 0;
+    }
+    if (u.len == u.buf.size()) u.buf.resize(u.buf.size() * 2);
+    ssize_t n;
+    do {
+        n = ::read(u.fd, u.buf.data() + u.len, u.buf.size() - u.len);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) {
+        u.failed = true;
+        u.atEnd = true;
+        return false;
+    }
+    if (n == 0) {
+        u.atEnd = true;
+        return false;
+    }
+    u.len += static_cast<std::size_t>(n);
+    return true;
+}
+
+void release(Unit& u) {
+    if (u.owns) {
+        if (u.fd >= 0) ::close(u.fd);
+        if (u.out != nullptr) std::fclose(u.out);
+    }
+    u = Unit{};
+}
+
+}  // namespace
+
+bool unitOpen(int32_t u, const std::string& path, OpenStatus status) {
+    if (u == kKeyboardUnit || u == kConsoleUnit || path.empty()) return false;
+    if (find(u) != nullptr) return false;
+    Unit unit;
+    unit.name = path;
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) return false;
+    if (status == OpenStatus::Old) {
+        if (!exists) return false;
+        unit.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (unit.fd < 0) return false;
+    } else {
+        int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
+        flags |= status == OpenStatus::New ? O_EXCL : O_TRUNC;
+        const int fd = ::open(path.c_str(), flags, 0644);
+        if (fd < 0) return false;
+        unit.out = ::fdopen(fd, "w");
+        if (unit.out == nullptr) {
+            ::close(fd);
+            return false;
+        }
+        std::setvbuf(unit.out, nullptr, _IOFBF, kWriteBuffer);
+    }
+    table()[u] = std::move(unit);
+    return true;
+}
+
+bool unitIsOpen(int32_t u) {
+    return find(u) != nullptr;
+}
+
+std::string unitName(int32_t u) {
+    Unit* p = find(u);
+    return p ? p->name : std::string{};
+}
+
+ReadResult unitReadLine(int32_t u, std::string& line) {
+    line.clear();
+    Unit* p = find(u);
+    if (p == nullptr || p->fd < 0) return ReadResult::Error;
+    if (u == kKeyboardUnit) std::fflush(consoleOut().out);
+    std::size_t scanned = p->pos;
+    for (;;) {
+        const char* start = p->buf.data() + p->pos;
+        const void* nl = p->len > scanned
+                             ? std::memchr(p->buf.data() + scanned, '\n', p->len - scanned)
+                             : nullptr;
+        if (nl != nullptr) {
+            const auto end = static_cast<std::size_t>(static_cast<const char*>(nl) - p->buf.data());
+            std::size_t n = end - p->pos;
+            if (n > 0 && start[n - 1] == '\r') --n;
+            line.assign(start, n);
+            p->pos = end + 1;
+            return ReadResult::Ok;
+        }
+        scanned = p->len;
+        const std::size_t before = p->pos;
+        if (!refill(*p)) {
+            if (p->len > p->pos) {
+                std::size_t n = p->len - p->pos;
+                const char* s = p->buf.data() + p->pos;
+                if (s[n - 1] == '\r') --n;
+                line.assign(s, n);
+                p->pos = p->len;
+                return ReadResult::Ok;
+            }
+            return p->failed ? ReadResult::Error : ReadResult::Eof;
+        }
+        scanned -= before - p->pos;  // the buffer may have moved its content to the front
+    }
+}
+
+void unitWrite(int32_t u, std::string_view text) {
+    Unit* p = find(u);
+    if (p == nullptr || p->out == nullptr) return;
+    if (std::fwrite(text.data(), 1, text.size(), p->out) != text.size() ||
+        std::fputc('\n', p->out) == EOF)
+        p->failed = true;
+}
+
+void unitWriteRaw(int32_t u, std::string_view bytes) {
+    Unit* p = find(u);
+    if (p == nullptr || p->out == nullptr) return;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), p->out) != bytes.size()) p->failed = true;
+}
+
+bool unitGood(int32_t u) {
+    Unit* p = find(u);
+    return p != nullptr && !p->failed && (p->out == nullptr || !std::ferror(p->out));
+}
+
+bool unitFlush(int32_t u) {
+    Unit* p = find(u);
+    if (p == nullptr) return false;
+    if (p->out != nullptr && std::fflush(p->out) != 0) p->failed = true;
+    return unitGood(u);
+}
+
+void unitRewind(int32_t u) {
+    Unit* p = find(u);
+    if (p == nullptr) return;
+    if (p->fd >= 0) {
+        ::lseek(p->fd, 0, SEEK_SET);
+        p->pos = p->len = 0;
+        p->atEnd = false;
+    }
+    if (p->out != nullptr) std::rewind(p->out);
+}
+
+bool unitClose(int32_t u) {
+    if (u == kKeyboardUnit || u == kConsoleUnit) return unitFlush(u);
+    auto it = table().find(u);
+    if (it == table().end()) return true;
+    bool ok = !it->second.failed;
+    if (it->second.out != nullptr) {
+        if (std::fflush(it->second.out) != 0 || std::ferror(it->second.out)) ok = false;
+        if (it->second.owns && std::fclose(it->second.out) != 0) ok = false;
+        it->second.out = nullptr;
+    }
+    release(it->second);
+    table().erase(it);
+    return ok;
+}
+
+void unitFlushAll() {
+    for (auto& [num, unit] : table())
+        if (unit.out != nullptr) std::fflush(unit.out);
+    std::fflush(consoleOut().out);
+}
+
+void unitCloseAll() {
+    std::vector<int32_t> nums;
+    for (auto& [num, unit] : table()) nums.push_back(num);
+    for (int32_t n : nums)
+        if (n != kKeyboardUnit && n != kConsoleUnit) unitClose(n);
+    std::fflush(consoleOut().out);
+}
+
+void unitBindConsole(int inputFd, std::FILE* output) {
+    Unit& in = table()[kKeyboardUnit];
+    in = Unit{};
+    in.fd = inputFd;
+    in.owns = false;
+    in.name = "stdin";
+    Unit& out = table()[kConsoleUnit];
+    out = Unit{};
+    out.out = output;
+    out.owns = false;
+    out.name = "stdout";
+}
+
+}  // namespace tensova

@@ -1,0 +1,53 @@
+#pragma once
+// Unit registry: the program names its streams by unit numbers.
+//
+// Unit 5 is standard input and unit 6 standard output; they are always open. Every other unit
+// is a file opened by name. Boxes go to standard output like everything else, so a transcript
+// keeps its order. A write to a unit that is not open is dropped, never sent to a stray file.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tensova {
+
+enum class OpenStatus {
+    Old,      // the file must exist; opened for reading
+    New,      // the file must not exist; created for writing
+    Unknown,  // created or replaced; opened for writing
+};
+
+enum class ReadResult { Ok, Eof, Error };
+
+constexpr int32_t kKeyboardUnit = 5;
+constexpr int32_t kConsoleUnit = 6;
+
+// Opens unit `u` on `path`. Returns false (and leaves the unit closed) when the file system
+// refuses: a missing file for Old, an existing one for New, a directory, an empty name.
+bool unitOpen(int32_t u, const std::string& path, OpenStatus status);
+bool unitIsOpen(int32_t u);
+// The name the unit was opened with, empty when it is not open.
+std::string unitName(int32_t u);
+// Reads one line without its end-of-line characters (a trailing carriage return is dropped as
+// well). A last line without a newline is still a line. Flushes standard output first when it
+// reads the keyboard.
+ReadResult unitReadLine(int32_t u, std::string& line);
+// Writes the text followed by a newline.
+void unitWrite(int32_t u, std::string_view text);
+// Writes raw bytes (no newline added).
+void unitWriteRaw(int32_t u, std::string_view bytes);
+// False once a write or flush on the unit has failed (disk full, closed stream).
+bool unitGood(int32_t u);
+// Flushes the unit; returns false when the data could not be written.
+bool unitFlush(int32_t u);
+void unitRewind(int32_t u);
+// Closes the unit; returns false when its last data could not be written.
+bool unitClose(int32_t u);
+void unitFlushAll();
+void unitCloseAll();
+
+// Standard input and standard output can be redirected for unit tests of the console layer.
+void unitBindConsole(int inputFd, std::FILE* output);
+
+}  // namespace tensova

@@ -1,0 +1,245 @@
+// Boxes, menu frames, console state listing and banners, line for line.
+
+#include <gtest/gtest.h>
+
+#include "console/banners.hpp"
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/menus.hpp"
+#include "console/runinfo.hpp"
+#include "support/console_capture.hpp"
+
+namespace tensova {
+namespace {
+
+using test::ConsoleCapture;
+
+const std::string kStars43(43, '*');
+const std::string kSlash43(43, '/');
+
+TEST(Boxes, ErrorBoxIsFortyThreeWideAndPausesOnce) {
+    ConsoleCapture cap("\nnext\n");
+    errorhead(Stamp("inintegdef", "1.3 ", "08-03-2000"));
+    wout({"could not read", "your choice"});
+    errortail00();
+    const std::vector<std::string> want = {
+        " " + kStars43,
+        " " + kStars43,
+        " ***                                     ***",
+        " ***        subroutine inintegdef        ***",
+        " ***                                     ***",
+        " ***                ERROR                ***",
+        " ***                                     ***",
+        " " + kStars43,
+        " " + kStars43,
+        " could not read your choice",
+        " ===> HIT RETURN TO CONTINUE",
+        " " + kStars43,
+    };
+    EXPECT_EQ(cap.lines(), want);
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(want[i].size(), 44u);
+    // The pause took exactly one line of the keyboard.
+    std::string rest;
+    ASSERT_EQ(unitReadLine(kKeyboardUnit, rest), ReadResult::Ok);
+    EXPECT_EQ(rest, "next");
+}
+
+TEST(Boxes, WarningBoxAndCommandFilePauseLine) {
+    ConsoleCapture cap("\n");
+    iocom.cmdOpen = true;
+    warninghead(Stamp("opef2", " 3.8", "24-08-2005"));
+    warningtail00();
+    const std::vector<std::string> want = {
+        " " + kSlash43,
+        " ///        subroutine opef2             ///",
+        " ///               WARNING               ///",
+        " " + kSlash43,
+        " ===> HIT RETURN TO RESUME COMMANDS",
+        " " + kSlash43,
+    };
+    EXPECT_EQ(cap.lines(), want);
+}
+
+TEST(Boxes, LongNamesAreCutAndPauseFlagOffSkipsThePause) {
+    ConsoleCapture cap("");
+    iocom.pauseOn = false;
+    Stamp s("x", "1", "d");
+    s.name = "abcdefghijklmnopqrst";  // 20 characters: loses its last 3
+    errorhead(s);
+    errortail00();
+    const auto lines = cap.lines();
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[3], " ***        subroutine abcdefghijklmnopq ***");
+    EXPECT_EQ(lines[9], " " + kStars43);
+}
+
+TEST(Boxes, PauseAtEndOfInputEnds) {
+    ConsoleCapture cap("");
+    errortail00();
+    EXPECT_EQ(cap.lines(),
+              (std::vector<std::string>{" ===> HIT RETURN TO CONTINUE", " " + kStars43}));
+}
+
+TEST(Boxes, OutdatedTailFigure) {
+    ConsoleCapture cap("\n");
+    errortail0();
+    const auto lines = cap.lines();
+    ASSERT_EQ(lines.size(), 17u);
+    EXPECT_EQ(lines[0], " " + std::string(24, '@'));
+    EXPECT_EQ(lines[5], " " + std::string(10, ' ') + "@@@@" + std::string(10, ' '));
+    EXPECT_EQ(lines[7], " OUTDATED    errortail0");
+    EXPECT_EQ(lines[14], " " + std::string(24, '@'));
+    EXPECT_EQ(lines[15], " ===> HIT RETURN TO CONTINUE");
+}
+
+TEST(Frames, HeadsTailsAndTraces) {
+    ConsoleCapture cap;
+    const Stamp s("listfio", "1.00", "25-03-94");
+    submenuhead(s);
+    mainmenuhead(s);
+    menutail();
+    subhead(s);  // maximum output is off: nothing
+    subtail(s);
+    iocom.lwito[2] = true;
+    subhead(s);
+    subtail(s);
+    const std::string ats(43, '@');
+    const std::vector<std::string> want = {
+        " " + ats,
+        " @ subroutine listfio    ",
+        " @==========================================",
+        " " + ats,
+        " @ main program listfio    ",
+        " @==========================================",
+        " " + ats,
+        " " + ats,
+        " @ subroutine  listfio    ",
+        " @ version 1.00 on 25-03-94  ",
+        " " + ats,
+        " " + ats,
+        " @ exiting listfio    ",
+        " " + ats,
+    };
+    EXPECT_EQ(cap.lines(), want);
+}
+
+TEST(ConsoleState, InitsioListing) {
+    ConsoleCapture cap;
+    initsio();
+    const auto lines = cap.lines();
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[1], " @ subroutine initsio    ");
+    EXPECT_EQ(lines[3], " INITIALIZING INPUT/OUTPUT");
+    EXPECT_EQ(lines[4], " standard  input unit        =  5");
+    EXPECT_EQ(lines[5], " standard output unit        =  6");
+    EXPECT_EQ(lines[6], " error     input unit        =  5");
+    EXPECT_EQ(lines[7], " error    output unit        =  6");
+    EXPECT_EQ(lines[8], " minimum output enabled      :  T");
+    EXPECT_EQ(lines[9], " more    output enabled      :  T");
+    EXPECT_EQ(lines[10], " maximum output enabled      :  F");
+    EXPECT_EQ(lines[11], " command file open status    :  F");
+    EXPECT_EQ(lines[12], " plot    file open status    :  F");
+    EXPECT_EQ(lines[13], " pause after warning or error:  T");
+}
+
+TEST(Banners, StartBannerHas22LinesAndWaitsForOneLine) {
+    ConsoleCapture cap("anything longer than ten characters\nnext\n");
+    progheadkt(Stamp("  tensova", " 9.0", "01-06-2010"));
+    const auto lines = cap.lines();
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[2], " @       MAIN PROGRAM: tensova");
+    EXPECT_EQ(lines[3], " @            Version:  9.0");
+    EXPECT_EQ(lines[4], " @               Date: 01-06-2010");
+    EXPECT_EQ(lines[7].substr(0, 14), " @ Running on:");
+    EXPECT_EQ(lines[18], " @ Report of any problem is appreciated ");
+    EXPECT_EQ(lines[20], " @         HIT RETURN TO CONTINUE");
+    for (int i = 11; i <= 16; ++i) EXPECT_EQ(lines[i].size(), 40u) << i;
+    std::string rest;
+    ASSERT_EQ(unitReadLine(kKeyboardUnit, rest), ReadResult::Ok);
+    EXPECT_EQ(rest, "next");
+}
+
+TEST(Banners, EndBannerPictureFollowsLastDigitOfSeconds) {
+    const Stamp s("tensova", " 9.0", "01-06-2010");
+    struct Case {
+        const char* time;
+        std::size_t pictureLines;  // lines of the picture including its two blank lines
+        std::size_t indent, width;
+        const char* firstDrawn;
+    };
+    const Case cases[] = {
+        {"10:00:00", 20, 4, 40, "            &&&&&&&&&&&&"},  // happy face
+        {"10:00:01", 7, 1, 30, "                 S A T O R"},
+        {"10:00:02", 9, 1, 30, "              -------------"},
+        {"10:00:03", 10, 1, 44, R"(                \|/ ____ \|/    -     -     )"},
+        {"10:00:04", 8, 1, 30, ""},
+        {"10:00:09", 8, 1, 30, ""},
+        {"10:00:05", 15, 1, 35, ""},
+        {"10:00:06", 20, 1, 36, ""},
+        {"10:00:07", 12, 1, 43, "-+"},
+        {"10:00:08", 12, 1, 43, "-------------+"},
+        {"10:00:0x", 10, 1, 44, R"(                \|/ ____ \|/    -     -     )"},
+    };
+    for (const auto& c : cases) {
+        ConsoleCapture cap;
+        maintailAt(s, c.time);
+        const auto lines = cap.lines();
+        ASSERT_EQ(lines.size(), 6 + c.pictureLines) << c.time;
+        EXPECT_EQ(lines[1], " @ PROGRAM tensova");
+        EXPECT_EQ(lines[3], std::string(" @ EXECUTION TERMINATED AT: ") + c.time);
+        EXPECT_EQ(lines[5], std::string(c.indent + 2, ' ')) << c.time;
+        EXPECT_EQ(lines[6], std::string(c.indent, ' ') + fit(c.firstDrawn, c.width)) << c.time;
+        EXPECT_EQ(lines.back(), " " + std::string(43, '@'));
+    }
+}
+
+TEST(Banners, FacesDifferOnlyInTheMouth) {
+    ConsoleCapture a;
+    happyface();
+    const auto happy = a.lines();
+    ConsoleCapture b;
+    sorryface();
+    const auto sorry = b.lines();
+    ASSERT_EQ(happy.size(), 20u);
+    ASSERT_EQ(sorry.size(), 20u);
+    for (std::size_t i = 0; i < happy.size(); ++i) {
+        if (i == 12 || i == 14)
+            EXPECT_NE(happy[i], sorry[i]);
+        else
+            EXPECT_EQ(happy[i], sorry[i]) << i;
+    }
+    EXPECT_EQ(happy[0], "      ");
+    EXPECT_EQ(happy[12].size(), 44u);
+}
+
+TEST(RunInfo, SystemDescription) {
+    constexpr int32_t i586 = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
+    EXPECT_EQ(describeSystem(false, 0, false, 0, false, 0), "MacOS?-CPU?-?MHz");
+    EXPECT_EQ(describeSystem(true, 0x1049, true, i586, true, 1830000000LL), "MacOS1049-i86-1.8GHz");
+    EXPECT_EQ(describeSystem(true, 0x610, true, 12345, true, 999000000LL),
+              "MacOS610-CPU?\?\?\?-999MHz");
+    EXPECT_EQ(describeSystem(true, 1, true, 0x108, true, 733300000LL), "MacOS1-PPC750-733MHz");
+    EXPECT_EQ(describeSystem(true, 1, true, 0, true, 1000000000LL), "MacOS1-M68000-1.0GHz");
+    EXPECT_EQ(describeSystem(true, 1, true, 0, true, 1960000000LL), "MacOS1-M68000-2.0GHz");
+}
+
+TEST(RunInfo, BlockFieldsAreFixedLength) {
+    smaininfo(Stamp("tensova_long_name", " 9.0", "01-06-2010"));
+    EXPECT_EQ(runinfocom.mainName, "tensova_lon");
+    EXPECT_EQ(runinfocom.user, "Mac user  ");
+    EXPECT_EQ(runinfocom.system.size(), 25u);
+    ASSERT_EQ(runinfocom.runDate.size(), 10u);
+    EXPECT_EQ(runinfocom.runDate[4], '-');
+    ASSERT_EQ(runinfocom.runTime.size(), 8u);
+    EXPECT_EQ(runinfocom.runTime[2], ':');
+    std::size_t total = 0;
+    for (const auto* f :
+         {&runinfocom.mainName, &runinfocom.plotName, &runinfocom.mainVersion,
+          &runinfocom.plotVersion, &runinfocom.mainDate, &runinfocom.plotDate, &runinfocom.user,
+          &runinfocom.system, &runinfocom.runDate, &runinfocom.runTime})
+        total += f->size();
+    EXPECT_EQ(total, 103u);
+}
+
+}  // namespace
+}  // namespace tensova

@@ -1,0 +1,151 @@
+// Numbers into texts of just the right length.
+
+#include "console/numtext.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "console/text.hpp"
+#include "support/console_capture.hpp"
+
+namespace tensova {
+namespace {
+
+using test::ConsoleCapture;
+
+TEST(TextHelpers, TextlenAndTrimmed) {
+    int32_t a = 0, b = 0;
+    textlen(a, b, "          ");
+    EXPECT_EQ(a, 10);
+    EXPECT_EQ(b, 10);
+    textlen(a, b, "");
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 0);
+    textlen(a, b, "  ab c ");
+    EXPECT_EQ(a, 3);
+    EXPECT_EQ(b, 6);
+    textlen(a, b, "\tx\t");  // only the blank is blank
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 3);
+    EXPECT_EQ(trimmed("   "), " ");
+    EXPECT_EQ(trimmed(""), "");
+    EXPECT_EQ(trimmed("  your choice    "), "your choice");
+    EXPECT_EQ(fit("abc", 5), "abc  ");
+    EXPECT_EQ(fit("abcdef", 4), "abcd");
+}
+
+TEST(NumText, IntegerLengthsCountDigitsExactly) {
+    const std::pair<int32_t, int32_t> cases[] = {
+        {0, 1},         {7, 1},          {-7, 2},
+        {100, 3},       {-100, 4},       {-2147483647 - 1, 11},
+        {999999, 6},    {9999999, 7},    {99999999, 8},
+        {999999999, 9}, {2147483647, 10}};
+    for (auto [v, n] : cases) EXPECT_EQ(integlen(v), n) << v;
+}
+
+TEST(NumText, Intg2char) {
+    ConsoleCapture cap("\n");
+    std::string text(10, '#');
+    int32_t n = 0;
+    intg2char(text, n, 10, 25000);
+    EXPECT_EQ(text, "25000     ");
+    EXPECT_EQ(n, 5);
+    // Six nines fit exactly into six characters: no box.
+    text.assign(6, '#');
+    intg2char(text, n, 6, 999999);
+    EXPECT_EQ(text, "999999");
+    EXPECT_TRUE(cap.output().empty());
+    // Too long: box, nines in the room granted, the rest of the text left as it was.
+    text = "abcdefgh";
+    intg2char(text, n, 4, -123456);
+    EXPECT_EQ(text, "9999efgh");
+    EXPECT_EQ(n, 4);
+    const auto out = cap.output();
+    EXPECT_NE(out.find(" Cannot write integer =              -123456"), std::string::npos);
+    EXPECT_NE(out.find(" ==> fill with 9 and set nchar =                    4"), std::string::npos);
+}
+
+TEST(NumText, Real2charf1Sizes) {
+    ConsoleCapture cap("\n\n\n");
+    struct Case {
+        float x;
+        int32_t ndec, nmax;
+        const char* want;
+        int32_t n;
+    };
+    const Case cases[] = {
+        {3.14159f, 2, 10, "3.14", 4}, {9.96f, 1, 10, "10.0", 4}, {-9.96f, 1, 10, "-10.0", 5},
+        {-0.5f, 1, 10, "-0.5", 4},    {0.0f, 2, 10, "0.00", 4},  {123.456f, 0, 10, "123.", 4},
+        {12.5f, 3, 5, " 12.5", 5},  // room cut: one decimal fewer, one blank to spare
+    };
+    for (const auto& c : cases) {
+        std::string text(12, '#');
+        int32_t n = 0;
+        real2charf1(text, n, c.ndec, c.nmax, c.x);
+        EXPECT_EQ(text.substr(0, static_cast<std::size_t>(n)), c.want) << c.x;
+        EXPECT_EQ(n, c.n) << c.x;
+    }
+    EXPECT_TRUE(cap.output().empty());
+    std::string text(8, '#');
+    int32_t n = 0;
+    real2charf1(text, n, 2, 6, 12345.6f);
+    EXPECT_EQ(text, "999999##");
+    EXPECT_EQ(n, 6);
+    EXPECT_NE(cap.output().find(" Cannot write real ="), std::string::npos);
+    // A NaN is reported and still written.
+    text.assign(10, '#');
+    real2charf1(text, n, 1, 10, std::nanf(""));
+    EXPECT_EQ(n, 6);
+    EXPECT_EQ(text.substr(0, 6), "   NaN");
+    EXPECT_NE(cap.output().find(" Watch for NaN or +/-Inf in output ?"), std::string::npos);
+}
+
+TEST(NumText, FixedAndExponentWriters) {
+    ConsoleCapture cap("\n\n\n");
+    std::string text(12, '#');
+    careaempn(text, 10, 3, 1234.5f);
+    EXPECT_EQ(text, " 0.123E+04  ");
+    careafmpn(text, 6, 2, -1.005f);
+    EXPECT_EQ(text, " -1.00      ");  // -1.005f is -1.00499999...
+    careafmpn(text, 5, 5, 1.0f);
+    EXPECT_EQ(text, "X           ");
+    careafmpn(text, 100, 2, 1.0f);
+    EXPECT_EQ(text, "X           ");
+    careaempn(text, 8, 2, 1.0f);
+    EXPECT_EQ(text, "X           ");
+    EXPECT_NE(cap.output().find(" fm.n is not a valid format"), std::string::npos);
+    EXPECT_NE(cap.output().find(" em.n is not a valid format"), std::string::npos);
+}
+
+TEST(NumText, CareamChoosesTheForm) {
+    ConsoleCapture cap;
+    struct Case {
+        int32_t m;
+        float x;
+        const char* want;
+    };
+    const Case cases[] = {
+        {8, 1234.5678f, " 1234.57"},   {8, 0.0000123f, " 0.00001"}, {8, 1.2e-6f, " 0.1E-05"},
+        {8, 123456789.0f, " 0.1E+09"}, {5, -1234.5f, "*****"},      {6, 0.0f, " 0.000"},
+        {7, 0.5f, " 0.5000"},  // every magnitude from 0.1 to 10 counts as one digit
+    };
+    for (const auto& c : cases) {
+        std::string text(static_cast<std::size_t>(c.m), '#');
+        caream(text, c.m, c.x);
+        EXPECT_EQ(text, c.want) << c.x;
+    }
+    EXPECT_TRUE(cap.output().empty());
+    std::string text(5, '#');
+    caream(text, 5, 123456.0f);
+    EXPECT_EQ(text, "X    ");
+    const auto lines = cap.lines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], " *** ERROR in carem      ***");
+    EXPECT_EQ(lines[2], " *** m = 5 1+log10(x) > 6");
+    caream(text, 2, 1.0f);
+    EXPECT_EQ(cap.lines()[6], " *** ERROR in caream     ***");
+}
+
+}  // namespace
+}  // namespace tensova

@@ -1,0 +1,66 @@
+#include "support/ghostscript.hpp"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace tensova::test {
+namespace {
+
+int runCaptured(const std::string& command, std::string& output) {
+    output.clear();
+    std::FILE* p = popen((command + " 2>&1").c_str(), "r");
+    if (p == nullptr) return -1;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) output.append(buf, n);
+    const int status = pclose(p);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
+    }
+    return q + "'";
+}
+
+}  // namespace
+
+bool ghostscriptAvailable() {
+    return std::system("command -v gs >/dev/null 2>&1") == 0;
+}
+
+GsResult renderPostScript(const std::string& path, const std::string& prolog,
+                          const std::string& png) {
+    GsResult r;
+    const std::string files = (prolog.empty() ? "" : quoted(prolog) + " ") + quoted(path);
+    // The bbox device prints one bounding box per page drawn; Ghostscript exits 0 even on a
+    // truncated file, so the pages are counted.
+    r.exitCode = runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + files, r.log);
+    std::size_t pos = 0;
+    while ((pos = r.log.find("%%BoundingBox:", pos)) != std::string::npos) {
+        ++r.pages;
+        ++pos;
+    }
+    r.error = r.log.find("Error") != std::string::npos;
+    if (!png.empty()) {
+        std::string pngLog;
+        const int code = runCaptured(
+            "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 -sOutputFile=" + quoted(png) +
+                " " + files,
+            pngLog);
+        if (code != 0) r.exitCode = code;
+        if (pngLog.find("Error") != std::string::npos) r.error = true;
+        r.log += pngLog;
+    }
+    return r;
+}
+
+}  // namespace tensova::test

@@ -1,0 +1,150 @@
+#include "support/run_binary.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tensova::test {
+
+TempDir::TempDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "tensova-XXXXXX").string();
+    if (mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempDir::write(const std::string& name, const std::string& content) const {
+    std::ofstream f(file(name), std::ios::binary);
+    f << content;
+}
+
+std::string TempDir::read(const std::string& name) const {
+    return readFile(file(name));
+}
+
+bool TempDir::exists(const std::string& name) const {
+    return std::filesystem::exists(file(name));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t nl = text.find('\n', start);
+        if (nl == std::string::npos) nl = text.size();
+        lines.push_back(text.substr(start, nl - start));
+        start = nl + 1;
+    }
+    return lines;
+}
+
+RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds) {
+    RunResult result;
+    const std::string inPath = dir + "/.stdin";
+    {
+        std::ofstream f(inPath, std::ios::binary);
+        f << input;
+    }
+    int outPipe[2], errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int in = open(inPath.c_str(), O_RDONLY);
+        dup2(in, 0);
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        close(outPipe[0]);
+        close(errPipe[0]);
+        if (chdir(dir.c_str()) != 0) _exit(126);
+        execl(TENSOVA_BINARY, "tensova", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&result.out, &result.err};
+    int open = 2;
+    char buf[65536];
+    while (open > 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
+        if (left <= 0) {
+            kill(pid, SIGKILL);
+            result.timedOut = true;
+            break;
+        }
+        if (poll(fds, 2, static_cast<int>(left)) <= 0) continue;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+            if (n > 0) {
+                sinks[i]->append(buf, static_cast<std::size_t>(n));
+            } else {
+                close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    for (auto& f : fds)
+        if (f.fd >= 0) close(f.fd);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = (!result.timedOut && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
+    unlink(inPath.c_str());
+    return result;
+}
+
+std::string maskVolatile(const std::string& transcript) {
+    std::string out;
+    bool inPicture = false;
+    for (const std::string& line : splitLines(transcript)) {
+        if (inPicture) {
+            if (line.rfind(" @---", 0) == 0) {
+                out += line + "\n";
+                continue;
+            }
+            if (line == " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@") {
+                inPicture = false;
+                out += " <picture>\n" + line + "\n";
+            }
+            continue;
+        }
+        if (line.rfind(" @ Running on:", 0) == 0) {
+            out += " @ Running on: <date> at: <time>\n";
+        } else if (line.rfind(" @ On system:", 0) == 0) {
+            out += " @ On system: <system>\n";
+        } else if (line.rfind(" @ EXECUTION TERMINATED AT:", 0) == 0) {
+            out += " @ EXECUTION TERMINATED AT: <time>\n";
+            inPicture = true;
+        } else {
+            out += line + "\n";
+        }
+    }
+    return out;
+}
+
+}  // namespace tensova::test

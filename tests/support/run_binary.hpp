@@ -1,0 +1,48 @@
+#pragma once
+// Runs the real tensova binary in a folder with a scripted standard input, as a user or a
+// command file would, and captures what it prints.
+
+#include <string>
+#include <vector>
+
+namespace tensova::test {
+
+// A fresh temporary folder, removed with everything in it at the end of its scope.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+  private:
+    std::string path_;
+};
+
+struct RunResult {
+    std::string out;  // standard output
+    std::string err;  // standard error
+    int status = -1;  // exit status, or -1 when killed
+    bool timedOut = false;
+};
+
+// Runs tensova in `dir` with `input` as its standard input. A run that does not end within
+// `timeoutSeconds` is killed and reported as timed out.
+RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20);
+
+// Masks what changes from run to run: the run date and time, the system description, the end
+// time and the picture of the end banner.
+std::string maskVolatile(const std::string& transcript);
+
+// Reads a whole file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
+// Lines of a text, without their newlines.
+std::vector<std::string> splitLines(const std::string& text);
+
+}  // namespace tensova::test
