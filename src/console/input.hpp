@@ -1,0 +1,51 @@
+#pragma once
+// Reading answers and free-format values.
+//
+// The end of the input is handled here, once for every prompt: a command file that ends hands
+// the input back to the keyboard, exactly as ending it from the command-file menu does, and the
+// question is asked again there; the keyboard's end stops the run with a message.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "console/units.hpp"
+
+namespace tensova {
+
+// Reads one answer line from the standard input unit. Returns false when the command file
+// ended and the input is now the keyboard: the caller asks its question again. Never returns
+// at the end of the keyboard input: the run stops there.
+bool readAnswer(std::string& line);
+
+// Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
+// slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional
+// point and an optional exponent (E or D, either case), at least one digit. Nothing else is a
+// number ("inf", "nan", hexadecimal, a leading comma are unreadable), nor is a value that
+// overflows its type.
+class FreeFormat {
+public:
+    explicit FreeFormat(std::string_view text) : text_(text) {}
+    bool nextInt(int32_t& v);
+    bool nextReal(float& v);
+    bool nextDouble(double& v);
+    // True when only separators are left.
+    bool atEnd() const;
+
+private:
+    bool nextToken(std::string_view& token);
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The first value of a text in free format.
+bool parseInt(std::string_view text, int32_t& v);
+bool parseReal(std::string_view text, float& v);
+
+// Reads n values in free format from a file unit, starting on a new line and going on across
+// lines as needed; the rest of the last line is passed over. Error names a value that is not
+// a number, Eof the end of the file before the n-th value.
+ReadResult readFreeInts(int32_t unit, int32_t* values, int n);
+ReadResult readFreeReals(int32_t unit, float* values, int n);
+
+}  // namespace tensova

@@ -1,0 +1,44 @@
+#pragma once
+// Prompts: one number, text or yes/no answer from the standard input unit (the keyboard, or the
+// command file while one runs). Each returns only with an acceptable answer: an unreadable or
+// out-of-range answer gives an error box and the question again. An answer line that begins
+// with a blank (an empty line included) takes the default. At output level 2 the question is
+// framed by a line of dots and followed by the default; the accepted value is echoed.
+//
+// The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
+// Text answers are std::strings whose size is the declared length of the variable.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tensova {
+
+// Integer without default; blank lines are passed over.
+void ininteg1(int32_t& iv, std::string_view text);
+// Integer with default.
+void inintegdef(int32_t& iv, std::string_view text, int32_t ivdef);
+// Integer without default inside [ivmin, ivmax].
+void inintegvin1(int32_t& iv, std::string_view text, int32_t ivmin, int32_t ivmax);
+// Integer with default inside [ivmin, ivmax]; a default outside the range is refused too.
+void inintegvindef(int32_t& iv, std::string_view text, int32_t ivdef, int32_t ivmin,
+                   int32_t ivmax);
+// Real with default.
+void inrealdef(float& r, std::string_view text, float rdef);
+// Real with default inside [rmin, rmax]; r's value on entry only sizes the default line.
+void inrealvindef(float& r, std::string_view text, float rdef, float rmin, float rmax);
+// The older integer prompt: every line at every level, the question at its full length, no echo.
+void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
+
+// Text without default: the line as typed, cut or padded to answer's length.
+void inchar1(std::string& answer, std::string_view text);
+// Text with default (at most the first 80 characters of the line).
+void inchardef(std::string& answer, std::string_view text, std::string_view chdef);
+// Yes/no with default: y Y 1 yes, n N 0 no, h H help.
+void inlogicdef(bool& l, std::string_view text, bool ldef);
+// Yes/no on the units the caller names, every line at every level (the STOP and RESUME
+// questions of the error tails, asked on the keyboard). At the end of the input it takes the
+// default: such a question is asked once and must not hold the run.
+void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_t iuout);
+
+}  // namespace tensova
