@@ -1,0 +1,149 @@
+#include "catalogue/fixed_columns.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstring>
+
+namespace tensova {
+namespace {
+
+// Powers of ten that a float holds exactly.
+constexpr std::array<float, 11> kExactTens = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                              1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+constexpr uint32_t kExactMantissa = 1u << 24;
+constexpr int kMaxDigits = 64;
+constexpr int kMaxExponent = 100000;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The field without the blanks around it.
+std::string_view stripBlanks(std::string_view f) {
+    std::size_t b = 0;
+    std::size_t e = f.size();
+    while (b < e && f[b] == ' ') ++b;
+    while (e > b && f[e - 1] == ' ') --e;
+    return f.substr(b, e - b);
+}
+
+}  // namespace
+
+std::string_view fixedField(std::string_view line, int first, int width) {
+    const auto start = static_cast<std::size_t>(first - 1);
+    if (start >= line.size()) return {};
+    return line.substr(start, static_cast<std::size_t>(width));
+}
+
+bool readFixedInt(std::string_view line, int first, int width, int32_t& v) {
+    const std::string_view f = stripBlanks(fixedField(line, first, width));
+    if (f.empty()) {
+        v = 0;
+        return true;
+    }
+    std::size_t i = 0;
+    const bool negative = f[0] == '-';
+    if (f[0] == '+' || f[0] == '-') ++i;
+    if (i == f.size()) return false;
+    int64_t value = 0;
+    for (; i < f.size(); ++i) {
+        if (!isDigit(f[i])) return false;
+        value = value * 10 + (f[i] - '0');
+        if (value > int64_t{INT32_MAX} + 1) return false;
+    }
+    if (negative) value = -value;
+    if (value > INT32_MAX) return false;
+    v = static_cast<int32_t>(value);
+    return true;
+}
+
+bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {
+    const std::string_view f = stripBlanks(fixedField(line, first, width));
+    if (f.empty()) {
+        v = 0.0f;
+        return true;
+    }
+    const std::size_t n = f.size();
+    std::size_t i = 0;
+    const bool negative = f[0] == '-';
+    if (f[0] == '+' || f[0] == '-') ++i;
+
+    // Mantissa: significant digits (leading zeros dropped), digits after the point.
+    std::array<char, kMaxDigits + 1> digits;
+    int nd = 0;
+    int frac = 0;
+    int lost = 0;  // integer digits beyond what the buffer keeps
+    bool point = false;
+    bool anyDigit = false;
+    uint32_t mantissa = 0;
+    for (; i < n; ++i) {
+        const char c = f[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (nd == 0 && c == '0') {
+                if (point) ++frac;
+                continue;
+            }
+            if (nd < kMaxDigits) {
+                digits[static_cast<std::size_t>(nd++)] = c;
+                if (mantissa <= kExactMantissa) mantissa = mantissa * 10 + (c - '0');
+                if (point) ++frac;
+            } else if (!point) {
+                ++lost;
+            }
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return false;
+
+    int exponent = 0;
+    if (i < n) {
+        const char c = f[i];
+        if (c != 'E' && c != 'e' && c != 'D' && c != 'd') return false;
+        ++i;
+        bool expNegative = false;
+        if (i < n && (f[i] == '+' || f[i] == '-')) {
+            expNegative = f[i] == '-';
+            ++i;
+        }
+        if (i == n) return false;
+        for (; i < n; ++i) {
+            if (!isDigit(f[i])) return false;
+            if (exponent < kMaxExponent) exponent = exponent * 10 + (f[i] - '0');
+        }
+        if (expNegative) exponent = -exponent;
+    }
+
+    // Value = digits * 10**scale.
+    const int scale = exponent + lost - (point ? frac : decimals);
+    float value;
+    if (nd == 0) {
+        value = 0.0f;
+    } else if (nd <= 8 && mantissa <= kExactMantissa && scale >= -10 && scale <= 10) {
+        // Both operands exact, so the one rounding of the IEEE operation is the nearest float.
+        const auto m = static_cast<float>(mantissa);
+        value = scale < 0 ? m / kExactTens[static_cast<std::size_t>(-scale)]
+                          : m * kExactTens[static_cast<std::size_t>(scale)];
+    } else {
+        std::array<char, kMaxDigits + 16> buf;
+        std::memcpy(buf.data(), digits.data(), static_cast<std::size_t>(nd));
+        char* p = buf.data() + nd;
+        *p++ = 'e';
+        p = std::to_chars(p, buf.data() + buf.size(), scale).ptr;
+        const auto res = std::from_chars(buf.data(), p, value);
+        if (res.ec != std::errc{}) return false;
+    }
+    v = negative ? -value : value;
+    return true;
+}
+
+void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n) {
+    const std::string_view f = fixedField(line, first, width);
+    std::memcpy(out, f.data(), f.size());
+    std::memset(out + f.size(), ' ', n - f.size());
+}
+
+}  // namespace tensova

@@ -1,0 +1,29 @@
+#pragma once
+// Fixed-column fields: a field is the characters of a line from column `first` (counted from
+// 1) over `width` columns. Columns past the end of the line read as blanks, so lines whose
+// trailing blanks were removed read like full ones.
+//
+// Numbers: blanks before and after the number are ignored and an all-blank field reads as 0.
+// An integer is an optional sign and digits. A real is an optional sign, digits with an
+// optional decimal point and an optional exponent (E or D, either case, optional sign, digits);
+// without a decimal point its last `decimals` digits are decimals ("1234" with 2 decimals reads
+// 12.34). Anything else, an embedded blank included, is not a number. The value is the float
+// nearest to the decimal number.
+
+#include <cstdint>
+#include <string_view>
+
+namespace tensova {
+
+// The characters of the field as they stand in the line; shorter than `width` when the line
+// ends inside the field.
+std::string_view fixedField(std::string_view line, int first, int width);
+
+// False when the field is not a number (v is then unchanged).
+bool readFixedInt(std::string_view line, int first, int width, int32_t& v);
+bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v);
+
+// Copies the field into `out` of length n (n >= width): left-aligned, blank-padded.
+void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n);
+
+}  // namespace tensova

@@ -1,0 +1,105 @@
+#include "catalogue/polygon_test.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "catalogue/selection_tests.hpp"
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp& stamp() {
+    static const Stamp s("spolygontst", " 1.0", "01-04-2010");
+    return s;
+}
+
+constexpr float kDegToRad = 0.017453292f;
+
+std::array<float, 3> unitVector(float lonDeg, float latDeg) {
+    const float lon = lonDeg * kDegToRad;
+    const float lat = latDeg * kDegToRad;
+    const float cl = std::cos(lat);
+    return {std::cos(lon) * cl, std::sin(lon) * cl, std::sin(lat)};
+}
+
+std::array<float, 3> cross(const std::array<float, 3>& u, const std::array<float, 3>& v) {
+    return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+}
+
+void vertexRow(const Seistest2& t, std::size_t k) {
+    wout({fmtI(static_cast<int64_t>(k + 1), 8), fmtF(t.vrtxlong[k], 8, 3),
+          fmtF(t.vrtxlat[k], 8, 3)});
+}
+
+void reportZeroNormal(const Seistest2& t, std::size_t k, std::size_t k2) {
+    errorhead(stamp());
+    wout({"Test great circle:", fmtL(t.lgrcircle, 1)});
+    wout({"INCONSISTENT CONTOUR:"});
+    wout({"Vertex #", fmtA("longitude", 8), "latitude"});
+    vertexRow(t, k);
+    vertexRow(t, k2);
+    wout({t.lgrcircle ? "||OV1 x OV2|| = 0" : "||V1V2|| = 0"});
+    wout({"V2 = V1 ?"});
+    wout({"==> TEST IS UNRELIABLE:"});
+    wout({"==> IT NEED BE REDONE"});
+    wout({"    AFTER CONTOUR CORRECTION"});
+    errortail00();
+}
+
+std::size_t vertexCount(const Seistest2& t) {
+    return static_cast<std::size_t>(std::clamp(t.nvrtx, 0, kMaxVertices));
+}
+
+}  // namespace
+
+void spolygontst(int32_t& istat) {
+    Seistest2& t = seistest2;
+    istat = 0;
+    const std::size_t n = vertexCount(t);
+    if (t.lgrcircle) {
+        for (std::size_t k = 0; k < n; ++k) t.vrtx1[k] = unitVector(t.vrtxlong[k], t.vrtxlat[k]);
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t k2 = k + 1 == n ? 0 : k + 1;
+            t.vnrm1[k] = cross(t.vrtx1[k], t.vrtx1[k2]);
+            if (t.vnrm1[k][0] == 0.0f && t.vnrm1[k][1] == 0.0f && t.vnrm1[k][2] == 0.0f) {
+                reportZeroNormal(t, k, k2);
+                istat = 10;
+            }
+        }
+    } else {
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t k2 = k + 1 == n ? 0 : k + 1;
+            // The edge vector turned a quarter turn to the left: it points inside.
+            t.vnrm1[k] = {t.vrtxlat[k] - t.vrtxlat[k2], t.vrtxlong[k2] - t.vrtxlong[k], 0.0f};
+            if (t.vnrm1[k][0] == 0.0f && t.vnrm1[k][1] == 0.0f) {
+                reportZeroNormal(t, k, k2);
+                istat = 20;
+            }
+        }
+    }
+}
+
+bool insidePolygon(float rlong, float rlat) {
+    const Seistest2& t = seistest2;
+    const std::size_t n = vertexCount(t);
+    if (t.lgrcircle) {
+        const auto p = unitVector(rlong, rlat);
+        for (std::size_t k = 0; k < n; ++k) {
+            float s = 0.0f;
+            for (std::size_t c = 0; c < 3; ++c) s = p[c] * t.vnrm1[k][c] + s;
+            if (s < 0.0f) return false;
+        }
+    } else {
+        for (std::size_t k = 0; k < n; ++k) {
+            const float dx = rlong - t.vrtxlong[k];
+            const float dy = rlat - t.vrtxlat[k];
+            if (dx * t.vnrm1[k][0] + dy * t.vnrm1[k][1] < 0.0f) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tensova

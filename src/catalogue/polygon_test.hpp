@@ -1,0 +1,19 @@
+#pragma once
+// The polygon test: an event is kept when its epicentre lies on the inner side of every edge
+// of the selection polygon. spolygontst prepares one normal per edge from the vertices; the
+// point test then needs one sign test per edge.
+
+#include <cstdint>
+
+namespace tensova {
+
+// Recomputes the edge normals (and, for great circles, the vertex unit vectors) of seistest2.
+// istat: 0 when every normal is non-zero; 10 (great circles) or 20 (straight lines) when an
+// edge has a zero normal, each such edge reported in an error box.
+void spolygontst(int32_t& istat);
+
+// True when the point (degrees) lies inside or on the polygon of seistest2; always true for a
+// polygon of no vertex.
+bool insidePolygon(float rlong, float rlat);
+
+}  // namespace tensova

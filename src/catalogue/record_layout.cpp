@@ -1,0 +1,227 @@
+#include "catalogue/record_layout.hpp"
+
+#include <array>
+#include <cmath>
+#include <type_traits>
+#include <utility>
+
+#include "catalogue/fixed_columns.hpp"
+#include "console/fields.hpp"
+
+namespace tensova {
+namespace {
+
+// Accessors of a store member for event index k: plain per-event arrays, per-axis or per-plane
+// arrays (index I first), and per-event component arrays (component J last).
+template <auto M>
+auto* at(Gcmtblk& s, int32_t k) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype((s.*M)[k])>, float> ||
+                  std::is_same_v<std::remove_cvref_t<decltype((s.*M)[k])>, int32_t>)
+        return &(s.*M)[static_cast<std::size_t>(k)];
+    else
+        return (s.*M)[static_cast<std::size_t>(k)].data();
+}
+template <auto M, std::size_t I>
+float* ofAxis(Gcmtblk& s, int32_t k) {
+    return &(s.*M)[I][static_cast<std::size_t>(k)];
+}
+template <auto M, std::size_t J>
+float* ofComponent(Gcmtblk& s, int32_t k) {
+    return &(s.*M)[static_cast<std::size_t>(k)][J];
+}
+
+template <auto M>
+constexpr RecordField text(int first, int width) {
+    using Member = std::remove_cvref_t<decltype((std::declval<Gcmtblk&>().*M)[0])>;
+    constexpr auto length = static_cast<int16_t>(std::tuple_size_v<Member>);
+    return {static_cast<int16_t>(first),
+            static_cast<int16_t>(width),
+            FieldKind::Text,
+            0,
+            length,
+            &at<M>,
+            nullptr,
+            nullptr};
+}
+template <auto M>
+constexpr RecordField integer(int first, int width) {
+    return {static_cast<int16_t>(first),
+            static_cast<int16_t>(width),
+            FieldKind::Integer,
+            0,
+            0,
+            nullptr,
+            &at<M>,
+            nullptr};
+}
+constexpr RecordField realOf(int first, int width, int decimals, float* (*f)(Gcmtblk&, int32_t),
+                             FieldKind kind = FieldKind::Real) {
+    return {static_cast<int16_t>(first),
+            static_cast<int16_t>(width),
+            kind,
+            static_cast<int8_t>(decimals),
+            0,
+            nullptr,
+            nullptr,
+            f};
+}
+template <auto M>
+constexpr RecordField real(int first, int width, int decimals) {
+    return realOf(first, width, decimals, &at<M>);
+}
+template <auto M, std::size_t I>
+constexpr RecordField axis(int first, int width, int decimals) {
+    return realOf(first, width, decimals, &ofAxis<M, I>);
+}
+template <auto M, std::size_t I>
+constexpr RecordField angle(int first, int width) {
+    return realOf(first, width, 0, &ofAxis<M, I>, FieldKind::Angle);
+}
+template <auto M, std::size_t J>
+constexpr RecordField component(int first, int width, int decimals) {
+    return realOf(first, width, decimals, &ofComponent<M, J>);
+}
+
+using G = Gcmtblk;
+constexpr std::size_t kT = kAxisT;
+constexpr std::size_t kB = kAxisB;
+constexpr std::size_t kP = kAxisP;
+constexpr std::size_t kNp1 = kPlane1;
+constexpr std::size_t kNp2 = kPlane2;
+
+// clang-format off
+// ndk: five lines of 80 columns.
+constexpr RecordField kNdk1[] = {
+    text<&G::hyporef>(1, 4),   text<&G::date1>(6, 10),    text<&G::time>(17, 10),
+    real<&G::rlat>(27, 7, 2),  real<&G::rlong>(34, 8, 2), real<&G::depth>(42, 6, 1),
+    real<&G::rmb>(48, 4, 1),   real<&G::rms>(52, 4, 1),   text<&G::region>(57, 24),
+};
+constexpr RecordField kNdk2[] = {
+    text<&G::cmtlabel>(1, 16),   text<&G::bwc>(18, 2),         integer<&G::ibstatn>(20, 3),
+    integer<&G::ibrec>(23, 5),   integer<&G::ibcutf>(28, 4),   text<&G::swc>(33, 2),
+    integer<&G::isstatn>(35, 3), integer<&G::isrec>(38, 5),    integer<&G::iscutf>(43, 4),
+    text<&G::mwc>(48, 2),        integer<&G::imstatn>(50, 3),  integer<&G::imrec>(53, 5),
+    integer<&G::imcutf>(58, 4),  text<&G::invtypc>(63, 4),     integer<&G::invtypi>(67, 2),
+    text<&G::mtrttypc>(70, 6),   real<&G::rmtrtdur>(76, 5, 1),
+};
+constexpr RecordField kNdk3[] = {
+    text<&G::clab>(1, 9),        real<&G::cdt>(10, 9, 1),      real<&G::cdte>(19, 4, 1),
+    real<&G::clat>(23, 7, 2),    real<&G::clate>(30, 5, 2),    real<&G::clong>(35, 8, 2),
+    real<&G::clonge>(43, 5, 2),  real<&G::cdepth>(48, 6, 1),   real<&G::cdepthe>(54, 5, 1),
+    text<&G::cdeptyp>(60, 4),    text<&G::cstamp>(65, 16),
+};
+constexpr RecordField kNdk4[] = {
+    integer<&G::iexmomt>(1, 2),
+    component<&G::tmomt, 0>(3, 7, 3),   component<&G::tmomte, 0>(10, 6, 3),  // Mrr
+    component<&G::tmomt, 1>(16, 7, 3),  component<&G::tmomte, 1>(23, 6, 3),  // Mss
+    component<&G::tmomt, 2>(29, 7, 3),  component<&G::tmomte, 2>(36, 6, 3),  // Mee
+    component<&G::tmomt, 3>(42, 7, 3),  component<&G::tmomte, 3>(49, 6, 3),  // Mrs
+    component<&G::tmomt, 4>(55, 7, 3),  component<&G::tmomte, 4>(62, 6, 3),  // Mre
+    component<&G::tmomt, 5>(68, 7, 3),  component<&G::tmomte, 5>(75, 6, 3),  // Mse
+};
+constexpr RecordField kNdk5[] = {
+    text<&G::cvers>(1, 3),
+    axis<&G::tmval, kT>(4, 8, 3), angle<&G::tmvecpl, kT>(12, 3), angle<&G::tmvecaz, kT>(15, 4),
+    axis<&G::tmval, kB>(19, 8, 3), angle<&G::tmvecpl, kB>(27, 3), angle<&G::tmvecaz, kB>(30, 4),
+    axis<&G::tmval, kP>(34, 8, 3), angle<&G::tmvecpl, kP>(42, 3), angle<&G::tmvecaz, kP>(45, 4),
+    real<&G::tmt0>(49, 8, 3),
+    angle<&G::azd0, kNp1>(57, 4), angle<&G::dipd0, kNp1>(61, 3), angle<&G::rakd0, kNp1>(64, 5),
+    angle<&G::azd0, kNp2>(69, 4), angle<&G::dipd0, kNp2>(73, 3), angle<&G::rakd0, kNp2>(76, 5),
+};
+constexpr RecordLine kNdkLines[] = {
+    {kNdk1, 80}, {kNdk2, 80}, {kNdk3, 80}, {kNdk4, 80}, {kNdk5, 80}};
+
+// dek: four lines of 79, 79, 80 and 73 columns. No surface waves, inversion label or type, time
+// stamp or version code.
+constexpr RecordField kDek1[] = {
+    text<&G::cmtlabel>(1, 8),  text<&G::date1>(10, 8),    text<&G::time>(19, 10),
+    real<&G::rlat>(30, 6, 2),  real<&G::rlong>(37, 7, 2), real<&G::depth>(45, 5, 1),
+    real<&G::rmb>(50, 3, 1),   real<&G::rms>(53, 3, 1),   text<&G::region>(56, 24),
+};
+constexpr RecordField kDek2[] = {
+    text<&G::hyporef>(1, 3),     text<&G::bwc>(5, 3),          integer<&G::ibstatn>(8, 2),
+    integer<&G::ibrec>(10, 3),   integer<&G::ibcutf>(14, 3),   text<&G::mwc>(18, 3),
+    integer<&G::imstatn>(21, 2), integer<&G::imrec>(23, 3),    integer<&G::imcutf>(27, 3),
+    text<&G::clab>(31, 3),       real<&G::cdt>(34, 6, 1),      real<&G::cdte>(40, 4, 1),
+    real<&G::clat>(45, 6, 2),    real<&G::clate>(52, 4, 2),    real<&G::clong>(57, 7, 2),
+    real<&G::clonge>(65, 4, 2),  real<&G::cdepth>(70, 5, 1),   real<&G::cdepthe>(76, 4, 1),
+};
+constexpr RecordField kDek3[] = {
+    text<&G::mtrttypc>(2, 3),    real<&G::rmtrtdur>(5, 4, 1),  text<&G::cdeptyp>(10, 2),
+    integer<&G::iexmomt>(12, 3),
+    component<&G::tmomt, 0>(15, 6, 2),  component<&G::tmomte, 0>(21, 5, 2),  // Mrr
+    component<&G::tmomt, 1>(26, 6, 2),  component<&G::tmomte, 1>(32, 5, 2),  // Mss
+    component<&G::tmomt, 2>(37, 6, 2),  component<&G::tmomte, 2>(43, 5, 2),  // Mee
+    component<&G::tmomt, 3>(48, 6, 2),  component<&G::tmomte, 3>(54, 5, 2),  // Mrs
+    component<&G::tmomt, 4>(59, 6, 2),  component<&G::tmomte, 4>(65, 5, 2),  // Mre
+    component<&G::tmomt, 5>(70, 6, 2),  component<&G::tmomte, 5>(76, 5, 2),  // Mse
+};
+constexpr RecordField kDek4[] = {
+    axis<&G::tmval, kT>(1, 7, 2), angle<&G::tmvecpl, kT>(8, 3), angle<&G::tmvecaz, kT>(11, 4),
+    axis<&G::tmval, kB>(15, 7, 2), angle<&G::tmvecpl, kB>(22, 3), angle<&G::tmvecaz, kB>(25, 4),
+    axis<&G::tmval, kP>(29, 7, 2), angle<&G::tmvecpl, kP>(36, 3), angle<&G::tmvecaz, kP>(39, 4),
+    real<&G::tmt0>(43, 7, 2),
+    angle<&G::azd0, kNp1>(50, 4), angle<&G::dipd0, kNp1>(54, 3), angle<&G::rakd0, kNp1>(58, 4),
+    angle<&G::azd0, kNp2>(62, 4), angle<&G::dipd0, kNp2>(66, 3), angle<&G::rakd0, kNp2>(70, 4),
+};
+constexpr RecordLine kDekLines[] = {{kDek1, 79}, {kDek2, 79}, {kDek3, 80}, {kDek4, 73}};
+// clang-format on
+
+// An angle column holds a whole number: the value truncated toward zero.
+std::string angleText(float v, int width) {
+    if (!std::isfinite(v)) return fmtF(v, width, 0);
+    const double clamped = std::fmax(-1e12, std::fmin(1e12, static_cast<double>(v)));
+    return fmtI(static_cast<int64_t>(std::trunc(clamped)), width);
+}
+
+}  // namespace
+
+constexpr RecordLayout ndkLayout{"ndk", kNdkData, kNdkLines};
+constexpr RecordLayout dekLayout{"dek", kDekData, kDekLines};
+
+bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k) {
+    for (const RecordField& f : layout.fields) {
+        switch (f.kind) {
+            case FieldKind::Text:
+                readFixedText(line, f.first, f.width, f.text(store, k),
+                              static_cast<std::size_t>(f.length));
+                break;
+            case FieldKind::Integer:
+                if (!readFixedInt(line, f.first, f.width, *f.integer(store, k))) return false;
+                break;
+            case FieldKind::Real:
+            case FieldKind::Angle:
+                if (!readFixedReal(line, f.first, f.width, f.decimals, *f.real(store, k)))
+                    return false;
+                break;
+        }
+    }
+    return true;
+}
+
+std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k) {
+    // The accessors serve reading too, so they take a modifiable store; nothing is changed here.
+    auto& s = const_cast<Gcmtblk&>(store);
+    std::string out(static_cast<std::size_t>(layout.width), ' ');
+    for (const RecordField& f : layout.fields) {
+        std::string cell;
+        switch (f.kind) {
+            case FieldKind::Text:
+                cell.assign(f.text(s, k), static_cast<std::size_t>(f.width));
+                break;
+            case FieldKind::Integer:
+                cell = fmtI(*f.integer(s, k), f.width);
+                break;
+            case FieldKind::Real:
+                cell = fmtF(*f.real(s, k), f.width, f.decimals);
+                break;
+            case FieldKind::Angle:
+                cell = angleText(*f.real(s, k), f.width);
+                break;
+        }
+        out.replace(static_cast<std::size_t>(f.first - 1), cell.size(), cell);
+    }
+    return out;
+}
+
+}  // namespace tensova

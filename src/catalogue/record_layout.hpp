@@ -1,0 +1,58 @@
+#pragma once
+// The two catalogue record layouts, ndk (five lines per event) and dek (four), as tables: one
+// entry per field with its columns, kind and the store member it fills. The reader reads a
+// record line through the table, and a writer writes one through the same table, so the two
+// can never disagree on a column.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "catalogue/store.hpp"
+
+namespace tensova {
+
+enum class FieldKind : uint8_t {
+    Text,     // characters as they stand
+    Integer,  // whole number
+    Real,     // real with implied decimals
+    Angle,    // real read with no implied decimals, written as its value truncated to a whole
+};
+
+// One field of a record line. Exactly one of the three accessors is set, by the kind; each
+// gives the field's element of event index k (0-based) in a store.
+struct RecordField {
+    int16_t first;  // first column, from 1
+    int16_t width;  // columns
+    FieldKind kind;
+    int8_t decimals;  // Real: decimals written, and implied when the field has no point
+    int16_t length;   // Text: length of the store member (at least width)
+    char* (*text)(Gcmtblk&, int32_t);
+    int32_t* (*integer)(Gcmtblk&, int32_t);
+    float* (*real)(Gcmtblk&, int32_t);
+};
+
+struct RecordLine {
+    std::span<const RecordField> fields;
+    int32_t width;  // columns a written line has
+};
+
+struct RecordLayout {
+    std::string_view name;  // "ndk" or "dek"
+    int32_t dataType;       // kNdkData or kDekData
+    std::span<const RecordLine> lines;
+};
+
+extern const RecordLayout ndkLayout;
+extern const RecordLayout dekLayout;
+
+// Reads one line of a record into event index k. False when a numeric field is not a number;
+// the fields before it have been stored by then.
+bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k);
+
+// The line of event index k: numbers right-aligned, asterisks when they do not fit, angles
+// truncated toward zero, texts as their first `width` characters, other columns blank.
+std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k);
+
+}  // namespace tensova
