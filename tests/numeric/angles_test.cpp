@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "float_compare.hpp"
+#include "compare.hpp"
 #include "support/console_capture.hpp"
 
 namespace tensova {

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "float_compare.hpp"
+#include "compare.hpp"
 
 namespace tensova {
 namespace {

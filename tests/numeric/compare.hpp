@@ -1,11 +1,13 @@
 #pragma once
 // Bit patterns and distances in units in the last place, for comparing single-precision
-// results with exact figures and with references computed in double precision.
+// results with exact figures and with references computed in double precision; and a text
+// search for console transcripts.
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 namespace tensova::test {
 
@@ -31,6 +33,10 @@ inline int64_t ulpsApart(float a, float b) {
 // float (a libm may round its last bit either way).
 inline bool nearRef(float got, double ref) {
     return ulpsApart(got, static_cast<float>(ref)) <= 1;
+}
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 }  // namespace tensova::test
