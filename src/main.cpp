@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/listing.hpp"
+#include "catalogue/reader.hpp"
+#include "catalogue/store.hpp"
 #include "console/banners.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
@@ -21,9 +24,9 @@ namespace {
 
 const Stamp kStamp("tensova", " 9.0", "01-06-2010");
 
-constexpr int32_t kCapacity = 25000;
 constexpr int32_t kCommandUnit = 15;
 constexpr int32_t kSishSlot = 2;
+constexpr int32_t kReaderSlot = 1;
 
 struct MainState {
     std::string plotName = fit("seis.ps", 35);
@@ -33,10 +36,10 @@ struct MainState {
 };
 
 int32_t storedCount() {
-    return 0;
+    return gcmtblk.count;
 }
 int32_t storedType() {
-    return 0;
+    return gcmtblk.dataType;
 }
 
 void showMenu(const MainState& st) {
@@ -111,9 +114,18 @@ void filePass(const MainState& st) {
 
 // Commands that read, list, write or draw, and the quit.
 void secondDispatch(const MainState& st) {
-    if (st.choice == 9999) {
-        maintail(kStamp);
-        stopRun(0);
+    switch (st.choice) {
+        case 9999:
+            maintail(kStamp);
+            stopRun(0);
+        case 1000:
+            gcmtreadex1(kReaderSlot, 0);
+            break;
+        case 1100:
+            listgcmt(ListingHead::MainMenu, kStamp, 1100);
+            break;
+        default:
+            break;
     }
 }
 
@@ -126,6 +138,7 @@ int main() {
     smaininfo(kStamp);
     trigoset();
     initfio(1, 2);
+    gcmtreadex1(kReaderSlot, 5);
     for (;;) {
         showMenu(st);
         ininteg1(st.choice, fit("your choice", 35));

@@ -1,12 +1,14 @@
 #include "catalogue/polygon_test.hpp"
 
 #include <algorithm>
-#include <cmath>
 
 #include "catalogue/selection_tests.hpp"
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "numeric/angles.hpp"
+#include "numeric/frames.hpp"
+#include "numeric/vectors.hpp"
 
 namespace tensova {
 namespace {
@@ -16,17 +18,13 @@ const Stamp& stamp() {
     return s;
 }
 
-constexpr float kDegToRad = 0.017453292f;
-
+// Unit vector of a point given in degrees.
 std::array<float, 3> unitVector(float lonDeg, float latDeg) {
-    const float lon = lonDeg * kDegToRad;
-    const float lat = latDeg * kDegToRad;
-    const float cl = std::cos(lat);
-    return {std::cos(lon) * cl, std::sin(lon) * cl, std::sin(lat)};
-}
-
-std::array<float, 3> cross(const std::array<float, 3>& u, const std::array<float, 3>& v) {
-    return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    std::array<float, 2> ll = {lonDeg, latDeg};
+    deg2rad(ll.data(), ll.data(), 2);
+    std::array<float, 3> v;
+    ll2ccn(&v[0], &v[1], &v[2], &ll[0], &ll[1], 1);
+    return v;
 }
 
 void vertexRow(const Seistest2& t, std::size_t k) {
@@ -63,7 +61,7 @@ void spolygontst(int32_t& istat) {
         for (std::size_t k = 0; k < n; ++k) t.vrtx1[k] = unitVector(t.vrtxlong[k], t.vrtxlat[k]);
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t k2 = k + 1 == n ? 0 : k + 1;
-            t.vnrm1[k] = cross(t.vrtx1[k], t.vrtx1[k2]);
+            vecprod3d(t.vnrm1[k].data(), t.vrtx1[k].data(), t.vrtx1[k2].data(), 1);
             if (t.vnrm1[k][0] == 0.0f && t.vnrm1[k][1] == 0.0f && t.vnrm1[k][2] == 0.0f) {
                 reportZeroNormal(t, k, k2);
                 istat = 10;
@@ -89,7 +87,7 @@ bool insidePolygon(float rlong, float rlat) {
         const auto p = unitVector(rlong, rlat);
         for (std::size_t k = 0; k < n; ++k) {
             float s = 0.0f;
-            for (std::size_t c = 0; c < 3; ++c) s = p[c] * t.vnrm1[k][c] + s;
+            scalprodn(&s, p.data(), t.vnrm1[k].data(), 3, 1);
             if (s < 0.0f) return false;
         }
     } else {

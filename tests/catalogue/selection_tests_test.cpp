@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "catalogue/polygon_test.hpp"
+#include "numeric/angles.hpp"
 #include "support/console_capture.hpp"
 
 namespace tensova {
@@ -17,8 +18,11 @@ class SelectionTests : public ::testing::Test {
   protected:
     void SetUp() override {
         test::ConsoleCapture cap;
+        trigoset();
+        const std::size_t before = cap.lines().size();
         setseistest6(5);
-        head = cap.lines();
+        const auto lines = cap.lines();
+        head.assign(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end());
         store = std::make_unique<Gcmtblk>();
     }
     // One event in slot 0.
