@@ -57,12 +57,10 @@ bool readFixedInt(std::string_view line, int first, int width, int32_t& v) {
     return true;
 }
 
-bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {
-    const std::string_view f = stripBlanks(fixedField(line, first, width));
-    if (f.empty()) {
-        v = 0.0f;
-        return true;
-    }
+namespace {
+
+// Any real field without its surrounding blanks: long mantissas and exponents included.
+bool parseReal(std::string_view f, int decimals, float& v) {
     const std::size_t n = f.size();
     std::size_t i = 0;
     const bool negative = f[0] == '-';
@@ -136,6 +134,44 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
         const auto res = std::from_chars(buf.data(), p, value);
         if (res.ec != std::errc{}) return false;
     }
+    v = negative ? -value : value;
+    return true;
+}
+
+}  // namespace
+
+bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {
+    const std::string_view f = stripBlanks(fixedField(line, first, width));
+    if (f.empty()) {
+        v = 0.0f;
+        return true;
+    }
+    // The common case, a short number with or without its point, in one pass; anything else
+    // goes to the full parser, which gives the same value for these.
+    const char* p = f.data();
+    const char* const end = p + f.size();
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    uint32_t mantissa = 0;
+    int digits = 0;
+    int frac = 0;
+    bool point = false;
+    for (; p < end; ++p) {
+        const auto d = static_cast<unsigned>(*p - '0');
+        if (d < 10) {
+            mantissa = mantissa * 10 + d;
+            frac += point ? 1 : 0;
+            if (++digits > 7) return parseReal(f, decimals, v);
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            return parseReal(f, decimals, v);
+        }
+    }
+    const int scale = point ? frac : decimals;
+    if (digits == 0 || scale < 0 || scale > 10) return parseReal(f, decimals, v);
+    // Both operands are exact, so the one rounding of the division is the nearest float.
+    const float value = static_cast<float>(mantissa) / kExactTens[static_cast<std::size_t>(scale)];
     v = negative ? -value : value;
     return true;
 }
