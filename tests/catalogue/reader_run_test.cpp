@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 
 #include "catalogue_samples.hpp"
 #include "support/run_binary.hpp"
@@ -162,8 +161,6 @@ TEST(ReaderRun, AwkwardFiles) {
         {"empty file", "", " | Nb of data |          0 |          0 |"},
         {"empty file extremes", "", " | Long  maxi | -10000.000 | -10000.000 |"},
         {"empty file extremes", "", " | Depth mini |  10000.000 |  10000.000 |"},
-        {"no final newline", three.substr(0, three.size() - 1),
-         " | Nb of data |          3 |          3 |"},
         {"truncated last event", three.substr(0, three.size() - 81),
          " | Nb of data |          2 |          2 |"},
         {"binary file", binary, "   WHILE READING      1 th DATA"},
@@ -242,27 +239,6 @@ TEST(ReaderRun, EndOfInputInTheReaderMenuStops) {
     const auto r = runTensova("\n1000\n", dir.path(), 10);
     EXPECT_FALSE(r.timedOut);
     EXPECT_EQ(r.status, 1);
-}
-
-TEST(ReaderRun, RealCatalogueFiles) {
-    struct Case {
-        const char* name;
-        const char* row;
-    };
-    const Case cases[] = {
-        {"gcmt_2015-01_jan15.ndk", " | Nb of data |        210 |        210 |"},
-        {"qcmt_2018-02_to_2019-09.ndk", " | Nb of data |        860 |        860 |"},
-    };
-    for (const Case& c : cases) {
-        const std::string path = std::string(TENSOVA_REAL_DATA) + "/" + c.name;
-        if (!std::filesystem::exists(path)) GTEST_SKIP() << path << " not found";
-        TempDir dir;
-        // A short name in the run's folder: file names have 40 characters at most.
-        std::filesystem::create_symlink(std::filesystem::absolute(path), dir.file("real.ndk"));
-        const Lines lines = readThenRun(dir, "real.ndk", 1001, "1100\n9999\n");
-        EXPECT_NE(find(lines, c.row), -1) << c.name;
-        EXPECT_EQ(find(lines, " ***        subroutine gcmtreadex1       ***"), -1) << c.name;
-    }
 }
 
 }  // namespace

@@ -101,5 +101,24 @@ TEST(ReaderSummary, NoTestLine) {
     EXPECT_EQ(testsTable([](Seistest2&) {}), Lines{" No test => retain all data"});
 }
 
+TEST(ReaderSetUp, ModeFiveEmptiesTheStoreAndClearsTheSwitches) {
+    test::ConsoleCapture cap("4\ny\n5\ny\n99\n99\n");
+    trigoset();
+    initfio(1, 2);
+    gcmtreadex1(1, 5);
+    gcmtreadex1(1, 0);  // both switches on, then leave
+    gcmtblk.count = 12;
+    gcmtblk.dataType = kDekData;
+    gcmtreadex1(1, 5);
+    EXPECT_EQ(gcmtblk.count, 0);
+    EXPECT_EQ(gcmtblk.dataType, kNoData);
+    gcmtreadex1(1, 0);  // leave at once
+    Lines switches;
+    for (const std::string& l : cap.lines())
+        if (l.rfind(" WRITE ", 0) == 0) switches.push_back(l.substr(l.size() - 1));
+    // Menu passes: at the start, after 4, after 5, and after the new set-up.
+    EXPECT_EQ(switches, (Lines{"F", "F", "T", "F", "T", "T", "F", "F"}));
+}
+
 }  // namespace
 }  // namespace tensova
