@@ -1,17 +1,134 @@
-// tensova: seismotectonic work on earthquake focal mechanisms.
+// tensova: seismotectonic work on earthquake focal mechanisms. The main program sets up the
+// console, initialises every module and runs the main menu until the user quits.
+
+#include <cstdint>
+#include <string>
 
 #include "console/banners.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/files.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
 #include "console/runinfo.hpp"
 #include "console/stop.hpp"
 
 using namespace tensova;
 
+namespace {
+
+const Stamp kStamp("tensova", " 9.0", "01-06-2010");
+
+constexpr int32_t kCapacity = 25000;
+constexpr int32_t kCommandUnit = 15;
+constexpr int32_t kSishSlot = 2;
+
+struct MainState {
+    std::string plotName = fit("seis.ps", 35);
+    std::string commandFile = fit("", 35);
+    bool sish = false;  // write one Si-Sh record per event while mapping
+    int32_t choice = 0;
+};
+
+int32_t storedCount() {
+    return 0;
+}
+int32_t storedType() {
+    return 0;
+}
+
+void showMenu(const MainState& st) {
+    mainmenuhead(kStamp);
+    if (!lwito(2)) return;
+    const std::string& sishName = fiocom.oufnam[kSishSlot - 1];
+    wout({kDashes43});
+    wout({"DATA"});
+    wout({"  Can store at most:", fmtI(kCapacity, 6)});
+    wout({"  Currently stored :", fmtI(storedCount(), 6)});
+    wout({"  Current data type:", fmtI(storedType(), 6)});
+    wout({"  READ + EXTRACT DATA.......1000"});
+    wout({"  LIST DATA TO SCREEN ......1100"});
+    wout({"  WRITE DATA TO FILE .......1200"});
+    wout({kDashes43});
+    wout({"PLOT"});
+    wout({"  plot parameters ...........330"});
+    wout({"  OPEN  PLOT FILE ............10", st.plotName});
+    wout({"  CLOSE PLOT FILE ............20", st.plotName});
+    wout({"  PLOT MAP 1st Nodal Plane .2001"});
+    wout({"  PLOT MAP 2nd Nodal Plane .2002"});
+    wout({"  PLOT FOCAL MECHANISMS ....3000"});
+    wout({kDashes43});
+    wout({"Sh OUTPUT FILE while mapping"});
+    wout({"  WRITE TO Si-Sh FILE .........7", fmtL(st.sish, 1)});
+    wout({"  OPEN  Si-Sh OUTPUT FILE ....13", sishName});
+    wout({"  CLOSE Si-Sh OUTPUT FILE ....23", sishName});
+    wout({kDashes43});
+    wout({"Use command file............5000"});
+    wout({"FAST QUIT...................9999"});
+    menutail();
+}
+
+void showHelp() {
+    const std::string rule(43, '=');
+    wout({rule});
+    wout({"                  HELP                     "});
+    wout({rule});
+    wout({"       Did you REALLY expect help ?        "});
+    wout({"              For more help                "});
+    wout({fit("     read the README file of tensova", 43)});
+    wout({rule});
+}
+
+// Commands that act before the file pass.
+void firstDispatch(MainState& st) {
+    switch (st.choice) {
+        case 900:
+            showHelp();
+            break;
+        case 7:
+            inlogicdef(st.sish, fit("write extracted data to si-sh file", 35), st.sish);
+            break;
+        case 5000:
+            altsio(kCommandUnit, st.commandFile, st.choice, 0);
+            break;
+        default:
+            break;
+    }
+}
+
+// Opens or closes the Si-Sh file as the command requires.
+void filePass(const MainState& st) {
+    const bool sishOpen = fiocom.iopou[kSishSlot - 1];
+    const bool mapRun = st.choice == 2001 || st.choice == 2002;
+    if (st.choice == 13 || (st.sish && mapRun)) {
+        if (!sishOpen) opefou(kSishSlot, fit("extracted si-sh output", 35), 0);
+    } else if ((st.choice == 23 || st.choice == 9999) && sishOpen) {
+        clofou(kSishSlot);
+    }
+}
+
+// Commands that read, list, write or draw, and the quit.
+void secondDispatch(const MainState& st) {
+    if (st.choice == 9999) {
+        maintail(kStamp);
+        stopRun(0);
+    }
+}
+
+}  // namespace
+
 int main() {
-    static const Stamp stamp("tensova", " 9.0", "01-06-2010");
+    MainState st;
     initsio();
-    progheadkt(stamp);
-    smaininfo(stamp);
-    maintail(stamp);
-    stopRun(0);
+    progheadkt(kStamp);
+    smaininfo(kStamp);
+    initfio(1, 2);
+    for (;;) {
+        showMenu(st);
+        ininteg1(st.choice, fit("your choice", 35));
+        firstDispatch(st);
+        filePass(st);
+        secondDispatch(st);
+    }
 }

@@ -15,11 +15,11 @@ namespace tensova {
 // writer's file, output 2 the Si-Sh file. Slot k of the Parts is index k-1 here. Names and
 // explanations are 40 characters.
 struct Fiocom {
-    int32_t nin = 0;                       // input slots in use (0 or 1)
-    int32_t nout = 0;                      // output slots in use (0 to 2)
-    std::array<int32_t, 1> iuin{11};       // input units
-    std::array<int32_t, 2> iouf{21, 22};   // output units
-    std::array<bool, 1> iopin{false};      // input open flags
+    int32_t nin = 0;                      // input slots in use (0 or 1)
+    int32_t nout = 0;                     // output slots in use (0 to 2)
+    std::array<int32_t, 1> iuin{11};      // input units
+    std::array<int32_t, 2> iouf{21, 22};  // output units
+    std::array<bool, 1> iopin{false};     // input open flags
     std::array<bool, 2> iopou{false, false};
     std::array<std::string, 1> infnam{std::string(40, ' ')};
     std::array<std::string, 2> oufnam{std::string(40, ' '), std::string(40, ' ')};
@@ -41,7 +41,6 @@ void clofou(int32_t k);
 // imode uses fname as given. A failed open is retried with imode 0 and ends the run otherwise.
 // fname (its size is its declared length) receives the name opened. Returns only with the file
 // open.
-void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status,
-           int32_t imode);
+void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status, int32_t imode);
 
 }  // namespace tensova

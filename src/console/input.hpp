@@ -24,7 +24,7 @@ bool readAnswer(std::string& line);
 // number ("inf", "nan", hexadecimal, a leading comma are unreadable), nor is a value that
 // overflows its type.
 class FreeFormat {
-public:
+  public:
     explicit FreeFormat(std::string_view text) : text_(text) {}
     bool nextInt(int32_t& v);
     bool nextReal(float& v);
@@ -32,7 +32,7 @@ public:
     // True when only separators are left.
     bool atEnd() const;
 
-private:
+  private:
     bool nextToken(std::string_view& token);
     std::string_view text_;
     std::size_t pos_ = 0;

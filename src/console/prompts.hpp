@@ -21,8 +21,7 @@ void inintegdef(int32_t& iv, std::string_view text, int32_t ivdef);
 // Integer without default inside [ivmin, ivmax].
 void inintegvin1(int32_t& iv, std::string_view text, int32_t ivmin, int32_t ivmax);
 // Integer with default inside [ivmin, ivmax]; a default outside the range is refused too.
-void inintegvindef(int32_t& iv, std::string_view text, int32_t ivdef, int32_t ivmin,
-                   int32_t ivmax);
+void inintegvindef(int32_t& iv, std::string_view text, int32_t ivdef, int32_t ivmin, int32_t ivmax);
 // Real with default.
 void inrealdef(float& r, std::string_view text, float rdef);
 // Real with default inside [rmin, rmax]; r's value on entry only sizes the default line.
@@ -32,8 +31,10 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
 
 // Text without default: the line as typed, cut or padded to answer's length.
 void inchar1(std::string& answer, std::string_view text);
-// Text with default (at most the first 80 characters of the line).
-void inchardef(std::string& answer, std::string_view text, std::string_view chdef);
+// Text with default (at most the first 80 characters of the line). With `line`, it also
+// receives the whole answer before it was cut to answer's length.
+void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
+               std::string* line = nullptr);
 // Yes/no with default: y Y 1 yes, n N 0 no, h H help.
 void inlogicdef(bool& l, std::string_view text, bool ldef);
 // Yes/no on the units the caller names, every line at every level (the STOP and RESUME

@@ -8,9 +8,17 @@
 
 namespace tensova {
 
-inline bool startsFromCaller(int32_t inter) { return inter == 0 || inter == 1; }
-inline bool startsFromStored(int32_t inter) { return inter == 2 || inter == 3; }
-inline bool startsFromDefaults(int32_t inter) { return inter == 4 || inter == 5; }
-inline bool isDialog(int32_t inter) { return inter % 2 == 0; }
+inline bool startsFromCaller(int32_t inter) {
+    return inter == 0 || inter == 1;
+}
+inline bool startsFromStored(int32_t inter) {
+    return inter == 2 || inter == 3;
+}
+inline bool startsFromDefaults(int32_t inter) {
+    return inter == 4 || inter == 5;
+}
+inline bool isDialog(int32_t inter) {
+    return inter % 2 == 0;
+}
 
 }  // namespace tensova

@@ -1,0 +1,222 @@
+#include "console/files.hpp"
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/stop.hpp"
+#include "console/text.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kInitfio("initfio", "1.00", "25-03-94");
+const Stamp kListfio("listfio", "1.00", "25-03-94");
+const Stamp kOpefin("opefin", "1.00", "25-03-94");
+const Stamp kOpefou("opefou", "1.00", "25-03-94");
+const Stamp kClofin("clofin", "1.00", "25-03-94");
+const Stamp kClofou("clofou", "1.00", "25-03-94");
+const Stamp kOpef2("opef2", " 3.8", "24-08-2005");
+
+constexpr std::size_t kNameLength = 40;
+
+void countError(std::string_view side, int32_t count, int32_t limit) {
+    const std::string stars(36, '*');
+    wout({stars});
+    wout({"***           ERROR              ***"});
+    wout({stars});
+    wout({"    number of " + std::string(side) + " files   =", fmtI(count, 2)});
+    wout({"max number of " + std::string(side) + " files   =", fmtI(limit, 2)});
+    wout({stars});
+    stopRun(1);
+}
+
+void listSlot(int32_t k, const std::string& expl, const std::string& name, bool open,
+              int32_t unit) {
+    wout({"FILE INDEX   =", fmtI(k, 2)});
+    wout({" explanation :", expl});
+    wout({"    filename =", name});
+    wout({"      opened :", fmtL(open, 1)});
+    wout({"        unit =", fmtI(unit, 2)});
+}
+
+// One side of the table, for the open and close routines.
+struct Side {
+    const char* word;     // "INPUT FILE" or "OUTPUT FILE"
+    const char* opening;  // "OPENING  INPUT FILE" or "OPENING OUTPUT FILE"
+    int32_t count;
+    int32_t* unit;
+    bool* open;
+    std::string* name;
+    std::string* expl;
+    OpenStatus status;
+};
+
+Side inputSide(int32_t k) {
+    const auto i = static_cast<std::size_t>(k - 1);
+    return {"INPUT FILE",     "OPENING  INPUT FILE", fiocom.nin,         &fiocom.iuin[i],
+            &fiocom.iopin[i], &fiocom.infnam[i],     &fiocom.infexpl[i], OpenStatus::Old};
+}
+
+Side outputSide(int32_t k) {
+    const auto i = static_cast<std::size_t>(k - 1);
+    return {"OUTPUT FILE",    "OPENING OUTPUT FILE", fiocom.nout,        &fiocom.iouf[i],
+            &fiocom.iopou[i], &fiocom.oufnam[i],     &fiocom.oufexpl[i], OpenStatus::New};
+}
+
+bool inRange(int32_t k, int32_t count, std::size_t slots) {
+    return k >= 1 && k <= count && static_cast<std::size_t>(k) <= slots;
+}
+
+void openSlot(int32_t k, std::string_view expl, int32_t imode, const Side& side) {
+    if (*side.open) {
+        wout({kDashes43});
+        wout({side.word, fmtI(k, 2), "ALREADY OPENED !"});
+        wout({kDashes43});
+        return;
+    }
+    *side.expl = fit(expl, kNameLength);
+    wout({kDashes43});
+    wout({side.opening, fmtI(k, 2)});
+    wout({kDashes43});
+    opef2(*side.name, *side.expl, *side.unit, side.status, imode);
+    *side.open = true;
+}
+
+void closeSlot(const Side& side) {
+    wout({kDashes43});
+    if (*side.open) {
+        unitClose(*side.unit);
+        wout({side.word, *side.name, "CLOSED"});
+        *side.open = false;
+    } else {
+        wout({side.word, *side.name, "ALREADY CLOSED !"});
+    }
+    wout({kDashes43});
+}
+
+// The name a user gave: blanks around it do not belong to it.
+std::string fileName(std::string_view s) {
+    const std::string_view t = trimmed(s);
+    return t == " " ? std::string() : std::string(t);
+}
+
+}  // namespace
+
+void initfio(int32_t nin, int32_t nout) {
+    subhead(kInitfio);
+    submenuhead(kInitfio);
+    wout({kDashes43});
+    wout({"       INITIALIZING I/O FILES              "});
+    wout({kDashes43});
+    if (nin < 0 || nin > 1) countError(" input", nin, 1);
+    fiocom.nin = nin;
+    if (nout < 0 || nout > 2) countError("output", nout, 2);
+    fiocom.nout = nout;
+    const int32_t keep[2] = {fiocom.nin, fiocom.nout};
+    fiocom = Fiocom{};
+    fiocom.nin = keep[0];
+    fiocom.nout = keep[1];
+    listfio();
+    subtail(kInitfio);
+}
+
+void listfio() {
+    subhead(kListfio);
+    wout({kDashes43});
+    wout({"             I/O FILES STATUS              "});
+    wout({kDashes43});
+    wout({"NUMBER OF  INPUT FILES   =", fmtI(fiocom.nin, 2)});
+    wout({kDashes43});
+    for (int32_t k = 1; k <= fiocom.nin; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        listSlot(k, fiocom.infexpl[i], fiocom.infnam[i], fiocom.iopin[i], fiocom.iuin[i]);
+        wout({"--------------"});
+    }
+    wout({kDashes43});
+    wout({"NUMBER OF OUTPUT FILES   =", fmtI(fiocom.nout, 2)});
+    wout({kDashes43});
+    for (int32_t k = 1; k <= fiocom.nout; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        listSlot(k, fiocom.oufexpl[i], fiocom.oufnam[i], fiocom.iopou[i], fiocom.iouf[i]);
+        if (k < fiocom.nout) wout({"--------------"});
+    }
+    subtail(kListfio);
+}
+
+void opefin(int32_t k, std::string_view expl, int32_t imode) {
+    subhead(kOpefin);
+    if (inRange(k, fiocom.nin, fiocom.iuin.size())) openSlot(k, expl, imode, inputSide(k));
+    listfio();
+    subtail(kOpefin);
+}
+
+void opefou(int32_t k, std::string_view expl, int32_t imode) {
+    subhead(kOpefou);
+    if (inRange(k, fiocom.nout, fiocom.iouf.size())) openSlot(k, expl, imode, outputSide(k));
+    listfio();
+    subtail(kOpefou);
+}
+
+void clofin(int32_t k) {
+    subhead(kClofin);
+    if (inRange(k, fiocom.nin, fiocom.iuin.size())) closeSlot(inputSide(k));
+    listfio();
+    subtail(kClofin);
+}
+
+void clofou(int32_t k) {
+    subhead(kClofou);
+    if (inRange(k, fiocom.nout, fiocom.iouf.size())) closeSlot(outputSide(k));
+    listfio();
+    subtail(kClofou);
+}
+
+void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status,
+           int32_t imode) {
+    const std::string_view what = trimmed(expl);
+    const std::string question = fit(std::string(what) + " file name", 40);
+    for (;;) {
+        submenuhead(kOpef2);
+        wout({"OPENING", what, "FILE"});
+        menutail();
+        std::string tried = fname;  // the name as the user gave it, before any cut
+        std::string chosen = fname;
+        OpenStatus how = status;
+        if (imode == 0) {
+            if (iocom.stdIn == kKeyboardUnit) {
+                // The file chooser of a console: the name is typed, the current name is the
+                // default, an empty answer cancels; a name to save under replaces an existing
+                // file, as a save dialog does.
+                wout({"Choose", trimmed(question)});
+                if (status == OpenStatus::New) how = OpenStatus::Unknown;
+            }
+            inchardef(chosen, question, fname, &tried);
+        }
+        const std::string name = fileName(tried);
+        const bool fits = name.size() <= fname.size();
+        if (fits && unitOpen(iu, name, how)) {
+            fname = fit(name, fname.size());
+            return;
+        }
+        const std::string shown = fits ? fit(name, fname.size()) : name;
+        if (imode != 0) {
+            // Without a dialog the same name would fail again: a failed open ends the run.
+            errorhead(kOpef2);
+            wout({"COULD NOT OPEN FILE", shown});
+            wout({"for unit =", fmtI(iu, 4)});
+            wout({"===> STOPPING EXECUTION"});
+            errortail00();
+            stopRun(1);
+        }
+        warninghead(kOpef2);
+        wout({"COULD NOT OPEN FILE", shown});
+        if (!fits)
+            wout({"name longer than", fmtIown(static_cast<int64_t>(fname.size())), "characters"});
+        wout({"===> RETRYING"});
+        warningtail00();
+    }
+}
+
+}  // namespace tensova

@@ -1,0 +1,158 @@
+#include "console/input.hpp"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "console/cmdfiles.hpp"
+#include "console/console.hpp"
+#include "console/stop.hpp"
+
+namespace tensova {
+namespace {
+
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '/';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// [+-]digits
+bool integerGrammar(std::string_view t) {
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    if (i == t.size()) return false;
+    for (; i < t.size(); ++i)
+        if (!isDigit(t[i])) return false;
+    return true;
+}
+
+// [+-]digits[.digits][(E|D)[+-]digits] with at least one mantissa digit; "5." and ".5" pass.
+bool realGrammar(std::string_view t) {
+    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+    std::size_t digits = 0;
+    while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (i == t.size() || !isDigit(t[i])) return false;
+        while (i < t.size() && isDigit(t[i])) ++i;
+    }
+    return i == t.size();
+}
+
+bool toDouble(std::string_view token, double& v) {
+    if (!realGrammar(token)) return false;
+    std::string s(token);
+    for (char& c : s)
+        if (c == 'd' || c == 'D') c = 'E';
+    errno = 0;
+    v = std::strtod(s.c_str(), nullptr);
+    return errno != ERANGE || v == 0.0;
+}
+
+}  // namespace
+
+bool readAnswer(std::string& line) {
+    if (unitReadLine(iocom.stdIn, line) == ReadResult::Ok) return true;
+    if (iocom.cmdOpen && iocom.stdIn != kKeyboardUnit) {
+        endCommandFileAtEof();
+        return false;
+    }
+    wout({"END OF INPUT"});
+    wout({"===> STOPPING EXECUTION"});
+    stopRun(1);
+}
+
+bool FreeFormat::nextToken(std::string_view& token) {
+    // Leading blanks and tabs go; a value then runs to the next separator. One comma or slash
+    // after a value ends it; a text that starts with a comma or slash holds a null value,
+    // which is not a number.
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    if (pos_ >= text_.size()) return false;
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+    token = text_.substr(start, pos_ - start);
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    if (pos_ < text_.size() && (text_[pos_] == ',' || text_[pos_] == '/')) ++pos_;
+    return !token.empty();
+}
+
+bool FreeFormat::atEnd() const {
+    for (std::size_t i = pos_; i < text_.size(); ++i)
+        if (!isSeparator(text_[i])) return false;
+    return true;
+}
+
+bool FreeFormat::nextInt(int32_t& v) {
+    std::string_view t;
+    if (!nextToken(t) || !integerGrammar(t)) return false;
+    int64_t acc = 0;
+    const bool neg = t[0] == '-';
+    for (char c : t) {
+        if (!isDigit(c)) continue;
+        acc = acc * 10 + (c - '0');
+        if (acc > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1) return false;
+    }
+    if (neg) acc = -acc;
+    if (acc < std::numeric_limits<int32_t>::min() || acc > std::numeric_limits<int32_t>::max())
+        return false;
+    v = static_cast<int32_t>(acc);
+    return true;
+}
+
+bool FreeFormat::nextDouble(double& v) {
+    std::string_view t;
+    return nextToken(t) && toDouble(t, v) && std::isfinite(v);
+}
+
+bool FreeFormat::nextReal(float& v) {
+    double d = 0;
+    if (!nextDouble(d) || std::fabs(d) > std::numeric_limits<float>::max()) return false;
+    v = static_cast<float>(d);
+    return true;
+}
+
+bool parseInt(std::string_view text, int32_t& v) {
+    return FreeFormat(text).nextInt(v);
+}
+
+bool parseReal(std::string_view text, float& v) {
+    return FreeFormat(text).nextReal(v);
+}
+
+namespace {
+
+template <typename T, typename Next>
+ReadResult readFree(int32_t unit, T* values, int n, Next next) {
+    int got = 0;
+    std::string line;
+    while (got < n) {
+        const ReadResult r = unitReadLine(unit, line);
+        if (r != ReadResult::Ok) return r;
+        FreeFormat ff(line);
+        while (got < n && !ff.atEnd()) {
+            if (!next(ff, values[got])) return ReadResult::Error;
+            ++got;
+        }
+    }
+    return ReadResult::Ok;
+}
+
+}  // namespace
+
+ReadResult readFreeInts(int32_t unit, int32_t* values, int n) {
+    return readFree(unit, values, n, [](FreeFormat& ff, int32_t& v) { return ff.nextInt(v); });
+}
+
+ReadResult readFreeReals(int32_t unit, float* values, int n) {
+    return readFree(unit, values, n, [](FreeFormat& ff, float& v) { return ff.nextReal(v); });
+}
+
+}  // namespace tensova
