@@ -12,6 +12,7 @@
 #include "console/prompts.hpp"
 #include "console/text.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
 
@@ -123,6 +124,8 @@ void saveSettings(const PsSettings& s) {
 }  // namespace
 
 void intplinit(std::string& fname, int32_t inter) {
+    // One plot file at a time: a file still open is finished before its unit is reused.
+    if (psdevice.open) psend();
     psparams.plotUnit = kPlotUnit;
     PsSettings s;
     const bool read = readPsSettings(s);

@@ -296,6 +296,31 @@ TEST(Document, TheLastColourIsForgottenAtEachOpening) {
     }
 }
 
+TEST(Document, AFileThatCouldNotBeWrittenIsReported) {
+    test::ConsoleCapture console("");
+    if (!unitOpen(kPlotUnit, "/dev/full", OpenStatus::Unknown)) GTEST_SKIP() << "no /dev/full";
+    test::resetBlocks();
+    beginDocument(PsSettings{false, 1, "P  ", 1}, fit("/dev/full", 20));
+    psend();
+    EXPECT_FALSE(psdevice.open);
+    EXPECT_NE(console.output().find(" The PostScript plot file could not be written completely"),
+              std::string::npos)
+        << console.output();
+}
+
+TEST(Document, OpeningAgainFinishesTheFileStillOpen) {
+    test::InFolder f;
+    test::ConsoleCapture console("\nsecond.ps\n");
+    const std::string first = f.dir.file("first.ps");
+    test::openDocument(first, PsSettings{false, 1, "P  ", 2});
+    std::string fname = fit("seis.ps", 20);
+    intplinit(fname, 2);
+    psend();
+    EXPECT_EQ(test::splitLines(test::readFile(first)).back(), "%%EOF");
+    test::expectRenders(first);
+    test::expectRenders(f.dir.file("second.ps"));
+}
+
 // Draws on a page, breaks it and stops the run with the file open.
 void drawAndStop(const std::string& path) {
     test::ConsoleCapture console("");

@@ -299,15 +299,6 @@ TEST(Texts, LinesOfEachJustificationAngleAndDialect) {
     });
 }
 
-TEST(Texts, HeightIsKeptInPointsFromCentimetres) {
-    test::resetBlocks();
-    intstextsize(1.0f);
-    EXPECT_FLOAT_EQ(psparams.textHeight, 28.35f);
-    plt1blk.cmtodelength = 10.0f;
-    intstextsize(0.5f);
-    EXPECT_FLOAT_EQ(psparams.textHeight, 5.0f);
-}
-
 TEST(Texts, TheAnchorMoveClampsTheCallersPoint) {
     PsDocument doc(PsSettings{false, 1, "P  ", 1}, false);
     float x = 2e8f, y = 10;

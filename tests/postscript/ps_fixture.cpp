@@ -1,6 +1,7 @@
 #include "ps_fixture.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,17 @@ std::vector<std::string> between(const std::vector<std::string>& lines, const st
         out.push_back(l);
     }
     return out;
+}
+
+InFolder::InFolder() {
+    char* cwd = getcwd(nullptr, 0);
+    previous_ = cwd != nullptr ? cwd : ".";
+    std::free(cwd);
+    EXPECT_EQ(chdir(dir.path().c_str()), 0);
+}
+
+InFolder::~InFolder() {
+    EXPECT_EQ(chdir(previous_.c_str()), 0);
 }
 
 std::string illustratorStub() {

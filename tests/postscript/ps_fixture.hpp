@@ -46,6 +46,19 @@ class PsDocument {
 std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from,
                                  const std::string& to);
 
+// A fresh folder made the current folder for the scope (the settings file lives there).
+class InFolder {
+  public:
+    InFolder();
+    ~InFolder();
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+    TempDir dir;
+
+  private:
+    std::string previous_;
+};
+
 // The test-only prolog that gives the Illustrator operators a meaning.
 std::string illustratorStub();
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -18,22 +17,6 @@ namespace tensova {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Runs the test in a fresh folder, which holds the settings file.
-class InFolder {
-  public:
-    InFolder() {
-        char* cwd = getcwd(nullptr, 0);
-        previous_ = cwd;
-        free(cwd);
-        EXPECT_EQ(chdir(dir.path().c_str()), 0);
-    }
-    ~InFolder() { EXPECT_EQ(chdir(previous_.c_str()), 0); }
-    test::TempDir dir;
-
-  private:
-    std::string previous_;
-};
 
 // Opens a plot file through the dialog with the keyboard answers given, and finishes it.
 // Returns the console transcript; the file is rendered.
@@ -57,7 +40,7 @@ bool has(const std::string& transcript, const std::string& line) {
 const std::string kDefaultRecord = "  F   1 P    2\n    \n";
 
 TEST(Settings, MissingFileGivesTheDefaultsAndIsCreated) {
-    InFolder f;
+    test::InFolder f;
     const std::string out = openAndFinish("\na.ps\n");
     EXPECT_EQ(f.dir.read("pslib7_ini.txt"), kDefaultRecord);
     for (const char* line :
@@ -69,7 +52,7 @@ TEST(Settings, MissingFileGivesTheDefaultsAndIsCreated) {
 }
 
 TEST(Settings, ChangedSettingsAreRememberedForTheNextOpening) {
-    InFolder f;
+    test::InFolder f;
     openAndFinish("n\nn\n3\nLA4\n1\na.ps\n");
     EXPECT_EQ(f.dir.read("pslib7_ini.txt"), "  F   3 LA4  1\n    \n");
     // Kept as they are: the file is not written again.
@@ -86,7 +69,7 @@ TEST(Settings, ChangedSettingsAreRememberedForTheNextOpening) {
 }
 
 TEST(Settings, AnUnreadableFileFallsBackToAllDefaultsAndIsRewritten) {
-    InFolder f;
+    test::InFolder f;
     f.dir.write("pslib7_ini.txt", "  T   3 LA4 x1\n");
     const std::string out = openAndFinish("\na.ps\n");
     EXPECT_TRUE(has(out, " Overlay ?  = No ")) << out;
@@ -119,7 +102,7 @@ TEST(Settings, RecordsAsRead) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
-        InFolder f;
+        test::InFolder f;
         f.dir.write("pslib7_ini.txt", c.content);
         PsSettings s{true, 5, "LUS", 3};
         EXPECT_EQ(readPsSettings(s), c.read);
@@ -131,7 +114,7 @@ TEST(Settings, RecordsAsRead) {
 }
 
 TEST(Settings, DialectSevenIsReadAsTwoAndKeptInTheFile) {
-    InFolder f;
+    test::InFolder f;
     f.dir.write("pslib7_ini.txt", "  F   1 P    7\n    \n");
     const std::string out = openAndFinish("\na.ps\n");
     EXPECT_TRUE(has(out, " PostScript = NeWS                ")) << out;
@@ -139,7 +122,7 @@ TEST(Settings, DialectSevenIsReadAsTwoAndKeptInTheFile) {
 }
 
 TEST(Settings, ThousandCopiesAreHeldTo999) {
-    InFolder f;
+    test::InFolder f;
     const std::string out = openAndFinish("n\n\n1000\n\n1\na.ps\n");
     EXPECT_TRUE(has(out, " ==> RESET TO: 999")) << out;
     EXPECT_EQ(f.dir.read("pslib7_ini.txt"), "  F 999 P    1\n    \n");
@@ -159,7 +142,7 @@ TEST(Settings, OrientationAnswers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answers);
-        InFolder f;
+        test::InFolder f;
         const std::string out = openAndFinish(std::string("n\n\n\n") + c.answers + "\na.ps\n");
         EXPECT_EQ(f.dir.read("pslib7_ini.txt"), std::string("  F   1 ") + c.stored + "  2\n    \n");
         const auto lines = test::splitLines(out);
@@ -169,7 +152,7 @@ TEST(Settings, OrientationAnswers) {
 }
 
 TEST(Settings, AnUnwritableSettingsFileWarnsAndTheRunGoesOn) {
-    InFolder f;
+    test::InFolder f;
     // A folder in its place can be neither read nor written.
     ASSERT_EQ(mkdir(f.dir.file("pslib7_ini.txt").c_str(), 0755), 0);
     // One line for the warning's pause.
@@ -179,7 +162,7 @@ TEST(Settings, AnUnwritableSettingsFileWarnsAndTheRunGoesOn) {
 }
 
 TEST(Settings, OverlayChosenInTheDialog) {
-    InFolder f;
+    test::InFolder f;
     openAndFinish("n\ny\n\n\n2\na.ps\n");
     EXPECT_EQ(f.dir.read("pslib7_ini.txt"), "  T   1 P    2\n    \n");
     EXPECT_EQ(test::splitLines(f.dir.read("a.ps")).front(), "% Ready to go");
