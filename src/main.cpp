@@ -13,6 +13,7 @@
 #include "console/prompts.hpp"
 #include "console/runinfo.hpp"
 #include "console/stop.hpp"
+#include "numeric/angles.hpp"
 
 using namespace tensova;
 
@@ -123,6 +124,7 @@ int main() {
     initsio();
     progheadkt(kStamp);
     smaininfo(kStamp);
+    trigoset();
     initfio(1, 2);
     for (;;) {
         showMenu(st);

@@ -1,0 +1,25 @@
+#pragma once
+// Plane outlines of unit length along x (an arrow with its tip at the origin pointing towards
+// -x, and a bar), and the maps that move point arrays in the plane. Points are two parallel
+// arrays x and y. In the maps a count below 1 changes nothing and the outputs may be the inputs.
+
+#include <cstdint>
+
+namespace tensova {
+
+// The arrow's 7 vertices into x and y of capacity nmax; n their count. A capacity too small
+// gets an error box with the STOP question; going on stores only the vertices that fit.
+void arrow2d(float* x, float* y, int32_t& n, int32_t nmax);
+// The bar's 4 vertices (length 1, width 3/14), likewise.
+void rectangle1(float* x, float* y, int32_t& n, int32_t nmax);
+
+// xo = xi + dx, yo = yi + dy.
+void transl2d1(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float dx,
+               float dy);
+// xo = xi*f, yo = yi*f: scaling about the origin.
+void homot02d1(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float f);
+// Each point turned counter-clockwise by angle (radians) about (x0, y0).
+void rot2daff(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float x0, float y0,
+              float angle);
+
+}  // namespace tensova
