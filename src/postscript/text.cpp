@@ -9,6 +9,7 @@
 
 #include "console/fields.hpp"
 #include "console/numtext.hpp"
+#include "numeric/angles.hpp"
 #include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_device.hpp"
@@ -16,12 +17,6 @@
 
 namespace tensova {
 namespace {
-
-// Degrees to radians with the single-precision pi of the angle constants.
-float radians(float degrees) {
-    constexpr float kPi = 2.0f * 1.5707964f;
-    return degrees * (kPi / 180.0f);
-}
 
 // The text height in points, truncated to whole points, in its own width.
 std::string fontSize() {
@@ -72,7 +67,7 @@ void illustratorText(float x, float y, int32_t column, std::string_view body) {
     if (xs.find('*') != std::string::npos || ys.find('*') != std::string::npos) return;
     psstrokepath();
     const int32_t align = column == 2 ? 1 : column == 3 ? 2 : 0;
-    const float t = radians(plt2blk.txtangle);
+    const float t = rad(plt2blk.txtangle);
     const float c = std::cos(t);
     const float s = std::sin(t);
     psLine("/_" + std::string(fontName()) + " " + fontSize() + " " +
@@ -105,7 +100,7 @@ void detext2(float& x, float& y, std::string_view text) {
     }
     // Lower the baseline by half a text height per row, across the text's direction.
     const float d = 0.5f * h * static_cast<float>(row);
-    const float t = radians(angle);
+    const float t = rad(angle);
     float xs = x + d * std::sin(t);
     float ys = y - d * std::cos(t);
     if (!std::isfinite(xs) || !std::isfinite(ys)) return;

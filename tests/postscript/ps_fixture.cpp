@@ -11,12 +11,20 @@
 
 #include "console/text.hpp"
 #include "console/units.hpp"
+#include "numeric/angles.hpp"
 #include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/psparams.hpp"
 
 namespace tensova::test {
+namespace {
+// The angle constants, as the program sets them at start-up.
+const bool kAnglesSet = [] {
+    trigoset();
+    return true;
+}();
+}  // namespace
 
 void resetBlocks() {
     psparams = Psparams{};
