@@ -1,0 +1,52 @@
+// Colour lines: a slot of the colour table as an RGB colour, written only when it changes.
+
+#include "postscript/colour.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "console/fields.hpp"
+#include "plot/plot_blocks.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
+
+namespace tensova {
+namespace {
+
+std::size_t slotIndex(int32_t k) {
+    return static_cast<std::size_t>(std::clamp(k, 0, kColourSlots - 1));
+}
+
+// A percentage as a colour fraction in its field; a value outside 0..100 would not fit it.
+std::string fraction(float percent) {
+    float f = percent / 100.0f;
+    if (!(f >= 0.0f)) f = 0.0f;
+    if (f > 1.0f) f = 1.0f;
+    return fmtF(f, 6, 3) + " ";
+}
+
+void writeSlot(int32_t k) {
+    psLine(rgbValues(k) + "setrgbcolor");
+    plt2blk.lastcolor = k;
+}
+
+}  // namespace
+
+std::string rgbValues(int32_t k) {
+    const std::size_t i = slotIndex(k);
+    return fraction(plt2blk.red[i]) + fraction(plt2blk.green[i]) + fraction(plt2blk.blue[i]);
+}
+
+void psrgbcolor(int32_t k) {
+    if (!psdevice.open || !plt2blk.colorplot) return;
+    if (k == -1) {
+        writeSlot(1);
+    } else if (k == 1) {
+        if (plt2blk.linecolor != plt2blk.lastcolor) writeSlot(plt2blk.linecolor);
+    } else if (k == 3) {
+        if (plt2blk.txtcolor != plt2blk.lastcolor) writeSlot(plt2blk.txtcolor);
+    }
+}
+
+}  // namespace tensova

@@ -1,0 +1,142 @@
+// Opening the plot file: the remembered page settings, their dialog, the file and its head.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/files.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/text.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
+#include "postscript/ps_document.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp& stampIntplinit() {
+    static const Stamp s("intplinit", " 8.0", "19-03-2009");
+    return s;
+}
+
+// The dialect names, indexed by dialect - 1.
+const std::array<std::string, 3>& cpstype() {
+    static const std::array<std::string, 3> names = {fit("Compressed", 20), fit("NeWS", 20),
+                                                     fit("Illustrator v.2 = 88", 20)};
+    return names;
+}
+
+const std::string& dialectName(int32_t dialect) {
+    return cpstype()[static_cast<std::size_t>(dialect - 1)];
+}
+
+// The orientation's name; a hand-edited value that is none of the commands shows as it is.
+std::string orientationName(const std::string& o) {
+    if (o == "P  ") return "Portrait";
+    if (o == "LUS") return "Landscape US Letter";
+    if (o == "LA4") return "Landscape A4";
+    return o;
+}
+
+const std::string kDashes38(38, '-');
+
+std::string creditLine(std::string_view library, std::string_view date, std::string_view by) {
+    return ">>> " + fit(library, 11) + fit(date, 10) + fit(by, 10) + "<<<";
+}
+
+void settingsBox(const PsSettings& s) {
+    const Stamp& st = stampIntplinit();
+    wout({">>>       ORIGINS & CREDITS        <<<"});
+    wout({">>> library    date      by        <<<"});
+    wout({creditLine("pslib5", "1996", "tensova")});
+    wout({creditLine("pslib6", "2001", "tensova")});
+    wout({creditLine("pslib7", "2009", "tensova")});
+    wout({kDashes38});
+    wout({">>> CURRENT VERSION :", st.version, "        <<<"});
+    wout({">>> LAST MODIFIED ON:", st.date, "  <<<"});
+    wout({kDashes38});
+    wout({"         Default Settings:            "});
+    wout({kDashes38});
+    wout({"Overlay ?  =", s.overlay ? "Yes" : "No "});
+    wout({"# Copies   =", fmtI(s.copies, 3)});
+    wout({"System     =", orientationName(s.orientation)});
+    wout({"PostScript =", dialectName(s.dialect)});
+    menutail();
+}
+
+void askOrientation(std::string& orientation) {
+    for (;;) {
+        wout({"Page orientation...Command"});
+        wout({"Portrait.................P"});
+        wout({"Landscape US Letter....LUS"});
+        wout({"Landscape A4...........LA4"});
+        inchardef(orientation, "(vokplt) command", orientation);
+        if (orientation == "LUS" || orientation == "lus") {
+            orientation = "LUS";
+            return;
+        }
+        if (orientation == "LA4" || orientation == "la4") {
+            orientation = "LA4";
+            return;
+        }
+        if (orientation[0] == 'P' || orientation[0] == 'p') {
+            orientation = "P  ";
+            return;
+        }
+        wout({"Unknown command ==> Asking again"});
+    }
+}
+
+void updateDialog(PsSettings& s) {
+    submenuhead(stampIntplinit());
+    wout({"       Updating Default Settings:      "});
+    wout({std::string(39, '-')});
+    inlogicdef(s.overlay, "(vokplt) Is this an overlay?", s.overlay);
+    inintegdef(s.copies, "(vokplt) number of copies:", s.copies);
+    // More than three digits would spoil both the settings record and the copies line.
+    if (s.copies < 1 || s.copies > kMaxCopies) {
+        s.copies = s.copies < 1 ? 1 : kMaxCopies;
+        wout({"==> RESET TO:", fmtI(s.copies, 3)});
+    }
+    s.orientation = fit(s.orientation, 3);
+    askOrientation(s.orientation);
+    wout({"choose Postscript type"});
+    for (int32_t k = 1; k <= 3; ++k) wout({dialectName(k), fmtI(k, 3)});
+    inintegvindef(s.dialect, "your choice", s.dialect, 1, 3);
+}
+
+void saveSettings(const PsSettings& s) {
+    submenuhead(stampIntplinit());
+    wout({"pslib7_ini.txt updated or created"});
+    menutail();
+    if (writePsSettings(s)) return;
+    warninghead(stampIntplinit());
+    wout({"pslib7_ini.txt could not be written"});
+    wout({"==> the settings hold for this run only"});
+    warningtail00();
+}
+
+}  // namespace
+
+void intplinit(std::string& fname, int32_t inter) {
+    // One plot file at a time: a file still open is finished before its unit is reused.
+    if (psdevice.open) psend();
+    psparams.plotUnit = kPlotUnit;
+    PsSettings s;
+    const bool read = readPsSettings(s);
+    submenuhead(stampIntplinit());
+    if (lwito(2)) settingsBox(s);
+    bool keep = true;
+    inlogicdef(keep, "(vokplt) Use default settings ?", true);
+    if (!keep) updateDialog(s);
+    if (!keep || !read) saveSettings(s);
+    opef2(fname, fit("postcript plot", 45), kPlotUnit, OpenStatus::Unknown, inter % 2);
+    beginDocument(s, fname);
+}
+
+}  // namespace tensova

@@ -1,0 +1,258 @@
+// The document: head by dialect, page breaks, trailer and the close dialog.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/stop.hpp"
+#include "console/text.hpp"
+#include "console/units.hpp"
+#include "plot/plot_blocks.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
+#include "postscript/ps_document.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp& stampPlend() {
+    static const Stamp s("plend", " 5.0", "20-03-2009");
+    return s;
+}
+
+constexpr std::array<std::string_view, kFontCount> kFontNames = {
+    "Helvetica",   "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique",
+    "Times-Roman", "Times-Bold",     "Times-Italic",      "Times-BoldItalic",
+    "Courier",     "Courier-Bold",   "Courier-Oblique",   "Courier-BoldOblique",
+    "Symbol",      "Symbol-Bold",    "Symbol-Oblique",    "Symbol-BoldOblique"};
+
+// The font macros of the compressed prolog, in font order.
+constexpr std::array<std::string_view, kFontCount> kFontMacros = {
+    "HPP", "HBP", "HPI", "HBI", "TPP", "TBP", "TPI", "TBI",
+    "CPP", "CBP", "CPI", "CBI", "SPP", "SBP", "SPI", "SBI"};
+
+constexpr std::string_view kBoundingBox = "%%BoundingBox: 0 0 595 842";
+constexpr std::string_view kInitialize = "% Initialize coordinate system and scales";
+constexpr std::string_view kReady = "% Ready to go";
+
+constexpr std::array<std::string_view, 7> kCompressedMacros = {
+    "%% Define macros etc", "/L {lineto} def",         "/D {rlineto} def",  "/M {moveto} def",
+    "/G {rmoveto} def",     "/slw {setlinewidth} def", "/stg {setgray} def"};
+
+constexpr std::array<std::string_view, 19> kCompressedProcedures = {
+    "/np {newpath} def",
+    "/sk {stroke} def",
+    "/cp {closepath} def",
+    "/gs {gsave} def",
+    "/gr {grestore} def",
+    "/dot {sk arc gs stg fill gr sk} def",
+    "/dotf {sk arc gs stg fill gr np} def",
+    "/bx {3 {D} repeat cp gs stg fill gr sk} def",
+    "/bxf {3 {D} repeat cp gs stg fill gr np} def",
+    "/rect {3 {L} repeat cp gs stg fill gr sk} def",
+    "/rectf {3 {L} repeat cp gs stg fill gr np} def",
+    "/tri {D D cp gs stg fill gr sk} def",
+    "/trif {D D cp gs stg fill gr np} def",
+    "/pie {sk M arc cp gs stg fill gr sk} def",
+    "/x {D G D sk} def",
+    "/R {rotate} def",
+    "/sl {dup stringwidth pop} def",
+    "/sh {show} def",
+    "/sd {setdash} def"};
+
+constexpr std::array<std::string_view, 7> kIllustratorComments = {
+    "%%DocumentProcessColors: Black",
+    "%%DocumentFonts: Helvetica",
+    "%%DocumentProcSets: Adobe_packedarray 1.0 0",
+    "%%DocumentProcSets: Adobe_cmykcolor 1.1 0",
+    "%%DocumentProcSets: Adobe_cshow 1.1 0",
+    "%%DocumentProcSets: Adobe_customcolor 1.0 0",
+    "%%DocumentProcSets: Adobe_Illustrator881 1.19 0"};
+
+constexpr std::array<std::string_view, 11> kIllustratorSetup = {
+    "%AI3_IncludePlacedImages",
+    "%%TemplateBox:297.5 421 297.5 421",
+    "%%TileBox: 10 10 585 832",
+    "%%DocumentPreview: None",
+    "%%EndComments",
+    "%%EndProlog",
+    "%%BeginSetup",
+    "Adobe_cshow /initialize get exec",
+    "Adobe_customcolor /initialize get exec",
+    "Adobe_Illustrator881 /initialize get exec",
+    "%%EndSetup"};
+
+constexpr std::array<std::string_view, 7> kIllustratorTrailer = {
+    "%%PageTrailer",
+    "%%Trailer",
+    "Adobe_Illustrator881 /terminate get exec",
+    "Adobe_customcolor /terminate get exec",
+    "Adobe_cshow /terminate get exec",
+    "Adobe_packedarray /terminate get exec",
+    "%%EOF"};
+
+template <std::size_t N>
+void lines(const std::array<std::string_view, N>& list) {
+    for (const std::string_view line : list) psLine(line);
+}
+
+void fillFonts(int32_t dialect) {
+    for (std::size_t k = 0; k < kFontCount; ++k) {
+        std::string name;
+        if (dialect == 1) {
+            name = kFontMacros[k];
+        } else if (dialect == 2) {
+            name = "/" + std::string(kFontNames[k]);
+        } else {
+            name = kFontNames[k];
+        }
+        psparams.fonts[k] = fit(name, kFontNameLength);
+    }
+}
+
+bool knownOrientation() {
+    const std::string& o = psparams.orientation;
+    return o == "P  " || o == "LUS" || o == "LA4";
+}
+
+void boundingBox() {
+    if (knownOrientation()) psLine(kBoundingBox);
+}
+
+// Landscape pages: the page turned once, in the head.
+void pageTransform() {
+    if (psparams.orientation == "LUS") psLine(" 612 0 translate 90 rotate");
+    if (psparams.orientation == "LA4") psLine(" 595 0 translate 90 rotate");
+}
+
+void pageComment() {
+    psLine("%%Page: " + fmtI(psparams.pageNumber, 3) + " " + fmtI(psparams.pageNumber, 3));
+}
+
+void compressedHead(int32_t copies) {
+    psLine("%!");
+    psLine("%%Pages: (atend)");
+    boundingBox();
+    lines(kCompressedMacros);
+    psLine("/sym {findfont exch scalefont setfont} def");
+    for (std::size_t k = 0; k < kFontCount; ++k) {
+        // The Times-Roman macro has always been written without a blank before def.
+        const std::string_view gap = k == 4 ? "" : " ";
+        psLine("/" + std::string(kFontMacros[k]) + " {/" + std::string(kFontNames[k]) + "}" +
+               std::string(gap) + "def");
+    }
+    lines(kCompressedProcedures);
+    psLine(kInitialize);
+    if (copies > 1) psLine("/#copies " + fmtI(copies, 3) + " def");
+    pageTransform();
+    psrgbcolor(-1);
+    psLine(kReady);
+    pageComment();
+}
+
+void newsHead() {
+    psLine("%!");
+    psLine(kInitialize);
+    psLine("%%Pages: (atend)");
+    boundingBox();
+    pageTransform();
+    psrgbcolor(-1);
+    psLine(kReady);
+    pageComment();
+}
+
+void illustratorHead(std::string_view fname) {
+    psLine("%!PS-Adobe-2.0 EPSF-1.2");
+    psLine("%%Title: " + std::string(fname));
+    lines(kIllustratorComments);
+    boundingBox();
+    lines(kIllustratorSetup);
+    pageTransform();
+    psLine(fmtF(0.0, 5, 2) + " G");
+    psLine(fmtF(0.0, 5, 2) + " g");
+    psrgbcolor(-1);
+}
+
+// A run that stops with the plot file open still finishes it.
+void finishAtStop() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    atStop([] {
+        if (psdevice.open) psend();
+    });
+}
+
+}  // namespace
+
+void beginDocument(const PsSettings& s, std::string_view fname) {
+    psparams.plotUnit = kPlotUnit;
+    psparams.dialect = s.dialect;
+    psparams.orientation = fit(s.orientation, 3);
+    psparams.pageNumber = 1;
+    psparams.pathPending = false;
+    psdevice = PsDevice{};
+    psdevice.open = true;
+    // The colour the previous file ended with means nothing to this one.
+    plt2blk.lastcolor = -1;
+    fillFonts(s.dialect);
+    finishAtStop();
+    if (s.overlay && s.dialect != 3) {
+        psLine(kReady);
+    } else if (s.dialect == 1) {
+        compressedHead(s.copies);
+    } else if (s.dialect == 2) {
+        newsHead();
+    } else {
+        illustratorHead(fname);
+    }
+}
+
+void intnewpage() {
+    if (!psdevice.open) return;
+    psstrokepath();
+    psLine("gsave showpage");
+    psLine("%%End Page");
+    // The restore keeps the page transform and the colour in force on the next page.
+    psLine("grestore");
+    ++psparams.pageNumber;
+    pageComment();
+}
+
+void psend() {
+    if (!psdevice.open) return;
+    psstrokepath();
+    if (psparams.dialect == 3) {
+        lines(kIllustratorTrailer);
+    } else {
+        psLine("showpage");
+        psLine("%%End Page");
+        psLine("%%Trailer");
+        psLine("%%Pages: " + fmtI(psparams.pageNumber, 3));
+        psLine("%%EOF");
+    }
+    psdevice.open = false;
+    if (!unitClose(psparams.plotUnit)) {
+        warninghead(stampPlend());
+        wout({"The PostScript plot file could not be written completely"});
+        warningtail00();
+    }
+}
+
+void intplend() {
+    submenuhead(stampPlend());
+    if (lwito(2)) wout({"Ready to close the PostScript plot file"});
+    std::string answer(1, ' ');
+    inchar1(answer, "CR = Return to close the PostScript file");
+    psend();
+    wout({"The PostScript plot file is closed"});
+    menutail();
+}
+
+}  // namespace tensova

@@ -1,0 +1,147 @@
+// Moves, lines, strokes and the line width.
+
+#include <cmath>
+#include <string>
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp& stampPsmoveto() {
+    static const Stamp s("psmoveto", " 7.0", "18-07-2001");
+    return s;
+}
+const Stamp& stampPslineto() {
+    static const Stamp s("pslineto", " 7.0", "18-07-2001");
+    return s;
+}
+
+// The device range, in points, and the scale of the messages.
+constexpr float kDeviceMax = 9.9e7f;
+constexpr float kMetresPerPoint = 0.00035278f;
+
+void clampBox(const Stamp& s, float& v, float bound, std::string_view label,
+              std::string_view resetLabel) {
+    warninghead(s);
+    wout({label, fmtG(v * kMetresPerPoint, 10, 3)});
+    v = bound;
+    wout({resetLabel, fmtG(v * kMetresPerPoint, 10, 3)});
+    warningtail00();
+}
+
+void clampPoint(const Stamp& s, float& x, float& y) {
+    if (x > kDeviceMax) {
+        clampBox(s, x, kDeviceMax, "x in meters =", "==> reset to xmax =");
+    } else if (x < -kDeviceMax) {
+        clampBox(s, x, -kDeviceMax, "x in meters =", "==> reset to xmin =");
+    }
+    if (y > kDeviceMax) {
+        clampBox(s, y, kDeviceMax, "y in meters =", "==> reset to ymax =");
+    } else if (y < -kDeviceMax) {
+        clampBox(s, y, -kDeviceMax, "y in meters =", "==> reset to ymin =");
+    }
+}
+
+// A point that cannot be written is left out, as if the pen were lifted there.
+bool writable(float x, float y) {
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+void writePoint(float x, float y, std::string_view op) {
+    std::string line = psnum(x);
+    line += ' ';
+    line += psnum(y);
+    line += ' ';
+    line += op;
+    psLine(line);
+    psdevice.hasPoint = true;
+    psdevice.lastX = x;
+    psdevice.lastY = y;
+}
+
+void newPathLine() {
+    const std::string_view np = psops().newpath;
+    if (!np.empty()) psLine(np);
+}
+
+}  // namespace
+
+void psmoveto(float& x, float& y, int32_t inew) {
+    if (!psdevice.open) return;
+    const bool ok = writable(x, y);
+    if (ok) clampPoint(stampPsmoveto(), x, y);
+    psstrokepath();
+    if (inew == 0) {
+        if (ok) writePoint(x, y, psops().move);
+    } else if (inew == 1) {
+        newPathLine();
+        if (ok) writePoint(x, y, psops().move);
+        psdevice.needMove = !ok;
+        psparams.pathPending = true;
+    }
+}
+
+void pslineto(float* x, float* y, int32_t n) {
+    if (!psdevice.open) return;
+    if (!psparams.pathPending) {
+        warninghead(stampPslineto());
+        wout({"Path begins with Draw instead of Move"});
+        warningtail00();
+        // The file has no current point after a stroke: the line goes on from the last point
+        // written.
+        newPathLine();
+        if (psdevice.hasPoint) writePoint(psdevice.lastX, psdevice.lastY, psops().move);
+        psdevice.needMove = !psdevice.hasPoint;
+        psparams.pathPending = true;
+    }
+    for (int32_t i = 0; i < n; ++i) {
+        if (!writable(x[i], y[i])) {
+            psdevice.needMove = true;
+            continue;
+        }
+        clampPoint(stampPslineto(), x[i], y[i]);
+        writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
+        psdevice.needMove = false;
+    }
+}
+
+void psstrokepath() {
+    if (!psdevice.open || !psparams.pathPending) return;
+    psrgbcolor(1);
+    psLine(psops().stroke);
+    psparams.pathPending = false;
+    psdevice.needMove = false;
+}
+
+void deline(float* x, float* y, int32_t n) {
+    if (!psdevice.open || n < 1) return;
+    psmoveto(x[0], y[0], 1);
+    if (n == 1) {
+        pslineto(x, y, 1);
+    } else {
+        pslineto(x + 1, y + 1, n - 1);
+    }
+    psstrokepath();
+}
+
+void deplot(float& x, float& y, int32_t ipen) {
+    if (ipen == 0) {
+        psmoveto(x, y, 1);
+    } else if (ipen == 1) {
+        pslineto(&x, &y, 1);
+    }
+}
+
+void intslinewidth(float w) {
+    if (!psdevice.open) return;
+    psstrokepath();
+    if (std::isfinite(w)) psLine(psnum(w) + " " + std::string(psops().width));
+}
+
+}  // namespace tensova

@@ -1,0 +1,43 @@
+// Closed polygons, hollow or filled, outlined in the line colour.
+
+#include <string>
+
+#include "console/fields.hpp"
+#include "plot/plot_blocks.hpp"
+#include "postscript/colour.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+
+void depolygon(float* x, float* y, int32_t n) {
+    if (!psdevice.open || n < 1) return;
+    psmoveto(x[0], y[0], 1);
+    pslineto(x + 1, y + 1, n - 1);
+    const bool filled = plt2blk.fillstyle != 0;
+    if (psparams.dialect == 3) {
+        psLine(filled ? "b" : "s");
+        psparams.pathPending = false;
+        psdevice.needMove = false;
+        return;
+    }
+    const bool compressed = psparams.dialect == 1;
+    if (!filled) {
+        psLine(compressed ? "cp" : "closepath");
+        psstrokepath();
+        return;
+    }
+    psLine(compressed ? "cp gs" : "closepath gsave");
+    // The fill colour lives inside the save and restore: the file's current colour stays the
+    // one last written, which the outline's colour test relies on.
+    const std::string_view restore = compressed ? " fill gr" : " fill grestore";
+    if (plt2blk.colorplot) {
+        psLine(rgbValues(plt2blk.fillcolor) + "setrgbcolor" + std::string(restore));
+    } else {
+        psLine(fmtF(0.5, 6, 3) + (compressed ? " stg" : " setgray") + std::string(restore));
+    }
+    psstrokepath();
+}
+
+}  // namespace tensova

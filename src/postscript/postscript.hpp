@@ -1,0 +1,51 @@
+#pragma once
+// The PostScript device: the plot file with its settings, head, pages and trailer, and the
+// drawing operators in device units (points). Only the plot library calls these.
+//
+// Every operator writes whole lines to the open plot file at once; while no plot file is open
+// they write nothing. Coordinates passed by reference may come back clamped to the device
+// range.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tensova {
+
+// Opens the plot file: reads or creates the settings file "pslib7_ini.txt", lets the user
+// keep or change the settings, asks for the file name (fname, whose size is its declared
+// length, receives the name opened) and writes the head. The chooser's mode is inter mod 2.
+void intplinit(std::string& fname, int32_t inter);
+// Page break in the same file.
+void intnewpage();
+// Trailer; closes the plot file.
+void psend();
+// The close dialog: waits for one line, then finishes the file.
+void intplend();
+
+// inew 1 starts a new path at the point, 0 only moves the current point, any other value
+// writes no move. A pending path is stroked first.
+void psmoveto(float& x, float& y, int32_t inew);
+// One line segment to each of the n points.
+void pslineto(float* x, float* y, int32_t n);
+// Strokes the pending path, if any, in the line colour.
+void psstrokepath();
+// The polyline through n points, stroked at once.
+void deline(float* x, float* y, int32_t n);
+// ipen 0 moves to the point starting a new path, ipen 1 draws a line to it.
+void deplot(float& x, float& y, int32_t ipen);
+// Strokes the pending path, then sets the line width (points).
+void intslinewidth(float w);
+
+// k -1 makes slot 1 current, 1 the line colour, 3 the text colour; written only in a colour
+// plot and only when it differs from the colour last written.
+void psrgbcolor(int32_t k);
+// A closed polygon of n vertices, filled or hollow by the fill style, outlined in the line
+// colour.
+void depolygon(float* x, float* y, int32_t n);
+// The text at the point with the current font, height, angle, colour and justification.
+void detext2(float& x, float& y, std::string_view text);
+// Sets the text height, given in centimetres.
+void intstextsize(float h);
+
+}  // namespace tensova

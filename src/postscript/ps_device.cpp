@@ -1,0 +1,59 @@
+#include "postscript/ps_device.hpp"
+
+#include <cmath>
+
+#include "console/numtext.hpp"
+#include "console/units.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+
+const PsOps& psops() {
+    static const PsOps kOps[3] = {
+        {"np", "M", "L", "sk", "slw"},
+        {"newpath", "moveto", "lineto", "stroke", "setlinewidth"},
+        {"", "m", "l", "S", "w"},
+    };
+    const int32_t d = psparams.dialect;
+    return kOps[(d >= 1 && d <= 3 ? d : 2) - 1];
+}
+
+void psLine(std::string_view line) {
+    if (psdevice.open) unitWrite(psparams.plotUnit, line);
+}
+
+std::string psnum(float x) {
+    std::string text(10, ' ');
+    int32_t nchar = 0;
+    real2charf1(text, nchar, 2, 10, x);
+    text.resize(static_cast<std::size_t>(nchar));
+    return text;
+}
+
+std::string psString(std::string_view text) {
+    std::string s;
+    s.reserve(text.size() + 2);
+    s += '(';
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '(' || c == ')' || c == '\\') {
+            s += '\\';
+            s += c;
+        } else if (b < 0x20 || b == 0x7f) {
+            s += '\\';
+            s += static_cast<char>('0' + (b >> 6));
+            s += static_cast<char>('0' + ((b >> 3) & 7));
+            s += static_cast<char>('0' + (b & 7));
+        } else {
+            s += c;
+        }
+    }
+    s += ')';
+    return s;
+}
+
+float reduceAngle(float degrees) {
+    return std::fmod(degrees, 360.0f);
+}
+
+}  // namespace tensova

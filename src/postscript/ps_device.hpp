@@ -1,0 +1,40 @@
+#pragma once
+// The plot file as the drawing operators see it: whether a document is open, the line writer,
+// the operator names of the dialect, number and string texts, and the point the file's
+// current path stands at.
+
+#include <string>
+#include <string_view>
+
+namespace tensova {
+
+struct PsDevice {
+    bool open = false;      // from the head to the trailer
+    bool hasPoint = false;  // a move or a line was written since the opening
+    float lastX = 0.0f;     // the last point written in a move or a line
+    float lastY = 0.0f;
+    bool needMove = false;  // the path's last point was skipped: the next one starts a subpath
+};
+inline PsDevice psdevice;
+
+// The dialect's path operators.
+struct PsOps {
+    std::string_view newpath;  // empty when the dialect has none
+    std::string_view move;
+    std::string_view line;
+    std::string_view stroke;
+    std::string_view width;
+};
+const PsOps& psops();
+
+// Writes one line to the plot file; nothing while no document is open.
+void psLine(std::string_view line);
+// A coordinate or width: two decimals in as few characters as it needs, at most ten.
+std::string psnum(float x);
+// The text as a PostScript string, parentheses included: backslash and parentheses escaped,
+// control bytes as three octal digits.
+std::string psString(std::string_view text);
+// The same rotation as an angle inside (-360, 360).
+float reduceAngle(float degrees);
+
+}  // namespace tensova
