@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "console/text.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova {
@@ -126,14 +127,18 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     dir.write("keep.txt", "precious\n");
     std::filesystem::create_directory(dir.file("adir"));
     const std::string longName(41, 'x');
-    // At the keyboard: a directory, a name too long for its field, then a good name.
-    const auto r = runTensova("\n13\nadir\n\n" + longName + "\n\nnew.txt\n9999\n", dir.path());
+    const std::string withNul("keep.txt\0x", 10);
+    // At the keyboard: a directory, a name too long for its field, a name holding a NUL (which
+    // must not open the file named by its first part), then a good name.
+    const auto r = runTensova(
+        "\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
     EXPECT_EQ(count(lines, " COULD NOT OPEN FILE adir" + std::string(36, ' ')), 1);
     EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + longName), 1);
     EXPECT_EQ(count(lines, " name longer than 40 characters"), 1);
-    EXPECT_EQ(count(lines, " ===> RETRYING"), 2);
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + fit(withNul, 40)), 1);
+    EXPECT_EQ(count(lines, " ===> RETRYING"), 3);
     EXPECT_FALSE(dir.exists(longName.substr(0, 40)));
     EXPECT_TRUE(dir.exists("new.txt"));
     EXPECT_EQ(dir.read("keep.txt"), "precious\n");
