@@ -213,6 +213,34 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
     EXPECT_EQ(count(lines, " NO OPEN COMMAND FILE"), 1);  // the keyboard's 5000/5002
 }
 
+TEST(CommandFile, ARefusedNameIsTheDefaultOfTheRetry) {
+    TempDir dir;
+    dir.write("cmds.txt", "13\nexists.txt\n\nfresh.txt\n5000\n5002\n");
+    dir.write("exists.txt", "keep\n");
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n\n9999\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    const auto lines = splitLines(r.out);
+    // The empty line takes the name the file gave last, which is refused again.
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(dir.read("exists.txt"), "keep\n");
+    EXPECT_TRUE(dir.exists("fresh.txt"));
+}
+
+TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
+    TempDir dir;
+    dir.write("cmds.txt", "13\n");  // ends at the question of the name
+    dir.write("exists.txt", "old\n");
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    const auto lines = splitLines(r.out);
+    EXPECT_GE(find(lines, " Command file cmds.txt closed"), 0);
+    // Typed at the keyboard, a name to save under replaces the file, as the chooser does.
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 0);
+    // Listed after the open and after the close at the quit.
+    EXPECT_EQ(count(lines, "     filename = exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(dir.read("exists.txt"), "");
+}
+
 TEST(CommandFile, MissingFileIsRetried) {
     TempDir dir;
     dir.write("cmds.txt", "5000\n5002\n");
