@@ -184,18 +184,23 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         std::string tried = fname;  // the name as the user gave it, before any cut
         std::string chosen = fname;
         OpenStatus how = status;
+        bool fromFile = false;
         if (imode == 0) {
-            if (iocom.stdIn == kKeyboardUnit) {
-                // The file chooser of a console: the name is typed, the current name is the
-                // default, an empty answer cancels; a name to save under replaces an existing
-                // file, as a save dialog does.
-                wout({"Choose", trimmed(question)});
-                if (status == OpenStatus::New) how = OpenStatus::Unknown;
-            }
+            // The file chooser of a console: the name is typed, the current name is the
+            // default, an empty answer cancels.
+            if (iocom.stdIn == kKeyboardUnit) wout({"Choose", trimmed(question)});
             inchardef(chosen, question, fname, &tried);
+            // Where the answer came from: a command file that ended during the question has
+            // handed it to the keyboard. At the keyboard a name to save under replaces an
+            // existing file, as a save dialog does.
+            fromFile = iocom.stdIn != kKeyboardUnit;
+            if (!fromFile && status == OpenStatus::New) how = OpenStatus::Unknown;
         }
         const std::string name = fileName(tried);
         const bool fits = name.size() <= fname.size();
+        // A command file's answer is the name from now on, and so the default of a retry; the
+        // chooser changes the name only when the file opens.
+        if (fromFile && fits) fname = fit(name, fname.size());
         if (fits && unitOpen(iu, name, how)) {
             fname = fit(name, fname.size());
             return;

@@ -270,6 +270,7 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
     wout({kDots});
     for (;;) {
         wout({"Enter", text});
+        wout({"or return for default value"});
         wout({"Default =", fmtIown(ivdef)});
         int32_t value = 0;
         const Answer a =

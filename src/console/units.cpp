@@ -97,7 +97,10 @@ void release(Unit& u) {
 }  // namespace
 
 bool unitOpen(int32_t u, const std::string& path, OpenStatus status) {
-    if (u == kKeyboardUnit || u == kConsoleUnit || path.empty()) return false;
+    // A NUL would end the name early for the file system: another file would be opened.
+    if (u == kKeyboardUnit || u == kConsoleUnit || path.empty() ||
+        path.find('\0') != std::string::npos)
+        return false;
     if (find(u) != nullptr) return false;
     Unit unit;
     unit.name = path;

@@ -24,7 +24,8 @@ constexpr int32_t kKeyboardUnit = 5;
 constexpr int32_t kConsoleUnit = 6;
 
 // Opens unit `u` on `path`. Returns false (and leaves the unit closed) when the file system
-// refuses: a missing file for Old, an existing one for New, a directory, an empty name.
+// refuses: a missing file for Old, an existing one for New, a directory, an empty name or one
+// holding a NUL.
 bool unitOpen(int32_t u, const std::string& path, OpenStatus status);
 bool unitIsOpen(int32_t u);
 // The name the unit was opened with, empty when it is not open.

@@ -231,14 +231,16 @@ TEST(OlderIntegerPrompt, EveryLineAtEveryLevelNoEcho) {
     inintegdefnp(iv, "what now ?                         ", 12);
     EXPECT_EQ(iv, 12);
     const auto lines = cap.lines();
+    const std::string question = " Enter what now ?                         ";
+    const Lines asking = {question, " or return for default value", " Default = 12"};
+    ASSERT_EQ(lines.size(), 1 + 3 + 9 + 2 + 15 + 2 + 3 + 1u);
     EXPECT_EQ(lines[0], kDots);
-    EXPECT_EQ(lines[1], " Enter what now ?                         ");
-    EXPECT_EQ(lines[2], " Default = 12");
-    EXPECT_EQ(lines[12], " could not read what now ?                         ");
-    EXPECT_EQ(lines[13], "              RETRYING              ");
-    EXPECT_EQ(lines[21], " OUTDATED    errortail0");
+    EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 4), asking);
+    EXPECT_EQ(lines[13], " could not read what now ?                         ");
+    EXPECT_EQ(lines[14], "              RETRYING              ");
+    EXPECT_EQ(lines[22], " OUTDATED    errortail0");
     // The dots are not repeated with the question; they close the dialogue.
-    EXPECT_EQ(lines[lines.size() - 3], " Enter what now ?                         ");
+    EXPECT_EQ(Lines(lines.end() - 4, lines.end() - 1), asking);
     EXPECT_EQ(lines.back(), kDots);
 }
 

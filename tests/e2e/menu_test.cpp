@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "console/text.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova {
@@ -126,14 +127,18 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     dir.write("keep.txt", "precious\n");
     std::filesystem::create_directory(dir.file("adir"));
     const std::string longName(41, 'x');
-    // At the keyboard: a directory, a name too long for its field, then a good name.
-    const auto r = runTensova("\n13\nadir\n\n" + longName + "\n\nnew.txt\n9999\n", dir.path());
+    const std::string withNul("keep.txt\0x", 10);
+    // At the keyboard: a directory, a name too long for its field, a name holding a NUL (which
+    // must not open the file named by its first part), then a good name.
+    const auto r = runTensova(
+        "\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
     EXPECT_EQ(count(lines, " COULD NOT OPEN FILE adir" + std::string(36, ' ')), 1);
     EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + longName), 1);
     EXPECT_EQ(count(lines, " name longer than 40 characters"), 1);
-    EXPECT_EQ(count(lines, " ===> RETRYING"), 2);
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + fit(withNul, 40)), 1);
+    EXPECT_EQ(count(lines, " ===> RETRYING"), 3);
     EXPECT_FALSE(dir.exists(longName.substr(0, 40)));
     EXPECT_TRUE(dir.exists("new.txt"));
     EXPECT_EQ(dir.read("keep.txt"), "precious\n");
@@ -206,6 +211,34 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
     EXPECT_EQ(dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
     EXPECT_TRUE(dir.exists("fresh.txt"));
     EXPECT_EQ(count(lines, " NO OPEN COMMAND FILE"), 1);  // the keyboard's 5000/5002
+}
+
+TEST(CommandFile, ARefusedNameIsTheDefaultOfTheRetry) {
+    TempDir dir;
+    dir.write("cmds.txt", "13\nexists.txt\n\nfresh.txt\n5000\n5002\n");
+    dir.write("exists.txt", "keep\n");
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n\n9999\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    const auto lines = splitLines(r.out);
+    // The empty line takes the name the file gave last, which is refused again.
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(dir.read("exists.txt"), "keep\n");
+    EXPECT_TRUE(dir.exists("fresh.txt"));
+}
+
+TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
+    TempDir dir;
+    dir.write("cmds.txt", "13\n");  // ends at the question of the name
+    dir.write("exists.txt", "old\n");
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    const auto lines = splitLines(r.out);
+    EXPECT_GE(find(lines, " Command file cmds.txt closed"), 0);
+    // Typed at the keyboard, a name to save under replaces the file, as the chooser does.
+    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 0);
+    // Listed after the open and after the close at the quit.
+    EXPECT_EQ(count(lines, "     filename = exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(dir.read("exists.txt"), "");
 }
 
 TEST(CommandFile, MissingFileIsRetried) {
