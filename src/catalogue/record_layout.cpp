@@ -5,7 +5,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "catalogue/fixed_columns.hpp"
+#include "console/fixed_columns.hpp"
 #include "console/fields.hpp"
 
 namespace tensova {

@@ -10,27 +10,16 @@
 namespace tensova {
 namespace {
 
+using test::countLines;
+using test::findLine;
 using test::runTensova;
 using test::splitLines;
 using test::TempDir;
 using Lines = std::vector<std::string>;
 
-// Index of the first line equal to `line` at or after `from`, or -1.
-int find(const Lines& lines, const std::string& line, int from = 0) {
-    for (int i = from; i < static_cast<int>(lines.size()); ++i)
-        if (lines[i] == line) return i;
-    return -1;
-}
-
-int count(const Lines& lines, const std::string& line) {
-    int n = 0;
-    for (const auto& l : lines) n += l == line;
-    return n;
-}
-
 // The n lines from the first that equals `first`.
 Lines block(const Lines& lines, const std::string& first, int n) {
-    const int at = find(lines, first);
+    const int at = findLine(lines, first);
     if (at < 0 || at + n > static_cast<int>(lines.size())) return {"<" + first + " not found>"};
     return Lines(lines.begin() + at, lines.begin() + at + n);
 }
@@ -79,9 +68,9 @@ TEST(ReaderRun, NdkFileSummaryAndListing) {
         " | Depth mini |     -2.500 |     -2.500 |",
     };
     EXPECT_EQ(block(lines, summary[0], static_cast<int>(summary.size())), summary);
-    EXPECT_EQ(lines[find(lines, summary[0]) - 1], kDashes);
-    EXPECT_EQ(count(lines, "   Currently stored :      3"), 2);
-    EXPECT_EQ(count(lines, "   Current data type:      2"), 2);
+    EXPECT_EQ(lines[findLine(lines, summary[0]) - 1], kDashes);
+    EXPECT_EQ(countLines(lines, "   Currently stored :      3"), 2);
+    EXPECT_EQ(countLines(lines, "   Current data type:      2"), 2);
     const Lines listing = {
         kRule,
         " |               EXTRACTED DATA              |",
@@ -95,18 +84,18 @@ TEST(ReaderRun, NdkFileSummaryAndListing) {
     };
     EXPECT_EQ(block(lines, kRule, static_cast<int>(listing.size())), listing);
     // The completed read closed the file and went back to the main menu.
-    EXPECT_NE(find(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"), -1);
+    EXPECT_NE(findLine(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"), -1);
 }
 
 TEST(ReaderRun, DekFile) {
     TempDir dir;
     dir.write("hand.dek", sample("hand.dek"));
     const Lines lines = readThenRun(dir, "hand.dek", 1000, "1100\n9999\n");
-    EXPECT_NE(find(lines, " Data type ID      =      1"), -1);
-    EXPECT_NE(find(lines, " | Nb of data |          1 |          1 |"), -1);
-    EXPECT_NE(find(lines, " | Depth maxi |    193.100 |    193.100 |"), -1);
-    EXPECT_NE(find(lines, " | 01/01/05 |  14. |  -89. | NEAR COAST OF R |"), -1);
-    EXPECT_EQ(count(lines, "   Current data type:      1"), 2);
+    EXPECT_NE(findLine(lines, " Data type ID      =      1"), -1);
+    EXPECT_NE(findLine(lines, " | Nb of data |          1 |          1 |"), -1);
+    EXPECT_NE(findLine(lines, " | Depth maxi |    193.100 |    193.100 |"), -1);
+    EXPECT_NE(findLine(lines, " | 01/01/05 |  14. |  -89. | NEAR COAST OF R |"), -1);
+    EXPECT_EQ(countLines(lines, "   Current data type:      1"), 2);
 }
 
 TEST(ReaderRun, ListingOfAnEmptyStoreGivesItsWarningBox) {
@@ -114,7 +103,7 @@ TEST(ReaderRun, ListingOfAnEmptyStoreGivesItsWarningBox) {
     TempDir dir;
     const auto r = runTensova("\n1100\n\n9999\n", dir.path());
     const Lines lines = splitLines(r.out);
-    const int box = find(lines, " DATA TYPE ID =      0");
+    const int box = findLine(lines, " DATA TYPE ID =      0");
     ASSERT_NE(box, -1);
     EXPECT_EQ(lines[box - 3], " ///        subroutine tensova           ///");
     EXPECT_EQ(lines[box - 6], " |               EXTRACTED DATA              |");
@@ -138,14 +127,14 @@ TEST(ReaderRun, BadRecordRewindReadAgainThenClose) {
         "   close that file .............2", " ===> HIT RETURN TO CONTINUE",
     };
     EXPECT_EQ(block(lines, box[0], static_cast<int>(box.size())), box);
-    EXPECT_EQ(count(lines, box[0]), 2);  // the rewound file read from its first record again
-    EXPECT_EQ(count(lines, " ***        subroutine gcmtreadex1       ***"), 2);
-    EXPECT_EQ(count(lines, " input file  " + name40("bad.ndk") + "  rewound"), 1);
-    EXPECT_EQ(count(lines, " INPUT FILE " + name40("bad.ndk") + " CLOSED"), 1);
-    EXPECT_EQ(count(lines, " Enter your choice" + std::string(24, ' ')), 2);
-    EXPECT_EQ(count(lines, " Current nb of stored data=      0"), 3);
-    EXPECT_EQ(find(lines, " Input file: " + name40("bad.ndk")), -1);  // no summary
-    EXPECT_NE(find(lines, " DATA TYPE ID =      0"), -1);
+    EXPECT_EQ(countLines(lines, box[0]), 2);  // the rewound file read from its first record again
+    EXPECT_EQ(countLines(lines, " ***        subroutine gcmtreadex1       ***"), 2);
+    EXPECT_EQ(countLines(lines, " input file  " + name40("bad.ndk") + "  rewound"), 1);
+    EXPECT_EQ(countLines(lines, " INPUT FILE " + name40("bad.ndk") + " CLOSED"), 1);
+    EXPECT_EQ(countLines(lines, " Enter your choice" + std::string(24, ' ')), 2);
+    EXPECT_EQ(countLines(lines, " Current nb of stored data=      0"), 3);
+    EXPECT_EQ(findLine(lines, " Input file: " + name40("bad.ndk")), -1);  // no summary
+    EXPECT_NE(findLine(lines, " DATA TYPE ID =      0"), -1);
 }
 
 TEST(ReaderRun, AwkwardFiles) {
@@ -170,7 +159,7 @@ TEST(ReaderRun, AwkwardFiles) {
         dir.write("x.ndk", c.content);
         int status = -1;
         const Lines lines = readThenRun(dir, "x.ndk", 1001, "\n\n99\n9999\n", &status);
-        EXPECT_NE(find(lines, c.expect), -1) << c.what;
+        EXPECT_NE(findLine(lines, c.expect), -1) << c.what;
         EXPECT_EQ(status, 0) << c.what;
     }
 }
@@ -182,15 +171,15 @@ TEST(ReaderRun, FullStoreStopsWithItsWarning) {
     const Lines lines = readThenRun(dir, "big.ndk", 1001, "\n9999\n");
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_NE(find(lines, " | Nb of data |      25000 |      25000 |"), -1);
-    const int warn = find(lines, " data may not have been fully read");
+    EXPECT_NE(findLine(lines, " | Nb of data |      25000 |      25000 |"), -1);
+    const int warn = findLine(lines, " data may not have been fully read");
     ASSERT_NE(warn, -1);
     EXPECT_EQ(lines[warn - 3], " ///        subroutine gcmtreadex1       ///");
     EXPECT_EQ(lines[warn + 1], " ===> HIT RETURN TO CONTINUE");
-    const int lastRow = find(lines, " | Depth mini |    193.100 |    193.100 |");
+    const int lastRow = findLine(lines, " | Depth mini |    193.100 |    193.100 |");
     ASSERT_NE(lastRow, -1);
     EXPECT_EQ(warn, lastRow + 5);  // the summary, then the box
-    EXPECT_EQ(count(lines, "   Currently stored :  25000"), 1);
+    EXPECT_EQ(countLines(lines, "   Currently stored :  25000"), 1);
     EXPECT_LT(seconds, 5.0);
 }
 
@@ -199,8 +188,8 @@ TEST(ReaderRun, ProgressTableWithTheScreenSwitches) {
     dir.write("three.ndk", sample("three.ndk"));
     const auto r = runTensova("\n1000\n4\ny\n5\ny\n1001\nthree.ndk\n9999\n", dir.path());
     const Lines lines = splitLines(r.out);
-    EXPECT_NE(find(lines, " WRITE ALL READ DATA TO SCREEN .4 T"), -1);
-    EXPECT_NE(find(lines, " WRITE SELECTED DATA TO SCREEN .5 T"), -1);
+    EXPECT_NE(findLine(lines, " WRITE ALL READ DATA TO SCREEN .4 T"), -1);
+    EXPECT_NE(findLine(lines, " WRITE SELECTED DATA TO SCREEN .5 T"), -1);
     const Lines want = {
         " READING IN NDK FILE: " + name40("three.ndk"),
         " ---------------------",
@@ -224,14 +213,15 @@ TEST(ReaderRun, HelpOpenAndCloseWithoutReading) {
         runTensova("\n1000\n900\n11\nthree.ndk\n11\n21\n21\n11\nthree.ndk\n99\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const Lines lines = splitLines(r.out);
-    const int help = find(lines, " DEK & NDK FORMATS AS DESCRIBED AT:");
+    const int help = findLine(lines, " DEK & NDK FORMATS AS DESCRIBED AT:");
     ASSERT_NE(help, -1);
     EXPECT_EQ(lines[help - 1], " " + std::string(43, '='));
     EXPECT_EQ(lines[help - 2], "                   HELP");
     EXPECT_EQ(lines[help + 2], " Other help:");
-    EXPECT_EQ(count(lines, " Choose unknown data input file name"), 2);  // 11 on an open file
-    EXPECT_EQ(count(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"), 2);  // 21, then 99
-    EXPECT_EQ(count(lines, "   Currently stored :      0"), 2);
+    EXPECT_EQ(countLines(lines, " Choose unknown data input file name"), 2);  // 11 on an open file
+    EXPECT_EQ(countLines(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"),
+              2);  // 21, then 99
+    EXPECT_EQ(countLines(lines, "   Currently stored :      0"), 2);
 }
 
 TEST(ReaderRun, EndOfInputInTheReaderMenuStops) {

@@ -8,6 +8,7 @@
 
 #include "console/console.hpp"
 #include "support/console_capture.hpp"
+#include "support/run_binary.hpp"
 
 namespace tensova {
 namespace {
@@ -16,9 +17,7 @@ using test::ConsoleCapture;
 using Lines = std::vector<std::string>;
 
 bool contains(const Lines& lines, const std::string& line) {
-    for (const auto& l : lines)
-        if (l == line) return true;
-    return false;
+    return test::findLine(lines, line) >= 0;
 }
 
 TEST(ValueChecks, IntegersInsideAndOutside) {

@@ -12,23 +12,12 @@
 namespace tensova {
 namespace {
 
+using test::countLines;
+using test::findLine;
 using test::runTensova;
 using test::splitLines;
 using test::TempDir;
 using Lines = std::vector<std::string>;
-
-int count(const Lines& lines, const std::string& line) {
-    int n = 0;
-    for (const auto& l : lines) n += l == line;
-    return n;
-}
-
-// Index of the first line equal to `line` at or after `from`, or -1.
-int find(const Lines& lines, const std::string& line, int from = 0) {
-    for (int i = from; i < static_cast<int>(lines.size()); ++i)
-        if (lines[i] == line) return i;
-    return -1;
-}
 
 const std::string kHelp = "                   HELP                     ";
 const std::string kMenuBody = "   READ + EXTRACT DATA.......1000";
@@ -39,13 +28,13 @@ TEST(MainMenu, HelpSwitchAndQuit) {
     ASSERT_FALSE(r.timedOut);
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    const int help = find(lines, kHelp);
+    const int help = findLine(lines, kHelp);
     ASSERT_GT(help, 0);
     EXPECT_EQ(lines[help + 2], "        Did you REALLY expect help ?        ");
     EXPECT_EQ(lines[help + 5], " ===========================================");
-    EXPECT_EQ(count(lines, "   WRITE TO Si-Sh FILE .........7 F"), 2);
-    EXPECT_EQ(count(lines, "   WRITE TO Si-Sh FILE .........7 T"), 1);
-    EXPECT_NE(find(lines, " @ EXECUTION TERMINATED AT:", 0), 0);
+    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 F"), 2);
+    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 1);
+    EXPECT_NE(findLine(lines, " @ EXECUTION TERMINATED AT:", 0), 0);
     EXPECT_EQ(lines.back(), " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");
 }
 
@@ -54,9 +43,9 @@ TEST(MainMenu, UnknownNumbersAndBadAnswersShowTheMenuAgain) {
     const auto r = runTensova("\n99\n0\n5.0\n\n,7\n\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    EXPECT_EQ(count(lines, kMenuBody), 3);  // at the start, after 99, after 0
-    EXPECT_EQ(count(lines, " could not read your choice"), 2);
-    EXPECT_EQ(count(lines, "   WRITE TO Si-Sh FILE .........7 T"), 0);  // ",7" is not 7
+    EXPECT_EQ(countLines(lines, kMenuBody), 3);  // at the start, after 99, after 0
+    EXPECT_EQ(countLines(lines, " could not read your choice"), 2);
+    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 0);  // ",7" is not 7
 }
 
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
@@ -85,7 +74,7 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         ASSERT_GE(lines.size(), 2u) << c.name;
         EXPECT_EQ(lines[lines.size() - 2], " END OF INPUT") << c.name;
         EXPECT_EQ(lines.back(), " ===> STOPPING EXECUTION") << c.name;
-        EXPECT_GE(find(lines, c.lastBefore), 0) << c.name;
+        EXPECT_GE(findLine(lines, c.lastBefore), 0) << c.name;
     }
 }
 
@@ -112,14 +101,14 @@ TEST(SishFile, OpenListCloseAndQuit) {
                            " ..........................................",
                            " -------------------------------------------",
                            "              I/O FILES STATUS              "};
-    const int at = find(lines, opening[1]) - 1;
+    const int at = findLine(lines, opening[1]) - 1;
     ASSERT_GE(at, 0);
     for (std::size_t i = 0; i < opening.size(); ++i) EXPECT_EQ(lines[at + i], opening[i]) << i;
     const std::string named = "   OPEN  Si-Sh OUTPUT FILE ....13 sish.txt" + std::string(32, ' ');
-    EXPECT_EQ(count(lines, named), 4);                // after each 13 and each 23: the name is kept
-    EXPECT_EQ(count(lines, "       opened : T"), 1);  // a second 13 does nothing at all
-    EXPECT_EQ(count(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED"), 1);
-    EXPECT_EQ(count(lines, " OPENING OUTPUT FILE  2"), 1);
+    EXPECT_EQ(countLines(lines, named), 4);  // after each 13 and each 23: the name is kept
+    EXPECT_EQ(countLines(lines, "       opened : T"), 1);  // a second 13 does nothing at all
+    EXPECT_EQ(countLines(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED"), 1);
+    EXPECT_EQ(countLines(lines, " OPENING OUTPUT FILE  2"), 1);
 }
 
 TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
@@ -134,11 +123,11 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
         "\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE adir" + std::string(36, ' ')), 1);
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + longName), 1);
-    EXPECT_EQ(count(lines, " name longer than 40 characters"), 1);
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE " + fit(withNul, 40)), 1);
-    EXPECT_EQ(count(lines, " ===> RETRYING"), 3);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE adir" + std::string(36, ' ')), 1);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE " + longName), 1);
+    EXPECT_EQ(countLines(lines, " name longer than 40 characters"), 1);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE " + fit(withNul, 40)), 1);
+    EXPECT_EQ(countLines(lines, " ===> RETRYING"), 3);
     EXPECT_FALSE(dir.exists(longName.substr(0, 40)));
     EXPECT_TRUE(dir.exists("new.txt"));
     EXPECT_EQ(dir.read("keep.txt"), "precious\n");
@@ -150,11 +139,11 @@ TEST(CommandFile, RunsWithMenusHiddenAndHandsBackTheKeyboard) {
     const auto r = runTensova("\n5000\n5001\ncmds.txt\n900\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    const int started = find(lines, " Standard input redirected from");
+    const int started = findLine(lines, " Standard input redirected from");
     ASSERT_GT(started, 0);
     EXPECT_EQ(lines[started + 1], "    Command file: cmds.txt");
     EXPECT_EQ(lines[started + 4], " Level 2 standard output disabled");
-    const int ended = find(lines, " Command file cmds.txt closed");
+    const int ended = findLine(lines, " Command file cmds.txt closed");
     ASSERT_GT(ended, started);
     EXPECT_EQ(lines[ended + 1], " Standard input redirected from keyboard");
     // While the file runs the menus are hidden and the prompts short.
@@ -165,10 +154,11 @@ TEST(CommandFile, RunsWithMenusHiddenAndHandsBackTheKeyboard) {
     }
     EXPECT_EQ(bodies, 0);
     EXPECT_EQ(dots, 0);
-    EXPECT_EQ(count(lines, kHelp), 2);
-    EXPECT_GE(find(lines, " EXIT COMMAND FILE AND QUIT ......5003", started), 0);  // shown in full
-    EXPECT_GE(find(lines, kMenuBody, ended), 0);                        // menus are back after it
-    EXPECT_EQ(count(lines, "   WRITE TO Si-Sh FILE .........7 T"), 2);  // set by the file
+    EXPECT_EQ(countLines(lines, kHelp), 2);
+    EXPECT_GE(findLine(lines, " EXIT COMMAND FILE AND QUIT ......5003", started),
+              0);                                     // shown in full
+    EXPECT_GE(findLine(lines, kMenuBody, ended), 0);  // menus are back after it
+    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 2);  // set by the file
 }
 
 TEST(CommandFile, QuitFromTheFileEndsTheRunAsFastQuit) {
@@ -177,11 +167,11 @@ TEST(CommandFile, QuitFromTheFileEndsTheRunAsFastQuit) {
     const auto r = runTensova("\n5000\n5001\ncmds.txt\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    const int closed = find(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED");
-    const int ended = find(lines, " Command file cmds.txt closed");
+    const int closed = findLine(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED");
+    const int ended = findLine(lines, " Command file cmds.txt closed");
     ASSERT_GT(ended, 0);
     ASSERT_GT(closed, ended);
-    EXPECT_GE(find(lines, " @ PROGRAM tensova", closed), 0);
+    EXPECT_GE(findLine(lines, " @ PROGRAM tensova", closed), 0);
 }
 
 TEST(CommandFile, AFileThatSimplyEndsHandsTheInputBack) {
@@ -190,8 +180,8 @@ TEST(CommandFile, AFileThatSimplyEndsHandsTheInputBack) {
     const auto r = runTensova("\n5000\n5001\ncmds.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    const int ended = find(lines, " Command file cmds.txt closed");
-    ASSERT_GT(ended, find(lines, kHelp));
+    const int ended = findLine(lines, " Command file cmds.txt closed");
+    ASSERT_GT(ended, findLine(lines, kHelp));
     // The question is asked again at the keyboard, with the menu's full prompt.
     EXPECT_EQ(lines[ended + 3], " ..........................................");
     EXPECT_EQ(lines[ended + 4], " Enter your choice");
@@ -205,12 +195,12 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
     const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n\n\n5000\n5002\n\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    EXPECT_EQ(count(lines, " ===> HIT RETURN TO RESUME COMMANDS"), 3);
-    EXPECT_EQ(count(lines, " COMMAND FILE ALREADY OPEN"), 1);
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 1);
+    EXPECT_EQ(countLines(lines, " ===> HIT RETURN TO RESUME COMMANDS"), 3);
+    EXPECT_EQ(countLines(lines, " COMMAND FILE ALREADY OPEN"), 1);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 1);
     EXPECT_EQ(dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
     EXPECT_TRUE(dir.exists("fresh.txt"));
-    EXPECT_EQ(count(lines, " NO OPEN COMMAND FILE"), 1);  // the keyboard's 5000/5002
+    EXPECT_EQ(countLines(lines, " NO OPEN COMMAND FILE"), 1);  // the keyboard's 5000/5002
 }
 
 TEST(CommandFile, ARefusedNameIsTheDefaultOfTheRetry) {
@@ -221,7 +211,7 @@ TEST(CommandFile, ARefusedNameIsTheDefaultOfTheRetry) {
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
     // The empty line takes the name the file gave last, which is refused again.
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 2);
     EXPECT_EQ(dir.read("exists.txt"), "keep\n");
     EXPECT_TRUE(dir.exists("fresh.txt"));
 }
@@ -233,11 +223,11 @@ TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
     const auto r = runTensova("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    EXPECT_GE(find(lines, " Command file cmds.txt closed"), 0);
+    EXPECT_GE(findLine(lines, " Command file cmds.txt closed"), 0);
     // Typed at the keyboard, a name to save under replaces the file, as the chooser does.
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 0);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 0);
     // Listed after the open and after the close at the quit.
-    EXPECT_EQ(count(lines, "     filename = exists.txt" + std::string(30, ' ')), 2);
+    EXPECT_EQ(countLines(lines, "     filename = exists.txt" + std::string(30, ' ')), 2);
     EXPECT_EQ(dir.read("exists.txt"), "");
 }
 
@@ -247,8 +237,8 @@ TEST(CommandFile, MissingFileIsRetried) {
     const auto r = runTensova("\n5000\n5001\nnothere.txt\n\ncmds.txt\n9999\n", dir.path());
     EXPECT_EQ(r.status, 0);
     const auto lines = splitLines(r.out);
-    EXPECT_EQ(count(lines, " COULD NOT OPEN FILE nothere.txt" + std::string(24, ' ')), 1);
-    EXPECT_GE(find(lines, " Command file cmds.txt closed"), 0);
+    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE nothere.txt" + std::string(24, ' ')), 1);
+    EXPECT_GE(findLine(lines, " Command file cmds.txt closed"), 0);
 }
 
 }  // namespace

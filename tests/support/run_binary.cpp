@@ -58,6 +58,18 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+int findLine(const std::vector<std::string>& lines, const std::string& line, int from) {
+    for (int i = from < 0 ? 0 : from; i < static_cast<int>(lines.size()); ++i)
+        if (lines[i] == line) return i;
+    return -1;
+}
+
+int countLines(const std::vector<std::string>& lines, const std::string& line) {
+    int n = 0;
+    for (const auto& l : lines) n += l == line;
+    return n;
+}
+
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds) {
     RunResult result;
     const std::string inPath = dir + "/.stdin";

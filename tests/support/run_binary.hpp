@@ -45,4 +45,9 @@ std::string readFile(const std::string& path);
 // Lines of a text, without their newlines.
 std::vector<std::string> splitLines(const std::string& text);
 
+// Index of the first line equal to `line` at or after `from`, or -1.
+int findLine(const std::vector<std::string>& lines, const std::string& line, int from = 0);
+// How many lines equal `line`.
+int countLines(const std::vector<std::string>& lines, const std::string& line);
+
 }  // namespace tensova::test

@@ -1,6 +1,6 @@
 // The fixed-column field reader: blanks, implied decimals, exact conversion, refusals.
 
-#include "catalogue/fixed_columns.hpp"
+#include "console/fixed_columns.hpp"
 
 #include <gtest/gtest.h>
 

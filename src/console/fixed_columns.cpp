@@ -1,4 +1,4 @@
-#include "catalogue/fixed_columns.hpp"
+#include "console/fixed_columns.hpp"
 
 #include <array>
 #include <charconv>
