@@ -93,12 +93,8 @@ void pslineto(float* x, float* y, int32_t n) {
         warninghead(stampPslineto());
         wout({"Path begins with Draw instead of Move"});
         warningtail00();
-        // The file has no current point after a stroke: the line goes on from the last point
-        // written.
-        newPathLine();
-        if (psdevice.hasPoint) writePoint(psdevice.lastX, psdevice.lastY, psops().move);
-        psdevice.needMove = !psdevice.hasPoint;
         psparams.pathPending = true;
+        psdevice.resume = true;
     }
     for (int32_t i = 0; i < n; ++i) {
         if (!writable(x[i], y[i])) {
@@ -106,6 +102,17 @@ void pslineto(float* x, float* y, int32_t n) {
             continue;
         }
         clampPoint(stampPslineto(), x[i], y[i]);
+        if (psdevice.resume) {
+            // The file has no current point after a stroke: the line goes on from the last
+            // point written, once there is a segment to draw.
+            psdevice.resume = false;
+            newPathLine();
+            if (psdevice.hasPoint && !psdevice.needMove) {
+                writePoint(psdevice.lastX, psdevice.lastY, psops().move);
+            } else {
+                psdevice.needMove = true;
+            }
+        }
         writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
         psdevice.needMove = false;
     }
@@ -117,6 +124,7 @@ void psstrokepath() {
     psLine(psops().stroke);
     psparams.pathPending = false;
     psdevice.needMove = false;
+    psdevice.resume = false;
 }
 
 void deline(float* x, float* y, int32_t n) {

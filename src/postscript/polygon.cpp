@@ -20,6 +20,7 @@ void depolygon(float* x, float* y, int32_t n) {
         psLine(filled ? "b" : "s");
         psparams.pathPending = false;
         psdevice.needMove = false;
+        psdevice.resume = false;
         return;
     }
     const bool compressed = psparams.dialect == 1;

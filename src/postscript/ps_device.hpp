@@ -14,6 +14,7 @@ struct PsDevice {
     float lastX = 0.0f;     // the last point written in a move or a line
     float lastY = 0.0f;
     bool needMove = false;  // the path's last point was skipped: the next one starts a subpath
+    bool resume = false;    // a line came with no path: it starts again at the last point
 };
 inline PsDevice psdevice;
 

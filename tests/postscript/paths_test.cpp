@@ -109,6 +109,14 @@ const std::vector<PathCase> kPathCases = {
      1,
      [] { deplot(gx[1], gy[1], 1); },
      {"np", "100.00  0.00 M", "sk"}},
+    {"a line with no path and nothing to draw writes nothing of its own",
+     1,
+     [] {
+         deplot(gx[0], gy[0], 0);
+         psstrokepath();
+         pslineto(gx.data(), gy.data(), 0);
+     },
+     {"np", "297.64 421.00 M", "sk", "sk"}},
     {"a point that is not a number is a pen lift",
      1,
      [] {
