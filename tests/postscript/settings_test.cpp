@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,49 @@ TEST(Settings, MissingFileGivesTheDefaultsAndIsCreated) {
           " >>> CURRENT VERSION :  8.0         <<<", " >>> LAST MODIFIED ON: 19-03-2009   <<<"})
         EXPECT_TRUE(has(out, line)) << line << "\n" << out;
     EXPECT_EQ(test::splitLines(f.dir.read("a.ps"))[1], "% Initialize coordinate system and scales");
+}
+
+TEST(Settings, TextsOfTheUpdateDialogInOrder) {
+    test::InFolder f;
+    const std::string out = openAndFinish("n\n\n\nx\np\n\na.ps\n");
+    const Lines expected = {
+        " @ subroutine intplinit  ",
+        " >>>       ORIGINS & CREDITS        <<<",
+        " >>> library    date      by        <<<",
+        " " + std::string(38, '-'),
+        " >>> CURRENT VERSION :  8.0         <<<",
+        " >>> LAST MODIFIED ON: 19-03-2009   <<<",
+        " " + std::string(38, '-'),
+        "          Default Settings:            ",
+        " " + std::string(38, '-'),
+        " Overlay ?  = No ",
+        " # Copies   =   1",
+        " System     = Portrait",
+        " PostScript = NeWS                ",
+        " @ subroutine intplinit  ",
+        "        Updating Default Settings:      ",
+        " " + std::string(39, '-'),
+        " Page orientation...Command",
+        " Portrait.................P",
+        " Landscape US Letter....LUS",
+        " Landscape A4...........LA4",
+        " Unknown command ==> Asking again",
+        " Page orientation...Command",
+        " choose Postscript type",
+        " Compressed             1",
+        " NeWS                   2",
+        " Illustrator v.2 = 88   3",
+        " @ subroutine intplinit  ",
+        " pslib7_ini.txt updated or created",
+    };
+    // Each line in its turn, other lines (prompts, echoes, frames) between them.
+    const auto lines = test::splitLines(out);
+    auto it = lines.begin();
+    for (const auto& want : expected) {
+        it = std::find(it, lines.end(), want);
+        ASSERT_NE(it, lines.end()) << want << "\n" << out;
+        ++it;
+    }
 }
 
 TEST(Settings, ChangedSettingsAreRememberedForTheNextOpening) {
