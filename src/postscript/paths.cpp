@@ -61,6 +61,7 @@ void writePoint(float x, float y, std::string_view op) {
     line += op;
     psLine(line);
     psdevice.hasPoint = true;
+    psdevice.current = true;
     psdevice.lastX = x;
     psdevice.lastY = y;
 }
@@ -68,6 +69,7 @@ void writePoint(float x, float y, std::string_view op) {
 void newPathLine() {
     const std::string_view np = psops().newpath;
     if (!np.empty()) psLine(np);
+    psdevice.current = false;
 }
 
 }  // namespace
@@ -94,7 +96,9 @@ void pslineto(float* x, float* y, int32_t n) {
         wout({"Path begins with Draw instead of Move"});
         warningtail00();
         psparams.pathPending = true;
-        psdevice.resume = true;
+        // A line after a move or a text goes on from where the file stands; after a stroke
+        // the file has no current point.
+        psdevice.resume = !psdevice.current;
     }
     for (int32_t i = 0; i < n; ++i) {
         if (!writable(x[i], y[i])) {
@@ -103,8 +107,7 @@ void pslineto(float* x, float* y, int32_t n) {
         }
         clampPoint(stampPslineto(), x[i], y[i]);
         if (psdevice.resume) {
-            // The file has no current point after a stroke: the line goes on from the last
-            // point written, once there is a segment to draw.
+            // The line goes on from the last point written, once there is a segment to draw.
             psdevice.resume = false;
             newPathLine();
             if (psdevice.hasPoint && !psdevice.needMove) {
@@ -123,6 +126,7 @@ void psstrokepath() {
     psrgbcolor(1);
     psLine(psops().stroke);
     psparams.pathPending = false;
+    psdevice.current = false;
     psdevice.needMove = false;
     psdevice.resume = false;
 }
