@@ -132,7 +132,7 @@ TEST(Settings, RecordsAsRead) {
         {"  T 12  LUS  3", true, {true, 12, "LUS", 3}},
         {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
         {"  F   1 P    7", true, {false, 1, "P  ", 2}},  // dialect outside 1..3
-        {"  F   1 P    0", true, {false, 1, "P  ", 2}},  // a blank dialect reads as 0
+        {"  F   1 P     ", true, {false, 1, "P  ", 2}},  // a blank dialect reads as 0
         {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},  // copies held to 1..999
         {"  F -99 P    1", true, {false, 1, "P  ", 1}},
         {"  T", true, {true, 1, "   ", 2}},  // a short record is padded
