@@ -61,6 +61,7 @@ void writePoint(float x, float y, std::string_view op) {
     line += op;
     psLine(line);
     psdevice.hasPoint = true;
+    psdevice.current = true;
     psdevice.lastX = x;
     psdevice.lastY = y;
 }
@@ -68,6 +69,7 @@ void writePoint(float x, float y, std::string_view op) {
 void newPathLine() {
     const std::string_view np = psops().newpath;
     if (!np.empty()) psLine(np);
+    psdevice.current = false;
 }
 
 }  // namespace
@@ -93,12 +95,10 @@ void pslineto(float* x, float* y, int32_t n) {
         warninghead(stampPslineto());
         wout({"Path begins with Draw instead of Move"});
         warningtail00();
-        // The file has no current point after a stroke: the line goes on from the last point
-        // written.
-        newPathLine();
-        if (psdevice.hasPoint) writePoint(psdevice.lastX, psdevice.lastY, psops().move);
-        psdevice.needMove = !psdevice.hasPoint;
         psparams.pathPending = true;
+        // A line after a move or a text goes on from where the file stands; after a stroke
+        // the file has no current point.
+        psdevice.resume = !psdevice.current;
     }
     for (int32_t i = 0; i < n; ++i) {
         if (!writable(x[i], y[i])) {
@@ -106,6 +106,16 @@ void pslineto(float* x, float* y, int32_t n) {
             continue;
         }
         clampPoint(stampPslineto(), x[i], y[i]);
+        if (psdevice.resume) {
+            // The line goes on from the last point written, once there is a segment to draw.
+            psdevice.resume = false;
+            newPathLine();
+            if (psdevice.hasPoint && !psdevice.needMove) {
+                writePoint(psdevice.lastX, psdevice.lastY, psops().move);
+            } else {
+                psdevice.needMove = true;
+            }
+        }
         writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
         psdevice.needMove = false;
     }
@@ -116,7 +126,9 @@ void psstrokepath() {
     psrgbcolor(1);
     psLine(psops().stroke);
     psparams.pathPending = false;
+    psdevice.current = false;
     psdevice.needMove = false;
+    psdevice.resume = false;
 }
 
 void deline(float* x, float* y, int32_t n) {

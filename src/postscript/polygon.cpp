@@ -19,7 +19,9 @@ void depolygon(float* x, float* y, int32_t n) {
     if (psparams.dialect == 3) {
         psLine(filled ? "b" : "s");
         psparams.pathPending = false;
+        psdevice.current = false;
         psdevice.needMove = false;
+        psdevice.resume = false;
         return;
     }
     const bool compressed = psparams.dialect == 1;

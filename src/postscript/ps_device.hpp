@@ -13,7 +13,9 @@ struct PsDevice {
     bool hasPoint = false;  // a move or a line was written since the opening
     float lastX = 0.0f;     // the last point written in a move or a line
     float lastY = 0.0f;
+    bool current = false;   // the file's path has a current point
     bool needMove = false;  // the path's last point was skipped: the next one starts a subpath
+    bool resume = false;    // a line came with no current point: it starts at the last point
 };
 inline PsDevice psdevice;
 

@@ -18,12 +18,14 @@
 namespace tensova {
 namespace {
 
-// The text height in points, truncated to whole points, in its own width.
+// The text height in points, truncated to whole points, in its own width. A font scaled to
+// nothing cannot be shown: a text under one point is written at one point.
 std::string fontSize() {
     const float h = std::clamp(psparams.textHeight, -2.0e9f, 2.0e9f);
+    const int32_t size = static_cast<int32_t>(h);
     std::string text(11, ' ');
     int32_t nchar = 0;
-    intg2char(text, nchar, 11, static_cast<int32_t>(h));
+    intg2char(text, nchar, 11, size == 0 ? 1 : size);
     text.resize(static_cast<std::size_t>(nchar));
     return text;
 }
@@ -65,14 +67,16 @@ void illustratorText(float x, float y, int32_t column, std::string_view body) {
     const std::string ys = fmtF(y, 8, 1);
     // A position beyond its field lies far off any page; writing it would spoil the file.
     if (xs.find('*') != std::string::npos || ys.find('*') != std::string::npos) return;
+    const float leading = 1.64f * psparams.textHeight;
+    if (!std::isfinite(leading)) return;
     psstrokepath();
     const int32_t align = column == 2 ? 1 : column == 3 ? 2 : 0;
     const float t = rad(plt2blk.txtangle);
     const float c = std::cos(t);
     const float s = std::sin(t);
-    psLine("/_" + std::string(fontName()) + " " + fontSize() + " " +
-           psnum(1.64f * psparams.textHeight) + " 0" + fmtI(align, 2) + " z [" + fmtF(c, 7, 3) +
-           fmtF(s, 7, 3) + fmtF(-s, 7, 3) + fmtF(c, 7, 3) + xs + ys + "]e");
+    psLine("/_" + std::string(fontName()) + " " + fontSize() + " " + psnum(leading) + " 0" +
+           fmtI(align, 2) + " z [" + fmtF(c, 7, 3) + fmtF(s, 7, 3) + fmtF(-s, 7, 3) +
+           fmtF(c, 7, 3) + xs + ys + "]e");
     psLine(psString(body) + "t T");
 }
 

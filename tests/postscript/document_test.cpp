@@ -218,6 +218,33 @@ TEST(Document, CompressedHeadHas47PrologLines) {
     EXPECT_EQ(ready - lines.begin(), 47);
 }
 
+TEST(Document, FontNamesOfEachDialect) {
+    const std::array<std::array<const char*, 3>, kFontCount> table = {{
+        {"HPP", "/Helvetica", "Helvetica"},
+        {"HBP", "/Helvetica-Bold", "Helvetica-Bold"},
+        {"HPI", "/Helvetica-Oblique", "Helvetica-Oblique"},
+        {"HBI", "/Helvetica-BoldOblique", "Helvetica-BoldOblique"},
+        {"TPP", "/Times-Roman", "Times-Roman"},
+        {"TBP", "/Times-Bold", "Times-Bold"},
+        {"TPI", "/Times-Italic", "Times-Italic"},
+        {"TBI", "/Times-BoldItalic", "Times-BoldItalic"},
+        {"CPP", "/Courier", "Courier"},
+        {"CBP", "/Courier-Bold", "Courier-Bold"},
+        {"CPI", "/Courier-Oblique", "Courier-Oblique"},
+        {"CBI", "/Courier-BoldOblique", "Courier-BoldOblique"},
+        {"SPP", "/Symbol", "Symbol"},
+        {"SBP", "/Symbol-Bold", "Symbol-Bold"},
+        {"SPI", "/Symbol-Oblique", "Symbol-Oblique"},
+        {"SBI", "/Symbol-BoldOblique", "Symbol-BoldOblique"},
+    }};
+    for (int32_t dialect = 1; dialect <= 3; ++dialect) {
+        // The overlay head fills the table too.
+        PsDocument doc(PsSettings{dialect != 3, 1, "P  ", dialect}, false);
+        for (std::size_t k = 0; k < table.size(); ++k)
+            EXPECT_EQ(psparams.fonts[k], fit(table[k][dialect - 1], 22)) << dialect << " " << k;
+    }
+}
+
 TEST(Document, PageBreaksCountPagesInEveryDialect) {
     for (int32_t dialect = 1; dialect <= 3; ++dialect) {
         SCOPED_TRACE(dialect);

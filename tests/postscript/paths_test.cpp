@@ -109,6 +109,30 @@ const std::vector<PathCase> kPathCases = {
      1,
      [] { deplot(gx[1], gy[1], 1); },
      {"np", "100.00  0.00 M", "sk"}},
+    {"a line with no path and nothing to draw writes nothing of its own",
+     1,
+     [] {
+         deplot(gx[0], gy[0], 0);
+         psstrokepath();
+         pslineto(gx.data(), gy.data(), 0);
+     },
+     {"np", "297.64 421.00 M", "sk", "sk"}},
+    {"a line after a move without a new path goes on from it",
+     1,
+     [] {
+         psmoveto(gx[1], gy[1], 0);
+         deplot(gx[0], gy[0], 1);
+     },
+     {"100.00  0.00 M", "297.64 421.00 L", "sk"}},
+    {"a line after a text goes on from the text's end",
+     2,
+     [] {
+         float x = 10, y = 20;
+         detext2(x, y, "a");
+         deplot(gx[0], gy[0], 1);
+     },
+     {"10.00 20.00 moveto", "14 /Helvetica findfont exch scalefont setfont", "(a) show",
+      "297.64 421.00 lineto", "stroke"}},
     {"a point that is not a number is a pen lift",
      1,
      [] {

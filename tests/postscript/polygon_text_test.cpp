@@ -291,6 +291,30 @@ TEST(Texts, LinesOfEachJustificationAngleAndDialect) {
              text(1, 0, "x")();
          },
          {}},
+        {"a text under one point is shown at one point",
+         1,
+         false,
+         [] {
+             intstextsize(0.03f);
+             text(1, 0, "a")();
+         },
+         {"100.00 200.00 M", "1 HPP sym", "(a) show"}},
+        {"an Illustrator text under one point is shown at one point",
+         3,
+         false,
+         [] {
+             intstextsize(0.03f);
+             text(1, 0, "a")();
+         },
+         {"/_Helvetica 1 1.39 0 0 z [  1.000  0.000  0.000  1.000   100.0   200.0]e", "(a)t T"}},
+        {"an Illustrator text whose leading cannot be written is left out",
+         3,
+         false,
+         [] {
+             intstextsize(1.0e37f);
+             text(1, 0, "a")();
+         },
+         {}},
         {"an Illustrator position beyond its field is left out",
          3,
          false,

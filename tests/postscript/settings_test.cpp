@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,49 @@ TEST(Settings, MissingFileGivesTheDefaultsAndIsCreated) {
     EXPECT_EQ(test::splitLines(f.dir.read("a.ps"))[1], "% Initialize coordinate system and scales");
 }
 
+TEST(Settings, TextsOfTheUpdateDialogInOrder) {
+    test::InFolder f;
+    const std::string out = openAndFinish("n\n\n\nx\np\n\na.ps\n");
+    const Lines expected = {
+        " @ subroutine intplinit  ",
+        " >>>       ORIGINS & CREDITS        <<<",
+        " >>> library    date      by        <<<",
+        " " + std::string(38, '-'),
+        " >>> CURRENT VERSION :  8.0         <<<",
+        " >>> LAST MODIFIED ON: 19-03-2009   <<<",
+        " " + std::string(38, '-'),
+        "          Default Settings:            ",
+        " " + std::string(38, '-'),
+        " Overlay ?  = No ",
+        " # Copies   =   1",
+        " System     = Portrait",
+        " PostScript = NeWS                ",
+        " @ subroutine intplinit  ",
+        "        Updating Default Settings:      ",
+        " " + std::string(39, '-'),
+        " Page orientation...Command",
+        " Portrait.................P",
+        " Landscape US Letter....LUS",
+        " Landscape A4...........LA4",
+        " Unknown command ==> Asking again",
+        " Page orientation...Command",
+        " choose Postscript type",
+        " Compressed             1",
+        " NeWS                   2",
+        " Illustrator v.2 = 88   3",
+        " @ subroutine intplinit  ",
+        " pslib7_ini.txt updated or created",
+    };
+    // Each line in its turn, other lines (prompts, echoes, frames) between them.
+    const auto lines = test::splitLines(out);
+    auto it = lines.begin();
+    for (const auto& want : expected) {
+        it = std::find(it, lines.end(), want);
+        ASSERT_NE(it, lines.end()) << want << "\n" << out;
+        ++it;
+    }
+}
+
 TEST(Settings, ChangedSettingsAreRememberedForTheNextOpening) {
     test::InFolder f;
     openAndFinish("n\nn\n3\nLA4\n1\na.ps\n");
@@ -88,7 +132,7 @@ TEST(Settings, RecordsAsRead) {
         {"  T 12  LUS  3", true, {true, 12, "LUS", 3}},
         {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
         {"  F   1 P    7", true, {false, 1, "P  ", 2}},  // dialect outside 1..3
-        {"  F   1 P    0", true, {false, 1, "P  ", 2}},  // a blank dialect reads as 0
+        {"  F   1 P     ", true, {false, 1, "P  ", 2}},  // a blank dialect reads as 0
         {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},  // copies held to 1..999
         {"  F -99 P    1", true, {false, 1, "P  ", 1}},
         {"  T", true, {true, 1, "   ", 2}},  // a short record is padded
