@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <string>
 
 namespace tensova {
 namespace {
@@ -35,8 +36,14 @@ std::string_view fixedField(std::string_view line, int first, int width) {
     return line.substr(start, static_cast<std::size_t>(width));
 }
 
-bool readFixedInt(std::string_view line, int first, int width, int32_t& v) {
-    const std::string_view f = stripBlanks(fixedField(line, first, width));
+bool readFixedInt(std::string_view line, int first, int width, int32_t& v, Blanks blanks) {
+    std::string squeezed;
+    std::string_view f = stripBlanks(fixedField(line, first, width));
+    if (blanks == Blanks::Ignored) {
+        for (char c : f)
+            if (c != ' ') squeezed += c;
+        f = squeezed;
+    }
     if (f.empty()) {
         v = 0;
         return true;

@@ -19,8 +19,12 @@ namespace tensova {
 // ends inside the field.
 std::string_view fixedField(std::string_view line, int first, int width);
 
+// Blanks inside a number field: an error (catalogue records), or ignored (settings records).
+enum class Blanks { Around, Ignored };
+
 // False when the field is not a number (v is then unchanged).
-bool readFixedInt(std::string_view line, int first, int width, int32_t& v);
+bool readFixedInt(std::string_view line, int first, int width, int32_t& v,
+                  Blanks blanks = Blanks::Around);
 bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v);
 
 // Copies the field into `out` of length n (n >= width): left-aligned, blank-padded.

@@ -2,10 +2,10 @@
 // orientation (9-11) and dialect (13-14), and a line of four blanks after it.
 
 #include <algorithm>
-#include <charconv>
 #include <string>
 
 #include "console/fields.hpp"
+#include "console/fixed_columns.hpp"
 #include "console/text.hpp"
 #include "console/units.hpp"
 #include "postscript/ps_document.hpp"
@@ -30,35 +30,12 @@ bool readLogical(std::string_view field, bool& v) {
     return true;
 }
 
-// An integer field: blanks are ignored, so an all-blank field reads as zero.
-bool readInteger(std::string_view field, int32_t& v) {
-    std::string digits;
-    for (const char c : field)
-        if (c != ' ') digits += c;
-    if (digits.empty()) {
-        v = 0;
-        return true;
-    }
-    std::size_t start = 0;
-    if (digits[0] == '+' || digits[0] == '-') start = 1;
-    if (start == digits.size()) return false;
-    for (std::size_t i = start; i < digits.size(); ++i)
-        if (digits[i] < '0' || digits[i] > '9') return false;
-    int64_t value = 0;
-    const char* first = digits.data() + start;
-    const char* last = digits.data() + digits.size();
-    if (std::from_chars(first, last, value).ptr != last) return false;
-    v = static_cast<int32_t>(digits[0] == '-' ? -value : value);
-    return true;
-}
-
-bool parseRecord(std::string line, PsSettings& s) {
+bool parseRecord(std::string_view r, PsSettings& s) {
     // A short record reads as if padded with blanks.
-    if (line.size() < 14) line.resize(14, ' ');
-    const std::string_view r(line);
-    s.orientation = std::string(r.substr(8, 3));
-    return readLogical(r.substr(1, 2), s.overlay) && readInteger(r.substr(4, 3), s.copies) &&
-           readInteger(r.substr(12, 2), s.dialect);
+    s.orientation = fit(fixedField(r, 9, 3), 3);
+    return readLogical(fixedField(r, 2, 2), s.overlay) &&
+           readFixedInt(r, 5, 3, s.copies, Blanks::Ignored) &&
+           readFixedInt(r, 13, 2, s.dialect, Blanks::Ignored);
 }
 
 }  // namespace
