@@ -92,9 +92,10 @@ bool insidePolygon(float rlong, float rlat) {
         }
     } else {
         for (std::size_t k = 0; k < n; ++k) {
-            const float dx = rlong - t.vrtxlong[k];
-            const float dy = rlat - t.vrtxlat[k];
-            if (dx * t.vnrm1[k][0] + dy * t.vnrm1[k][1] < 0.0f) return false;
+            const std::array<float, 2> d = {rlong - t.vrtxlong[k], rlat - t.vrtxlat[k]};
+            float s = 0.0f;
+            scalprodn(&s, d.data(), t.vnrm1[k].data(), 2, 1);
+            if (s < 0.0f) return false;
         }
     }
     return true;

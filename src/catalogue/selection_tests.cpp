@@ -1,11 +1,18 @@
 #include "catalogue/selection_tests.hpp"
 
 #include <cmath>
+#include <string>
 
 #include "catalogue/polygon_test.hpp"
+#include "console/boxes.hpp"
 #include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/files.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
+#include "console/prompts.hpp"
 #include "console/setup.hpp"
+#include "console/units.hpp"
 
 namespace tensova {
 namespace {
@@ -58,17 +65,292 @@ bool rakeAccepted(const Seistest2& t, float rake) {
     return false;
 }
 
+constexpr int32_t kPolygonUnit = 61;
+constexpr std::string_view kDashes32 = "--------------------------------";
+
+// Question texts travel in a 35-character text.
+std::string question(std::string_view text) {
+    return fit(text, 35);
+}
+
+std::string real8(float x) {
+    return fmtF(x, 8, 3);
+}
+std::string flag(bool b) {
+    return fmtL(b, 1);
+}
+
+void menuBody(const Seistest2& t) {
+    wout({kDashes43});
+    wout({"WHAT IS TO BE TESTED ? (Angles in degrees) "});
+    wout({kDashes43});
+    wout({"general test switch ..........10", flag(t.ltest)});
+    wout({kDashes32});
+    wout({"test latitude ...............100", flag(t.ltestlat)});
+    if (t.ltestlat) {
+        wout({"latitude mini ...............110", real8(t.latmin)});
+        wout({"latitude maxi ...............110", real8(t.latmax)});
+        wout({kDashes32});
+    }
+    wout({"test longitude ..............200", flag(t.ltestlong)});
+    if (t.ltestlong) {
+        wout({"longitude mini ..............210", real8(t.lonmin)});
+        wout({"longitude maxi ..............210", real8(t.lonmax)});
+        wout({kDashes32});
+    }
+    wout({"test polygon ................250", flag(t.ltestpoly)});
+    if (t.ltestpoly) {
+        wout({"great circle polygon ........251", flag(t.lgrcircle)});
+        wout({"lat-long polygon ............251", flag(!t.lgrcircle)});
+        wout({"min number of vertices ........:", fmtI(3, 6)});
+        wout({"max number of vertices ........:", fmtI(kMaxVertices, 6)});
+        wout({"read polygon from file ......252"});
+        wout({"number of vertices ..........253", fmtI(t.nvrtx, 6)});
+        wout({"- - - - - - - - - - - - - - - - "});
+        wout({fmtA("longitude", 8), "latitude", ".......command"});
+        for (int32_t k = 1; k <= t.nvrtx; ++k) {
+            const auto i = static_cast<std::size_t>(k - 1);
+            wout({real8(t.vrtxlong[i]), real8(t.vrtxlat[i]), "..........." + fmtI(260 + k, 3)});
+        }
+        wout({kDashes32});
+    }
+    wout({"test depth ..................300", flag(t.ltestdep)});
+    if (t.ltestdep) {
+        wout({"depth mini ..................310", real8(t.depmin)});
+        wout({"depth maxi ..................310", real8(t.depmax)});
+        wout({kDashes32});
+    }
+    wout({"test rake on both planes.....501", flag(t.lrak2pl)});
+    wout({"test union of intervals 1,2,3"});
+    static constexpr std::array<std::array<std::string_view, 3>, 3> kRakeLabels = {{
+        {"test rake interval 1 ........500", "rake mini interval 1.........510",
+         "rake maxi interval 1.........510"},
+        {"test rake interval 2.........520", "rake mini interval 2.........530",
+         "rake maxi interval 2.........530"},
+        {"test rake interval 3.........540", "rake mini interval 3.........550",
+         "rake maxi interval 3.........550"},
+    }};
+    for (std::size_t j = 0; j < kRakeLabels.size(); ++j) {
+        wout({kRakeLabels[j][0], flag(t.ltestrak[j])});
+        if (t.ltestrak[j]) {
+            wout({kRakeLabels[j][1], real8(t.rakint[j][0])});
+            wout({kRakeLabels[j][2], real8(t.rakint[j][1])});
+        }
+    }
+    if (t.ltestrak[0] || t.ltestrak[1] || t.ltestrak[2]) wout({kDashes32});
+    wout({"test Frohlich quality........600", flag(t.ltestfro)});
+    if (t.ltestfro) {
+        wout({"fclvd maxi ..................610", real8(t.fclvdmax)});
+        wout({"moment relative error maxi ..620", real8(t.erelmax)});
+        wout({"moment free components min ..630", fmtI(t.nfreemin, 6)});
+    }
+    // The menu ends on its exit entry between rules, without the usual closing frame.
+    wout({kDashes43});
+    wout({"EXIT .........................99"});
+    wout({kDashes43});
+}
+
+void askBounds(float& lo, float& hi, std::string_view loText, std::string_view hiText) {
+    inrealdef(lo, question(loText), lo);
+    inrealdef(hi, question(hiText), hi);
+}
+
+void askVertex(Seistest2& t, int32_t k) {
+    const auto i = static_cast<std::size_t>(k - 1);
+    wout({"vertex number =", fmtI(k, 6)});
+    inrealdef(t.vrtxlong[i], question("longitude"), t.vrtxlong[i]);
+    inrealdef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i]);
+}
+
+void polygonFileClosed(const std::string& name) {
+    wout({"Polygon file", trimmed(name), "is closed"});
+}
+
+// The polygon file could not be read to its end: no vertex is in force any more; what was
+// read stays in the block.
+void polygonInputFailed(Seistest2& t, const std::string& name, const std::string& reason) {
+    warninghead(stamp());
+    wout({reason});
+    wout({"=> POLYGON INPUT FAILED"});
+    t.nvrtx = 0;
+    wout({"RESETTING # vertices =", fmtI(t.nvrtx, 6)});
+    unitClose(kPolygonUnit);
+    polygonFileClosed(name);
+    warningtail00();
+}
+
+// Reads the vertex count, the kind of edges and the vertices from a file the user names.
+void readPolygonFile(Seistest2& t) {
+    static std::string name = fit("", 35);  // the last file's name is the next default
+    opef2(name, question("polygon input"), kPolygonUnit, OpenStatus::Old, 0);
+    const std::string kEof = "END OF FILE REACHED UNEXPECTEDLY";
+
+    std::array<int32_t, 2> head{};
+    if (readFreeInts(kPolygonUnit, head.data(), 2) != ReadResult::Ok) {
+        polygonInputFailed(t, name, kEof);
+        return;
+    }
+    t.nvrtx = head[0];
+    if (t.nvrtx > kMaxVertices) {
+        warninghead(stamp());
+        wout({"Read number of vertices =", fmtI(head[0], 6)});
+        wout({"Max  number of vertices =", fmtI(kMaxVertices, 6)});
+        wout({"=> RESETTING:"});
+        t.nvrtx = kMaxVertices;
+        wout({"Reset number of vertices =", fmtI(t.nvrtx, 6)});
+        warningtail00();
+    }
+    t.lgrcircle = head[1] == 1;
+
+    for (int32_t k = 1; k <= t.nvrtx; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        // A value read before the failure is kept, as the block held it before.
+        std::array<float, 2> vertex = {t.vrtxlong[i], t.vrtxlat[i]};
+        const ReadResult r = readFreeReals(kPolygonUnit, vertex.data(), 2);
+        t.vrtxlong[i] = vertex[0];
+        t.vrtxlat[i] = vertex[1];
+        if (r == ReadResult::Eof) {
+            polygonInputFailed(t, name, kEof);
+            return;
+        }
+        if (r == ReadResult::Error) {
+            polygonInputFailed(t, name, "Error while reading data # = " + fmtI(k, 6));
+            return;
+        }
+    }
+    unitClose(kPolygonUnit);
+    submenuhead(stamp());
+    polygonFileClosed(name);
+    wout({"Could read up to:", fmtI(kMaxVertices, 6), "vertices"});
+    wout({"Actually read   :", fmtI(t.nvrtx, 6), "vertices"});
+    wout({"- - - - - - - - - - - - - - - - - - - - - -"});
+}
+
+// Carries out one menu choice other than the exit.
+void applyChoice(Seistest2& t, int32_t choice) {
+    switch (choice) {
+        case 10:
+            inlogicdef(t.ltest, question("activate test"), t.ltest);
+            break;
+        case 100:
+            inlogicdef(t.ltestlat, question("activate latitude test"), t.ltestlat);
+            break;
+        case 110:
+            askBounds(t.latmin, t.latmax, "minimum latitude", "maximum latitude");
+            break;
+        case 200:
+            inlogicdef(t.ltestlong, question("activate longitude test"), t.ltestlong);
+            break;
+        case 210:
+            askBounds(t.lonmin, t.lonmax, "minimum longitude", "maximum longitude");
+            break;
+        case 250:
+            inlogicdef(t.ltestpoly, question("activate polygon test"), t.ltestpoly);
+            break;
+        case 251:
+            inlogicdef(t.lgrcircle, question("bound polygon by great circle"), t.lgrcircle);
+            break;
+        case 252:
+            readPolygonFile(t);
+            break;
+        case 253:
+            inintegvindef(t.nvrtx, question("number of vertices"), t.nvrtx, 3, kMaxVertices);
+            break;
+        case 300:
+            inlogicdef(t.ltestdep, question("activate depth test"), t.ltestdep);
+            break;
+        case 310:
+            askBounds(t.depmin, t.depmax, "minimum depth", "maximum depth");
+            break;
+        case 501:
+            inlogicdef(t.lrak2pl, question("rake on both planes"), t.lrak2pl);
+            break;
+        case 500:
+            inlogicdef(t.ltestrak[0], question("to test rake 1st interv"), t.ltestrak[0]);
+            break;
+        case 510:
+            askBounds(t.rakint[0][0], t.rakint[0][1], "minimum rake 1", "maximum rake 1");
+            break;
+        case 520:
+            inlogicdef(t.ltestrak[1], question("to test rake 2nd interv"), t.ltestrak[1]);
+            break;
+        case 530:
+            askBounds(t.rakint[1][0], t.rakint[1][1], "minimum rake 2", "maximum rake 2");
+            break;
+        case 540:
+            inlogicdef(t.ltestrak[2], question("to test rake 3rd interv"), t.ltestrak[2]);
+            break;
+        case 550:
+            askBounds(t.rakint[2][0], t.rakint[2][1], "minimum rake 3", "maximum rake 3");
+            break;
+        case 600:
+            inlogicdef(t.ltestfro, question("to carry frohlich 3 tests"), t.ltestfro);
+            break;
+        case 610:
+            inrealdef(t.fclvdmax, question("maximum abs(fclvd)"), t.fclvdmax);
+            break;
+        case 620:
+            inrealdef(t.erelmax, question("maximum rel error mij"), t.erelmax);
+            break;
+        case 630:
+            inintegdef(t.nfreemin, question("minimum # of free mij"), t.nfreemin);
+            break;
+        default:
+            // 261 to 260 + the vertex count edit a vertex; any other number shows the menu again.
+            if (choice > 260 && choice <= 260 + t.nvrtx) askVertex(t, choice - 260);
+            break;
+    }
+}
+
+void runMenu(Seistest2& t) {
+    for (;;) {
+        submenuhead(stamp());
+        if (lwito(2)) menuBody(t);
+        int32_t choice = 99;
+        inintegdef(choice, question("your choice"), 99);
+        if (choice == 99) return;
+        applyChoice(t, choice);
+    }
+}
+
+// Prepares the polygon when its test is on. False when its contour is inconsistent and the
+// user, at the keyboard, must fix it in the menu.
+bool polygonSettled() {
+    if (!seistest2.ltestpoly) return true;
+    int32_t istat = 0;
+    spolygontst(istat);
+    if (istat == 0) return true;
+    warninghead(stamp());
+    if (iocom.cmdOpen) {
+        wout({"PROBLEM IN POLYGON CONTOUR"});
+        wout({"=> PROCEEDING WITH COMMAND FILE"});
+        warningtail00();
+        return true;
+    }
+    wout({"NEED TO FIX POLYGON CONTOUR"});
+    wout({"           OR"});
+    wout({"DISABLE POLYGON SELECTION"});
+    wout({"=> BACK TO INTERACTIVE MENU"});
+    warningtail00();
+    return false;
+}
+
 }  // namespace
 
 void setseistest6(int32_t inter) {
-    if (startsFromDefaults(inter)) {
+    int32_t mode = inter;
+    if (startsFromDefaults(mode)) {
         submenuhead(stamp());
         wout({"INITIALIZING EXTRACTION TESTS"});
         setDefaults(seistest2);
         int32_t istat = 0;
         spolygontst(istat);
     }
-    // The menu of the tests, for the even modes, is not built yet: the tests keep their values.
+    for (;;) {
+        if (isDialog(mode)) runMenu(seistest2);
+        if (polygonSettled()) return;
+        mode = 0;  // an inconsistent contour sends the user back to the menu
+    }
 }
 
 void gscseistest(float& latmin, float& latmax, float& lonmin, float& lonmax, float& depmin,
