@@ -204,6 +204,48 @@ TEST_F(SelectionTests, PolygonKeepsTheInnerSideOfEveryEdge) {
          {{180, 0}, {-175, 5}},
          {{0, 0}, {160, 0}}},
         {{{170, -10}, {-170, -10}, {-170, 10}, {170, 10}}, false, {}, {{180, 0}, {-175, 5}}},
+        // A point on a meridian edge passes: its product is exactly 0.
+        {{{0, 0}, {60, 0}, {0, 60}}, true, {{0, 30}, {0, 0}}, {{-0.01f, 30}}},
+        // The edge between two corners at one latitude is a great circle that runs poleward
+        // of their parallel: 11.51 degrees north at longitude 30 for the lower edge, 44.09
+        // for the upper one. Between edge and parallel is outside below, inside above.
+        {{{0, 10}, {60, 10}, {60, 40}, {0, 40}},
+         true,
+         {{30, 11.6f}, {30, 42}, {30, 44}},
+         {{30, 11}, {30, 11.4f}, {30, 44.2f}, {61, 20}}},
+        {{{0, 10}, {60, 10}, {60, 40}, {0, 40}},
+         false,
+         {{30, 10}, {30, 11}, {30, 40}, {60, 25}},
+         {{30, 9.99f}, {30, 42}, {60.01f, 25}}},
+        // Nine vertices across the date line, up to the pole and down again: the northern
+        // hemisphere from 150 east to 150 west. Clockwise, the points opposite it.
+        {{{150, 0},
+          {170, 0},
+          {-170, 0},
+          {-150, 0},
+          {-150, 30},
+          {-150, 60},
+          {0, 90},
+          {150, 60},
+          {150, 30}},
+         true,
+         {{180, 10}, {-155, 80}, {155, 45}, {-179.99f, 0.01f}},
+         {{140, 10}, {-140, 10}, {180, -1}, {0, -10}}},
+        {{{150, 30},
+          {150, 60},
+          {0, 90},
+          {-150, 60},
+          {-150, 30},
+          {-150, 0},
+          {-170, 0},
+          {170, 0},
+          {150, 0}},
+         true,
+         {{0, -10}, {25, -45}, {-29, -89}},
+         {{180, 10}, {40, -10}, {0, 10}}},
+        // The same region with three vertices, either way round.
+        {{{150, 0}, {-150, 0}, {0, 90}}, true, {{180, 10}, {155, 45}}, {{140, 10}, {0, -10}}},
+        {{{150, 0}, {0, 90}, {-150, 0}}, true, {{0, -10}, {25, -45}}, {{180, 10}, {40, -10}}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SetUp();
