@@ -1,6 +1,7 @@
 #pragma once
 // Hand-made catalogue records shared by the catalogue tests, and helpers to build files of them.
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,17 @@ inline std::string joined(const std::vector<std::string>& lines) {
     std::string s;
     for (const std::string& l : lines) s += l + "\n";
     return s;
+}
+
+// The sample event moved to the given hypocentre (degrees).
+inline std::string ndkAt(double lat, double lon) {
+    std::vector<std::string> ev = kNdkEvent;
+    char field[16];
+    std::snprintf(field, sizeof field, "%7.2f", lat);
+    ev[0].replace(26, 7, field);
+    std::snprintf(field, sizeof field, "%8.2f", lon);
+    ev[0].replace(33, 8, field);
+    return joined(ev);
 }
 
 // A catalogue of n copies of the event, with a latitude that rises from event to event so
