@@ -47,16 +47,16 @@ void reportZeroNormal(const Seistest2& t, std::size_t k, std::size_t k2) {
     errortail00();
 }
 
-std::size_t vertexCount(const Seistest2& t) {
+}  // namespace
+
+std::size_t polygonVertexCount(const Seistest2& t) {
     return static_cast<std::size_t>(std::clamp(t.nvrtx, 0, kMaxVertices));
 }
-
-}  // namespace
 
 void spolygontst(int32_t& istat) {
     Seistest2& t = seistest2;
     istat = 0;
-    const std::size_t n = vertexCount(t);
+    const std::size_t n = polygonVertexCount(t);
     if (t.lgrcircle) {
         for (std::size_t k = 0; k < n; ++k) t.vrtx1[k] = unitVector(t.vrtxlong[k], t.vrtxlat[k]);
         for (std::size_t k = 0; k < n; ++k) {
@@ -82,7 +82,7 @@ void spolygontst(int32_t& istat) {
 
 bool insidePolygon(float rlong, float rlat) {
     const Seistest2& t = seistest2;
-    const std::size_t n = vertexCount(t);
+    const std::size_t n = polygonVertexCount(t);
     if (t.lgrcircle) {
         const auto p = unitVector(rlong, rlat);
         for (std::size_t k = 0; k < n; ++k) {

@@ -3,9 +3,15 @@
 // of the selection polygon. spolygontst prepares one normal per edge from the vertices; the
 // point test then needs one sign test per edge.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tensova {
+
+struct Seistest2;
+
+// The vertices in use, held to 0..9 whatever the count field holds.
+std::size_t polygonVertexCount(const Seistest2& t);
 
 // Recomputes the edge normals (and, for great circles, the vertex unit vectors) of seistest2.
 // istat: 0 when every normal is non-zero; 10 (great circles) or 20 (straight lines) when an

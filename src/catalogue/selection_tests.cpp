@@ -108,10 +108,9 @@ void menuBody(const Seistest2& t) {
         wout({"number of vertices ..........253", fmtI(t.nvrtx, 6)});
         wout({"- - - - - - - - - - - - - - - - "});
         wout({fmtA("longitude", 8), "latitude", ".......command"});
-        for (int32_t k = 1; k <= t.nvrtx; ++k) {
-            const auto i = static_cast<std::size_t>(k - 1);
-            wout({real8(t.vrtxlong[i]), real8(t.vrtxlat[i]), "..........." + fmtI(260 + k, 3)});
-        }
+        for (std::size_t i = 0; i < polygonVertexCount(t); ++i)
+            wout({real8(t.vrtxlong[i]), real8(t.vrtxlat[i]),
+                  "..........." + fmtI(static_cast<int64_t>(261 + i), 3)});
         wout({kDashes32});
     }
     wout({"test depth ..................300", flag(t.ltestdep)});
@@ -297,7 +296,8 @@ void applyChoice(Seistest2& t, int32_t choice) {
             break;
         default:
             // 261 to 260 + the vertex count edit a vertex; any other number shows the menu again.
-            if (choice > 260 && choice <= 260 + t.nvrtx) askVertex(t, choice - 260);
+            if (choice > 260 && choice - 260 <= static_cast<int32_t>(polygonVertexCount(t)))
+                askVertex(t, choice - 260);
             break;
     }
 }

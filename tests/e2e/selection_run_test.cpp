@@ -161,6 +161,29 @@ TEST(SelectionRun, CommandFileEndingAtAMenuAnswerHandsItToTheKeyboard) {
     EXPECT_GE(findLine(lines, " | Nb of data |          7 |          2 |"), 0);
 }
 
+TEST(SelectionRun, WholeSessionFromACommandFile) {
+    TempDir dir;
+    dir.write("cat.ndk", sevenEvents());
+    dir.write("poly.txt", "3 1\n0 0\n60 0\n0 60\n");
+    // The file answers every question, file names included, and quits the run.
+    dir.write("cmds.txt",
+              "1000\n100\n10\ny\n250\ny\n252\npoly.txt\n200\ny\n210\n25\n180\n99\n1001\n"
+              "cat.ndk\n1100\n5000\n5003\n");
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    const Lines lines = splitLines(r.out);
+    EXPECT_EQ(testsRows(lines), (Lines{" |    Polygon |          1 |          3 |",
+                                       " |     Bounds |      great |    circles |",
+                                       " |  Longitude |     25.000 |    180.000 |"}));
+    // East of 25 and inside the triangle, whose third edge runs at 45 degrees north at
+    // longitude 30: (35, 30), (11, 30) and (42, 30). (20, 20) lies west of 25.
+    EXPECT_GE(findLine(lines, " | Nb of data |          7 |          3 |"), 0);
+    EXPECT_EQ(listed(lines, 35, 30) + listed(lines, 11, 30) + listed(lines, 42, 30), 3);
+    // Menus and prompts stay short while the file runs.
+    EXPECT_EQ(findLine(lines, " WHAT IS TO BE TESTED ? (Angles in degrees) "), -1);
+    EXPECT_GE(findLine(lines, " @ PROGRAM tensova"), 0);
+}
+
 TEST(SelectionRun, InconsistentContourInACommandFileProceeds) {
     TempDir dir;
     dir.write("cmds.txt",
