@@ -74,14 +74,13 @@ void showMenu(const MainState& st) {
 }
 
 void showHelp() {
-    const std::string rule(43, '=');
-    wout({rule});
+    wout({kEquals43});
     wout({"                  HELP                     "});
-    wout({rule});
+    wout({kEquals43});
     wout({"       Did you REALLY expect help ?        "});
     wout({"              For more help                "});
     wout({fit("     read the README file of tensova", 43)});
-    wout({rule});
+    wout({kEquals43});
 }
 
 // Commands that act before the file pass.

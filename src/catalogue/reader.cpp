@@ -23,7 +23,6 @@ const Stamp& stamp() {
     return s;
 }
 
-constexpr std::string_view kEquals43 = "===========================================";
 
 // Kept between calls.
 struct ReaderState {

@@ -37,8 +37,9 @@ void wout(std::initializer_list<std::string_view> items);
 // The line on the error output unit.
 void werr(std::initializer_list<std::string_view> items);
 
-// 43 dashes, the rule of listings and menus.
+// 43 dashes, the rule of listings and menus; 43 equals signs, the rule of help boxes.
 inline constexpr std::string_view kDashes43 = "-------------------------------------------";
+inline constexpr std::string_view kEquals43 = "===========================================";
 
 // Sets up the console state and lists it.
 void initsio();
