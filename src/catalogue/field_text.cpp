@@ -1,5 +1,6 @@
 #include "catalogue/field_text.hpp"
 
+#include <bit>
 #include <cmath>
 
 #include "console/fields.hpp"
@@ -38,10 +39,15 @@ void place(std::string& out, const char* first, const char* end, int w) {
 // |x| * 10**d rounded half away from zero, from the exact binary value of x. False when the
 // value is too large for the integer path.
 bool scaledMagnitude(double x, int d, uint64_t& q) {
-    int e = 0;
-    const double m = std::frexp(std::fabs(x), &e);
-    const auto mant = static_cast<uint64_t>(std::ldexp(m, 53));  // exact: |x| = mant * 2**(e-53)
-    const int shift = 53 - e;
+    // |x| = mant * 2**-shift exactly, from the bits of the double.
+    const auto bits = std::bit_cast<uint64_t>(x);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
+    uint64_t mant = bits & ((uint64_t{1} << 52) - 1);
+    int shift = 1074;
+    if (biased != 0) {
+        mant |= uint64_t{1} << 52;
+        shift = 1075 - biased;
+    }
     const Wide n = static_cast<Wide>(mant) * kPow10[d];  // below 2**83
     Wide r = 0;
     if (shift <= 0) {
