@@ -29,6 +29,10 @@ RecordRead readRecord(const RecordLayout& layout, int32_t unit, Gcmtblk& store, 
             case ReadResult::Error:
                 return RecordRead::Bad;
         }
+        // A last line that stops short of its last column at the end of the file is the
+        // remnant of a cut file: the event is incomplete, not a record with blank fields.
+        if (!unitLineTerminated(unit) && static_cast<int32_t>(line.size()) < l.width)
+            return RecordRead::EndOfFile;
         if (!readRecordLine(l, line, store, k)) return RecordRead::Bad;
     }
     return RecordRead::Complete;

@@ -13,6 +13,7 @@ namespace tensova {
 namespace {
 
 constexpr std::size_t kReadBuffer = 1 << 18;
+constexpr std::size_t kMaxLine = 1 << 20;
 constexpr std::size_t kWriteBuffer = 1 << 18;
 
 struct Unit {
@@ -25,6 +26,7 @@ struct Unit {
     std::size_t len = 0;
     bool atEnd = false;
     bool failed = false;
+    bool terminated = true;  // the last line read ended with a line end
 };
 
 std::map<int32_t, Unit>& table() {
@@ -141,35 +143,62 @@ ReadResult unitReadLine(int32_t u, std::string& line) {
     Unit* p = find(u);
     if (p == nullptr || p->fd < 0) return ReadResult::Error;
     if (u == kKeyboardUnit) std::fflush(consoleOut().out);
-    std::size_t scanned = p->pos;
+    p->terminated = true;
+    std::size_t scanned = 0;  // bytes after pos known to hold no line end
     for (;;) {
         const char* start = p->buf.data() + p->pos;
-        const void* nl = p->len > scanned
-                             ? std::memchr(p->buf.data() + scanned, '\n', p->len - scanned)
-                             : nullptr;
-        if (nl != nullptr) {
-            const auto end = static_cast<std::size_t>(static_cast<const char*>(nl) - p->buf.data());
-            std::size_t n = end - p->pos;
-            if (n > 0 && start[n - 1] == '\r') --n;
+        const std::size_t avail = p->len - p->pos;
+        const char* from = start + scanned;
+        const std::size_t rest = avail - scanned;
+        const char* nl =
+            rest > 0 ? static_cast<const char*>(std::memchr(from, '\n', rest)) : nullptr;
+        const std::size_t upTo = nl != nullptr ? static_cast<std::size_t>(nl - from) : rest;
+        const char* cr =
+            upTo > 0 ? static_cast<const char*>(std::memchr(from, '\r', upTo)) : nullptr;
+        if (cr != nullptr) {
+            // A carriage return ends a line by itself (old Mac files) or with the line feed
+            // after it; at the end of the buffer the next byte decides.
+            const auto n = static_cast<std::size_t>(cr - start);
+            if (n + 1 == avail && refill(*p)) {
+                scanned = n;
+                continue;
+            }
+            start = p->buf.data() + p->pos;  // a refill at the end of the file may move it
             line.assign(start, n);
-            p->pos = end + 1;
+            const bool crlf = n + 1 < p->len - p->pos && start[n + 1] == '\n';
+            p->pos += n + (crlf ? 2 : 1);
             return ReadResult::Ok;
         }
-        scanned = p->len;
-        const std::size_t before = p->pos;
+        if (nl != nullptr) {
+            const auto n = static_cast<std::size_t>(nl - start);
+            line.assign(start, n);
+            p->pos += n + 1;
+            return ReadResult::Ok;
+        }
+        if (avail >= kMaxLine) {
+            // A file without line ends (a binary file, a device) is handed out in pieces: it
+            // can neither exhaust the memory nor hold the run.
+            line.assign(start, kMaxLine);
+            p->pos += kMaxLine;
+            p->terminated = false;
+            return ReadResult::Ok;
+        }
+        scanned = avail;
         if (!refill(*p)) {
             if (p->len > p->pos) {
-                std::size_t n = p->len - p->pos;
-                const char* s = p->buf.data() + p->pos;
-                if (s[n - 1] == '\r') --n;
-                line.assign(s, n);
+                line.assign(p->buf.data() + p->pos, p->len - p->pos);
                 p->pos = p->len;
+                p->terminated = false;
                 return ReadResult::Ok;
             }
             return p->failed ? ReadResult::Error : ReadResult::Eof;
         }
-        scanned -= before - p->pos;  // the buffer may have moved its content to the front
     }
+}
+
+bool unitLineTerminated(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr || p->terminated;
 }
 
 void unitWrite(int32_t u, std::string_view text) {

@@ -30,10 +30,13 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status);
 bool unitIsOpen(int32_t u);
 // The name the unit was opened with, empty when it is not open.
 std::string unitName(int32_t u);
-// Reads one line without its end-of-line characters (a trailing carriage return is dropped as
-// well). A last line without a newline is still a line. Flushes standard output first when it
-// reads the keyboard.
+// Reads one line without its end: a line feed, a carriage return, or both. A last line
+// without a line end is still a line; a line longer than a megabyte comes in pieces. Flushes
+// standard output first when it reads the keyboard.
 ReadResult unitReadLine(int32_t u, std::string& line);
+// False when the last line read stopped at the end of the file (or was a piece of an over-long
+// line) rather than at a line end: the last line of a cut file.
+bool unitLineTerminated(int32_t u);
 // Writes the text followed by a newline.
 void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).

@@ -87,14 +87,18 @@ TEST_F(ReadLoop, EndsOfFile) {
     };
     std::string noLastLine = full.substr(0, full.size() - 1);
     noLastLine = noLastLine.substr(0, noLastLine.rfind('\n') + 1);
-    std::string trimmed;
-    for (const std::string& l : test::splitLines(full))
+    std::string trimmed, macEnds;
+    for (const std::string& l : test::splitLines(full)) {
         trimmed += l.substr(0, l.find_last_not_of(' ') + 1) + "\r\n";
+        macEnds += l + "\r";
+    }
     const Case cases[] = {
         {"no final newline", full.substr(0, full.size() - 1), 3},
         {"last event without its last line", noLastLine, 2},
         {"last event with one line only", full + kNdkEvent[0] + "\n", 3},
         {"trailing blanks removed, CR LF ends", trimmed, 3},
+        {"carriage returns alone end the lines", macEnds, 3},
+        {"file cut inside the last line of the last event", full.substr(0, full.size() - 31), 2},
         {"a blank line after the last event", full + "\n", 3},
         {"empty file", "", 0},
     };
