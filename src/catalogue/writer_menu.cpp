@@ -183,6 +183,7 @@ bool isWriterCommand(int32_t answer) {
 }  // namespace
 
 void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
+    if (ifile < 1 || static_cast<std::size_t>(ifile) > fiocom.iouf.size()) return;
     const Output out{ifile, static_cast<std::size_t>(ifile - 1)};
     // Events of the last writer run into the file still open, for a failure found on closing.
     int32_t written = 0;

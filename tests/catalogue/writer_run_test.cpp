@@ -269,6 +269,31 @@ TEST(WriterRun, FullDiskIsReportedAsAFailureAndTheNextFileIsWritten) {
     EXPECT_EQ(dir.read("good.ndk"), sample("three.ndk"));
 }
 
+TEST(WriterRun, CommandFileHidesTheMenuButNotTheReportsAndBoxes) {
+    TempDir dir;
+    dir.write("three.ndk", sample("three.ndk"));
+    dir.write("cmds.txt",
+              "1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\ny\n900\n3001\n99\n5000\n5002\n");
+    // The keyboard answers the pause of the warning box.
+    const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n9999\n", dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(dir.read("out.ndk"), sample("three.ndk"));
+    const Lines lines = splitLines(r.out);
+    const int started = findLine(lines, " Standard input redirected from");
+    const int ended = findLine(lines, " Command file cmds.txt closed");
+    ASSERT_GT(started, 0);
+    ASSERT_GT(ended, started);
+    const Lines during(lines.begin() + started, lines.begin() + ended);
+    EXPECT_EQ(countLines(during, kHead), 6);  // the menu four times, the writer, the help
+    EXPECT_EQ(countLines(during, " LIST DATA TO SCREEN ........1100"), 0);
+    EXPECT_EQ(countLines(during, " WRITING COMPLETED"), 1);
+    EXPECT_EQ(countLines(during, " close output file ?"), 1);
+    EXPECT_EQ(countLines(during, "                   HELP"), 1);
+    Lines box = noWriterBox(2, 3001);
+    box[11] = " ===> HIT RETURN TO RESUME COMMANDS";
+    EXPECT_EQ(block(during, kSlashes, 13), box);
+}
+
 TEST(WriterRun, EndOfInputStopsTheRunAndKeepsWhatWasWritten) {
     struct Case {
         const char* name;
