@@ -7,6 +7,7 @@
 #include "catalogue/listing.hpp"
 #include "catalogue/reader.hpp"
 #include "catalogue/store.hpp"
+#include "catalogue/writer_menu.hpp"
 #include "console/banners.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
@@ -122,6 +123,9 @@ void secondDispatch(const MainState& st) {
             break;
         case 1100:
             listgcmt(ListingHead::MainMenu, kStamp, 1100);
+            break;
+        case 1200:
+            gcmtwrite1(1, 0);
             break;
         default:
             break;

@@ -32,9 +32,13 @@ void listgcmt(ListingHead head, const Stamp& caller, int32_t command) {
     wout({kRule});
     wout({kTitle});
     wout({kRule});
-    if (s.dataType == kDekData || s.dataType == kNdkData) {
+    const bool listable = s.dataType == kDekData || s.dataType == kNdkData;
+    // The writer's listing shows its column header even when it has no rows to put under it.
+    if (listable || head == ListingHead::SubMenu) {
         row(fmtA("date  ", 8), fmtA("lat", 4), fmtA("long", 5), fmtA("region     ", 15));
         wout({kRule});
+    }
+    if (listable) {
         for (int32_t k = 0; k < s.count; ++k) {
             const auto i = static_cast<std::size_t>(k);
             row(textOf(s.date1[i]).substr(0, 8), fmtF(s.rlat[i], 4, 0), fmtF(s.rlong[i], 5, 0),

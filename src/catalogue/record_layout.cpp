@@ -1,12 +1,11 @@
 #include "catalogue/record_layout.hpp"
 
 #include <array>
-#include <cmath>
 #include <type_traits>
 #include <utility>
 
+#include "catalogue/field_text.hpp"
 #include "console/fixed_columns.hpp"
-#include "console/fields.hpp"
 
 namespace tensova {
 namespace {
@@ -167,13 +166,6 @@ constexpr RecordField kDek4[] = {
 constexpr RecordLine kDekLines[] = {{kDek1, 79}, {kDek2, 79}, {kDek3, 80}, {kDek4, 73}};
 // clang-format on
 
-// An angle column holds a whole number: the value truncated toward zero.
-std::string angleText(float v, int width) {
-    if (!std::isfinite(v)) return fmtF(v, width, 0);
-    const double clamped = std::fmax(-1e12, std::fmin(1e12, static_cast<double>(v)));
-    return fmtI(static_cast<int64_t>(std::trunc(clamped)), width);
-}
-
 }  // namespace
 
 constexpr RecordLayout ndkLayout{"ndk", kNdkData, kNdkLines};
@@ -199,28 +191,37 @@ bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& st
     return true;
 }
 
-std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k) {
+void appendFieldValue(std::string& out, const RecordField& f, const Gcmtblk& store, int32_t k,
+                      int width, AngleEdit angles) {
     // The accessors serve reading too, so they take a modifiable store; nothing is changed here.
     auto& s = const_cast<Gcmtblk&>(store);
-    std::string out(static_cast<std::size_t>(layout.width), ' ');
-    for (const RecordField& f : layout.fields) {
-        std::string cell;
-        switch (f.kind) {
-            case FieldKind::Text:
-                cell.assign(f.text(s, k), static_cast<std::size_t>(f.width));
-                break;
-            case FieldKind::Integer:
-                cell = fmtI(*f.integer(s, k), f.width);
-                break;
-            case FieldKind::Real:
-                cell = fmtF(*f.real(s, k), f.width, f.decimals);
-                break;
-            case FieldKind::Angle:
-                cell = angleText(*f.real(s, k), f.width);
-                break;
-        }
-        out.replace(static_cast<std::size_t>(f.first - 1), cell.size(), cell);
+    switch (f.kind) {
+        case FieldKind::Text:
+            out.append(f.text(s, k), static_cast<std::size_t>(width));
+            break;
+        case FieldKind::Integer:
+            appendI(out, *f.integer(s, k), width);
+            break;
+        case FieldKind::Real:
+            appendF(out, *f.real(s, k), width, f.decimals);
+            break;
+        case FieldKind::Angle:
+            if (angles == AngleEdit::Truncated)
+                appendTruncated(out, *f.real(s, k), width);
+            else
+                appendF(out, *f.real(s, k), width, 0);
+            break;
     }
+}
+
+std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(layout.width));
+    for (const RecordField& f : layout.fields) {
+        out.resize(static_cast<std::size_t>(f.first - 1), ' ');
+        appendFieldValue(out, f, store, k, f.width, AngleEdit::Truncated);
+    }
+    out.resize(static_cast<std::size_t>(layout.width), ' ');
     return out;
 }
 

@@ -55,4 +55,13 @@ bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& st
 // truncated toward zero, texts as their first `width` characters, other columns blank.
 std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k);
 
+// How an angle field is written: as its whole part (catalogue files) or rounded to no
+// decimals, with its point (tables).
+enum class AngleEdit { Truncated, Rounded };
+
+// Appends field f of event index k in `width` columns, as writeRecordLine writes it but for
+// the width and the angle edit.
+void appendFieldValue(std::string& out, const RecordField& f, const Gcmtblk& store, int32_t k,
+                      int width, AngleEdit angles);
+
 }  // namespace tensova

@@ -1,0 +1,208 @@
+#include "catalogue/writer_menu.hpp"
+
+#include <string>
+
+#include "catalogue/catalogue_writers.hpp"
+#include "catalogue/listing.hpp"
+#include "catalogue/store.hpp"
+#include "catalogue/tables.hpp"
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/files.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/units.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp& kStamp = kGcmtwriteStamp;
+
+constexpr int32_t kExit = 99;
+constexpr int32_t kOpen = 12;
+constexpr int32_t kClose = 22;
+constexpr int32_t kHelp = 900;
+constexpr int32_t kList = 1100;
+constexpr int32_t kDekFile = 1000;
+constexpr int32_t kNdkFile = 1001;
+constexpr int32_t kDekTable = 2000;
+constexpr int32_t kNdkTable = 2001;
+constexpr int32_t kDekOther = 3000;
+constexpr int32_t kNdkOther = 3001;
+
+struct Output {
+    int32_t ifile;
+    std::size_t slot;
+    bool isOpen() const { return fiocom.iopou[slot]; }
+    const std::string& name() const { return fiocom.oufnam[slot]; }
+    int32_t unit() const { return fiocom.iouf[slot]; }
+};
+
+void showMenu(const Output& out) {
+    submenuhead(kStamp);
+    if (!lwito(2)) return;
+    const Gcmtblk& s = gcmtblk;
+    wout({kDashes43});
+    wout({"Maximum nb of stored data=", fmtI(kCapacity, 6)});
+    wout({"Current nb of stored data=", fmtI(s.count, 6)});
+    wout({"Current data type        =", fmtI(s.dataType, 6)});
+    wout({"OPEN  DATA OUTPUT FILE .......12", out.name()});
+    wout({"CLOSE DATA OUTPUT FILE .......22", out.name()});
+    wout({kDashes43});
+    if (s.dataType >= 1) {
+        wout({"WRITE DATA TO OUTPUT FILE IN FORMAT:"});
+        if (s.dataType == kDekData) {
+            wout({" dek format CMT file .......1000"});
+            wout({" Table dek CMT order .......2000"});
+        } else if (s.dataType == kNdkData) {
+            wout({" ndk format CMT file .......1001"});
+            wout({" Table ndk CMT order .......2001"});
+        }
+    } else {
+        wout({"CANNOT WRITE THIS DATA TYPE"});
+    }
+    wout({"LIST DATA TO SCREEN ........1100"});
+    wout({kDashes43});
+    wout({"HELP ........................900"});
+    wout({"EXIT .........................99"});
+    menutail();
+}
+
+void showHelp() {
+    const std::string rule(43, '=');
+    submenuhead(kStamp);
+    wout({rule});
+    wout({"                  HELP"});
+    wout({rule});
+    wout({"GLOBAL CMT DATA FORMAT ARE DESCRIBED AT:"});
+    wout({"    https://www.globalcmt.org/"});
+    wout({"Other help:"});
+    wout({"    the README file of tensova"});
+    wout({rule});
+}
+
+// The explanation a command gives the output file it opens, or none for a command that does
+// not open it.
+std::string_view openingExplanation(int32_t answer) {
+    switch (answer) {
+        case kDekFile:
+            return "cmt-dek output";
+        case kNdkFile:
+            return "cmt-ndk output";
+        case kDekTable:
+            return "cmt-dek-table output";
+        case kNdkTable:
+            return "cmt-ndk-table output";
+        case kOpen:
+            return "data output";
+        default:
+            return {};
+    }
+}
+
+// Closes the output file through the file table. The unit is closed first, so that a failure
+// to write what it still held is known: false then.
+bool closeOutput(const Output& out) {
+    const bool written = unitClose(out.unit());
+    clofou(out.ifile);
+    return written;
+}
+
+void writeErrorBox(const Output& out, int32_t event) {
+    errorhead(kStamp);
+    wout({"  WHILE WRITING", fmtI(event, 6), "th DATA"});
+    wout({"  IN FILE:", out.name()});
+    if (out.isOpen()) {
+        wout({"  closing the file"});
+        closeOutput(out);
+    }
+    wout({"FILE", out.name(), "IS CLOSED"});
+    errortail00();
+}
+
+void noWriterBox(int32_t answer) {
+    warninghead(kStamp);
+    wout({"DATA TYPE ID   =", fmtI(gcmtblk.dataType, 6)});
+    wout({"FORMAT COMMAND =", fmtI(answer, 6)});
+    wout({"NO WRITING PROCEDURE FOR THIS"});
+    wout({"FORMAT - DATA TYPE COMBINATION"});
+    wout({"==> NO ACTION"});
+    wout({"OUTPUT FILE HAS NOT BEEN WRITTEN"});
+    wout({"====> DATA ARE UNSAVED"});
+    warningtail00();
+}
+
+// After a writer that wrote every event. A file closed here that could not take what it still
+// held gets the write-error box instead of the closing line.
+void completionReport(const Output& out, int32_t written) {
+    wout({"WRITING COMPLETED"});
+    wout({"NUMBER OF SAVED DATA =", fmtI(written, 6)});
+    wout({"FILE", out.name(), "IS STILL OPEN"});
+    wout({kDashes43});
+    if (out.isOpen()) {
+        bool close = true;
+        inlogicdef(close, "close output file", true);
+        if (close) {
+            if (closeOutput(out))
+                wout({"output file", out.name(), "closed"});
+            else
+                writeErrorBox(out, written);
+        }
+    }
+    menutail();
+}
+
+// Runs the writer for the answer and the store's data type; false when there is none.
+bool runWriter(const Output& out, int32_t answer, int32_t& written) {
+    const int32_t type = gcmtblk.dataType;
+    WriteOutcome r;
+    if (answer == kDekFile && type == kDekData)
+        r = writeCatalogueFile(dekLayout, out.ifile);
+    else if (answer == kDekTable && type == kDekData)
+        r = writeCatalogueTable(dekLayout, out.ifile);
+    else if (answer == kNdkFile && type == kNdkData)
+        r = writeCatalogueFile(ndkLayout, out.ifile);
+    else if (answer == kNdkTable && type == kNdkData)
+        r = writeCatalogueTable(ndkLayout, out.ifile);
+    else
+        return false;
+    written = r.event;
+    if (r.complete)
+        completionReport(out, r.event);
+    else
+        writeErrorBox(out, r.event);
+    return true;
+}
+
+bool isWriterCommand(int32_t answer) {
+    return answer == kDekFile || answer == kDekTable || answer == kDekOther || answer == kNdkFile ||
+           answer == kNdkTable || answer == kNdkOther;
+}
+
+}  // namespace
+
+void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
+    if (ifile < 1 || static_cast<std::size_t>(ifile) > fiocom.iouf.size()) return;
+    const Output out{ifile, static_cast<std::size_t>(ifile - 1)};
+    // Events of the last writer run into the file still open, for a failure found on closing.
+    int32_t written = 0;
+    for (;;) {
+        showMenu(out);
+        int32_t answer = kExit;
+        inintegdef(answer, "your choice", kExit);
+        if (answer == kHelp) showHelp();
+        const std::string_view explanation = openingExplanation(answer);
+        if (!out.isOpen() && !explanation.empty()) {
+            opefou(ifile, explanation, 0);
+            written = 0;
+        } else if ((answer == kClose || answer == kExit) && out.isOpen()) {
+            if (!closeOutput(out)) writeErrorBox(out, written);
+        }
+        if (answer == kExit) return;
+        if (answer == kList) listgcmt(ListingHead::SubMenu, kStamp, answer);
+        if (!runWriter(out, answer, written) && isWriterCommand(answer)) noWriterBox(answer);
+    }
+}
+
+}  // namespace tensova
