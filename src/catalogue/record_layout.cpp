@@ -1,14 +1,26 @@
 #include "catalogue/record_layout.hpp"
 
 #include <array>
+#include <cmath>
 #include <type_traits>
 #include <utility>
 
-#include "catalogue/field_text.hpp"
+#include "console/fields.hpp"
 #include "console/fixed_columns.hpp"
 
 namespace tensova {
 namespace {
+
+// Iw of the value truncated toward zero (the angle columns of catalogue records): 359.7 gives
+// 359, -89.6 gives -89, -0.4 gives 0. A value that is not a number keeps its word.
+void appendTruncated(std::string& out, float v, int w) {
+    if (!std::isfinite(v)) {
+        out += fmtF(v, w, 0);
+        return;
+    }
+    const double clamped = std::fmax(-1e12, std::fmin(1e12, static_cast<double>(v)));
+    appendI(out, static_cast<int64_t>(std::trunc(clamped)), w);
+}
 
 // Accessors of a store member for event index k: plain per-event arrays, per-axis or per-plane
 // arrays (index I first), and per-event component arrays (component J last).

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/field_text.hpp"
 #include "catalogue/store.hpp"
 #include "console/console.hpp"
+#include "console/fields.hpp"
 #include "console/files.hpp"
 
 namespace tensova {

@@ -101,12 +101,10 @@ std::string_view openingExplanation(int32_t answer) {
     }
 }
 
-// Closes the output file through the file table. The unit is closed first, so that a failure
-// to write what it still held is known: false then.
+// Closes the output file through the file table: false when what it still held could not be
+// written.
 bool closeOutput(const Output& out) {
-    const bool written = unitClose(out.unit());
-    clofou(out.ifile);
-    return written;
+    return clofou(out.ifile);
 }
 
 void writeErrorBox(const Output& out, int32_t event) {

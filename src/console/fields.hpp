@@ -19,6 +19,15 @@ std::string fmtI(int64_t v, int w);
 std::string fmtIown(int64_t v);
 // Fw.d: fixed point, d decimals, right-aligned in w characters.
 std::string fmtF(double x, int w, int d);
+// Iw and Fw.d appended to a record under construction, without allocating in the common case
+// (a full catalogue holds over a million numbers).
+void appendI(std::string& out, int64_t v, int w);
+void appendF(std::string& out, double x, int w, int d);
+
+namespace detail {
+// Fw.d through the exact decimal expansion alone, which the fast path must always agree with.
+std::string fmtFExact(double x, int w, int d);
+}  // namespace detail
 // Fixed point with d decimals in its own width, leading zero included ("95.", "-0.5", "0.").
 std::string fmtFown(double x, int d);
 // Ew.d: 0.ddddE+xx, right-aligned in w characters.

@@ -84,16 +84,18 @@ void openSlot(int32_t k, std::string_view expl, int32_t imode, const Side& side)
     *side.open = true;
 }
 
-void closeSlot(const Side& side) {
+bool closeSlot(const Side& side) {
+    bool written = true;
     wout({kDashes43});
     if (*side.open) {
-        unitClose(*side.unit);
+        written = unitClose(*side.unit);
         wout({side.word, *side.name, "CLOSED"});
         *side.open = false;
     } else {
         wout({side.word, *side.name, "ALREADY CLOSED !"});
     }
     wout({kDashes43});
+    return written;
 }
 
 // The name a user gave: blanks around it do not belong to it.
@@ -159,18 +161,20 @@ void opefou(int32_t k, std::string_view expl, int32_t imode) {
     subtail(kOpefou);
 }
 
-void clofin(int32_t k) {
+bool clofin(int32_t k) {
     subhead(kClofin);
-    if (inRange(k, fiocom.nin, fiocom.iuin.size())) closeSlot(inputSide(k));
+    const bool written = !inRange(k, fiocom.nin, fiocom.iuin.size()) || closeSlot(inputSide(k));
     listfio();
     subtail(kClofin);
+    return written;
 }
 
-void clofou(int32_t k) {
+bool clofou(int32_t k) {
     subhead(kClofou);
-    if (inRange(k, fiocom.nout, fiocom.iouf.size())) closeSlot(outputSide(k));
+    const bool written = !inRange(k, fiocom.nout, fiocom.iouf.size()) || closeSlot(outputSide(k));
     listfio();
     subtail(kClofou);
+    return written;
 }
 
 void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status,

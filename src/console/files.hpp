@@ -33,8 +33,9 @@ void listfio();
 // Opens input slot k (status old) / output slot k (status new) through opef2.
 void opefin(int32_t k, std::string_view expl, int32_t imode);
 void opefou(int32_t k, std::string_view expl, int32_t imode);
-void clofin(int32_t k);
-void clofou(int32_t k);
+// Close input slot k / output slot k. False when the file's last data could not be written.
+bool clofin(int32_t k);
+bool clofou(int32_t k);
 
 // Opens unit iu. imode 0 asks for the name: at the keyboard " Choose" and the question, then
 // the name typed (the current name as default); in a command file its next line. Any other

@@ -6,10 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace tensova {
 namespace {
+
+std::string F(double x, int w, int d) {
+    std::string s = "|";  // appending keeps what the record already holds
+    appendF(s, x, w, d);
+    return s.substr(1);
+}
+
+std::string I(int64_t v, int w) {
+    std::string s;
+    appendI(s, v, w);
+    return s;
+}
 
 struct FCase {
     double x;
@@ -102,6 +116,88 @@ TEST(Fields, NonFiniteValuesAreWords) {
     EXPECT_EQ(fmtE(-inf, 10, 3), "      -INF");
     EXPECT_EQ(fmtG(std::nan(""), 12, 6), "         NaN");
     EXPECT_EQ(fmtF(inf, 2, 0), "**");
+}
+
+TEST(Fields, FastFixedPathAgreesWithTheExactOne) {
+    struct Case {
+        double x;
+        int w, d;
+        const char* want;
+    };
+    const Case cases[] = {
+        {44.6f, 4, 0, " 45."},
+        {44.6f, 3, 0, "45."},
+        {-89.6f, 5, 0, " -90."},
+        {0.25f, 5, 2, " 0.25"},
+        {0.25f, 3, 2, ".25"},
+        {-0.25f, 4, 2, "-.25"},
+        {-0.25f, 3, 2, "***"},
+        {-0.004f, 5, 2, " 0.00"},
+        {-0.4f, 3, 0, " 0."},
+        {0.0, 1, 0, "."},
+        {0.0, 2, 0, "0."},
+        {-0.0, 4, 1, " 0.0"},
+        {0.125, 5, 2, " 0.13"},
+        {-0.125, 5, 2, "-0.13"},
+        {2.5, 2, 0, "3."},
+        {999.95f, 6, 1, "1000.0"},
+        {999.95, 5, 1, "*****"},
+        {13.78f, 7, 2, "  13.78"},
+        {-88.78f, 8, 2, "  -88.78"},
+        {1e30, 8, 3, "********"},
+        {12345.678f, 9, 3, "12345.678"},
+        {7.0e-45, 6, 3, " 0.000"},
+        {1.0e15, 20, 3, "1000000000000000.000"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(F(c.x, c.w, c.d), c.want) << c.x << " F" << c.w << "." << c.d;
+        EXPECT_EQ(F(c.x, c.w, c.d), detail::fmtFExact(c.x, c.w, c.d)) << c.x;
+    }
+    EXPECT_EQ(F(std::nan(""), 5, 2), "  NaN");
+    EXPECT_EQ(F(-INFINITY, 5, 2), " -INF");
+    EXPECT_EQ(F(1.5, 15, 12), " 1.500000000000");  // more decimals than the integer path takes
+    EXPECT_EQ(I(100, 2), "**");
+    EXPECT_EQ(I(100, 3), "100");
+    EXPECT_EQ(I(10, 1), "*");
+    EXPECT_EQ(I(-1, 1), "*");
+    EXPECT_EQ(I(-7, 3), " -7");
+    EXPECT_EQ(I(std::numeric_limits<int64_t>::min(), 20), "-9223372036854775808");
+}
+
+// The integer path and the exact decimal expansion agree on every value: random floats
+// over the magnitudes a catalogue holds and far beyond, ties of every kind, and every width and
+// decimal count the records and tables use.
+TEST(Fields, FastFixedPathAgreesOverManyValues) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<uint32_t> bits;
+    std::uniform_real_distribution<double> uniform(-1000.0, 1000.0);
+    int checked = 0;
+    for (int i = 0; i < 8000; ++i) {
+        float v;
+        switch (i % 3) {
+            case 0: {  // any finite float
+                const uint32_t b = bits(rng);
+                std::memcpy(&v, &b, sizeof v);
+                if (!std::isfinite(v)) continue;
+                break;
+            }
+            case 1:  // catalogue magnitudes
+                v = static_cast<float>(uniform(rng));
+                break;
+            default:  // exact halves at 0 to 3 decimals
+                v = static_cast<float>(std::round(uniform(rng) * 16.0) / 16.0);
+                break;
+        }
+        for (int d = 0; d <= 4; ++d)
+            for (int w : {1, 3, 4, 5, 7, 9, 12}) {
+                ASSERT_EQ(F(v, w, d), detail::fmtFExact(v, w, d))
+                    << std::hexfloat << v << " F" << w << "." << d;
+                ++checked;
+            }
+        const double dv = uniform(rng) * 1e6;
+        ASSERT_EQ(F(dv, 16, 6), detail::fmtFExact(dv, 16, 6)) << std::hexfloat << dv;
+    }
+    EXPECT_GT(checked, 100000);
 }
 
 }  // namespace
