@@ -70,16 +70,15 @@ void showMenu(const Output& out) {
 }
 
 void showHelp() {
-    const std::string rule(43, '=');
     submenuhead(kStamp);
-    wout({rule});
+    wout({kEquals43});
     wout({"                  HELP"});
-    wout({rule});
+    wout({kEquals43});
     wout({"GLOBAL CMT DATA FORMAT ARE DESCRIBED AT:"});
     wout({"    https://www.globalcmt.org/"});
     wout({"Other help:"});
     wout({"    the README file of tensova"});
-    wout({rule});
+    wout({kEquals43});
 }
 
 // The explanation a command gives the output file it opens, or none for a command that does
