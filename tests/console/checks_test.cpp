@@ -20,8 +20,8 @@ bool contains(const Lines& lines, const std::string& line) {
     return test::findLine(lines, line) >= 0;
 }
 
-TEST(ValueChecks, IntegersInsideAndOutside) {
-    ConsoleCapture cap("n\n\n");
+TEST(ValueChecks, IntegersInsideAndOutsideAndMaximum) {
+    ConsoleCapture cap("n\n\nn\n\n");
     EXPECT_EQ(cinvin(1, 1, 35, "sub", "isub"), 0);
     EXPECT_EQ(cinvin(35, 1, 35, "sub", "isub"), 0);
     EXPECT_EQ(cinmax(7, 7, "sub", "n"), 0);
@@ -38,10 +38,6 @@ TEST(ValueChecks, IntegersInsideAndOutside) {
     EXPECT_TRUE(contains(lines, " Default = Yes"));
     EXPECT_TRUE(contains(lines, " ENTERING THE TWILIGHT ZONE OF COMPUTING !"));
     EXPECT_EQ(lines.back(), " " + std::string(43, '*'));
-}
-
-TEST(ValueChecks, MaximumLine) {
-    ConsoleCapture cap("n\n\n");
     EXPECT_EQ(cinmax(9, 7, "sub", "n"), 1);
     EXPECT_TRUE(contains(cap.lines(), " n = 9 > max = 7"));
 }
@@ -135,31 +131,23 @@ TEST(StopQuestions, ResumingPaths) {
 }
 
 TEST(StopQuestionsDeathTest, StoppingPathsEndTheRunWithFailure) {
-    EXPECT_EXIT(
-        {
-            ConsoleCapture cap("y\n");
-            errortail01(1);
-        },
-        testing::ExitedWithCode(1), "");
-    EXPECT_EXIT(
-        {
-            ConsoleCapture cap("n\n");
-            errorstop(0);
-        },
-        testing::ExitedWithCode(1), "");
-    EXPECT_EXIT(
-        {
-            ConsoleCapture cap("");
-            errorstop(2);
-        },
-        testing::ExitedWithCode(1), "");
+    struct Case {
+        const char* keyboard;
+        void (*ask)(int32_t);
+        int32_t gravity;
+    };
     // At the end of the keyboard input the STOP question takes its default, Yes.
-    EXPECT_EXIT(
-        {
-            ConsoleCapture cap("");
-            errorstop(1);
-        },
-        testing::ExitedWithCode(1), "");
+    const Case cases[] = {
+        {"y\n", errortail01, 1}, {"n\n", errorstop, 0}, {"", errorstop, 2}, {"", errorstop, 1}};
+    for (const Case& c : cases) {
+        EXPECT_EXIT(
+            {
+                ConsoleCapture cap(c.keyboard);
+                c.ask(c.gravity);
+            },
+            testing::ExitedWithCode(1), "")
+            << c.keyboard << c.gravity;
+    }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Field layouts: rounding half away from zero on the exact binary value, no sign on a rounded
-// zero, the optional leading zero, exponent form, asterisks on overflow.
+// zero, the optional leading zero, exponent and general forms, asterisks on overflow, words for
+// NaN and infinities; and the fast fixed-point path against the exact one.
 
 #include "console/fields.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -13,51 +15,79 @@
 namespace tensova {
 namespace {
 
-std::string F(double x, int w, int d) {
-    std::string s = "|";  // appending keeps what the record already holds
-    appendF(s, x, w, d);
-    return s.substr(1);
-}
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-std::string I(int64_t v, int w) {
-    std::string s;
-    appendI(s, v, w);
-    return s;
-}
-
-struct FCase {
-    double x;
-    int w, d;
-    const char* want;
-};
-
-TEST(Fields, FixedPoint) {
-    const FCase cases[] = {
-        {2.5, 4, 0, "  3."},          // a tie rounds away from zero, not to even
-        {-2.5, 4, 0, " -3."},         //
-        {0.125, 5, 2, " 0.13"},       // exact binary tie
-        {2.675f, 5, 2, " 2.67"},      // 2.675f is 2.67499995...: not a tie
-        {-0.4, 4, 0, "  0."},         // rounds to zero: no minus sign
-        {-0.001, 7, 2, "   0.00"},    //
-        {-0.0, 5, 1, "  0.0"},        // negative zero
-        {0.5, 5, 3, "0.500"},         // room for the leading zero
-        {0.5, 4, 3, ".500"},          // no room: the zero goes
-        {-0.5, 5, 3, "-.500"},        //
-        {-0.5, 6, 3, "-0.500"},       //
-        {123.0, 4, 0, "123."},        // no decimals still ends in a point
-        {1234.5, 4, 0, "****"},       // overflow
-        {-123.4, 6, 2, "******"},     //
-        {9.96, 4, 1, "10.0"},         // carry into a new digit
-        {0.0999, 4, 2, "0.10"},       //
-        {3.14159f, 7, 2, "   3.14"},  //
-        {1.0e10, 14, 1, " 10000000000.0"},
-        {0.0, 7, 2, "   0.00"},  //
+TEST(Fields, NumberLayouts) {
+    struct Case {
+        const char* edit;  // Fw.d, Ew.d or Gw.d
+        double x;
+        const char* want;
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(fmtF(c.x, c.w, c.d), c.want) << c.x << " F" << c.w << "." << c.d;
-}
-
-TEST(Fields, FixedOwnWidth) {
+    const auto check = [](const Case& c) {
+        int w = 0, d = 0;
+        ASSERT_EQ(std::sscanf(c.edit + 1, "%d.%d", &w, &d), 2) << c.edit;
+        const char form = c.edit[0];
+        const std::string got = form == 'F'   ? fmtF(c.x, w, d)
+                                : form == 'E' ? fmtE(c.x, w, d)
+                                              : fmtG(c.x, w, d);
+        EXPECT_EQ(got, c.want) << c.edit << " of " << c.x;
+        if (form == 'F') {
+            EXPECT_EQ(detail::fmtFExact(c.x, w, d), c.want) << c.edit << " exact of " << c.x;
+        }
+    };
+    // In order: ties round away from zero (2.675f is 2.67499995..., no tie); values that round
+    // to zero carry no sign; the leading zero goes where the field has no room for it, and a
+    // sign without room gives asterisks; no decimals still end in a point; overflow and carries
+    // into a new digit; words for NaN and infinities.
+    const Case fixed[] = {
+        {"F4.0", 2.5, "  3."},     {"F4.0", -2.5, " -3."},    {"F2.0", 2.5, "3."},
+        {"F5.2", 0.125, " 0.13"},  {"F5.2", -0.125, "-0.13"}, {"F5.2", 2.675f, " 2.67"},
+        {"F4.0", -0.4, "  0."},    {"F3.0", -0.4f, " 0."},    {"F5.1", -0.0, "  0.0"},
+        {"F1.0", 0.0, "."},        {"F2.0", 0.0, "0."},       {"F5.3", 0.5, "0.500"},
+        {"F4.3", 0.5, ".500"},     {"F5.3", -0.5, "-.500"},   {"F6.3", -0.5, "-0.500"},
+        {"F3.2", -0.25f, "***"},   {"F4.0", 123.0, "123."},   {"F3.0", 44.6f, "45."},
+        {"F5.0", -89.6f, " -90."}, {"F4.0", 1234.5, "****"},  {"F6.2", -123.4, "******"},
+        {"F4.1", 9.96, "10.0"},    {"F4.2", 0.0999, "0.10"},  {"F5.1", 999.95, "*****"},
+        {"F6.2", kNaN, "   NaN"},  {"F6.2", kInf, "   INF"},  {"F5.2", -kInf, " -INF"},
+        {"F2.0", kInf, "**"},
+    };
+    // Wider fields: a small negative value that rounds to zero, float values as the records hold
+    // them, and values beyond the integer path (1e15, 1e30, a subnormal float, twelve decimals).
+    const Case wide[] = {
+        {"F7.2", -0.001, "   0.00"},
+        {"F6.1", 999.95f, "1000.0"},
+        {"F7.2", 3.14159f, "   3.14"},
+        {"F8.2", -88.78f, "  -88.78"},
+        {"F9.3", 12345.678f, "12345.678"},
+        {"F14.1", 1.0e10, " 10000000000.0"},
+        {"F20.3", 1.0e15, "1000000000000000.000"},
+        {"F8.3", 1.0e30, "********"},
+        {"F6.3", 7.0e-45, " 0.000"},
+        {"F15.12", 1.5, " 1.500000000000"},
+    };
+    // The zero goes before the sign; rounding carries into the exponent.
+    const Case exponent[] = {
+        {"E10.3", 1234.5, " 0.123E+04"},       {"E9.3", -1234.5, "-.123E+04"},
+        {"E8.3", -1234.5, "********"},         {"E10.3", 0.0, " 0.000E+00"},
+        {"E8.1", 1.2e-6, " 0.1E-05"},          {"E11.4", 99999.5, " 0.1000E+06"},
+        {"E12.4", 0.00012346, "  0.1235E-03"}, {"E10.3", -kInf, "      -INF"},
+    };
+    // Zero has d-1 decimals; the form is judged on the rounded value; magnitudes below 0.1 take
+    // the exponent form.
+    const Case general[] = {
+        {"G12.6", 0.0, " 0.00000    "},         {"G12.6", 0.4, "0.400000    "},
+        {"G12.6", -0.4, "-.400000    "},        {"G12.6", 50.0, " 50.0000    "},
+        {"G12.6", 1.0e6, "0.100000E+07"},       {"G12.6", -1.0e6, "-.100000E+07"},
+        {"G12.6", 999999.5, "0.100000E+07"},    {"G20.1", 5.0, "              5.    "},
+        {"G12.5", 95.0, "  95.000    "},        {"G12.6", 0.05, "0.500000E-01"},
+        {"G12.6", 0.099999997, "0.100000    "}, {"G12.6", kNaN, "         NaN"},
+    };
+    for (const Case& c : fixed) check(c);
+    for (const Case& c : wide) check(c);
+    for (const Case& c : exponent) check(c);
+    for (const Case& c : general) check(c);
+    // In its own width the leading zero is always there.
     EXPECT_EQ(fmtFown(95.0, 0), "95.");
     EXPECT_EQ(fmtFown(-90.0, 0), "-90.");
     EXPECT_EQ(fmtFown(-0.4, 0), "0.");
@@ -66,102 +96,23 @@ TEST(Fields, FixedOwnWidth) {
     EXPECT_EQ(fmtFown(0.049, 1), "0.0");
 }
 
-TEST(Fields, Exponent) {
-    const FCase cases[] = {
-        {1234.5, 10, 3, " 0.123E+04"},    //
-        {-1234.5, 9, 3, "-.123E+04"},     // sign but no room for the zero
-        {-1234.5, 8, 3, "********"},      //
-        {0.0, 10, 3, " 0.000E+00"},       //
-        {1.2e-6, 8, 1, " 0.1E-05"},       //
-        {99999.5, 11, 4, " 0.1000E+06"},  // rounding carries into the exponent
-        {0.00012346, 12, 4, "  0.1235E-03"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(fmtE(c.x, c.w, c.d), c.want) << c.x << " E" << c.w << "." << c.d;
-}
-
-TEST(Fields, General) {
-    const FCase cases[] = {
-        {0.0, 12, 6, " 0.00000    "},       // zero: d-1 decimals
-        {0.4, 12, 6, "0.400000    "},       //
-        {-0.4, 12, 6, "-.400000    "},      //
-        {50.0, 12, 6, " 50.0000    "},      //
-        {1.0e6, 12, 6, "0.100000E+07"},     //
-        {-1.0e6, 12, 6, "-.100000E+07"},    //
-        {999999.5, 12, 6, "0.100000E+07"},  // judged on the rounded value
-        {5.0, 20, 1, "              5.    "}, {95.0, 12, 5, "  95.000    "},  //
-        {0.05, 12, 6, "0.500000E-01"},  // below 0.1: exponent form
-        {0.099999997, 12, 6, "0.100000    "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(fmtG(c.x, c.w, c.d), c.want) << c.x << " G" << c.w << "." << c.d;
-}
-
-TEST(Fields, IntegersLogicalsTexts) {
+TEST(Fields, IntegersLogicalsTextsAndRecords) {
     EXPECT_EQ(fmtI(5, 2), " 5");
     EXPECT_EQ(fmtI(-5, 2), "-5");
     EXPECT_EQ(fmtI(100, 2), "**");
-    EXPECT_EQ(fmtI(99, 12), "          99");
+    EXPECT_EQ(fmtI(100, 3), "100");
+    EXPECT_EQ(fmtI(-1, 1), "*");
+    EXPECT_EQ(fmtI(std::numeric_limits<int64_t>::min(), 20), "-9223372036854775808");
     EXPECT_EQ(fmtIown(-2147483648LL), "-2147483648");
     EXPECT_EQ(fmtL(true, 2), " T");
     EXPECT_EQ(fmtL(false, 1), "F");
     EXPECT_EQ(fmtA("abc", 5), "  abc");
     EXPECT_EQ(fmtA("abcdef", 3), "abc");
-}
-
-TEST(Fields, NonFiniteValuesAreWords) {
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(fmtF(std::nan(""), 6, 2), "   NaN");
-    EXPECT_EQ(fmtF(inf, 6, 2), "   INF");
-    EXPECT_EQ(fmtE(-inf, 10, 3), "      -INF");
-    EXPECT_EQ(fmtG(std::nan(""), 12, 6), "         NaN");
-    EXPECT_EQ(fmtF(inf, 2, 0), "**");
-}
-
-TEST(Fields, FastFixedPathAgreesWithTheExactOne) {
-    struct Case {
-        double x;
-        int w, d;
-        const char* want;
-    };
-    const Case cases[] = {
-        {44.6f, 4, 0, " 45."},
-        {44.6f, 3, 0, "45."},
-        {-89.6f, 5, 0, " -90."},
-        {0.25f, 5, 2, " 0.25"},
-        {0.25f, 3, 2, ".25"},
-        {-0.25f, 4, 2, "-.25"},
-        {-0.25f, 3, 2, "***"},
-        {-0.004f, 5, 2, " 0.00"},
-        {-0.4f, 3, 0, " 0."},
-        {0.0, 1, 0, "."},
-        {0.0, 2, 0, "0."},
-        {-0.0, 4, 1, " 0.0"},
-        {0.125, 5, 2, " 0.13"},
-        {-0.125, 5, 2, "-0.13"},
-        {2.5, 2, 0, "3."},
-        {999.95f, 6, 1, "1000.0"},
-        {999.95, 5, 1, "*****"},
-        {13.78f, 7, 2, "  13.78"},
-        {-88.78f, 8, 2, "  -88.78"},
-        {1e30, 8, 3, "********"},
-        {12345.678f, 9, 3, "12345.678"},
-        {7.0e-45, 6, 3, " 0.000"},
-        {1.0e15, 20, 3, "1000000000000000.000"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(F(c.x, c.w, c.d), c.want) << c.x << " F" << c.w << "." << c.d;
-        EXPECT_EQ(F(c.x, c.w, c.d), detail::fmtFExact(c.x, c.w, c.d)) << c.x;
-    }
-    EXPECT_EQ(F(std::nan(""), 5, 2), "  NaN");
-    EXPECT_EQ(F(-INFINITY, 5, 2), " -INF");
-    EXPECT_EQ(F(1.5, 15, 12), " 1.500000000000");  // more decimals than the integer path takes
-    EXPECT_EQ(I(100, 2), "**");
-    EXPECT_EQ(I(100, 3), "100");
-    EXPECT_EQ(I(10, 1), "*");
-    EXPECT_EQ(I(-1, 1), "*");
-    EXPECT_EQ(I(-7, 3), " -7");
-    EXPECT_EQ(I(std::numeric_limits<int64_t>::min(), 20), "-9223372036854775808");
+    std::string record = "|";  // appending keeps what the record already holds
+    appendF(record, 2.5, 4, 0);
+    appendI(record, -7, 3);
+    appendI(record, 10, 1);
+    EXPECT_EQ(record, "|  3. -7*");
 }
 
 // The integer path and the exact decimal expansion agree on every value: random floats
@@ -190,12 +141,12 @@ TEST(Fields, FastFixedPathAgreesOverManyValues) {
         }
         for (int d = 0; d <= 4; ++d)
             for (int w : {1, 3, 4, 5, 7, 9, 12}) {
-                ASSERT_EQ(F(v, w, d), detail::fmtFExact(v, w, d))
+                ASSERT_EQ(fmtF(v, w, d), detail::fmtFExact(v, w, d))
                     << std::hexfloat << v << " F" << w << "." << d;
                 ++checked;
             }
         const double dv = uniform(rng) * 1e6;
-        ASSERT_EQ(F(dv, 16, 6), detail::fmtFExact(dv, 16, 6)) << std::hexfloat << dv;
+        ASSERT_EQ(fmtF(dv, 16, 6), detail::fmtFExact(dv, 16, 6)) << std::hexfloat << dv;
     }
     EXPECT_GT(checked, 100000);
 }

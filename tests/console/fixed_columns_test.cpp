@@ -13,56 +13,30 @@
 namespace tensova {
 namespace {
 
-struct RealCase {
-    const char* field;
-    int decimals;
-    bool ok;
-    float value;
-};
-
 TEST(FixedColumns, RealFields) {
-    const RealCase cases[] = {
-        {"  13.78", 2, true, 13.78f},  // the point gives the decimals
-        {"   1378", 2, true, 13.78f},  // no point: the last two digits are decimals
-        {"1234   ", 2, true, 12.34f},  // blanks after the number are ignored too
-        {"       ", 2, true, 0.0f},    // an all-blank field is zero
-        {"  -0.30", 1, true, -0.3f},
-        {"   +5.0", 1, true, 5.0f},
-        {"    -45", 0, true, -45.0f},  // angle columns carry no implied decimals
-        {"   89.7", 0, true, 89.7f},
-        {"  .5   ", 3, true, 0.5f},
-        {"   5.  ", 3, true, 5.0f},
-        {" 1.5E+2", 2, true, 150.0f},
-        {" 1.5d-1", 2, true, 0.15f},
-        {"   15e1", 1, true, 15.0f},  // implied decimals hold with an exponent as well
-        {"  0.1  ", 2, true, 0.1f},
-        {"  -0.00", 2, true, -0.0f},
-        {"123456789", 0, true, 123456789.0f},  // beyond the exact float path
-        {"0.000001234", 9, true, 1.234e-6f},
-        {" 1 2   ", 2, false, 0.0f},  // an embedded blank
-        {" abc   ", 2, false, 0.0f},
-        {"  1.2.3", 2, false, 0.0f},
-        {"     - ", 2, false, 0.0f},  // a sign without digits
-        {"     . ", 2, false, 0.0f},
-        {"   1e  ", 2, false, 0.0f},
-        {"  inf  ", 2, false, 0.0f},
-        {"  nan  ", 2, false, 0.0f},
-        {" 0x1p3 ", 2, false, 0.0f},
-        {"  1e50 ", 2, false, 0.0f},  // no float holds it
-        {"  12,5 ", 2, false, 0.0f},
-        {"\t12    ", 2, false, 0.0f},
+    struct Case {
+        const char* field;
+        int decimals;
+        float value;
     };
-    for (const RealCase& c : cases) {
+    // The point gives the decimals; without it the last ones are implied, exponent or not
+    // (angle columns imply none); blanks around the number are ignored and an all-blank field
+    // is zero; -0.00 keeps its sign; 123456789 is beyond the exact float path.
+    const Case cases[] = {
+        {"  13.78", 2, 13.78f},        {"   1378", 2, 13.78f}, {"1234   ", 2, 12.34f},
+        {"       ", 2, 0.0f},          {"  -0.30", 1, -0.3f},  {"   +5.0", 1, 5.0f},
+        {"    -45", 0, -45.0f},        {"   89.7", 0, 89.7f},  {"  .5   ", 3, 0.5f},
+        {"   5.  ", 3, 5.0f},          {" 1.5E+2", 2, 150.0f}, {" 1.5d-1", 2, 0.15f},
+        {"   15e1", 1, 15.0f},         {"  -0.00", 2, -0.0f},  {"123456789", 0, 123456789.0f},
+        {"0.000001234", 9, 1.234e-6f},
+    };
+    for (const Case& c : cases) {
         const std::string field = c.field;
         float v = 99.0f;
-        const bool ok = readFixedReal(field, 1, static_cast<int>(field.size()), c.decimals, v);
-        EXPECT_EQ(ok, c.ok) << "'" << field << "'";
-        if (c.ok) {
-            EXPECT_EQ(v, c.value) << "'" << field << "'";
-            EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << "'" << field << "'";
-        } else {
-            EXPECT_EQ(v, 99.0f) << "a refused field leaves the value: '" << field << "'";
-        }
+        EXPECT_TRUE(readFixedReal(field, 1, static_cast<int>(field.size()), c.decimals, v))
+            << "'" << field << "'";
+        EXPECT_EQ(v, c.value) << "'" << field << "'";
+        EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << "'" << field << "'";
     }
 }
 
@@ -77,33 +51,46 @@ TEST(FixedColumns, RealConversionIsTheNearestFloat) {
     }
 }
 
-struct IntCase {
-    const char* field;
-    bool ok;
-    int32_t value;
-};
-
 TEST(FixedColumns, IntegerFields) {
-    const IntCase cases[] = {
-        {"  24", true, 24},
-        {"    ", true, 0},
-        {" -7 ", true, -7},
-        {"+12 ", true, 12},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, INT32_MIN},
-        {"2147483648", false, 0},
-        {" 1.0", false, 0},
-        {" 1 2", false, 0},
-        {"  - ", false, 0},
-        {" 1e2", false, 0},
-        {"  O1", false, 0},
+    const std::pair<const char*, int32_t> cases[] = {
+        {"  24", 24},
+        {"    ", 0},
+        {" -7 ", -7},
+        {"+12 ", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
     };
-    for (const IntCase& c : cases) {
-        const std::string field = c.field;
+    for (const auto& [text, value] : cases) {
+        const std::string field = text;
         int32_t v = 99;
-        EXPECT_EQ(readFixedInt(field, 1, static_cast<int>(field.size()), v), c.ok) << field;
-        EXPECT_EQ(v, c.ok ? c.value : 99) << field;
+        EXPECT_TRUE(readFixedInt(field, 1, static_cast<int>(field.size()), v)) << field;
+        EXPECT_EQ(v, value) << field;
     }
+}
+
+// A refused field leaves the value as it was. The first texts are refused by both readers (an
+// embedded blank, a sign or a point without digits, letters, a comma, a tab); the integer reader
+// also refuses points, exponents and values beyond 32 bits, the real one values beyond a float.
+TEST(FixedColumns, RefusedFields) {
+    const char* const both[] = {" 1 2   ", " abc   ", "  1.2.3", "     - ", "     . ",  "   1e  ",
+                                "  inf  ", "  nan  ", " 0x1p3 ", "  12,5 ", "\t12    ", "  O1"};
+    for (const char* text : both) {
+        const std::string field = text;
+        float r = 99.0f;
+        int32_t i = 99;
+        EXPECT_FALSE(readFixedReal(field, 1, static_cast<int>(field.size()), 2, r)) << field;
+        EXPECT_FALSE(readFixedInt(field, 1, static_cast<int>(field.size()), i)) << field;
+        EXPECT_EQ(r, 99.0f) << field;
+        EXPECT_EQ(i, 99) << field;
+    }
+    for (const std::string field : {"2147483648", " 1.0", " 1e2"}) {
+        int32_t i = 99;
+        EXPECT_FALSE(readFixedInt(field, 1, static_cast<int>(field.size()), i)) << field;
+        EXPECT_EQ(i, 99) << field;
+    }
+    float r = 99.0f;
+    EXPECT_FALSE(readFixedReal("  1e50 ", 1, 7, 2, r));  // no float holds it
+    EXPECT_EQ(r, 99.0f);
 }
 
 TEST(FixedColumns, ColumnsPastTheEndOfTheLineAreBlank) {

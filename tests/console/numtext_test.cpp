@@ -15,19 +15,18 @@ namespace {
 using test::ConsoleCapture;
 
 TEST(TextHelpers, TextlenAndTrimmed) {
-    int32_t a = 0, b = 0;
-    textlen(a, b, "          ");
-    EXPECT_EQ(a, 10);
-    EXPECT_EQ(b, 10);
-    textlen(a, b, "");
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 0);
-    textlen(a, b, "  ab c ");
-    EXPECT_EQ(a, 3);
-    EXPECT_EQ(b, 6);
-    textlen(a, b, "\tx\t");  // only the blank is blank
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 3);
+    struct Case {
+        const char* text;
+        int32_t first, last;
+    };
+    // Only the blank is blank; an all-blank text gives one past its end as its first.
+    const Case cases[] = {{"          ", 10, 10}, {"", 1, 0}, {"  ab c ", 3, 6}, {"\tx\t", 1, 3}};
+    for (const Case& c : cases) {
+        int32_t a = 0, b = 0;
+        textlen(a, b, c.text);
+        EXPECT_EQ(a, c.first) << '"' << c.text << '"';
+        EXPECT_EQ(b, c.last) << '"' << c.text << '"';
+    }
     EXPECT_EQ(trimmed("   "), " ");
     EXPECT_EQ(trimmed(""), "");
     EXPECT_EQ(trimmed("  your choice    "), "your choice");

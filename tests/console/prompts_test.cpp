@@ -18,59 +18,60 @@ using Lines = std::vector<std::string>;
 const std::string kDots = " " + std::string(42, '.');
 const std::string kStars = " " + std::string(43, '*');
 
+// What a prompt prints for the given keyboard lines, with level 2 output on or off.
+template <class Prompt>
+Lines ask(const std::string& keyboard, bool level2, Prompt&& prompt) {
+    ConsoleCapture cap(keyboard);
+    iocom.lwito[1] = level2;
+    prompt();
+    return cap.lines();
+}
+
 TEST(FreeFormat, Grammar) {
-    struct IntCase {
-        const char* text;
-        bool ok;
-        int32_t v;
+    // A value is its first item, ended by a blank, a comma or a slash.
+    const std::pair<const char*, double> integers[] = {
+        {"5", 5},
+        {"+5", 5},
+        {"-5", -5},
+        {"  42  ", 42},
+        {"5 abc", 5},
+        {"5,6", 5},
+        {"5/", 5},
+        {"\t7", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483648.0},
     };
-    const IntCase ints[] = {
-        {"5", true, 5},
-        {"+5", true, 5},
-        {"-5", true, -5},
-        {"  42  ", true, 42},
-        {"5 abc", true, 5},
-        {"5,6", true, 5},
-        {"5/", true, 5},
-        {"\t7", true, 7},
-        {"5.0", false, 0},
-        {"abc", false, 0},
-        {",5", false, 0},
-        {"/5", false, 0},
-        {"5x", false, 0},
-        {"", false, 0},
-        {"-", false, 0},
-        {"0x10", false, 0},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, -2147483647 - 1},
-        {"2147483648", false, 0},
+    const std::pair<const char*, double> realsOnly[] = {
+        {"2147483648", 2147483648.0},
+        {"5.0", 5},
+        {"5.", 5},
+        {".5", 0.5},
+        {"-1.5e2", -150},
+        {"1d3", 1000},
+        {"2.5D-1", 0.25},
+        {"1E+2,x", 100},
     };
-    for (const auto& c : ints) {
-        int32_t v = 0;
-        EXPECT_EQ(parseInt(c.text, v), c.ok) << '"' << c.text << '"';
-        if (c.ok) {
-            EXPECT_EQ(v, c.v) << c.text;
-        }
+    // A leading separator makes an empty item; 1e39 is beyond a float.
+    const char* const neither[] = {"abc", ",5", "/5",  "5x",  "",      "-",    "0x10", ".",
+                                   "e5",  "1e", "inf", "nan", "0x1p3", "1e39", "1.2.3"};
+    for (const auto& [text, v] : integers) {
+        int32_t i = 0;
+        float r = 0;
+        EXPECT_TRUE(parseInt(text, i) && parseReal(text, r)) << '"' << text << '"';
+        EXPECT_EQ(i, static_cast<int32_t>(v)) << text;
+        EXPECT_FLOAT_EQ(r, static_cast<float>(v)) << text;
     }
-    struct RealCase {
-        const char* text;
-        bool ok;
-        float v;
-    };
-    const RealCase reals[] = {
-        {"5", true, 5.0f},         {"5.", true, 5.0f},     {".5", true, 0.5f},
-        {"-1.5e2", true, -150.0f}, {"1d3", true, 1000.0f}, {"2.5D-1", true, 0.25f},
-        {"1E+2,x", true, 100.0f},  {".", false, 0},        {"e5", false, 0},
-        {"1e", false, 0},          {"inf", false, 0},      {"nan", false, 0},
-        {"0x1p3", false, 0},       {"1e39", false, 0},     {"1.2.3", false, 0},
-        {",1", false, 0},
-    };
-    for (const auto& c : reals) {
-        float v = 0;
-        EXPECT_EQ(parseReal(c.text, v), c.ok) << '"' << c.text << '"';
-        if (c.ok) {
-            EXPECT_FLOAT_EQ(v, c.v) << c.text;
-        }
+    for (const auto& [text, v] : realsOnly) {
+        int32_t i = 0;
+        float r = 0;
+        EXPECT_FALSE(parseInt(text, i)) << '"' << text << '"';
+        EXPECT_TRUE(parseReal(text, r)) << '"' << text << '"';
+        EXPECT_FLOAT_EQ(r, static_cast<float>(v)) << text;
+    }
+    for (const char* text : neither) {
+        int32_t i = 0;
+        float r = 0;
+        EXPECT_FALSE(parseInt(text, i) || parseReal(text, r)) << '"' << text << '"';
     }
 }
 
@@ -95,17 +96,14 @@ TEST(FreeFormat, FileValuesRunAcrossLines) {
 }
 
 TEST(IntegerPrompt, DialogueAtLevelTwoAndShortFormWithoutIt) {
-    ConsoleCapture cap("5\n");
     int32_t iv = 0;
-    inintegdef(iv, "your choice                        ", 99);
+    EXPECT_EQ(ask("5\n", true, [&] { inintegdef(iv, "your choice                        ", 99); }),
+              (Lines{kDots, " Enter your choice", " or return for default value",
+                     " Default =           99", " New value =             5", kDots}));
     EXPECT_EQ(iv, 5);
-    EXPECT_EQ(cap.lines(), (Lines{kDots, " Enter your choice", " or return for default value",
-                                  " Default =           99", " New value =             5", kDots}));
-    ConsoleCapture quiet("\n");
-    iocom.lwito[1] = false;
-    inintegdef(iv, "your choice", 99);
+    EXPECT_EQ(ask("\n", false, [&] { inintegdef(iv, "your choice", 99); }),
+              (Lines{" Enter your choice", " New value =            99"}));
     EXPECT_EQ(iv, 99);
-    EXPECT_EQ(quiet.lines(), (Lines{" Enter your choice", " New value =            99"}));
 }
 
 TEST(IntegerPrompt, AnswersThatTakeTheDefaultOrAreUnreadable) {
@@ -123,21 +121,15 @@ TEST(IntegerPrompt, AnswersThatTakeTheDefaultOrAreUnreadable) {
         {"abc\n\n,1\n\n2\n", 2, 2},  // letters; a leading comma
     };
     for (const auto& c : cases) {
-        ConsoleCapture cap(c.input);
         int32_t iv = 7;
-        inintegdef(iv, "number", iv);
+        const Lines lines = ask(c.input, true, [&] { inintegdef(iv, "number", iv); });
         EXPECT_EQ(iv, c.want) << c.input;
-        int boxes = 0;
-        for (const auto& l : cap.lines()) boxes += l == " could not read number";
-        EXPECT_EQ(boxes, c.boxes) << c.input;
+        EXPECT_EQ(test::countLines(lines, " could not read number"), c.boxes) << c.input;
     }
 }
 
 TEST(IntegerPrompt, UnreadableAnswerBox) {
-    ConsoleCapture cap("5.0\n\n6\n");
     int32_t iv = 0;
-    iocom.lwito[1] = false;
-    inintegdef(iv, "your choice", 99);
     const Lines want = {" Enter your choice",
                         kStars,
                         kStars,
@@ -154,37 +146,27 @@ TEST(IntegerPrompt, UnreadableAnswerBox) {
                         kStars,
                         " Enter your choice",
                         " New value =             6"};
-    EXPECT_EQ(cap.lines(), want);
+    EXPECT_EQ(ask("5.0\n\n6\n", false, [&] { inintegdef(iv, "your choice", 99); }), want);
 }
 
 TEST(IntegerPrompt, NoDefaultSkipsBlankLines) {
-    ConsoleCapture cap("\n   \n\n12\n");
     int32_t iv = 0;
-    ininteg1(iv, "your choice");
-    EXPECT_EQ(iv, 12);
-    EXPECT_EQ(cap.lines(),
+    EXPECT_EQ(ask("\n   \n\n12\n", true, [&] { ininteg1(iv, "your choice"); }),
               (Lines{kDots, " Enter your choice", " New value =            12", kDots}));
+    EXPECT_EQ(iv, 12);
 }
 
-TEST(IntegerPrompt, RangeLinesAndOutsideBox) {
-    ConsoleCapture cap("200\n\n-5\n");
+TEST(IntegerPrompt, RangeLinesOutsideBoxAndDefaultOutsideTheRange) {
     int32_t iv = 0;
-    inintegvin1(iv, "count", -5, 120);
+    Lines lines = ask("200\n\n-5\n", true, [&] { inintegvin1(iv, "count", -5, 120); });
     EXPECT_EQ(iv, -5);
-    const auto lines = cap.lines();
     EXPECT_EQ(lines[2], " inside  [-5,120]");
     EXPECT_EQ(lines[6], " ***        subroutine inintegvin1       ***");
     EXPECT_EQ(lines[12], " count =          200");
     EXPECT_EQ(lines[13], " outside [-5,120]");
-}
-
-TEST(IntegerPrompt, DefaultOutsideTheRangeIsRefused) {
-    ConsoleCapture cap("\n\n3\n");
-    int32_t iv = 0;
-    iocom.lwito[1] = false;
-    inintegvindef(iv, "index", 0, 1, 10);
+    // The default is refused as well when it lies outside.
+    lines = ask("\n\n3\n", false, [&] { inintegvindef(iv, "index", 0, 1, 10); });
     EXPECT_EQ(iv, 3);
-    const auto lines = cap.lines();
     EXPECT_EQ(lines[1], " inside  [1,10]");
     EXPECT_EQ(lines[11], " index =            0");
 }
@@ -204,33 +186,27 @@ TEST(RealPrompt, LayoutsOfRangeAndDefault) {
          " Default =               5.    "},
     };
     for (const auto& c : cases) {
-        ConsoleCapture cap("\n");
         float r = c.def;
-        inrealvindef(r, "value", c.def, c.lo, c.hi);
-        const auto lines = cap.lines();
+        const Lines lines = ask("\n", true, [&] { inrealvindef(r, "value", c.def, c.lo, c.hi); });
         ASSERT_GE(lines.size(), 6u);
         EXPECT_EQ(lines[2], c.range);
         EXPECT_EQ(lines[4], c.deflt);
         EXPECT_FLOAT_EQ(r, c.def);
     }
-    ConsoleCapture cap("150\n\n2.5\n");
     float r = 1.0f;
-    iocom.lwito[1] = false;
-    inrealvindef(r, "angle", 1.0f, 0.0f, 100.0f);
+    const Lines lines =
+        ask("150\n\n2.5\n", false, [&] { inrealvindef(r, "angle", 1.0f, 0.0f, 100.0f); });
     EXPECT_FLOAT_EQ(r, 2.5f);
-    const auto lines = cap.lines();
     EXPECT_EQ(lines[11], " angle =  150.000    ");
     EXPECT_EQ(lines[12], " outside [   0.00, 100.00]");
     EXPECT_EQ(lines.back(), " New value =   2.50000    ");
 }
 
 TEST(OlderIntegerPrompt, EveryLineAtEveryLevelNoEcho) {
-    ConsoleCapture cap("x\n\n\n");
-    iocom.lwito[1] = false;
     int32_t iv = 0;
-    inintegdefnp(iv, "what now ?                         ", 12);
+    const Lines lines =
+        ask("x\n\n\n", false, [&] { inintegdefnp(iv, "what now ?                         ", 12); });
     EXPECT_EQ(iv, 12);
-    const auto lines = cap.lines();
     const std::string question = " Enter what now ?                         ";
     const Lines asking = {question, " or return for default value", " Default = 12"};
     ASSERT_EQ(lines.size(), 1 + 3 + 9 + 2 + 15 + 2 + 3 + 1u);
@@ -238,7 +214,12 @@ TEST(OlderIntegerPrompt, EveryLineAtEveryLevelNoEcho) {
     EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 4), asking);
     EXPECT_EQ(lines[13], " could not read what now ?                         ");
     EXPECT_EQ(lines[14], "              RETRYING              ");
+    // The outdated tail: a figure of @ between two rows of 24, then the pause.
+    EXPECT_EQ(lines[15], " " + std::string(24, '@'));
+    EXPECT_EQ(lines[20], " " + std::string(10, ' ') + "@@@@" + std::string(10, ' '));
     EXPECT_EQ(lines[22], " OUTDATED    errortail0");
+    EXPECT_EQ(lines[29], " " + std::string(24, '@'));
+    EXPECT_EQ(lines[30], " ===> HIT RETURN TO CONTINUE");
     // The dots are not repeated with the question; they close the dialogue.
     EXPECT_EQ(Lines(lines.end() - 4, lines.end() - 1), asking);
     EXPECT_EQ(lines.back(), kDots);
@@ -282,15 +263,13 @@ TEST(YesNoPrompt, AnswersHelpAndWrongCharacters) {
         {"\n", true, true},   {" no\n", true, true},         {"no\n", true, false},
     };
     for (const auto& c : cases) {
-        ConsoleCapture cap(c.input);
         bool l = !c.want;
-        inlogicdef(l, "switch", c.def);
+        ask(c.input, true, [&] { inlogicdef(l, "switch", c.def); });
         EXPECT_EQ(l, c.want) << c.input;
     }
-    ConsoleCapture cap("h\nx\n\ny\n");
     bool l = false;
-    iocom.lwito[1] = false;
-    inlogicdef(l, "write extracted data to si-sh file", false);
+    const Lines lines = ask("h\nx\n\ny\n", false,
+                            [&] { inlogicdef(l, "write extracted data to si-sh file", false); });
     EXPECT_TRUE(l);
     const Lines want = {" write extracted data to si-sh file ?",
                         " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
@@ -304,9 +283,8 @@ TEST(YesNoPrompt, AnswersHelpAndWrongCharacters) {
                         " use default   Carriage Return",
                         " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
                         " write extracted data to si-sh file ?"};
-    const auto lines = cap.lines();
     ASSERT_GT(lines.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) EXPECT_EQ(lines[i], want[i]) << i;
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + want.size()), want);
     EXPECT_EQ(lines[21], " incorrect answer: x");
     EXPECT_EQ(lines[22], " ==> WILL ASK QUESTION AGAIN");
     EXPECT_EQ(lines[25], " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");  // help box again
@@ -314,14 +292,12 @@ TEST(YesNoPrompt, AnswersHelpAndWrongCharacters) {
 }
 
 TEST(YesNoPrompt, OnTheErrorUnitsAllLinesShowAndEndOfInputTakesTheDefault) {
-    ConsoleCapture cap("");
-    iocom.lwito[1] = false;
     bool l = false;
-    inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut);
+    EXPECT_EQ(ask("", false, [&] { inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut); }),
+              (Lines{kDots, " STOP ?", " Enter (0/1)(n/y)(N/Y)",
+                     " or return for default value or h for help", " Default = Yes",
+                     " New value =  Yes", kDots}));
     EXPECT_TRUE(l);
-    EXPECT_EQ(cap.lines(), (Lines{kDots, " STOP ?", " Enter (0/1)(n/y)(N/Y)",
-                                  " or return for default value or h for help", " Default = Yes",
-                                  " New value =  Yes", kDots}));
 }
 
 }  // namespace

@@ -7,83 +7,81 @@
 #include <filesystem>
 
 #include "console/text.hpp"
-#include "support/run_binary.hpp"
+#include "e2e/session.hpp"
 
 namespace tensova {
 namespace {
 
-using test::countLines;
-using test::findLine;
-using test::runTensova;
-using test::splitLines;
-using test::TempDir;
-using Lines = std::vector<std::string>;
+using test::Lines;
+using test::Session;
 
 const std::string kHelp = "                   HELP                     ";
 const std::string kMenuBody = "   READ + EXTRACT DATA.......1000";
+const std::string kDots = " ..........................................";
+const std::string kSishOff = "   WRITE TO Si-Sh FILE .........7 F";
+const std::string kSishOn = "   WRITE TO Si-Sh FILE .........7 T";
 
-TEST(MainMenu, HelpSwitchAndQuit) {
-    TempDir dir;
-    const auto r = runTensova("\n900\n7\ny\n9999\n", dir.path());
-    ASSERT_FALSE(r.timedOut);
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    const int help = findLine(lines, kHelp);
-    ASSERT_GT(help, 0);
-    EXPECT_EQ(lines[help + 2], "        Did you REALLY expect help ?        ");
-    EXPECT_EQ(lines[help + 5], " ===========================================");
-    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 F"), 2);
-    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 1);
-    EXPECT_NE(findLine(lines, " @ EXECUTION TERMINATED AT:", 0), 0);
-    EXPECT_EQ(lines.back(), " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");
+// The refusal of a name, in the field of the file table (35 characters for a command file).
+std::string couldNotOpen(const std::string& name, std::size_t field = 40) {
+    return " COULD NOT OPEN FILE " + fit(name, field);
 }
 
-TEST(MainMenu, UnknownNumbersAndBadAnswersShowTheMenuAgain) {
-    TempDir dir;
-    const auto r = runTensova("\n99\n0\n5.0\n\n,7\n\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    EXPECT_EQ(countLines(lines, kMenuBody), 3);  // at the start, after 99, after 0
-    EXPECT_EQ(countLines(lines, " could not read your choice"), 2);
-    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 0);  // ",7" is not 7
+TEST(MainMenu, HelpSwitchUnknownNumbersBadAnswersAndQuit) {
+    // Help, the switch, two numbers the menu does not know, then answers it cannot read: a
+    // decimal number and ",7", which is not 7.
+    const Session s("\n900\n7\ny\n99\n0\n5.0\n\n,7\n\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    const int help = s.find(kHelp);
+    ASSERT_GT(help, 0);
+    EXPECT_EQ(s.at(help + 2), "        Did you REALLY expect help ?        ");
+    EXPECT_EQ(s.at(help + 5), " ===========================================");
+    EXPECT_EQ(s.count(kMenuBody), 5);  // at the start, after 900, 7, 99 and 0
+    EXPECT_EQ(s.count(kSishOff), 2);
+    EXPECT_EQ(s.count(kSishOn), 3);
+    EXPECT_EQ(s.count(" could not read your choice"), 2);
+    const Lines masked = test::splitLines(test::maskVolatile(s.result.out));
+    EXPECT_GT(test::findLine(masked, " @ EXECUTION TERMINATED AT: <time>"), help);
+    EXPECT_EQ(s.lines.back(), " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");
 }
 
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
-    struct Case {
-        const char* name;
-        const char* input;
-        const char* lastBefore;  // a line that must come before the stop
+    const std::string select = "\n1000\n100\n";
+    const std::string badContour =
+        "250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n";
+    const std::pair<std::string, const char*> cases[] = {
+        // The input, and a line that must come before the stop.
+        {"", " @         HIT RETURN TO CONTINUE"},  // the banner
+        {"\n", " Enter your choice"},
+        {"\nabc\n", " ===> HIT RETURN TO CONTINUE"},  // inside a box pause
+        {"\n7\n", " write extracted data to si-sh file ?"},
+        {"\n13\n", " Choose extracted si-sh output file name"},
+        // The selection menu, its switches, bounds, polygon file and vertices.
+        {select, " Enter your choice"},
+        {select + "10\n", " activate test ?"},
+        {select + "110\n5\n", " Enter maximum latitude"},
+        {select + "252\n", " Choose polygon input file name"},
+        {select + "252\nnope.txt\n", " ===> RETRYING"},
+        {select + "253\n2\n\n", " outside [3,9]"},
+        {select + badContour, " => BACK TO INTERACTIVE MENU"},
     };
-    const Case cases[] = {
-        {"at the banner", "", " @         HIT RETURN TO CONTINUE"},
-        {"at the main prompt", "\n", " Enter your choice"},
-        {"inside a box pause", "\nabc\n", " ===> HIT RETURN TO CONTINUE"},
-        {"at a yes/no question", "\n7\n", " write extracted data to si-sh file ?"},
-        {"at a file name", "\n13\n", " Choose extracted si-sh output file name"},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
+    for (const auto& [input, before] : cases) {
         const auto start = std::chrono::steady_clock::now();
-        const auto r = runTensova(c.input, dir.path(), 5);
-        const double secs =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        ASSERT_FALSE(r.timedOut) << c.name;
-        EXPECT_LT(secs, 1.0) << c.name;
-        EXPECT_EQ(r.status, 1) << c.name;
-        const auto lines = splitLines(r.out);
-        ASSERT_GE(lines.size(), 2u) << c.name;
-        EXPECT_EQ(lines[lines.size() - 2], " END OF INPUT") << c.name;
-        EXPECT_EQ(lines.back(), " ===> STOPPING EXECUTION") << c.name;
-        EXPECT_GE(findLine(lines, c.lastBefore), 0) << c.name;
+        Session s;
+        s.run(input, {}, 10);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took.count(), 1.0) << input;
+        EXPECT_EQ(s.result.status, 1) << input;
+        ASSERT_GE(s.lines.size(), 2u) << input;
+        EXPECT_EQ(s.lines[s.lines.size() - 2], " END OF INPUT") << input;
+        EXPECT_EQ(s.lines.back(), " ===> STOPPING EXECUTION") << input;
+        EXPECT_GE(s.find(before), 0) << input;
     }
 }
 
 TEST(SishFile, OpenListCloseAndQuit) {
-    TempDir dir;
-    const auto r = runTensova("\n13\nsish.txt\n13\n23\n23\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(dir.exists("sish.txt"));
-    const auto lines = splitLines(r.out);
+    const Session s("\n13\nsish.txt\n13\n23\n23\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_TRUE(s.dir.exists("sish.txt"));
     const Lines opening = {" -------------------------------------------",
                            " OPENING OUTPUT FILE  2",
                            " -------------------------------------------",
@@ -93,152 +91,123 @@ TEST(SishFile, OpenListCloseAndQuit) {
                            " OPENING extracted si-sh output FILE",
                            " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
                            " Choose extracted si-sh output file name",
-                           " ..........................................",
+                           kDots,
                            " Enter extracted si-sh output file name",
                            " or return for default value",
                            " Default =  ",
                            " New value = sish.txt                                ",
-                           " ..........................................",
+                           kDots,
                            " -------------------------------------------",
                            "              I/O FILES STATUS              "};
-    const int at = findLine(lines, opening[1]) - 1;
+    const int at = s.find(opening[1]) - 1;
     ASSERT_GE(at, 0);
-    for (std::size_t i = 0; i < opening.size(); ++i) EXPECT_EQ(lines[at + i], opening[i]) << i;
-    const std::string named = "   OPEN  Si-Sh OUTPUT FILE ....13 sish.txt" + std::string(32, ' ');
-    EXPECT_EQ(countLines(lines, named), 4);  // after each 13 and each 23: the name is kept
-    EXPECT_EQ(countLines(lines, "       opened : T"), 1);  // a second 13 does nothing at all
-    EXPECT_EQ(countLines(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED"), 1);
-    EXPECT_EQ(countLines(lines, " OPENING OUTPUT FILE  2"), 1);
+    EXPECT_EQ(Lines(s.lines.begin() + at, s.lines.begin() + at + opening.size()), opening);
+    // After each 13 and each 23 the name is listed: it is kept; a second 13 does nothing at all.
+    EXPECT_EQ(s.count("   OPEN  Si-Sh OUTPUT FILE ....13 " + fit("sish.txt", 40)), 4);
+    EXPECT_EQ(s.count("       opened : T"), 1);
+    EXPECT_EQ(s.count(" OUTPUT FILE " + fit("sish.txt", 40) + " CLOSED"), 1);
+    EXPECT_EQ(s.count(" OPENING OUTPUT FILE  2"), 1);
 }
 
 TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
-    TempDir dir;
-    dir.write("keep.txt", "precious\n");
-    std::filesystem::create_directory(dir.file("adir"));
+    Session s;
+    s.dir.write("keep.txt", "precious\n");
+    std::filesystem::create_directory(s.dir.file("adir"));
     const std::string longName(41, 'x');
     const std::string withNul("keep.txt\0x", 10);
     // At the keyboard: a directory, a name too long for its field, a name holding a NUL (which
     // must not open the file named by its first part), then a good name.
-    const auto r = runTensova(
-        "\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE adir" + std::string(36, ' ')), 1);
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE " + longName), 1);
-    EXPECT_EQ(countLines(lines, " name longer than 40 characters"), 1);
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE " + fit(withNul, 40)), 1);
-    EXPECT_EQ(countLines(lines, " ===> RETRYING"), 3);
-    EXPECT_FALSE(dir.exists(longName.substr(0, 40)));
-    EXPECT_TRUE(dir.exists("new.txt"));
-    EXPECT_EQ(dir.read("keep.txt"), "precious\n");
+    s.run("\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(couldNotOpen("adir")), 1);
+    EXPECT_EQ(s.count(" COULD NOT OPEN FILE " + longName), 1);
+    EXPECT_EQ(s.count(" name longer than 40 characters"), 1);
+    EXPECT_EQ(s.count(couldNotOpen(withNul)), 1);
+    EXPECT_EQ(s.count(" ===> RETRYING"), 3);
+    EXPECT_FALSE(s.dir.exists(longName.substr(0, 40)));
+    EXPECT_TRUE(s.dir.exists("new.txt"));
+    EXPECT_EQ(s.dir.read("keep.txt"), "precious\n");
 }
 
 TEST(CommandFile, RunsWithMenusHiddenAndHandsBackTheKeyboard) {
-    TempDir dir;
-    dir.write("cmds.txt", "900\n7\ny\n5000\n5002\n");
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\n900\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    const int started = findLine(lines, " Standard input redirected from");
+    const Session s("\n5000\n5001\ncmds.txt\n900\n9999\n",
+                    {{"cmds.txt", "900\n7\ny\n5000\n5002\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    const int started = s.find(" Standard input redirected from");
     ASSERT_GT(started, 0);
-    EXPECT_EQ(lines[started + 1], "    Command file: cmds.txt");
-    EXPECT_EQ(lines[started + 4], " Level 2 standard output disabled");
-    const int ended = findLine(lines, " Command file cmds.txt closed");
+    EXPECT_EQ(s.at(started + 1), "    Command file: cmds.txt");
+    EXPECT_EQ(s.at(started + 4), " Level 2 standard output disabled");
+    const int ended = s.find(" Command file cmds.txt closed");
     ASSERT_GT(ended, started);
-    EXPECT_EQ(lines[ended + 1], " Standard input redirected from keyboard");
-    // While the file runs the menus are hidden and the prompts short.
-    int bodies = 0, dots = 0;
-    for (int i = started; i < ended; ++i) {
-        bodies += lines[i] == kMenuBody;
-        dots += lines[i] == " ..........................................";
+    EXPECT_EQ(s.at(ended + 1), " Standard input redirected from keyboard");
+    // While the file runs the menus are hidden and the prompts short; help shows in full.
+    const Lines during(s.lines.begin() + started, s.lines.begin() + ended);
+    EXPECT_EQ(test::countLines(during, kMenuBody), 0);
+    EXPECT_EQ(test::countLines(during, kDots), 0);
+    EXPECT_EQ(s.count(kHelp), 2);
+    EXPECT_GE(s.find(" EXIT COMMAND FILE AND QUIT ......5003", started), 0);
+    EXPECT_GE(s.find(kMenuBody, ended), 0);  // menus are back after it
+    EXPECT_EQ(s.count(kSishOn), 2);          // set by the file
+}
+
+// A file that simply ends (no 5002) hands the question it ended at to the keyboard, in full:
+// here a menu answer (after a last line without newline) and the name of a file to read.
+TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
+    struct Case {
+        const char* cmds;
+        const char* keyboard;
+        const char* ranBefore;  // a line the file's answers gave
+        const char* question;
+        const char* after;  // a line the keyboard's answer gives
+    };
+    const Case cases[] = {
+        {"900", "9999\n", kHelp.c_str(), " Enter your choice", " @ PROGRAM tensova"},
+        {"1000\n100\n250\ny\n252\n", "poly.txt\n99\n99\n9999\n", " OPENING polygon input FILE",
+         " Enter polygon input file name", " Actually read   :      4 vertices"},
+    };
+    for (const Case& c : cases) {
+        const Session s("\n5000\n5001\ncmds.txt\n" + std::string(c.keyboard),
+                        {{"cmds.txt", c.cmds}, {"poly.txt", "4 1\n0 10\n60 10\n60 40\n0 40\n"}});
+        EXPECT_EQ(s.result.status, 0) << c.cmds;
+        const int ended = s.find(" Command file cmds.txt closed");
+        ASSERT_GE(s.find(c.ranBefore), 0) << c.cmds;
+        ASSERT_GT(ended, s.find(c.ranBefore)) << c.cmds;
+        EXPECT_EQ(s.at(ended + 3), kDots) << c.cmds;
+        EXPECT_EQ(s.at(ended + 4), c.question) << c.cmds;
+        EXPECT_GT(s.find(c.after), ended) << c.cmds;
     }
-    EXPECT_EQ(bodies, 0);
-    EXPECT_EQ(dots, 0);
-    EXPECT_EQ(countLines(lines, kHelp), 2);
-    EXPECT_GE(findLine(lines, " EXIT COMMAND FILE AND QUIT ......5003", started),
-              0);                                     // shown in full
-    EXPECT_GE(findLine(lines, kMenuBody, ended), 0);  // menus are back after it
-    EXPECT_EQ(countLines(lines, "   WRITE TO Si-Sh FILE .........7 T"), 2);  // set by the file
-}
-
-TEST(CommandFile, QuitFromTheFileEndsTheRunAsFastQuit) {
-    TempDir dir;
-    dir.write("cmds.txt", "13\nsish.txt\n5000\n5003\n");
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    const int closed = findLine(lines, " OUTPUT FILE sish.txt" + std::string(32, ' ') + " CLOSED");
-    const int ended = findLine(lines, " Command file cmds.txt closed");
-    ASSERT_GT(ended, 0);
-    ASSERT_GT(closed, ended);
-    EXPECT_GE(findLine(lines, " @ PROGRAM tensova", closed), 0);
-}
-
-TEST(CommandFile, AFileThatSimplyEndsHandsTheInputBack) {
-    TempDir dir;
-    dir.write("cmds.txt", "900");  // no final newline, no 5002
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    const int ended = findLine(lines, " Command file cmds.txt closed");
-    ASSERT_GT(ended, findLine(lines, kHelp));
-    // The question is asked again at the keyboard, with the menu's full prompt.
-    EXPECT_EQ(lines[ended + 3], " ..........................................");
-    EXPECT_EQ(lines[ended + 4], " Enter your choice");
-}
-
-TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
-    TempDir dir;
-    dir.write("cmds.txt", "abc\n5000\n5001\n13\nexists.txt\nfresh.txt\n5000\n5002\n");
-    dir.write("exists.txt", "keep\n");
-    // Keyboard lines: banner, 5000, 5001, name, then one line for each of the three boxes.
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n\n\n5000\n5002\n\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    EXPECT_EQ(countLines(lines, " ===> HIT RETURN TO RESUME COMMANDS"), 3);
-    EXPECT_EQ(countLines(lines, " COMMAND FILE ALREADY OPEN"), 1);
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 1);
-    EXPECT_EQ(dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
-    EXPECT_TRUE(dir.exists("fresh.txt"));
-    EXPECT_EQ(countLines(lines, " NO OPEN COMMAND FILE"), 1);  // the keyboard's 5000/5002
-}
-
-TEST(CommandFile, ARefusedNameIsTheDefaultOfTheRetry) {
-    TempDir dir;
-    dir.write("cmds.txt", "13\nexists.txt\n\nfresh.txt\n5000\n5002\n");
-    dir.write("exists.txt", "keep\n");
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\n\n\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    // The empty line takes the name the file gave last, which is refused again.
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 2);
-    EXPECT_EQ(dir.read("exists.txt"), "keep\n");
-    EXPECT_TRUE(dir.exists("fresh.txt"));
 }
 
 TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
-    TempDir dir;
-    dir.write("cmds.txt", "13\n");  // ends at the question of the name
-    dir.write("exists.txt", "old\n");
-    const auto r = runTensova("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    EXPECT_GE(findLine(lines, " Command file cmds.txt closed"), 0);
+    // The file ends at the question of the name.
+    const Session s("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n",
+                    {{"cmds.txt", "13\n"}, {"exists.txt", "old\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
     // Typed at the keyboard, a name to save under replaces the file, as the chooser does.
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE exists.txt" + std::string(30, ' ')), 0);
+    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 0);
     // Listed after the open and after the close at the quit.
-    EXPECT_EQ(countLines(lines, "     filename = exists.txt" + std::string(30, ' ')), 2);
-    EXPECT_EQ(dir.read("exists.txt"), "");
+    EXPECT_EQ(s.count("     filename = " + fit("exists.txt", 40)), 2);
+    EXPECT_EQ(s.dir.read("exists.txt"), "");
 }
 
-TEST(CommandFile, MissingFileIsRetried) {
-    TempDir dir;
-    dir.write("cmds.txt", "5000\n5002\n");
-    const auto r = runTensova("\n5000\n5001\nnothere.txt\n\ncmds.txt\n9999\n", dir.path());
-    EXPECT_EQ(r.status, 0);
-    const auto lines = splitLines(r.out);
-    EXPECT_EQ(countLines(lines, " COULD NOT OPEN FILE nothere.txt" + std::string(24, ' ')), 1);
-    EXPECT_GE(findLine(lines, " Command file cmds.txt closed"), 0);
+TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
+    // At the keyboard a missing command file is asked for again. In the file: an unreadable
+    // answer, a second command file, a name to save under that exists, then the empty line,
+    // which takes the refused name again, then a fresh name. One keyboard line for each of the
+    // four boxes; then the keyboard's own 5000 5002, and its box.
+    const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\n\n\n5000\n5002\n\n9999\n",
+                    {{"cmds.txt", "abc\n5000\n5001\n13\nexists.txt\n\nfresh.txt\n5000\n5002\n"},
+                     {"exists.txt", "keep\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(couldNotOpen("nothere.txt", 35)), 1);
+    EXPECT_EQ(s.count(" ===> HIT RETURN TO RESUME COMMANDS"), 4);
+    EXPECT_EQ(s.count(" COMMAND FILE ALREADY OPEN"), 1);
+    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 2);
+    EXPECT_EQ(s.dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
+    EXPECT_TRUE(s.dir.exists("fresh.txt"));
+    EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
+    EXPECT_EQ(s.count(" NO OPEN COMMAND FILE"), 1);
 }
 
 }  // namespace

@@ -2,20 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
-#include "support/run_binary.hpp"
 
 namespace tensova {
 namespace {
 
-using test::runTensova;
 using test::TempDir;
 
 TEST(Start, BannerFrameAndClosingBanner) {
-    TempDir dir;
-    const auto r = runTensova("\n", dir.path());
-    ASSERT_FALSE(r.timedOut);
-    const auto lines = test::splitLines(test::maskVolatile(r.out));
+    const test::Session s("\n");
+    const auto lines = test::splitLines(test::maskVolatile(s.result.out));
     ASSERT_GE(lines.size(), 40u);
     const std::vector<std::string> head = {
         " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
@@ -43,10 +40,10 @@ TEST(Start, BannerFrameAndClosingBanner) {
         " @ Running on: <date> at: <time>",
         " @ On system: <system>",
     };
-    for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]) << i;
+    EXPECT_EQ(test::Lines(lines.begin(), lines.begin() + head.size()), head);
     EXPECT_EQ(lines[15 + 20], " @         HIT RETURN TO CONTINUE");
     EXPECT_EQ(lines[15 + 21], " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");
-    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_TRUE(s.result.err.empty()) << s.result.err;
 }
 
 TEST(Harness, GhostscriptCountsPagesOfAValidFile) {

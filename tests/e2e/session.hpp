@@ -1,0 +1,36 @@
+#pragma once
+// One run of the real binary in a fresh folder that holds the given files, with its transcript
+// as lines.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/run_binary.hpp"
+
+namespace tensova::test {
+
+using Lines = std::vector<std::string>;
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+struct Session {
+    Session() = default;
+    explicit Session(const std::string& input, const Files& files = {}) { run(input, files); }
+    void run(const std::string& input, const Files& files = {}, double timeoutSeconds = 20) {
+        for (const auto& [name, text] : files) dir.write(name, text);
+        result = runTensova(input, dir.path(), timeoutSeconds);
+        EXPECT_FALSE(result.timedOut) << input;
+        lines = splitLines(result.out);
+    }
+    int find(const std::string& line, int from = 0) const { return findLine(lines, line, from); }
+    int count(const std::string& line) const { return countLines(lines, line); }
+    const std::string& at(int i) const { return lines.at(static_cast<std::size_t>(i)); }
+
+    TempDir dir;
+    RunResult result;
+    Lines lines;
+};
+
+}  // namespace tensova::test
