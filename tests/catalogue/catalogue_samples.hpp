@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/run_binary.hpp"
+
 namespace tensova::test {
 
 // One ndk event, five lines of 80 columns.
@@ -38,6 +40,17 @@ inline std::string joined(const std::vector<std::string>& lines) {
     return s;
 }
 
+// The n lines from index `at` of a transcript, or a note when they are not all there.
+inline std::vector<std::string> slice(const std::vector<std::string>& lines, int at, int n) {
+    if (at < 0 || n < 0 || at + n > static_cast<int>(lines.size())) return {"<not found>"};
+    return {lines.begin() + at, lines.begin() + at + n};
+}
+
+// A sample file of tests/data: three.ndk holds three ndk events that differ in place and date.
+inline std::string sample(const std::string& name) {
+    return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);
+}
+
 // The sample event moved to the given hypocentre (degrees).
 inline std::string ndkAt(double lat, double lon) {
     std::vector<std::string> ev = kNdkEvent;
@@ -54,13 +67,7 @@ inline std::string ndkAt(double lat, double lon) {
 inline std::string repeatedNdk(int n) {
     std::string s;
     s.reserve(static_cast<std::size_t>(n) * 405);
-    std::vector<std::string> ev = kNdkEvent;
-    for (int i = 0; i < n; ++i) {
-        char lat[8];
-        std::snprintf(lat, sizeof lat, "%7.2f", -80.0 + (i % 16000) * 0.01);
-        ev[0].replace(26, 7, lat);
-        s += joined(ev);
-    }
+    for (int i = 0; i < n; ++i) s += ndkAt(-80.0 + (i % 16000) * 0.01, -88.78);
     return s;
 }
 

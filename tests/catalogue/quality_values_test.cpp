@@ -13,6 +13,8 @@
 namespace tensova {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 const Stamp kReader("gcmtreadex1", " 8.0", "08-05-2010");
 
 std::unique_ptr<Gcmtblk> storeWith(const RecordLayout& layout,
@@ -59,20 +61,16 @@ TEST(QualityValues, UndefinedValuesAreReportedAndSetToTen) {
     EXPECT_EQ(s->fclvd[0], 10.0f);
     EXPECT_EQ(s->erelm[0], 10.0f);
     EXPECT_EQ(s->nmfree[0], 2);
-    const std::string slashes(43, '/');
-    const std::vector<std::string> box = {
-        " " + slashes,
-        " ///        subroutine gcmtreadex1       ///",
-        " ///               WARNING               ///",
-        " " + slashes,
-    };
-    std::vector<std::string> want = box;
+    const std::string slashes = " " + std::string(43, '/');
+    const Lines box({slashes, " ///        subroutine gcmtreadex1       ///",
+                     " ///               WARNING               ///", slashes});
+    Lines want = box;
     want.insert(want.end(), {" Max(|mT|,|mP|) =        0.000", " setting fclvd  =       10.000",
-                             " ===> HIT RETURN TO CONTINUE", " " + slashes});
+                             " ===> HIT RETURN TO CONTINUE", slashes});
     want.insert(want.end(), box.begin(), box.end());
     want.insert(want.end(), {" ||M0||**2  =        0.000", " ||DM0||**2 =        0.563",
                              " Setting ||DM0||/||M0|| =       10.000",
-                             " ===> HIT RETURN TO CONTINUE", " " + slashes});
+                             " ===> HIT RETURN TO CONTINUE", slashes});
     EXPECT_EQ(cap.lines(), want);
 }
 

@@ -1,4 +1,4 @@
-// Selection settings and the two predicates the reader applies to each record.
+// The two predicates the reader applies to each record: location, rake, polygon and quality.
 
 #include "catalogue/selection_tests.hpp"
 
@@ -14,306 +14,134 @@
 namespace tensova {
 namespace {
 
-class SelectionTests : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        test::ConsoleCapture cap;
-        trigoset();
-        const std::size_t before = cap.lines().size();
-        setseistest6(5);
-        const auto lines = cap.lines();
-        head.assign(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end());
-        store = std::make_unique<Gcmtblk>();
-    }
-    // One event in slot 0.
-    void event(float lat, float lon, float depth, float rake1 = 0.0f, float rake2 = 0.0f) {
-        store->rlat[0] = lat;
-        store->rlong[0] = lon;
-        store->depth[0] = depth;
-        store->rakd0[kPlane1][0] = rake1;
-        store->rakd0[kPlane2][0] = rake2;
-    }
-    bool passes() { return passesLocationAndRake(*store, 0); }
+using Set = std::function<void(Seistest2&)>;
 
-    std::vector<std::string> head;
-    std::unique_ptr<Gcmtblk> store;
+struct Event {
+    float lon, lat, depth = 0.0f, rake1 = 0.0f, rake2 = 0.0f, fclvd = 0.0f, erel = 0.0f;
+    int32_t nfree = 6;
 };
 
-TEST_F(SelectionTests, DefaultsAndTheirAnnouncement) {
-    const std::vector<std::string> want = {
-        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-        " @ subroutine setseistest",
-        " @==========================================",
-        " INITIALIZING EXTRACTION TESTS",
-    };
-    EXPECT_EQ(head, want);
-    const Seistest2& t = seistest2;
-    EXPECT_EQ(t.nfreemin, 6);
-    EXPECT_EQ(t.nvrtx, 3);
-    EXPECT_EQ(t.fclvdmax, 0.2f);
-    EXPECT_EQ(t.erelmax, 0.15f);
-    for (const auto& r : t.rakint) EXPECT_EQ(r, (std::array<float, 2>{-180.0f, 180.0f}));
-    EXPECT_EQ(t.vrtxlong[1], 0.0f);
-    EXPECT_EQ(t.vrtxlat[1], 60.0f);
-    EXPECT_EQ(t.vrtxlong[2], 60.0f);
-    EXPECT_FALSE(t.ltest || t.ltestlat || t.ltestlong || t.ltestdep || t.ltestpoly || t.lrak2pl ||
-                 t.ltestrak[0] || t.ltestrak[1] || t.ltestrak[2] || t.ltestfro);
-    EXPECT_TRUE(t.lgrcircle);
-    float b[6];
-    gscseistest(b[0], b[1], b[2], b[3], b[4], b[5]);
-    EXPECT_EQ((std::array<float, 6>{b[0], b[1], b[2], b[3], b[4], b[5]}),
-              (std::array<float, 6>{-90.0f, 90.0f, -180.0f, 180.0f, 0.0f, 50.0f}));
+Set latitude(float lo, float hi) {
+    return [=](Seistest2& t) { t.ltestlat = true, t.latmin = lo, t.latmax = hi; };
 }
-
-TEST_F(SelectionTests, GeneralSwitchOffKeepsEverything) {
-    Seistest2& t = seistest2;
-    t.ltestlat = t.ltestlong = t.ltestdep = t.ltestfro = true;
-    t.ltestrak[0] = true;
+Set longitude(float lo, float hi) {
+    return [=](Seistest2& t) { t.ltestlong = true, t.lonmin = lo, t.lonmax = hi; };
+}
+Set depth() {
+    return [](Seistest2& t) { t.ltestdep = true; };
+}
+// Rake intervals 1 [-10, 10], 2 [80, 100], 3 [150, 180], or the given first one.
+Set rake(std::array<bool, 3> on, bool both, std::array<float, 2> first = {-10.0f, 10.0f}) {
+    return [=](Seistest2& t) {
+        t.ltestrak = on;
+        t.lrak2pl = both;
+        t.rakint = {{first, {80.0f, 100.0f}, {150.0f, 180.0f}}};
+    };
+}
+Set quality(float fclvdmax, int32_t nfreemin) {
+    return [=](Seistest2& t) { t.ltestfro = true, t.fclvdmax = fclvdmax, t.nfreemin = nfreemin; };
+}
+// Polygon vertices (longitude, latitude) and the edge kind.
+Set polygon(std::vector<std::array<float, 2>> v, bool greatCircles) {
+    return [=](Seistest2& t) {
+        t.ltestpoly = true;
+        t.lgrcircle = greatCircles;
+        t.nvrtx = static_cast<int32_t>(v.size());
+        for (std::size_t k = 0; k < v.size(); ++k) t.vrtxlong[k] = v[k][0], t.vrtxlat[k] = v[k][1];
+    };
+}
+void everyTestButTheGeneralSwitch(Seistest2& t) {
+    t.ltestlat = t.ltestlong = t.ltestdep = t.ltestfro = t.ltestrak[0] = true;
     t.latmin = t.latmax = 10.0f;
-    event(95.0f, 400.0f, -3.0f, 5.0f, 5.0f);
-    store->fclvd[0] = 10.0f;
-    EXPECT_TRUE(passes());
-    EXPECT_TRUE(passesQuality(*store, 0));
+    t.ltest = false;
+}
+// Events at (0, 0) with the given rakes of planes 1 and 2, or quality values.
+Event rakes(float r1, float r2) {
+    return {0, 0, 0, r1, r2};
+}
+Event values(float fclvd, float erel, int32_t nfree) {
+    return {0, 0, 0, 0, 0, fclvd, erel, nfree};
 }
 
-TEST_F(SelectionTests, LocationBoundsAreInclusive) {
-    Seistest2& t = seistest2;
-    t.ltest = true;
-    struct Case {
-        std::function<void(Seistest2&)> set;
-        float lat, lon, depth;
-        bool pass;
-    };
-    const Case cases[] = {
-        {[](Seistest2&) {}, 95.0f, 400.0f, -3.0f, true},  // every test off
-        {[](Seistest2& s) { s.ltestlat = true; }, 90.0f, 0.0f, 0.0f, true},
-        {[](Seistest2& s) { s.ltestlat = true; }, 90.01f, 0.0f, 0.0f, false},
-        {[](Seistest2& s) {
-             s.ltestlat = true;
-             s.latmin = 10.0f;
-         },
-         10.0f, 0.0f, 0.0f, true},
-        {[](Seistest2& s) {
-             s.ltestlat = true;
-             s.latmin = 10.0f;
-         },
-         9.99f, 0.0f, 0.0f, false},
-        {[](Seistest2& s) { s.ltestlong = true; }, 0.0f, -180.0f, 0.0f, true},
-        {[](Seistest2& s) { s.ltestlong = true; }, 0.0f, 181.0f, 0.0f, false},  // no wrap
-        {[](Seistest2& s) {
-             s.ltestlong = true;
-             s.lonmin = 170.0f;
-             s.lonmax = -170.0f;
-         },
-         0.0f, 175.0f, 0.0f, false},  // a window across 180 holds nothing
-        {[](Seistest2& s) { s.ltestdep = true; }, 0.0f, 0.0f, 50.0f, true},
-        {[](Seistest2& s) { s.ltestdep = true; }, 0.0f, 0.0f, -0.5f, false},
-        {[](Seistest2& s) {
-             s.ltestdep = true;
-             s.ltestlat = true;
-         },
-         91.0f, 0.0f, 10.0f, false},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SetUp();
-        seistest2.ltest = true;
-        cases[i].set(seistest2);
-        event(cases[i].lat, cases[i].lon, cases[i].depth);
-        EXPECT_EQ(passes(), cases[i].pass) << "case " << i;
-    }
-}
-
-TEST_F(SelectionTests, RakeUnionOfIntervalsOnEitherOrBothPlanes) {
-    struct Case {
-        std::array<bool, 3> on;
-        bool both;
-        float rake1, rake2;
-        bool pass;
-    };
-    // Intervals: 1 [-10, 10], 2 [80, 100], 3 [150, 180].
-    const Case cases[] = {
-        {{false, true, true}, false, 45.0f, 45.0f, true},    // no interval 1: no rake test
-        {{true, false, false}, false, -10.0f, 45.0f, true},  // bound of interval 1, plane 1
-        {{true, false, false}, false, 45.0f, 10.0f, true},   // plane 2 suffices
-        {{true, false, false}, false, 45.0f, 90.0f, false},  // interval 2 is off
-        {{true, true, false}, false, 45.0f, 90.0f, true},
-        {{true, false, true}, true, 5.0f, 165.0f, true},  // both planes, intervals 1 and 3
-        {{true, false, true}, true, 5.0f, 90.0f, false},  // plane 2 outside every interval
-        {{true, false, true}, false, 5.0f, 90.0f, true},
-        {{true, true, true}, true, -170.0f, 165.0f, false},  // -170 needs its own interval
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SetUp();
-        Seistest2& t = seistest2;
-        t.ltest = true;
-        t.ltestrak = cases[i].on;
-        t.lrak2pl = cases[i].both;
-        t.rakint = {{{-10.0f, 10.0f}, {80.0f, 100.0f}, {150.0f, 180.0f}}};
-        event(0.0f, 0.0f, 0.0f, cases[i].rake1, cases[i].rake2);
-        EXPECT_EQ(passes(), cases[i].pass) << "case " << i;
-    }
-    // A minimum above its maximum holds no rake.
-    seistest2.rakint[0] = {10.0f, -10.0f};
-    seistest2.ltestrak = {true, false, false};
-    event(0.0f, 0.0f, 0.0f, 0.0f, 10.0f);
-    EXPECT_FALSE(passes());
-}
-
-TEST_F(SelectionTests, QualityLimitsAreInclusiveAndNeedBothSwitches) {
-    store->fclvd[0] = -0.2f;
-    store->erelm[0] = 0.15f;
-    store->nmfree[0] = 6;
-    seistest2.ltestfro = true;
-    store->fclvd[0] = 10.0f;
-    EXPECT_TRUE(passesQuality(*store, 0));  // the general switch is off
-    seistest2.ltest = true;
-    EXPECT_FALSE(passesQuality(*store, 0));
-    store->fclvd[0] = -0.2f;
-    EXPECT_TRUE(passesQuality(*store, 0));
-    store->erelm[0] = 0.1500001f;
-    EXPECT_FALSE(passesQuality(*store, 0));
-    store->erelm[0] = 0.15f;
-    store->nmfree[0] = 5;
-    EXPECT_FALSE(passesQuality(*store, 0));
-    seistest2.nfreemin = 5;
-    EXPECT_TRUE(passesQuality(*store, 0));
-    seistest2.fclvdmax = 10.0f;
-    store->fclvd[0] = 10.0f;
-    EXPECT_TRUE(passesQuality(*store, 0));
-}
-
-// Polygon vertices (longitude, latitude), the edge kind, and events with their verdicts.
-struct PolygonCase {
-    std::vector<std::array<float, 2>> vertices;
-    bool greatCircles;
-    std::vector<std::array<float, 2>> inside, outside;
-};
-
-TEST_F(SelectionTests, PolygonKeepsTheInnerSideOfEveryEdge) {
-    const PolygonCase cases[] = {
-        // The default triangle runs clockwise: great circles keep the antipodal triangle.
-        {{{0, 0}, {0, 60}, {60, 0}}, true, {{-160, -20}}, {{20, 20}, {40, 40}, {160, -20}}},
-        // ... and straight lines keep nothing.
-        {{{0, 0}, {0, 60}, {60, 0}}, false, {}, {{20, 20}, {160, -20}, {-20, -20}}},
-        // Counter-clockwise: the triangle itself, its edges included.
-        {{{0, 0}, {60, 0}, {0, 60}}, true, {{20, 20}, {30, 0}}, {{40, 40}, {-1, 10}}},
-        {{{0, 0}, {60, 0}, {0, 60}}, false, {{20, 20}, {30, 0}, {0, 0}}, {{40, 40}, {-1, 10}}},
+TEST(SelectionTests, EachTestKeepsItsEventsWithEveryBoundInclusive) {
+    test::ConsoleCapture cap;
+    trigoset();
+    using Polygon = std::vector<std::array<float, 2>>;
+    const Polygon cw = {{0, 0}, {0, 60}, {60, 0}}, ccw = {{0, 0}, {60, 0}, {0, 60}};
+    const Polygon dateLine = {{170, -10}, {-170, -10}, {-170, 10}, {170, 10}};
+    const Polygon quad = {{0, 10}, {60, 10}, {60, 40}, {0, 40}};
+    // Nine vertices across the date line, up to the pole and down again: the northern
+    // hemisphere from 150 east to 150 west.
+    const Polygon nine = {{150, 0},   {170, 0}, {-170, 0}, {-150, 0}, {-150, 30},
+                          {-150, 60}, {0, 90},  {150, 60}, {150, 30}};
+    const Event everywhere = {400, 95, -3, 5, 5, 10, 1, 0};
+    const struct {
+        Set set;
+        std::vector<Event> pass, fail;
+    } cases[] = {
+        {everyTestButTheGeneralSwitch, {everywhere}, {}},
+        {[](Seistest2&) {}, {everywhere}, {}},  // the general switch alone
+        {latitude(10, 90), {{0, 10}, {0, 90}}, {{0, 9.99f}, {0, 90.01f}}},
+        {longitude(-180, 180), {{-180, 0}}, {{181, 0}}},  // no wrap
+        {longitude(170, -170), {}, {{175, 0}}},           // a window across 180 holds nothing
+        {depth(), {{0, 0, 50}}, {{0, 0, -0.5f}}},
+        // Rake intervals: without interval 1 no rake test; a rake on either plane or on both.
+        {rake({false, true, true}, false), {rakes(45, 45)}, {}},
+        {rake({true, false, false}, false), {rakes(-10, 45), rakes(45, 10)}, {rakes(45, 90)}},
+        {rake({true, true, false}, false), {rakes(45, 90)}, {}},
+        {rake({true, false, true}, true), {rakes(5, 165)}, {rakes(5, 90)}},
+        {rake({true, false, true}, false), {rakes(5, 90)}, {}},
+        // Across 180: -170 needs an interval of its own; a minimum above its maximum holds none.
+        {rake({true, true, true}, true), {}, {rakes(-170, 165)}},
+        {rake({true, false, true}, true, {-180, -150}), {rakes(-170, 165)}, {rakes(-140, 165)}},
+        {rake({true, false, false}, false, {10, -10}), {}, {rakes(0, 10)}},
+        {quality(0.2f, 6),
+         {values(-0.2f, 0.15f, 6)},
+         {values(10, 0.15f, 6), values(0, 0.1500001f, 6), values(0, 0, 5)}},
+        {quality(10, 5), {values(10, 0, 5)}, {}},
+        {polygon({}, true), {{100, -45}}, {}},  // a polygon of no vertex
+        // Clockwise, great circles keep the antipodal triangle, straight lines nothing.
+        {polygon(cw, true), {{-160, -20}}, {{20, 20}, {40, 40}, {160, -20}}},
+        {polygon(cw, false), {}, {{20, 20}, {160, -20}, {-20, -20}}},
+        // Counter-clockwise: the triangle itself, its edges included; a point on a meridian
+        // edge passes, its product being exactly 0.
+        {polygon(ccw, true),
+         {{20, 20}, {30, 0}, {0, 30}, {0, 0}},
+         {{40, 40}, {-1, 10}, {-0.01f, 30}}},
+        {polygon(ccw, false), {{20, 20}, {30, 0}, {0, 0}}, {{40, 40}, {-1, 10}}},
         // Across the 180 meridian only great circles work.
-        {{{170, -10}, {-170, -10}, {-170, 10}, {170, 10}},
-         true,
-         {{180, 0}, {-175, 5}},
-         {{0, 0}, {160, 0}}},
-        {{{170, -10}, {-170, -10}, {-170, 10}, {170, 10}}, false, {}, {{180, 0}, {-175, 5}}},
-        // A point on a meridian edge passes: its product is exactly 0.
-        {{{0, 0}, {60, 0}, {0, 60}}, true, {{0, 30}, {0, 0}}, {{-0.01f, 30}}},
+        {polygon(dateLine, true), {{180, 0}, {-175, 5}}, {{0, 0}, {160, 0}}},
+        {polygon(dateLine, false), {}, {{180, 0}, {-175, 5}}},
         // The edge between two corners at one latitude is a great circle that runs poleward
         // of their parallel: 11.51 degrees north at longitude 30 for the lower edge, 44.09
         // for the upper one. Between edge and parallel is outside below, inside above.
-        {{{0, 10}, {60, 10}, {60, 40}, {0, 40}},
-         true,
+        {polygon(quad, true),
          {{30, 11.6f}, {30, 42}, {30, 44}},
          {{30, 11}, {30, 11.4f}, {30, 44.2f}, {61, 20}}},
-        {{{0, 10}, {60, 10}, {60, 40}, {0, 40}},
-         false,
+        {polygon(quad, false),
          {{30, 10}, {30, 11}, {30, 40}, {60, 25}},
          {{30, 9.99f}, {30, 42}, {60.01f, 25}}},
-        // Nine vertices across the date line, up to the pole and down again: the northern
-        // hemisphere from 150 east to 150 west. Clockwise, the points opposite it.
-        {{{150, 0},
-          {170, 0},
-          {-170, 0},
-          {-150, 0},
-          {-150, 30},
-          {-150, 60},
-          {0, 90},
-          {150, 60},
-          {150, 30}},
-         true,
+        {polygon(nine, true),
          {{180, 10}, {-155, 80}, {155, 45}, {-179.99f, 0.01f}},
          {{140, 10}, {-140, 10}, {180, -1}, {0, -10}}},
-        {{{150, 30},
-          {150, 60},
-          {0, 90},
-          {-150, 60},
-          {-150, 30},
-          {-150, 0},
-          {-170, 0},
-          {170, 0},
-          {150, 0}},
-         true,
-         {{0, -10}, {25, -45}, {-29, -89}},
-         {{180, 10}, {40, -10}, {0, 10}}},
-        // The same region with three vertices, either way round.
-        {{{150, 0}, {-150, 0}, {0, 90}}, true, {{180, 10}, {155, 45}}, {{140, 10}, {0, -10}}},
-        {{{150, 0}, {0, 90}, {-150, 0}}, true, {{0, -10}, {25, -45}}, {{180, 10}, {40, -10}}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SetUp();
-        Seistest2& t = seistest2;
-        const PolygonCase& c = cases[i];
-        t.nvrtx = static_cast<int32_t>(c.vertices.size());
-        for (std::size_t k = 0; k < c.vertices.size(); ++k) {
-            t.vrtxlong[k] = c.vertices[k][0];
-            t.vrtxlat[k] = c.vertices[k][1];
-        }
-        t.lgrcircle = c.greatCircles;
-        int32_t istat = -1;
-        spolygontst(istat);
-        EXPECT_EQ(istat, 0) << "case " << i;
-        t.ltest = t.ltestpoly = true;
-        for (const auto& p : c.inside) {
-            event(p[1], p[0], 0.0f);
-            EXPECT_TRUE(passes()) << "case " << i << " at " << p[0] << ", " << p[1];
-        }
-        for (const auto& p : c.outside) {
-            event(p[1], p[0], 0.0f);
-            EXPECT_FALSE(passes()) << "case " << i << " at " << p[0] << ", " << p[1];
-        }
-    }
-}
-
-TEST_F(SelectionTests, PolygonWithoutVerticesKeepsEverything) {
-    seistest2.nvrtx = 0;
-    seistest2.ltest = seistest2.ltestpoly = true;
-    event(-45.0f, 100.0f, 0.0f);
-    EXPECT_TRUE(passes());
-}
-
-TEST_F(SelectionTests, EqualConsecutiveVerticesAreReportedPerEdge) {
-    for (const bool great : {true, false}) {
-        test::ConsoleCapture cap("\n\n");
-        Seistest2& t = seistest2;
-        t.nvrtx = 4;
-        t.vrtxlong = {0, 10, 10, 0};
-        t.vrtxlat = {0, 5, 5, 10};
-        t.lgrcircle = great;
+        setseistest6(5);
+        seistest2.ltest = true;
+        cases[i].set(seistest2);
         int32_t istat = 0;
-        spolygontst(istat);
-        EXPECT_EQ(istat, great ? 10 : 20);
-        const auto lines = cap.lines();
-        ASSERT_EQ(lines.size(), 21u);
-        EXPECT_EQ(lines[3], " ***        subroutine spolygontst       ***");
-        EXPECT_EQ(lines[9], std::string(" Test great circle: ") + (great ? "T" : "F"));
-        EXPECT_EQ(lines[10], " INCONSISTENT CONTOUR:");
-        EXPECT_EQ(lines[11], " Vertex # longitud latitude");
-        EXPECT_EQ(lines[12], "        2   10.000    5.000");
-        EXPECT_EQ(lines[13], "        3   10.000    5.000");
-        EXPECT_EQ(lines[14], great ? " ||OV1 x OV2|| = 0" : " ||V1V2|| = 0");
-        EXPECT_EQ(lines[15], " V2 = V1 ?");
-        EXPECT_EQ(lines[18], "     AFTER CONTOUR CORRECTION");
-        EXPECT_EQ(lines[19], " ===> HIT RETURN TO CONTINUE");
+        if (seistest2.ltestpoly) spolygontst(istat);
+        EXPECT_EQ(istat, 0) << "case " << i;
+        auto store = std::make_unique<Gcmtblk>();
+        for (const bool pass : {true, false})
+            for (const Event& e : pass ? cases[i].pass : cases[i].fail) {
+                store->rlong[0] = e.lon, store->rlat[0] = e.lat, store->depth[0] = e.depth;
+                store->rakd0[kPlane1][0] = e.rake1, store->rakd0[kPlane2][0] = e.rake2;
+                store->fclvd[0] = e.fclvd, store->erelm[0] = e.erel, store->nmfree[0] = e.nfree;
+                EXPECT_EQ(passesLocationAndRake(*store, 0) && passesQuality(*store, 0), pass)
+                    << "case " << i << " at " << e.lon << ", " << e.lat;
+            }
     }
-}
-
-TEST_F(SelectionTests, OppositeVerticesGiveNoExactZeroNormal) {
-    test::ConsoleCapture cap;
-    seistest2.nvrtx = 2;
-    seistest2.vrtxlong = {0, 180};
-    seistest2.vrtxlat = {0, 0};
-    int32_t istat = -1;
-    spolygontst(istat);
-    EXPECT_EQ(istat, 0);
-    EXPECT_EQ(cap.output(), "");
 }
 
 }  // namespace

@@ -1,0 +1,263 @@
+// Reading, listing and writing catalogues through the real binary: the main menu's 1000, 1100
+// and 1200, the reader's and the writer's menus and boxes, a command file and the end of input.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue_samples.hpp"
+#include "support/run_binary.hpp"
+
+namespace tensova {
+namespace {
+
+using test::countLines;
+using test::findLine;
+using test::sample;
+using test::slice;
+using Lines = std::vector<std::string>;
+
+const std::string kDashes = " " + std::string(43, '-');
+const std::string kAts = " " + std::string(43, '@');
+const std::string kSlashes = " " + std::string(43, '/');
+const std::string kEquals = " " + std::string(43, '=');
+const std::string kRule = " |-------------------------------------------|";
+const std::string kPause = " ===> HIT RETURN TO CONTINUE";
+const std::string kWriter = " @ subroutine gcmtwrite  ";
+
+std::string name40(const std::string& name) {
+    return name + std::string(40 - name.size(), ' ');
+}
+
+// The n lines from the first equal to `first` at or after `from`.
+Lines block(const Lines& lines, const std::string& first, std::size_t n, int from = 0) {
+    return slice(lines, findLine(lines, first, from), static_cast<int>(n));
+}
+
+// Runs the binary in the folder, with three.ndk in it, on the answers after the banner's.
+Lines run(const test::TempDir& dir, const std::string& answers, int status = 0) {
+    dir.write("three.ndk", sample("three.ndk"));
+    const auto r = test::runTensova("\n" + answers, dir.path());
+    EXPECT_FALSE(r.timedOut);
+    EXPECT_EQ(r.status, status);
+    return test::splitLines(r.out);
+}
+
+Lines noWriterBox(int type, int command, const std::string& pause = kPause) {
+    return Lines({kSlashes, " ///        subroutine gcmtwrite         ///",
+                  " ///               WARNING               ///", kSlashes,
+                  " DATA TYPE ID   =      " + std::to_string(type),
+                  " FORMAT COMMAND =   " + std::to_string(command),
+                  " NO WRITING PROCEDURE FOR THIS", " FORMAT - DATA TYPE COMBINATION",
+                  " ==> NO ACTION", " OUTPUT FILE HAS NOT BEEN WRITTEN", " ====> DATA ARE UNSAVED",
+                  pause, kSlashes});
+}
+
+TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
+    // Both screen switches on; a file whose record 2 is bad: error box pause, 1 = rewind,
+    // read again, pause, default 2 = close; then three.ndk read and listed.
+    test::TempDir dir;
+    dir.write("bad.ndk", test::joined(test::kNdkEvent) +
+                             test::joined(test::withField(test::kNdkEvent, 0, 48, "abc ")));
+    const Lines lines =
+        run(dir, "1000\n4\ny\n5\ny\n1001\nbad.ndk\n\n1\n1001\n\n\n1001\nthree.ndk\n1100\n9999\n");
+    const Lines box({"   WHILE READING      2 th DATA", "   IN FILE: " + name40("bad.ndk"),
+                     " --------------------------------", "   Try again on same file ......1",
+                     "   close that file .............2", kPause});
+    EXPECT_EQ(block(lines, box[0], box.size()), box);
+    EXPECT_EQ(countLines(lines, box[0]), 2);  // the rewound file read from its first record again
+    EXPECT_EQ(countLines(lines, " ***        subroutine gcmtreadex1       ***"), 2);
+    EXPECT_EQ(countLines(lines, " input file  " + name40("bad.ndk") + "  rewound"), 1);
+    EXPECT_EQ(countLines(lines, " INPUT FILE " + name40("bad.ndk") + " CLOSED"), 1);
+    EXPECT_EQ(findLine(lines, " Input file: " + name40("bad.ndk")), -1);    // no summary
+    EXPECT_EQ(countLines(lines, " Current nb of stored data=      0"), 5);  // every menu pass
+    const Lines read({" READING IN NDK FILE: " + name40("three.ndk"),
+                      " ---------------------",
+                      " |      data nb      |",
+                      " |-------------------|",
+                      " | reading | storing |",
+                      " |-------------------|",
+                      " |       1 |       1 |",
+                      " |       2 |       2 |",
+                      " |       3 |       3 |",
+                      kDashes,
+                      " Input file: " + name40("three.ndk"),
+                      " Could store up to :  25000 data",
+                      " Data type ID      =      2",
+                      " No test => retain all data",
+                      kDashes,
+                      " |  Parameter |       Read |   Retained |",
+                      kDashes,
+                      " | Nb of data |          3 |          3 |",
+                      " | Long  maxi |    179.900 |    179.900 |",
+                      " | Long  mini |   -177.600 |   -177.600 |",
+                      " | Lat   maxi |     13.780 |     13.780 |",
+                      " | Lat   mini |    -29.000 |    -29.000 |",
+                      " | Depth maxi |    193.100 |    193.100 |",
+                      " | Depth mini |     -2.500 |     -2.500 |"});
+    EXPECT_EQ(block(lines, read[0], read.size()), read);
+    EXPECT_EQ(countLines(lines, "   Currently stored :      3"), 2);
+    EXPECT_EQ(countLines(lines, "   Current data type:      2"), 2);
+    const Lines listing({kRule, " |               EXTRACTED DATA              |", kRule,
+                         " |   date   |  lat |  long |     region      |", kRule,
+                         " | 2005/01/ |  14. |  -89. | NEAR COAST OF R |",
+                         " | 2011/03/ | -29. | -178. | KERMADEC ISLAND |",
+                         " | 1999/12/ |   0. |  180. | SOUTH OF FIJI I |", kRule});
+    EXPECT_EQ(block(lines, kRule, listing.size()), listing);
+    // The completed read closed the file and went back to the main menu.
+    EXPECT_NE(findLine(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"), -1);
+}
+
+TEST(CatalogueRun, FullStoreStopsWithItsWarning) {
+    test::TempDir dir;
+    dir.write("big.ndk", test::repeatedNdk(25001));
+    const auto start = std::chrono::steady_clock::now();
+    const Lines lines = run(dir, "1000\n1001\nbig.ndk\n\n9999\n");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+    const int warn = findLine(lines, " data may not have been fully read");
+    EXPECT_EQ(slice(lines, warn - 6, 9),
+              Lines({" | Depth maxi |    193.100 |    193.100 |",
+                     " | Depth mini |    193.100 |    193.100 |", kSlashes,
+                     " ///        subroutine gcmtreadex1       ///",
+                     " ///               WARNING               ///", kSlashes,
+                     " data may not have been fully read", kPause, kSlashes}));
+    EXPECT_NE(findLine(lines, " | Nb of data |      25000 |      25000 |"), -1);
+    EXPECT_EQ(countLines(lines, "   Currently stored :  25000"), 1);
+}
+
+TEST(CatalogueRun, WriterSession) {
+    // An empty store: 1000 opens a file and finds no writer (pause), help, 99. Then three.ndk:
+    // the ndk file, closed at the question; the table twice into one file left open; a dek
+    // command (pause); the listing; 99 closes the file.
+    test::TempDir dir;
+    const Lines lines = run(dir,
+                            "1200\n1000\nempty.dek\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\n"
+                            "out.ndk\n\n2001\nt.txt\nn\n2001\nn\n1000\n\n1100\n99\n9999\n");
+    EXPECT_TRUE(dir.exists("empty.dek"));
+    EXPECT_EQ(dir.read("empty.dek"), "");
+    EXPECT_EQ(countLines(lines, " CANNOT WRITE THIS DATA TYPE"), 3);
+    EXPECT_EQ(block(lines, kSlashes, 13), noWriterBox(0, 1000));
+    const int help = findLine(lines, "                   HELP");
+    EXPECT_EQ(slice(lines, help - 3, 10),
+              Lines({kWriter, " @==========================================", kEquals,
+                     "                   HELP", kEquals,
+                     " GLOBAL CMT DATA FORMAT ARE DESCRIBED AT:", "     https://www.globalcmt.org/",
+                     " Other help:", "     the README file of tensova", kEquals}));
+    EXPECT_EQ(slice(lines, help + 7, 1), Lines{kAts});  // the menu again, with no pause
+
+    EXPECT_EQ(dir.read("out.ndk"), sample("three.ndk"));
+    const Lines table = test::splitLines(dir.read("t.txt"));
+    ASSERT_EQ(table.size(), 10u);
+    EXPECT_EQ(table[0], " '" + name40("t.txt") + "'");
+    EXPECT_EQ(slice(table, 5, 5), slice(table, 0, 5));
+    // The menu over an ndk store; the name of the output file (closed) is left out.
+    const Lines menu({kWriter, " @==========================================", kDashes,
+                      " Maximum nb of stored data=  25000", " Current nb of stored data=      3",
+                      " Current data type        =      2", kDashes,
+                      " WRITE DATA TO OUTPUT FILE IN FORMAT:", "  ndk format CMT file .......1001",
+                      "  Table ndk CMT order .......2001", " LIST DATA TO SCREEN ........1100",
+                      kDashes, " HELP ........................900",
+                      " EXIT .........................99", kAts,
+                      " ..........................................", " Enter your choice",
+                      " or return for default value", " Default =           99"});
+    const int at = findLine(lines, menu[4]) - 4;
+    EXPECT_EQ(slice(lines, at, 6), slice(menu, 0, 6));
+    EXPECT_EQ(slice(lines, at + 6, 2)[1].substr(0, 33), " CLOSE DATA OUTPUT FILE .......22");
+    EXPECT_EQ(slice(lines, at + 8, 13), slice(menu, 6, 13));
+    const Lines report({" WRITING DATA TO FILE " + name40("out.ndk"), " ORIGINAL 5 LINES ndk CMT",
+                        " WRITING COMPLETED", " NUMBER OF SAVED DATA =      3",
+                        " FILE " + name40("out.ndk") + " IS STILL OPEN", kDashes,
+                        " ..........................................", " close output file ?",
+                        " Enter (0/1)(n/y)(N/Y)", " or return for default value or h for help",
+                        " Default = Yes", " New value =  Yes",
+                        " ..........................................", kDashes,
+                        " OUTPUT FILE " + name40("out.ndk") + " CLOSED"});
+    EXPECT_EQ(block(lines, report[0], report.size()), report);
+    const int closed = findLine(lines, " output file " + name40("out.ndk") + " closed");
+    EXPECT_EQ(slice(lines, closed + 1, 3), Lines({kAts, kAts, kWriter}));  // the menu again
+    EXPECT_EQ(countLines(lines, " WRITING COMPLETED"), 3);
+    EXPECT_EQ(countLines(lines, " New value =  No "), 2);
+    EXPECT_EQ(block(lines, kSlashes, 13, findLine(lines, " New value =          1000", closed)),
+              noWriterBox(2, 1000));
+    const int rows = findLine(lines, " | 2005/01/ |  14. |  -89. | NEAR COAST OF R |");
+    EXPECT_EQ(slice(lines, rows - 7, 1), Lines{kWriter});
+    EXPECT_EQ(countLines(lines, " OUTPUT FILE " + name40("t.txt") + " CLOSED"), 1);
+    EXPECT_EQ(countLines(lines, " output file " + name40("t.txt") + " closed"), 0);
+}
+
+TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    // The full disk (pause of the error box); then a folder that does not exist (pause of the
+    // chooser's warning) before a good name.
+    test::TempDir dir;
+    const Lines lines = run(dir,
+                            "1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\n1001\nnodir/x.ndk\n\n"
+                            "good.ndk\ny\n99\n9999\n");
+    const std::string stars = " " + std::string(43, '*'),
+                      blank = " ***" + std::string(37, ' ') + "***";
+    const Lines box({stars, stars, blank, " ***        subroutine gcmtwrite         ***", blank,
+                     " ***                ERROR                ***", blank, stars, stars,
+                     "   WHILE WRITING      3 th DATA", "   IN FILE: " + name40("/dev/full"),
+                     "   closing the file", kDashes,
+                     " OUTPUT FILE " + name40("/dev/full") + " CLOSED"});
+    EXPECT_EQ(block(lines, " TABULATED ndk CMT ORIGINAL ORDER", 2)[1],
+              " + Computed Fclvd, Erel, Nfree");
+    EXPECT_EQ(block(lines, stars, box.size()), box);
+    const int closed = findLine(lines, " FILE " + name40("/dev/full") + " IS CLOSED");
+    EXPECT_EQ(slice(lines, closed + 1, 3),
+              Lines({kPause, stars, kAts}));  // the menu again, no report and no question
+    EXPECT_EQ(countLines(lines, " WRITING COMPLETED"), 1);  // only the good file's
+    EXPECT_EQ(countLines(lines, " close output file ?"), 1);
+    EXPECT_NE(findLine(lines, " COULD NOT OPEN FILE " + name40("nodir/x.ndk")), -1);
+    EXPECT_EQ(dir.read("good.ndk"), sample("three.ndk"));
+}
+
+TEST(CatalogueRun, CommandFileHidesTheMenusButNotTheReportsAndBoxes) {
+    // A dek file read and written back; the keyboard answers the pause of the warning box.
+    test::TempDir dir;
+    dir.write("hand.dek", test::joined(test::kDekEvent));
+    dir.write("cmds.txt",
+              "1000\n1000\nhand.dek\n1200\n1000\nout.dek\ny\n900\n3000\n99\n5000\n5002\n");
+    const Lines lines = run(dir, "5000\n5001\ncmds.txt\n\n9999\n");
+    EXPECT_EQ(dir.read("out.dek"), test::joined(test::kDekEvent));
+    const int started = findLine(lines, " Standard input redirected from");
+    const int ended = findLine(lines, " Command file cmds.txt closed");
+    ASSERT_GT(started, 0);
+    ASSERT_GT(ended, started);
+    const Lines during = slice(lines, started, ended - started);
+    EXPECT_EQ(countLines(during, kWriter), 6);  // the menu four times, the writer, the help
+    EXPECT_EQ(countLines(during, " LIST DATA TO SCREEN ........1100"), 0);
+    EXPECT_EQ(countLines(during, " READ AND EXTRACT CMT DATA"), 0);
+    EXPECT_EQ(countLines(during, " | Nb of data |          1 |          1 |"), 1);
+    EXPECT_EQ(countLines(during, " ORIGINAL 4 LINES dek CMT"), 1);
+    EXPECT_EQ(countLines(during, " WRITING COMPLETED"), 1);
+    EXPECT_EQ(countLines(during, " close output file ?"), 1);
+    EXPECT_EQ(countLines(during, "                   HELP"), 1);
+    EXPECT_EQ(block(during, kSlashes, 13),
+              noWriterBox(1, 3000, " ===> HIT RETURN TO RESUME COMMANDS"));
+}
+
+TEST(CatalogueRun, EndOfInputStopsTheRunAndKeepsWhatWasWritten) {
+    const std::string writer = "1000\n1001\nthree.ndk\n1200\n";
+    const struct {
+        std::string answers;
+        std::string lastBefore;
+    } cases[] = {{"1000\n", " Enter your choice"},
+                 {writer, " Enter your choice"},
+                 {writer + "1001\nout.ndk\n", " close output file ?"},
+                 {writer + "3000\n", kPause}};
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const Lines lines = run(dir, c.answers, 1);
+        EXPECT_EQ(slice(lines, static_cast<int>(lines.size()) - 2, 2),
+                  Lines({" END OF INPUT", " ===> STOPPING EXECUTION"}))
+            << c.answers;
+        EXPECT_NE(findLine(lines, c.lastBefore), -1) << c.answers;
+        if (c.answers.ends_with("out.ndk\n")) {
+            EXPECT_EQ(dir.read("out.ndk"), sample("three.ndk"));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tensova
