@@ -1,4 +1,4 @@
-// Heads, page breaks and trailers of the three dialects, byte for byte; the file's life from
+// Heads and trailers of the three dialects, byte for byte; the file's life from
 // its opening to its trailer, however the run ends; each file rendered by Ghostscript.
 
 #include "console/stop.hpp"
@@ -53,13 +53,12 @@ TEST(Document, HeadAndTrailerOfEachDialect) {
     };
     // Copies only in dialect 1; the box only for known orientations; an overlay has no head of
     // its own in dialects 1 and 2, and is ignored in dialect 3 as are the copies.
+    // clang-format off
     const Case cases[] = {
         {{false, 1, "P  ", 1}, false, kTop + kBox + kProlog + kReady + kPage1 + kEnd},
-        {{false, 2, "P  ", 1},
-         true,
+        {{false, 2, "P  ", 1}, true,
          kTop + kBox + kProlog + "/#copies   2 def\n" + kBlack + kReady + kPage1 + kEnd},
-        {{false, 999, "LUS", 1},
-         true,
+        {{false, 999, "LUS", 1}, true,
          kTop + kBox + kProlog + "/#copies 999 def\n" + kLUS + kBlack + kReady + kPage1 + kEnd},
         {{false, 1, "LA4", 1}, false, kTop + kBox + kProlog + kLA4 + kReady + kPage1 + kEnd},
         {{true, 3, "LA4", 1}, true, kReady + kEnd},
@@ -71,6 +70,7 @@ TEST(Document, HeadAndTrailerOfEachDialect) {
         {{false, 1, "P  ", 3}, true, kTop3 + kGrey3 + kBlack + kEnd3},
         {{true, 7, "LUS", 3}, false, kTop3 + kLUS + kGrey3 + kEnd3},
         {{false, 2, "LA4", 3}, true, kTop3 + kLA4 + kGrey3 + kBlack + kEnd3}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.settings.dialect) + " " + c.settings.orientation);
         PsDocument doc(c.settings, c.colour);
@@ -83,49 +83,6 @@ TEST(Document, HeadAndTrailerOfEachDialect) {
     }
 }
 
-TEST(Document, FontNamesOfEachDialectFollowThePrologMacros) {
-    // "/HPP {/Helvetica} def": macro HPP in dialect 1, /Helvetica in 2, Helvetica in 3.
-    const Lines prolog = splitLines(kProlog);
-    for (int32_t dialect = 1; dialect <= 3; ++dialect) {
-        PsDocument doc(PsSettings{dialect != 3, 1, "P  ", dialect}, false);  // overlays too
-        for (std::size_t k = 0; k < kFontCount; ++k) {
-            const std::string& macro = prolog[8 + k];
-            const std::string name = macro.substr(7, macro.find('}') - 7);
-            const std::string want = dialect == 1   ? macro.substr(1, 3)
-                                     : dialect == 2 ? "/" + name
-                                                    : name;
-            EXPECT_EQ(psparams.fonts[k], fit(want, 22)) << dialect << " " << k;
-        }
-    }
-}
-
-TEST(Document, PageBreaksStrokeThePendingPathAndCountPages) {
-    const std::array<const char*, 3> stroke = {"sk", "stroke", "S"};
-    for (int32_t dialect = 1; dialect <= 3; ++dialect) {
-        SCOPED_TRACE(dialect);
-        PsDocument doc(PsSettings{false, 1, "LA4", dialect});
-        for (int page = 0; page < 2; ++page) {
-            float x = 100, y = 100;
-            deplot(x, y, 0);
-            x = 200;
-            deplot(x, y, 1);
-            intnewpage();
-        }
-        const Lines lines = doc.finish();
-        const Lines page3 = {stroke[dialect - 1], "gsave showpage", "%%End Page", "grestore",
-                             "%%Page:   3   3"};
-        EXPECT_NE(std::search(lines.begin(), lines.end(), page3.begin(), page3.end()), lines.end());
-        // Illustrator files have no comment for their first page, and no showpage of their own.
-        const auto comments = std::count_if(
-            lines.begin(), lines.end(), [](const auto& l) { return l.rfind("%%Page:", 0) == 0; });
-        EXPECT_EQ(comments, dialect == 3 ? 2 : 3);
-        EXPECT_EQ(lines[lines.size() - 2],
-                  dialect == 3 ? "Adobe_packedarray /terminate get exec" : "%%Pages:   3");
-        EXPECT_EQ(countLines(lines, "showpage"), dialect == 3 ? 0 : 1);
-        expectRenders(doc.path);
-    }
-}
-
 TEST(Document, NothingIsWrittenOnceTheFileIsClosedAndTheLastColourIsForgotten) {
     PsDocument doc(PsSettings{false, 1, "P  ", 2});
     plt2blk.linecolor = 2;
@@ -133,14 +90,8 @@ TEST(Document, NothingIsWrittenOnceTheFileIsClosedAndTheLastColourIsForgotten) {
     const Lines closed = doc.finish();
     std::array<float, 2> x{100, 200}, y{100, 100};
     float px = 5, py = 6;
-    deline(x.data(), y.data(), 2);
-    depolygon(x.data(), y.data(), 2);
-    deplot(px, py, 0);
-    deplot(px, py, 1);
-    detext2(px, py, "late");
-    intslinewidth(2);
-    psrgbcolor(-1);
-    intnewpage();
+    deline(x.data(), y.data(), 2), depolygon(x.data(), y.data(), 2), deplot(px, py, 0);
+    deplot(px, py, 1), detext2(px, py, "late"), intslinewidth(2), psrgbcolor(-1), intnewpage();
     psend();
     EXPECT_TRUE(splitLines(readFile(doc.path)) == closed && !psdevice.open);
     // The next file opens black and white; colour switched on while it is open, its first

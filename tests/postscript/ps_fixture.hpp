@@ -7,13 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -104,7 +99,7 @@ inline std::string illustratorStub() {
 inline GsResult expectRenders(const std::string& path, const std::string& prolog = "") {
     static const bool have = ghostscriptAvailable();
     if (!have) {
-        std::cout << "Ghostscript (gs) is not installed: " << path << " not rendered\n";
+        std::printf("Ghostscript (gs) is not installed: %s not rendered\n", path.c_str());
         return {};
     }
     const Lines lines = splitLines(readFile(path));
@@ -116,53 +111,6 @@ inline GsResult expectRenders(const std::string& path, const std::string& prolog
     const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog);
     EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == pages) << path << "\n" << r.log;
     return r;
-}
-
-struct Box {
-    double x0, y0, x1, y1;
-};
-// The drawn bounding box of each page, in points.
-inline std::vector<Box> pageBoxes(const GsResult& r) {
-    std::vector<Box> boxes;
-    const std::string key = "%%HiResBoundingBox:";
-    for (auto pos = r.log.find(key); pos != std::string::npos; pos = r.log.find(key, pos + 1)) {
-        Box b{};
-        std::sscanf(r.log.c_str() + pos + key.size(), "%lf %lf %lf %lf", &b.x0, &b.y0, &b.x1,
-                    &b.y1);
-        boxes.push_back(b);
-    }
-    return boxes;
-}
-
-inline void expectBox(const Box& got, const Box& want, double tol, const std::string& what) {
-    EXPECT_TRUE(std::abs(got.x0 - want.x0) <= tol && std::abs(got.y0 - want.y0) <= tol &&
-                std::abs(got.x1 - want.x1) <= tol && std::abs(got.y1 - want.y1) <= tol)
-        << what << ": " << got.x0 << " " << got.y0 << " " << got.x1 << " " << got.y1;
-}
-
-// The colour at a point (origin bottom left) of the first page drawn on an A4 page at 72 dots
-// per inch, one pixel per point; {-1, -1, -1} when it cannot be drawn.
-inline std::array<int, 3> pixel(const std::string& path, double x, double y,
-                                const std::string& prolog = "") {
-    const std::string ppm = path + ".ppm";
-    const std::string cmd =
-        "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r72 -sPAPERSIZE=a4 "
-        "-dLastPage=1 -sOutputFile='" +
-        ppm + "' " + (prolog.empty() ? "" : "'" + prolog + "' ") + "'" + path + "' >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) return {-1, -1, -1};
-    std::ifstream in(ppm, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, maxval = 0;
-    in >> magic >> std::ws;
-    while (in.peek() == '#') in.ignore(1 << 16, '\n');  // Ghostscript names itself in a comment
-    in >> width >> height >> maxval;
-    in.get();
-    const auto row = height - 1 - static_cast<int>(y);
-    in.seekg(static_cast<std::streamoff>((row * width + static_cast<int>(x)) * 3), std::ios::cur);
-    std::array<char, 3> c{};
-    if (magic != "P6" || !in.read(c.data(), 3)) return {-1, -1, -1};
-    return {static_cast<unsigned char>(c[0]), static_cast<unsigned char>(c[1]),
-            static_cast<unsigned char>(c[2])};
 }
 
 }  // namespace tensova::test

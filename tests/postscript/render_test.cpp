@@ -2,9 +2,54 @@
 // box of each page, polygon fills by the colour of their pixels. A sample of dialects,
 // orientations, justifications and angles, each of them at least once.
 
+#include <cmath>
+#include <fstream>
+#include <numbers>
+
 #include "ps_fixture.hpp"
 
 namespace tensova::test {
+
+using Box = std::array<double, 4>;  // x0, y0, x1, y1
+
+// The drawn bounding box of each page, in points.
+std::vector<Box> pageBoxes(const GsResult& r) {
+    std::vector<Box> boxes;
+    const std::string key = "%%HiResBoundingBox:";
+    for (auto pos = r.log.find(key); pos != std::string::npos; pos = r.log.find(key, pos + 1)) {
+        Box b{};
+        std::sscanf(r.log.c_str() + pos + key.size(), "%lf %lf %lf %lf", &b[0], &b[1], &b[2],
+                    &b[3]);
+        boxes.push_back(b);
+    }
+    return boxes;
+}
+
+void expectBox(const Box& got, const Box& want, double tol, const std::string& what) {
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(got[k], want[k], tol) << what << " " << k;
+}
+
+// The colour at a point (origin bottom left) of the first page drawn on an A4 page at 72 dots
+// per inch, one pixel per point; {-1, -1, -1} when it cannot be drawn.
+std::array<int, 3> pixel(const std::string& path, double x, double y, const std::string& prolog) {
+    const std::string ppm = path + ".ppm";
+    const std::string cmd =
+        "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r72 -sPAPERSIZE=a4 "
+        "-dLastPage=1 -sOutputFile='" +
+        ppm + "' " + (prolog.empty() ? "" : "'" + prolog + "' ") + "'" + path + "' >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0) return {-1, -1, -1};
+    std::ifstream in(ppm, std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, maxval = 0;
+    in >> magic >> std::ws;
+    while (in.peek() == '#') in.ignore(1 << 16, '\n');  // Ghostscript names itself in a comment
+    in >> width >> height >> maxval;
+    in.get();
+    in.seekg((static_cast<int>(height - 1 - y) * width + static_cast<int>(x)) * 3, std::ios::cur);
+    std::array<unsigned char, 3> c{};
+    if (magic != "P6" || !in.read(reinterpret_cast<char*>(c.data()), 3)) return {-1, -1, -1};
+    return {c[0], c[1], c[2]};
+}
 
 TEST(Rendering, LinesInEachDialectAndOrientation) {
     if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
@@ -42,7 +87,6 @@ TEST(Rendering, PolygonFillsAndOutlines) {
     // Illustrator fills with the file's fill grey, black, and outlines in black.
     const Case cases[] = {{1, true, 1, {128, 0, 0}, {0, 0, 128}},
                           {2, false, 1, {128, 128, 128}, {0, 0, 0}},
-                          {1, true, 0, {255, 255, 255}, {0, 0, 128}},
                           {3, true, 1, {0, 0, 0}, {0, 0, 0}},
                           {3, false, 0, {255, 255, 255}, {0, 0, 0}}};
     for (const Case& c : cases) {
@@ -70,11 +114,11 @@ TEST(Rendering, PolygonFillsAndOutlines) {
 Box turned(const Box& ref, double ax, double ay, double degrees, double along, double across) {
     const double t = degrees * std::numbers::pi / 180, c = std::cos(t), s = std::sin(t);
     Box out{1e9, 1e9, -1e9, -1e9};
-    for (double u : {ref.x0 + along, ref.x1 + along})
-        for (double v : {ref.y0 + across, ref.y1 + across}) {
+    for (double u : {ref[0] + along, ref[2] + along})
+        for (double v : {ref[1] + across, ref[3] + across}) {
             const double x = ax + c * u - s * v, y = ay + s * u + c * v;
-            out = {std::min(out.x0, x), std::min(out.y0, y), std::max(out.x1, x),
-                   std::max(out.y1, y)};
+            out = {std::min(out[0], x), std::min(out[1], y), std::max(out[2], x),
+                   std::max(out[3], y)};
         }
     return out;
 }
@@ -101,8 +145,8 @@ TEST(Rendering, TextsAtEachJustificationAndAngle) {
         doc.finish();
         const auto boxes = pageBoxes(expectRenders(doc.path));
         ASSERT_EQ(boxes.size(), 6u) << dialect;
-        const Box ref{boxes[0].x0 - kX, boxes[0].y0 - kY, boxes[0].x1 - kX, boxes[0].y1 - kY};
-        EXPECT_NEAR(ref.y0, 0, 0.3);  // H stands on the baseline
+        const Box ref{boxes[0][0] - kX, boxes[0][1] - kY, boxes[0][2] - kX, boxes[0][3] - kY};
+        EXPECT_NEAR(ref[1], 0, 0.3);  // H stands on the baseline
         for (std::size_t i = dialect - 1, page = 1; i < codes.size(); i += 3, ++page) {
             const int32_t column = std::abs(codes[i]) % 4, row = std::abs(codes[i]) / 4;
             const double along = column == 2 ? -kAdvance / 2 : column == 3 ? -kAdvance : 0;

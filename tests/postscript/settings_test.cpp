@@ -32,14 +32,15 @@ void expectInOrder(const Lines& lines, const Lines& want) {
     }
 }
 
-TEST(Settings, TheFileAsFound) {
+TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
     struct Case {
-        const char* content;  // nullptr: no file
-        Lines shown;
-        std::string after;  // the file after the opening
+        const char* found;  // the settings file before the opening; nullptr: none
+        const char* keys;   // the answers before the file name
+        Lines shown;        // console lines in their turn
+        int refusals;       // of an orientation
+        std::string after;  // the settings file after the opening
+        std::vector<std::pair<std::size_t, std::string>> head;  // lines of the plot file
     };
-    // A missing or unreadable file gives all four defaults and is written; a record read is
-    // kept as it is, its dialect 7 read as 2.
     const Lines defaults = {" >>> CURRENT VERSION :  8.0         <<<",
                             " >>> LAST MODIFIED ON: 19-03-2009   <<<",
                             " Overlay ?  = No ",
@@ -47,70 +48,44 @@ TEST(Settings, TheFileAsFound) {
                             " System     = Portrait",
                             " PostScript = NeWS                ",
                             " pslib7_ini.txt updated or created"};
-    const Case cases[] = {{nullptr, defaults, kDefaultRecord},
-                          {"  T   3 LA4 x1\n", defaults, kDefaultRecord},
-                          {"  F   3 LA4  1\n    \nnot rewritten\n",
-                           {" System     = Landscape A4", " PostScript = Compressed          "},
-                           "  F   3 LA4  1\n    \nnot rewritten\n"},
-                          {"  F   1 P    7\n    \n",
-                           {" PostScript = NeWS                "},
-                           "  F   1 P    7\n    \n"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.content ? c.content : "no file");
-        InFolder f;
-        if (c.content) f.dir.write("pslib7_ini.txt", c.content);
-        const Lines out = openAndFinish("\na.ps\n");
-        expectInOrder(out, c.shown);
-        EXPECT_EQ(countLines(out, " pslib7_ini.txt updated or created"), c.after == kDefaultRecord);
-        EXPECT_EQ(f.dir.read("pslib7_ini.txt"), c.after);
-    }
-}
-
-TEST(Settings, AnswersOfTheUpdateDialogAreStoredAndUsed) {
-    struct Case {
-        const char* keys;  // no to the defaults, overlay, copies, orientation(s), dialect
-        const char* record;
-        Lines shown;  // in their turn
-        int refusals;
-        std::vector<std::pair<std::size_t, std::string>> head;  // lines of the plot file
-    };
     const Lines orientations = {" Page orientation...Command", " Portrait.................P",
                                 " Landscape US Letter....LUS", " Landscape A4...........LA4"};
     const Lines dialects = {" choose Postscript type", " Compressed             1",
                             " NeWS                   2", " Illustrator v.2 = 88   3"};
     const std::string refused = " Unknown command ==> Asking again";
-    const std::string lus = " 612 0 translate 90 rotate", la4 = " 595 0 translate 90 rotate";
+    const std::string kept = "  F   3 LA4  1\n    \nkept\n", seven = "  F   1 P    7\n    \n";
+    const std::pair<std::size_t, std::string> init{46, "% Initialize coordinate system and scales"},
+        copies3{47, "/#copies   3 def"}, la4{48, " 595 0 translate 90 rotate"};
+    // A missing or unreadable file gives all four defaults and is written; a record read is kept
+    // as it is, its dialect 7 read as 2. Answers: no to the defaults, then overlay, copies,
+    // orientation (asked again while unknown) and dialect.
+    // clang-format off
     const Case cases[] = {
-        {"n\nn\n3\nLA4\n1\n",
-         "  F   3 LA4  1",
-         orientations + dialects,
-         0,
-         {{46, "% Initialize coordinate system and scales"}, {47, "/#copies   3 def"}, {48, la4}}},
-        {"n\n\n1000\n\n1\n",
-         "  F 999 P    1",
-         {" ==> RESET TO: 999"},
-         0,
+        {nullptr, "\n", defaults, 0, kDefaultRecord, {{1, init.second}}},
+        {"  T   3 LA4 x1\n", "\n", defaults, 0, kDefaultRecord, {}},
+        {kept.c_str(), "\n", {" System     = Landscape A4", " PostScript = Compressed          "},
+         0, kept, {init, copies3, la4}},
+        {seven.c_str(), "\n", {" PostScript = NeWS                "}, 0, seven, {}},
+        {nullptr, "n\nn\n3\nLA4\n1\n", orientations + dialects, 0, "  F   3 LA4  1\n    \n",
+         {init, copies3, la4}},
+        {nullptr, "n\n\n1000\n\n1\n", {" ==> RESET TO: 999"}, 0, "  F 999 P    1\n    \n",
          {{47, "/#copies 999 def"}}},
-        {"n\ny\n\n\n2\n", "  T   1 P    2", {}, 0, {{0, "% Ready to go"}}},
-        {"n\n\n\nlus\n\n", "  F   1 LUS  2", {}, 0, {{4, lus}}},
-        {"n\n\n\nla4\n\n", "  F   1 LA4  2", {}, 0, {{4, la4}}},
-        {"n\n\n\nPortrait\n\n",
-         "  F   1 P    2",
-         {},
-         0,
-         {{3, "%%BoundingBox: 0 0 595 842"}, {4, " 0.000  0.000  0.000 setrgbcolor"}}},
-        {"n\n\n\nLus\nx\nLUS\n\n",
-         "  F   1 LUS  2",
-         orientations + Lines{refused} + orientations,
-         2,
-         {{4, lus}}}};
+        {nullptr, "n\ny\n\n\n2\n", {}, 0, "  T   1 P    2\n    \n", {{0, "% Ready to go"}}},
+        {nullptr, "n\n\n\nLus\nx\nlus\n\n", orientations + Lines{refused} + orientations, 2,
+         "  F   1 LUS  2\n    \n", {{4, " 612 0 translate 90 rotate"}}},
+        {nullptr, "n\n\n\nPortrait\n\n", {}, 0, kDefaultRecord,
+         {{4, " 0.000  0.000  0.000 setrgbcolor"}}}};
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.keys);
+        SCOPED_TRACE(std::string(c.found ? c.found : "no file") + " answers " + c.keys);
         InFolder f;
+        if (c.found) f.dir.write("pslib7_ini.txt", c.found);
         const Lines out = openAndFinish(std::string(c.keys) + "a.ps\n");
         expectInOrder(out, c.shown);
         EXPECT_EQ(countLines(out, refused), c.refusals);
-        EXPECT_EQ(f.dir.read("pslib7_ini.txt"), std::string(c.record) + "\n    \n");
+        EXPECT_EQ(countLines(out, " pslib7_ini.txt updated or created"),
+                  !c.found || c.after != c.found);
+        EXPECT_EQ(f.dir.read("pslib7_ini.txt"), c.after);
         const Lines file = splitLines(f.dir.read("a.ps"));
         for (const auto& [k, line] : c.head)
             EXPECT_TRUE(k < file.size() && file[k] == line) << line;
@@ -125,18 +100,17 @@ TEST(Settings, RecordsAsRead) {
     };
     // Blanks inside a number are ignored and an all-blank number reads as 0; a dialect outside
     // 1..3 is 2, copies are held to 1..999; nothing beyond column 14 or the first record counts.
-    const Case cases[] = {{"  T 12  LUS  3", true, {true, 12, "LUS", 3}},
-                          {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
-                          {"  F   1 P     ", true, {false, 1, "P  ", 2}},
-                          {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},
-                          {"  F -99 P    1", true, {false, 1, "P  ", 1}},
-                          {"  T", true, {true, 1, "   ", 2}},
-                          {"  F   1 P    2x", true, {false, 1, "P  ", 2}},
-                          {"  F *** P    2", false, {}},
-                          {"    1 P    2", false, {}},
-                          {"  F   1 P   -", false, {}},
-                          {"", false, {}},
-                          {"\n  F   3 P    1\n", false, {}}};
+    // clang-format off
+    const Case cases[] = {
+        {"  T 12  LUS  3", true, {true, 12, "LUS", 3}},
+        {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
+        {"  F   1 P     ", true, {false, 1, "P  ", 2}},
+        {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},
+        {"  F -99 P    1", true, {false, 1, "P  ", 1}}, {"  T", true, {true, 1, "   ", 2}},
+        {"  F   1 P    2x", true, {false, 1, "P  ", 2}}, {"  F *** P    2", false, {}},
+        {"    1 P    2", false, {}}, {"  F   1 P   -", false, {}}, {"", false, {}},
+        {"\n  F   3 P    1\n", false, {}}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
         InFolder f;
