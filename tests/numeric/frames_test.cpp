@@ -43,6 +43,7 @@ TEST(Frames, UnitVectorsAndBack) {
 }
 
 TEST(Frames, Cc2llnWarnsAndNormalisesALongVectorAndGivesTheOriginForZero) {
+    anglesSet();
     ConsoleCapture cap("\n\n");
     std::array<float, 4> lon{9, 9, 9, 9}, lat{9, 9, 9, 9};
     cc2lln(lon.data(), lat.data(), std::array<float, 4>{1, 2, 0, 0}.data(),

@@ -33,11 +33,13 @@ inline Lines operator+(Lines a, const Lines& b) {
     return a;
 }
 
+// The angle constants, set at start-up as the program sets them (before any console is
+// captured: the announcement goes to the real standard output).
+inline const bool kAnglesSet = (trigoset(), true);
+
 // The blocks as the plot library leaves them after an opening: default attributes, font 1,
-// text height 0.5 cm; the angle constants set as at start-up.
+// text height 0.5 cm.
 inline void resetBlocks() {
-    static const bool anglesSet = (trigoset(), true);
-    (void)anglesSet;
     psparams = Psparams{};
     psdevice = PsDevice{};
     plt1blk = Plt1blk{};
