@@ -106,9 +106,9 @@ TEST(Settings, RecordsAsRead) {
         {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
         {"  F   1 P     ", true, {false, 1, "P  ", 2}},
         {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},
-        {"  F -99 P    1", true, {false, 1, "P  ", 1}}, {"  T", true, {true, 1, "   ", 2}},
+        {"  T", true, {true, 1, "   ", 2}},
         {"  F   1 P    2x", true, {false, 1, "P  ", 2}}, {"  F *** P    2", false, {}},
-        {"    1 P    2", false, {}}, {"  F   1 P   -", false, {}}, {"", false, {}},
+        {"    1 P    2", false, {}}, {"", false, {}},
         {"\n  F   3 P    1\n", false, {}}};
     // clang-format on
     for (const Case& c : cases) {
