@@ -1,42 +1,52 @@
 #pragma once
-// Bit patterns and distances in units in the last place, for comparing single-precision
-// results with exact figures and with references computed in double precision; and a text
-// search for console transcripts.
+// Shared by the numeric tests: bit patterns and distances in units in the last place, for
+// comparing single-precision results with exact figures and with references computed in double
+// precision, and a text search for console transcripts.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
-#include <cstdint>
-#include <limits>
+#include <numbers>
 #include <string>
+
+#include "numeric/angles.hpp"
+#include "support/console_capture.hpp"
 
 namespace tensova::test {
 
 inline uint32_t bitsOf(float x) {
     return std::bit_cast<uint32_t>(x);
 }
-inline float fromBits(uint32_t b) {
-    return std::bit_cast<float>(b);
+
+// Whether a single-precision result lies within `ulps` of the double reference rounded to
+// float (a libm may round its last bit either way); bit for bit, signed zero included, when
+// ulps is 0. A result of the other sign, or NaN, is never near.
+inline bool nearRef(float got, double ref, int64_t ulps = 1) {
+    const int64_t apart =
+        std::bit_cast<int32_t>(got) - int64_t{std::bit_cast<int32_t>(static_cast<float>(ref))};
+    return std::abs(apart) <= ulps;
 }
 
-// Number of floats between a and b (0 when equal, +0 and -0 included); huge for NaN.
-inline int64_t ulpsApart(float a, float b) {
-    if (std::isnan(a) || std::isnan(b)) return std::numeric_limits<int64_t>::max();
-    auto ordered = [](float x) {
-        const auto i = static_cast<int64_t>(std::bit_cast<int32_t>(x));
-        return i < 0 ? -(i & 0x7fffffff) : i;
-    };
-    const int64_t d = ordered(a) - ordered(b);
-    return d < 0 ? -d : d;
-}
-
-// Whether a single-precision result lies within one ulp of the double reference rounded to
-// float (a libm may round its last bit either way).
-inline bool nearRef(float got, double ref) {
-    return ulpsApart(got, static_cast<float>(ref)) <= 1;
+template <std::size_t N>
+void expectBits(const std::array<float, N>& got, const std::array<float, N>& want) {
+    for (std::size_t i = 0; i < N; ++i) EXPECT_EQ(bitsOf(got[i]), bitsOf(want[i])) << "at " << i;
 }
 
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
+
+// The angle constants, set once as the program sets them at start-up.
+inline void anglesSet() {
+    static const bool done = (ConsoleCapture(), trigoset(), true);
+    (void)done;
+}
+
+// The stored pi/2 and pi, which results on the axes reproduce bit for bit.
+inline const float kHalfPiF = std::bit_cast<float>(0x3FC90FDBu);
+inline const float kPiF = std::bit_cast<float>(0x40490FDBu);
 
 }  // namespace tensova::test

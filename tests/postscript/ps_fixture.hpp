@@ -1,89 +1,118 @@
 #pragma once
-// Test fixtures of the PostScript device: a document on a file in a fresh folder, and the
-// Ghostscript checks every written file goes through.
+// Test fixtures of the PostScript device: a document on a file in a fresh folder, a fresh
+// current folder for the settings file, and the Ghostscript checks every written file goes
+// through (validity, page boxes, pixels).
 
-#include <array>
-#include <cstdint>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "console/text.hpp"
+#include "console/units.hpp"
+#include "numeric/angles.hpp"
+#include "plot/plot_blocks.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_device.hpp"
 #include "postscript/ps_document.hpp"
+#include "postscript/psparams.hpp"
 #include "support/console_capture.hpp"
 #include "support/ghostscript.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova::test {
 
-// The device and plot blocks as the plot library leaves them after an opening: default
-// attributes, font 1, text height 0.5 cm.
-void resetBlocks();
+using Lines = std::vector<std::string>;
+
+inline Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The angle constants, set at start-up as the program sets them (before any console is
+// captured: the announcement goes to the real standard output).
+inline const bool kAnglesSet = (trigoset(), true);
+
+// The blocks as the plot library leaves them after an opening: default attributes, font 1,
+// text height 0.5 cm.
+inline void resetBlocks() {
+    psparams = Psparams{};
+    psdevice = PsDevice{};
+    plt1blk = Plt1blk{};
+    plt2blk = Plt2blk{};
+    psparams.fontNumber = 1;
+    intstextsize(0.5f);
+}
 
 // Starts a document on `path` with the blocks reset.
-void openDocument(const std::string& path, const PsSettings& s, bool colour = true);
+inline void openDocument(const std::string& path, const PsSettings& s, bool colour = true) {
+    resetBlocks();
+    plt2blk.colorplot = colour;
+    EXPECT_TRUE(unitOpen(kPlotUnit, path, OpenStatus::Unknown)) << path;
+    beginDocument(s, fit("plot.ps", 20));
+}
 
-// A document open on "plot.ps" in a fresh folder, the console captured; a colour plot or a
-// black-and-white one.
-class PsDocument {
-  public:
-    explicit PsDocument(const PsSettings& s = PsSettings{}, bool colour = true,
-                        const std::string& keyboard = "");
-    ~PsDocument();
-    PsDocument(const PsDocument&) = delete;
-    PsDocument& operator=(const PsDocument&) = delete;
-    const std::string& path() const { return path_; }
-    // Writes the trailer and returns the whole file.
-    std::string finish();
-    std::vector<std::string> finishLines() { return splitLines(finish()); }
+// A document open on "plot.ps" in a fresh folder, the console captured.
+struct PsDocument {
+    explicit PsDocument(const PsSettings& s, bool colour = true, const std::string& keys = "")
+        : console(keys) {
+        openDocument(path, s, colour);
+    }
+    ~PsDocument() {
+        if (psdevice.open) psend();
+    }
+    // Writes the trailer; the lines of the file.
+    Lines finish() {
+        psend();
+        return splitLines(readFile(path));
+    }
     ConsoleCapture console;
     TempDir dir;
-
-  private:
-    std::string path_;
+    const std::string path = dir.file("plot.ps");
 };
 
-// The lines of a file from the first line equal to `from` (excluded) up to the first line
-// equal to `to` (excluded).
-std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from,
-                                 const std::string& to);
+// The lines after the first line equal to `from`, up to the next line equal to `to`.
+inline Lines between(const Lines& lines, const std::string& from, const std::string& to) {
+    auto b = std::find(lines.begin(), lines.end(), from);
+    if (b != lines.end()) ++b;
+    return Lines(b, std::find(b, lines.end(), to));
+}
 
 // A fresh folder made the current folder for the scope (the settings file lives there).
-class InFolder {
-  public:
-    InFolder();
-    ~InFolder();
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
+struct InFolder {
+    InFolder() { EXPECT_EQ(chdir(dir.path().c_str()), 0); }
+    ~InFolder() { EXPECT_EQ(chdir(previous.c_str()), 0); }
     TempDir dir;
-
-  private:
-    std::string previous_;
+    const std::string previous = std::filesystem::current_path();
 };
 
 // The test-only prolog that gives the Illustrator operators a meaning.
-std::string illustratorStub();
+inline std::string illustratorStub() {
+    return std::filesystem::path(__FILE__).parent_path() / "illustrator_stub.ps";
+}
 
-// Renders the file with Ghostscript and expects exit 0, no error and its page count: the
-// count of its trailer in dialects 1 and 2, page breaks plus one for Illustrator files (drawn
-// with the stub). `prolog` is read first when given. Returns the result for further checks.
-GsResult expectRenders(const std::string& path, const std::string& prolog = "");
-
-struct Box {
-    double x0, y0, x1, y1;
-};
-// The drawn bounding box of each page, in points.
-std::vector<Box> pageBoxes(const GsResult& r);
-
-// The first page as pixels on an A4 page at 72 dots per inch: one pixel per point.
-class Page {
-  public:
-    bool load(const std::string& path, const std::string& prolog = "");
-    // The colour at a point of the page (origin bottom left).
-    std::array<int, 3> at(double x, double y) const;
-
-  private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<unsigned char> rgb_;
-};
+// Renders the file with Ghostscript and expects exit 0, no error and its page count: that of
+// its trailer in dialects 1 and 2, page breaks plus one for Illustrator files (drawn with the
+// stub). `prolog` is read first when given.
+inline GsResult expectRenders(const std::string& path, const std::string& prolog = "") {
+    static const bool have = ghostscriptAvailable();
+    if (!have) {
+        std::printf("Ghostscript (gs) is not installed: %s not rendered\n", path.c_str());
+        return {};
+    }
+    const Lines lines = splitLines(readFile(path));
+    const bool illustrator = !lines.empty() && lines[0] == "%!PS-Adobe-2.0 EPSF-1.2";
+    int pages = illustrator ? countLines(lines, "gsave showpage") + 1 : -1;
+    for (const auto& l : lines)
+        if (!illustrator && l.rfind("%%Pages: ", 0) == 0 && l != "%%Pages: (atend)")
+            pages = std::stoi(l.substr(9));
+    const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog);
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == pages) << path << "\n" << r.log;
+    return r;
+}
 
 }  // namespace tensova::test
