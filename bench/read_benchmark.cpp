@@ -12,6 +12,7 @@
 #include <string>
 
 #include "catalogue/read_loop.hpp"
+#include "catalogue/reader.hpp"
 #include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue_generator.hpp"
@@ -22,7 +23,6 @@ namespace tensova {
 namespace {
 
 constexpr int32_t kUnit = 11;
-const Stamp kReader("gcmtreadex1", " 8.0", "08-05-2010");
 
 // The catalogue, generated once per run in a temporary folder and removed at exit.
 class Catalogue {
@@ -78,7 +78,7 @@ void readOnce(benchmark::State& state, int32_t expected) {
         state.SkipWithError("cannot open the catalogue");
         return;
     }
-    const ReadOutcome r = readCatalogue(ndkLayout, kUnit, false, false, kReader);
+    const ReadOutcome r = readCatalogue(ndkLayout, kUnit, false, false, kGcmtreadex1);
     unitClose(kUnit);
     if (r.end == ReadEnd::BadRecord || r.records != kCapacity ||
         (expected > 0 && gcmtblk.count != expected))

@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue_writers.hpp"
 #include "catalogue/read_loop.hpp"
+#include "catalogue/reader.hpp"
 #include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue/tables.hpp"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int32_t kInputUnit = 11;
 constexpr int32_t kSlot = 1;
-const Stamp kReader("gcmtreadex1", " 8.0", "08-05-2010");
 
 // A temporary folder for the generated catalogues and the written files, removed at exit.
 class Folder {
@@ -63,7 +63,7 @@ bool loadStore(const RecordLayout& layout) {
     const std::string path = folder().file(std::string(layout.name) + ".in");
     if (!bench::writeCatalogue(path, kCapacity, layout)) return false;
     if (!unitOpen(kInputUnit, path, OpenStatus::Old)) return false;
-    readCatalogue(layout, kInputUnit, false, false, kReader);
+    readCatalogue(layout, kInputUnit, false, false, kGcmtreadex1);
     unitClose(kInputUnit);
     return gcmtblk.count == kCapacity;
 }

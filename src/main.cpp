@@ -23,7 +23,7 @@ using namespace tensova;
 
 namespace {
 
-const Stamp kStamp("tensova", " 9.0", "01-06-2010");
+const Stamp kTensova("tensova", " 9.0", "01-06-2010");
 
 constexpr int32_t kCommandUnit = 15;
 constexpr int32_t kSishSlot = 2;
@@ -44,7 +44,7 @@ int32_t storedType() {
 }
 
 void showMenu(const MainState& st) {
-    mainmenuhead(kStamp);
+    mainmenuhead(kTensova);
     if (!lwito(2)) return;
     const std::string& sishName = fiocom.oufnam[kSishSlot - 1];
     wout({kDashes43});
@@ -116,13 +116,13 @@ void filePass(const MainState& st) {
 void secondDispatch(const MainState& st) {
     switch (st.choice) {
         case 9999:
-            maintail(kStamp);
+            maintail(kTensova);
             stopRun(0);
         case 1000:
             gcmtreadex1(kReaderSlot, 0);
             break;
         case 1100:
-            listgcmt(ListingHead::MainMenu, kStamp, 1100);
+            listgcmt(ListingHead::MainMenu, kTensova, 1100);
             break;
         case 1200:
             gcmtwrite1(1, 0);
@@ -137,8 +137,8 @@ void secondDispatch(const MainState& st) {
 int main() {
     MainState st;
     initsio();
-    progheadkt(kStamp);
-    smaininfo(kStamp);
+    progheadkt(kTensova);
+    smaininfo(kTensova);
     trigoset();
     initfio(1, 2);
     gcmtreadex1(kReaderSlot, 5);

@@ -11,7 +11,7 @@
 namespace tensova {
 
 void announceWriting(int32_t ifile, std::string_view form) {
-    submenuhead(kGcmtwriteStamp);
+    submenuhead(kGcmtwrite);
     wout({kDashes43});
     wout({"WRITING DATA TO FILE", fiocom.oufnam[static_cast<std::size_t>(ifile - 1)]});
     wout({form});

@@ -12,7 +12,7 @@
 namespace tensova {
 
 // The catalogue writer's version stamp, shown by its menu, its writers and its boxes.
-inline const Stamp kGcmtwriteStamp("gcmtwrite  ", " 2.2", "22-09-2009");
+inline const Stamp kGcmtwrite("gcmtwrite  ", " 2.2", "22-09-2009");
 
 struct WriteOutcome {
     bool complete = true;  // every record written and flushed to the file

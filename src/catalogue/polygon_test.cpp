@@ -13,10 +13,7 @@
 namespace tensova {
 namespace {
 
-const Stamp& stamp() {
-    static const Stamp s("spolygontst", " 1.0", "01-04-2010");
-    return s;
-}
+const Stamp kSpolygontst("spolygontst", " 1.0", "01-04-2010");
 
 // Unit vector of a point given in degrees.
 std::array<float, 3> unitVector(float lonDeg, float latDeg) {
@@ -33,7 +30,7 @@ void vertexRow(const Seistest2& t, std::size_t k) {
 }
 
 void reportZeroNormal(const Seistest2& t, std::size_t k, std::size_t k2) {
-    errorhead(stamp());
+    errorhead(kSpolygontst);
     wout({"Test great circle:", fmtL(t.lgrcircle, 1)});
     wout({"INCONSISTENT CONTOUR:"});
     wout({"Vertex #", fmtA("longitude", 8), "latitude"});

@@ -18,12 +18,6 @@
 namespace tensova {
 namespace {
 
-const Stamp& stamp() {
-    static const Stamp s("gcmtreadex1", " 8.0", "08-05-2010");
-    return s;
-}
-
-
 // Kept between calls.
 struct ReaderState {
     int32_t records = 0;    // complete records of the last read
@@ -59,7 +53,7 @@ void menuBody(const std::string& fileName) {
 }
 
 void help() {
-    submenuhead(stamp());
+    submenuhead(kGcmtreadex1);
     wout({kEquals43});
     wout({"                  HELP"});
     wout({kEquals43});
@@ -146,7 +140,7 @@ void progressHead(const RecordLayout& layout, const std::string& fileName) {
 void readError(int32_t ifile, int32_t record) {
     const auto slot = static_cast<std::size_t>(ifile - 1);
     const std::string& fileName = fiocom.infnam[slot];
-    errorhead(stamp());
+    errorhead(kGcmtreadex1);
     wout({"  WHILE READING", fmtI(record, 6), "th DATA"});
     wout({"  IN FILE:", fileName});
     wout({"--------------------------------"});
@@ -172,7 +166,7 @@ bool readFile(int32_t ifile, const RecordLayout& layout) {
     const std::string& fileName = fiocom.infnam[slot];
     if (state.showAll || state.showKept) progressHead(layout, fileName);
     const ReadOutcome r =
-        readCatalogue(layout, fiocom.iuin[slot], state.showAll, state.showKept, stamp());
+        readCatalogue(layout, fiocom.iuin[slot], state.showAll, state.showKept, kGcmtreadex1);
     if (r.end == ReadEnd::BadRecord) {
         readError(ifile, r.badRecord);
         return false;
@@ -180,7 +174,7 @@ bool readFile(int32_t ifile, const RecordLayout& layout) {
     state.records = r.records;
     summary(r, fileName);
     if (gcmtblk.count == kCapacity) {
-        warninghead(stamp());
+        warninghead(kGcmtreadex1);
         wout({"data may not have been fully read"});
         warningtail00();
     }
@@ -192,7 +186,7 @@ bool readFile(int32_t ifile, const RecordLayout& layout) {
 
 void gcmtreadex1(int32_t ifile, int32_t inter) {
     if (startsFromDefaults(inter)) {
-        submenuhead(stamp());
+        submenuhead(kGcmtreadex1);
         wout({"INITIALIZING INPUT PARAMETERS"});
         gcmtblk.dataType = kNoData;
         gcmtblk.count = 0;
@@ -202,7 +196,7 @@ void gcmtreadex1(int32_t ifile, int32_t inter) {
     }
     const auto slot = static_cast<std::size_t>(ifile - 1);
     for (;;) {
-        submenuhead(stamp());
+        submenuhead(kGcmtreadex1);
         if (lwito(2)) {
             menuBody(fiocom.infnam[slot]);
             menutail();

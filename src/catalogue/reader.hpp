@@ -4,7 +4,12 @@
 
 #include <cstdint>
 
+#include "console/text.hpp"
+
 namespace tensova {
+
+// The reader's version stamp, shown by its menu and boxes and by the warnings of a read.
+inline const Stamp kGcmtreadex1("gcmtreadex1", " 8.0", "08-05-2010");
 
 // ifile: input slot of the file table (from 1). Modes 4 and 5 empty the store and give the
 // reader and the selection tests their defaults; any other mode shows the menu until 99 or a

@@ -17,10 +17,7 @@
 namespace tensova {
 namespace {
 
-const Stamp& stamp() {
-    static const Stamp s("setseistest", " 7.1", "06-04-2010");
-    return s;
-}
+const Stamp kSetseistest("setseistest", " 7.1", "06-04-2010");
 
 void setDefaults(Seistest2& t) {
     t.nfreemin = 6;
@@ -168,7 +165,7 @@ void polygonFileClosed(const std::string& name) {
 // The polygon file could not be read to its end: no vertex is in force any more; what was
 // read stays in the block.
 void polygonInputFailed(Seistest2& t, const std::string& name, const std::string& reason) {
-    warninghead(stamp());
+    warninghead(kSetseistest);
     wout({reason});
     wout({"=> POLYGON INPUT FAILED"});
     t.nvrtx = 0;
@@ -191,7 +188,7 @@ void readPolygonFile(Seistest2& t) {
     }
     t.nvrtx = head[0];
     if (t.nvrtx > kMaxVertices) {
-        warninghead(stamp());
+        warninghead(kSetseistest);
         wout({"Read number of vertices =", fmtI(head[0], 6)});
         wout({"Max  number of vertices =", fmtI(kMaxVertices, 6)});
         wout({"=> RESETTING:"});
@@ -218,7 +215,7 @@ void readPolygonFile(Seistest2& t) {
         }
     }
     unitClose(kPolygonUnit);
-    submenuhead(stamp());
+    submenuhead(kSetseistest);
     polygonFileClosed(name);
     wout({"Could read up to:", fmtI(kMaxVertices, 6), "vertices"});
     wout({"Actually read   :", fmtI(t.nvrtx, 6), "vertices"});
@@ -304,7 +301,7 @@ void applyChoice(Seistest2& t, int32_t choice) {
 
 void runMenu(Seistest2& t) {
     for (;;) {
-        submenuhead(stamp());
+        submenuhead(kSetseistest);
         if (lwito(2)) menuBody(t);
         int32_t choice = 99;
         inintegdef(choice, question("your choice"), 99);
@@ -320,7 +317,7 @@ bool polygonSettled() {
     int32_t istat = 0;
     spolygontst(istat);
     if (istat == 0) return true;
-    warninghead(stamp());
+    warninghead(kSetseistest);
     if (iocom.cmdOpen) {
         wout({"PROBLEM IN POLYGON CONTOUR"});
         wout({"=> PROCEEDING WITH COMMAND FILE"});
@@ -340,7 +337,7 @@ bool polygonSettled() {
 void setseistest6(int32_t inter) {
     int32_t mode = inter;
     if (startsFromDefaults(mode)) {
-        submenuhead(stamp());
+        submenuhead(kSetseistest);
         wout({"INITIALIZING EXTRACTION TESTS"});
         setDefaults(seistest2);
         int32_t istat = 0;

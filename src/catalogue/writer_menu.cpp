@@ -17,8 +17,6 @@
 namespace tensova {
 namespace {
 
-const Stamp& kStamp = kGcmtwriteStamp;
-
 constexpr int32_t kExit = 99;
 constexpr int32_t kOpen = 12;
 constexpr int32_t kClose = 22;
@@ -40,7 +38,7 @@ struct Output {
 };
 
 void showMenu(const Output& out) {
-    submenuhead(kStamp);
+    submenuhead(kGcmtwrite);
     if (!lwito(2)) return;
     const Gcmtblk& s = gcmtblk;
     wout({kDashes43});
@@ -70,7 +68,7 @@ void showMenu(const Output& out) {
 }
 
 void showHelp() {
-    submenuhead(kStamp);
+    submenuhead(kGcmtwrite);
     wout({kEquals43});
     wout({"                  HELP"});
     wout({kEquals43});
@@ -107,7 +105,7 @@ bool closeOutput(const Output& out) {
 }
 
 void writeErrorBox(const Output& out, int32_t event) {
-    errorhead(kStamp);
+    errorhead(kGcmtwrite);
     wout({"  WHILE WRITING", fmtI(event, 6), "th DATA"});
     wout({"  IN FILE:", out.name()});
     if (out.isOpen()) {
@@ -119,7 +117,7 @@ void writeErrorBox(const Output& out, int32_t event) {
 }
 
 void noWriterBox(int32_t answer) {
-    warninghead(kStamp);
+    warninghead(kGcmtwrite);
     wout({"DATA TYPE ID   =", fmtI(gcmtblk.dataType, 6)});
     wout({"FORMAT COMMAND =", fmtI(answer, 6)});
     wout({"NO WRITING PROCEDURE FOR THIS"});
@@ -197,7 +195,7 @@ void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
             if (!closeOutput(out)) writeErrorBox(out, written);
         }
         if (answer == kExit) return;
-        if (answer == kList) listgcmt(ListingHead::SubMenu, kStamp, answer);
+        if (answer == kList) listgcmt(ListingHead::SubMenu, kGcmtwrite, answer);
         if (!runWriter(out, answer, written) && isWriterCommand(answer)) noWriterBox(answer);
     }
 }

@@ -4,6 +4,11 @@
 #include "console/menus.hpp"
 
 namespace tensova {
+namespace {
+
+const Stamp kInitsio("initsio", " 3.0", "08-03-2000");
+
+}  // namespace
 
 std::string cline(std::initializer_list<std::string_view> items) {
     std::string s;
@@ -26,9 +31,8 @@ void werr(std::initializer_list<std::string_view> items) {
 }
 
 void initsio() {
-    static const Stamp stamp("initsio", " 3.0", "08-03-2000");
     iocom = Iocom{};
-    submenuhead(stamp);
+    submenuhead(kInitsio);
     wout({"INITIALIZING INPUT/OUTPUT"});
     wout({"standard  input unit        =", fmtI(iocom.stdIn, 2)});
     wout({"standard output unit        =", fmtI(iocom.stdOut, 2)});

@@ -10,22 +10,10 @@
 namespace tensova {
 namespace {
 
-const Stamp& stampIntg2char() {
-    static const Stamp s("intg2char", "3.00", "16-12-98");
-    return s;
-}
-const Stamp& stampReal2charf1() {
-    static const Stamp s("real2charf1", " 1.3", "30-01-2010");
-    return s;
-}
-const Stamp& stampCareaempn() {
-    static const Stamp s("careaempn", " 1.1", "16-04-2010");
-    return s;
-}
-const Stamp& stampCareafmpn() {
-    static const Stamp s("careafmpn", " 1.2", "16-04-2010");
-    return s;
-}
+const Stamp kIntg2char("intg2char", "3.00", "16-12-98");
+const Stamp kReal2charf1("real2charf1", " 1.3", "30-01-2010");
+const Stamp kCareaempn("careaempn", " 1.1", "16-04-2010");
+const Stamp kCareafmpn("careafmpn", " 1.2", "16-04-2010");
 
 // The truncated decimal logarithm the size routines work with, in single precision.
 int32_t log10trunc(float x) {
@@ -81,7 +69,7 @@ void intg2char(std::string& text, int32_t& nchar, int32_t nmax, int32_t iv) {
         place(text, fmtI(iv, nchar));
         return;
     }
-    tooShortBox(stampIntg2char(), "Cannot write integer =", fmtI(iv, 20), nmax);
+    tooShortBox(kIntg2char, "Cannot write integer =", fmtI(iv, 20), nmax);
     nineFill(text, nmax);
     nchar = nmax;
 }
@@ -95,7 +83,7 @@ void careafmpn(std::string& text, int32_t m, int32_t n, float x) {
         place(text, fmtF(x, m, n));
         return;
     }
-    errorhead(stampCareafmpn());
+    errorhead(kCareafmpn);
     wout({"m =", fmtI(m, 10), "n =", fmtI(n, 10)});
     wout({"fm.n is not a valid format"});
     wout({" ===> fill with X"});
@@ -108,7 +96,7 @@ void careaempn(std::string& text, int32_t m, int32_t n, float x) {
         place(text, fmtE(x, m, n));
         return;
     }
-    errorhead(stampCareaempn());
+    errorhead(kCareaempn);
     wout({"m =", fmtI(m, 10), "n =", fmtI(n, 10)});
     wout({"em.n is not a valid format"});
     wout({" ===> fill with X"});
@@ -136,7 +124,7 @@ void real2charf1(std::string& text, int32_t& nchar, int32_t ndec, int32_t nmax, 
     } else {
         nint = 4;
         nchar = ndec + 5;
-        errorhead(stampReal2charf1());
+        errorhead(kReal2charf1);
         wout({"Cannot get size of real =", fmtF(x, 30, 5)});
         wout({"set n before =", fmtI(4, 20)});
         wout({"set nchar =", fmtI(nchar, 20)});
@@ -152,7 +140,7 @@ void real2charf1(std::string& text, int32_t& nchar, int32_t ndec, int32_t nmax, 
         careafmpn(text, nchar, decimals, x);
         return;
     }
-    tooShortBox(stampReal2charf1(), "Cannot write real =", fmtF(x, 30, 5), nmax);
+    tooShortBox(kReal2charf1, "Cannot write real =", fmtF(x, 30, 5), nmax);
     nineFill(text, nmax);
     nchar = nmax;
 }

@@ -8,6 +8,8 @@
 namespace tensova {
 namespace {
 
+const Stamp kTrigoset("trigoset", " 7.1", "15-12-2008");
+
 constexpr float kTolerance = 1e-5f;
 
 float reduced(float v, float p) {
@@ -21,9 +23,7 @@ float reduced(float v, float p) {
 }  // namespace
 
 void trigoset() {
-    static const Stamp stamp("trigoset", " 7.1", "15-12-2008");
-    submenuhead(stamp);
-
+    submenuhead(kTrigoset);
     wout({"Initializing /trig/ block"});
     auto& t = trig.v;
     t[1] = 1.5707964f;

@@ -16,13 +16,15 @@
 namespace tensova {
 namespace {
 
+const Stamp kCc2lln("cc2lln", " 3.3", "22-04-2009");
+const Stamp kSmatab33("smatab33", " 1.0", "30-08-2002");
+
 // Tolerances on the squared length (normalise) and on the length (warn), in single precision.
 constexpr float kSquaredSlack = 5e-5f;
 constexpr float kLengthSlack = 1e-4f;
 
 void warnNotUnitary(int32_t n, int32_t i, float vx, float vy, float vz, float r) {
-    static const Stamp stamp("cc2lln", " 3.3", "22-04-2009");
-    warninghead(stamp);
+    warninghead(kCc2lln);
     wout({"Expecting unitary V = (Vx,Vy,Vz)"});
     wout({"Loop final   index =", fmtI(n, 6)});
     wout({"Loop current index =", fmtI(i, 6)});
@@ -106,17 +108,16 @@ void lla2llb(float* lonb, float* latb, const float* lona, const float* lata, int
 }
 
 void smatab33(Mat33& aba, int32_t mode) {
-    static const Stamp stamp("smatab33", " 1.0", "30-08-2002");
     if (startsFromStored(mode)) {
         aba = a2b.ab;
     } else if (startsFromDefaults(mode)) {
         aba = {1.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 1.0f};
-        submenuhead(stamp);
+        submenuhead(kSmatab33);
         wout({"INITIALIZING Ab matrix: Ab = Identity"});
     }
 
     while (isDialog(mode)) {
-        submenuhead(stamp);
+        submenuhead(kSmatab33);
         wout({kDashes43});
         wout({"Ab MATRIX SET UP"});
         wout({kDashes43});
@@ -143,7 +144,7 @@ void smatab33(Mat33& aba, int32_t mode) {
             const std::string question = "aba(" + std::to_string(i) + "," + std::to_string(j) + ")";
             inrealdef(e, question, e);
         } else {
-            warninghead(stamp);
+            warninghead(kSmatab33);
             wout({"UNKNOWN ANSWER !"});
             wout({"==> BACK TO MENU WITHOUT ACTION"});
             warningtail00();

@@ -10,6 +10,8 @@
 namespace tensova {
 namespace {
 
+const Stamp kMinv2d("minv2d", " 1.2", "05-12-2005");
+
 // a = b*c for square matrices of order m, summed from k = 1 upwards.
 template <std::size_t N>
 void product(std::array<float, N>& a, const std::array<float, N>& b, const std::array<float, N>& c,
@@ -55,12 +57,11 @@ void mtrans(Mat33& a, const Mat33& b) {
 }
 
 void minv2d(Mat22& a, const Mat22& b) {
-    static const Stamp stamp("minv2d", " 1.2", "05-12-2005");
     const float p = b[0] * b[3];
     const float q = b[2] * b[1];
     const float det = p - q;
     if (det == 0.0f) {
-        errorhead(stamp);
+        errorhead(kMinv2d);
         wout({"det(B) =", fmtG(det, 15, 3)});
         wout({"b(1,1) =", fmtG(b[0], 15, 3), "b(1,2) =", fmtG(b[2], 15, 3)});
         wout({"b(2,1) =", fmtG(b[1], 15, 3), "b(2,2) =", fmtG(b[3], 15, 3)});

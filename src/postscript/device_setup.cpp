@@ -19,10 +19,7 @@
 namespace tensova {
 namespace {
 
-const Stamp& stampIntplinit() {
-    static const Stamp s("intplinit", " 8.0", "19-03-2009");
-    return s;
-}
+const Stamp kIntplinit("intplinit", " 8.0", "19-03-2009");
 
 // The dialect names, indexed by dialect - 1.
 const std::array<std::string, 3>& cpstype() {
@@ -50,15 +47,14 @@ std::string creditLine(std::string_view library, std::string_view date, std::str
 }
 
 void settingsBox(const PsSettings& s) {
-    const Stamp& st = stampIntplinit();
     wout({">>>       ORIGINS & CREDITS        <<<"});
     wout({">>> library    date      by        <<<"});
     wout({creditLine("pslib5", "1996", "tensova")});
     wout({creditLine("pslib6", "2001", "tensova")});
     wout({creditLine("pslib7", "2009", "tensova")});
     wout({kDashes38});
-    wout({">>> CURRENT VERSION :", st.version, "        <<<"});
-    wout({">>> LAST MODIFIED ON:", st.date, "  <<<"});
+    wout({">>> CURRENT VERSION :", kIntplinit.version, "        <<<"});
+    wout({">>> LAST MODIFIED ON:", kIntplinit.date, "  <<<"});
     wout({kDashes38});
     wout({"         Default Settings:            "});
     wout({kDashes38});
@@ -93,7 +89,7 @@ void askOrientation(std::string& orientation) {
 }
 
 void updateDialog(PsSettings& s) {
-    submenuhead(stampIntplinit());
+    submenuhead(kIntplinit);
     wout({"       Updating Default Settings:      "});
     wout({std::string(39, '-')});
     inlogicdef(s.overlay, "(vokplt) Is this an overlay?", s.overlay);
@@ -111,11 +107,11 @@ void updateDialog(PsSettings& s) {
 }
 
 void saveSettings(const PsSettings& s) {
-    submenuhead(stampIntplinit());
+    submenuhead(kIntplinit);
     wout({"pslib7_ini.txt updated or created"});
     menutail();
     if (writePsSettings(s)) return;
-    warninghead(stampIntplinit());
+    warninghead(kIntplinit);
     wout({"pslib7_ini.txt could not be written"});
     wout({"==> the settings hold for this run only"});
     warningtail00();
@@ -129,7 +125,7 @@ void intplinit(std::string& fname, int32_t inter) {
     psparams.plotUnit = kPlotUnit;
     PsSettings s;
     const bool read = readPsSettings(s);
-    submenuhead(stampIntplinit());
+    submenuhead(kIntplinit);
     if (lwito(2)) settingsBox(s);
     bool keep = true;
     inlogicdef(keep, "(vokplt) Use default settings ?", true);

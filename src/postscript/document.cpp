@@ -21,10 +21,7 @@
 namespace tensova {
 namespace {
 
-const Stamp& stampPlend() {
-    static const Stamp s("plend", " 5.0", "20-03-2009");
-    return s;
-}
+const Stamp kPlend("plend", " 5.0", "20-03-2009");
 
 constexpr std::array<std::string_view, kFontCount> kFontNames = {
     "Helvetica",   "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique",
@@ -239,14 +236,14 @@ void psend() {
     }
     psdevice.open = false;
     if (!unitClose(psparams.plotUnit)) {
-        warninghead(stampPlend());
+        warninghead(kPlend);
         wout({"The PostScript plot file could not be written completely"});
         warningtail00();
     }
 }
 
 void intplend() {
-    submenuhead(stampPlend());
+    submenuhead(kPlend);
     if (lwito(2)) wout({"Ready to close the PostScript plot file"});
     std::string answer(1, ' ');
     inchar1(answer, "CR = Return to close the PostScript file");

@@ -13,14 +13,8 @@
 namespace tensova {
 namespace {
 
-const Stamp& stampPsmoveto() {
-    static const Stamp s("psmoveto", " 7.0", "18-07-2001");
-    return s;
-}
-const Stamp& stampPslineto() {
-    static const Stamp s("pslineto", " 7.0", "18-07-2001");
-    return s;
-}
+const Stamp kPsmoveto("psmoveto", " 7.0", "18-07-2001");
+const Stamp kPslineto("pslineto", " 7.0", "18-07-2001");
 
 // The device range, in points, and the scale of the messages.
 constexpr float kDeviceMax = 9.9e7f;
@@ -77,7 +71,7 @@ void newPathLine() {
 void psmoveto(float& x, float& y, int32_t inew) {
     if (!psdevice.open) return;
     const bool ok = writable(x, y);
-    if (ok) clampPoint(stampPsmoveto(), x, y);
+    if (ok) clampPoint(kPsmoveto, x, y);
     psstrokepath();
     if (inew == 0) {
         if (ok) writePoint(x, y, psops().move);
@@ -92,7 +86,7 @@ void psmoveto(float& x, float& y, int32_t inew) {
 void pslineto(float* x, float* y, int32_t n) {
     if (!psdevice.open) return;
     if (!psparams.pathPending) {
-        warninghead(stampPslineto());
+        warninghead(kPslineto);
         wout({"Path begins with Draw instead of Move"});
         warningtail00();
         psparams.pathPending = true;
@@ -105,7 +99,7 @@ void pslineto(float* x, float* y, int32_t n) {
             psdevice.needMove = true;
             continue;
         }
-        clampPoint(stampPslineto(), x[i], y[i]);
+        clampPoint(kPslineto, x[i], y[i]);
         if (psdevice.resume) {
             // The line goes on from the last point written, once there is a segment to draw.
             psdevice.resume = false;

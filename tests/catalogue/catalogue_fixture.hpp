@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue_writers.hpp"
 #include "catalogue/read_loop.hpp"
+#include "catalogue/reader.hpp"
 #include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue_samples.hpp"
@@ -36,7 +37,7 @@ class CatalogueFixture : public ::testing::Test {
 
     ReadOutcome readPath(const std::string& path, const RecordLayout& layout = ndkLayout) {
         EXPECT_TRUE(unitOpen(kInputUnit, path, OpenStatus::Old)) << path;
-        const ReadOutcome r = readCatalogue(layout, kInputUnit, false, false, reader);
+        const ReadOutcome r = readCatalogue(layout, kInputUnit, false, false, kGcmtreadex1);
         unitClose(kInputUnit);
         return r;
     }
@@ -74,7 +75,6 @@ class CatalogueFixture : public ::testing::Test {
     ConsoleCapture cap;
     TempDir dir;
     std::size_t mark = 0;
-    const Stamp reader{"gcmtreadex1", " 8.0", "08-05-2010"};
 };
 
 }  // namespace tensova::test

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "catalogue/reader.hpp"
 #include "catalogue/record_layout.hpp"
 #include "catalogue_samples.hpp"
 #include "support/console_capture.hpp"
@@ -14,8 +15,6 @@ namespace tensova {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-const Stamp kReader("gcmtreadex1", " 8.0", "08-05-2010");
 
 std::unique_ptr<Gcmtblk> storeWith(const RecordLayout& layout,
                                    const std::vector<std::string>& lines) {
@@ -29,12 +28,12 @@ TEST(QualityValues, HandMadeEventsInSinglePrecision) {
     // Expected values computed independently, rounding every operation to single precision.
     test::ConsoleCapture cap;
     auto ndk = storeWith(ndkLayout, test::kNdkEvent);
-    deriveQuality(*ndk, 0, kReader);
+    deriveQuality(*ndk, 0, kGcmtreadex1);
     EXPECT_EQ(ndk->fclvd[0], -0.00362581597f);
     EXPECT_EQ(ndk->erelm[0], 0.122727007f);
     EXPECT_EQ(ndk->nmfree[0], 6);
     auto dek = storeWith(dekLayout, test::kDekEvent);
-    deriveQuality(*dek, 0, kReader);
+    deriveQuality(*dek, 0, kGcmtreadex1);
     EXPECT_EQ(dek->fclvd[0], -0.00362318824f);
     EXPECT_EQ(dek->erelm[0], 0.12338791f);
     EXPECT_EQ(dek->nmfree[0], 6);
@@ -47,7 +46,7 @@ TEST(QualityValues, FreeComponentsCountErrorsFromOneThousandth) {
     s->tmval[kAxisT][0] = 1.0f;
     s->tmomt[0] = {1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     s->tmomte[0] = {0.001f, 0.000999f, 0.0f, 0.5f, -0.3f, 0.002f};
-    deriveQuality(*s, 0, kReader);
+    deriveQuality(*s, 0, kGcmtreadex1);
     EXPECT_EQ(s->nmfree[0], 3);
     EXPECT_EQ(s->fclvd[0], -0.0f);
 }
@@ -57,7 +56,7 @@ TEST(QualityValues, UndefinedValuesAreReportedAndSetToTen) {
     auto s = std::make_unique<Gcmtblk>();
     s->tmval[kAxisB][0] = 0.5f;
     s->tmomte[0] = {0.25f, 0.0f, 0.0f, 0.5f, 0.0f, 0.0f};
-    deriveQuality(*s, 0, kReader);
+    deriveQuality(*s, 0, kGcmtreadex1);
     EXPECT_EQ(s->fclvd[0], 10.0f);
     EXPECT_EQ(s->erelm[0], 10.0f);
     EXPECT_EQ(s->nmfree[0], 2);
