@@ -9,7 +9,6 @@
 namespace tensova {
 namespace {
 
-constexpr std::string_view kAts = "@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@";
 constexpr std::string_view kRule = "@------------------------------------------";
 
 // A picture: a blank line, each line at the picture's width after its indent, a blank line.
@@ -153,7 +152,7 @@ void progheadkt(const Stamp& s) {
     const std::string system = hostname(25);
     const std::string time = c8time();
     const std::string date = c10date();
-    wout({kAts});
+    wout({kAts43});
     wout({"@"});
     wout({"@       MAIN PROGRAM:", trimmed(s.name)});
     wout({"@            Version:", s.version});
@@ -176,14 +175,14 @@ void progheadkt(const Stamp& s) {
     wout({"@ Report of any problem is appreciated "});
     wout({kRule});
     wout({"@         HIT RETURN TO CONTINUE"});
-    wout({kAts});
+    wout({kAts43});
     std::string answer;
     // Whatever the line holds, and even when there is none, the run goes on.
     (void)unitReadLine(iocom.stdIn, answer);
 }
 
 void maintailAt(const Stamp& s, const std::string& time) {
-    wout({kAts});
+    wout({kAts43});
     wout({"@ PROGRAM", trimmed(s.name)});
     wout({"@ Version:", s.version});
     wout({"@ EXECUTION TERMINATED AT:", time});
@@ -219,7 +218,7 @@ void maintailAt(const Stamp& s, const std::string& time) {
             endfun1();
             break;
     }
-    wout({kAts});
+    wout({kAts43});
 }
 
 void maintail(const Stamp& s) {

@@ -7,7 +7,6 @@
 namespace tensova {
 namespace {
 
-constexpr std::string_view kStars = "*******************************************";
 constexpr std::string_view kSlashes = "///////////////////////////////////////////";
 
 std::string nameField(const Stamp& s) {
@@ -31,15 +30,15 @@ void outdatedFigure(std::string_view label) {
 
 void errorhead(const Stamp& s) {
     const std::string blankRow = "***" + std::string(37, ' ') + "***";
-    werr({kStars});
-    werr({kStars});
+    werr({kStars43});
+    werr({kStars43});
     werr({blankRow});
     werr({"***", nameField(s), "***"});
     werr({blankRow});
     werr({"***", "               ERROR               ", "***"});
     werr({blankRow});
-    werr({kStars});
-    werr({kStars});
+    werr({kStars43});
+    werr({kStars43});
 }
 
 void warninghead(const Stamp& s) {
@@ -58,7 +57,7 @@ void pauseForReturn() {
 
 void errortail00() {
     if (iocom.pauseOn) pauseForReturn();
-    werr({kStars});
+    werr({kStars43});
 }
 
 void warningtail00() {

@@ -18,8 +18,6 @@ const Stamp kCrevin("crevin", " 3.0", "29-11-2001");
 const Stamp kCinmax("cinmax", " 3.2", "11-03-2000");
 const Stamp kLocate2dbox("locate2dbox", " 1.0", "12-04-2007");
 
-constexpr std::string_view kStars = "*******************************************";
-
 void originLines(std::string_view subname) {
     wout({"Problem originated in :"});
     wout({"subroutine:", trimmed(subname)});
@@ -33,7 +31,7 @@ bool askOnKeyboard(std::string_view question, bool def) {
 
 [[noreturn]] void stopAfter(std::initializer_list<std::string_view> lines) {
     for (auto l : lines) werr({l});
-    werr({kStars});
+    werr({kStars43});
     stopRun(1);
 }
 
@@ -67,7 +65,7 @@ void errortail01(int32_t level) {
         werr({"RESUMING EXECUTION"});
     }
     pauseForReturn();
-    werr({kStars});
+    werr({kStars43});
 }
 
 void errorstop(int32_t level) {

@@ -37,9 +37,12 @@ void wout(std::initializer_list<std::string_view> items);
 // The line on the error output unit.
 void werr(std::initializer_list<std::string_view> items);
 
-// 43 dashes, the rule of listings and menus; 43 equals signs, the rule of help boxes.
+// The rules of 43 characters: dashes in listings and menus, equals signs in help boxes, at signs
+// around menu frames and banners, stars around error boxes.
 inline constexpr std::string_view kDashes43 = "-------------------------------------------";
 inline constexpr std::string_view kEquals43 = "===========================================";
+inline constexpr std::string_view kAts43 = "@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@";
+inline constexpr std::string_view kStars43 = "*******************************************";
 
 // Sets up the console state and lists it.
 void initsio();
