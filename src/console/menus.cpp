@@ -3,17 +3,22 @@
 #include "console/console.hpp"
 
 namespace tensova {
+namespace {
 
-void submenuhead(const Stamp& s) {
+void frameHead(std::string_view owner, const Stamp& s) {
     wout({kAts43});
-    wout({"@ subroutine", s.name});
+    wout({owner, s.name});
     wout({"@=========================================="});
 }
 
+}  // namespace
+
+void submenuhead(const Stamp& s) {
+    frameHead("@ subroutine", s);
+}
+
 void mainmenuhead(const Stamp& s) {
-    wout({kAts43});
-    wout({"@ main program", s.name});
-    wout({"@=========================================="});
+    frameHead("@ main program", s);
 }
 
 void menutail() {
