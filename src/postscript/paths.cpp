@@ -119,10 +119,7 @@ void psstrokepath() {
     if (!psdevice.open || !psparams.pathPending) return;
     psrgbcolor(1);
     psLine(psops().stroke);
-    psparams.pathPending = false;
-    psdevice.current = false;
-    psdevice.needMove = false;
-    psdevice.resume = false;
+    endPath();
 }
 
 void deline(float* x, float* y, int32_t n) {

@@ -18,10 +18,7 @@ void depolygon(float* x, float* y, int32_t n) {
     const bool filled = plt2blk.fillstyle != 0;
     if (psparams.dialect == 3) {
         psLine(filled ? "b" : "s");
-        psparams.pathPending = false;
-        psdevice.current = false;
-        psdevice.needMove = false;
-        psdevice.resume = false;
+        endPath();
         return;
     }
     const bool compressed = psparams.dialect == 1;

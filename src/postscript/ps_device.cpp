@@ -22,6 +22,13 @@ void psLine(std::string_view line) {
     if (psdevice.open) unitWrite(psparams.plotUnit, line);
 }
 
+void endPath() {
+    psparams.pathPending = false;
+    psdevice.current = false;
+    psdevice.needMove = false;
+    psdevice.resume = false;
+}
+
 std::string psnum(float x) {
     std::string text(10, ' ');
     int32_t nchar = 0;

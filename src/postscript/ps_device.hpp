@@ -31,6 +31,8 @@ const PsOps& psops();
 
 // Writes one line to the plot file; nothing while no document is open.
 void psLine(std::string_view line);
+// After the operator that paints the path: nothing is pending and the file has no current point.
+void endPath();
 // A coordinate or width: two decimals in as few characters as it needs, at most ten.
 std::string psnum(float x);
 // The text as a PostScript string, parentheses included: backslash and parentheses escaped,
