@@ -3,7 +3,6 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace tensova {
 namespace {
@@ -109,8 +108,8 @@ bool nonFinite(double x, int w, std::string& out) {
     return false;
 }
 
-// Fixed-point text of the value with d decimals; withZero chooses the "0" before the point
-// when the magnitude is below one.
+// Sign, integer digits and d decimals of the value rounded to d decimals. The integer digits are
+// empty below one, so that each layout decides on the leading zero.
 void fixedParts(double x, int d, std::string& sign, std::string& ip, std::string& fp) {
     const Decimal exact = exactDecimal(std::fabs(x));
     const Decimal r = roundTo(exact, exact.exp10 + d);
@@ -131,7 +130,6 @@ void fixedParts(double x, int d, std::string& sign, std::string& ip, std::string
     } else {
         ip.clear();
         fp = std::string(static_cast<std::size_t>(-intDigits), '0') + n;
-        fp.resize(static_cast<std::size_t>(d), '0');
     }
     fp.resize(static_cast<std::size_t>(d), '0');
     const bool zero = allZero(ip) && allZero(fp);
