@@ -30,7 +30,6 @@ void stopRun(int status) {
         }
     }
     unitCloseAll();
-    unitFlushAll();
     std::_Exit(status);
 }
 

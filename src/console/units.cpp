@@ -253,12 +253,6 @@ bool unitClose(int32_t u) {
     return ok;
 }
 
-void unitFlushAll() {
-    for (auto& [num, unit] : table())
-        if (unit.out != nullptr) std::fflush(unit.out);
-    std::fflush(consoleOut().out);
-}
-
 void unitCloseAll() {
     std::vector<int32_t> nums;
     for (auto& [num, unit] : table()) nums.push_back(num);

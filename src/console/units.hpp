@@ -48,7 +48,7 @@ bool unitFlush(int32_t u);
 void unitRewind(int32_t u);
 // Closes the unit; returns false when its last data could not be written.
 bool unitClose(int32_t u);
-void unitFlushAll();
+// Closes every file unit and flushes standard output.
 void unitCloseAll();
 
 // Standard input and standard output can be redirected for unit tests of the console layer.
