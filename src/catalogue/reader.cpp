@@ -136,7 +136,8 @@ void progressHead(const RecordLayout& layout, const std::string& fileName) {
     wout({"|-------------------|"});
 }
 
-// The record could not be read: the user rewinds the file or closes it; the store is emptied.
+// The record could not be read, and the read has emptied the store: the user rewinds the file or
+// closes it.
 void readError(int32_t ifile, int32_t record) {
     const auto slot = static_cast<std::size_t>(ifile - 1);
     const std::string& fileName = fiocom.infnam[slot];
@@ -156,8 +157,6 @@ void readError(int32_t ifile, int32_t record) {
         clofin(ifile);
     }
     state.records = 0;
-    gcmtblk.count = 0;
-    gcmtblk.dataType = kNoData;
 }
 
 // Reads the open input file; true when the read was completed.
