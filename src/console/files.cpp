@@ -113,13 +113,10 @@ void initfio(int32_t nin, int32_t nout) {
     wout({"       INITIALIZING I/O FILES              "});
     wout({kDashes43});
     if (nin < 0 || nin > 1) countError(" input", nin, 1);
-    fiocom.nin = nin;
     if (nout < 0 || nout > 2) countError("output", nout, 2);
-    fiocom.nout = nout;
-    const int32_t keep[2] = {fiocom.nin, fiocom.nout};
     fiocom = Fiocom{};
-    fiocom.nin = keep[0];
-    fiocom.nout = keep[1];
+    fiocom.nin = nin;
+    fiocom.nout = nout;
     listfio();
     subtail(kInitfio);
 }

@@ -12,7 +12,7 @@
 namespace tensova {
 
 // One input slot (unit 11) and two output slots (units 21, 22): output 1 is the catalogue
-// writer's file, output 2 the Si-Sh file. Slot k of the Parts is index k-1 here. Names and
+// writer's file, output 2 the Si-Sh file. Slot k, counted from 1, is index k-1 here. Names and
 // explanations are 40 characters.
 struct Fiocom {
     int32_t nin = 0;                      // input slots in use (0 or 1)
