@@ -31,7 +31,7 @@ bool processorCode(int32_t& response) {
     if (uname(&u) != 0) return false;
     const char* m = u.machine;
     if (std::strcmp(m, "x86_64") == 0 || (m[0] == 'i' && std::strcmp(m + 2, "86") == 0)) {
-        response = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
+        response = kProcessorI586;
     } else {
         response = 0x7fffffff;
     }

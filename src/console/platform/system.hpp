@@ -14,7 +14,10 @@ LocalTime localNow();
 
 // Operating-system version as packed decimal digits (release 6.1.0 gives 0x0610).
 bool osVersion(int32_t& response);
-// Processor code: the four-character code 'i586' for the x86 family, 0 for an unknown one.
+// The four-character code 'i586' of the x86 family.
+inline constexpr int32_t kProcessorI586 = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
+
+// Processor code: kProcessorI586 for the x86 family, a code of no known processor otherwise.
 bool processorCode(int32_t& response);
 // Processor clock rate in Hz.
 bool clockRateHz(int64_t& response);
