@@ -8,11 +8,6 @@
 namespace tensova {
 namespace {
 
-constexpr int32_t fourCC(char a, char b, char c, char d) {
-    return (static_cast<int32_t>(a) << 24) | (static_cast<int32_t>(b) << 16) |
-           (static_cast<int32_t>(c) << 8) | static_cast<int32_t>(d);
-}
-
 std::string processorName(int32_t code) {
     switch (code) {
         case 0:
@@ -45,7 +40,7 @@ std::string processorName(int32_t code) {
             return "PPC7450";
         case 0x111:
             return "PPC7455";
-        case fourCC('i', '5', '8', '6'):
+        case platform::kProcessorI586:
             return "i86";
         default:
             return "CPU????";
@@ -109,9 +104,9 @@ std::string hostname(std::size_t len) {
 }
 
 void smaininfo(const Stamp& s) {
-    runinfocom.mainName = fit(s.name, 11);
-    runinfocom.mainVersion = fit(s.version, 4);
-    runinfocom.mainDate = fit(s.date, 10);
+    runinfocom.mainName = s.name;
+    runinfocom.mainVersion = s.version;
+    runinfocom.mainDate = s.date;
     runinfocom.runDate = fit(c10date(), 10);
     runinfocom.runTime = fit(c8time(), 8);
     runinfocom.user = username(10);
@@ -119,9 +114,9 @@ void smaininfo(const Stamp& s) {
 }
 
 void ssubinfo(const Stamp& s) {
-    runinfocom.plotName = fit(s.name, 11);
-    runinfocom.plotVersion = fit(s.version, 4);
-    runinfocom.plotDate = fit(s.date, 10);
+    runinfocom.plotName = s.name;
+    runinfocom.plotVersion = s.version;
+    runinfocom.plotDate = s.date;
 }
 
 }  // namespace tensova
