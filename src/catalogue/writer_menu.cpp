@@ -12,7 +12,6 @@
 #include "console/files.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
-#include "console/units.hpp"
 
 namespace tensova {
 namespace {
@@ -34,7 +33,6 @@ struct Output {
     std::size_t slot;
     bool isOpen() const { return fiocom.iopou[slot]; }
     const std::string& name() const { return fiocom.oufnam[slot]; }
-    int32_t unit() const { return fiocom.iouf[slot]; }
 };
 
 void showMenu(const Output& out) {
@@ -98,19 +96,13 @@ std::string_view openingExplanation(int32_t answer) {
     }
 }
 
-// Closes the output file through the file table: false when what it still held could not be
-// written.
-bool closeOutput(const Output& out) {
-    return clofou(out.ifile);
-}
-
 void writeErrorBox(const Output& out, int32_t event) {
     errorhead(kGcmtwrite);
     wout({"  WHILE WRITING", fmtI(event, 6), "th DATA"});
     wout({"  IN FILE:", out.name()});
     if (out.isOpen()) {
         wout({"  closing the file"});
-        closeOutput(out);
+        clofou(out.ifile);
     }
     wout({"FILE", out.name(), "IS CLOSED"});
     errortail00();
@@ -139,7 +131,7 @@ void completionReport(const Output& out, int32_t written) {
         bool close = true;
         inlogicdef(close, "close output file", true);
         if (close) {
-            if (closeOutput(out))
+            if (clofou(out.ifile))
                 wout({"output file", out.name(), "closed"});
             else
                 writeErrorBox(out, written);
@@ -192,7 +184,7 @@ void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
             opefou(ifile, explanation, 0);
             written = 0;
         } else if ((answer == kClose || answer == kExit) && out.isOpen()) {
-            if (!closeOutput(out)) writeErrorBox(out, written);
+            if (!clofou(out.ifile)) writeErrorBox(out, written);
         }
         if (answer == kExit) return;
         if (answer == kList) listgcmt(ListingHead::SubMenu, kGcmtwrite, answer);

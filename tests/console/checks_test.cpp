@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "console/console.hpp"
 #include "support/console_capture.hpp"
 #include "support/run_binary.hpp"
 
