@@ -1,6 +1,5 @@
 #include "catalogue/tables.hpp"
 
-#include <array>
 #include <span>
 #include <string>
 #include <string_view>

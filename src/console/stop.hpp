@@ -2,7 +2,6 @@
 // The end of a run. Every stop, orderly or after an error, goes through stopRun so that open
 // files are finished (the Si-Sh file closed, a plot file given its trailer) and flushed.
 
-#include <cstdint>
 #include <functional>
 
 namespace tensova {

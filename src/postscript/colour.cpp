@@ -3,7 +3,6 @@
 #include "postscript/colour.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "console/fields.hpp"
