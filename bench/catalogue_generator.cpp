@@ -162,7 +162,7 @@ class Generator {
         s.rmb[0] = static_cast<float>(uniform(4.0, 7.5));
         s.rms[0] = static_cast<float>(uniform(0.0, 8.0));
         setText(s.region[0], kRegions[index % std::size(kRegions)]);
-        setText(s.hyporef[0], ndk ? "PDE" : "PDE");
+        setText(s.hyporef[0], "PDE");
         s.cdt[0] = static_cast<float>(uniform(-9.9, 9.9));
         s.cdte[0] = static_cast<float>(uniform(0.1, 0.9));
         s.clat[0] = s.rlat[0] + static_cast<float>(uniform(-0.3, 0.3));

@@ -6,44 +6,35 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "bench_support.hpp"
 #include "catalogue/read_loop.hpp"
 #include "catalogue/reader.hpp"
 #include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue_generator.hpp"
 #include "console/units.hpp"
-#include "numeric/angles.hpp"
 
 namespace tensova {
 namespace {
 
 constexpr int32_t kUnit = 11;
 
-// The catalogue, generated once per run in a temporary folder and removed at exit.
+// The catalogue, generated once per run in the scratch folder.
 class Catalogue {
   public:
-    Catalogue() {
-        char tmpl[] = "/tmp/tensova-bench-XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) std::abort();
-        dir_ = tmpl;
-        path_ = dir_ + "/full.ndk";
+    Catalogue() : path_(bench::scratch().file("full.ndk")) {
         if (!bench::writeCatalogue(path_, kCapacity, ndkLayout)) std::abort();
         bytes_ = static_cast<int64_t>(std::filesystem::file_size(path_));
-    }
-    ~Catalogue() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
     }
     const std::string& path() const { return path_; }
     int64_t bytes() const { return bytes_; }
 
   private:
-    std::string dir_, path_;
+    std::string path_;
     int64_t bytes_ = 0;
 };
 
@@ -52,11 +43,8 @@ const Catalogue& catalogue() {
     return c;
 }
 
-// Quiet console: the settings announce themselves.
 void setUpTests(bool select) {
-    unitBindConsole(0, std::fopen("/dev/null", "w"));
-    trigoset();
-    setseistest6(5);
+    bench::quietStart();
     if (select) {
         Seistest2& t = seistest2;
         t.ltest = t.ltestlat = t.ltestlong = t.ltestdep = t.ltestfro = true;

@@ -4,21 +4,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "bench_support.hpp"
 #include "catalogue/catalogue_writers.hpp"
 #include "catalogue/read_loop.hpp"
 #include "catalogue/reader.hpp"
-#include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue/tables.hpp"
 #include "catalogue_generator.hpp"
 #include "console/files.hpp"
 #include "console/units.hpp"
-#include "numeric/angles.hpp"
 
 namespace tensova {
 namespace {
@@ -26,41 +23,16 @@ namespace {
 constexpr int32_t kInputUnit = 11;
 constexpr int32_t kSlot = 1;
 
-// A temporary folder for the generated catalogues and the written files, removed at exit.
-class Folder {
-  public:
-    Folder() {
-        char tmpl[] = "/tmp/tensova-bench-XXXXXX";
-        if (mkdtemp(tmpl) == nullptr) std::abort();
-        dir_ = tmpl;
-    }
-    ~Folder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::string file(const std::string& name) const { return dir_ + "/" + name; }
-
-  private:
-    std::string dir_;
-};
-
-const Folder& folder() {
-    static const Folder f;
-    return f;
-}
-
 // Fills the store with a full catalogue in the layout, unless it already holds one.
 bool loadStore(const RecordLayout& layout) {
     if (gcmtblk.dataType == layout.dataType && gcmtblk.count == kCapacity) return true;
     static bool quiet = false;
     if (!quiet) {
-        unitBindConsole(0, std::fopen("/dev/null", "w"));
-        trigoset();
-        setseistest6(5);
+        bench::quietStart();
         initfio(0, 1);
         quiet = true;
     }
-    const std::string path = folder().file(std::string(layout.name) + ".in");
+    const std::string path = bench::scratch().file(std::string(layout.name) + ".in");
     if (!bench::writeCatalogue(path, kCapacity, layout)) return false;
     if (!unitOpen(kInputUnit, path, OpenStatus::Old)) return false;
     readCatalogue(layout, kInputUnit, false, false, kGcmtreadex1);
@@ -74,7 +46,7 @@ void writeStore(benchmark::State& state, const RecordLayout& layout, const char*
         state.SkipWithError("the catalogue did not read whole");
         return;
     }
-    const std::string path = folder().file(name);
+    const std::string path = bench::scratch().file(name);
     const int32_t unit = fiocom.iouf[kSlot - 1];
     fiocom.oufnam[kSlot - 1] = fit(name, 40);
     int64_t bytes = 0;
