@@ -48,6 +48,16 @@ void tooShortBox(const Stamp& s, std::string_view label, const std::string& valu
     errortail00();
 }
 
+// A request no layout can take: an error box, then the X-fill.
+void badFormat(const Stamp& s, std::string_view what, int32_t m, int32_t n, std::string& text) {
+    errorhead(s);
+    wout({"m =", fmtI(m, 10), "n =", fmtI(n, 10)});
+    wout({what});
+    wout({" ===> fill with X"});
+    errortail00();
+    xFill(text);
+}
+
 // The frame has no pause: the conversion goes on with its X-fill.
 void carFrame(std::string_view errorLine, std::string_view what, int32_t m, int32_t value) {
     wout({"***************************"});
@@ -83,12 +93,7 @@ void careafmpn(std::string& text, int32_t m, int32_t n, float x) {
         place(text, fmtF(x, m, n));
         return;
     }
-    errorhead(kCareafmpn);
-    wout({"m =", fmtI(m, 10), "n =", fmtI(n, 10)});
-    wout({"fm.n is not a valid format"});
-    wout({" ===> fill with X"});
-    errortail00();
-    xFill(text);
+    badFormat(kCareafmpn, "fm.n is not a valid format", m, n, text);
 }
 
 void careaempn(std::string& text, int32_t m, int32_t n, float x) {
@@ -96,12 +101,7 @@ void careaempn(std::string& text, int32_t m, int32_t n, float x) {
         place(text, fmtE(x, m, n));
         return;
     }
-    errorhead(kCareaempn);
-    wout({"m =", fmtI(m, 10), "n =", fmtI(n, 10)});
-    wout({"em.n is not a valid format"});
-    wout({" ===> fill with X"});
-    errortail00();
-    xFill(text);
+    badFormat(kCareaempn, "em.n is not a valid format", m, n, text);
 }
 
 void real2charf1(std::string& text, int32_t& nchar, int32_t ndec, int32_t nmax, float x) {
