@@ -36,13 +36,6 @@ struct MainState {
     int32_t choice = 0;
 };
 
-int32_t storedCount() {
-    return gcmtblk.count;
-}
-int32_t storedType() {
-    return gcmtblk.dataType;
-}
-
 void showMenu(const MainState& st) {
     mainmenuhead(kTensova);
     if (!lwito(2)) return;
@@ -50,8 +43,8 @@ void showMenu(const MainState& st) {
     wout({kDashes43});
     wout({"DATA"});
     wout({"  Can store at most:", fmtI(kCapacity, 6)});
-    wout({"  Currently stored :", fmtI(storedCount(), 6)});
-    wout({"  Current data type:", fmtI(storedType(), 6)});
+    wout({"  Currently stored :", fmtI(gcmtblk.count, 6)});
+    wout({"  Current data type:", fmtI(gcmtblk.dataType, 6)});
     wout({"  READ + EXTRACT DATA.......1000"});
     wout({"  LIST DATA TO SCREEN ......1100"});
     wout({"  WRITE DATA TO FILE .......1200"});
