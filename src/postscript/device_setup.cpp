@@ -122,7 +122,6 @@ void saveSettings(const PsSettings& s) {
 void intplinit(std::string& fname, int32_t inter) {
     // One plot file at a time: a file still open is finished before its unit is reused.
     if (psdevice.open) psend();
-    psparams.plotUnit = kPlotUnit;
     PsSettings s;
     const bool read = readPsSettings(s);
     submenuhead(kIntplinit);
