@@ -125,8 +125,8 @@ void smatab33(Mat33& aba, int32_t mode) {
         for (int32_t i = 1; i <= 3; ++i) {
             for (int32_t j = 1; j <= 3; ++j) {
                 ++item;
-                const std::string label = "Ab(" + std::to_string(i) + "," + std::to_string(j) +
-                                          ")....." + std::to_string(item);
+                const std::string label =
+                    "Ab(" + fmtIown(i) + "," + fmtIown(j) + ")....." + fmtIown(item);
                 wout({label, fmtF(aba[at(i, j, 3)], 8, 3)});
             }
         }
@@ -141,7 +141,7 @@ void smatab33(Mat33& aba, int32_t mode) {
             const int32_t i = (choice - 1) / 3 + 1;
             const int32_t j = (choice - 1) % 3 + 1;
             float& e = aba[at(i, j, 3)];
-            const std::string question = "aba(" + std::to_string(i) + "," + std::to_string(j) + ")";
+            const std::string question = "aba(" + fmtIown(i) + "," + fmtIown(j) + ")";
             inrealdef(e, question, e);
         } else {
             warninghead(kSmatab33);
