@@ -164,7 +164,7 @@ void polygonFileClosed(const std::string& name) {
 
 // The polygon file could not be read to its end: no vertex is in force any more; what was
 // read stays in the block.
-void polygonInputFailed(Seistest2& t, const std::string& name, const std::string& reason) {
+void polygonInputFailed(Seistest2& t, const std::string& name, std::string_view reason) {
     warninghead(kSetseistest);
     wout({reason});
     wout({"=> POLYGON INPUT FAILED"});
@@ -179,7 +179,7 @@ void polygonInputFailed(Seistest2& t, const std::string& name, const std::string
 void readPolygonFile(Seistest2& t) {
     static std::string name = fit("", 35);  // the last file's name is the next default
     opef2(name, question("polygon input"), kPolygonUnit, OpenStatus::Old, 0);
-    const std::string kEof = "END OF FILE REACHED UNEXPECTEDLY";
+    constexpr std::string_view kEof = "END OF FILE REACHED UNEXPECTEDLY";
 
     std::array<int32_t, 2> head{};
     if (readFreeInts(kPolygonUnit, head.data(), 2) != ReadResult::Ok) {
