@@ -28,6 +28,7 @@ const Stamp kTensova("tensova", " 9.0", "01-06-2010");
 constexpr int32_t kCommandUnit = 15;
 constexpr int32_t kSishSlot = 2;
 constexpr int32_t kReaderSlot = 1;
+constexpr int32_t kWriterSlot = 1;
 
 struct MainState {
     std::string plotName = fit("seis.ps", 35);
@@ -118,7 +119,7 @@ void secondDispatch(const MainState& st) {
             listgcmt(ListingHead::MainMenu, kTensova, 1100);
             break;
         case 1200:
-            gcmtwrite1(1, 0);
+            gcmtwrite1(kWriterSlot, 0);
             break;
         default:
             break;
