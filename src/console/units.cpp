@@ -231,9 +231,10 @@ void unitRewind(int32_t u) {
     Unit* p = find(u);
     if (p == nullptr) return;
     if (p->fd >= 0) {
-        ::lseek(p->fd, 0, SEEK_SET);
+        // A rewound file is read afresh: an earlier failure no longer stands.
+        p->failed = ::lseek(p->fd, 0, SEEK_SET) != 0;
         p->pos = p->len = 0;
-        p->atEnd = false;
+        p->atEnd = p->failed;
     }
     if (p->out != nullptr) std::rewind(p->out);
 }
