@@ -19,6 +19,11 @@ const Rows kIn = {{{0.6f, 0, 0.8f, -0.6f, 0, 0.36f, 1, 0, -0.48f},
                    {0.8f, 0.6f, 0, 0.8f, -0.8f, 0.48f, 0, 0, -0.64f},
                    {0, 0.8f, 0.6f, 0, 0.6f, 0.8f, 0, -1, 0.6f}}};
 
+// Three-component vectors in a row of n floats; a count below 1 stays below 1.
+int32_t vectors(int32_t n) {
+    return n > 0 ? n / 3 : n;
+}
+
 struct Routine {
     const char* name;
     bool aliasing;  // the outputs may be the inputs of the same rows
@@ -31,10 +36,10 @@ const Routine kRoutines[] = {
     {"modulro", true, [](O o, I i, int32_t n) { modulro(o[0], i[0], 0.5f, -0.2f, n); }},
     {"na2pin", true, [](O o, I i, int32_t n) { na2pin(o[0], i[0], n); }},
     {"xy2t", true, [](O o, I i, int32_t n) { xy2t(o[0], i[0], i[1], n); }},
-    {"scalprodn", false, [](O o, I i, int32_t n) { scalprodn(o[0], i[0], i[1], 3, n); }},
-    {"vecnorm", false, [](O o, I i, int32_t n) { vecnorm(o[0], i[0], 3, n); }},
+    {"scalprodn", false, [](O o, I i, int32_t n) { scalprodn(o[0], i[0], i[1], 3, vectors(n)); }},
+    {"vecnorm", false, [](O o, I i, int32_t n) { vecnorm(o[0], i[0], 3, vectors(n)); }},
     {"vsum", true, [](O o, I i, int32_t n) { vsum(o[1], i[0], i[1], n); }},
-    {"vecprod3d", true, [](O o, I i, int32_t n) { vecprod3d(o[1], i[0], i[1], n / 3); }},
+    {"vecprod3d", true, [](O o, I i, int32_t n) { vecprod3d(o[1], i[0], i[1], vectors(n)); }},
     {"ll2ccn", true, [](O o, I i, int32_t n) { ll2ccn(o[0], o[1], o[2], i[0], i[1], n); }},
     {"cc2lln", true, [](O o, I i, int32_t n) { cc2lln(o[0], o[1], i[0], i[1], i[2], n); }},
     {"lla2llb", true, [](O o, I i, int32_t n) { lla2llb(o[0], o[1], i[0], i[1], n); }},
