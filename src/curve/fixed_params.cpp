@@ -24,11 +24,7 @@ std::string int6(int32_t v) {
     return fmtI(v, 6);
 }
 
-void resetLine(std::string_view text, int32_t v) {
-    wout({text, int6(v)});
-}
-
-// The value forms of a slot, derived from its type.
+// A slot as the caller holds it.
 struct Slot {
     std::string& name;
     int32_t& type;
@@ -37,6 +33,7 @@ struct Slot {
     std::string& text;
 };
 
+// The value forms that the type gives.
 void deriveForms(const Slot& s) {
     switch (s.type) {
         case kNameOnly:
@@ -161,7 +158,7 @@ void scparfixnb(int32_t& nparfixa, int32_t inter) {
     if (cinvin(nparfixa, 0, kFixedParamSlots, "scparfixnb", "nparfixa") != 0) {
         // Either bound crossed gives all the slots.
         nparfixa = kFixedParamSlots;
-        resetLine("  ===> reset nparfixa =", nparfixa);
+        wout({"  ===> reset nparfixa =", int6(nparfixa)});
     }
     if (isDialog(inter)) {
         curveMenuLoop(
@@ -198,7 +195,7 @@ void scparfix1(std::string& pfixnamea, int32_t& ipfixtypea, float& pfixa, int32_
     }
     if (cinvin(ipfixtypea, kNameOnly, kCharacter, "scparfix", "ipfixtypea") != 0) {
         ipfixtypea = kNameOnly;
-        resetLine("  ===> reset ipfixtypea =", ipfixtypea);
+        wout({"  ===> reset ipfixtypea =", int6(ipfixtypea)});
     }
     if (b.nparfix < 1) {
         noActionBox({"nparfix =", int6(b.nparfix)});
@@ -206,7 +203,7 @@ void scparfix1(std::string& pfixnamea, int32_t& ipfixtypea, float& pfixa, int32_
     }
     if (cinvin(ifix1, 1, b.nparfix, "scparfix", "ifix1") != 0) {
         ifix1 = b.nparfix;
-        resetLine("  ===> reset ifix1 =", ifix1);
+        wout({"  ===> reset ifix1 =", int6(ifix1)});
     }
     const Slot s{pfixnamea, ipfixtypea, pfixa, ipfixa, pfixvaluea};
     deriveForms(s);
