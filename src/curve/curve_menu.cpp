@@ -1,5 +1,6 @@
 #include "curve/curve_menu.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "console/console.hpp"
@@ -47,7 +48,7 @@ struct Label {
 void fixedRows() {
     wout({"name       value     type   index"});
     const Pfixblock& f = pfixblock;
-    for (int32_t i = 1; i <= f.nparfix; ++i) {
+    for (int32_t i = 1; i <= std::min(f.nparfix, kFixedParamSlots); ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         wout({fmtA(f.pfixname[k], 10), f.pfixvalue[k].substr(0, 9) + " ", fmtI(f.ipfixtype[k], 1),
               "......." + fmtI(i, 2)});
