@@ -1,7 +1,6 @@
 #pragma once
 // Runs curve-library routines on a scripted keyboard from blocks as a fresh run has them.
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "curve/levels.hpp"
 #include "curve/running_point.hpp"
 #include "support/console_capture.hpp"
+#include "support/run_binary.hpp"
 
 namespace tensova::test {
 
@@ -23,10 +23,6 @@ Lines curveRun(const std::string& keyboard, Body&& body) {
     ConsoleCapture cap(keyboard);
     body();
     return cap.lines();
-}
-
-inline int count(const Lines& lines, const std::string& line) {
-    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
 
 }  // namespace tensova::test

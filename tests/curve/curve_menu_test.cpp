@@ -10,7 +10,7 @@
 namespace tensova {
 namespace {
 
-using test::count;
+using test::countLines;
 using test::curveRun;
 using test::Lines;
 
@@ -75,10 +75,10 @@ TEST(CurveMenu, FixedParameterRowsAndSlotsNotInUse) {
         pfixblock.ipfixtype[1] = 3;
         scall(0);
     });
-    EXPECT_EQ(count(out, std::string(23, ' ') + "0 ....... 1"), 2);
-    EXPECT_EQ(count(out, "      ab    longer va  3 ....... 2"), 2);
+    EXPECT_EQ(countLines(out, std::string(23, ' ') + "0 ....... 1"), 2);
+    EXPECT_EQ(countLines(out, "      ab    longer va  3 ....... 2"), 2);
     // Choice 3 names no slot in use: the menu again, nothing else.
-    EXPECT_EQ(count(out, " current nb of fixed params ...100      2"), 2);
+    EXPECT_EQ(countLines(out, " current nb of fixed params ...100      2"), 2);
 }
 
 TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
@@ -105,7 +105,7 @@ TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
         });
         EXPECT_EQ(ptblock.np, c.wantNp) << c.keyboard;
         EXPECT_FLOAT_EQ(ptblock.ptd, c.wantPtd) << c.keyboard;
-        EXPECT_EQ(count(out, "            CURVES PARAMETERS"), c.type == 3 ? 3 : 2);
+        EXPECT_EQ(countLines(out, "            CURVES PARAMETERS"), c.type == 3 ? 3 : 2);
     }
 }
 

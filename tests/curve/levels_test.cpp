@@ -9,7 +9,7 @@
 namespace tensova {
 namespace {
 
-using test::count;
+using test::countLines;
 using test::curveRun;
 using test::Lines;
 
@@ -47,7 +47,7 @@ TEST(Levels, ConsistencyByType) {
         EXPECT_EQ(type, c.wantType) << what;
         EXPECT_NEAR(plevblock.levd, c.wantLevd, 1e-6f) << what;
         if (c.message != nullptr) {
-            EXPECT_EQ(count(out, c.message), 1) << what;
+            EXPECT_EQ(countLines(out, c.message), 1) << what;
         } else {
             EXPECT_TRUE(out.empty()) << what;
         }
@@ -92,9 +92,9 @@ TEST(Levels, Menu) {
     };
     ASSERT_GT(out.size(), 17u);
     EXPECT_EQ(Lines(out.begin() + 3, out.begin() + 17), first);
-    EXPECT_EQ(count(out, " Calculation type =    4"), 1);
-    EXPECT_EQ(count(out, " level increment ...............12    1.000"), 1);
-    EXPECT_EQ(count(out, " ==> BACK TO QUERY"), 1);
+    EXPECT_EQ(countLines(out, " Calculation type =    4"), 1);
+    EXPECT_EQ(countLines(out, " level increment ...............12    1.000"), 1);
+    EXPECT_EQ(countLines(out, " ==> BACK TO QUERY"), 1);
     EXPECT_EQ(type, 2);
     EXPECT_EQ(plevblock.levi, 5.0f);
     EXPECT_EQ(plevblock.levf, 5.0f);
