@@ -64,7 +64,7 @@ void headerMenu(int32_t ndisp, int32_t iskip, int32_t ititle, int32_t iheader) {
 }
 
 void headerHelp() {
-    constexpr std::string_view kFreeFormat = "  in free format (list-directed)";
+    constexpr std::string_view kFreeFormat = "  free format (list-directed)";
     submenuhead(kSfheader1);
     wout({"          ACCEPTABLE FILE FORMAT           "});
     wout({kDashes43});
