@@ -79,9 +79,41 @@ bool FreeFormat::nextToken(std::string_view& token) {
     const std::size_t start = pos_;
     while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
     token = text_.substr(start, pos_ - start);
+    endValue();
+    return !token.empty();
+}
+
+void FreeFormat::endValue() {
     while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
     if (pos_ < text_.size() && (text_[pos_] == ',' || text_[pos_] == '/')) ++pos_;
-    return !token.empty();
+}
+
+bool FreeFormat::nextText(std::string& v) {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    if (pos_ >= text_.size()) return false;
+    const char quote = text_[pos_];
+    if (quote != '\'' && quote != '"') {
+        std::string_view t;
+        if (!nextToken(t)) return false;
+        v.assign(t);
+        return true;
+    }
+    std::string s;
+    std::size_t i = pos_ + 1;
+    for (;;) {
+        if (i >= text_.size()) return false;
+        if (text_[i] == quote) {
+            if (i + 1 >= text_.size() || text_[i + 1] != quote) break;
+            ++i;
+        }
+        s += text_[i++];
+    }
+    ++i;  // the closing quote
+    if (i < text_.size() && !isSeparator(text_[i])) return false;
+    pos_ = i;
+    endValue();
+    v = std::move(s);
+    return true;
 }
 
 bool FreeFormat::atEnd() const {
@@ -133,7 +165,7 @@ template <typename T, typename Next>
 ReadResult readFree(int32_t unit, T* values, int n, Next next) {
     int got = 0;
     std::string line;
-    while (got < n) {
+    do {
         const ReadResult r = unitReadLine(unit, line);
         if (r != ReadResult::Ok) return r;
         FreeFormat ff(line);
@@ -141,7 +173,7 @@ ReadResult readFree(int32_t unit, T* values, int n, Next next) {
             if (!next(ff, values[got])) return ReadResult::Error;
             ++got;
         }
-    }
+    } while (got < n);
     return ReadResult::Ok;
 }
 
@@ -153,6 +185,10 @@ ReadResult readFreeInts(int32_t unit, int32_t* values, int n) {
 
 ReadResult readFreeReals(int32_t unit, float* values, int n) {
     return readFree(unit, values, n, [](FreeFormat& ff, float& v) { return ff.nextReal(v); });
+}
+
+ReadResult readFreeTexts(int32_t unit, std::string* values, int n) {
+    return readFree(unit, values, n, [](FreeFormat& ff, std::string& v) { return ff.nextText(v); });
 }
 
 }  // namespace tensova

@@ -29,11 +29,16 @@ class FreeFormat {
     bool nextInt(int32_t& v);
     bool nextReal(float& v);
     bool nextDouble(double& v);
+    // A text: a string in quotes (' or "; a doubled quote inside stands for one quote) or,
+    // without quotes, the characters up to the next separator. A string whose quote does not
+    // close on its line, or that runs on into other characters, is unreadable.
+    bool nextText(std::string& v);
     // True when only separators are left.
     bool atEnd() const;
 
   private:
     bool nextToken(std::string_view& token);
+    void endValue();
     std::string_view text_;
     std::size_t pos_ = 0;
 };
@@ -43,9 +48,11 @@ bool parseInt(std::string_view text, int32_t& v);
 bool parseReal(std::string_view text, float& v);
 
 // Reads n values in free format from a file unit, starting on a new line and going on across
-// lines as needed; the rest of the last line is passed over. Error names a value that is not
-// a number, Eof the end of the file before the n-th value.
+// lines as needed; the rest of the last line is passed over, and with n = 0 the whole line is.
+// Error names a value that cannot be read, Eof the end of the file before the n-th value. The
+// values read before either keep their new contents.
 ReadResult readFreeInts(int32_t unit, int32_t* values, int n);
 ReadResult readFreeReals(int32_t unit, float* values, int n);
+ReadResult readFreeTexts(int32_t unit, std::string* values, int n);
 
 }  // namespace tensova

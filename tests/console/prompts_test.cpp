@@ -95,6 +95,41 @@ TEST(FreeFormat, FileValuesRunAcrossLines) {
     unitClose(61);
 }
 
+TEST(FreeFormat, Texts) {
+    const std::pair<const char*, const char*> texts[] = {
+        {"'Title of the set' x", "Title of the set"},
+        {"\"it's\",x", "it's"},
+        {"'it''s'", "it's"},
+        {"''", ""},
+        {"  word, next", "word"},
+        {"a/b", "a"},
+    };
+    // An open quote, a quote run on into other characters, nothing, a null value.
+    const char* const unreadable[] = {"'open", "'closed'on", "  ", ",x"};
+    for (const auto& [text, want] : texts) {
+        std::string v;
+        EXPECT_TRUE(FreeFormat(text).nextText(v)) << text;
+        EXPECT_EQ(v, want) << text;
+    }
+    for (const char* text : unreadable) {
+        std::string v;
+        EXPECT_FALSE(FreeFormat(text).nextText(v)) << text;
+    }
+    // Texts run across lines as numbers do; no value at all passes over one line.
+    test::TempDir dir;
+    dir.write("t.txt", "'a'\n\n 'b c' extra\nskipped line\n'd'\n");
+    ConsoleCapture cap;
+    ASSERT_TRUE(unitOpen(61, dir.file("t.txt"), OpenStatus::Old));
+    std::string v[2];
+    ASSERT_EQ(readFreeTexts(61, v, 2), ReadResult::Ok);
+    EXPECT_EQ(v[1], "b c");
+    ASSERT_EQ(readFreeTexts(61, v, 0), ReadResult::Ok);
+    ASSERT_EQ(readFreeTexts(61, v, 1), ReadResult::Ok);
+    EXPECT_EQ(v[0], "d");
+    EXPECT_EQ(readFreeTexts(61, v, 0), ReadResult::Eof);
+    unitClose(61);
+}
+
 TEST(IntegerPrompt, DialogueAtLevelTwoAndShortFormWithoutIt) {
     int32_t iv = 0;
     EXPECT_EQ(ask("5\n", true, [&] { inintegdef(iv, "your choice                        ", 99); }),

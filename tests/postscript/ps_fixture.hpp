@@ -1,10 +1,8 @@
 #pragma once
-// Test fixtures of the PostScript device: a document on a file in a fresh folder, a fresh
-// current folder for the settings file, and the Ghostscript checks every written file goes
-// through (validity, page boxes, pixels).
+// Test fixtures of the PostScript device: a document on a file in a fresh folder, and the
+// Ghostscript checks every written file goes through (validity, page boxes, pixels).
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,14 +79,6 @@ inline Lines between(const Lines& lines, const std::string& from, const std::str
     if (b != lines.end()) ++b;
     return Lines(b, std::find(b, lines.end(), to));
 }
-
-// A fresh folder made the current folder for the scope (the settings file lives there).
-struct InFolder {
-    InFolder() { EXPECT_EQ(chdir(dir.path().c_str()), 0); }
-    ~InFolder() { EXPECT_EQ(chdir(previous.c_str()), 0); }
-    TempDir dir;
-    const std::string previous = std::filesystem::current_path();
-};
 
 // The test-only prolog that gives the Illustrator operators a meaning.
 inline std::string illustratorStub() {

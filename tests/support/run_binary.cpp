@@ -1,6 +1,7 @@
 #include "support/run_binary.hpp"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -24,6 +25,14 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+InFolder::InFolder() : previous(std::filesystem::current_path()) {
+    EXPECT_EQ(chdir(dir.path().c_str()), 0);
+}
+
+InFolder::~InFolder() {
+    EXPECT_EQ(chdir(previous.c_str()), 0);
 }
 
 void TempDir::write(const std::string& name, const std::string& content) const {

@@ -24,6 +24,17 @@ class TempDir {
     std::string path_;
 };
 
+// A fresh folder made the current folder for the scope: files named without a folder are
+// made and found there.
+struct InFolder {
+    InFolder();
+    ~InFolder();
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+    TempDir dir;
+    const std::string previous;
+};
+
 struct RunResult {
     std::string out;  // standard output
     std::string err;  // standard error
