@@ -91,9 +91,9 @@ TEST(Rendering, PolygonFillsAndOutlines) {
                           {3, false, 0, {255, 255, 255}, {0, 0, 0}}};
     for (const Case& c : cases) {
         PsDocument doc(PsSettings{false, 1, "P  ", c.dialect}, c.colour);
-        plt2blk.fillcolor = 2;
-        plt2blk.linecolor = 4;
-        plt2blk.fillstyle = c.fillstyle;
+        psattributes.fillcolor = 2;
+        psattributes.linecolor = 4;
+        psattributes.fillstyle = c.fillstyle;
         intslinewidth(4);
         std::array<float, 3> x{100, 300, 200}, y{100, 100, 300};
         depolygon(x.data(), y.data(), 3);
@@ -137,8 +137,8 @@ TEST(Rendering, TextsAtEachJustificationAndAngle) {
         detext2(x, y, "HHHH");  // the reference, bottom left and upright
         for (std::size_t i = dialect - 1; i < codes.size(); i += 3) {
             intnewpage();
-            plt2blk.justif = codes[i];
-            plt2blk.txtangle = angles[i % 4];
+            psattributes.justif = codes[i];
+            psattributes.txtangle = angles[i % 4];
             x = kX, y = kY;
             detext2(x, y, codes[i] < 0 ? "  HHHH " : "HHHH");
         }

@@ -1,7 +1,8 @@
 #pragma once
-// The plot library's state blocks: the attribute block with the colour table, and the scale
-// from centimetres to device units. The plot library owns and fills them; the PostScript
-// device reads them when it writes a colour, a polygon or a text.
+// The drawing attributes the device reads when it writes a colour, a polygon or a text: the
+// colour table, the colour last written, the line, fill and text colours, the fill style, the
+// justification and the text angle. The plot library's setters and colour table fill them;
+// the device writes only the colour last written.
 //
 // Until the plot library's initialisations run, the members hold the values they give them:
 // the default colour table with 12 colours and the default drawing attributes.
@@ -14,31 +15,23 @@ namespace tensova {
 // Number of colour slots: 0 the background, 1 the foreground, up to 12.
 inline constexpr int kColourSlots = 13;
 
-struct Plt1blk {
-    float cmtodelength = 28.35f;  // points per centimetre, for lengths
-};
-inline Plt1blk plt1blk;
+// The device unit: PostScript points per centimetre on the paper.
+inline constexpr float kPointsPerCm = 28.35f;
 
-struct Plt2blk {
+struct PsAttributes {
     // Percentages (0 to 100) of each colour slot.
     std::array<float, kColourSlots> red{100, 0, 50, 0, 0, 0, 50, 50, 80, 70, 60, 50, 30};
     std::array<float, kColourSlots> green{100, 0, 0, 50, 0, 50, 0, 50, 80, 70, 60, 50, 30};
     std::array<float, kColourSlots> blue{100, 0, 0, 0, 50, 50, 50, 0, 80, 70, 60, 50, 30};
-    float linethick = 0.02f;  // cm
-    float txtheight = 0.5f;   // cm
-    float txtangle = 0.0f;    // degrees, counter-clockwise
-    float symbsize = 0.4f;    // cm
-    int32_t ncolor = 12;      // slots 0..ncolor are usable
-    int32_t lastcolor = -1;   // slot last written to the plot file; -1 none yet
-    bool colorplot = true;    // false when the plot is black and white (one colour)
+    int32_t lastcolor = -1;  // slot last written to the plot file; -1 none yet
+    bool colorplot = true;   // false when the plot is black and white (one colour)
     int32_t linecolor = 1;
     int32_t fillstyle = 1;  // 0 hollow, otherwise filled
     int32_t fillcolor = 8;
     int32_t justif = -1;  // 4 * row + column; negative trims the text's blanks
-    int32_t ifont = 1;
     int32_t txtcolor = 1;
-    int32_t symbtype = 1;  // negative: filled
+    float txtangle = 0.0f;  // degrees, counter-clockwise
 };
-inline Plt2blk plt2blk;
+inline PsAttributes psattributes;
 
 }  // namespace tensova
