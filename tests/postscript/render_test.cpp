@@ -10,21 +10,6 @@
 
 namespace tensova::test {
 
-using Box = std::array<double, 4>;  // x0, y0, x1, y1
-
-// The drawn bounding box of each page, in points.
-std::vector<Box> pageBoxes(const GsResult& r) {
-    std::vector<Box> boxes;
-    const std::string key = "%%HiResBoundingBox:";
-    for (auto pos = r.log.find(key); pos != std::string::npos; pos = r.log.find(key, pos + 1)) {
-        Box b{};
-        std::sscanf(r.log.c_str() + pos + key.size(), "%lf %lf %lf %lf", &b[0], &b[1], &b[2],
-                    &b[3]);
-        boxes.push_back(b);
-    }
-    return boxes;
-}
-
 void expectBox(const Box& got, const Box& want, double tol, const std::string& what) {
     for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(got[k], want[k], tol) << what << " " << k;
 }
