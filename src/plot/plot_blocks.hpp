@@ -14,7 +14,7 @@ namespace tensova {
 inline constexpr int32_t kSubplots = 35;
 
 // Affine maps are an origin and a 2x2 matrix stored by columns: p goes to o + M p. Arrays
-// by subplot are read with `sub`, subplots counted from 1. Every member is zero at start.
+// by subplot are read with `subplotIndex`, subplots counted from 1. Every member is zero at start.
 struct Plt1blk {
     std::array<Vec2, kSubplots> cm0tode{};  // origin of the centimetres in device units
     Mat22 cmtode{};                         // centimetres to device units, all subplots
@@ -36,7 +36,7 @@ struct Plt1blk {
 inline Plt1blk plt1blk;
 
 // Slot of subplot s (1..35).
-inline std::size_t sub(int32_t s) {
+inline std::size_t subplotIndex(int32_t s) {
     return static_cast<std::size_t>(s - 1);
 }
 

@@ -50,7 +50,7 @@ bool finite(const Mat22& m) {
 }
 
 void refreshUserToDevice(int32_t s) {
-    const std::size_t k = sub(s);
+    const std::size_t k = subplotIndex(s);
     Vec2 v{};
     m22x21(v, plt1blk.cmtode, plt1blk.us0tocm[k]);
     vsum(v.data(), v.data(), plt1blk.cm0tode[k].data(), 2);
@@ -63,7 +63,7 @@ void refreshUserToDevice(int32_t s) {
 // A matrix that cannot be inverted leaves the subplot's previous map in place; `report`
 // lets the inversion say so (and ask whether to stop).
 void refreshCmToUser(int32_t s, bool report) {
-    const std::size_t k = sub(s);
+    const std::size_t k = subplotIndex(s);
     const Mat22& m = plt1blk.ustocm[k];
     const bool singular = m[0] * m[3] - m[2] * m[1] == 0.0f;
     if (singular && !report) return;
@@ -124,23 +124,24 @@ void subplotTable(int32_t isub) {
     wout({rule});
     wout({"|number ..........", fmtI(isub, 2)});
     const bool known = isub >= 1 && isub <= kSubplots;
-    wout({"|name ............", known ? pltcharblk.subplotitle[sub(isub)] : std::string(20, ' ')});
+    wout({"|name ............",
+          known ? pltcharblk.subplotitle[subplotIndex(isub)] : std::string(20, ' ')});
     menutail();
 }
 
 }  // namespace
 
 void us2de(float* xde, float* yde, const float* xus, const float* yus, int32_t n) {
-    const std::size_t c = sub(current());
+    const std::size_t c = subplotIndex(current());
     affine(xde, yde, xus, yus, n, plt1blk.us0tode[c], plt1blk.ustode[c]);
 }
 
 void cm2de(float* xde, float* yde, const float* xcm, const float* ycm, int32_t n) {
-    affine(xde, yde, xcm, ycm, n, plt1blk.cm0tode[sub(current())], plt1blk.cmtode);
+    affine(xde, yde, xcm, ycm, n, plt1blk.cm0tode[subplotIndex(current())], plt1blk.cmtode);
 }
 
 void cm2us(float* xus, float* yus, const float* xcm, const float* ycm, int32_t n) {
-    const std::size_t c = sub(current());
+    const std::size_t c = subplotIndex(current());
     affine(xus, yus, xcm, ycm, n, plt1blk.cm0tous[c], plt1blk.cmtous[c]);
 }
 
@@ -166,8 +167,8 @@ void sus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
     int32_t first = 0, last = 0;
     subplotRange(inter, first, last);
     for (int32_t s = first; s <= last; ++s) {
-        Vec2& o = plt1blk.us0tocm[sub(s)];
-        Mat22& m = plt1blk.ustocm[sub(s)];
+        Vec2& o = plt1blk.us0tocm[subplotIndex(s)];
+        Mat22& m = plt1blk.ustocm[subplotIndex(s)];
         if (startsFromStored(inter)) {
             xcm0 = o[0], ycm0 = o[1];
             xx = m[0], yx = m[1], xy = m[2], yy = m[3];
@@ -188,7 +189,7 @@ void sus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
     int32_t first = 0, last = 0;
     subplotRange(inter, first, last);
     for (int32_t s = first; s <= last; ++s) {
-        const std::size_t k = sub(s);
+        const std::size_t k = subplotIndex(s);
         if (startsFromStored(inter)) {
             xcm0 = plt1blk.usmintocm[k][0], ycm0 = plt1blk.usmintocm[k][1];
             xlcm = plt1blk.cmaxlength[k][0], ylcm = plt1blk.cmaxlength[k][1];
