@@ -1,44 +1,73 @@
 #pragma once
-// The plot library's state blocks: the attribute block with the colour table, and the scale
-// from centimetres to device units. The plot library owns and fills them; the PostScript
-// device reads them when it writes a colour, a polygon or a text.
-//
-// Until the plot library's initialisations run, the members hold the values they give them:
-// the default colour table with 12 colours and the default drawing attributes.
+// The plot library's own state: the transforms of the 35 subplots, the drawing attributes the
+// device does not read, the plot buffer and the subplot titles. The attributes the device
+// reads live with it (postscript/ps_attributes.hpp).
 
 #include <array>
 #include <cstdint>
+#include <string>
+
+#include "numeric/matrices.hpp"
 
 namespace tensova {
 
-// Number of colour slots: 0 the background, 1 the foreground, up to 12.
-inline constexpr int kColourSlots = 13;
+inline constexpr int32_t kSubplots = 35;
 
+// Affine maps are an origin and a 2x2 matrix stored by columns: p goes to o + M p. Arrays
+// by subplot are read with `subplotIndex`, subplots counted from 1. Every member is zero at start.
 struct Plt1blk {
-    float cmtodelength = 28.35f;  // points per centimetre, for lengths
+    std::array<Vec2, kSubplots> cm0tode{};  // origin of the centimetres in device units
+    Mat22 cmtode{};                         // centimetres to device units, all subplots
+    float cmtodelength = 0.0f;              // device units per centimetre, for lengths
+    std::array<Vec2, kSubplots> us0tode{};  // user units to device units (derived)
+    std::array<Mat22, kSubplots> ustode{};
+    std::array<Vec2, kSubplots> us0tocm{};  // user units to centimetres
+    std::array<Mat22, kSubplots> ustocm{};
+    std::array<Vec2, kSubplots> cm0tous{};  // centimetres to user units (derived)
+    std::array<Mat22, kSubplots> cmtous{};
+    // The last set-up from user limits: the paper position of the minimum corner, the user
+    // limits (xumin, xumax, yumin, yumax), the paper lengths and the equal-scale flag.
+    std::array<Vec2, kSubplots> usmintocm{};
+    std::array<std::array<float, 4>, kSubplots> usextr{};
+    std::array<Vec2, kSubplots> cmaxlength{};
+    std::array<int32_t, kSubplots> isoxy{};
+    int32_t isubcur = 0;  // current subplot, 0 before the first selection
 };
 inline Plt1blk plt1blk;
 
+// Slot of subplot s (1..35).
+inline std::size_t subplotIndex(int32_t s) {
+    return static_cast<std::size_t>(s - 1);
+}
+
+// Until the attribute setters run at the opening of a plot, the members hold their defaults.
 struct Plt2blk {
-    // Percentages (0 to 100) of each colour slot.
-    std::array<float, kColourSlots> red{100, 0, 50, 0, 0, 0, 50, 50, 80, 70, 60, 50, 30};
-    std::array<float, kColourSlots> green{100, 0, 0, 50, 0, 50, 0, 50, 80, 70, 60, 50, 30};
-    std::array<float, kColourSlots> blue{100, 0, 0, 0, 50, 50, 50, 0, 80, 70, 60, 50, 30};
     float linethick = 0.02f;  // cm
     float txtheight = 0.5f;   // cm
-    float txtangle = 0.0f;    // degrees, counter-clockwise
-    float symbsize = 0.4f;    // cm
+    float symbsize = 0.4f;    // cm: the full width of a symbol
     int32_t ncolor = 12;      // slots 0..ncolor are usable
-    int32_t lastcolor = -1;   // slot last written to the plot file; -1 none yet
-    bool colorplot = true;    // false when the plot is black and white (one colour)
-    int32_t linecolor = 1;
-    int32_t fillstyle = 1;  // 0 hollow, otherwise filled
-    int32_t fillcolor = 8;
-    int32_t justif = -1;  // 4 * row + column; negative trims the text's blanks
-    int32_t ifont = 1;
-    int32_t txtcolor = 1;
-    int32_t symbtype = 1;  // negative: filled
+    int32_t ifont = 1;        // 1..16
+    int32_t symbtype = 1;     // negative: closed outlines filled
 };
 inline Plt2blk plt2blk;
+
+// The plot buffer: a piece of a polyline, a polygon or a symbol in device units, filled just
+// before the device call that draws it.
+inline constexpr int32_t kPlotBuffer = 501;
+struct Pltbuff1 {
+    std::array<float, kPlotBuffer> xdevbuff{};
+    std::array<float, kPlotBuffer> ydevbuff{};
+};
+inline Pltbuff1 pltbuff1;
+
+// Subplot titles, 20 characters each. Nothing sets them: they stay blank.
+struct Pltcharblk {
+    std::array<std::string, kSubplots> subplotitle = [] {
+        std::array<std::string, kSubplots> t;
+        t.fill(std::string(20, ' '));
+        return t;
+    }();
+};
+inline Pltcharblk pltcharblk;
 
 }  // namespace tensova

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "console/fields.hpp"
-#include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
 
 namespace tensova {
@@ -27,24 +27,25 @@ std::string fraction(float percent) {
 
 void writeSlot(int32_t k) {
     psLine(rgbValues(k) + "setrgbcolor");
-    plt2blk.lastcolor = k;
+    psattributes.lastcolor = k;
 }
 
 }  // namespace
 
 std::string rgbValues(int32_t k) {
     const std::size_t i = slotIndex(k);
-    return fraction(plt2blk.red[i]) + fraction(plt2blk.green[i]) + fraction(plt2blk.blue[i]);
+    return fraction(psattributes.red[i]) + fraction(psattributes.green[i]) +
+           fraction(psattributes.blue[i]);
 }
 
 void psrgbcolor(int32_t k) {
-    if (!psdevice.open || !plt2blk.colorplot) return;
+    if (!psdevice.open || !psattributes.colorplot) return;
     if (k == -1) {
         writeSlot(1);
     } else if (k == 1) {
-        if (plt2blk.linecolor != plt2blk.lastcolor) writeSlot(plt2blk.linecolor);
+        if (psattributes.linecolor != psattributes.lastcolor) writeSlot(psattributes.linecolor);
     } else if (k == 3) {
-        if (plt2blk.txtcolor != plt2blk.lastcolor) writeSlot(plt2blk.txtcolor);
+        if (psattributes.txtcolor != psattributes.lastcolor) writeSlot(psattributes.txtcolor);
     }
 }
 

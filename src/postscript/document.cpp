@@ -12,8 +12,8 @@
 #include "console/stop.hpp"
 #include "console/text.hpp"
 #include "console/units.hpp"
-#include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
@@ -197,7 +197,7 @@ void beginDocument(const PsSettings& s, std::string_view fname) {
     psdevice = PsDevice{};
     psdevice.open = true;
     // The colour the previous file ended with means nothing to this one.
-    plt2blk.lastcolor = -1;
+    psattributes.lastcolor = -1;
     fillFonts(s.dialect);
     finishAtStop();
     if (s.overlay && s.dialect != 3) {

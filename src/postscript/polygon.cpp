@@ -3,9 +3,9 @@
 #include <string>
 
 #include "console/fields.hpp"
-#include "plot/plot_blocks.hpp"
 #include "postscript/colour.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/psparams.hpp"
 
@@ -15,7 +15,7 @@ void depolygon(float* x, float* y, int32_t n) {
     if (!psdevice.open || n < 1) return;
     psmoveto(x[0], y[0], 1);
     pslineto(x + 1, y + 1, n - 1);
-    const bool filled = plt2blk.fillstyle != 0;
+    const bool filled = psattributes.fillstyle != 0;
     if (psparams.dialect == 3) {
         psLine(filled ? "b" : "s");
         endPath();
@@ -31,8 +31,8 @@ void depolygon(float* x, float* y, int32_t n) {
     // The fill colour lives inside the save and restore: the file's current colour stays the
     // one last written, which the outline's colour test relies on.
     const std::string_view restore = compressed ? " fill gr" : " fill grestore";
-    if (plt2blk.colorplot) {
-        psLine(rgbValues(plt2blk.fillcolor) + "setrgbcolor" + std::string(restore));
+    if (psattributes.colorplot) {
+        psLine(rgbValues(psattributes.fillcolor) + "setrgbcolor" + std::string(restore));
     } else {
         psLine(fmtF(0.5, 6, 3) + (compressed ? " stg" : " setgray") + std::string(restore));
     }

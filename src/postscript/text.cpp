@@ -10,8 +10,8 @@
 #include "console/fields.hpp"
 #include "console/numtext.hpp"
 #include "numeric/angles.hpp"
-#include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/psparams.hpp"
 
@@ -42,7 +42,7 @@ std::string rotateLine(float degrees) {
 // Dialects 1 and 2: a move to the anchor, the rotation, the font, the colour and the show.
 // The move is made on the caller's own point, which the device clamp may change.
 void showText(float& x, float& y, int32_t column, std::string_view body) {
-    const float angle = plt2blk.txtangle;
+    const float angle = psattributes.txtangle;
     const bool compressed = psparams.dialect == 1;
     psmoveto(x, y, 0);
     if (angle != 0.0f) psLine(rotateLine(reduceAngle(angle)));
@@ -71,7 +71,7 @@ void illustratorText(float x, float y, int32_t column, std::string_view body) {
     if (!std::isfinite(leading)) return;
     psstrokepath();
     const int32_t align = column == 2 ? 1 : column == 3 ? 2 : 0;
-    const float t = rad(plt2blk.txtangle);
+    const float t = rad(psattributes.txtangle);
     const float c = std::cos(t);
     const float s = std::sin(t);
     psLine("/_" + std::string(fontName()) + " " + fontSize() + " " + psnum(leading) + " 0" +
@@ -85,11 +85,11 @@ void illustratorText(float x, float y, int32_t column, std::string_view body) {
 void detext2(float& x, float& y, std::string_view text) {
     if (!psdevice.open) return;
     const float h = psparams.textHeight;
-    const float angle = plt2blk.txtangle;
+    const float angle = psattributes.txtangle;
     // A text that cannot be placed is left out.
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(h) || !std::isfinite(angle))
         return;
-    const int32_t j = std::clamp(plt2blk.justif, -11, 11);
+    const int32_t j = std::clamp(psattributes.justif, -11, 11);
     const int32_t a = std::abs(j);
     const int32_t row = a / 4;
     const int32_t column = a % 4;
@@ -112,7 +112,7 @@ void detext2(float& x, float& y, std::string_view text) {
 }
 
 void intstextsize(float h) {
-    psparams.textHeight = h * plt1blk.cmtodelength;
+    psparams.textHeight = h * kPointsPerCm;
 }
 
 }  // namespace tensova

@@ -91,7 +91,7 @@ TEST(Document, HeadAndTrailerOfEachDialect) {
 
 TEST(Document, NothingIsWrittenOnceTheFileIsClosedAndTheLastColourIsForgotten) {
     PsDocument doc(PsSettings{false, 1, "P  ", 2});
-    plt2blk.linecolor = 2;
+    psattributes.linecolor = 2;
     psrgbcolor(1);  // the file ends in slot 2
     const Lines closed = doc.finish();
     std::array<float, 2> x{100, 200}, y{100, 100};
@@ -102,10 +102,10 @@ TEST(Document, NothingIsWrittenOnceTheFileIsClosedAndTheLastColourIsForgotten) {
     EXPECT_TRUE(splitLines(readFile(doc.path)) == closed && !psdevice.open);
     // The next file opens black and white; colour switched on while it is open, its first
     // stroke names its colour.
-    plt2blk.colorplot = false;
+    psattributes.colorplot = false;
     ASSERT_TRUE(unitOpen(kPlotUnit, doc.path, OpenStatus::Unknown));
     beginDocument(PsSettings{false, 1, "P  ", 2}, fit("plot.ps", 20));
-    plt2blk.colorplot = true;
+    psattributes.colorplot = true;
     deline(x.data(), y.data(), 2);
     EXPECT_EQ(between(doc.finish(), "100.00 100.00 moveto", "stroke"),
               (Lines{"200.00 100.00 lineto", " 0.500  0.000  0.000 setrgbcolor"}));

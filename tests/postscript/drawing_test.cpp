@@ -22,8 +22,8 @@ void line() {
 // A text drawn with the justification and angle given.
 std::function<void()> text(int32_t justif, float angle, std::string s, float x = 100) {
     return [=] {
-        plt2blk.justif = justif;
-        plt2blk.txtangle = angle;
+        psattributes.justif = justif;
+        psattributes.txtangle = angle;
         float tx = x, ty = 200;
         detext2(tx, ty, s);
     };
@@ -91,7 +91,7 @@ const DrawCase kCases[] = {
       "S"}},
     {"a colour is written when it changes, a text's too", 1, true,
      [] {
-         plt2blk.linecolor = 2, plt2blk.txtcolor = 3;
+         psattributes.linecolor = 2, psattributes.txtcolor = 3;
          line(), line(), text(1, 0, "a", 10)(), line();
      },
      kLine + Lines{kRed, "sk"} + kLine + Lines{"sk", "10.00 200.00 M", "14 HPP sym",

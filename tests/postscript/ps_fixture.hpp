@@ -13,8 +13,8 @@
 #include "console/text.hpp"
 #include "console/units.hpp"
 #include "numeric/angles.hpp"
-#include "plot/plot_blocks.hpp"
 #include "postscript/postscript.hpp"
+#include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
@@ -40,8 +40,7 @@ inline const bool kAnglesSet = (trigoset(), true);
 inline void resetBlocks() {
     psparams = Psparams{};
     psdevice = PsDevice{};
-    plt1blk = Plt1blk{};
-    plt2blk = Plt2blk{};
+    psattributes = PsAttributes{};
     psparams.fontNumber = 1;
     intstextsize(0.5f);
 }
@@ -49,7 +48,7 @@ inline void resetBlocks() {
 // Starts a document on `path` with the blocks reset.
 inline void openDocument(const std::string& path, const PsSettings& s, bool colour = true) {
     resetBlocks();
-    plt2blk.colorplot = colour;
+    psattributes.colorplot = colour;
     EXPECT_TRUE(unitOpen(kPlotUnit, path, OpenStatus::Unknown)) << path;
     beginDocument(s, fit("plot.ps", 20));
 }

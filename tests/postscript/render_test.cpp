@@ -10,21 +10,6 @@
 
 namespace tensova::test {
 
-using Box = std::array<double, 4>;  // x0, y0, x1, y1
-
-// The drawn bounding box of each page, in points.
-std::vector<Box> pageBoxes(const GsResult& r) {
-    std::vector<Box> boxes;
-    const std::string key = "%%HiResBoundingBox:";
-    for (auto pos = r.log.find(key); pos != std::string::npos; pos = r.log.find(key, pos + 1)) {
-        Box b{};
-        std::sscanf(r.log.c_str() + pos + key.size(), "%lf %lf %lf %lf", &b[0], &b[1], &b[2],
-                    &b[3]);
-        boxes.push_back(b);
-    }
-    return boxes;
-}
-
 void expectBox(const Box& got, const Box& want, double tol, const std::string& what) {
     for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(got[k], want[k], tol) << what << " " << k;
 }
@@ -91,9 +76,9 @@ TEST(Rendering, PolygonFillsAndOutlines) {
                           {3, false, 0, {255, 255, 255}, {0, 0, 0}}};
     for (const Case& c : cases) {
         PsDocument doc(PsSettings{false, 1, "P  ", c.dialect}, c.colour);
-        plt2blk.fillcolor = 2;
-        plt2blk.linecolor = 4;
-        plt2blk.fillstyle = c.fillstyle;
+        psattributes.fillcolor = 2;
+        psattributes.linecolor = 4;
+        psattributes.fillstyle = c.fillstyle;
         intslinewidth(4);
         std::array<float, 3> x{100, 300, 200}, y{100, 100, 300};
         depolygon(x.data(), y.data(), 3);
@@ -137,8 +122,8 @@ TEST(Rendering, TextsAtEachJustificationAndAngle) {
         detext2(x, y, "HHHH");  // the reference, bottom left and upright
         for (std::size_t i = dialect - 1; i < codes.size(); i += 3) {
             intnewpage();
-            plt2blk.justif = codes[i];
-            plt2blk.txtangle = angles[i % 4];
+            psattributes.justif = codes[i];
+            psattributes.txtangle = angles[i % 4];
             x = kX, y = kY;
             detext2(x, y, codes[i] < 0 ? "  HHHH " : "HHHH");
         }

@@ -63,4 +63,16 @@ GsResult renderPostScript(const std::string& path, const std::string& prolog,
     return r;
 }
 
+std::vector<Box> pageBoxes(const GsResult& r) {
+    std::vector<Box> boxes;
+    const std::string key = "%%HiResBoundingBox:";
+    for (auto pos = r.log.find(key); pos != std::string::npos; pos = r.log.find(key, pos + 1)) {
+        Box b{};
+        std::sscanf(r.log.c_str() + pos + key.size(), "%lf %lf %lf %lf", &b[0], &b[1], &b[2],
+                    &b[3]);
+        boxes.push_back(b);
+    }
+    return boxes;
+}
+
 }  // namespace tensova::test

@@ -1,7 +1,9 @@
 #pragma once
 // Renders PostScript files with Ghostscript, to prove that a plot file is valid.
 
+#include <array>
 #include <string>
+#include <vector>
 
 namespace tensova::test {
 
@@ -19,5 +21,10 @@ struct GsResult {
 // to that PNG file.
 GsResult renderPostScript(const std::string& path, const std::string& prolog = "",
                           const std::string& png = "");
+
+using Box = std::array<double, 4>;  // x0, y0, x1, y1 in points
+
+// The drawn bounding box of each page that the interpreter reported.
+std::vector<Box> pageBoxes(const GsResult& r);
 
 }  // namespace tensova::test

@@ -1,0 +1,87 @@
+// Drawing a full catalogue's worth of epicentres through the plot library: 25,000 symbols in
+// one call, and a 25,000-point polyline, each written to a new PostScript file.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench_support.hpp"
+#include "console/console.hpp"
+#include "console/units.hpp"
+#include "plot/drawing.hpp"
+#include "plot/plot_blocks.hpp"
+#include "plot/transforms.hpp"
+#include "postscript/postscript.hpp"
+#include "postscript/ps_document.hpp"
+#include "postscript/psparams.hpp"
+
+namespace tensova {
+namespace {
+
+constexpr int32_t kPoints = 25000;
+
+// Scattered points on the default subplot, -9..9 user units both ways.
+void points(std::vector<float>& x, std::vector<float>& y) {
+    x.resize(kPoints);
+    y.resize(kPoints);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        x[i] = -9.0f + static_cast<float>(i % 181) * 0.1f;
+        y[i] = -9.0f + static_cast<float>(i % 139) * 0.13f;
+    }
+}
+
+bool openPlot(const std::string& path) {
+    static bool started = false;
+    if (!started) {
+        bench::quietStart();
+        int32_t s = 1;
+        ssubplot(s, 1);
+        started = true;
+    }
+    if (!unitOpen(kPlotUnit, path, OpenStatus::Unknown)) return false;
+    beginDocument(PsSettings{false, 1, "P  ", 1}, path);
+    iocom.plotOpen = true;
+    scm2de();
+    float v[6] = {};
+    sus2cm1(v[0], v[1], v[2], v[3], v[4], v[5], 5);
+    return true;
+}
+
+template <typename Draw>
+void drawFile(benchmark::State& state, Draw draw) {
+    std::vector<float> x, y;
+    points(x, y);
+    const std::string path = bench::scratch().file("plot.ps");
+    for (auto _ : state) {
+        if (!openPlot(path)) {
+            state.SkipWithError("cannot open the plot file");
+            return;
+        }
+        draw(x.data(), y.data());
+        psend();
+    }
+    state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+void BM_FilledCircles(benchmark::State& state) {
+    plt2blk.symbtype = -1;
+    drawFile(state, [](const float* x, const float* y) { ussymbol(x, y, kPoints); });
+}
+BENCHMARK(BM_FilledCircles)->Unit(benchmark::kMillisecond);
+
+void BM_Triangles(benchmark::State& state) {
+    plt2blk.symbtype = 3;
+    drawFile(state, [](const float* x, const float* y) { ussymbol(x, y, kPoints); });
+}
+BENCHMARK(BM_Triangles)->Unit(benchmark::kMillisecond);
+
+void BM_Polyline(benchmark::State& state) {
+    drawFile(state, [](const float* x, const float* y) { usline(x, y, kPoints); });
+}
+BENCHMARK(BM_Polyline)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tensova
+
+BENCHMARK_MAIN();

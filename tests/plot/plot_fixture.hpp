@@ -1,0 +1,60 @@
+#pragma once
+// A plot open on a black and white PostScript document in the compressed dialect, as the plot
+// library leaves it after an opening: the centimetre map set, subplot 1 current with the
+// default map, fresh attributes. And the paths that such a file holds.
+
+#include "console/console.hpp"
+#include "plot/drawing.hpp"
+#include "plot/plot_blocks.hpp"
+#include "plot/transforms.hpp"
+#include "postscript/ps_fixture.hpp"
+
+namespace tensova::test {
+
+using Point = std::array<float, 2>;
+
+// Sets the current subplot's map in matrix form (silently by default).
+inline void matrixMap(float xcm0, float ycm0, float xx, float xy, float yx, float yy,
+                      int32_t inter = 1) {
+    sus2cm1(xcm0, ycm0, xx, xy, yx, yy, inter);
+}
+
+// The device point of a user point of the current subplot.
+inline Point toDevice(Point p) {
+    us2de(&p[0], &p[1], &p[0], &p[1], 1);
+    return p;
+}
+
+struct PlotDocument : PsDocument {
+    explicit PlotDocument(const std::string& keys = "")
+        : PsDocument(PsSettings{false, 1, "P  ", 1}, false, keys) {
+        plt1blk = Plt1blk{};
+        plt2blk = Plt2blk{};
+        iocom.plotOpen = true;
+        scm2de();
+        int32_t s = 1;
+        ssubplot(s, 1);
+        matrixMap(0, 0, 0, 0, 0, 0, 5);
+    }
+};
+
+// Each path from "np" on: its points, and whether it was closed ("cp") and filled ("cp gs").
+struct Path {
+    std::vector<Point> points;
+    bool closed = false, filled = false;
+};
+inline std::vector<Path> paths(const Lines& lines) {
+    std::vector<Path> out;
+    for (const auto& l : lines) {
+        if (l == "np") out.emplace_back();
+        if (out.empty()) continue;
+        out.back().closed |= l.starts_with("cp");
+        out.back().filled |= l == "cp gs";
+        Point p{};
+        if (l.ends_with(" M") || l.ends_with(" L"))
+            std::sscanf(l.c_str(), "%f %f", &p[0], &p[1]), out.back().points.push_back(p);
+    }
+    return out;
+}
+
+}  // namespace tensova::test

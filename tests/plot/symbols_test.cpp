@@ -1,0 +1,114 @@
+// Symbols: the pieces of each form around its centre, and the ink of every type, hollow and
+// filled, where the subplot's map puts it. Offsets worked by hand from the forms: a regular
+// polygon of k vertices has one straight up at r and the others every 360/k degrees; the
+// circle has 20 points every 360/19 degrees from the +x axis.
+
+#include <chrono>
+
+#include "plot_fixture.hpp"
+
+namespace tensova::test {
+
+// A piece expected: its number of points, closed and filled, and its first points.
+struct Piece {
+    std::size_t count;
+    bool closed, filled;
+    std::vector<Point> first;
+};
+
+TEST(Symbols, PiecesOfEachForm) {
+    // Centre (100, 100), size 0.4 cm: r = 5.67.
+    const Point c{100, 100}, top{100, 105.67f}, left{94.33f, 100}, right{105.67f, 100},
+        bottom{100, 94.33f}, lowLeft{95.09f, 97.165f}, lowRight{104.91f, 97.165f};
+    const auto stroke = [](Point a, Point b) { return Piece{2, false, false, {a, b}}; };
+    // clang-format off
+    const std::pair<int32_t, std::vector<Piece>> cases[] = {
+        {3, {{4, false, false, {top, lowLeft, lowRight, top}}}},
+        {-3, {{4, true, true, {top, lowLeft, lowRight, top}}}},
+        {40, {{5, false, false, {{104.0093f, 104.0093f}, {95.9907f, 104.0093f},
+                                 {95.9907f, 95.9907f}}}}},
+        {10, {stroke(c, c)}},
+        {-13, {stroke(left, right), stroke(bottom, top)}},
+        {16, {stroke(c, lowRight), stroke(c, top), stroke(c, lowLeft)}},
+        {-23, {{20, true, true, {right}}, stroke(bottom, top), stroke(left, right)}},
+        {41, {{20, false, false, {right}}}}};
+    // clang-format on
+    for (const auto& [type, pieces] : cases) {
+        PlotDocument doc;
+        matrixMap(100 / 28.35f, 100 / 28.35f, 1, 0, 0, 1);
+        plt2blk.symbtype = type;
+        const float zero = 0;
+        ussymbol(&zero, &zero, 1);
+        ussymbol(&zero, &zero, 0);  // draws nothing
+        const auto got = paths(doc.finish());
+        ASSERT_EQ(got.size(), pieces.size()) << type;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            const Piece& want = pieces[i];
+            EXPECT_EQ(got[i].points.size(), want.count) << type;
+            EXPECT_TRUE(got[i].closed == want.closed && got[i].filled == want.filled) << type;
+            for (std::size_t k = 0; k < want.first.size(); ++k)
+                for (std::size_t j = 0; j < 2; ++j)
+                    EXPECT_NEAR(got[i].points[k][j], want.first[k][j], 0.011) << type << " " << k;
+        }
+    }
+}
+
+TEST(Symbols, InkOfEveryTypeWhereTheMapPutsIt) {
+    // Extent of each form's ink in units of r: x0, y0, x1, y1. The dot (10) is a stroke of
+    // zero length, which PostScript paints only with round caps: it has no ink to place.
+    // clang-format off
+    const std::vector<std::pair<int32_t, Box>> kinds = {
+        {1, {-0.986, -0.997, 1, 0.997}}, {3, {-0.866, -0.5, 0.866, 1}}, {4, {-1, -1, 1, 1}},
+        {5, {-0.951, -0.809, 0.951, 1}}, {6, {-0.866, -1, 0.866, 1}},
+        {7, {-0.975, -0.901, 0.975, 1}}, {8, {-1, -1, 1, 1}}, {9, {-0.985, -0.940, 0.985, 1}},
+        {11, {-1, 0, 1, 0}}, {12, {0, -1, 0, 1}},
+        {13, {-1, -1, 1, 1}}, {14, {-0.707, -0.707, 0.707, 0.707}}, {15, {-0.866, -1, 0.866, 1}},
+        {16, {-0.866, -0.5, 0.866, 1}}, {17, {-0.951, -0.809, 0.951, 1}},
+        {20, {-0.986, -0.997, 1, 0.997}}, {21, {-1, -0.997, 1, 0.997}}, {22, {-0.986, -1, 1, 1}},
+        {23, {-1, -1, 1, 1}}, {40, {-0.707, -0.707, 0.707, 0.707}}};
+    // clang-format on
+    PlotDocument doc;
+    // User limits 0..100 on 15 cm from (3, 5) cm: (u, v) lies at (3 + 0.15 u, 5 + 0.15 v) cm.
+    float l[8] = {3, 5, 15, 15, 0, 100, 0, 100};
+    int32_t iso = 1;
+    sus2cm3(l[0], l[1], l[2], l[3], l[4], l[5], l[6], l[7], iso, 1);
+    intslinewidth(0.2f);
+    // Page 1 shows them all, each filled one under its hollow one; then one a page, at 2 cm.
+    std::vector<Point> at;
+    for (std::size_t k = 0; k < 2 * kinds.size(); ++k) {
+        at.push_back(
+            {8.0f + 14.0f * static_cast<float>(k / 2 % 7),
+             90.0f - 12.0f * static_cast<float>(k % 2) - 30.0f * static_cast<float>(k / 14)});
+        plt2blk.symbtype = (k % 2 == 0 ? 1 : -1) * kinds[k / 2].first;
+        plt2blk.symbsize = 0.8f;
+        ussymbol(&at[k][0], &at[k][1], 1);
+    }
+    plt2blk.symbsize = 2.0f;
+    for (std::size_t k = 0; k < at.size(); ++k) {
+        intnewpage();
+        plt2blk.symbtype = (k % 2 == 0 ? 1 : -1) * kinds[k / 2].first;
+        ussymbol(&at[k][0], &at[k][1], 1);
+    }
+    doc.finish();
+    const auto boxes = pageBoxes(expectRenders(doc.path));
+    ASSERT_EQ(boxes.size(), at.size() + 1);
+    for (std::size_t k = 0; k < at.size(); ++k) {
+        const double centre[2] = {(3 + 0.15 * at[k][0]) * 28.35, (5 + 0.15 * at[k][1]) * 28.35};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR(boxes[k + 1][i], centre[i % 2] + 28.35 * kinds[k / 2].second[i], 1.0)
+                << kinds[k / 2].first << " " << k << " " << i;
+    }
+}
+
+TEST(Symbols, AFullCatalogueInOneCall) {
+    PlotDocument doc;
+    std::vector<float> x(25000, 1.0f), y(25000, 2.0f);
+    plt2blk.symbtype = -1;  // the largest form: a filled circle of 20 points
+    const auto start = std::chrono::steady_clock::now();
+    ussymbol(x.data(), y.data(), static_cast<int32_t>(x.size()));
+    doc.finish();
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+    EXPECT_EQ(doc.console.output(), "");
+}
+
+}  // namespace tensova::test

@@ -1,0 +1,120 @@
+// Subplot maps from user units to centimetres and device units, in matrix and limits form,
+// with equal scales, reversed limits, the set-up modes and degenerate set-ups. Expected values
+// are worked by hand: a limits set-up puts (xumin, yumin) at (xcm0, ycm0) with the scales
+// xlcm / (xumax - xumin) and ylcm / (yumax - yumin); a centimetre is 28.35 device units.
+
+#include <functional>
+
+#include "plot_fixture.hpp"
+
+namespace tensova::test {
+
+void limitsMap(float xcm0, float ycm0, float xlcm, float ylcm, float xumin, float xumax,
+               float yumin, float yumax, int32_t isoxy, int32_t inter = 1) {
+    sus2cm3(xcm0, ycm0, xlcm, ylcm, xumin, xumax, yumin, yumax, isoxy, inter);
+}
+
+void select(int32_t s) {
+    ssubplot(s, 1);
+}
+
+struct MapCase {
+    int32_t subplot;
+    std::function<void()> setUp;
+    std::vector<std::pair<Point, Point>> userToCm;
+};
+
+// clang-format off
+const MapCase kMaps[] = {
+    // The defaults of both forms.
+    {1, [] { matrixMap(0, 0, 0, 0, 0, 0, 5); }, {{{0, 0}, {10, 10}}, {{1, 0}, {11, 10}}}},
+    {2, [] { limitsMap(0, 0, 0, 0, 0, 0, 0, 0, 0, 5); },
+     {{{10, 10}, {17, 17}}, {{0, 0}, {9.5f, 9.5f}}}},
+    {3, [] { limitsMap(2, 2, 17, 26, 0, 10, 0, 5, 1); }, {{{10, 5}, {19, 10.5f}}}},  // equal scales
+    {4, [] { limitsMap(2, 2, 17, 26, 0, 10, 0, 5, 0); }, {{{10, 5}, {19, 28}}}},
+    {5, [] { limitsMap(2, 2, 17, 26, 0, 10, 0, 5, 2); }, {{{10, 5}, {19, 28}}}},  // acts as 0
+    {6, [] { limitsMap(2, 2, 17, 26, 0, 10, 0, 5, -1); }, {{{10, 5}, {19, 28}}}},
+    {7, [] { limitsMap(2, 2, 17, 26, 10, 0, 0, 5, 1); },
+     {{{10, 0}, {2, 2}}, {{0, 5}, {19, 10.5f}}}},
+    // Reversed x shrunk to the y scale keeps its direction.
+    {8, [] { limitsMap(2, 2, 17, 10, 10, 0, 0, 20, 1); }, {{{10, 0}, {2, 2}}, {{0, 20}, {7, 12}}}},
+    {9, [] { limitsMap(2, 2, 10, 10, 0, 10, 10, 0, 0); }, {{{0, 10}, {2, 2}}, {{10, 0}, {12, 12}}}},
+    {35, [] { matrixMap(10, 10, 0, -1, 1, 0); }, {{{1, 2}, {8, 11}}}}};  // a quarter turn
+// clang-format on
+
+void expectMap(const MapCase& c) {
+    select(c.subplot);
+    for (const auto& [user, cm] : c.userToCm) {
+        const Point de = toDevice(user);
+        Point cmde = cm, back = cm;
+        cm2de(&cmde[0], &cmde[1], &cmde[0], &cmde[1], 1);
+        cm2us(&back[0], &back[1], &back[0], &back[1], 1);
+        for (std::size_t k = 0; k < 2; ++k) {
+            EXPECT_NEAR(de[k], 28.35f * cm[k], 2e-3) << c.subplot;
+            EXPECT_NEAR(cmde[k], 28.35f * cm[k], 2e-3) << c.subplot;
+            EXPECT_NEAR(back[k], user[k], 1e-4) << c.subplot;
+        }
+    }
+}
+
+TEST(Transforms, EachSubplotKeepsItsOwnMap) {
+    PlotDocument doc;
+    for (const MapCase& c : kMaps) select(c.subplot), c.setUp(), expectMap(c);
+    for (const MapCase& c : kMaps) expectMap(c);  // none disturbed by the others
+    EXPECT_EQ(doc.console.output(), "");
+    float l = 2;
+    lengthcm2de(l, l);
+    EXPECT_FLOAT_EQ(l, 56.7f);
+}
+
+TEST(Transforms, SetUpModes) {
+    PlotDocument doc;
+    select(3);
+    limitsMap(2, 2, 17, 26, 0, 10, 0, 5, 1);
+    matrixMap(0, 0, 1, 0, 0, 1);
+    // Mode 3 returns the subplot's last limits and changes nothing.
+    float v[8] = {};
+    int32_t iso = 9;
+    sus2cm3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], iso, 3);
+    EXPECT_EQ(std::vector<float>(v, v + 8), (std::vector<float>{2, 2, 17, 26, 0, 10, 0, 5}));
+    EXPECT_EQ(iso, 1);
+    EXPECT_NEAR(toDevice({1, 1})[0], 28.35f, 1e-4);
+    // Mode 7 gives every subplot the matrix defaults; the current subplot stays.
+    matrixMap(0, 0, 0, 0, 0, 0, 7);
+    EXPECT_EQ(plt1blk.isubcur, 3);
+    for (int32_t s : {1, 35}) {
+        select(s);
+        EXPECT_NEAR(toDevice({1, 0})[0], 311.85f, 1e-3) << s;
+    }
+    // Closed, a set-up leaves the device map to the opening; the way back is refreshed at once.
+    iocom.plotOpen = false;
+    matrixMap(0, 0, 2, 0, 0, 2);
+    EXPECT_NEAR(toDevice({1, 0})[0], 311.85f, 1e-3);
+    Point p{4, 6};
+    cm2us(&p[0], &p[1], &p[0], &p[1], 1);
+    EXPECT_TRUE(p[0] == 2 && p[1] == 3);
+}
+
+TEST(Transforms, DegenerateSetUpsKeepThePreviousMap) {
+    PlotDocument doc("n\n\n");  // the singular matrix asks whether to stop: no, then the pause
+    matrixMap(1, 1, 1, 0, 0, 1);
+    matrixMap(1, 1, 2, 4, 1, 2);  // rows in proportion
+    Point p{3, 5};
+    cm2us(&p[0], &p[1], &p[0], &p[1], 1);
+    EXPECT_TRUE(p[0] == 2 && p[1] == 4);
+    select(2);
+    limitsMap(2, 2, 15, 15, -10, 10, -10, 10, 1);
+    limitsMap(2, 2, 15, 15, 5, 5, 0, 1, 1);  // zero x range
+    EXPECT_NEAR(toDevice({10, 10})[0], 17 * 28.35f, 1e-3);
+    std::array<float, 3> x{0, 1, 2}, y{0, 1, 2};
+    for (int32_t s : {1, 2}) select(s), usline(x.data(), y.data(), 3);
+    const Lines out = doc.console.lines();
+    EXPECT_TRUE(countLines(out, " => Cannot Invert B") == 1 &&
+                countLines(out, " ==> NO ACTION") == 1);
+    for (const auto& l : between(doc.finish(), "%%Page:   1   1", "showpage"))
+        EXPECT_TRUE(l == "np" || l == "sk" || l.find_first_of("naifNAIF*") == std::string::npos)
+            << l;  // no nan, inf or overflow
+    expectRenders(doc.path);
+}
+
+}  // namespace tensova::test
