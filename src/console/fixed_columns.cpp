@@ -185,7 +185,8 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
 
 void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n) {
     const std::string_view f = fixedField(line, first, width);
-    std::memcpy(out, f.data(), f.size());
+    // A line that ends before the field gives no characters, and no address to copy from.
+    if (!f.empty()) std::memcpy(out, f.data(), f.size());
     std::memset(out + f.size(), ' ', n - f.size());
 }
 

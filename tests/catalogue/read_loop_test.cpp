@@ -39,6 +39,7 @@ TEST_F(ReadLoop, EndsOfFile) {
         {"file cut inside the last line of the last event", full.substr(0, full.size() - 31), 2},
         {"a blank line after the last event", full + "\n", 3},
         {"empty file", "", 0},
+        {"a file of one byte", "P", 0},
     };
     for (const auto& c : cases) {
         SetUp();
