@@ -31,7 +31,7 @@ bool integerGrammar(std::string_view t) {
 bool readAnswer(std::string& line) {
     if (unitReadLine(iocom.stdIn, line) == ReadResult::Ok) return true;
     if (iocom.cmdOpen && iocom.stdIn != kKeyboardUnit) {
-        endCommandFileAtEof();
+        endRunningCommandFile();
         return false;
     }
     wout({"END OF INPUT"});
