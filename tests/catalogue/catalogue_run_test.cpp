@@ -126,15 +126,13 @@ TEST(CatalogueRun, FullStoreStopsWithItsWarning) {
 }
 
 TEST(CatalogueRun, WriterSession) {
-    // An empty store: 1000 opens a file and finds no writer (pause), help, 99. Then three.ndk:
-    // the ndk file, closed at the question; the table twice into one file left open; a dek
-    // command (pause); the listing; 99 closes the file.
+    // An empty store: 1000 finds no writer (pause), help, 99. Then three.ndk: the ndk file,
+    // closed at the question; the table twice into one file left open; a dek command (pause);
+    // the listing; 99 closes the file.
     test::TempDir dir;
     const Lines lines = run(dir,
-                            "1200\n1000\nempty.dek\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\n"
+                            "1200\n1000\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\n"
                             "out.ndk\n\n2001\nt.txt\nn\n2001\nn\n1000\n\n1100\n99\n9999\n");
-    EXPECT_TRUE(dir.exists("empty.dek"));
-    EXPECT_EQ(dir.read("empty.dek"), "");
     EXPECT_EQ(countLines(lines, " CANNOT WRITE THIS DATA TYPE"), 3);
     EXPECT_EQ(block(lines, kSlashes, 13), noWriterBox(0, 1000));
     const int help = findLine(lines, "                   HELP");
@@ -183,6 +181,21 @@ TEST(CatalogueRun, WriterSession) {
     EXPECT_EQ(slice(lines, rows - 7, 1), Lines{kWriter});
     EXPECT_EQ(countLines(lines, " OUTPUT FILE " + name40("t.txt") + " CLOSED"), 1);
     EXPECT_EQ(countLines(lines, " output file " + name40("t.txt") + " closed"), 0);
+}
+
+// A writer command without a writer for the data opens no file: opening would empty it.
+TEST(CatalogueRun, NoFileIsOpenedWhenNothingWillBeWritten) {
+    const std::pair<const char*, int> cases[] = {
+        {"1200\n1001\n\n2000\n\n99\n9999\n", 2},                         // an empty store
+        {"1000\n1001\nthree.ndk\n1200\n1000\n\n2000\n\n99\n9999\n", 2},  // dek commands, ndk data
+    };
+    for (const auto& [answers, boxes] : cases) {
+        test::TempDir dir;
+        const Lines lines = run(dir, answers);
+        EXPECT_EQ(countLines(lines, " ====> DATA ARE UNSAVED"), boxes) << answers;
+        EXPECT_EQ(countLines(lines, " OPENING OUTPUT FILE  1"), 0) << answers;
+        EXPECT_EQ(dir.read("three.ndk"), sample("three.ndk")) << answers;
+    }
 }
 
 TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {
