@@ -115,6 +115,7 @@ TEST(CatalogueRun, DamagedCataloguesSayWhatAndWhere) {
     const Lines threeLines = test::splitLines(three);
     Lines faulty = test::withField(threeLines, 5, 20, "73");
     faulty = test::withField(faulty, 10, 27, "  99.45");
+    faulty = test::withField(faulty, 3, 10, "1.E-50");  // too small for a float: zero
     const std::string read = "1000\n1001\nf.ndk\n";
     const Lines warning = {kSlashes, " ///        subroutine gcmtreadex1       ///",
                            " ///               WARNING               ///", kSlashes};
