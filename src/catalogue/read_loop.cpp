@@ -16,26 +16,59 @@ void bound(float v, float& lo, float& hi) {
     if (lo > v) lo = v;
 }
 
+bool blank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// The lines of the file, counted.
+struct CountedLines {
+    int32_t unit;
+    int32_t number = 0;  // of the last line read
+    ReadResult next(std::string& line) {
+        const ReadResult r = unitReadLine(unit, line);
+        if (r != ReadResult::Eof) ++number;
+        return r;
+    }
+};
+
 enum class RecordRead { Complete, EndOfFile, Bad };
 
-RecordRead readRecord(const RecordLayout& layout, int32_t unit, Gcmtblk& store, int32_t k,
-                      std::string& line) {
+// Reads the record of event index k; `first` receives the number of its first line (0 when the
+// file ended before it).
+RecordRead readRecord(const RecordLayout& layout, CountedLines& in, Gcmtblk& store, int32_t k,
+                      std::string& line, int32_t& first, ReadOutcome& out) {
+    first = 0;
+    const auto bad = [&](BadLine why) {
+        out.line = in.number;
+        out.bad = why;
+        return RecordRead::Bad;
+    };
     for (const RecordLine& l : layout.lines) {
-        switch (unitReadLine(unit, line)) {
-            case ReadResult::Ok:
-                break;
-            case ReadResult::Eof:
-                return RecordRead::EndOfFile;
-            case ReadResult::Error:
-                return RecordRead::Bad;
-        }
+        ReadResult r = in.next(line);
+        // Blank lines where a record would begin (between two catalogues run together, or at
+        // the end) are passed over.
+        while (first == 0 && r == ReadResult::Ok && blank(line)) r = in.next(line);
+        if (r == ReadResult::Eof) return RecordRead::EndOfFile;
+        if (first == 0) first = in.number;
+        if (r == ReadResult::Error) return bad(BadLine::Unreadable);
+        if (line.size() > kLongestLine) return bad(BadLine::TooLong);
         // A last line that stops short of its last column at the end of the file is the
         // remnant of a cut file: the event is incomplete, not a record with blank fields.
-        if (!unitLineTerminated(unit) && static_cast<int32_t>(line.size()) < l.width)
+        if (!unitLineTerminated(in.unit) && static_cast<int32_t>(line.size()) < l.width)
             return RecordRead::EndOfFile;
-        if (!readRecordLine(l, line, store, k)) return RecordRead::Bad;
+        if (blank(line)) return bad(BadLine::Blank);
+        if (!readRecordLine(l, line, store, k, &out.badField)) return bad(BadLine::Field);
     }
     return RecordRead::Complete;
+}
+
+// After the store's last slot: whether the file holds anything more than blank lines.
+bool moreData(CountedLines& in, std::string& line) {
+    for (;;) {
+        const ReadResult r = in.next(line);
+        if (r == ReadResult::Eof) return false;
+        if (r != ReadResult::Ok || !blank(line)) return true;
+    }
 }
 
 }  // namespace
@@ -58,20 +91,27 @@ ReadOutcome readCatalogue(const RecordLayout& layout, int32_t unit, bool showAll
     store.count = 0;
     std::string line;
     line.reserve(128);
+    CountedLines in{unit};
     int32_t record = 1;
     int32_t slot = 1;
     for (;;) {
         const int32_t k = slot - 1;
         const auto i = static_cast<std::size_t>(k);
-        const RecordRead r = readRecord(layout, unit, store, k, line);
-        if (r == RecordRead::EndOfFile) break;
+        int32_t first = 0;
+        const RecordRead r = readRecord(layout, in, store, k, line, first, out);
+        if (r == RecordRead::EndOfFile) {
+            out.line = first;
+            break;
+        }
         if (r == RecordRead::Bad) {
             store.count = 0;
             store.dataType = kNoData;
             out.end = ReadEnd::BadRecord;
             out.badRecord = record;
+            out.outOfRange = {};
             return out;
         }
+        checkValueRanges(layout, store, k, record, first, out.outOfRange);
         if (showAll) progressLine(fmtI(record, 7), fmtI(slot, 7));
         out.read.include(store.rlat[i], store.rlong[i], store.depth[i]);
         if (passesLocationAndRake(store, k)) {
@@ -84,7 +124,11 @@ ReadOutcome readCatalogue(const RecordLayout& layout, int32_t unit, bool showAll
         }
         ++record;
         if (slot > kCapacity) {
-            out.end = ReadEnd::StoreFull;
+            const int32_t last = in.number;
+            if (moreData(in, line)) {
+                out.end = ReadEnd::StoreFull;
+                out.line = last;
+            }
             break;
         }
     }

@@ -124,6 +124,54 @@ void summary(const ReadOutcome& r, const std::string& fileName) {
     cells("Lat   mini", real10(r.read.latMin), real10(r.kept.latMin));
     cells("Depth maxi", real10(r.read.depMax), real10(r.kept.depMax));
     cells("Depth mini", real10(r.read.depMin), real10(r.kept.depMin));
+    if (r.outOfRange.count == 0) return;
+    // Values no event can have are kept as read; the user learns where they are.
+    wout({kDashes43});
+    wout({"VALUES OUT OF RANGE, KEPT AS READ:"});
+    for (const OutOfRange& v : r.outOfRange.shown)
+        wout({"event", fmtIown(v.event) + ", line", fmtIown(v.line) + ":", v.field, "=", v.value});
+    const auto rest = r.outOfRange.count - static_cast<int32_t>(r.outOfRange.shown.size());
+    if (rest > 0) wout({"AND", fmtIown(rest), "MORE"});
+}
+
+// Where a completed read stopped short of the file's end or found nothing whole.
+void endWarnings(const ReadOutcome& r) {
+    const bool full = r.end == ReadEnd::StoreFull;
+    const bool incomplete = r.end == ReadEnd::EndOfFile && r.line > 0;
+    if (!full && !incomplete && r.records > 0) return;
+    warninghead(kGcmtreadex1);
+    if (full) {
+        wout({"STORE FULL AFTER LINE", fmtIown(r.line)});
+        wout({"THE REST OF THE FILE WAS NOT READ"});
+    }
+    if (incomplete) {
+        wout({"INCOMPLETE LAST RECORD FROM LINE", fmtIown(r.line)});
+        wout({"==> NOT STORED"});
+    }
+    if (r.records == 0) wout({"NO COMPLETE RECORD IN THE FILE"});
+    warningtail00();
+}
+
+// The line of a bad record, and what is wrong with it.
+void badLine(const ReadOutcome& r) {
+    wout({"  AT LINE", fmtIown(r.line), "OF THE FILE"});
+    switch (r.bad) {
+        case BadLine::Field:
+            wout({"  FIELD " + fieldName(*r.badField) + ", COLUMNS",
+                  fmtIown(r.badField->first) + "-" +
+                      fmtIown(r.badField->first + r.badField->width - 1) + ",",
+                  "IS NOT A NUMBER"});
+            break;
+        case BadLine::TooLong:
+            wout({"  LINE LONGER THAN", fmtIown(static_cast<int64_t>(kLongestLine)), "CHARACTERS"});
+            break;
+        case BadLine::Blank:
+            wout({"  BLANK LINE INSIDE A RECORD"});
+            break;
+        case BadLine::Unreadable:
+            wout({"  THE FILE COULD NOT BE READ"});
+            break;
+    }
 }
 
 void progressHead(const RecordLayout& layout, const std::string& fileName) {
@@ -138,12 +186,13 @@ void progressHead(const RecordLayout& layout, const std::string& fileName) {
 
 // The record could not be read, and the read has emptied the store: the user rewinds the file or
 // closes it.
-void readError(int32_t ifile, int32_t record) {
+void readError(int32_t ifile, const ReadOutcome& r) {
     const auto slot = static_cast<std::size_t>(ifile - 1);
     const std::string& fileName = fiocom.infnam[slot];
     errorhead(kGcmtreadex1);
-    wout({"  WHILE READING", fmtI(record, 6), "th DATA"});
+    wout({"  WHILE READING", fmtI(r.badRecord, 6), "th DATA"});
     wout({"  IN FILE:", fileName});
+    badLine(r);
     wout({"--------------------------------"});
     wout({"  Try again on same file ......1"});
     wout({"  close that file .............2"});
@@ -167,16 +216,12 @@ bool readFile(int32_t ifile, const RecordLayout& layout) {
     const ReadOutcome r =
         readCatalogue(layout, fiocom.iuin[slot], state.showAll, state.showKept, kGcmtreadex1);
     if (r.end == ReadEnd::BadRecord) {
-        readError(ifile, r.badRecord);
+        readError(ifile, r);
         return false;
     }
     state.records = r.records;
     summary(r, fileName);
-    if (gcmtblk.count == kCapacity) {
-        warninghead(kGcmtreadex1);
-        wout({"data may not have been fully read"});
-        warningtail00();
-    }
+    endWarnings(r);
     clofin(ifile);
     return true;
 }

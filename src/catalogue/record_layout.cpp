@@ -41,6 +41,10 @@ float* ofComponent(Gcmtblk& s, int32_t k) {
     return &(s.*M)[static_cast<std::size_t>(k)][J];
 }
 
+constexpr const char* kAxisNames[] = {"T", "B", "P"};
+constexpr const char* kPlaneNames[] = {"plane 1", "plane 2"};
+constexpr const char* kComponentNames[] = {"Mrr", "Mss", "Mee", "Mrs", "Mre", "Mse"};
+
 template <auto M>
 constexpr RecordField text(int first, int width) {
     using Member = std::remove_cvref_t<decltype((std::declval<Gcmtblk&>().*M)[0])>;
@@ -52,10 +56,12 @@ constexpr RecordField text(int first, int width) {
             length,
             &at<M>,
             nullptr,
+            nullptr,
+            nullptr,
             nullptr};
 }
 template <auto M>
-constexpr RecordField integer(int first, int width) {
+constexpr RecordField integer(const char* name, int first, int width) {
     return {static_cast<int16_t>(first),
             static_cast<int16_t>(width),
             FieldKind::Integer,
@@ -63,10 +69,12 @@ constexpr RecordField integer(int first, int width) {
             0,
             nullptr,
             &at<M>,
+            nullptr,
+            name,
             nullptr};
 }
-constexpr RecordField realOf(int first, int width, int decimals, float* (*f)(Gcmtblk&, int32_t),
-                             FieldKind kind = FieldKind::Real) {
+constexpr RecordField realOf(const char* name, const char* part, int first, int width, int decimals,
+                             float* (*f)(Gcmtblk&, int32_t), FieldKind kind = FieldKind::Real) {
     return {static_cast<int16_t>(first),
             static_cast<int16_t>(width),
             kind,
@@ -74,23 +82,28 @@ constexpr RecordField realOf(int first, int width, int decimals, float* (*f)(Gcm
             0,
             nullptr,
             nullptr,
-            f};
+            f,
+            name,
+            part};
 }
 template <auto M>
-constexpr RecordField real(int first, int width, int decimals) {
-    return realOf(first, width, decimals, &at<M>);
+constexpr RecordField real(const char* name, int first, int width, int decimals) {
+    return realOf(name, nullptr, first, width, decimals, &at<M>);
 }
 template <auto M, std::size_t I>
-constexpr RecordField axis(int first, int width, int decimals) {
-    return realOf(first, width, decimals, &ofAxis<M, I>);
+constexpr RecordField axis(const char* name, int first, int width, int decimals) {
+    return realOf(name, kAxisNames[I], first, width, decimals, &ofAxis<M, I>);
 }
+// An angle of a principal axis (three per event) or of a nodal plane (two).
 template <auto M, std::size_t I>
-constexpr RecordField angle(int first, int width) {
-    return realOf(first, width, 0, &ofAxis<M, I>, FieldKind::Angle);
+constexpr RecordField angle(const char* name, int first, int width) {
+    constexpr bool ofAxes = std::tuple_size_v<std::remove_cvref_t<decltype(Gcmtblk{}.*M)>> == 3;
+    return realOf(name, ofAxes ? kAxisNames[I] : kPlaneNames[I], first, width, 0, &ofAxis<M, I>,
+                  FieldKind::Angle);
 }
 template <auto M, std::size_t J>
-constexpr RecordField component(int first, int width, int decimals) {
-    return realOf(first, width, decimals, &ofComponent<M, J>);
+constexpr RecordField component(const char* name, int first, int width, int decimals) {
+    return realOf(name, kComponentNames[J], first, width, decimals, &ofComponent<M, J>);
 }
 
 using G = Gcmtblk;
@@ -103,41 +116,51 @@ constexpr std::size_t kNp2 = kPlane2;
 // clang-format off
 // ndk: five lines of 80 columns.
 constexpr RecordField kNdk1[] = {
-    text<&G::hyporef>(1, 4),   text<&G::date1>(6, 10),    text<&G::time>(17, 10),
-    real<&G::rlat>(27, 7, 2),  real<&G::rlong>(34, 8, 2), real<&G::depth>(42, 6, 1),
-    real<&G::rmb>(48, 4, 1),   real<&G::rms>(52, 4, 1),   text<&G::region>(57, 24),
+    text<&G::hyporef>(1, 4), text<&G::date1>(6, 10), text<&G::time>(17, 10),
+    real<&G::rlat>("rlat", 27, 7, 2), real<&G::rlong>("rlong", 34, 8, 2),
+    real<&G::depth>("depth", 42, 6, 1), real<&G::rmb>("rmb", 48, 4, 1),
+    real<&G::rms>("rms", 52, 4, 1), text<&G::region>(57, 24),
 };
 constexpr RecordField kNdk2[] = {
-    text<&G::cmtlabel>(1, 16),   text<&G::bwc>(18, 2),         integer<&G::ibstatn>(20, 3),
-    integer<&G::ibrec>(23, 5),   integer<&G::ibcutf>(28, 4),   text<&G::swc>(33, 2),
-    integer<&G::isstatn>(35, 3), integer<&G::isrec>(38, 5),    integer<&G::iscutf>(43, 4),
-    text<&G::mwc>(48, 2),        integer<&G::imstatn>(50, 3),  integer<&G::imrec>(53, 5),
-    integer<&G::imcutf>(58, 4),  text<&G::invtypc>(63, 4),     integer<&G::invtypi>(67, 2),
-    text<&G::mtrttypc>(70, 6),   real<&G::rmtrtdur>(76, 5, 1),
+    text<&G::cmtlabel>(1, 16), text<&G::bwc>(18, 2), integer<&G::ibstatn>("ibstatn", 20, 3),
+    integer<&G::ibrec>("ibrec", 23, 5), integer<&G::ibcutf>("ibcutf", 28, 4), text<&G::swc>(33, 2),
+    integer<&G::isstatn>("isstatn", 35, 3), integer<&G::isrec>("isrec", 38, 5),
+    integer<&G::iscutf>("iscutf", 43, 4), text<&G::mwc>(48, 2),
+    integer<&G::imstatn>("imstatn", 50, 3), integer<&G::imrec>("imrec", 53, 5),
+    integer<&G::imcutf>("imcutf", 58, 4), text<&G::invtypc>(63, 4),
+    integer<&G::invtypi>("invtypi", 67, 2), text<&G::mtrttypc>(70, 6),
+    real<&G::rmtrtdur>("rmtrtdur", 76, 5, 1),
 };
 constexpr RecordField kNdk3[] = {
-    text<&G::clab>(1, 9),        real<&G::cdt>(10, 9, 1),      real<&G::cdte>(19, 4, 1),
-    real<&G::clat>(23, 7, 2),    real<&G::clate>(30, 5, 2),    real<&G::clong>(35, 8, 2),
-    real<&G::clonge>(43, 5, 2),  real<&G::cdepth>(48, 6, 1),   real<&G::cdepthe>(54, 5, 1),
-    text<&G::cdeptyp>(60, 4),    text<&G::cstamp>(65, 16),
+    text<&G::clab>(1, 9), real<&G::cdt>("cdt", 10, 9, 1), real<&G::cdte>("cdte", 19, 4, 1),
+    real<&G::clat>("clat", 23, 7, 2), real<&G::clate>("clate", 30, 5, 2),
+    real<&G::clong>("clong", 35, 8, 2), real<&G::clonge>("clonge", 43, 5, 2),
+    real<&G::cdepth>("cdepth", 48, 6, 1), real<&G::cdepthe>("cdepthe", 54, 5, 1),
+    text<&G::cdeptyp>(60, 4), text<&G::cstamp>(65, 16),
 };
+// Moment tensor: Mrr, Mss, Mee, Mrs, Mre, Mse, each followed by its error.
 constexpr RecordField kNdk4[] = {
-    integer<&G::iexmomt>(1, 2),
-    component<&G::tmomt, 0>(3, 7, 3),   component<&G::tmomte, 0>(10, 6, 3),  // Mrr
-    component<&G::tmomt, 1>(16, 7, 3),  component<&G::tmomte, 1>(23, 6, 3),  // Mss
-    component<&G::tmomt, 2>(29, 7, 3),  component<&G::tmomte, 2>(36, 6, 3),  // Mee
-    component<&G::tmomt, 3>(42, 7, 3),  component<&G::tmomte, 3>(49, 6, 3),  // Mrs
-    component<&G::tmomt, 4>(55, 7, 3),  component<&G::tmomte, 4>(62, 6, 3),  // Mre
-    component<&G::tmomt, 5>(68, 7, 3),  component<&G::tmomte, 5>(75, 6, 3),  // Mse
+    integer<&G::iexmomt>("iexmomt", 1, 2),
+    component<&G::tmomt, 0>("tmomt", 3, 7, 3), component<&G::tmomte, 0>("tmomte", 10, 6, 3),
+    component<&G::tmomt, 1>("tmomt", 16, 7, 3), component<&G::tmomte, 1>("tmomte", 23, 6, 3),
+    component<&G::tmomt, 2>("tmomt", 29, 7, 3), component<&G::tmomte, 2>("tmomte", 36, 6, 3),
+    component<&G::tmomt, 3>("tmomt", 42, 7, 3), component<&G::tmomte, 3>("tmomte", 49, 6, 3),
+    component<&G::tmomt, 4>("tmomt", 55, 7, 3), component<&G::tmomte, 4>("tmomte", 62, 6, 3),
+    component<&G::tmomt, 5>("tmomt", 68, 7, 3), component<&G::tmomte, 5>("tmomte", 75, 6, 3),
 };
 constexpr RecordField kNdk5[] = {
     text<&G::cvers>(1, 3),
-    axis<&G::tmval, kT>(4, 8, 3), angle<&G::tmvecpl, kT>(12, 3), angle<&G::tmvecaz, kT>(15, 4),
-    axis<&G::tmval, kB>(19, 8, 3), angle<&G::tmvecpl, kB>(27, 3), angle<&G::tmvecaz, kB>(30, 4),
-    axis<&G::tmval, kP>(34, 8, 3), angle<&G::tmvecpl, kP>(42, 3), angle<&G::tmvecaz, kP>(45, 4),
-    real<&G::tmt0>(49, 8, 3),
-    angle<&G::azd0, kNp1>(57, 4), angle<&G::dipd0, kNp1>(61, 3), angle<&G::rakd0, kNp1>(64, 5),
-    angle<&G::azd0, kNp2>(69, 4), angle<&G::dipd0, kNp2>(73, 3), angle<&G::rakd0, kNp2>(76, 5),
+    axis<&G::tmval, kT>("tmval", 4, 8, 3), angle<&G::tmvecpl, kT>("tmvecpl", 12, 3),
+    angle<&G::tmvecaz, kT>("tmvecaz", 15, 4),
+    axis<&G::tmval, kB>("tmval", 19, 8, 3), angle<&G::tmvecpl, kB>("tmvecpl", 27, 3),
+    angle<&G::tmvecaz, kB>("tmvecaz", 30, 4),
+    axis<&G::tmval, kP>("tmval", 34, 8, 3), angle<&G::tmvecpl, kP>("tmvecpl", 42, 3),
+    angle<&G::tmvecaz, kP>("tmvecaz", 45, 4),
+    real<&G::tmt0>("tmt0", 49, 8, 3),
+    angle<&G::azd0, kNp1>("azd0", 57, 4), angle<&G::dipd0, kNp1>("dipd0", 61, 3),
+    angle<&G::rakd0, kNp1>("rakd0", 64, 5),
+    angle<&G::azd0, kNp2>("azd0", 69, 4), angle<&G::dipd0, kNp2>("dipd0", 73, 3),
+    angle<&G::rakd0, kNp2>("rakd0", 76, 5),
 };
 constexpr RecordLine kNdkLines[] = {
     {kNdk1, 80}, {kNdk2, 80}, {kNdk3, 80}, {kNdk4, 80}, {kNdk5, 80}};
@@ -145,35 +168,44 @@ constexpr RecordLine kNdkLines[] = {
 // dek: four lines of 79, 79, 80 and 73 columns. No surface waves, inversion label or type, time
 // stamp or version code.
 constexpr RecordField kDek1[] = {
-    text<&G::cmtlabel>(1, 8),  text<&G::date1>(10, 8),    text<&G::time>(19, 10),
-    real<&G::rlat>(30, 6, 2),  real<&G::rlong>(37, 7, 2), real<&G::depth>(45, 5, 1),
-    real<&G::rmb>(50, 3, 1),   real<&G::rms>(53, 3, 1),   text<&G::region>(56, 24),
+    text<&G::cmtlabel>(1, 8), text<&G::date1>(10, 8), text<&G::time>(19, 10),
+    real<&G::rlat>("rlat", 30, 6, 2), real<&G::rlong>("rlong", 37, 7, 2),
+    real<&G::depth>("depth", 45, 5, 1), real<&G::rmb>("rmb", 50, 3, 1),
+    real<&G::rms>("rms", 53, 3, 1), text<&G::region>(56, 24),
 };
 constexpr RecordField kDek2[] = {
-    text<&G::hyporef>(1, 3),     text<&G::bwc>(5, 3),          integer<&G::ibstatn>(8, 2),
-    integer<&G::ibrec>(10, 3),   integer<&G::ibcutf>(14, 3),   text<&G::mwc>(18, 3),
-    integer<&G::imstatn>(21, 2), integer<&G::imrec>(23, 3),    integer<&G::imcutf>(27, 3),
-    text<&G::clab>(31, 3),       real<&G::cdt>(34, 6, 1),      real<&G::cdte>(40, 4, 1),
-    real<&G::clat>(45, 6, 2),    real<&G::clate>(52, 4, 2),    real<&G::clong>(57, 7, 2),
-    real<&G::clonge>(65, 4, 2),  real<&G::cdepth>(70, 5, 1),   real<&G::cdepthe>(76, 4, 1),
+    text<&G::hyporef>(1, 3), text<&G::bwc>(5, 3), integer<&G::ibstatn>("ibstatn", 8, 2),
+    integer<&G::ibrec>("ibrec", 10, 3), integer<&G::ibcutf>("ibcutf", 14, 3), text<&G::mwc>(18, 3),
+    integer<&G::imstatn>("imstatn", 21, 2), integer<&G::imrec>("imrec", 23, 3),
+    integer<&G::imcutf>("imcutf", 27, 3), text<&G::clab>(31, 3), real<&G::cdt>("cdt", 34, 6, 1),
+    real<&G::cdte>("cdte", 40, 4, 1), real<&G::clat>("clat", 45, 6, 2),
+    real<&G::clate>("clate", 52, 4, 2), real<&G::clong>("clong", 57, 7, 2),
+    real<&G::clonge>("clonge", 65, 4, 2), real<&G::cdepth>("cdepth", 70, 5, 1),
+    real<&G::cdepthe>("cdepthe", 76, 4, 1),
 };
+// Moment tensor as in ndk, in narrower fields.
 constexpr RecordField kDek3[] = {
-    text<&G::mtrttypc>(2, 3),    real<&G::rmtrtdur>(5, 4, 1),  text<&G::cdeptyp>(10, 2),
-    integer<&G::iexmomt>(12, 3),
-    component<&G::tmomt, 0>(15, 6, 2),  component<&G::tmomte, 0>(21, 5, 2),  // Mrr
-    component<&G::tmomt, 1>(26, 6, 2),  component<&G::tmomte, 1>(32, 5, 2),  // Mss
-    component<&G::tmomt, 2>(37, 6, 2),  component<&G::tmomte, 2>(43, 5, 2),  // Mee
-    component<&G::tmomt, 3>(48, 6, 2),  component<&G::tmomte, 3>(54, 5, 2),  // Mrs
-    component<&G::tmomt, 4>(59, 6, 2),  component<&G::tmomte, 4>(65, 5, 2),  // Mre
-    component<&G::tmomt, 5>(70, 6, 2),  component<&G::tmomte, 5>(76, 5, 2),  // Mse
+    text<&G::mtrttypc>(2, 3), real<&G::rmtrtdur>("rmtrtdur", 5, 4, 1), text<&G::cdeptyp>(10, 2),
+    integer<&G::iexmomt>("iexmomt", 12, 3),
+    component<&G::tmomt, 0>("tmomt", 15, 6, 2), component<&G::tmomte, 0>("tmomte", 21, 5, 2),
+    component<&G::tmomt, 1>("tmomt", 26, 6, 2), component<&G::tmomte, 1>("tmomte", 32, 5, 2),
+    component<&G::tmomt, 2>("tmomt", 37, 6, 2), component<&G::tmomte, 2>("tmomte", 43, 5, 2),
+    component<&G::tmomt, 3>("tmomt", 48, 6, 2), component<&G::tmomte, 3>("tmomte", 54, 5, 2),
+    component<&G::tmomt, 4>("tmomt", 59, 6, 2), component<&G::tmomte, 4>("tmomte", 65, 5, 2),
+    component<&G::tmomt, 5>("tmomt", 70, 6, 2), component<&G::tmomte, 5>("tmomte", 76, 5, 2),
 };
 constexpr RecordField kDek4[] = {
-    axis<&G::tmval, kT>(1, 7, 2), angle<&G::tmvecpl, kT>(8, 3), angle<&G::tmvecaz, kT>(11, 4),
-    axis<&G::tmval, kB>(15, 7, 2), angle<&G::tmvecpl, kB>(22, 3), angle<&G::tmvecaz, kB>(25, 4),
-    axis<&G::tmval, kP>(29, 7, 2), angle<&G::tmvecpl, kP>(36, 3), angle<&G::tmvecaz, kP>(39, 4),
-    real<&G::tmt0>(43, 7, 2),
-    angle<&G::azd0, kNp1>(50, 4), angle<&G::dipd0, kNp1>(54, 3), angle<&G::rakd0, kNp1>(58, 4),
-    angle<&G::azd0, kNp2>(62, 4), angle<&G::dipd0, kNp2>(66, 3), angle<&G::rakd0, kNp2>(70, 4),
+    axis<&G::tmval, kT>("tmval", 1, 7, 2), angle<&G::tmvecpl, kT>("tmvecpl", 8, 3),
+    angle<&G::tmvecaz, kT>("tmvecaz", 11, 4),
+    axis<&G::tmval, kB>("tmval", 15, 7, 2), angle<&G::tmvecpl, kB>("tmvecpl", 22, 3),
+    angle<&G::tmvecaz, kB>("tmvecaz", 25, 4),
+    axis<&G::tmval, kP>("tmval", 29, 7, 2), angle<&G::tmvecpl, kP>("tmvecpl", 36, 3),
+    angle<&G::tmvecaz, kP>("tmvecaz", 39, 4),
+    real<&G::tmt0>("tmt0", 43, 7, 2),
+    angle<&G::azd0, kNp1>("azd0", 50, 4), angle<&G::dipd0, kNp1>("dipd0", 54, 3),
+    angle<&G::rakd0, kNp1>("rakd0", 58, 4),
+    angle<&G::azd0, kNp2>("azd0", 62, 4), angle<&G::dipd0, kNp2>("dipd0", 66, 3),
+    angle<&G::rakd0, kNp2>("rakd0", 70, 4),
 };
 constexpr RecordLine kDekLines[] = {{kDek1, 79}, {kDek2, 79}, {kDek3, 80}, {kDek4, 73}};
 // clang-format on
@@ -183,24 +215,35 @@ constexpr RecordLine kDekLines[] = {{kDek1, 79}, {kDek2, 79}, {kDek3, 80}, {kDek
 constexpr RecordLayout ndkLayout{"ndk", kNdkData, kNdkLines};
 constexpr RecordLayout dekLayout{"dek", kDekData, kDekLines};
 
-bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k) {
+bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k,
+                    const RecordField** bad) {
     for (const RecordField& f : layout.fields) {
+        bool ok = true;
         switch (f.kind) {
             case FieldKind::Text:
                 readFixedText(line, f.first, f.width, f.text(store, k),
                               static_cast<std::size_t>(f.length));
                 break;
             case FieldKind::Integer:
-                if (!readFixedInt(line, f.first, f.width, *f.integer(store, k))) return false;
+                ok = readFixedInt(line, f.first, f.width, *f.integer(store, k));
                 break;
             case FieldKind::Real:
             case FieldKind::Angle:
-                if (!readFixedReal(line, f.first, f.width, f.decimals, *f.real(store, k)))
-                    return false;
+                ok = readFixedReal(line, f.first, f.width, f.decimals, *f.real(store, k));
                 break;
+        }
+        if (!ok) {
+            if (bad != nullptr) *bad = &f;
+            return false;
         }
     }
     return true;
+}
+
+std::string fieldName(const RecordField& f) {
+    std::string name = f.name != nullptr ? f.name : "text";
+    if (f.part != nullptr) name += std::string(" ") + f.part;
+    return name;
 }
 
 void appendFieldValue(std::string& out, const RecordField& f, const Gcmtblk& store, int32_t k,

@@ -31,6 +31,8 @@ struct RecordField {
     char* (*text)(Gcmtblk&, int32_t);
     int32_t* (*integer)(Gcmtblk&, int32_t);
     float* (*real)(Gcmtblk&, int32_t);
+    const char* name;  // numbers: the store member
+    const char* part;  // the axis, plane or component of the member, or null
 };
 
 struct RecordLine {
@@ -47,9 +49,13 @@ struct RecordLayout {
 extern const RecordLayout ndkLayout;
 extern const RecordLayout dekLayout;
 
-// Reads one line of a record into event index k. False when a numeric field is not a number;
-// the fields before it have been stored by then.
-bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k);
+// Reads one line of a record into event index k. False when a numeric field is not a number
+// (`bad`, when given, then points to it); the fields before it have been stored by then.
+bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k,
+                    const RecordField** bad = nullptr);
+
+// The field as a user finds it in the store: "rlat", "tmval T", "azd0 plane 2", "tmomt Mrr".
+std::string fieldName(const RecordField& f);
 
 // The line of event index k: numbers right-aligned, asterisks when they do not fit, angles
 // truncated toward zero, texts as their first `width` characters, other columns blank.

@@ -77,8 +77,7 @@ void showHelp() {
     wout({kEquals43});
 }
 
-// The explanation a command gives the output file it opens, or none for a command that does
-// not open it.
+// The explanation a command gives the output file it opens.
 std::string_view openingExplanation(int32_t answer) {
     switch (answer) {
         case kDekFile:
@@ -140,26 +139,28 @@ void completionReport(const Output& out, int32_t written) {
     menutail();
 }
 
-// Runs the writer for the answer and the store's data type; false when there is none.
-bool runWriter(const Output& out, int32_t answer, int32_t& written) {
+// The writer an answer asks for on the store's data type; none for any other pair.
+struct Writer {
+    WriteOutcome (*write)(const RecordLayout&, int32_t) = nullptr;
+    const RecordLayout* layout = nullptr;
+};
+
+Writer writerFor(int32_t answer) {
     const int32_t type = gcmtblk.dataType;
-    WriteOutcome r;
-    if (answer == kDekFile && type == kDekData)
-        r = writeCatalogueFile(dekLayout, out.ifile);
-    else if (answer == kDekTable && type == kDekData)
-        r = writeCatalogueTable(dekLayout, out.ifile);
-    else if (answer == kNdkFile && type == kNdkData)
-        r = writeCatalogueFile(ndkLayout, out.ifile);
-    else if (answer == kNdkTable && type == kNdkData)
-        r = writeCatalogueTable(ndkLayout, out.ifile);
-    else
-        return false;
+    if (answer == kDekFile && type == kDekData) return {writeCatalogueFile, &dekLayout};
+    if (answer == kDekTable && type == kDekData) return {writeCatalogueTable, &dekLayout};
+    if (answer == kNdkFile && type == kNdkData) return {writeCatalogueFile, &ndkLayout};
+    if (answer == kNdkTable && type == kNdkData) return {writeCatalogueTable, &ndkLayout};
+    return {};
+}
+
+void runWriter(const Output& out, const Writer& writer, int32_t& written) {
+    const WriteOutcome r = writer.write(*writer.layout, out.ifile);
     written = r.event;
     if (r.complete)
         completionReport(out, r.event);
     else
         writeErrorBox(out, r.event);
-    return true;
 }
 
 bool isWriterCommand(int32_t answer) {
@@ -179,16 +180,20 @@ void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
         int32_t answer = kExit;
         inintegdef(answer, "your choice", kExit);
         if (answer == kHelp) showHelp();
-        const std::string_view explanation = openingExplanation(answer);
-        if (!out.isOpen() && !explanation.empty()) {
-            opefou(ifile, explanation, 0);
+        const Writer writer = writerFor(answer);
+        // Opening empties the file: it is opened only when something will be written to it.
+        if (!out.isOpen() && (answer == kOpen || writer.write != nullptr)) {
+            opefou(ifile, openingExplanation(answer), 0);
             written = 0;
         } else if ((answer == kClose || answer == kExit) && out.isOpen()) {
             if (!clofou(out.ifile)) writeErrorBox(out, written);
         }
         if (answer == kExit) return;
         if (answer == kList) listgcmt(ListingHead::SubMenu, kGcmtwrite, answer);
-        if (!runWriter(out, answer, written) && isWriterCommand(answer)) noWriterBox(answer);
+        if (writer.write != nullptr)
+            runWriter(out, writer, written);
+        else if (isWriterCommand(answer))
+            noWriterBox(answer);
     }
 }
 

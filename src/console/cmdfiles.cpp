@@ -109,7 +109,7 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t /*imode*/) {
     }
 }
 
-void endCommandFileAtEof() {
+void endRunningCommandFile() {
     // A copy: endaltsi clears the record and then still names the file.
     const Running r = running;
     endaltsi(r.unit, r.name, 0);

@@ -13,7 +13,8 @@ void altsio(int32_t iu, std::string& cfname, int32_t& irep, int32_t imode);
 void beginaltsi(int32_t iu, std::string& cfname, int32_t imode);
 // Ends the command file on unit iu (refused while none runs).
 void endaltsi(int32_t iu, const std::string& cfname, int32_t imode);
-// Ends the running command file when its input is used up, as endaltsi does.
-void endCommandFileAtEof();
+// Ends the running command file as endaltsi does: when its input is used up, or when an
+// answer it gave cannot be used.
+void endRunningCommandFile();
 
 }  // namespace tensova

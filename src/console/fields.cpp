@@ -276,14 +276,16 @@ std::string fmtFown(double x, int d) {
 std::string fmtE(double x, int w, int d) {
     std::string out;
     if (nonFinite(x, w, out)) return out;
-    const Decimal r = roundTo(exactDecimal(std::fabs(x)), d);
+    const Decimal exact = exactDecimal(std::fabs(x));
+    // Without digits there is nothing to round: the exponent is the value's own.
+    const Decimal r = d > 0 ? roundTo(exact, d) : Decimal{{}, exact.exp10};
     std::string digits = r.digits;
     int ex = r.exp10;
-    if (digits.empty() || allZero(digits)) {
+    const bool zero = exact.digits.empty();
+    if (zero) {
         digits.assign(static_cast<std::size_t>(d), '0');
         ex = 0;
     }
-    const bool zero = allZero(digits);
     const std::string sign = (x < 0 && !zero) ? "-" : "";
     std::string exps;
     const int aex = ex < 0 ? -ex : ex;

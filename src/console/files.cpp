@@ -1,6 +1,7 @@
 #include "console/files.hpp"
 
 #include "console/boxes.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/menus.hpp"
@@ -192,17 +193,26 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             if (iocom.stdIn == kKeyboardUnit) wout({"Choose", trimmed(question)});
             inchardef(chosen, question, fname, &tried);
             // Where the answer came from: a command file that ended during the question has
-            // handed it to the keyboard. At the keyboard a name to save under replaces an
-            // existing file, as a save dialog does.
+            // handed it to the keyboard.
             fromFile = iocom.stdIn != kKeyboardUnit;
-            if (!fromFile && status == OpenStatus::New) how = OpenStatus::Unknown;
         }
         const std::string name = fileName(tried);
         const bool fits = name.size() <= fname.size();
         // A command file's answer is the name from now on, and so the default of a retry; the
         // chooser changes the name only when the file opens.
         if (fromFile && fits) fname = fit(name, fname.size());
-        if (fits && unitOpen(iu, name, how)) {
+        if (imode == 0 && !fromFile && status == OpenStatus::New) {
+            // At the keyboard a name to save under may replace a file, as a save dialog does,
+            // but only once the user has said so; otherwise the name is asked for again.
+            if (fits && regularFileExists(name)) {
+                bool replace = false;
+                inlogicdef(replace, "file exists: replace it", false);
+                if (!replace) continue;
+            }
+            how = OpenStatus::Unknown;
+        }
+        std::string why;
+        if (fits && unitOpen(iu, name, how, &why)) {
             fname = fit(name, fname.size());
             return;
         }
@@ -220,6 +230,13 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         wout({"COULD NOT OPEN FILE", shown});
         if (!fits)
             wout({"name longer than", fmtIown(static_cast<int64_t>(fname.size())), "characters"});
+        if (fromFile) {
+            // The command file's next lines answer what comes after this name: taken as names
+            // they would misfile data. It ends here and the keyboard takes over.
+            if (fits) wout({why});
+            wout({"===> END OF COMMAND FILE"});
+            endRunningCommandFile();
+        }
         wout({"===> RETRYING"});
         warningtail00();
     }

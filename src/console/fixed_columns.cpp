@@ -64,11 +64,9 @@ bool readFixedInt(std::string_view line, int first, int width, int32_t& v, Blank
     return true;
 }
 
-namespace {
-
-// Any real field without its surrounding blanks: long mantissas and exponents included.
-bool parseReal(std::string_view f, int decimals, float& v) {
+bool readRealNumber(std::string_view f, int decimals, float& v) {
     const std::size_t n = f.size();
+    if (n == 0) return false;
     std::size_t i = 0;
     const bool negative = f[0] == '-';
     if (f[0] == '+' || f[0] == '-') ++i;
@@ -139,13 +137,15 @@ bool parseReal(std::string_view f, int decimals, float& v) {
         *p++ = 'e';
         p = std::to_chars(p, buf.data() + buf.size(), scale).ptr;
         const auto res = std::from_chars(buf.data(), p, value);
-        if (res.ec != std::errc{}) return false;
+        // Too small for a float: its nearest is zero. Too large: no float holds it.
+        if (res.ec == std::errc::result_out_of_range && nd + scale <= 0)
+            value = 0.0f;
+        else if (res.ec != std::errc{})
+            return false;
     }
     v = negative ? -value : value;
     return true;
 }
-
-}  // namespace
 
 bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {
     const std::string_view f = stripBlanks(fixedField(line, first, width));
@@ -168,15 +168,15 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
         if (d < 10) {
             mantissa = mantissa * 10 + d;
             frac += point ? 1 : 0;
-            if (++digits > 7) return parseReal(f, decimals, v);
+            if (++digits > 7) return readRealNumber(f, decimals, v);
         } else if (*p == '.' && !point) {
             point = true;
         } else {
-            return parseReal(f, decimals, v);
+            return readRealNumber(f, decimals, v);
         }
     }
     const int scale = point ? frac : decimals;
-    if (digits == 0 || scale < 0 || scale > 10) return parseReal(f, decimals, v);
+    if (digits == 0 || scale < 0 || scale > 10) return readRealNumber(f, decimals, v);
     // Both operands are exact, so the one rounding of the division is the nearest float.
     const float value = static_cast<float>(mantissa) / kExactTens[static_cast<std::size_t>(scale)];
     v = negative ? -value : value;
@@ -185,7 +185,8 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
 
 void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n) {
     const std::string_view f = fixedField(line, first, width);
-    std::memcpy(out, f.data(), f.size());
+    // A line that ends before the field gives no characters, and no address to copy from.
+    if (!f.empty()) std::memcpy(out, f.data(), f.size());
     std::memset(out + f.size(), ' ', n - f.size());
 }
 

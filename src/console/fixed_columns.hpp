@@ -26,6 +26,10 @@ enum class Blanks { Around, Ignored };
 bool readFixedInt(std::string_view line, int first, int width, int32_t& v,
                   Blanks blanks = Blanks::Around);
 bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v);
+// The number of a real field without the blanks around it (the free-format reader's too), as
+// the float nearest to it; a number too small for a float is zero. False when it is not a
+// number or no float holds it.
+bool readRealNumber(std::string_view number, int decimals, float& v);
 
 // Copies the field into `out` of length n (n >= width): left-aligned, blank-padded.
 void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n);

@@ -1,12 +1,10 @@
 #include "console/input.hpp"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
+#include "console/fixed_columns.hpp"
 #include "console/stop.hpp"
 
 namespace tensova {
@@ -28,41 +26,12 @@ bool integerGrammar(std::string_view t) {
     return true;
 }
 
-// [+-]digits[.digits][(E|D)[+-]digits] with at least one mantissa digit; "5." and ".5" pass.
-bool realGrammar(std::string_view t) {
-    std::size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
-    std::size_t digits = 0;
-    while (i < t.size() && isDigit(t[i])) ++i, ++digits;
-    if (i < t.size() && t[i] == '.') {
-        ++i;
-        while (i < t.size() && isDigit(t[i])) ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
-        ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-        if (i == t.size() || !isDigit(t[i])) return false;
-        while (i < t.size() && isDigit(t[i])) ++i;
-    }
-    return i == t.size();
-}
-
-bool toDouble(std::string_view token, double& v) {
-    if (!realGrammar(token)) return false;
-    std::string s(token);
-    for (char& c : s)
-        if (c == 'd' || c == 'D') c = 'E';
-    errno = 0;
-    v = std::strtod(s.c_str(), nullptr);
-    return errno != ERANGE || v == 0.0;
-}
-
 }  // namespace
 
 bool readAnswer(std::string& line) {
     if (unitReadLine(iocom.stdIn, line) == ReadResult::Ok) return true;
     if (iocom.cmdOpen && iocom.stdIn != kKeyboardUnit) {
-        endCommandFileAtEof();
+        endRunningCommandFile();
         return false;
     }
     wout({"END OF INPUT"});
@@ -139,16 +108,11 @@ bool FreeFormat::nextInt(int32_t& v) {
     return true;
 }
 
-bool FreeFormat::nextDouble(double& v) {
-    std::string_view t;
-    return nextToken(t) && toDouble(t, v) && std::isfinite(v);
-}
-
 bool FreeFormat::nextReal(float& v) {
-    double d = 0;
-    if (!nextDouble(d) || std::fabs(d) > std::numeric_limits<float>::max()) return false;
-    v = static_cast<float>(d);
-    return true;
+    // Straight to the nearest float, as a catalogue field is read: through a double first, a
+    // value would be rounded twice.
+    std::string_view t;
+    return nextToken(t) && readRealNumber(t, 0, v);
 }
 
 bool parseInt(std::string_view text, int32_t& v) {

@@ -28,7 +28,6 @@ class FreeFormat {
     explicit FreeFormat(std::string_view text) : text_(text) {}
     bool nextInt(int32_t& v);
     bool nextReal(float& v);
-    bool nextDouble(double& v);
     // A text: a string in quotes (' or "; a doubled quote inside stands for one quote) or,
     // without quotes, the characters up to the next separator. A string whose quote does not
     // close on its line, or that runs on into other characters, is unreadable.

@@ -55,14 +55,9 @@ std::string twoDigits(int v) {
 
 }  // namespace
 
-std::string describeSystem(bool osOk, int32_t os, bool cpuOk, int32_t cpu, bool clockOk,
+std::string describeSystem(bool osOk, std::string_view os, bool cpuOk, int32_t cpu, bool clockOk,
                            int64_t hz) {
-    std::string osPart = "MacOS?";
-    if (osOk) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%4X", static_cast<unsigned>(os) & 0xFFFFu);
-        osPart = std::string("MacOS") + std::string(trimmed(hex));
-    }
+    const std::string osPart = osOk ? std::string(os) : "MacOS?";
     std::string cpuPart = cpuOk ? processorName(cpu) : "CPU?";
     std::string clockPart = "?MHz";
     if (clockOk) {
@@ -95,9 +90,10 @@ std::string username(std::size_t len) {
 }
 
 std::string hostname(std::size_t len) {
-    int32_t os = 0, cpu = 0;
+    std::string os;
+    int32_t cpu = 0;
     int64_t hz = 0;
-    const bool osOk = platform::osVersion(os);
+    const bool osOk = platform::osRelease(os);
     const bool cpuOk = platform::processorCode(cpu);
     const bool clockOk = platform::clockRateHz(hz);
     return fit(describeSystem(osOk, os, cpuOk, cpu, clockOk, hz), len);

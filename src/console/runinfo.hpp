@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "console/text.hpp"
 
@@ -38,7 +39,7 @@ std::string hostname(std::size_t len);
 
 // The description built from the three system queries; a failed query is passed as false and
 // shows its placeholder.
-std::string describeSystem(bool osOk, int32_t os, bool cpuOk, int32_t cpu, bool clockOk,
+std::string describeSystem(bool osOk, std::string_view os, bool cpuOk, int32_t cpu, bool clockOk,
                            int64_t hz);
 
 }  // namespace tensova

@@ -98,35 +98,64 @@ void release(Unit& u) {
 
 }  // namespace
 
-bool unitOpen(int32_t u, const std::string& path, OpenStatus status) {
-    // A NUL would end the name early for the file system: another file would be opened.
-    if (u == kKeyboardUnit || u == kConsoleUnit || path.empty() ||
-        path.find('\0') != std::string::npos)
+bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string* why) {
+    const auto fail = [why](const char* reason) {
+        if (why != nullptr) *why = reason;
         return false;
-    if (find(u) != nullptr) return false;
+    };
+    if (u == kKeyboardUnit || u == kConsoleUnit || find(u) != nullptr)
+        return fail("Unit already in use");
+    if (path.empty()) return fail("No name given");
+    // A NUL would end the name early for the file system: another file would be opened.
+    if (path.find('\0') != std::string::npos) return fail("Name holds a NUL character");
     Unit unit;
     unit.name = path;
+    // Opened without waiting, so that a named pipe cannot hold the run; what the name turns out
+    // to be is judged on the open file. Only regular files are read. Character devices (the
+    // null device, a full disk) may take output: they neither hold the run nor lose a file.
+    int flags = O_CLOEXEC | O_NONBLOCK;
+    if (status == OpenStatus::Old)
+        flags |= O_RDONLY;
+    else
+        flags |= O_WRONLY | O_CREAT | (status == OpenStatus::New ? O_EXCL : O_TRUNC);
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) return false;
+    // Truncating must not reach what cannot be written to as a file.
+    if (status == OpenStatus::Unknown && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
+        !S_ISCHR(st.st_mode))
+        return fail(S_ISDIR(st.st_mode) ? "Is a directory" : "Not a regular file");
+    const int fd = ::open(path.c_str(), flags, 0644);
+    if (fd < 0) return fail(errno == ENXIO ? "Not a regular file" : std::strerror(errno));
+    const char* refused = nullptr;
+    if (::fstat(fd, &st) != 0)
+        refused = std::strerror(errno);
+    else if (S_ISDIR(st.st_mode))
+        refused = "Is a directory";
+    else if (!S_ISREG(st.st_mode) && (status == OpenStatus::Old || !S_ISCHR(st.st_mode)))
+        refused = "Not a regular file";
+    if (refused != nullptr || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        if (refused == nullptr) refused = std::strerror(errno);
+        ::close(fd);
+        return fail(refused);
+    }
     if (status == OpenStatus::Old) {
-        if (!exists) return false;
-        unit.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (unit.fd < 0) return false;
+        unit.fd = fd;
     } else {
-        int flags = O_WRONLY | O_CREAT | O_CLOEXEC;
-        flags |= status == OpenStatus::New ? O_EXCL : O_TRUNC;
-        const int fd = ::open(path.c_str(), flags, 0644);
-        if (fd < 0) return false;
         unit.out = ::fdopen(fd, "w");
         if (unit.out == nullptr) {
+            const char* reason = std::strerror(errno);
             ::close(fd);
-            return false;
+            return fail(reason);
         }
         std::setvbuf(unit.out, nullptr, _IOFBF, kWriteBuffer);
     }
     table()[u] = std::move(unit);
     return true;
+}
+
+bool regularFileExists(const std::string& path) {
+    struct stat st {};
+    return path.find('\0') == std::string::npos && ::stat(path.c_str(), &st) == 0 &&
+           S_ISREG(st.st_mode);
 }
 
 bool unitIsOpen(int32_t u) {

@@ -23,10 +23,13 @@ enum class ReadResult { Ok, Eof, Error };
 constexpr int32_t kKeyboardUnit = 5;
 constexpr int32_t kConsoleUnit = 6;
 
-// Opens unit `u` on `path`. Returns false (and leaves the unit closed) when the file system
-// refuses: a missing file for Old, an existing one for New, a directory, an empty name or one
-// holding a NUL.
-bool unitOpen(int32_t u, const std::string& path, OpenStatus status);
+// Opens unit `u` on `path`, never waiting. Returns false (and leaves the unit closed) when the
+// file system refuses: a missing file for Old, an existing one for New, a directory, anything
+// but a regular file to read, anything but a regular file or a character device to write, an
+// empty name or one holding a NUL. `why` then receives the reason in a few words.
+bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string* why = nullptr);
+// True when `path` names an existing regular file.
+bool regularFileExists(const std::string& path);
 bool unitIsOpen(int32_t u);
 // The name the unit was opened with, empty when it is not open.
 std::string unitName(int32_t u);

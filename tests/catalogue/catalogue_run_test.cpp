@@ -62,6 +62,7 @@ TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
     const Lines lines =
         run(dir, "1000\n4\ny\n5\ny\n1001\nbad.ndk\n\n1\n1001\n\n\n1001\nthree.ndk\n1100\n9999\n");
     const Lines box({"   WHILE READING      2 th DATA", "   IN FILE: " + name40("bad.ndk"),
+                     "   AT LINE 6 OF THE FILE", "   FIELD rmb, COLUMNS 48-51, IS NOT A NUMBER",
                      " --------------------------------", "   Try again on same file ......1",
                      "   close that file .............2", kPause});
     EXPECT_EQ(block(lines, box[0], box.size()), box);
@@ -108,33 +109,101 @@ TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
     EXPECT_NE(findLine(lines, " INPUT FILE " + name40("three.ndk") + " CLOSED"), -1);
 }
 
-TEST(CatalogueRun, FullStoreStopsWithItsWarning) {
-    test::TempDir dir;
-    dir.write("big.ndk", test::repeatedNdk(25001));
-    const auto start = std::chrono::steady_clock::now();
-    const Lines lines = run(dir, "1000\n1001\nbig.ndk\n\n9999\n");
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
-    const int warn = findLine(lines, " data may not have been fully read");
-    EXPECT_EQ(slice(lines, warn - 6, 9),
-              Lines({" | Depth maxi |    193.100 |    193.100 |",
-                     " | Depth mini |    193.100 |    193.100 |", kSlashes,
-                     " ///        subroutine gcmtreadex1       ///",
-                     " ///               WARNING               ///", kSlashes,
-                     " data may not have been fully read", kPause, kSlashes}));
-    EXPECT_NE(findLine(lines, " | Nb of data |      25000 |      25000 |"), -1);
-    EXPECT_EQ(countLines(lines, "   Currently stored :  25000"), 1);
+// Damaged catalogues are read as far as they go, and the user learns what is wrong and where.
+TEST(CatalogueRun, DamagedCataloguesSayWhatAndWhere) {
+    const std::string three = sample("three.ndk");
+    const Lines threeLines = test::splitLines(three);
+    Lines faulty = test::withField(threeLines, 5, 20, "73");
+    faulty = test::withField(faulty, 10, 27, "  99.45");
+    faulty = test::withField(faulty, 3, 10, "1.E-50");  // too small for a float: zero
+    const std::string read = "1000\n1001\nf.ndk\n";
+    const Lines warning = {kSlashes, " ///        subroutine gcmtreadex1       ///",
+                           " ///               WARNING               ///", kSlashes};
+    const auto then = [](Lines a, const Lines& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const struct {
+        const char* what;
+        std::string content;
+        std::string answers;
+        Lines shown;  // consecutive lines of the transcript
+        int pauses;
+    } cases[] = {
+        {"blank line between two catalogues",
+         three + "\n" + three,
+         read + "9999\n",
+         {" | Nb of data |          6 |          6 |"},
+         0},
+        {"truncated last record", three + threeLines[0] + "\n" + threeLines[1] + "\n",
+         read + "\n9999\n",
+         then(then({" | Depth mini |     -2.500 |     -2.500 |"}, warning),
+              {" INCOMPLETE LAST RECORD FROM LINE 16", " ==> NOT STORED", kPause}),
+         1},
+        {"no complete record",
+         threeLines[0] + "\n",
+         read + "\n9999\n",
+         {" INCOMPLETE LAST RECORD FROM LINE 1", " ==> NOT STORED",
+          " NO COMPLETE RECORD IN THE FILE", kPause},
+         1},
+        {"a line of 5 MB",
+         threeLines[0] + "\n" + std::string(5'000'000, '1') + "\n" + three,
+         read + "\n\n99\n9999\n",
+         {"   IN FILE: " + name40("f.ndk"), "   AT LINE 2 OF THE FILE",
+          "   LINE LONGER THAN 1000 CHARACTERS"},
+         1},
+        {"impossible values",
+         test::joined(faulty),
+         read + "9999\n",
+         {" | Depth mini |     -2.500 |     -2.500 |", kDashes,
+          " VALUES OUT OF RANGE, KEPT AS READ:", " event 2, line 6: minute = 73",
+          " event 3, line 11: rlat = 99.45", kDashes, " INPUT FILE " + name40("f.ndk") + " CLOSED"},
+         0},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        dir.write("f.ndk", c.content);
+        const Lines lines = run(dir, c.answers);
+        EXPECT_EQ(block(lines, c.shown[0], c.shown.size()), c.shown) << c.what;
+        EXPECT_EQ(countLines(lines, kPause), c.pauses) << c.what;
+    }
+}
+
+TEST(CatalogueRun, FullStoreStopsWithItsWarningOnlyWhenDataRemain) {
+    for (const int n : {25001, 25000}) {
+        test::TempDir dir;
+        dir.write("big.ndk", test::repeatedNdk(n));
+        const auto start = std::chrono::steady_clock::now();
+        const Lines lines =
+            run(dir, n > 25000 ? "1000\n1001\nbig.ndk\n\n9999\n" : "1000\n1001\nbig.ndk\n9999\n");
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(took.count(), 5.0);
+        EXPECT_NE(findLine(lines, " | Nb of data |      25000 |      25000 |"), -1);
+        EXPECT_EQ(countLines(lines, "   Currently stored :  25000"), 1);
+        const int warn = findLine(lines, " STORE FULL AFTER LINE 125000");
+        if (n == 25000) {
+            EXPECT_EQ(warn, -1);
+            EXPECT_EQ(countLines(lines, kSlashes), 0);
+            continue;
+        }
+        EXPECT_EQ(
+            slice(lines, warn - 6, 9),
+            Lines({" | Depth maxi |    193.100 |    193.100 |",
+                   " | Depth mini |    193.100 |    193.100 |", kSlashes,
+                   " ///        subroutine gcmtreadex1       ///",
+                   " ///               WARNING               ///", kSlashes,
+                   " STORE FULL AFTER LINE 125000", " THE REST OF THE FILE WAS NOT READ", kPause}));
+    }
 }
 
 TEST(CatalogueRun, WriterSession) {
-    // An empty store: 1000 opens a file and finds no writer (pause), help, 99. Then three.ndk:
-    // the ndk file, closed at the question; the table twice into one file left open; a dek
-    // command (pause); the listing; 99 closes the file.
+    // An empty store: 1000 finds no writer (pause), help, 99. Then three.ndk: the ndk file,
+    // closed at the question; the table twice into one file left open; a dek command (pause);
+    // the listing; 99 closes the file.
     test::TempDir dir;
     const Lines lines = run(dir,
-                            "1200\n1000\nempty.dek\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\n"
+                            "1200\n1000\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\n"
                             "out.ndk\n\n2001\nt.txt\nn\n2001\nn\n1000\n\n1100\n99\n9999\n");
-    EXPECT_TRUE(dir.exists("empty.dek"));
-    EXPECT_EQ(dir.read("empty.dek"), "");
     EXPECT_EQ(countLines(lines, " CANNOT WRITE THIS DATA TYPE"), 3);
     EXPECT_EQ(block(lines, kSlashes, 13), noWriterBox(0, 1000));
     const int help = findLine(lines, "                   HELP");
@@ -183,6 +252,21 @@ TEST(CatalogueRun, WriterSession) {
     EXPECT_EQ(slice(lines, rows - 7, 1), Lines{kWriter});
     EXPECT_EQ(countLines(lines, " OUTPUT FILE " + name40("t.txt") + " CLOSED"), 1);
     EXPECT_EQ(countLines(lines, " output file " + name40("t.txt") + " closed"), 0);
+}
+
+// A writer command without a writer for the data opens no file: opening would empty it.
+TEST(CatalogueRun, NoFileIsOpenedWhenNothingWillBeWritten) {
+    const char* const cases[] = {
+        "1200\n1001\n\n2000\n\n99\n9999\n",                         // an empty store
+        "1000\n1001\nthree.ndk\n1200\n1000\n\n2000\n\n99\n9999\n",  // dek commands, ndk data
+    };
+    for (const char* answers : cases) {
+        test::TempDir dir;
+        const Lines lines = run(dir, answers);
+        EXPECT_EQ(countLines(lines, " ====> DATA ARE UNSAVED"), 2) << answers;
+        EXPECT_EQ(countLines(lines, " OPENING OUTPUT FILE  1"), 0) << answers;
+        EXPECT_EQ(dir.read("three.ndk"), sample("three.ndk")) << answers;
+    }
 }
 
 TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {

@@ -17,7 +17,7 @@ using test::kNdkEvent;
 using test::withField;
 using ReadLoop = test::CatalogueFixture;
 
-TEST_F(ReadLoop, EndsOfFile) {
+TEST_F(ReadLoop, EndsOfFileAndBlankLines) {
     const std::string full = test::sample("three.ndk");
     std::string noLastLine = full.substr(0, full.size() - 1);
     noLastLine = noLastLine.substr(0, noLastLine.rfind('\n') + 1);
@@ -26,19 +26,26 @@ TEST_F(ReadLoop, EndsOfFile) {
         trimmed += l.substr(0, l.find_last_not_of(' ') + 1) + "\r\n";
         macEnds += l + "\r";
     }
+    const std::string one = joined(kNdkEvent);
+    // The count, and the line where an incomplete last record starts (0 for none).
     const struct {
         const char* what;
         std::string content;
         int32_t count;
+        int32_t incomplete;
     } cases[] = {
-        {"no final newline", full.substr(0, full.size() - 1), 3},
-        {"last event without its last line", noLastLine, 2},
-        {"last event with one line only", full + kNdkEvent[0] + "\n", 3},
-        {"trailing blanks removed, CR LF ends", trimmed, 3},
-        {"carriage returns alone end the lines", macEnds, 3},
-        {"file cut inside the last line of the last event", full.substr(0, full.size() - 31), 2},
-        {"a blank line after the last event", full + "\n", 3},
-        {"empty file", "", 0},
+        {"no final newline", full.substr(0, full.size() - 1), 3, 0},
+        {"last event without its last line", noLastLine, 2, 11},
+        {"last event with one line only", full + kNdkEvent[0] + "\n", 3, 16},
+        {"trailing blanks removed, CR LF ends", trimmed, 3, 0},
+        {"carriage returns alone end the lines", macEnds, 3, 0},
+        {"file cut inside the last line of the last event", full.substr(0, full.size() - 31), 2,
+         11},
+        {"a blank line after the last event", full + "\n", 3, 0},
+        {"blank lines before, between and after records", "\n \n" + one + "\t\n\n" + full + " ", 4,
+         0},
+        {"empty file", "", 0, 0},
+        {"a file of one byte", "P", 0, 1},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -47,6 +54,7 @@ TEST_F(ReadLoop, EndsOfFile) {
         EXPECT_EQ(r.records, c.count) << c.what;
         EXPECT_EQ(gcmtblk.count, c.count) << c.what;
         EXPECT_EQ(gcmtblk.dataType, kNdkData) << c.what;
+        EXPECT_EQ(r.line, c.incomplete) << c.what;
     }
     // Nothing read: every extreme stays at its start value.
     const ReadOutcome r = readText("");
@@ -54,26 +62,39 @@ TEST_F(ReadLoop, EndsOfFile) {
     EXPECT_EQ(r.kept.depMin, 10000.0f);
 }
 
-TEST_F(ReadLoop, BadRecordEmptiesTheStore) {
+TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
     std::string binary;
     for (int i = 0; i < 3000; ++i) binary += static_cast<char>((i * 37) % 256);
     const std::string one = joined(kNdkEvent);
     const auto bad = [](std::size_t line, std::size_t first, const char* text) {
         return joined(withField(kNdkEvent, line, first, text));
     };
+    const std::string blankInside =
+        kNdkEvent[0] + "\n" + kNdkEvent[1] + "\n\n" + kNdkEvent[2] + "\n" + kNdkEvent[3] + "\n";
+    // The record and line that cannot be read, and what is wrong: a field's name, or the line.
     const struct {
         const char* what;
         std::string content;
         int32_t record;
+        int32_t line;
+        const char* field;
+        BadLine why;
     } cases[] = {
-        {"letters in the magnitudes of record 2", one + bad(0, 48, "abc "), 2},
-        {"latitude -AA.45", bad(0, 27, " -AA.45"), 1},
-        {"moment exponent 2x in record 3", one + one + bad(3, 1, "2x"), 3},
-        {"letter in a station count", bad(1, 20, "  x"), 1},
-        {"letter after an angle", bad(4, 57, "12.5x"), 1},
-        {"two points", bad(2, 10, "   -0.3.1"), 1},
-        {"binary file", binary, 1},
-        {"a dek file read as ndk", joined(test::kDekEvent) + joined(test::kDekEvent), 1},
+        {"letters in the magnitudes of record 2", one + bad(0, 48, "abc "), 2, 6, "rmb",
+         BadLine::Field},
+        {"latitude -AA.45", bad(0, 27, " -AA.45"), 1, 1, "rlat", BadLine::Field},
+        {"moment exponent 2x in record 3", one + one + bad(3, 1, "2x"), 3, 14, "iexmomt",
+         BadLine::Field},
+        {"letter in a station count", bad(1, 20, "  x"), 1, 2, "ibstatn", BadLine::Field},
+        {"letter after an angle", bad(4, 57, "12.5x"), 1, 5, "dipd0 plane 1", BadLine::Field},
+        {"two points", bad(2, 10, "   -0.3.1"), 1, 3, "cdt", BadLine::Field},
+        {"a component", bad(3, 68, "  1.x34"), 1, 4, "tmomt Mse", BadLine::Field},
+        {"binary file", binary, 1, 1, "rlat", BadLine::Field},
+        {"a dek file read as ndk", joined(test::kDekEvent) + joined(test::kDekEvent), 1, 1, "rlat",
+         BadLine::Field},
+        {"a blank line inside a record", one + blankInside, 2, 8, nullptr, BadLine::Blank},
+        {"a line of 5 MB", one + std::string(5'000'000, '1') + "\n" + one, 2, 6, nullptr,
+         BadLine::TooLong},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -82,39 +103,102 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStore) {
         const ReadOutcome r = readText(c.content);
         EXPECT_EQ(r.end, ReadEnd::BadRecord) << c.what;
         EXPECT_EQ(r.badRecord, c.record) << c.what;
+        EXPECT_EQ(r.line, c.line) << c.what;
+        EXPECT_EQ(r.bad, c.why) << c.what;
+        if (c.field != nullptr) {
+            ASSERT_NE(r.badField, nullptr) << c.what;
+            EXPECT_EQ(fieldName(*r.badField), c.field) << c.what;
+        }
         EXPECT_EQ(gcmtblk.count, 0) << c.what;
         EXPECT_EQ(gcmtblk.dataType, kNoData) << c.what;
     }
 }
 
 TEST_F(ReadLoop, FullStoreStopsAtItsCapacity) {
+    // Only a file with more after the last slot is read in part; blank lines are not more.
     for (const int n : {kCapacity - 1, kCapacity, kCapacity + 1}) {
         SetUp();
-        const ReadOutcome r = readText(test::repeatedNdk(n));
-        EXPECT_EQ(r.end, n < kCapacity ? ReadEnd::EndOfFile : ReadEnd::StoreFull) << n;
+        const ReadOutcome r = readText(test::repeatedNdk(n) + "\n");
+        EXPECT_EQ(r.end, n > kCapacity ? ReadEnd::StoreFull : ReadEnd::EndOfFile) << n;
+        EXPECT_EQ(r.line, n > kCapacity ? 5 * kCapacity : 0) << n;
         EXPECT_EQ(r.records, std::min(n, kCapacity)) << n;
         EXPECT_EQ(gcmtblk.count, std::min(n, kCapacity)) << n;
     }
     EXPECT_EQ(gcmtblk.rlat[kCapacity - 1], 9.99f);  // the last stored event is record 25,000
 }
 
+// Values no event can have are reported with their event, line and field, and kept as read.
+TEST_F(ReadLoop, ImpossibleValuesAreReportedAndKept) {
+    const struct {
+        const char* what;
+        std::vector<std::string> event;
+        const RecordLayout& layout;
+        const char* field;  // null: nothing to report
+        const char* value;
+        int32_t line;  // of the second event in the file
+    } cases[] = {
+        {"latitude 99.45", withField(kNdkEvent, 0, 27, "  99.45"), ndkLayout, "rlat", "99.45", 6},
+        {"longitude 360 east", withField(kNdkEvent, 0, 34, "  360.00"), ndkLayout, nullptr, "", 0},
+        {"centroid longitude 400", withField(kNdkEvent, 2, 35, "  400.00"), ndkLayout, "clong",
+         "400.00", 8},
+        {"month 14", withField(kNdkEvent, 0, 11, "14"), ndkLayout, "month", "14", 6},
+        {"day 32", withField(kNdkEvent, 0, 14, "32"), ndkLayout, "day", "32", 6},
+        {"29 February 2005", withField(kNdkEvent, 0, 11, "02/29"), ndkLayout, "day", "29", 6},
+        {"29 February 2004", withField(kNdkEvent, 0, 6, "2004/02/29"), ndkLayout, nullptr, "", 0},
+        {"minute 73", withField(kNdkEvent, 0, 20, "73"), ndkLayout, "minute", "73", 6},
+        {"a leap second", withField(kNdkEvent, 0, 23, "60.4"), ndkLayout, nullptr, "", 0},
+        {"second 61.0", withField(kNdkEvent, 0, 23, "61.0"), ndkLayout, "second", "61.0", 6},
+        {"a date that is no date", withField(kNdkEvent, 0, 11, "xx"), ndkLayout, "month", "xx", 6},
+        {"dek month 13 (mm/dd/yy)", withField(test::kDekEvent, 0, 10, "13/01/05"), dekLayout,
+         "month", "13", 5},
+        {"dek centroid latitude", withField(test::kDekEvent, 1, 45, "-95.00"), dekLayout, "clat",
+         "-95.00", 6},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        const std::string good =
+            joined(c.layout.dataType == kDekData ? test::kDekEvent : kNdkEvent);
+        const ReadOutcome r = readText(good + joined(c.event), c.layout);
+        ASSERT_EQ(gcmtblk.count, 2) << c.what;  // kept as read
+        EXPECT_EQ(r.outOfRange.count, c.field != nullptr ? 1 : 0) << c.what;
+        if (c.field == nullptr || r.outOfRange.shown.empty()) continue;
+        const OutOfRange& v = r.outOfRange.shown[0];
+        EXPECT_EQ(v.event, 2) << c.what;
+        EXPECT_EQ(v.line, c.line) << c.what;
+        EXPECT_EQ(v.field, c.field) << c.what;
+        EXPECT_EQ(v.value, c.value) << c.what;
+    }
+    // A screenful is shown; the rest are counted.
+    const std::string bad = joined(withField(kNdkEvent, 0, 20, "73"));
+    std::string many;
+    for (int i = 0; i < 25; ++i) many += bad;
+    const ReadOutcome r = readText(many);
+    EXPECT_EQ(r.outOfRange.count, 25);
+    EXPECT_EQ(r.outOfRange.shown.size(), 20u);
+    EXPECT_EQ(r.outOfRange.shown.back().line, 96);
+}
+
 // Each real ndk file read in place; those read whole are written back as ndk and give their own
 // lines. What changes: lines that a file holds shorter than 80 columns (trailing blanks cut)
 // come back at their 80 columns, and the last line gets its newline. These files hold whole
 // angles and two-character wave labels, so truncated angles and cut labels change nothing.
+// Values out of range: a minute 73 and a latitude 99.45 in two faulty files; none elsewhere,
+// where seconds of 60.0 occur.
 TEST_F(ReadLoop, RealFilesReadAndWrittenBackLineForLine) {
     const struct {
         const char* name;
         ReadEnd end;
         int32_t count;
         bool writtenBack;
+        int32_t outOfRange = 0;
     } cases[] = {
         {"gcmt_2015-01_jan15.ndk", ReadEnd::EndOfFile, 210, true},
         {"qcmt_2018-02_to_2019-09.ndk", ReadEnd::EndOfFile, 860, true},
         {"oq_hmtk_test_gcmt_catalogue_01.ndk", ReadEnd::EndOfFile, 2, true},
         {"obspy/C200604092050A.ndk", ReadEnd::EndOfFile, 1, true},
         {"obspy/multiple_events.ndk", ReadEnd::EndOfFile, 6, true},
-        {"obspy/faulty_multiple_events.ndk", ReadEnd::EndOfFile, 7, false},  // faults in texts
+        {"obspy/faulty_multiple_events.ndk", ReadEnd::EndOfFile, 7, false, 1},  // faults in texts
+        {"obspy/faulty_infeasible_latitude.ndk", ReadEnd::EndOfFile, 1, true, 1},
         {"obspy/faulty_invalid_latitude.ndk", ReadEnd::BadRecord, 0, false},
         {"obspy/faulty_invalid_date.ndk", ReadEnd::BadRecord, 0, false},
     };
@@ -124,8 +208,10 @@ TEST_F(ReadLoop, RealFilesReadAndWrittenBackLineForLine) {
         if (!std::filesystem::exists(path)) continue;
         ++found;
         SetUp();
-        EXPECT_EQ(readPath(path).end, c.end) << c.name;
+        const ReadOutcome r = readPath(path);
+        EXPECT_EQ(r.end, c.end) << c.name;
         EXPECT_EQ(gcmtblk.count, c.count) << c.name;
+        EXPECT_EQ(r.outOfRange.count, c.outOfRange) << c.name;
         if (!c.writtenBack) continue;
         const auto original = test::splitLines(test::readFile(path));
         const auto written =

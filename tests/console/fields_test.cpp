@@ -66,12 +66,25 @@ TEST(Fields, NumberLayouts) {
         {"F6.3", 7.0e-45, " 0.000"},
         {"F15.12", 1.5, " 1.500000000000"},
     };
-    // The zero goes before the sign; rounding carries into the exponent.
+    // The zero goes before the sign; rounding carries into the exponent. Without digits there
+    // is nothing to round: the exponent is the value's own.
     const Case exponent[] = {
-        {"E10.3", 1234.5, " 0.123E+04"},       {"E9.3", -1234.5, "-.123E+04"},
-        {"E8.3", -1234.5, "********"},         {"E10.3", 0.0, " 0.000E+00"},
-        {"E8.1", 1.2e-6, " 0.1E-05"},          {"E11.4", 99999.5, " 0.1000E+06"},
-        {"E12.4", 0.00012346, "  0.1235E-03"}, {"E10.3", -kInf, "      -INF"},
+        {"E10.3", 1234.5, " 0.123E+04"},
+        {"E9.3", -1234.5, "-.123E+04"},
+        {"E8.3", -1234.5, "********"},
+        {"E10.3", 0.0, " 0.000E+00"},
+        {"E8.1", 1.2e-6, " 0.1E-05"},
+        {"E11.4", 99999.5, " 0.1000E+06"},
+        {"E12.4", 0.00012346, "  0.1235E-03"},
+        {"E10.3", -kInf, "      -INF"},
+        {"E7.0", 12345678.0, " 0.E+08"},
+        {"E7.0", -12345678.0, "-0.E+08"},
+        {"E7.0", 56000000.0, " 0.E+08"},
+        {"E7.0", -99999999.0, "-0.E+08"},
+        {"E6.0", -56000000.0, "-.E+08"},
+        {"E5.0", -56000000.0, "*****"},
+        {"E8.0", 0.0, "  0.E+00"},
+        {"E7.0", -1.2e-6, "-0.E-05"},
     };
     // Zero has d-1 decimals; the form is judged on the rounded value; magnitudes below 0.1 take
     // the exponent form.

@@ -21,14 +21,15 @@ TEST(FixedColumns, RealFields) {
     };
     // The point gives the decimals; without it the last ones are implied, exponent or not
     // (angle columns imply none); blanks around the number are ignored and an all-blank field
-    // is zero; -0.00 keeps its sign; 123456789 is beyond the exact float path.
+    // is zero; -0.00 keeps its sign; 123456789 is beyond the exact float path; a number too
+    // small for a float is its nearest, zero.
     const Case cases[] = {
         {"  13.78", 2, 13.78f},        {"   1378", 2, 13.78f}, {"1234   ", 2, 12.34f},
         {"       ", 2, 0.0f},          {"  -0.30", 1, -0.3f},  {"   +5.0", 1, 5.0f},
         {"    -45", 0, -45.0f},        {"   89.7", 0, 89.7f},  {"  .5   ", 3, 0.5f},
         {"   5.  ", 3, 5.0f},          {" 1.5E+2", 2, 150.0f}, {" 1.5d-1", 2, 0.15f},
         {"   15e1", 1, 15.0f},         {"  -0.00", 2, -0.0f},  {"123456789", 0, 123456789.0f},
-        {"0.000001234", 9, 1.234e-6f},
+        {"0.000001234", 9, 1.234e-6f}, {" 1.0E-50", 2, 0.0f},  {"-1.0E-50", 2, -0.0f},
     };
     for (const Case& c : cases) {
         const std::string field = c.field;

@@ -1,6 +1,7 @@
 // Boxes, menu frames and banners, line for line.
 
 #include <gtest/gtest.h>
+#include <sys/utsname.h>
 
 #include "console/banners.hpp"
 #include "console/boxes.hpp"
@@ -150,13 +151,22 @@ TEST(Banners, FacesDifferOnlyInTheMouth) {
 
 TEST(RunInfo, SystemDescription) {
     constexpr int32_t i586 = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
-    EXPECT_EQ(describeSystem(false, 0, false, 0, false, 0), "MacOS?-CPU?-?MHz");
-    EXPECT_EQ(describeSystem(true, 0x1049, true, i586, true, 1830000000LL), "MacOS1049-i86-1.8GHz");
-    EXPECT_EQ(describeSystem(true, 0x610, true, 12345, true, 999000000LL),
-              "MacOS610-CPU?\?\?\?-999MHz");
-    EXPECT_EQ(describeSystem(true, 1, true, 0x108, true, 733300000LL), "MacOS1-PPC750-733MHz");
-    EXPECT_EQ(describeSystem(true, 1, true, 0, true, 1000000000LL), "MacOS1-M68000-1.0GHz");
-    EXPECT_EQ(describeSystem(true, 1, true, 0, true, 1960000000LL), "MacOS1-M68000-2.0GHz");
+    EXPECT_EQ(describeSystem(false, "", false, 0, false, 0), "MacOS?-CPU?-?MHz");
+    EXPECT_EQ(describeSystem(true, "Linux6.18", true, i586, true, 2600000000LL),
+              "Linux6.18-i86-2.6GHz");
+    EXPECT_EQ(describeSystem(true, "Linux10.12", true, 12345, true, 999000000LL),
+              "Linux10.1-CPU?\?\?\?-999MHz");
+    EXPECT_EQ(describeSystem(true, "Linux6.1", true, 0x108, true, 733300000LL),
+              "Linux6.1-PPC750-733MHz");
+    EXPECT_EQ(describeSystem(true, "Linux6.1", true, 0, true, 1960000000LL),
+              "Linux6.1-M68000-2.0GHz");
+    // The system that runs is named, with its major and minor release.
+    utsname u{};
+    ASSERT_EQ(uname(&u), 0);
+    const std::string release = u.release;
+    const std::string majorMinor = release.substr(0, release.find('.', release.find('.') + 1));
+    const std::string system = hostname(25);
+    EXPECT_EQ(system.substr(0, system.find('-')), trimmed(fit(u.sysname + majorMinor, 9)));
 }
 
 TEST(RunInfo, NameCutAndDateAndTimeShapes) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "console/console.hpp"
 #include "console/input.hpp"
 #include "support/console_capture.hpp"
@@ -72,6 +74,18 @@ TEST(FreeFormat, Grammar) {
         int32_t i = 0;
         float r = 0;
         EXPECT_FALSE(parseInt(text, i) || parseReal(text, r)) << '"' << text << '"';
+    }
+    // The text goes straight to the nearest float, never through a double first.
+    const std::pair<const char*, float> nearest[] = {
+        {"1.0000000596046448", 0x1.000002p0f},
+        {"3.4028235e38", std::numeric_limits<float>::max()},
+        {"1.0E-50", 0.0f},
+        {"7.1e-46", std::numeric_limits<float>::denorm_min()},
+    };
+    for (const auto& [text, v] : nearest) {
+        float r = 1.0f;
+        EXPECT_TRUE(parseReal(text, r)) << text;
+        EXPECT_EQ(r, v) << text;
     }
 }
 

@@ -2,6 +2,7 @@
 // binary as a user or a command file would.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -180,11 +181,12 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
 
 TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
     // The file ends at the question of the name.
-    const Session s("\n5000\n5001\ncmds.txt\nexists.txt\n9999\n",
+    const Session s("\n5000\n5001\ncmds.txt\nexists.txt\ny\n9999\n",
                     {{"cmds.txt", "13\n"}, {"exists.txt", "old\n"}});
     EXPECT_EQ(s.result.status, 0);
     EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
-    // Typed at the keyboard, a name to save under replaces the file, as the chooser does.
+    // Typed at the keyboard, a name to save under replaces the file once the user says so.
+    EXPECT_EQ(s.count(" file exists: replace it ?"), 1);
     EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 0);
     // Listed after the open and after the close at the quit.
     EXPECT_EQ(s.count("     filename = " + fit("exists.txt", 40)), 2);
@@ -193,21 +195,88 @@ TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
 
 TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
     // At the keyboard a missing command file is asked for again. In the file: an unreadable
-    // answer, a second command file, a name to save under that exists, then the empty line,
-    // which takes the refused name again, then a fresh name. One keyboard line for each of the
-    // four boxes; then the keyboard's own 5000 5002, and its box.
-    const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\n\n\n5000\n5002\n\n9999\n",
-                    {{"cmds.txt", "abc\n5000\n5001\n13\nexists.txt\n\nfresh.txt\n5000\n5002\n"},
+    // answer, a second command file, then a name to save under that exists, which ends the file.
+    // One keyboard line for each of the four boxes; the keyboard names the file; then its own
+    // 5000 5002, and its box.
+    const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\n\nfresh.txt\n5000\n5002\n\n9999\n",
+                    {{"cmds.txt", "abc\n5000\n5001\n13\nexists.txt\nnever.txt\n5000\n5002\n"},
                      {"exists.txt", "keep\n"}});
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(couldNotOpen("nothere.txt", 35)), 1);
-    EXPECT_EQ(s.count(" ===> HIT RETURN TO RESUME COMMANDS"), 4);
+    EXPECT_EQ(s.count(" ===> HIT RETURN TO RESUME COMMANDS"), 2);
     EXPECT_EQ(s.count(" COMMAND FILE ALREADY OPEN"), 1);
-    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 2);
+    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 1);
     EXPECT_EQ(s.dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
     EXPECT_TRUE(s.dir.exists("fresh.txt"));
+    EXPECT_FALSE(s.dir.exists("never.txt"));
     EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
     EXPECT_EQ(s.count(" NO OPEN COMMAND FILE"), 1);
+}
+
+// A name the command file gives that cannot be opened ends the file, in the box that refuses
+// it: its next lines, answers to later questions, are never taken as file names.
+TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
+    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
+    const struct {
+        const char* cmds;
+        const char* keyboard;  // after the pause of the box
+        const char* name;
+        const char* why;
+        const char* choose;  // the keyboard's chooser
+    } cases[] = {
+        {"1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\ny\n99\n9999\n", "new.ndk\ny\n99\n9999\n",
+         "out.ndk", " File exists", " Choose cmt-ndk output file name"},
+        {"1000\n1001\nmissing.ndk\n99\n9999\n", "three.ndk\n1200\n1001\nnew.ndk\ny\n99\n9999\n",
+         "missing.ndk", " No such file or directory", " Choose cmt ndk input file name"},
+    };
+    const Lines ending = {
+        " ===> END OF COMMAND FILE",        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+        " @ subroutine endaltsi   ",        " @==========================================",
+        " Command file cmds.txt closed",    " Standard input redirected from keyboard",
+        " Level 2 standard output enabled", " ===> RETRYING",
+        " ===> HIT RETURN TO CONTINUE"};
+    for (const auto& c : cases) {
+        const Session s("\n5000\n5001\ncmds.txt\n\n" + std::string(c.keyboard),
+                        {{"cmds.txt", c.cmds}, {"three.ndk", three}, {"out.ndk", "old\n"}});
+        EXPECT_EQ(s.result.status, 0) << c.name;
+        const int box = s.find(couldNotOpen(c.name));
+        ASSERT_GT(box, 0) << c.name;
+        EXPECT_EQ(s.at(box + 1), c.why);
+        EXPECT_EQ(Lines(s.lines.begin() + box + 2, s.lines.begin() + box + 11), ending) << c.name;
+        EXPECT_GT(s.find(c.choose, box), box) << c.name;
+        EXPECT_EQ(s.dir.read("out.ndk"), "old\n") << c.name;
+        EXPECT_EQ(s.dir.read("new.ndk"), three) << c.name;
+        EXPECT_FALSE(s.dir.exists("y") || s.dir.exists("99")) << c.name;
+    }
+}
+
+// At the keyboard a name to save under that holds a file is asked about first, default No;
+// No asks for the name again.
+TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
+    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
+    const Session s(
+        "\n1000\n1001\nvictim.ndk\n1200\n1001\nvictim.ndk\n\nother.ndk\ny\n99\n"
+        "13\nsish.txt\ny\n9999\n",
+        {{"victim.ndk", three}, {"sish.txt", "old\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" file exists: replace it ?"), 2);
+    EXPECT_EQ(s.count(" Default = No "), 2);
+    EXPECT_EQ(s.count(" Choose cmt-ndk output file name"), 2);
+    EXPECT_EQ(s.dir.read("victim.ndk"), three);
+    EXPECT_EQ(s.dir.read("other.ndk"), three);
+    EXPECT_EQ(s.dir.read("sish.txt"), "");
+}
+
+// What is not a regular file is refused at once, and the name asked for again.
+TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
+    Session s;
+    ASSERT_EQ(mkfifo(s.dir.file("pipe").c_str(), 0600), 0);
+    s.dir.write("three.ndk", test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk"));
+    s.run("\n1000\n1001\npipe\n\n/dev/zero\n\nthree.ndk\n9999\n", {}, 5);
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(couldNotOpen("pipe")), 1);
+    EXPECT_EQ(s.count(couldNotOpen("/dev/zero")), 1);
+    EXPECT_GE(s.find(" | Nb of data |          3 |          3 |"), 0);
 }
 
 }  // namespace

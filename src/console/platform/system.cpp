@@ -16,13 +16,12 @@ LocalTime localNow() {
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-bool osVersion(int32_t& response) {
+bool osRelease(std::string& response) {
     utsname u{};
     if (uname(&u) != 0) return false;
-    int major = 0, minor = 0, patch = 0;
-    if (std::sscanf(u.release, "%d.%d.%d", &major, &minor, &patch) < 2) return false;
-    // Packed digits: one hexadecimal digit per decimal digit, as the desktop system reported.
-    response = ((major % 100) / 10) << 12 | (major % 10) << 8 | (minor % 10) << 4 | (patch % 10);
+    int major = 0, minor = 0;
+    if (std::sscanf(u.release, "%d.%d", &major, &minor) < 2) return false;
+    response = std::string(u.sysname) + std::to_string(major) + "." + std::to_string(minor);
     return true;
 }
 

@@ -3,6 +3,7 @@
 // platform's system queries; each query may fail, and the caller then shows a placeholder.
 
 #include <cstdint>
+#include <string>
 
 namespace tensova::platform {
 
@@ -12,8 +13,8 @@ struct LocalTime {
 
 LocalTime localNow();
 
-// Operating-system version as packed decimal digits (release 6.1.0 gives 0x0610).
-bool osVersion(int32_t& response);
+// The running system's name and its major and minor release ("Linux6.18").
+bool osRelease(std::string& response);
 // The four-character code 'i586' of the x86 family.
 inline constexpr int32_t kProcessorI586 = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
 
