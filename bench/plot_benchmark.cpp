@@ -9,9 +9,9 @@
 #include "bench_support.hpp"
 #include "console/console.hpp"
 #include "console/units.hpp"
+#include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
-#include "plot/plot_blocks.hpp"
-#include "plot/transforms.hpp"
+#include "plot/plot_life.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
@@ -35,16 +35,13 @@ bool openPlot(const std::string& path) {
     static bool started = false;
     if (!started) {
         bench::quietStart();
-        int32_t s = 1;
-        ssubplot(s, 1);
         started = true;
     }
     if (!unitOpen(kPlotUnit, path, OpenStatus::Unknown)) return false;
     beginDocument(PsSettings{false, 1, "P  ", 1}, path);
+    // What the opening of a plot does once the file is open, the scaling reset too.
     iocom.plotOpen = true;
-    scm2de();
-    float v[6] = {};
-    sus2cm1(v[0], v[1], v[2], v[3], v[4], v[5], 5);
+    splotparam2(5);
     return true;
 }
 
@@ -64,15 +61,18 @@ void drawFile(benchmark::State& state, Draw draw) {
     state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
+void symbols(int32_t type, const float* x, const float* y) {
+    ssymboltype(type, 1);
+    ussymbol(x, y, kPoints);
+}
+
 void BM_FilledCircles(benchmark::State& state) {
-    plt2blk.symbtype = -1;
-    drawFile(state, [](const float* x, const float* y) { ussymbol(x, y, kPoints); });
+    drawFile(state, [](const float* x, const float* y) { symbols(-1, x, y); });
 }
 BENCHMARK(BM_FilledCircles)->Unit(benchmark::kMillisecond);
 
 void BM_Triangles(benchmark::State& state) {
-    plt2blk.symbtype = 3;
-    drawFile(state, [](const float* x, const float* y) { ussymbol(x, y, kPoints); });
+    drawFile(state, [](const float* x, const float* y) { symbols(3, x, y); });
 }
 BENCHMARK(BM_Triangles)->Unit(benchmark::kMillisecond);
 

@@ -18,6 +18,9 @@
 #include "console/runinfo.hpp"
 #include "console/stop.hpp"
 #include "numeric/angles.hpp"
+#include "plot/attributes.hpp"
+#include "plot/colour_table.hpp"
+#include "plot/plot_life.hpp"
 
 using namespace tensova;
 
@@ -35,6 +38,8 @@ struct MainState {
     std::string commandFile = fit("", 35);
     bool sish = false;  // write one Si-Sh record per event while mapping
     int32_t choice = 0;
+    float symbolSize = 0.0f;  // receives the default of its set-up; not read here
+    int32_t fillStyle = 0;    // likewise
 };
 
 void showMenu(const MainState& st) {
@@ -87,6 +92,9 @@ void firstDispatch(MainState& st) {
         case 7:
             inlogicdef(st.sish, fit("write extracted data to si-sh file", 35), st.sish);
             break;
+        case 330:
+            splotparam2(0);
+            break;
         case 5000:
             altsio(kCommandUnit, st.commandFile, st.choice, 0);
             break;
@@ -95,14 +103,22 @@ void firstDispatch(MainState& st) {
     }
 }
 
-// Opens or closes the Si-Sh file as the command requires.
-void filePass(const MainState& st) {
+// Opens or closes the Si-Sh file and the plot file as the command requires.
+void filePass(MainState& st) {
     const bool sishOpen = fiocom.iopou[kSishSlot - 1];
     const bool mapRun = st.choice == 2001 || st.choice == 2002;
     if (st.choice == 13 || (st.sish && mapRun)) {
         if (!sishOpen) opefou(kSishSlot, fit("extracted si-sh output", 35), 0);
     } else if ((st.choice == 23 || st.choice == 9999) && sishOpen) {
         clofou(kSishSlot);
+    }
+    if (st.choice == 20 || (iocom.plotOpen && st.choice == 9999)) {
+        plend();
+    } else if (st.choice == 10) {
+        // A plot already open only warns; a new one starts with polygons filled.
+        const bool wasOpen = iocom.plotOpen;
+        plinit(st.plotName, 2);
+        if (!wasOpen) sfillstyle(st.fillStyle, 5);
     }
 }
 
@@ -135,6 +151,8 @@ int main() {
     smaininfo(kTensova);
     trigoset();
     initfio(1, 2);
+    scolortable(5);
+    ssymbolsize(st.symbolSize, 5);
     gcmtreadex1(kReaderSlot, 5);
     for (;;) {
         showMenu(st);

@@ -123,36 +123,57 @@ bool parseReal(std::string_view text, float& v) {
     return FreeFormat(text).nextReal(v);
 }
 
+template <typename Read>
+ReadResult FreeRecord::value(Read read) {
+    while (!started_ || values_.atEnd()) {
+        const ReadResult r = unitReadLine(unit_, line_);
+        if (r != ReadResult::Ok) return r;
+        values_ = FreeFormat(line_);
+        started_ = true;
+    }
+    return read(values_) ? ReadResult::Ok : ReadResult::Error;
+}
+
+ReadResult FreeRecord::next(int32_t& v) {
+    return value([&v](FreeFormat& f) { return f.nextInt(v); });
+}
+
+ReadResult FreeRecord::next(float& v) {
+    return value([&v](FreeFormat& f) { return f.nextReal(v); });
+}
+
+ReadResult FreeRecord::next(std::string& v) {
+    return value([&v](FreeFormat& f) { return f.nextText(v); });
+}
+
 namespace {
 
-template <typename T, typename Next>
-ReadResult readFree(int32_t unit, T* values, int n, Next next) {
-    int got = 0;
-    std::string line;
-    do {
-        const ReadResult r = unitReadLine(unit, line);
+template <typename T>
+ReadResult readFree(int32_t unit, T* values, int n) {
+    if (n <= 0) {
+        std::string line;
+        return unitReadLine(unit, line);
+    }
+    FreeRecord record(unit);
+    for (int i = 0; i < n; ++i) {
+        const ReadResult r = record.next(values[i]);
         if (r != ReadResult::Ok) return r;
-        FreeFormat ff(line);
-        while (got < n && !ff.atEnd()) {
-            if (!next(ff, values[got])) return ReadResult::Error;
-            ++got;
-        }
-    } while (got < n);
+    }
     return ReadResult::Ok;
 }
 
 }  // namespace
 
 ReadResult readFreeInts(int32_t unit, int32_t* values, int n) {
-    return readFree(unit, values, n, [](FreeFormat& ff, int32_t& v) { return ff.nextInt(v); });
+    return readFree(unit, values, n);
 }
 
 ReadResult readFreeReals(int32_t unit, float* values, int n) {
-    return readFree(unit, values, n, [](FreeFormat& ff, float& v) { return ff.nextReal(v); });
+    return readFree(unit, values, n);
 }
 
 ReadResult readFreeTexts(int32_t unit, std::string* values, int n) {
-    return readFree(unit, values, n, [](FreeFormat& ff, std::string& v) { return ff.nextText(v); });
+    return readFree(unit, values, n);
 }
 
 }  // namespace tensova

@@ -46,6 +46,27 @@ class FreeFormat {
 bool parseInt(std::string_view text, int32_t& v);
 bool parseReal(std::string_view text, float& v);
 
+// One free-format record of a file unit, read value by value: it starts on a new line and goes
+// on across lines as needed; the rest of its last line is passed over. Error names a value that
+// cannot be read, Eof the end of the file before it.
+class FreeRecord {
+  public:
+    explicit FreeRecord(int32_t unit) : unit_(unit) {}
+    FreeRecord(const FreeRecord&) = delete;
+    FreeRecord& operator=(const FreeRecord&) = delete;
+    ReadResult next(int32_t& v);
+    ReadResult next(float& v);
+    ReadResult next(std::string& v);
+
+  private:
+    template <typename Read>
+    ReadResult value(Read read);
+    int32_t unit_;
+    std::string line_;
+    FreeFormat values_{""};
+    bool started_ = false;
+};
+
 // Reads n values in free format from a file unit, starting on a new line and going on across
 // lines as needed; the rest of the last line is passed over, and with n = 0 the whole line is.
 // Error names a value that cannot be read, Eof the end of the file before the n-th value. The

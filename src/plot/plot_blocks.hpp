@@ -8,6 +8,7 @@
 #include <string>
 
 #include "numeric/matrices.hpp"
+#include "postscript/ps_attributes.hpp"
 
 namespace tensova {
 
@@ -40,14 +41,15 @@ inline std::size_t subplotIndex(int32_t s) {
     return static_cast<std::size_t>(s - 1);
 }
 
-// Until the attribute setters run at the opening of a plot, the members hold their defaults.
+// The drawing attributes the device does not read. Zero until the start-up fills the number of
+// colours and the symbol size and each opening of a plot file gives every attribute its default.
 struct Plt2blk {
-    float linethick = 0.02f;  // cm
-    float txtheight = 0.5f;   // cm
-    float symbsize = 0.4f;    // cm: the full width of a symbol
-    int32_t ncolor = 12;      // slots 0..ncolor are usable
-    int32_t ifont = 1;        // 1..16
-    int32_t symbtype = 1;     // negative: closed outlines filled
+    float linethick = 0.0f;  // cm
+    float txtheight = 0.0f;  // cm
+    float symbsize = 0.0f;   // cm: the full width of a symbol
+    int32_t ncolor = 0;      // slots 0..ncolor are in use, 1..12 once initialised
+    int32_t ifont = 0;       // 1..16
+    int32_t symbtype = 0;    // negative: closed outlines filled
 };
 inline Plt2blk plt2blk;
 
@@ -60,11 +62,17 @@ struct Pltbuff1 {
 };
 inline Pltbuff1 pltbuff1;
 
-// Subplot titles, 20 characters each. Nothing sets them: they stay blank.
+// Subplot titles, 20 characters each (nothing sets them: they stay blank), and the names of the
+// 13 colour slots, 8 characters each.
 struct Pltcharblk {
     std::array<std::string, kSubplots> subplotitle = [] {
         std::array<std::string, kSubplots> t;
         t.fill(std::string(20, ' '));
+        return t;
+    }();
+    std::array<std::string, kColourSlots> colornam = [] {
+        std::array<std::string, kColourSlots> t;
+        t.fill(std::string(8, ' '));
         return t;
     }();
 };

@@ -124,6 +124,15 @@ void psstrokepath() {
 
 void deline(float* x, float* y, int32_t n) {
     if (!psdevice.open || n < 1) return;
+    // A polyline of one point, or of points that all coincide, has no length: with the butt
+    // ends of PostScript it would leave no ink. Such a line alone gets round ends, a dot as wide
+    // as the line.
+    bool dot = std::isfinite(x[0]) && std::isfinite(y[0]);
+    for (int32_t i = 1; i < n && dot; ++i) dot = x[i] == x[0] && y[i] == y[0];
+    if (dot) {
+        psstrokepath();
+        psLine(psops().roundCaps);
+    }
     psmoveto(x[0], y[0], 1);
     if (n == 1) {
         pslineto(x, y, 1);
@@ -131,6 +140,7 @@ void deline(float* x, float* y, int32_t n) {
         pslineto(x + 1, y + 1, n - 1);
     }
     psstrokepath();
+    if (dot) psLine(psops().buttCaps);
 }
 
 void deplot(float& x, float& y, int32_t ipen) {

@@ -30,7 +30,7 @@ void psmoveto(float& x, float& y, int32_t inew);
 void pslineto(float* x, float* y, int32_t n);
 // Strokes the pending path, if any, in the line colour.
 void psstrokepath();
-// The polyline through n points, stroked at once.
+// The polyline through n points, stroked at once; one of no length is drawn as a round dot.
 void deline(float* x, float* y, int32_t n);
 // ipen 0 moves to the point starting a new path, ipen 1 draws a line to it.
 void deplot(float& x, float& y, int32_t ipen);

@@ -10,9 +10,9 @@ namespace tensova {
 
 const PsOps& psops() {
     static const PsOps kOps[3] = {
-        {"np", "M", "L", "sk", "slw"},
-        {"newpath", "moveto", "lineto", "stroke", "setlinewidth"},
-        {"", "m", "l", "S", "w"},
+        {"np", "M", "L", "sk", "slw", "1 setlinecap", "0 setlinecap"},
+        {"newpath", "moveto", "lineto", "stroke", "setlinewidth", "1 setlinecap", "0 setlinecap"},
+        {"", "m", "l", "S", "w", "1 J", "0 J"},
     };
     const int32_t d = psparams.dialect;
     return kOps[(d >= 1 && d <= 3 ? d : 2) - 1];

@@ -26,6 +26,8 @@ struct PsOps {
     std::string_view line;
     std::string_view stroke;
     std::string_view width;
+    std::string_view roundCaps;  // line ends drawn round, and back to the default butt ends
+    std::string_view buttCaps;
 };
 const PsOps& psops();
 

@@ -58,9 +58,9 @@ TEST(Drawing, PenMovesAndTexts) {
     ustext2(0, 0, "a ");
     cmtext2(1, 1, "b");
     EXPECT_EQ(between(doc.finish(), "%%Page:   1   1", "showpage"),
-              (Lines{"np", "56.70 85.05 M", "85.05 85.05 L", "sk", "np", "28.35 56.70 M",
-                     "56.70 56.70 L", "sk", "28.35 56.70 M", "14 HPP sym", "(a) show",
-                     "28.35 28.35 M", "14 HPP sym", "(b) show"}));
+              (Lines{"0.57 slw", "np", "56.70 85.05 M", "85.05 85.05 L", "sk", "np",
+                     "28.35 56.70 M", "56.70 56.70 L", "sk", "28.35 56.70 M", "14 HPP sym",
+                     "(a) show", "28.35 28.35 M", "14 HPP sym", "(b) show"}));
 }
 
 }  // namespace tensova::test

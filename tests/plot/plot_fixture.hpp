@@ -1,11 +1,12 @@
 #pragma once
-// A plot open on a black and white PostScript document in the compressed dialect, as the plot
-// library leaves it after an opening: the centimetre map set, subplot 1 current with the
-// default map, fresh attributes. And the paths that such a file holds.
+// A plot open on a PostScript document in the compressed dialect, as an opening that resets
+// everything leaves it: subplot 1 current, every subplot's map, the colour table and the
+// attributes at their defaults, the console quiet. And the paths that such a file holds.
 
 #include "console/console.hpp"
 #include "plot/drawing.hpp"
 #include "plot/plot_blocks.hpp"
+#include "plot/plot_life.hpp"
 #include "plot/transforms.hpp"
 #include "postscript/ps_fixture.hpp"
 
@@ -27,14 +28,12 @@ inline Point toDevice(Point p) {
 
 struct PlotDocument : PsDocument {
     explicit PlotDocument(const std::string& keys = "")
-        : PsDocument(PsSettings{false, 1, "P  ", 1}, false, keys) {
+        : PsDocument(PsSettings{false, 1, "P  ", 1}, true, keys) {
         plt1blk = Plt1blk{};
         plt2blk = Plt2blk{};
         iocom.plotOpen = true;
-        scm2de();
-        int32_t s = 1;
-        ssubplot(s, 1);
-        matrixMap(0, 0, 0, 0, 0, 0, 5);
+        splotparam2(5);
+        console.clear();
     }
 };
 

@@ -54,14 +54,14 @@ TEST(Symbols, PiecesOfEachForm) {
 }
 
 TEST(Symbols, InkOfEveryTypeWhereTheMapPutsIt) {
-    // Extent of each form's ink in units of r: x0, y0, x1, y1. The dot (10) is a stroke of
-    // zero length, which PostScript paints only with round caps: it has no ink to place.
+    // Extent of each form's ink in units of r: x0, y0, x1, y1. The dot (10), a stroke of no
+    // length, is drawn round, as wide as the line.
     // clang-format off
     const std::vector<std::pair<int32_t, Box>> kinds = {
         {1, {-0.986, -0.997, 1, 0.997}}, {3, {-0.866, -0.5, 0.866, 1}}, {4, {-1, -1, 1, 1}},
         {5, {-0.951, -0.809, 0.951, 1}}, {6, {-0.866, -1, 0.866, 1}},
         {7, {-0.975, -0.901, 0.975, 1}}, {8, {-1, -1, 1, 1}}, {9, {-0.985, -0.940, 0.985, 1}},
-        {11, {-1, 0, 1, 0}}, {12, {0, -1, 0, 1}},
+        {10, {0, 0, 0, 0}}, {11, {-1, 0, 1, 0}}, {12, {0, -1, 0, 1}},
         {13, {-1, -1, 1, 1}}, {14, {-0.707, -0.707, 0.707, 0.707}}, {15, {-0.866, -1, 0.866, 1}},
         {16, {-0.866, -0.5, 0.866, 1}}, {17, {-0.951, -0.809, 0.951, 1}},
         {20, {-0.986, -0.997, 1, 0.997}}, {21, {-1, -0.997, 1, 0.997}}, {22, {-0.986, -1, 1, 1}},

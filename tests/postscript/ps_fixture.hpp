@@ -35,12 +35,20 @@ inline Lines operator+(Lines a, const Lines& b) {
 // captured: the announcement goes to the real standard output).
 inline const bool kAnglesSet = (trigoset(), true);
 
-// The blocks as the plot library leaves them after an opening: default attributes, font 1,
-// text height 0.5 cm.
+// The blocks as the plot library leaves them after an opening: the default colour table of 12
+// colours, default attributes, font 1, text height 0.5 cm.
 inline void resetBlocks() {
     psparams = Psparams{};
     psdevice = PsDevice{};
     psattributes = PsAttributes{};
+    psattributes.red = {100, 0, 50, 0, 0, 0, 50, 50, 80, 70, 60, 50, 30};
+    psattributes.green = {100, 0, 0, 50, 0, 50, 0, 50, 80, 70, 60, 50, 30};
+    psattributes.blue = {100, 0, 0, 0, 50, 50, 50, 0, 80, 70, 60, 50, 30};
+    psattributes.colorplot = true;
+    psattributes.linecolor = psattributes.txtcolor = 1;
+    psattributes.fillstyle = 1;
+    psattributes.fillcolor = 8;
+    psattributes.justif = -1;
     psparams.fontNumber = 1;
     intstextsize(0.5f);
 }

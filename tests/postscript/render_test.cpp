@@ -3,7 +3,6 @@
 // orientations, justifications and angles, each of them at least once.
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 
 #include "ps_fixture.hpp"
@@ -12,28 +11,6 @@ namespace tensova::test {
 
 void expectBox(const Box& got, const Box& want, double tol, const std::string& what) {
     for (std::size_t k = 0; k < 4; ++k) EXPECT_NEAR(got[k], want[k], tol) << what << " " << k;
-}
-
-// The colour at a point (origin bottom left) of the first page drawn on an A4 page at 72 dots
-// per inch, one pixel per point; {-1, -1, -1} when it cannot be drawn.
-std::array<int, 3> pixel(const std::string& path, double x, double y, const std::string& prolog) {
-    const std::string ppm = path + ".ppm";
-    const std::string cmd =
-        "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r72 -sPAPERSIZE=a4 "
-        "-dLastPage=1 -sOutputFile='" +
-        ppm + "' " + (prolog.empty() ? "" : "'" + prolog + "' ") + "'" + path + "' >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) return {-1, -1, -1};
-    std::ifstream in(ppm, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, maxval = 0;
-    in >> magic >> std::ws;
-    while (in.peek() == '#') in.ignore(1 << 16, '\n');  // Ghostscript names itself in a comment
-    in >> width >> height >> maxval;
-    in.get();
-    in.seekg((static_cast<int>(height - 1 - y) * width + static_cast<int>(x)) * 3, std::ios::cur);
-    std::array<unsigned char, 3> c{};
-    if (magic != "P6" || !in.read(reinterpret_cast<char*>(c.data()), 3)) return {-1, -1, -1};
-    return {c[0], c[1], c[2]};
 }
 
 TEST(Rendering, LinesInEachDialectAndOrientation) {
@@ -85,8 +62,8 @@ TEST(Rendering, PolygonFillsAndOutlines) {
         doc.finish();
         expectRenders(doc.path);
         const std::string prolog = c.dialect == 3 ? illustratorStub() : "";
-        const auto inside = pixel(doc.path, 200, 160, prolog),
-                   edge = pixel(doc.path, 200, 100.5, prolog);
+        const Image image = renderImage(doc.path, prolog);
+        const auto inside = image.at(200, 160), edge = image.at(200, 100.5);
         for (int k = 0; k < 3; ++k) {
             EXPECT_NEAR(inside[k], c.inside[k], 2) << c.dialect << c.colour << c.fillstyle;
             EXPECT_NEAR(edge[k], c.edge[k], 2) << c.dialect << c.colour << c.fillstyle;

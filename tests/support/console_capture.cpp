@@ -37,6 +37,11 @@ std::string ConsoleCapture::output() {
     return s;
 }
 
+void ConsoleCapture::clear() {
+    std::fflush(out_);
+    if (ftruncate(fileno(out_), 0) == 0) std::rewind(out_);
+}
+
 std::vector<std::string> ConsoleCapture::lines() {
     return splitLines(output());
 }

@@ -18,6 +18,8 @@ class ConsoleCapture {
     std::string output();
     // Lines written so far.
     std::vector<std::string> lines();
+    // Forgets what was written so far.
+    void clear();
 
   private:
     std::FILE* in_ = nullptr;

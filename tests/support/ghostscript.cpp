@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace tensova::test {
@@ -73,6 +74,37 @@ std::vector<Box> pageBoxes(const GsResult& r) {
         boxes.push_back(b);
     }
     return boxes;
+}
+
+std::array<int, 3> Image::at(double x, double y) const {
+    const int col = static_cast<int>(x), row = height - 1 - static_cast<int>(y);
+    if (col < 0 || col >= width || row < 0 || row >= height) return {-1, -1, -1};
+    const std::size_t k = (static_cast<std::size_t>(row) * width + col) * 3;
+    return {rgb[k], rgb[k + 1], rgb[k + 2]};
+}
+
+Image renderImage(const std::string& path, const std::string& prolog) {
+    const std::string ppm = path + ".ppm";
+    std::string log;
+    const std::string files = (prolog.empty() ? "" : quoted(prolog) + " ") + quoted(path);
+    if (runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r72 -sPAPERSIZE=a4 "
+                    "-dLastPage=1 -sOutputFile=" +
+                        quoted(ppm) + " " + files,
+                    log) != 0)
+        return {};
+    std::ifstream in(ppm, std::ios::binary);
+    std::string magic;
+    Image image;
+    int maxval = 0;
+    in >> magic >> std::ws;
+    while (in.peek() == '#') in.ignore(1 << 16, '\n');  // Ghostscript names itself in a comment
+    in >> image.width >> image.height >> maxval;
+    in.get();
+    image.rgb.resize(static_cast<std::size_t>(image.width) * image.height * 3);
+    if (magic != "P6" || !in.read(reinterpret_cast<char*>(image.rgb.data()),
+                                  static_cast<std::streamsize>(image.rgb.size())))
+        return {};
+    return image;
 }
 
 }  // namespace tensova::test

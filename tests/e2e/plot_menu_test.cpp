@@ -1,0 +1,66 @@
+// The plot commands of the main menu: opening and closing the plot file, the plot parameters
+// with a colour file, and plot files finished however the run ends.
+
+#include <gtest/gtest.h>
+
+#include "console/text.hpp"
+#include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+
+namespace tensova {
+namespace {
+
+using test::Session;
+
+// The file ends with its trailer, and Ghostscript draws its one page.
+void expectComplete(const Session& s, const std::string& name) {
+    const test::Lines ps = test::splitLines(s.dir.read(name));
+    ASSERT_GE(ps.size(), 3u) << name;
+    EXPECT_EQ(test::Lines(ps.end() - 3, ps.end()),
+              (test::Lines{"%%Trailer", "%%Pages:   1", "%%EOF"}));
+    if (!test::ghostscriptAvailable()) {
+        std::printf("Ghostscript (gs) is not installed: %s not rendered\n", name.c_str());
+        return;
+    }
+    const test::GsResult r = test::renderPostScript(s.dir.file(name));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 1) << r.log;
+}
+
+TEST(PlotMenu, OpenTwiceSetFromAColourFileCloseTwiceAndQuit) {
+    // 10 with the settings kept, again (a warning); 330: the colour file (its two colours leave
+    // the fill colour outside: a warning), line colour 2, text size 0.8; 20 with its return,
+    // again (a warning); quit.
+    const Session s(
+        "\n10\n\nplot.ps\n10\n\n330\n52\n300\ncolours.txt\n\n99\n12\n2\n31\n0."
+        "8\n99\n20\n\n20\n\n9999\n",
+        {{"colours.txt", "2\n0 100 100 100 paper\n1 0 0 0 ink\n2 0 0 100 blue\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" Plot file or window is already opened"), 1);
+    EXPECT_EQ(s.count(" ==> appending to current plot file/window"), 1);
+    EXPECT_EQ(s.count(" The plot window or file is already closed"), 1);
+    // Once from the opening's defaults, once from the main program; not after the second 10.
+    EXPECT_EQ(s.count(" INITIALISING FILL STYLE TO: filled"), 2);
+    EXPECT_EQ(s.count("   OPEN  PLOT FILE ............10 " + fit("plot.ps", 35)), 5);
+    EXPECT_GE(s.find(" Actually read   :    2 DATA"), 0);
+    EXPECT_GE(s.find(" ===> RESET color nb    =      2"), 0);
+    const int lineColour = s.find("      LINE COLOR");
+    ASSERT_GT(lineColour, 0);
+    EXPECT_EQ(s.at(lineColour + 6), " blue     .................   2");
+    EXPECT_GE(s.find(" New value =" + std::string(13, ' ') + "2", lineColour), 0);
+    EXPECT_GE(s.find(" present value in cm ..........    0.50", lineColour), 0);
+    EXPECT_GE(s.find(" The PostScript plot file is closed", lineColour), 0);
+    expectComplete(s, "plot.ps");
+}
+
+TEST(PlotMenu, TheEndOfInputFinishesAnOpenPlotFile) {
+    // At the main prompt, at the return that closes the file, at the return of the quit's close.
+    for (const std::string last : {"", "20\n", "9999\n"}) {
+        const Session s("\n10\n\nplot.ps\n" + last);
+        EXPECT_EQ(s.result.status, 1) << last;
+        EXPECT_EQ(s.lines.back(), " ===> STOPPING EXECUTION") << last;
+        expectComplete(s, "plot.ps");
+    }
+}
+
+}  // namespace
+}  // namespace tensova
