@@ -1,5 +1,7 @@
 // Moves, lines, strokes and the line width.
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -47,13 +49,32 @@ bool writable(float x, float y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
+// The point lines of one move or polyline, written to the plot file together: a sheet of nets
+// writes millions of them.
+struct PointLines {
+    static constexpr std::size_t kSize = 1 << 15;
+    static constexpr std::size_t kLineMax = 40;  // two numbers of ten characters and an operator
+    std::array<char, kSize> buf{};
+    std::size_t len = 0;
+};
+PointLines pointLines;
+
+void flushPoints() {
+    if (pointLines.len == 0) return;
+    psLines(std::string_view(pointLines.buf.data(), pointLines.len));
+    pointLines.len = 0;
+}
+
 void writePoint(float x, float y, std::string_view op) {
-    std::string line = psnum(x);
-    line += ' ';
-    line += psnum(y);
-    line += ' ';
-    line += op;
-    psLine(line);
+    if (pointLines.len + PointLines::kLineMax > PointLines::kSize) flushPoints();
+    char* p = pointLines.buf.data() + pointLines.len;
+    p = psnumAt(p, x);
+    *p++ = ' ';
+    p = psnumAt(p, y);
+    *p++ = ' ';
+    p = std::copy(op.begin(), op.end(), p);
+    *p++ = '\n';
+    pointLines.len = static_cast<std::size_t>(p - pointLines.buf.data());
     psdevice.hasPoint = true;
     psdevice.current = true;
     psdevice.lastX = x;
@@ -61,6 +82,7 @@ void writePoint(float x, float y, std::string_view op) {
 }
 
 void newPathLine() {
+    flushPoints();
     const std::string_view np = psops().newpath;
     if (!np.empty()) psLine(np);
     psdevice.current = false;
@@ -81,6 +103,7 @@ void psmoveto(float& x, float& y, int32_t inew) {
         psdevice.needMove = !ok;
         psparams.pathPending = true;
     }
+    flushPoints();
 }
 
 void pslineto(float* x, float* y, int32_t n) {
@@ -113,6 +136,7 @@ void pslineto(float* x, float* y, int32_t n) {
         writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
         psdevice.needMove = false;
     }
+    flushPoints();
 }
 
 void psstrokepath() {

@@ -22,6 +22,10 @@ void psLine(std::string_view line) {
     if (psdevice.open) unitWrite(psparams.plotUnit, line);
 }
 
+void psLines(std::string_view lines) {
+    if (psdevice.open) unitWriteRaw(psparams.plotUnit, lines);
+}
+
 void endPath() {
     psparams.pathPending = false;
     psdevice.current = false;
@@ -29,12 +33,19 @@ void endPath() {
     psdevice.resume = false;
 }
 
+char* psnumAt(char* out, float x) {
+    int32_t nchar = real2charf1Chars(out, 2, 10, x);
+    if (nchar == 0) {
+        std::string text(10, ' ');
+        real2charf1(text, nchar, 2, 10, x);
+        text.copy(out, static_cast<std::size_t>(nchar));
+    }
+    return out + nchar;
+}
+
 std::string psnum(float x) {
-    std::string text(10, ' ');
-    int32_t nchar = 0;
-    real2charf1(text, nchar, 2, 10, x);
-    text.resize(static_cast<std::size_t>(nchar));
-    return text;
+    char buf[10];
+    return std::string(buf, psnumAt(buf, x));
 }
 
 std::string psString(std::string_view text) {

@@ -33,10 +33,14 @@ const PsOps& psops();
 
 // Writes one line to the plot file; nothing while no document is open.
 void psLine(std::string_view line);
+// Writes several lines, each ending with its line end, at once.
+void psLines(std::string_view lines);
 // After the operator that paints the path: nothing is pending and the file has no current point.
 void endPath();
 // A coordinate or width: two decimals in as few characters as it needs, at most ten.
 std::string psnum(float x);
+// The same written at out, which has room for its ten characters at most; returns the end.
+char* psnumAt(char* out, float x);
 // The text as a PostScript string, parentheses included: backslash and parentheses escaped,
 // control bytes as three octal digits.
 std::string psString(std::string_view text);
