@@ -161,7 +161,8 @@ int32_t real2charf1Chars(char* out, int32_t ndec, int32_t nmax, float x) {
     auto q = static_cast<uint32_t>(y);
     if (y - static_cast<double>(q) >= 0.5) ++q;
     const bool negative = x < 0.0f && q != 0;  // no sign on a value that rounds to zero
-    const uint32_t whole = q / kPow10[ndec];
+    // Two decimals, the plot files' own, divide by a constant.
+    const uint32_t whole = ndec == 2 ? q / 100 : q / kPow10[ndec];
     uint32_t frac = q - whole * kPow10[ndec];
     const int32_t wholeDigits = whole == 0 ? 0
                                            : 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000) +

@@ -234,6 +234,7 @@ void psend() {
         psLine("%%Pages: " + fmtI(psparams.pageNumber, 3));
         psLine("%%EOF");
     }
+    psFlush();
     psdevice.open = false;
     if (!unitClose(psparams.plotUnit)) {
         warninghead(kPlend);

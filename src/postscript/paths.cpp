@@ -1,7 +1,6 @@
 // Moves, lines, strokes and the line width.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -32,6 +31,7 @@ void clampBox(const Stamp& s, float& v, float bound, std::string_view label,
 }
 
 void clampPoint(const Stamp& s, float& x, float& y) {
+    if (std::fabs(x) <= kDeviceMax && std::fabs(y) <= kDeviceMax) return;
     if (x > kDeviceMax) {
         clampBox(s, x, kDeviceMax, "x in meters =", "==> reset to xmax =");
     } else if (x < -kDeviceMax) {
@@ -49,32 +49,18 @@ bool writable(float x, float y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
-// The point lines of one move or polyline, written to the plot file together: a sheet of nets
-// writes millions of them.
-struct PointLines {
-    static constexpr std::size_t kSize = 1 << 15;
-    static constexpr std::size_t kLineMax = 40;  // two numbers of ten characters and an operator
-    std::array<char, kSize> buf{};
-    std::size_t len = 0;
-};
-PointLines pointLines;
-
-void flushPoints() {
-    if (pointLines.len == 0) return;
-    psLines(std::string_view(pointLines.buf.data(), pointLines.len));
-    pointLines.len = 0;
-}
+// Two numbers (each may be written over kPsnumRoom characters), blanks and an operator.
+constexpr std::size_t kPointLineMax = 2 * kPsnumRoom + 24;
 
 void writePoint(float x, float y, std::string_view op) {
-    if (pointLines.len + PointLines::kLineMax > PointLines::kSize) flushPoints();
-    char* p = pointLines.buf.data() + pointLines.len;
+    char* p = psSpace(kPointLineMax);
     p = psnumAt(p, x);
     *p++ = ' ';
     p = psnumAt(p, y);
     *p++ = ' ';
-    p = std::copy(op.begin(), op.end(), p);
+    for (const char c : op) *p++ = c;  // a few characters: no call
     *p++ = '\n';
-    pointLines.len = static_cast<std::size_t>(p - pointLines.buf.data());
+    psCommit(p);
     psdevice.hasPoint = true;
     psdevice.current = true;
     psdevice.lastX = x;
@@ -82,7 +68,6 @@ void writePoint(float x, float y, std::string_view op) {
 }
 
 void newPathLine() {
-    flushPoints();
     const std::string_view np = psops().newpath;
     if (!np.empty()) psLine(np);
     psdevice.current = false;
@@ -103,7 +88,6 @@ void psmoveto(float& x, float& y, int32_t inew) {
         psdevice.needMove = !ok;
         psparams.pathPending = true;
     }
-    flushPoints();
 }
 
 void pslineto(float* x, float* y, int32_t n) {
@@ -117,6 +101,7 @@ void pslineto(float* x, float* y, int32_t n) {
         // the file has no current point.
         psdevice.resume = !psdevice.current;
     }
+    const PsOps& ops = psops();
     for (int32_t i = 0; i < n; ++i) {
         if (!writable(x[i], y[i])) {
             psdevice.needMove = true;
@@ -128,15 +113,14 @@ void pslineto(float* x, float* y, int32_t n) {
             psdevice.resume = false;
             newPathLine();
             if (psdevice.hasPoint && !psdevice.needMove) {
-                writePoint(psdevice.lastX, psdevice.lastY, psops().move);
+                writePoint(psdevice.lastX, psdevice.lastY, ops.move);
             } else {
                 psdevice.needMove = true;
             }
         }
-        writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
+        writePoint(x[i], y[i], psdevice.needMove ? ops.move : ops.line);
         psdevice.needMove = false;
     }
-    flushPoints();
 }
 
 void psstrokepath() {
