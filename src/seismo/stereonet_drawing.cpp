@@ -10,9 +10,9 @@
 #include "curve/running_point.hpp"
 #include "numeric/angles.hpp"
 #include "numeric/frames.hpp"
+#include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
 #include "seismo/circles_arrows.hpp"
-#include "seismo/plot_setters_standin.hpp"
 #include "seismo/stereonet_projection.hpp"
 
 namespace tensova {

@@ -10,7 +10,7 @@
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
-#include "seismo/plot_setters_standin.hpp"
+#include "plot/attributes.hpp"
 #include "seismo/stereonet_drawing.hpp"
 
 namespace tensova {
