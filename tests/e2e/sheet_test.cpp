@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,29 @@ TEST(Sheet, TwoPagesOfNetsOnBothKindsOfNet) {
     EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 4) << r.log;
     expectNet(s.dir.file("fps_bb.ps"), 2, kSchmidt, "equal-area");
     expectNet(s.dir.file("fps_bb.ps"), 4, kWulff, "stereographic");
+}
+
+// No events: RUN opens the plot file and draws nothing. The real catalogue of January 2015:
+// 210 events on 11 pages.
+TEST(Sheet, EmptyStoreAndARealCatalogue) {
+    const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
+    EXPECT_EQ(empty.result.status, 0);
+    EXPECT_EQ(empty.find(" PLOTTING Page 1/1"), -1);
+    const test::Lines blank = test::splitLines(empty.dir.read("fps_bb.ps"));
+    EXPECT_EQ(test::countLines(blank, "%%Pages:   1"), 1);
+    EXPECT_EQ(test::countLines(blank, "(North)"), 0);
+
+    const std::string real = std::string(TENSOVA_REAL_DATA) + "/gcmt_2015-01_jan15.ndk";
+    if (!std::filesystem::exists(real)) GTEST_SKIP() << "real catalogue " << real << " is absent";
+    const Session s(
+        "\n1000\n1001\njan15.ndk\n3000\n1000\n\n\n" + std::string(10, '\n') + "99\n9999\n\n",
+        {{"jan15.ndk", test::readFile(real)}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_GE(s.find(" PLOTTING Page 11/11"), 0);
+    EXPECT_GE(s.find(" Data 201 -> 210"), 0);
+    if (!test::ghostscriptAvailable()) return;
+    const test::GsResult r = test::renderPostScript(s.dir.file("fps_bb.ps"));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 11) << r.log;
 }
 
 // After a RUN the scaling offers the lower-left net's placement, not that of the last net drawn
