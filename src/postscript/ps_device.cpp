@@ -42,6 +42,10 @@ void psFlush() {
     psOutput.len = 0;
 }
 
+void psDiscard() {
+    psOutput.len = 0;
+}
+
 char* psSpace(std::size_t n) {
     if (psOutput.len + n > PsOutput::kSize) psFlush();
     return n <= PsOutput::kSize ? psOutput.buf.data() + psOutput.len : nullptr;

@@ -40,6 +40,9 @@ char* psSpace(std::size_t n);
 void psCommit(const char* end);
 // Hands what was gathered to the plot unit.
 void psFlush();
+// Forgets what was gathered: a new document does not inherit the rest of one whose file was
+// closed without its trailer.
+void psDiscard();
 // After the operator that paints the path: nothing is pending and the file has no current point.
 void endPath();
 // A coordinate or width: two decimals in as few characters as it needs, at most ten.
