@@ -211,17 +211,10 @@ void fpsbchbll(const float* azd1, const float* dipd1, const float* rakd1, const 
     ssubinfo(kFpsbchbll);
     srepstereo0(5);
     const bool radians = iunit != 1;
+    Events events{azd1, dipd1, rakd1, azd2, dipd2, rakd2, label0, 0, 0, !radians};
+    events.labelLength = std::max(labelLength, 0);
     // Never more events than the arrays hold.
-    const Events events{azd1,
-                        dipd1,
-                        rakd1,
-                        azd2,
-                        dipd2,
-                        rakd2,
-                        label0,
-                        std::max(labelLength, 0),
-                        std::clamp(count, 0, std::max(capacity, 0)),
-                        !radians};
+    events.count = std::clamp(count, 0, std::max(capacity, 0));
     SavedAttributes saved;
     if (iocom.plotOpen) saved.save();
     for (;;) {
@@ -238,15 +231,13 @@ void fpsbchbll(const float* azd1, const float* dipd1, const float* rakd1, const 
         if (choice == 310) axisSymbols();
         if (choice == 20) {
             plend();
-        } else if ((choice == 10 || choice == 1000) && iocom.plotOpen) {
-            if (choice == 1000) {
-                newpage();
-            } else {
-                plinit(fpssheet.plotName, 2);
-            }
+        } else if (choice == 1000 && iocom.plotOpen) {
+            newpage();
         } else if (choice == 10 || choice == 1000) {
+            // On an open file this only warns.
+            const bool wasOpen = iocom.plotOpen;
             plinit(fpssheet.plotName, 2);
-            saved.save();
+            if (!wasOpen) saved.save();
         }
         if (choice == 1000) run(events, isub);
     }
