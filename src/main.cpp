@@ -21,6 +21,8 @@
 #include "plot/attributes.hpp"
 #include "plot/colour_table.hpp"
 #include "plot/plot_life.hpp"
+#include "seismo/mechanism_sheet.hpp"
+#include "seismo/stereonet_projection.hpp"
 
 using namespace tensova;
 
@@ -32,6 +34,8 @@ constexpr int32_t kCommandUnit = 15;
 constexpr int32_t kSishSlot = 2;
 constexpr int32_t kReaderSlot = 1;
 constexpr int32_t kWriterSlot = 1;
+constexpr int32_t kSheetSubplot = 2;
+constexpr int32_t kDegrees = 1;  // the store's angles are in degrees
 
 struct MainState {
     std::string plotName = fit("seis.ps", 35);
@@ -122,6 +126,15 @@ void filePass(MainState& st) {
     }
 }
 
+// The focal-mechanism sheet of the stored events, in the set-up mode.
+void sheet(int32_t mode) {
+    const Gcmtblk& g = gcmtblk;
+    fpsbchbll(g.azd0[kPlane1].data(), g.dipd0[kPlane1].data(), g.rakd0[kPlane1].data(),
+              g.azd0[kPlane2].data(), g.dipd0[kPlane2].data(), g.rakd0[kPlane2].data(),
+              g.date1[0].data(), static_cast<int32_t>(g.date1[0].size()), kCapacity, g.count,
+              kSheetSubplot, kDegrees, mode);
+}
+
 // Commands that read, list, write or draw, and the quit.
 void secondDispatch(const MainState& st) {
     switch (st.choice) {
@@ -136,6 +149,9 @@ void secondDispatch(const MainState& st) {
             break;
         case 1200:
             gcmtwrite1(kWriterSlot, 0);
+            break;
+        case 3000:
+            sheet(0);
             break;
         default:
             break;
@@ -154,6 +170,9 @@ int main() {
     scolortable(5);
     ssymbolsize(st.symbolSize, 5);
     gcmtreadex1(kReaderSlot, 5);
+    int32_t iproj = 1;
+    sspro(iproj, 5);
+    sheet(5);
     for (;;) {
         showMenu(st);
         ininteg1(st.choice, fit("your choice", 35));

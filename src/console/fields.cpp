@@ -168,6 +168,15 @@ void appendRight(std::string& out, const char* first, const char* end, int w) {
 // |x| * 10**d rounded half away from zero, from the exact binary value of x. False when the
 // value is too large for the integer path.
 bool scaledMagnitude(double x, int d, uint64_t& q) {
+    // A value that a float holds (24 significant bits) times 10**d, d <= 8 (27 bits), is exact
+    // in double, and so is its fraction: the plot file's coordinates round here cheaply.
+    const double a = std::fabs(x);
+    if (d <= 8 && a < 1.0e9 && static_cast<double>(static_cast<float>(a)) == a) {
+        const double y = a * static_cast<double>(kPow10[d]);
+        const auto whole = static_cast<uint64_t>(y);  // y < 2**64: truncation is the floor
+        q = whole + (y - static_cast<double>(whole) >= 0.5 ? 1u : 0u);
+        return true;
+    }
     // |x| = mant * 2**-shift exactly, from the bits of the double.
     const auto bits = std::bit_cast<uint64_t>(x);
     const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
@@ -223,14 +232,14 @@ void appendF(std::string& out, double x, int w, int d) {
         out += fixedExact(x, w, d);
         return;
     }
-    const uint64_t whole = q / kPow10[d];
-    uint64_t frac = q % kPow10[d];
     char buf[48];
     char* const end = buf + sizeof buf;
     char* first = end;
+    // The decimals, then what is left is the whole part (divisions by the constant 10 only).
+    uint64_t whole = q;
     for (int i = 0; i < d; ++i) {
-        *--first = static_cast<char>('0' + frac % 10);
-        frac /= 10;
+        *--first = static_cast<char>('0' + whole % 10);
+        whole /= 10;
     }
     *--first = '.';
     const bool negative = x < 0 && q != 0;

@@ -1,5 +1,6 @@
 #include "console/numtext.hpp"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -15,12 +16,63 @@ const Stamp kReal2charf1("real2charf1", " 1.3", "30-01-2010");
 const Stamp kCareaempn("careaempn", " 1.1", "16-04-2010");
 const Stamp kCareafmpn("careafmpn", " 1.2", "16-04-2010");
 
+constexpr float kPowers[] = {1.0f,   1.0e1f, 1.0e2f, 1.0e3f, 1.0e4f,
+                             1.0e5f, 1.0e6f, 1.0e7f, 1.0e8f, 1.0e9f};
+
 // The truncated decimal logarithm the size routines work with, in single precision.
 int32_t log10trunc(float x) {
+    // Away from the powers of ten the digit count is plain; near them (and outside this range)
+    // the logarithm decides, so that its rounding is kept.
+    if (x >= 1.0f && x < 1.0e9f) {
+        int32_t k = 0;
+        while (x >= kPowers[k + 1]) ++k;
+        if (x > kPowers[k] * 1.0001f && x < kPowers[k + 1] * 0.9999f) return k;
+    }
     const float l = std::log(x) * 0.4342945f;
     if (!(l > -2.0e9f && l < 2.0e9f))
         return l > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(l);
+}
+
+// 10**-ndec in single precision plus a little: real2charf1's margin around its value. Computed
+// once for the usual decimal counts (writers of many numbers size every number).
+const std::array<float, 10> kMargins = [] {
+    std::array<float, 10> t{};
+    for (std::size_t k = 0; k < t.size(); ++k)
+        t[k] = std::pow(10.0f, -static_cast<float>(k)) + 0.0000001f;
+    return t;
+}();
+
+float sizeMargin(int32_t ndec) {
+    const std::array<float, 10>& table = kMargins;
+    if (ndec >= 0 && ndec < static_cast<int32_t>(table.size()))
+        return table[static_cast<std::size_t>(ndec)];
+    return std::pow(10.0f, static_cast<float>(-ndec)) + 0.0000001f;
+}
+
+// real2charf1's digits before the point and characters; false for a value that has no size
+// (an infinity or NaN).
+bool realSize(float x, int32_t ndec, int32_t& nint, int32_t& nchar) {
+    const float margin = sizeMargin(ndec);
+    const float low = x - margin;
+    const float high = x + margin;
+    if (std::isinf(x)) return false;
+    if (high <= -1.0f) {
+        nint = log10trunc(std::fabs(low)) + 1;
+        nchar = nint + ndec + 2;
+    } else if (x < 0.0f) {
+        nint = 1;
+        nchar = ndec + 3;
+    } else if (low < 1.0f) {
+        nint = 1;
+        nchar = ndec + 2;
+    } else if (low >= 1.0f) {
+        nint = log10trunc(std::fabs(high)) + 1;
+        nchar = nint + ndec + 1;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Writes the field at the start of the text and blanks the rest.
@@ -88,6 +140,60 @@ void carinm2(std::string& text, int32_t& nchar, int32_t nmax, int32_t iv) {
     intg2char(text, nchar, nmax, iv);
 }
 
+int32_t real2charf1Chars(char* out, int32_t ndec, int32_t nmax, float x) {
+    static constexpr double kScale[] = {1e0, 1e1, 1e2, 1e3, 1e4};
+    static constexpr uint32_t kPow10[] = {1, 10, 100, 1000, 10000};
+    // Digit pairs "00" to "99".
+    static constexpr auto kPairs = [] {
+        std::array<char, 200> p{};
+        for (std::size_t k = 0; k < 100; ++k) {
+            p[2 * k] = static_cast<char>('0' + k / 10);
+            p[2 * k + 1] = static_cast<char>('0' + k % 10);
+        }
+        return p;
+    }();
+    if (ndec < 0 || ndec > 4 || !(std::fabs(x) < 1.0e5f)) return 0;
+    int32_t nint = 0, w = 0;
+    if (!realSize(x, ndec, nint, w) || w > nmax) return 0;
+    // |x| 10**ndec (below 2**31) is exact in double for a float of this size, and so is its
+    // rounding half away from zero: the digits of Fw.d.
+    const double y = std::fabs(static_cast<double>(x)) * kScale[ndec];
+    auto q = static_cast<uint32_t>(y);
+    if (y - static_cast<double>(q) >= 0.5) ++q;
+    const bool negative = x < 0.0f && q != 0;  // no sign on a value that rounds to zero
+    // Two decimals, the plot files' own, divide by a constant.
+    const uint32_t whole = ndec == 2 ? q / 100 : q / kPow10[ndec];
+    uint32_t frac = q - whole * kPow10[ndec];
+    const int32_t wholeDigits = whole == 0 ? 0
+                                           : 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000) +
+                                                 (whole >= 10000) + (whole >= 100000);
+    int32_t n = wholeDigits + 1 + ndec + (negative ? 1 : 0);
+    // The leading zero only where the field leaves room for it.
+    const bool zero = whole == 0 && n < w;
+    if (zero) ++n;
+    if (n > w) return 0;
+    char* first = out + w;
+    const auto pair = [&](uint32_t v) {
+        first -= 2;
+        first[0] = kPairs[2 * v];
+        first[1] = kPairs[2 * v + 1];
+    };
+    int32_t i = 0;
+    for (; i + 2 <= ndec; i += 2, frac /= 100) pair(frac % 100);
+    if (i < ndec) *--first = static_cast<char>('0' + frac);
+    *--first = '.';
+    uint32_t v = whole;
+    for (; v >= 100; v /= 100) pair(v % 100);
+    if (v >= 10) {
+        pair(v);
+    } else if (v != 0 || zero) {
+        *--first = static_cast<char>('0' + v);
+    }
+    if (negative) *--first = '-';
+    while (first > out) *--first = ' ';
+    return w;
+}
+
 void careafmpn(std::string& text, int32_t m, int32_t n, float x) {
     if (m >= 1 && m <= 99 && n < m && n >= 0) {
         place(text, fmtF(x, m, n));
@@ -105,23 +211,8 @@ void careaempn(std::string& text, int32_t m, int32_t n, float x) {
 }
 
 void real2charf1(std::string& text, int32_t& nchar, int32_t ndec, int32_t nmax, float x) {
-    const float margin = std::pow(10.0f, static_cast<float>(-ndec)) + 0.0000001f;
-    const float low = x - margin;
-    const float high = x + margin;
     int32_t nint = 0;
-    if (!std::isinf(x) && high <= -1.0f) {
-        nint = log10trunc(std::fabs(low)) + 1;
-        nchar = nint + ndec + 2;
-    } else if (!std::isinf(x) && x < 0.0f) {
-        nint = 1;
-        nchar = ndec + 3;
-    } else if (!std::isinf(x) && low < 1.0f) {
-        nint = 1;
-        nchar = ndec + 2;
-    } else if (!std::isinf(x) && low >= 1.0f) {
-        nint = log10trunc(std::fabs(high)) + 1;
-        nchar = nint + ndec + 1;
-    } else {
+    if (!realSize(x, ndec, nint, nchar)) {
         nint = 4;
         nchar = ndec + 5;
         errorhead(kReal2charf1);

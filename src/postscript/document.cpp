@@ -189,6 +189,7 @@ void finishAtStop() {
 }  // namespace
 
 void beginDocument(const PsSettings& s, std::string_view fname) {
+    psDiscard();
     psparams.plotUnit = kPlotUnit;
     psparams.dialect = s.dialect;
     psparams.orientation = fit(s.orientation, 3);
@@ -234,6 +235,7 @@ void psend() {
         psLine("%%Pages: " + fmtI(psparams.pageNumber, 3));
         psLine("%%EOF");
     }
+    psFlush();
     psdevice.open = false;
     if (!unitClose(psparams.plotUnit)) {
         warninghead(kPlend);

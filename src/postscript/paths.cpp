@@ -1,5 +1,6 @@
 // Moves, lines, strokes and the line width.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -30,6 +31,7 @@ void clampBox(const Stamp& s, float& v, float bound, std::string_view label,
 }
 
 void clampPoint(const Stamp& s, float& x, float& y) {
+    if (std::fabs(x) <= kDeviceMax && std::fabs(y) <= kDeviceMax) return;
     if (x > kDeviceMax) {
         clampBox(s, x, kDeviceMax, "x in meters =", "==> reset to xmax =");
     } else if (x < -kDeviceMax) {
@@ -47,13 +49,18 @@ bool writable(float x, float y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
+// Two numbers (each may be written over kPsnumRoom characters), blanks and an operator.
+constexpr std::size_t kPointLineMax = 2 * kPsnumRoom + 24;
+
 void writePoint(float x, float y, std::string_view op) {
-    std::string line = psnum(x);
-    line += ' ';
-    line += psnum(y);
-    line += ' ';
-    line += op;
-    psLine(line);
+    char* p = psSpace(kPointLineMax);
+    p = psnumAt(p, x);
+    *p++ = ' ';
+    p = psnumAt(p, y);
+    *p++ = ' ';
+    for (const char c : op) *p++ = c;  // a few characters: no call
+    *p++ = '\n';
+    psCommit(p);
     psdevice.hasPoint = true;
     psdevice.current = true;
     psdevice.lastX = x;
@@ -94,6 +101,7 @@ void pslineto(float* x, float* y, int32_t n) {
         // the file has no current point.
         psdevice.resume = !psdevice.current;
     }
+    const PsOps& ops = psops();
     for (int32_t i = 0; i < n; ++i) {
         if (!writable(x[i], y[i])) {
             psdevice.needMove = true;
@@ -105,12 +113,12 @@ void pslineto(float* x, float* y, int32_t n) {
             psdevice.resume = false;
             newPathLine();
             if (psdevice.hasPoint && !psdevice.needMove) {
-                writePoint(psdevice.lastX, psdevice.lastY, psops().move);
+                writePoint(psdevice.lastX, psdevice.lastY, ops.move);
             } else {
                 psdevice.needMove = true;
             }
         }
-        writePoint(x[i], y[i], psdevice.needMove ? psops().move : psops().line);
+        writePoint(x[i], y[i], psdevice.needMove ? ops.move : ops.line);
         psdevice.needMove = false;
     }
 }

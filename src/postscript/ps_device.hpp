@@ -31,12 +31,26 @@ struct PsOps {
 };
 const PsOps& psops();
 
-// Writes one line to the plot file; nothing while no document is open.
+// Writes one line to the plot file; nothing while no document is open. Lines are gathered
+// and reach the file in large pieces, at the latest when the document ends.
 void psLine(std::string_view line);
+// Room for n more characters of the document: where to write them (nullptr when n exceeds the
+// whole gathering buffer); psCommit then takes what was written up to `end`.
+char* psSpace(std::size_t n);
+void psCommit(const char* end);
+// Hands what was gathered to the plot unit.
+void psFlush();
+// Forgets what was gathered: a new document does not inherit the rest of one whose file was
+// closed without its trailer.
+void psDiscard();
 // After the operator that paints the path: nothing is pending and the file has no current point.
 void endPath();
 // A coordinate or width: two decimals in as few characters as it needs, at most ten.
 std::string psnum(float x);
+// The same written at out, which has room for kPsnumRoom characters (it may write them all);
+// returns the end of the number.
+inline constexpr std::size_t kPsnumRoom = 16;
+char* psnumAt(char* out, float x);
 // The text as a PostScript string, parentheses included: backslash and parentheses escaped,
 // control bytes as three octal digits.
 std::string psString(std::string_view text);

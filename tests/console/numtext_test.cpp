@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "console/text.hpp"
 #include "support/console_capture.hpp"
@@ -98,6 +101,48 @@ TEST(NumText, Real2charf1Sizes) {
     EXPECT_EQ(n, 6);
     EXPECT_EQ(text.substr(0, 6), "   NaN");
     EXPECT_NE(cap.output().find(" Watch for NaN or +/-Inf in output ?"), std::string::npos);
+}
+
+// The quick writer agrees with the full layout wherever it writes, and takes the usual page
+// coordinates. The widths near powers of ten are checked against the layout's own rule worked
+// with the single-precision logarithm: margin m = 10**-d + 1e-7, digits before the point
+// trunc(ln(x + m) 0.4342945) + 1 for x - m >= 1.
+TEST(NumText, QuickWriterAgreesWithTheFullLayout) {
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> page(-1.0e5f, 1.0e5f);
+    std::vector<float> values;
+    for (int i = 0; i < 5000; ++i) values.push_back(page(rng));
+    for (int i = -3000; i <= 3000; ++i) values.push_back(static_cast<float>(i) / 200.0f);  // ties
+    for (float p = 1.0f; p <= 1.0e5f; p *= 10.0f)
+        for (float c : {p, p - 0.0100001f, p - 0.00100001f, p - 0.000100001f}) {
+            float v = c;
+            for (int k = 0; k < 100; ++k) v = std::nextafter(v, 0.0f);
+            for (int k = 0; k < 200; ++k, v = std::nextafter(v, 2.0f * p))
+                values.insert(values.end(), {v, -v});
+        }
+    int quick = 0;
+    for (const float x : values)
+        for (int32_t ndec = 0; ndec <= 4; ++ndec)
+            for (int32_t nmax : {5, 10}) {
+                std::string text(12, '#');
+                int32_t n = 0;
+                real2charf1(text, n, ndec, nmax, x);
+                char buf[12];
+                const int32_t q = real2charf1Chars(buf, ndec, nmax, x);
+                if (q == 0) continue;
+                ++quick;
+                ASSERT_EQ(std::string(buf, static_cast<std::size_t>(q)),
+                          text.substr(0, static_cast<std::size_t>(n)))
+                    << std::hexfloat << x << " " << ndec << " " << nmax;
+                const float m = std::pow(10.0f, static_cast<float>(-ndec)) + 0.0000001f;
+                if (x - m >= 1.0f && n < nmax) {
+                    const auto digits = static_cast<int32_t>(std::log(x + m) * 0.4342945f) + 1;
+                    ASSERT_EQ(n, digits + ndec + 1) << std::hexfloat << x << " " << ndec;
+                }
+            }
+    EXPECT_GT(quick, 50000);
+    char buf[10];
+    EXPECT_EQ(real2charf1Chars(buf, 2, 10, 283.5f), 6);
 }
 
 TEST(NumText, FixedAndExponentWriters) {

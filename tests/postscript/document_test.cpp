@@ -135,6 +135,20 @@ TEST(Document, OpeningAgainFinishesTheFileStillOpen) {
     expectRenders(f.dir.file("second.ps"));
 }
 
+// Lines reach the file in large pieces: a file closed behind the document's back leaves nothing
+// of its lines to the next document.
+TEST(Document, ANewDocumentStartsWithNothingGathered) {
+    InFolder f;
+    ConsoleCapture console;
+    openDocument(f.dir.file("first.ps"), PsSettings{false, 1, "P  ", 2});
+    psLine("% left over");
+    unitClose(kPlotUnit);
+    openDocument(f.dir.file("second.ps"), PsSettings{false, 1, "P  ", 2});
+    psend();
+    EXPECT_EQ(readFile(f.dir.file("second.ps")).find("left over"), std::string::npos);
+    expectRenders(f.dir.file("second.ps"));
+}
+
 TEST(Document, CloseDialogWaitsForOneLineThenFinishes) {
     PsDocument doc(PsSettings{false, 1, "P  ", 2}, true, "\nnext\n");
     intplend();

@@ -77,24 +77,26 @@ std::vector<Box> pageBoxes(const GsResult& r) {
 }
 
 std::array<int, 3> Image::at(double x, double y) const {
-    const int col = static_cast<int>(x), row = height - 1 - static_cast<int>(y);
+    const int col = static_cast<int>(x * scale), row = height - 1 - static_cast<int>(y * scale);
     if (col < 0 || col >= width || row < 0 || row >= height) return {-1, -1, -1};
     const std::size_t k = (static_cast<std::size_t>(row) * width + col) * 3;
     return {rgb[k], rgb[k + 1], rgb[k + 2]};
 }
 
-Image renderImage(const std::string& path, const std::string& prolog) {
+Image renderImage(const std::string& path, const std::string& prolog, int page, int dpi) {
     const std::string ppm = path + ".ppm";
     std::string log;
     const std::string files = (prolog.empty() ? "" : quoted(prolog) + " ") + quoted(path);
-    if (runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r72 -sPAPERSIZE=a4 "
-                    "-dLastPage=1 -sOutputFile=" +
-                        quoted(ppm) + " " + files,
+    const std::string pages =
+        " -dFirstPage=" + std::to_string(page) + " -dLastPage=" + std::to_string(page);
+    if (runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r" + std::to_string(dpi) +
+                        " -sPAPERSIZE=a4" + pages + " -sOutputFile=" + quoted(ppm) + " " + files,
                     log) != 0)
         return {};
     std::ifstream in(ppm, std::ios::binary);
     std::string magic;
     Image image;
+    image.scale = dpi / 72.0;
     int maxval = 0;
     in >> magic >> std::ws;
     while (in.peek() == '#') in.ignore(1 << 16, '\n');  // Ghostscript names itself in a comment

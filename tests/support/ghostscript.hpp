@@ -27,14 +27,16 @@ using Box = std::array<double, 4>;  // x0, y0, x1, y1 in points
 // The drawn bounding box of each page that the interpreter reported.
 std::vector<Box> pageBoxes(const GsResult& r);
 
-// The first page drawn on an A4 page at 72 dots per inch, one pixel per point.
+// A page drawn on A4, by default the first at 72 dots per inch (one pixel per point).
 struct Image {
     int width = 0, height = 0;
+    double scale = 1.0;              // pixels per point
     std::vector<unsigned char> rgb;  // rows from the top down
-    // The colour at a point (origin bottom left); {-1, -1, -1} off the page.
+    // The colour at a point in points (origin bottom left); {-1, -1, -1} off the page.
     std::array<int, 3> at(double x, double y) const;
 };
 // Empty when the file cannot be drawn; `prolog`, when given, is read first.
-Image renderImage(const std::string& path, const std::string& prolog = "");
+Image renderImage(const std::string& path, const std::string& prolog = "", int page = 1,
+                  int dpi = 72);
 
 }  // namespace tensova::test

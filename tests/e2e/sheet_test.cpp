@@ -1,0 +1,207 @@
+// The focal-mechanism sheet from the main menu: 21 events on two pages, the nets of the last
+// page where the mechanism puts its planes and axes, on the equal-area and the stereographic
+// net.
+//
+// Reference net coordinates (python3, double precision; x east, y north, net radius 1): the
+// point of the great circle of the plane strike s, dip d at angle t from the strike is the
+// direction X = cos s cos t - cos d sin s sin t, Y = sin s cos t + cos d cos s sin t (north, east),
+// Z = sin d sin t (down), azimuth atan2(Y, X), plunge asin Z; it lies at r (sin az, cos az) with
+// r = sqrt(2) sin((90 - plunge)/2) on the equal-area net and tan((90 - plunge)/2) on the
+// stereographic one. The axes of 30/60/45 are the lower-hemisphere P 150.10/4.56,
+// B 56.57/37.76, T 245.93/51.87 of an Aki-Richards computation.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+
+namespace tensova {
+namespace {
+
+using test::Session;
+using Point = std::array<double, 2>;
+
+// 21 events, the first and the last with the planes 30/60/45 and 273/52/141.
+std::string catalogue() {
+    const char* kPlanes[] = {" 30 60   45 273 52  141", "120 70  -30 221 62 -157",
+                             "200 50  150 310 67   44", "310 20   95 125 70   88"};
+    std::string text;
+    for (int k = 1; k <= 21; ++k) {
+        char head[96], name[96];
+        std::snprintf(head, sizeof head,
+                      "PDE  2005/01/%02d 01:20:05.4  13.78  -88.78 193.1 5.0 0.0 NEAR COAST OF "
+                      "REGION    \n",
+                      k);
+        std::snprintf(name, sizeof name,
+                      "C200501%02d0120A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 "
+                      "TRIHD:  0.6\n",
+                      k);
+        text += head;
+        text += name;
+        text +=
+            "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE "
+            "S-20050322125201\n";
+        text +=
+            "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 "
+            "0.030\n";
+        text += "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753";
+        text += kPlanes[k == 21 ? 0 : (k - 1) % 4];
+        text += "\n";
+    }
+    return text;
+}
+
+struct Net {
+    std::vector<Point> axes;    // P, B, T
+    std::vector<Point> planes;  // points of both great circles
+};
+
+const Net kSchmidt = {{{0.4783, -0.8317}, {0.5196, 0.3430}, {-0.4218, -0.1884}},
+                      {{0.5378, 0.6976},
+                       {0.5426, 0.5221},
+                       {0.4725, 0.1637},
+                       {0.4041, -0.0128},
+                       {0.2131, -0.3436},
+                       {0.0945, -0.4910},
+                       {-0.1809, -0.7309},
+                       {-0.3352, -0.8145},
+                       {-0.8715, 0.1911},
+                       {-0.7188, 0.2988},
+                       {-0.3634, 0.4307},
+                       {-0.1713, 0.4577},
+                       {0.2182, 0.4373},
+                       {0.7461, 0.2220},
+                       {0.8867, 0.0990}}};
+const Net kWulff = {{{0.4603, -0.8005}, {0.4092, 0.2701}, {-0.3155, -0.1410}},
+                    {{0.4861, 0.6305},
+                     {0.4533, 0.4361},
+                     {0.3571, 0.1237},
+                     {0.2982, -0.0094},
+                     {0.1573, -0.2535},
+                     {0.0714, -0.3712},
+                     {-0.1511, -0.6106},
+                     {-0.3030, -0.7362},
+                     {-0.7943, 0.1742},
+                     {-0.6088, 0.2530},
+                     {-0.2802, 0.3320},
+                     {-0.1291, 0.3449},
+                     {0.1644, 0.3295},
+                     {0.6320, 0.1880},
+                     {0.8081, 0.0902}}};
+
+// The lower-left net: centre at 4 cm, 4 cm, 1.5 cm to the net radius.
+Point onPage(const Point& p) {
+    constexpr double kCm = 28.35;
+    return {4.0 * kCm + 1.5 * kCm * p[0], 4.0 * kCm + 1.5 * kCm * p[1]};
+}
+
+// Whether every pixel within r points of p meets `ink`, or (any) some pixel does.
+template <typename Ink>
+bool around(const test::Image& im, const Point& p, double r, bool any, Ink ink) {
+    const double step = 1.0 / im.scale;
+    for (double dx = -r; dx <= r; dx += step)
+        for (double dy = -r; dy <= r; dy += step) {
+            if (dx * dx + dy * dy > r * r) continue;
+            const auto c = im.at(p[0] + dx, p[1] + dy);
+            if (ink(c) == any) return any;
+        }
+    return !any;
+}
+
+void expectNet(const std::string& path, int page, const Net& net, const char* which) {
+    const test::Image im = test::renderImage(path, "", page, 288);
+    ASSERT_GT(im.width, 0) << which;
+    const auto marked = [](const std::array<int, 3>& c) { return c[0] + c[1] + c[2] < 720; };
+    const auto dark = [](const std::array<int, 3>& c) { return c[0] + c[1] + c[2] < 200; };
+    // A filled disc of 0.15 cm (4.25 points) with its outline covers 3.5 points around the
+    // point only when it lies within a point of it.
+    for (std::size_t k = 0; k < net.axes.size(); ++k)
+        EXPECT_TRUE(around(im, onPage(net.axes[k]), 3.5, false, marked)) << which << " axis "
+                                                                         << "PBT"[k];
+    // A line passes within a point of each point of the planes.
+    for (const Point& p : net.planes)
+        EXPECT_TRUE(around(im, onPage(p), 1.0, true, dark))
+            << which << " plane point " << p[0] << " " << p[1];
+    // The axes of another event are not on this page.
+    EXPECT_FALSE(around(im, onPage({0.9, 0.9}), 3.0, true, dark)) << which;
+}
+
+TEST(Sheet, TwoPagesOfNetsOnBothKindsOfNet) {
+    // 310: every axis a filled disc; RUN: the settings and the name kept, a new page for page
+    // 2; 300: the stereographic net; RUN: a new page, and again for its page 2; 11: the
+    // leave; quit.
+    const std::string symbols = "10\n-1\n20\n-1\n99\n";
+    const Session s("\n1000\n1001\ncat21.ndk\n3000\n310\n" + symbols + symbols + symbols +
+                        "1000\n\n\n\n300\n2\n1000\n\n\n99\n9999\n\n",
+                    {{"cat21.ndk", catalogue()}});
+    EXPECT_EQ(s.result.status, 0);
+    // The start-up sets the net, then the sheet.
+    const int net = s.find(" projection = Schmidt, retrograde X,Y axis");
+    EXPECT_GT(s.find(" INITIALIZING FPS PLOT PARAMETERS"), net);
+    EXPECT_GE(net, 0);
+    for (const char* line : {" maximum nb of data =  25000", " current nb of data =     21",
+                             " angles in radians  : F", " plot file name: fps_bb.ps           "})
+        EXPECT_GE(s.find(line), 0) << line;
+    EXPECT_EQ(s.count(" PLOTTING Page 2/2"), 2);
+    EXPECT_EQ(s.count(" Data 21 -> 21"), 2);
+    EXPECT_EQ(s.count(" INITIALIZING WULFF PROJECTION"), 1);
+    const test::Lines ps = test::splitLines(s.dir.read("fps_bb.ps"));
+    const int second = test::findLine(ps, "%%Page:   2   2");
+    ASSERT_GE(second, 0);
+    const test::Lines page2(ps.begin() + second,
+                            ps.begin() + test::findLine(ps, "%%Page:   3   3"));
+    EXPECT_EQ(test::countLines(page2, "(Page 2/2) show"), 1);
+    EXPECT_EQ(test::countLines(page2, "(Data 21 -> 21) show"), 1);
+    EXPECT_EQ(test::countLines(page2, "(North)"), 1);
+    if (!test::ghostscriptAvailable()) {
+        std::printf("Ghostscript (gs) is not installed: fps_bb.ps not rendered\n");
+        return;
+    }
+    const test::GsResult r = test::renderPostScript(s.dir.file("fps_bb.ps"));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 4) << r.log;
+    expectNet(s.dir.file("fps_bb.ps"), 2, kSchmidt, "equal-area");
+    expectNet(s.dir.file("fps_bb.ps"), 4, kWulff, "stereographic");
+}
+
+// No events: RUN opens the plot file and draws nothing. The real catalogue of January 2015:
+// 210 events on 11 pages.
+TEST(Sheet, EmptyStoreAndARealCatalogue) {
+    const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
+    EXPECT_EQ(empty.result.status, 0);
+    EXPECT_EQ(empty.find(" PLOTTING Page 1/1"), -1);
+    const test::Lines blank = test::splitLines(empty.dir.read("fps_bb.ps"));
+    EXPECT_EQ(test::countLines(blank, "%%Pages:   1"), 1);
+    EXPECT_EQ(test::countLines(blank, "(North)"), 0);
+
+    const std::string real = std::string(TENSOVA_REAL_DATA) + "/gcmt_2015-01_jan15.ndk";
+    if (!std::filesystem::exists(real)) GTEST_SKIP() << "real catalogue " << real << " is absent";
+    const Session s(
+        "\n1000\n1001\njan15.ndk\n3000\n1000\n\n\n" + std::string(10, '\n') + "99\n9999\n\n",
+        {{"jan15.ndk", test::readFile(real)}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_GE(s.find(" PLOTTING Page 11/11"), 0);
+    EXPECT_GE(s.find(" Data 201 -> 210"), 0);
+    if (!test::ghostscriptAvailable()) return;
+    const test::GsResult r = test::renderPostScript(s.dir.file("fps_bb.ps"));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 11) << r.log;
+}
+
+// After a RUN the scaling offers the lower-left net's placement, not that of the last net drawn
+// (the third, 9 cm higher).
+TEST(Sheet, ScalingOffersTheSheetsOwnPlacement) {
+    const Session s("\n1000\n1001\nthree.ndk\n3000\n1000\n\n\n11\n\n99\n9999\n\n",
+                    {{"three.ndk", test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk")}});
+    EXPECT_EQ(s.result.status, 0);
+    const int scaling = s.find("  SCALING FOR LOWER LEFT STEREO ");
+    ASSERT_GE(scaling, 0);
+    EXPECT_GE(s.find(" |ycm|   |  0.000   1.500|   |yu|   |  4.000|", scaling), 0);
+}
+
+}  // namespace
+}  // namespace tensova

@@ -1,0 +1,222 @@
+// Stereonet drawing: circles, arcs and arrows, great circles and axis symbols at positions
+// derived independently, the frame, and the set-up dialogs.
+//
+// Reference net coordinates (python3, double precision): for the plane 30/60 the point of the
+// great circle at angle t from the strike is X = cos 30 cos t - cos 60 sin 30 sin t,
+// Y = sin 30 cos t + cos 60 cos 30 sin t, Z = sin 60 sin t (north, east, down); its plunge is
+// asin Z, its azimuth atan2(Y, X), and on the equal-area net with north up
+// r = sqrt(2) sin((90 - plunge)/2), (x, y) = (r sin az, r cos az); on the stereographic net
+// r = tan((90 - plunge)/2). The axes of the mechanism 30/60/45 are the lower-hemisphere
+// P 150.10/4.56, B 56.57/37.76, T 245.93/51.87 of an Aki-Richards computation.
+
+#include "seismo/stereonet_drawing.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plot/plot_fixture.hpp"
+#include "seismo/circles_arrows.hpp"
+#include "seismo/principal_axes.hpp"
+#include "seismo/stereonet_projection.hpp"
+
+namespace tensova::test {
+namespace {
+
+// One net unit is 100 points, the net's centre at (283.5, 283.5) points.
+constexpr float kCentre = 283.5f;
+Point net(float x, float y) {
+    return {kCentre + 100.0f * x, kCentre + 100.0f * y};
+}
+
+struct NetDocument : PlotDocument {
+    explicit NetDocument(int32_t iproj = 4, const std::string& keys = "") : PlotDocument(keys) {
+        matrixMap(10, 10, 100 / 28.35f, 0, 0, 100 / 28.35f);
+        sspro(iproj, 1);
+    }
+};
+
+void expectAt(const Point& got, const Point& want, const std::string& what) {
+    EXPECT_NEAR(got[0], want[0], 0.02) << what;
+    EXPECT_NEAR(got[1], want[1], 0.02) << what;
+}
+
+TEST(NetDrawing, CirclesArcsAndArrows) {
+    const float pi = anglerad(kPi);
+    const struct {
+        float a1, a2;
+        std::size_t points;
+        Point first, second, last;
+    } arcs[] = {
+        {0, anglerad(kTwoPi), 200, net(1, 0), net(std::cos(pi / 99.5f), std::sin(pi / 99.5f)),
+         net(1, 0)},
+        {0, pi, 100, net(1, 0), net(std::cos(pi / 99), std::sin(pi / 99)), net(-1, 0)},
+        // Clockwise from the top to the right.
+        {pi / 2, 0, 50, net(0, 1), net(std::sin(pi / 98), std::cos(pi / 98)), net(1, 0)},
+    };
+    for (const auto& a : arcs) {
+        NetDocument doc;
+        usacircle(0, 0, 1, a.a1, a.a2, 200);
+        const auto got = paths(doc.finish());
+        ASSERT_EQ(got.size(), 1u);
+        ASSERT_EQ(got[0].points.size(), a.points);
+        expectAt(got[0].points[0], a.first, "first");
+        expectAt(got[0].points[1], a.second, "second");
+        expectAt(got[0].points.back(), a.last, "last");
+    }
+    NetDocument doc;
+    const float x1 = 0, y1 = 0, x2 = 1, y2 = 0;
+    usarrow1(&x1, &y1, &x2, &y2, 1);
+    const auto got = paths(doc.finish());
+    ASSERT_EQ(got.size(), 2u);
+    const std::vector<Point> shaft = {net(0, 0), net(0.6f, 0)};
+    const std::vector<Point> head = {net(0.6f, 0.15f), net(0.6f, -0.15f), net(1, 0),
+                                     net(0.6f, 0.15f)};
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (k < 2) expectAt(got[0].points[k], shaft[k], "shaft");
+        expectAt(got[1].points[k], head[k], "head");
+    }
+}
+
+TEST(NetDrawing, GreatCircles) {
+    int32_t np = 41;  // a point every 4.5 degrees: t = 45 and 90 degrees are points 11 and 21
+    const float r15 = std::tan(rad(15.0f));
+    const struct {
+        int32_t iproj;
+        float strike, dip;
+        std::vector<std::pair<std::size_t, Point>> points;
+    } planes[] = {
+        {4,
+         30,
+         60,
+         {{0, net(0.5f, 0.8660254f)},
+          {10, net(0.5195633f, 0.3429963f)},
+          {20, net(0.3169873f, -0.1830127f)},
+          {40, net(-0.5f, -0.8660254f)}}},
+        {2, 30, 60, {{20, net(r15 * 0.8660254f, -r15 * 0.5f)}}},
+        // Vertical: the north-south diameter. Horizontal: the eastern half of the frame.
+        {4, 0, 90, {{0, net(0, 1)}, {10, net(0, 0.5411961f)}, {20, net(0, 0)}, {40, net(0, -1)}}},
+        {4, 0, 0, {{0, net(0, 1)}, {20, net(1, 0)}, {40, net(0, -1)}}},
+    };
+    for (const auto& p : planes) {
+        NetDocument doc(p.iproj);
+        sdspgc(np, 1);
+        const float az[2] = {rad(p.strike), rad(p.strike)}, dip[2] = {rad(p.dip), rad(p.dip)};
+        dspgcfadn(az, dip, 2);
+        const auto got = paths(doc.finish());
+        ASSERT_EQ(got.size(), 2u);
+        ASSERT_EQ(got[1].points.size(), 41u);
+        for (const auto& [i, want] : p.points)
+            expectAt(got[1].points[i], want,
+                     std::to_string(p.strike) + " point " + std::to_string(i));
+    }
+}
+
+TEST(NetDrawing, AxesOfAMechanism) {
+    std::array<float, 3> az{}, pl{};
+    fsadr2steff(az, pl, rad(30), rad(60), rad(45), 0);
+    const Point p = net(0.4782618f, -0.8317227f), b = net(0.5195633f, 0.3429963f),
+                t = net(-0.4217729f, -0.1884032f);
+    // The dot (10) marks downward axes with a zero-length stroke at the axis, the dash (11) the
+    // upward P axis at its antipode. A radial mark of 0.2 points outwards from a downward axis
+    // and inwards from an upward one.
+    const auto along = [](Point q, float length) {
+        const float dx = q[0] - kCentre, dy = q[1] - kCentre, r = std::hypot(dx, dy);
+        return Point{q[0] + 100 * length * dx / r, q[1] + 100 * length * dy / r};
+    };
+    {
+        NetDocument doc;
+        plt2blk.symbtype = 7;
+        int32_t istd = 10, ialt = 11;
+        sdspaxsymb(istd, ialt, 1);
+        dspaxfapn2(az.data(), pl.data(), 3);
+        EXPECT_EQ(plt2blk.symbtype, 7);
+        const auto got = paths(doc.finish());
+        ASSERT_EQ(got.size(), 3u);
+        const Point mid = {(got[0].points[0][0] + got[0].points[1][0]) / 2,
+                           (got[0].points[0][1] + got[0].points[1][1]) / 2};
+        expectAt(mid, p, "P");
+        expectAt(got[1].points[0], b, "B");
+        expectAt(got[2].points[0], t, "T");
+    }
+    for (int32_t radial : {100, 101}) {
+        NetDocument doc;
+        int32_t istd = radial, ialt = 3;
+        sdspaxsymb(istd, ialt, 1);
+        dspaxfapn2(az.data(), pl.data(), 2);
+        const auto got = paths(doc.finish());
+        ASSERT_EQ(got.size(), radial == 100 ? 2u : 4u);
+        const std::size_t second = radial == 100 ? 1 : 2;
+        expectAt(got[0].points[0], p, "P start");
+        expectAt(radial == 100 ? got[0].points[1] : got[1].points[2], along(p, -0.2f), "P end");
+        expectAt(got[second].points[0], b, "B start");
+        expectAt(radial == 100 ? got[second].points[1] : got[second + 1].points[2], along(b, 0.2f),
+                 "B end");
+    }
+}
+
+TEST(NetDrawing, Frame) {
+    NetDocument doc;
+    srepstereo0(5);
+    std::string corner = "Upper right one";
+    int32_t flag = 1, index = 3;
+    srepstereolabel1(corner, flag, index, 1);
+    psattributes.justif = 9, psattributes.txtangle = 30;
+    repstereo();
+    EXPECT_EQ(psattributes.justif, 9);
+    EXPECT_EQ(psattributes.txtangle, 30);
+    const Lines lines = doc.finish();
+    const auto got = paths(lines);
+    ASSERT_EQ(got.size(), 1u + 2u + 40u);
+    EXPECT_EQ(got[0].points.size(), 200u);
+    expectAt(got[1].points[0], net(-1, 0), "axis");
+    expectAt(got[2].points[1], net(0, 1), "axis");
+    int32_t atTen = 0;
+    for (std::size_t k = 3; k < got.size(); ++k) {
+        const float r0 = std::hypot(got[k].points[0][0] - kCentre, got[k].points[0][1] - kCentre);
+        const float r1 = std::hypot(got[k].points[1][0] - kCentre, got[k].points[1][1] - kCentre);
+        EXPECT_NEAR(r0, 102, 0.02);
+        EXPECT_NEAR(r1, 108, 0.02);
+        const float a =
+            deg(std::atan2(got[k].points[0][1] - kCentre, got[k].points[0][0] - kCentre));
+        atTen += std::abs(a / 10 - std::round(a / 10)) < 1e-3f;
+    }
+    EXPECT_EQ(atTen, 40);
+    // North centred above the circle, East to its right lowered by half the text height
+    // (14.175 points), the corner label cut to ten characters.
+    const std::vector<std::pair<std::string, std::string>> texts = {
+        {"(North)", "283.50 393.50 M"},
+        {"(East) show", "393.50 276.41 M"},
+        {"(Upper righ) show", "333.50 376.41 M"}};
+    for (const auto& [text, move] : texts) {
+        const auto at = std::find(lines.begin(), lines.end(), text);
+        ASSERT_NE(at, lines.end()) << text;
+        EXPECT_EQ(*(at - 2), move) << text;
+    }
+}
+
+// The symbol editor asked only (200): a symbol out of range is reset with a warning, the
+// answers come back, and nothing is stored. A bad label number is reset to 6.
+TEST(NetDrawing, SetUpDialogs) {
+    ConsoleCapture cap("\n10\n-3\n99\n\n");
+    dspaxbk = {5, 6};
+    int32_t istd = 150, ialt = -1;
+    sdspaxsymb(istd, ialt, 200);
+    EXPECT_EQ(istd, -3);
+    EXPECT_EQ(dspaxbk.istd, 5);
+    std::string text = "Top";
+    int32_t flag = 1, index = 9;
+    srepstereolabel1(text, flag, index, 1);
+    EXPECT_EQ(index, 6);
+    EXPECT_EQ(stefram2.label[5], fit("Top", 15));
+    const Lines out = splitLines(cap.output());
+    for (const char* line :
+         {" Standard  symbol =  150", " outside [ -99 , 101 ]", " Standard  symbol =    1",
+          " set up:", " standard  type =   -3", " SET UP IS OK ==> EXIT ........ 99",
+          " label number =    9", " ==> label number reset to =    6"})
+        EXPECT_NE(findLine(out, line), -1) << line;
+    EXPECT_EQ(findLine(out, " currently stored:"), -1);
+}
+
+}  // namespace
+}  // namespace tensova::test
