@@ -5,6 +5,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "projection/dialogs.hpp"
 #include "projection/projection.hpp"
 #include "projection/transforms.hpp"
 
@@ -81,7 +82,12 @@ void resetProjection() {
         int32_t scratch = 0;
         projectionMenu(scratch, 4);
     }
-    if (!known(projtype.iproj)) projtype.iproj = kDefaultProjection;
+    if (!known(projtype.iproj)) {
+        // No menu to ask: the default projection, with offsets that fit it.
+        projtype.iproj = kDefaultProjection;
+        float lon = 0.0f, lat = 0.0f;
+        sllorig(lon, lat, 3);
+    }
 }
 
 }  // namespace

@@ -144,7 +144,9 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
         const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
         const float r = phi > nearHalfPi ? 0.0f : primeVertical(sp) * cp / sp;
         const float sigma = phi >= 0.0f ? 1.0f : -1.0f;
-        const float c0 = r * r >= xa * xa ? ya - r + sigma * std::sqrt(r * r - xa * xa) : ya - r;
+        // Each root is 0 where its circle and line miss each other (far outside the sheet): the
+        // nearest point is taken, with no branch to mispredict.
+        const float c0 = ya - r + sigma * std::sqrt(std::max(0.0f, r * r - xa * xa));
 
         // The meridian of the point: the straight line through its points on the two bounding
         // parallels.
@@ -165,8 +167,8 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
         // Where line and circle meet.
         const float pp = 1.0f + p * p;
         const float d = pp * r * r - q * q;
-        const float px = d >= 0.0f ? (q - sigma * p * std::sqrt(d)) / pp : q / pp;
-        const float py = r * r >= px * px ? r + c0 - sigma * std::sqrt(r * r - px * px) : r + c0;
+        const float px = (q - sigma * p * std::sqrt(std::max(0.0f, d))) / pp;
+        const float py = r + c0 - sigma * std::sqrt(std::max(0.0f, r * r - px * px));
         storePoint(x[i], y[i], px, py, xoff, yoff);
     }
 }

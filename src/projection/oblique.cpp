@@ -32,9 +32,7 @@ void showMenu(float lon, float lat) {
     wout({kDashes43});
     wout({"central longitude .....1", angle8(lon)});
     wout({"central latitude ......2", angle8(lat)});
-    wout({kDashes43});
-    wout({"UPDATE & EXIT ........99"});
-    menutail();
+    updateExitTail();
 }
 
 // The rows of the rotation: the point 90 degrees south of the centre on its meridian, the

@@ -108,5 +108,21 @@ TEST(ProjectionMenus, ObliqueCentreRefusesALatitudeOffTheGlobe) {
     EXPECT_FLOAT_EQ(lat, 50.0f);
 }
 
+TEST(ProjectionMenus, AnOriginAtInfinityLeavesTheOffsetsAtZero) {
+    // Mercator's pole: with its offsets every point of the map would lie at infinity.
+    ConsoleCapture cap("\n");
+    useProjection(15);
+    float lon = 10.0f, lat = 90.0f;
+    sllorig(lon, lat, 1);
+    EXPECT_TRUE(has(cap.output(),
+                    " origin longitude =   10.000\n origin latitude  =   90.000\n"
+                    " ==> ORIGIN CANNOT BE PROJECTED\n ==> OFFSETS SET TO ZERO\n"));
+    EXPECT_EQ(llorig.xoff, 0.0f);
+    EXPECT_EQ(llorig.yoff, 0.0f);
+    EXPECT_FLOAT_EQ(llorig.lat, rad(90.0f));
+    const Point p = project(10, 45);
+    EXPECT_NEAR(p.y, 0.8813736, 1e-6);
+}
+
 }  // namespace
 }  // namespace tensova::test
