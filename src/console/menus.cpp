@@ -25,6 +25,12 @@ void menutail() {
     wout({kAts43});
 }
 
+void updateExitTail() {
+    wout({kDashes43});
+    wout({"UPDATE & EXIT ........99"});
+    menutail();
+}
+
 void subhead(const Stamp& s) {
     if (!lwito(3)) return;
     wout({kAts43});

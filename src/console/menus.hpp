@@ -11,6 +11,9 @@ void submenuhead(const Stamp& s);
 void mainmenuhead(const Stamp& s);
 // The closing rule of a frame.
 void menutail();
+// The end of a small set-up menu: a rule of dashes, its exit entry "UPDATE & EXIT ........99"
+// and the closing rule.
+void updateExitTail();
 // Entry and exit traces, written only at the maximum output level.
 void subhead(const Stamp& s);
 void subtail(const Stamp& s);

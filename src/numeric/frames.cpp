@@ -130,9 +130,7 @@ void smatab33(Mat33& aba, int32_t mode) {
                 wout({label, fmtF(aba[at(i, j, 3)], 8, 3)});
             }
         }
-        wout({kDashes43});
-        wout({"UPDATE & EXIT ........99"});
-        menutail();
+        updateExitTail();
 
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);

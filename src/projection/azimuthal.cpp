@@ -1,0 +1,176 @@
+// Azimuthal projections on the sphere of radius 1, centred on the north pole with longitude 0
+// pointing down: Lambert equal-area, stereographic, orthographic, gnomonic and the perspective;
+// and their oblique aspects, which turn the points by the oblique centre's matrix first.
+
+#include <algorithm>
+#include <cmath>
+
+#include "numeric/angles.hpp"
+#include "numeric/frames.hpp"
+#include "projection/plane_point.hpp"
+#include "projection/transforms.hpp"
+
+namespace tensova {
+namespace {
+
+// Distance from the centre on the map as a function of the angular distance z from the centre
+// (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
+// of the centre (the oblique aspects): equal-area, stereographic (conformal) and orthographic.
+// The vector forms take whichever of the half-angle identities keeps its digits, and need no
+// trigonometry.
+struct EqualArea {
+    static float ofAngle(float z) { return std::sin(0.5f * z); }
+    static float ofVector(float rho, float vz) {
+        return vz >= 0.0f ? rho / std::sqrt(2.0f * (1.0f + vz)) : std::sqrt(0.5f * (1.0f - vz));
+    }
+};
+struct Stereographic {
+    static float ofAngle(float z) { return std::tan(0.5f * z); }
+    static float ofVector(float rho, float vz) {
+        // The antipode of the centre lies at infinity.
+        if (vz >= 0.0f) return rho / (1.0f + vz);
+        return rho > 0.0f ? std::min((1.0f - vz) / rho, kFarAway) : kFarAway;
+    }
+};
+struct Orthographic {
+    static float ofAngle(float z) { return std::sin(z); }
+};
+
+// The polar aspect: radius r(zc) of the colatitude z, held to omega, on the point's azimuth.
+template <typename Law>
+void polar(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
+           float xoff, float yoff) {
+    const float halfPi = anglerad(kHalfPi);
+    for (int32_t i = 0; i < n; ++i) {
+        const float lam = lon[i];
+        const float r = Law::ofAngle(std::min(halfPi - lat[i], omega));
+        storePoint(x[i], y[i], r * std::sin(lam), -r * std::cos(lam), xoff, yoff);
+    }
+}
+
+// The unit vector of a point turned into the frame of the oblique centre, where the centre is
+// the north pole.
+Vec3 rotated(float lam, float phi) {
+    Vec3 v{};
+    ll2ccn(&v[0], &v[1], &v[2], &lam, &phi, 1);
+    cca2ccb(v, v);
+    return v;
+}
+
+// The oblique aspect: the polar aspect in the frame of the centre, with the distance from the
+// centre and the azimuth read from the turned vector itself. (Its latitude would be within
+// rounding of the pole near the centre, and open a hole of some 3e-4 radians, 2 km, there.) The
+// axis through the centre has the azimuth of longitude 0. Points farther than omega from the
+// centre are held at omega.
+template <typename Law>
+void oblique(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega) {
+    const float xoff = llorig.xoff, yoff = llorig.yoff;
+    const bool holds = omega < anglerad(kPi);
+    const float cosOmega = std::cos(omega), rOmega = Law::ofAngle(omega);
+    for (int32_t i = 0; i < n; ++i) {
+        const Vec3 v = rotated(lon[i], lat[i]);
+        const float rho = std::sqrt(v[0] * v[0] + v[1] * v[1]);
+        const bool beyond = holds && (omega <= 0.0f || v[2] < cosOmega);
+        const float r = beyond ? rOmega : Law::ofVector(rho, v[2]);
+        const float s = rho > 0.0f ? v[1] / rho : 0.0f, c = rho > 0.0f ? v[0] / rho : 1.0f;
+        storePoint(x[i], y[i], r * s, -r * c, xoff, yoff);
+    }
+}
+
+// The perspective from the point at distance 1/sin(view/2) beyond the centre, scaled so that
+// the limb lies on the unit circle. At the eye (the centre, when the view is 180 degrees) it
+// has no image.
+void perspective(float vx, float vy, float vz, float cosHalf, float sinHalf, float xoff, float yoff,
+                 float& x, float& y) {
+    const float den = 1.0f - vz * sinHalf;
+    if (den <= 0.0f) {
+        x = kFarAway;
+        y = kFarAway;
+        return;
+    }
+    const float k = cosHalf / den;
+    storePoint(x, y, k * vy, -k * vx, xoff, yoff);
+}
+
+}  // namespace
+
+void lazea2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    polar<EqualArea>(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+}
+
+void inverspsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
+                float xoff, float yoff) {
+    polar<Stereographic>(x, y, lon, lat, n, omega, xoff, yoff);
+}
+
+void orthogpsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
+                float xoff, float yoff) {
+    polar<Orthographic>(x, y, lon, lat, n, omega, xoff, yoff);
+}
+
+void lazeaobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    oblique<EqualArea>(x, y, lon, lat, n, llpparam.omega);
+}
+
+void inversobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    oblique<Stereographic>(x, y, lon, lat, n, llpparam.omega);
+}
+
+void gnomopsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float xoff,
+               float yoff) {
+    // Not held to a central angle: a southern point lands beyond the centre, the equator at
+    // infinity.
+    for (int32_t i = 0; i < n; ++i) {
+        const float lam = lon[i], phi = lat[i];
+        const float s = std::sin(phi);
+        const float r = s == 0.0f ? kFarAway : std::cos(phi) / s;
+        storePoint(x[i], y[i], r * std::sin(lam), -r * std::cos(lam), xoff, yoff);
+    }
+}
+
+void gnomoobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    // The polar radius cos(lat)/sin(lat) on the azimuth (vx, vy)/cos(lat): (vy, -vx)/vz.
+    const float xoff = llorig.xoff, yoff = llorig.yoff;
+    for (int32_t i = 0; i < n; ++i) {
+        const Vec3 v = rotated(lon[i], lat[i]);
+        if (v[2] == 0.0f) {
+            const float rho = std::sqrt(v[0] * v[0] + v[1] * v[1]);
+            storePoint(x[i], y[i], kFarAway * (v[1] / rho), -kFarAway * (v[0] / rho), xoff, yoff);
+        } else {
+            storePoint(x[i], y[i], v[1] / v[2], -v[0] / v[2], xoff, yoff);
+        }
+    }
+}
+
+void perspvpsll2(float* x, float* y, const float* lon, const float* lat, int32_t n,
+                 float cosHalfView, float sinHalfView, float xoff, float yoff) {
+    for (int32_t i = 0; i < n; ++i) {
+        Vec3 v{};
+        ll2ccn(&v[0], &v[1], &v[2], &lon[i], &lat[i], 1);
+        perspective(v[0], v[1], v[2], cosHalfView, sinHalfView, xoff, yoff, x[i], y[i]);
+    }
+}
+
+void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const float xoff = llorig.xoff, yoff = llorig.yoff;
+    for (int32_t i = 0; i < n; ++i) {
+        const Vec3 v = rotated(lon[i], lat[i]);
+        storePoint(x[i], y[i], v[1], -v[0], xoff, yoff);
+    }
+}
+
+void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const float xoff = llorig.xoff, yoff = llorig.yoff;
+    const float sinHalf = llpparam.derived[0], cosHalf = llpparam.derived[1];
+    for (int32_t i = 0; i < n; ++i) {
+        const Vec3 v = rotated(lon[i], lat[i]);
+        perspective(v[0], v[1], v[2], cosHalf, sinHalf, xoff, yoff, x[i], y[i]);
+    }
+}
+
+void spers2() {
+    llpparam.derived[0] = std::sin(0.5f * llpparam.omega);
+    llpparam.derived[1] = std::cos(0.5f * llpparam.omega);
+}
+
+}  // namespace tensova

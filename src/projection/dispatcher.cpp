@@ -1,0 +1,112 @@
+// The dispatcher: one table from the projection number to its forward transform.
+
+#include <array>
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "projection/dialogs.hpp"
+#include "projection/projection.hpp"
+#include "projection/transforms.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kProjlln("projlln", " 2.0", "06-12-2026");
+
+constexpr int32_t kDefaultProjection = 15;
+
+using Forward = void (*)(float* x, float* y, const float* lon, const float* lat, int32_t n);
+
+// The polar routines that take their parameters as arguments, fed from the blocks.
+void stereographic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    inverspsll(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+}
+void orthographic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    orthogpsll(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+}
+void perspectivePolar(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    perspvpsll2(x, y, lon, lat, n, llpparam.derived[1], llpparam.derived[0], llorig.xoff,
+                llorig.yoff);
+}
+void gnomonic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    gnomopsll(x, y, lon, lat, n, llorig.xoff, llorig.yoff);
+}
+
+struct Projection {
+    Forward forward;
+    void (*setup)();  // derives the projection's constants from its parameters, if it has any
+};
+
+constexpr std::array<Projection, 25> kProjections = {{
+    {tm2, nullptr},              // 1 transverse Mercator
+    {tme2, nullptr},             // 2 transverse Mercator, ellipsoidal
+    {lcc2, slcc2},               // 3 Lambert conformal conic
+    {lcce2, slcce2},             // 4 Lambert conformal conic, ellipsoidal
+    {lazea2, nullptr},           // 5 Lambert azimuthal equal-area, polar
+    {lazeaobl, nullptr},         // 6 Lambert azimuthal equal-area, oblique
+    {stereographic, nullptr},    // 7 stereographic, polar
+    {inversobl, nullptr},        // 8 stereographic, oblique
+    {orthographic, nullptr},     // 9 orthographic, polar
+    {orthobl2, nullptr},         // 10 orthographic, oblique
+    {perspectivePolar, spers2},  // 11 perspective, polar
+    {persobl2, spers2},          // 12 perspective, oblique
+    {polyco2, nullptr},          // 13 polyconic
+    {imwpoly2, simwpoly2},       // 14 modified polyconic, ellipsoidal
+    {mersphe2, nullptr},         // 15 Mercator
+    {merel2, nullptr},           // 16 Mercator, ellipsoidal
+    {gnomonic, nullptr},         // 17 gnomonic, polar
+    {gnomoobl, nullptr},         // 18 gnomonic, oblique
+    {albesph2, salbesph2},       // 19 Albers equal-area conic
+    {bonnesph2, sbonnesph2},     // 20 Bonne
+    {wernesphe2, nullptr},       // 21 Werner
+    {sanflamsph2, nullptr},      // 22 Sanson-Flamsteed
+    {lcnesphe2, nullptr},        // 23 Lambert cylindrical equal-area
+    {mollw2, nullptr},           // 24 Mollweide
+    {grinte2, nullptr},          // 25 Van der Grinten
+}};
+
+bool known(int32_t iproj) {
+    return iproj >= 1 && iproj <= static_cast<int32_t>(kProjections.size());
+}
+
+ProjectionMenu projectionMenu = nullptr;
+
+void resetProjection() {
+    errorhead(kProjlln);
+    wout({"iproj = ", fmtI(projtype.iproj, 4)});
+    wout({"NO SUCH PROJECTION AVALAIBLE"});
+    wout({"==> RESET PROJECTION"});
+    errortail00();
+    if (projectionMenu != nullptr) {
+        int32_t scratch = 0;
+        projectionMenu(scratch, 4);
+    }
+    if (!known(projtype.iproj)) {
+        // No menu to ask: the default projection, with offsets that fit it.
+        projtype.iproj = kDefaultProjection;
+        float lon = 0.0f, lat = 0.0f;
+        sllorig(lon, lat, 3);
+    }
+}
+
+}  // namespace
+
+void setProjectionMenu(ProjectionMenu menu) {
+    projectionMenu = menu;
+}
+
+void deriveConstants(int32_t iproj) {
+    if (!known(iproj)) return;
+    const Projection& p = kProjections[static_cast<std::size_t>(iproj - 1)];
+    if (p.setup != nullptr) p.setup();
+}
+
+void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    if (!known(projtype.iproj)) resetProjection();
+    const Projection& p = kProjections[static_cast<std::size_t>(projtype.iproj - 1)];
+    if (n < 1) return;
+    p.forward(x, y, lon, lat, n);
+}
+
+}  // namespace tensova

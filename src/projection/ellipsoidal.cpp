@@ -1,0 +1,176 @@
+// Projections on the reference ellipsoid (equatorial radius 1): transverse Mercator, Lambert
+// conformal conic, Mercator and the modified polyconic of the International Map of the World.
+
+#include <algorithm>
+#include <cmath>
+
+#include "numeric/angles.hpp"
+#include "projection/ellipsoid_arc.hpp"
+#include "projection/families.hpp"
+#include "projection/plane_point.hpp"
+#include "projection/transforms.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kSlcce2("slcce2", " 2.0", "06-12-2026");
+const Stamp kSimwpoly2("simwpoly2", " 2.0", "06-12-2026");
+
+// Radius of curvature in the prime vertical, from the sine of the latitude.
+float primeVertical(float sinPhi) {
+    return 1.0f / std::sqrt(1.0f - ellipsoid.e2 * sinPhi * sinPhi);
+}
+
+// ((1 - e sin phi) / (1 + e sin phi))^(e/2): the step from geodetic to conformal latitude.
+float conformalFactor(float sinPhi) {
+    const float es = ellipsoid.e * sinPhi;
+    return std::pow((1.0f - es) / (1.0f + es), 0.5f * ellipsoid.e);
+}
+
+bool lambertConeEllipsoidal(float lat1, float lat2, float& n, float& f) {
+    if (!coneParallels(lat1, lat2)) return false;
+    const float quarterPi = anglerad(kQuarterPi);
+    const float m1 = std::cos(lat1) * primeVertical(std::sin(lat1));
+    const float t1 = std::tan(quarterPi - 0.5f * lat1) / conformalFactor(std::sin(lat1));
+    if (std::fabs(lat1 - lat2) < kSameParallel) {
+        n = std::sin(lat1);
+    } else {
+        const float m2 = std::cos(lat2) * primeVertical(std::sin(lat2));
+        const float t2 = std::tan(quarterPi - 0.5f * lat2) / conformalFactor(std::sin(lat2));
+        n = (std::log(m1) - std::log(m2)) / (std::log(t1) - std::log(t2));
+    }
+    f = m1 / (n * std::pow(t1, n));
+    return std::isfinite(n) && n != 0.0f && std::isfinite(f);
+}
+
+}  // namespace
+
+void tme2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+    const float pi = anglerad(kPi), ep2 = ellipsoid.ep2;
+    for (int32_t i = 0; i < n; ++i) {
+        const float phi = lat[i];
+        float dl = lon[i] - lon0;
+        // The short way round, as for the spherical transverse Mercator.
+        if (dl < -pi || dl >= pi) modulro(&dl, &dl, anglerad(kTwoPi), -pi, 1);
+        const float sp = std::sin(phi), k = std::cos(phi), t = sp / k, tt = t * t;
+        const float g = ep2 * k * k;
+        const float a = dl * k, a2 = a * a, a3 = a2 * a, a4 = a2 * a2, a5 = a4 * a, a6 = a4 * a2;
+        const float nu = primeVertical(sp);
+        const float px =
+            nu * (a + (1.0f - tt + g) * a3 / 6.0f +
+                  (5.0f - 18.0f * tt + tt * tt + 72.0f * g - 58.0f * ep2) * a5 / 120.0f);
+        const float py =
+            meridianArc(phi, sp, k) +
+            nu * t *
+                (a2 / 2.0f + (5.0f - tt + 9.0f * g + 4.0f * g * g) * a4 / 24.0f +
+                 (61.0f - 58.0f * tt + tt * tt + 600.0f * g - 330.0f * ep2) * a6 / 720.0f);
+        storePoint(x[i], y[i], px, py, xoff, yoff);
+    }
+}
+
+void slcce2() {
+    lambertSetUp(kSlcce2, lambertConeEllipsoidal);
+}
+
+void lcce2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    lambertConic(x, y, lon, lat, n, conformalFactor);
+}
+
+void merel2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const float halfE = 0.5f * ellipsoid.e, quarterPi = anglerad(kQuarterPi);
+    mercator(x, y, lon, lat, n, [halfE, quarterPi](float phi) {
+        const float es = ellipsoid.e * std::sin(phi);
+        return std::log(std::tan(quarterPi + 0.5f * phi)) +
+               halfE * std::log((1.0f - es) / (1.0f + es));
+    });
+}
+
+void simwpoly2() {
+    Forimwpoly& w = forimwpoly;
+    if (std::fabs(llpparam.lat1 - llpparam.lat2) < kSameParallel)
+        resetParallels(kSimwpoly2, "==> BOUNDING PARALLELS MUST DIFFER");
+    w.lat1 = llpparam.lat1;
+    w.lat2 = llpparam.lat2;
+    const float dl2 = llpparam.lon2 - llpparam.lon0;
+    const float nearHalfPi = angleradi(kHalfPi);
+
+    // Where the true-scale meridian meets each bounding parallel, drawn as its circle.
+    float xk[2] = {0.0f, 0.0f}, yk[2] = {0.0f, 0.0f};
+    float* radius[2] = {&w.r1, &w.r2};
+    const float latk[2] = {w.lat1, w.lat2};
+    for (int k = 0; k < 2; ++k) {
+        const float phi = latk[k];
+        if (phi == 0.0f) {
+            xk[k] = dl2;
+        } else if (phi <= nearHalfPi) {
+            *radius[k] = primeVertical(std::sin(phi)) / std::tan(phi);
+            const float fk = dl2 * std::sin(phi);
+            xk[k] = *radius[k] * std::sin(fk);
+            yk[k] = *radius[k] * (1.0f - std::cos(fk));
+        } else {
+            *radius[k] = 0.0f;
+        }
+    }
+
+    // The second parallel is moved so that the true-scale meridian keeps its length between
+    // the two.
+    const float m1 = meridianArc(w.lat1, std::sin(w.lat1), std::cos(w.lat1));
+    const float m2 = meridianArc(w.lat2, std::sin(w.lat2), std::cos(w.lat2));
+    const float dm = m2 - m1, dx = xk[1] - xk[0];
+    const float y2moved = std::sqrt(std::max(0.0f, dm * dm - dx * dx)) + yk[0];
+    w.offset = y2moved - yk[1];
+    w.x0 = (m2 * xk[0] - xk[1] * m1) / dm;
+    w.xslope = dx / dm;
+    w.y0 = (m2 * yk[0] - y2moved * m1) / dm;
+    w.yslope = (y2moved - yk[0]) / dm;
+}
+
+void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+    const Forimwpoly w = forimwpoly;
+    const float nearHalfPi = angleradi(kHalfPi);
+    const float sin1 = std::sin(w.lat1), sin2 = std::sin(w.lat2);
+    for (int32_t i = 0; i < n; ++i) {
+        const float phi = lat[i], dl = lon[i] - lon0;
+        if (phi == 0.0f) {
+            storePoint(x[i], y[i], dl, 0.0f, xoff, yoff);
+            continue;
+        }
+        // The parallel of phi: the circle of radius r centred on the central meridian at height
+        // c0 + r, placed through the point (xa, ya) of the true-scale meridian.
+        const float sp = std::sin(phi), cp = std::cos(phi);
+        const float m = meridianArc(phi, sp, cp);
+        const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
+        const float r = phi > nearHalfPi ? 0.0f : primeVertical(sp) * cp / sp;
+        const float sigma = phi >= 0.0f ? 1.0f : -1.0f;
+        // Each root is 0 where its circle and line miss each other (far outside the sheet): the
+        // nearest point is taken, with no branch to mispredict.
+        const float c0 = ya - r + sigma * std::sqrt(std::max(0.0f, r * r - xa * xa));
+
+        // The meridian of the point: the straight line through its points on the two bounding
+        // parallels.
+        float x1 = dl, y1 = 0.0f, x2 = dl, y2 = 0.0f;
+        if (w.lat1 != 0.0f) {
+            const float f1 = dl * sin1;
+            x1 = w.r1 * std::sin(f1);
+            y1 = w.r1 * (1.0f - std::cos(f1));
+        }
+        if (w.lat2 != 0.0f) {
+            const float f2 = dl * sin2;
+            x2 = w.r2 * std::sin(f2);
+            y2 = w.r2 * (1.0f - std::cos(f2));
+        }
+        const float p = (x2 - x1) / (y2 + w.offset - y1);
+        const float q = x1 + p * (r + c0 - y1);
+
+        // Where line and circle meet.
+        const float pp = 1.0f + p * p;
+        const float d = pp * r * r - q * q;
+        const float px = (q - sigma * p * std::sqrt(std::max(0.0f, d))) / pp;
+        const float py = r + c0 - sigma * std::sqrt(std::max(0.0f, r * r - px * px));
+        storePoint(x[i], y[i], px, py, xoff, yoff);
+    }
+}
+
+}  // namespace tensova

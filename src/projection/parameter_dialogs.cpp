@@ -1,0 +1,204 @@
+// The map origin, the one-angle parameters of the projections, and the globe picture.
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/setup.hpp"
+#include "numeric/angles.hpp"
+#include "projection/dialogs.hpp"
+#include "projection/projection.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kSllorig("sllorig", " 2.0", "06-12-2026");
+
+std::string angle8(float v) {
+    return fmtF(v, 8, 3);
+}
+
+// A latitude typed at a prompt: a point beyond a pole has no meaning and no projection.
+void askLatitude(float& lat, std::string_view question) {
+    inrealvindef(lat, question, lat, -90.0f, 90.0f);
+}
+
+// The texts of one angle's dialog.
+struct AngleTexts {
+    std::string_view initialising, label, title, entry, prompt;
+};
+
+const AngleTexts kLongitudeTexts{"INITIALIZING CENTRAL LONGITUDE ",
+                                 "central longitude =", "CENTRAL LONGITUDE SET UP",
+                                 "central longitude .....1", "central longitude in degrees"};
+
+// One angle parameter: where it is stored, its default and its texts.
+struct OneAngle {
+    Stamp stamp;
+    float Llpparam::*member;
+    float byDefault;  // degrees
+    AngleTexts texts;
+    bool latitude;
+};
+
+const OneAngle kCentralLongitude{Stamp("slong1", " 2.0", "06-12-2026"), &Llpparam::lon0, 0.0f,
+                                 kLongitudeTexts, false};
+// The second longitude is asked as a central longitude too.
+const OneAngle kSecondLongitude{Stamp("slong2", " 2.0", "06-12-2026"), &Llpparam::lon2, 0.0f,
+                                kLongitudeTexts, false};
+const OneAngle kFirstLatitude{
+    Stamp("slat1", " 2.0", "06-12-2026"),
+    &Llpparam::lat1,
+    30.0f,
+    {"INITIALIZING FIRST LATITUDE ", "first latitude =", "FIRST LATITUDE SET UP",
+     "first latitude ........1", "first latitude in degrees"},
+    true};
+const OneAngle kSecondLatitude{
+    Stamp("slat2", " 2.0", "06-12-2026"),
+    &Llpparam::lat2,
+    60.0f,
+    {"INITIALIZING SECOND LATITUDE ", "second latitude =", "SECOND LATITUDE SET UP",
+     "second latitude ........1", "second latitude in degrees"},
+    true};
+const OneAngle kCentralAngle{
+    Stamp("sangle1", " 2.0", "06-12-2026"),
+    &Llpparam::omega,
+    180.0f,
+    {"INITIALIZING CENTRAL ANGLE ", "central angle =", "CENTRAL ANGLE SET UP",
+     "central angle .........1", "central angle in degrees"},
+    false};
+
+void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
+    if (startsFromStored(mode)) {
+        value = deg(llpparam.*a.member);
+    } else if (startsFromDefaults(mode)) {
+        value = a.byDefault;
+        submenuhead(a.stamp);
+        wout({a.texts.initialising});
+        wout({a.texts.label, angle8(value)});
+    }
+    while (isDialog(mode)) {
+        submenuhead(a.stamp);
+        wout({kDashes43});
+        wout({a.texts.title});
+        wout({kDashes43});
+        wout({a.texts.entry, angle8(value)});
+        updateExitTail();
+        int32_t choice = 99;
+        inintegdef(choice, "your choice", 99);
+        if (choice == 99) break;
+        if (choice != 1) continue;
+        if (a.latitude) {
+            askLatitude(value, a.texts.prompt);
+        } else {
+            inrealdef(value, a.texts.prompt, value);
+        }
+    }
+    llpparam.*a.member = rad(value);
+}
+
+struct Plane {
+    float x, y;
+};
+
+// The origin projected with both offsets at zero.
+Plane projectedOrigin(float lon, float lat) {
+    llorig.xoff = 0.0f;
+    llorig.yoff = 0.0f;
+    Plane p{rad(lon), rad(lat)};
+    projlln(&p.x, &p.y, &p.x, &p.y, 1);
+    return p;
+}
+
+void showOriginMenu(float lon, float lat, const Plane& p) {
+    submenuhead(kSllorig);
+    if (!lwito(2)) return;
+    wout({kDashes43});
+    wout({"MAP PROJECTION ORIGIN SET UP"});
+    wout({kDashes43});
+    wout({"central longitude .....1", angle8(lon)});
+    wout({"central latitude  .....2", angle8(lat)});
+    wout({"X offset ...............", angle8(p.x)});
+    wout({"Y offset ...............", angle8(p.y)});
+    updateExitTail();
+}
+
+}  // namespace
+
+void sllorig(float& lon, float& lat, int32_t mode) {
+    if (startsFromStored(mode)) {
+        lon = deg(llorig.lon);
+        lat = deg(llorig.lat);
+    } else if (startsFromDefaults(mode)) {
+        lon = 0.0f;
+        lat = 45.0f;
+        submenuhead(kSllorig);
+        wout({"MAP PROJECTION ORIGIN SET UP"});
+        wout({"INITIALIZING ORIGIN TO"});
+        wout({"longitude =", angle8(lon)});
+        wout({"latitude  =", angle8(lat)});
+    }
+
+    Plane p = projectedOrigin(lon, lat);
+    while (isDialog(mode)) {
+        showOriginMenu(lon, lat, p);
+        int32_t choice = 99;
+        inintegdef(choice, "your choice", 99);
+        if (choice == 99) break;
+        if (choice == 1) inrealdef(lon, "origin longitude in degrees", lon);
+        if (choice == 2) askLatitude(lat, "origin latitude in degrees");
+        p = projectedOrigin(lon, lat);
+    }
+
+    llorig.lon = rad(lon);
+    llorig.lat = rad(lat);
+    if (std::fabs(p.x) >= kFarAway || std::fabs(p.y) >= kFarAway) {
+        // A point at infinity (a Mercator pole, the perspective's eye) cannot be the middle of
+        // the map: subtracting it would put every other point at infinity too.
+        warninghead(kSllorig);
+        wout({"origin longitude =", angle8(lon)});
+        wout({"origin latitude  =", angle8(lat)});
+        wout({"==> ORIGIN CANNOT BE PROJECTED"});
+        wout({"==> OFFSETS SET TO ZERO"});
+        warningtail00();
+        p = {0.0f, 0.0f};
+    }
+    llorig.xoff = p.x;
+    llorig.yoff = p.y;
+}
+
+void slong1(float& value, int32_t mode) {
+    setOneAngle(kCentralLongitude, value, mode);
+}
+void slong2(float& value, int32_t mode) {
+    setOneAngle(kSecondLongitude, value, mode);
+}
+void slat1(float& value, int32_t mode) {
+    setOneAngle(kFirstLatitude, value, mode);
+}
+void slat2(float& value, int32_t mode) {
+    setOneAngle(kSecondLatitude, value, mode);
+}
+void sangle1(float& value, int32_t mode) {
+    setOneAngle(kCentralAngle, value, mode);
+}
+
+void screenproj() {
+    static constexpr std::array<std::string_view, 14> kGlobe = {
+        "                     &&&                  ", "                   &&&&&&&                ",
+        "                 &&&&&&&&&&&              ", "                &&&&&&&&&&&&&             ",
+        "                 &&&&&&&&&&&              ", "                   &#&&&&&                ",
+        "                    |&&&                  ", "                    |                     ",
+        "     /**************|********************/", "    /               |                   / ",
+        "   /                V                  /  ", "  /                 #                 /   ",
+        " /                                   /    ", "/***********************************/     "};
+    for (std::string_view line : kGlobe) wout({std::string(line) + " "});
+}
+
+}  // namespace tensova
