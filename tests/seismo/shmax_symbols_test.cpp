@@ -1,0 +1,132 @@
+// Stress symbols: where each arrow and bar lies for each regime and symbol type, and the
+// set-up of their sizes and types.
+//
+// With 2.5 cm to the user unit, 5 cm are 2 user units: the major length a is 0.4 * 2 = 0.8
+// and the minor length b is 0.13 * 2 = 0.26. A symbol starts 0.2 a = 0.16 from the epicentre;
+// the half-width of a bar is 3/28 of its length.
+
+#include "seismo/shmax_symbols.hpp"
+
+#include <gtest/gtest.h>
+
+#include "plot/attributes.hpp"
+#include "plot/plot_blocks.hpp"
+#include "plot/plot_fixture.hpp"
+
+namespace tensova::test {
+namespace {
+
+struct SymbolDocument : PlotDocument {
+    explicit SymbolDocument(int32_t isha, int32_t epitype = 0, const std::string& keys = "")
+        : PlotDocument(keys) {
+        matrixMap(10, 8, 2.5f, 0, 0, 2.5f);
+        mapshpar = {0.4f, 0.13f, epitype, isha};
+    }
+};
+
+constexpr float kBarHalf = 0.8f * 3 / 28;
+constexpr float kMinorBarHalf = 0.26f * 3 / 28;
+
+TEST(ShmaxSymbols, PairsByRegimeAndType) {
+    // The first vertex of each polygon drawn: the tip of an arrow, the corner (0, -half-width)
+    // of a bar in its own frame. An epicentre at the origin.
+    const struct {
+        int32_t isv, isha;
+        float azimuth;  // degrees
+        std::vector<std::pair<std::size_t, Point>> polygons;
+    } cases[] = {
+        // Thrust, SHmax north: inward arrows along y, Shmin bars along x.
+        {3,
+         0,
+         0,
+         {{7, {0, 0.16f}}, {7, {0, -0.16f}}, {4, {0.16f, -kBarHalf}}, {4, {-0.16f, kBarHalf}}}},
+        // Normal faulting, small SHmax: minor bars along y, outward arrows along x.
+        {1,
+         -1,
+         0,
+         {{4, {kMinorBarHalf, 0.16f}},
+          {4, {-kMinorBarHalf, -0.16f}},
+          {7, {-0.96f, 0}},
+          {7, {0.96f, 0}}}},
+        // Strike-slip, SHmax east, small Shmin: the outward arrows' bodies end 0.16 out.
+        {2, 1, 90, {{7, {0.16f, 0}}, {7, {-0.16f, 0}}, {7, {0, 0.42f}}, {7, {0, -0.42f}}}},
+        {3, 2, 0, {{7, {0, 0.16f}}, {7, {0, -0.16f}}}},
+        {1, -2, 0, {{7, {-0.96f, 0}}, {7, {0.96f, 0}}}},
+        // No regime: bars both ways, each pair with its warning.
+        {0,
+         0,
+         0,
+         {{4, {kBarHalf, 0.16f}},
+          {4, {-kBarHalf, -0.16f}},
+          {4, {0.16f, -kBarHalf}},
+          {4, {-0.16f, kBarHalf}}}},
+    };
+    for (const auto& c : cases) {
+        SymbolDocument doc(c.isha, 0, "\n\n");
+        const float x = 0, y = 0, az = rad(c.azimuth);
+        dmapsh2(&x, &y, &az, &c.isv, 1);
+        const auto got = paths(doc.finish());
+        const std::string what = "isv " + std::to_string(c.isv) + " isha " + std::to_string(c.isha);
+        ASSERT_EQ(got.size(), c.polygons.size()) << what;
+        for (std::size_t k = 0; k < got.size(); ++k) {
+            EXPECT_TRUE(got[k].filled) << what;
+            ASSERT_EQ(got[k].points.size(), c.polygons[k].first) << what << " polygon " << k;
+            const Point want = toDevice(c.polygons[k].second);
+            EXPECT_NEAR(got[k].points[0][0], want[0], 0.02) << what << " polygon " << k;
+            EXPECT_NEAR(got[k].points[0][1], want[1], 0.02) << what << " polygon " << k;
+        }
+        const auto out = splitLines(doc.console.output());
+        EXPECT_EQ(countLines(out, " isv outside [1,3]"), c.isv == 0 ? 2 : 0) << what;
+        EXPECT_EQ(findLine(out, " => will plot bars for Shmin") != -1, c.isv == 0) << what;
+    }
+}
+
+TEST(ShmaxSymbols, EpicentreSymbolAndAttributesKept) {
+    for (const int32_t epitype : {0, -1}) {
+        SymbolDocument doc(0, epitype);
+        plt2blk.symbsize = 0.7f;
+        plt2blk.symbtype = 5;
+        const float x[2] = {0, 1}, y[2] = {0, 1}, az[2] = {0, 0};
+        const int32_t isv[2] = {3, 3};
+        dmapsh2(x, y, az, isv, 2);
+        EXPECT_EQ(plt2blk.symbsize, 0.7f);
+        EXPECT_EQ(plt2blk.symbtype, 5);
+        EXPECT_EQ(paths(doc.finish()).size(), epitype == 0 ? 8u : 10u);
+    }
+}
+
+TEST(ShmaxSymbols, SettingsByMode) {
+    ConsoleCapture cap("\n\n\n10\n0\n40\n2\n99\n");
+    float major = 1, minor = 1;
+    int32_t epi = 3, isha = 1;
+    smapsh2(major, minor, epi, isha, 5);
+    EXPECT_EQ(mapshpar.sizmaxa, 0.4f);
+    EXPECT_EQ(mapshpar.sizmina, 0.13f);
+    EXPECT_EQ(mapshpar.epitype, -1);
+    EXPECT_EQ(mapshpar.isha, 0);
+    // Bad values from the caller are reset, the minor size to 0.2.
+    major = -1, minor = 0, isha = 7, epi = 44;
+    smapsh2(major, minor, epi, isha, 1);
+    EXPECT_EQ(major, 0.4f);
+    EXPECT_EQ(minor, 0.2f);
+    EXPECT_EQ(isha, 0);
+    EXPECT_EQ(mapshpar.epitype, 44);
+    // A size of 0 entered in the menu is kept; mode 3 reads it back as it is.
+    smapsh2(major, minor, epi, isha, 2);
+    major = 5;
+    smapsh2(major, minor, epi, isha, 3);
+    EXPECT_EQ(major, 0.0f);
+    EXPECT_EQ(isha, 2);
+    const auto out = splitLines(cap.output());
+    for (const char* line :
+         {" INITIALIZING Sh MAP PARAMETERS", " sizmaxa =     -1.000", " sizmina =      0.200",
+          " isha =      7", " isha =      0", " Major size ................10      0.400",
+          " Epicenter type ............30     44", " +2 => Shmax only"})
+        EXPECT_NE(findLine(out, line), -1) << line;
+    // Mode 5 ends with its announcement: no menu tail after it.
+    const int init = findLine(out, " INITIALIZING Sh MAP PARAMETERS");
+    EXPECT_NE(out[static_cast<std::size_t>(init) + 1], " " + std::string(43, '@'));
+}
+
+}  // namespace
+}  // namespace tensova::test
