@@ -32,10 +32,13 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
               int32_t& ndec, int32_t inter);
 
 // Draws the grid with the current subplot, projection and line and text attributes, and says
-// how many meridians and parallels it has. Leaves the text alignment at its last value.
+// how many meridians and parallels it has. Leaves the text alignment at its last value. Counts
+// below one (a span below its increment, an increment of zero or less) are taken as one, and
+// counts are held to at most 1000; a line lifts the pen over points the projection cannot place.
 void drawllgrid();
 
-// The smallest and largest projected x and y of the four corners of the grid box.
+// The smallest and largest projected x and y of the four corners of the grid box; corners the
+// projection cannot place are passed over, and all four results are 0 when none is left.
 void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax);
 
 }  // namespace tensova
