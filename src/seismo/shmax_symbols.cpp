@@ -13,6 +13,7 @@
 #include "console/setup.hpp"
 #include "numeric/angles.hpp"
 #include "numeric/figures.hpp"
+#include "numeric/matrices.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
 #include "plot/transforms.hpp"
@@ -112,14 +113,20 @@ struct Shape {
     int32_t n = 0;
 };
 
-// The shape moved so that its local origin lies at (x0 + dx, y0), turned about (x0, y0) by
-// `angle` and drawn, then turned by a further half turn and drawn again: a symmetric pair.
-void drawPair(const Shape& s, float x0, float y0, float dx, float angle) {
+// The shape moved so that its local origin lies at (x0 + dx, y0), turned about (x0, y0) by the
+// rotation r and drawn, then turned by a further half turn and drawn again: a symmetric pair.
+void drawPair(const Shape& s, float x0, float y0, float dx, const Mat22& r) {
+    // The half turn of every pair, made once.
+    static const Mat22 halfTurn = [] {
+        Mat22 m{};
+        matrot2drad(m, anglerad(kPi));
+        return m;
+    }();
     Shape t = s;
     transl2d1(t.x.data(), t.y.data(), s.x.data(), s.y.data(), s.n, x0 + dx, y0);
-    rot2daff(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, angle);
+    rot2daffm(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, r);
     uspolygon(t.x.data(), t.y.data(), t.n);
-    rot2daff(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, anglerad(kPi));
+    rot2daffm(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, halfTurn);
     uspolygon(t.x.data(), t.y.data(), t.n);
 }
 
@@ -198,7 +205,9 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool compressive = isv[i] == 2 || isv[i] == 3;
             if (!compressive && isv[i] != 1)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmax");
-            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a, halfPi - azshmax[i]);
+            Mat22 r{};
+            matrot2drad(r, halfPi - azshmax[i]);
+            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a, r);
         }
     }
     if (p.isha != 2) {
@@ -211,10 +220,12 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool extensional = isv[i] == 1 || isv[i] == 2;
             if (!extensional && isv[i] != 3)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmin");
+            Mat22 r{};
+            matrot2drad(r, -azshmax[i]);
             if (extensional) {
-                drawPair(outward, x[i], y[i], outwardShift, -azshmax[i]);
+                drawPair(outward, x[i], y[i], outwardShift, r);
             } else {
-                drawPair(plain, x[i], y[i], kGap * a, -azshmax[i]);
+                drawPair(plain, x[i], y[i], kGap * a, r);
             }
         }
     }
