@@ -7,15 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.hpp"
-#include "console/console.hpp"
-#include "console/units.hpp"
-#include "plot/attributes.hpp"
-#include "plot/drawing.hpp"
-#include "plot/plot_life.hpp"
+#include "plot_file.hpp"
 #include "postscript/postscript.hpp"
-#include "postscript/ps_document.hpp"
-#include "postscript/psparams.hpp"
 #include "seismo/shmax_symbols.hpp"
 
 namespace tensova {
@@ -23,6 +16,7 @@ namespace {
 
 constexpr int32_t kEvents = 25000;
 
+// A full catalogue's events in the default subplot, all three regimes.
 struct Events {
     std::vector<float> x, y, az;
     std::vector<int32_t> isv;
@@ -36,26 +30,19 @@ struct Events {
     }
 };
 
+// The plot file opened, the symbols at their default settings.
 bool openPlot(const std::string& path) {
-    static bool started = false;
-    if (!started) {
-        bench::quietStart();
-        float major = 0, minor = 0;
-        int32_t epi = 0, isha = 0;
-        smapsh2(major, minor, epi, isha, 5);
-        started = true;
-    }
-    if (!unitOpen(kPlotUnit, path, OpenStatus::Unknown)) return false;
-    beginDocument(PsSettings{false, 1, "P  ", 1}, path);
-    iocom.plotOpen = true;
-    splotparam2(5);
+    if (!bench::openPlot(path)) return false;
+    float major = 0, minor = 0;
+    int32_t epi = 0, isha = 0;
+    smapsh2(major, minor, epi, isha, 5);
     return true;
 }
 
 template <typename Draw>
 void drawFile(benchmark::State& state, Draw draw) {
-    const Events e;
     const std::string path = bench::scratch().file("symbols.ps");
+    const Events e;
     for (auto _ : state) {
         if (!openPlot(path)) {
             state.SkipWithError("cannot open the plot file");
@@ -77,11 +64,10 @@ BENCHMARK(BM_StressSymbols)->Unit(benchmark::kMillisecond);
 
 // The same with no plot file open: everything but the writing of the PostScript.
 void BM_StressSymbolsWithoutFile(benchmark::State& state) {
-    const Events e;
-    const std::string path = bench::scratch().file("symbols.ps");
-    if (!openPlot(path)) return;
+    if (!openPlot(bench::scratch().file("symbols.ps"))) return;
     psend();
     iocom.plotOpen = false;
+    const Events e;
     for (auto _ : state) {
         for (std::size_t i = 0; i < e.x.size(); ++i)
             dmapsh2(&e.x[i], &e.y[i], &e.az[i], &e.isv[i], 1);
