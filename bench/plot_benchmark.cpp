@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "bench_support.hpp"
 #include "console/console.hpp"
 #include "console/units.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
 #include "plot/plot_life.hpp"
+#include "plot_file.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
@@ -31,27 +31,13 @@ void points(std::vector<float>& x, std::vector<float>& y) {
     }
 }
 
-bool openPlot(const std::string& path) {
-    static bool started = false;
-    if (!started) {
-        bench::quietStart();
-        started = true;
-    }
-    if (!unitOpen(kPlotUnit, path, OpenStatus::Unknown)) return false;
-    beginDocument(PsSettings{false, 1, "P  ", 1}, path);
-    // What the opening of a plot does once the file is open, the scaling reset too.
-    iocom.plotOpen = true;
-    splotparam2(5);
-    return true;
-}
-
 template <typename Draw>
 void drawFile(benchmark::State& state, Draw draw) {
     std::vector<float> x, y;
     points(x, y);
     const std::string path = bench::scratch().file("plot.ps");
     for (auto _ : state) {
-        if (!openPlot(path)) {
+        if (!bench::openPlot(path)) {
             state.SkipWithError("cannot open the plot file");
             return;
         }

@@ -69,6 +69,11 @@ void rot2daff(float* xo, float* yo, const float* xi, const float* yi, int32_t n,
               float angle) {
     Mat22 r{};
     matrot2drad(r, angle);
+    rot2daffm(xo, yo, xi, yi, n, x0, y0, r);
+}
+
+void rot2daffm(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float x0,
+               float y0, const Mat22& r) {
     const float r11 = r[at(1, 1, 2)];
     const float r21 = r[at(2, 1, 2)];
     const float r12 = r[at(1, 2, 2)];

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "numeric/matrices.hpp"
+
 namespace tensova {
 
 // The arrow's 7 vertices into x and y of capacity nmax; n their count. A capacity too small
@@ -21,5 +23,9 @@ void homot02d1(float* xo, float* yo, const float* xi, const float* yi, int32_t n
 // Each point turned counter-clockwise by angle (radians) about (x0, y0).
 void rot2daff(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float x0, float y0,
               float angle);
+// The same with the rotation matrix of matrot2drad given, for callers that turn many shapes by
+// one angle.
+void rot2daffm(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float x0,
+               float y0, const Mat22& r);
 
 }  // namespace tensova

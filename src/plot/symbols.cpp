@@ -146,7 +146,15 @@ void ussymbol(const float* x, const float* y, int32_t n) {
     // The magnitude of the most negative type does not fit; it draws the circle, as any type
     // outside the catalogue does.
     const int32_t code = plt2blk.symbtype == INT32_MIN ? 0 : std::abs(plt2blk.symbtype);
-    const Form f = form(code, r);
+    // Callers that draw one symbol per call (a symbol per event) find the form they last used.
+    static Form f = form(0, 0.0f);
+    static int32_t lastCode = 0;
+    static float lastR = 0.0f;
+    if (code != lastCode || r != lastR) {
+        f = form(code, r);
+        lastCode = code;
+        lastR = r;
+    }
     float* xb = pltbuff1.xdevbuff.data();
     float* yb = pltbuff1.ydevbuff.data();
     for (int32_t k = 0; k < n; ++k) {

@@ -1,0 +1,44 @@
+#pragma once
+// The latitude-longitude grid of a map: meridians and parallels between chosen bounds at
+// chosen increments, traced point by point through the current map projection, with tick marks
+// and degree labels along the four edges of the grid box.
+
+#include <cstdint>
+
+namespace tensova {
+
+// The grid settings; angles in radians. Written only by sllgrid3.
+struct Gridll {
+    float latmin = 0.0f;
+    float latmax = 0.0f;
+    float lonmin = 0.0f;
+    float lonmax = 0.0f;
+    float latinc = 0.0f;   // spacing of the parallels
+    float loninc = 0.0f;   // spacing of the meridians
+    float ticsize = 0.0f;  // length of a tick mark, as an angle
+    int32_t npgrid = 0;    // steps along each grid line
+    int32_t nptick = 0;    // steps along each tick mark
+    int32_t gridtype = 0;  // 0 none, 1 all lines, 2 frame with ticks out, 3 frame with ticks in
+    int32_t ndec = 0;      // decimals of the degree labels
+};
+inline Gridll gridll;
+
+// The grid settings in the set-up mode: the bounds, increments and tick size in degrees.
+// Modes 2 and 3 read the stored settings, 4 and 5 the defaults (-80..80 both ways by 10,
+// 3 steps per line, ticks of 1 degree in 2 steps, all lines, one decimal), the others keep the
+// caller's values; an even mode opens the grid menu; every mode but 3 stores the result.
+void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float& latinc,
+              float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
+              int32_t& ndec, int32_t inter);
+
+// Draws the grid with the current subplot, projection and line and text attributes, and says
+// how many meridians and parallels it has. Leaves the text alignment at its last value. Counts
+// below one (a span below its increment, an increment of zero or less) are taken as one, and
+// counts are held to at most 1000; a line lifts the pen over points the projection cannot place.
+void drawllgrid();
+
+// The smallest and largest projected x and y of the four corners of the grid box; corners the
+// projection cannot place are passed over, and all four results are 0 when none is left.
+void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax);
+
+}  // namespace tensova

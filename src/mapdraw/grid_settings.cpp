@@ -1,0 +1,177 @@
+// The grid settings and their menu.
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/input.hpp"
+#include "console/menus.hpp"
+#include "console/prompts.hpp"
+#include "console/setup.hpp"
+#include "mapdraw/grid.hpp"
+#include "numeric/angles.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kSllgrid3("sllgrid3", "", "");
+
+constexpr int32_t kExit = 99;
+
+// The settings as the caller sees them: angles in degrees.
+struct GridDegrees {
+    float latmin, latmax, lonmin, lonmax, latinc, loninc, ticsize;
+    int32_t npgrid, nptick, gridtype, ndec;
+};
+
+std::string real8(float v) {
+    return fmtF(v, 8, 3);
+}
+std::string int6(int32_t v) {
+    return fmtI(v, 6);
+}
+
+void showMenu(const GridDegrees& g) {
+    submenuhead(kSllgrid3);
+    if (!lwito(2)) return;
+    wout({kDashes43});
+    wout({"LATITUDE-LONGITUDE GRID PARAMETERS"});
+    wout({kDashes43});
+    wout({"latitude min, max and inc .....10"});
+    wout({"latitude minimum ..............11", real8(g.latmin)});
+    wout({"latitude maximum ..............12", real8(g.latmax)});
+    wout({"latitude increment ............13", real8(g.latinc)});
+    wout({"longitude min, max and inc ....20"});
+    wout({"longitude minimum .............21", real8(g.lonmin)});
+    wout({"longitude maximum .............22", real8(g.lonmax)});
+    wout({"longitude increment ...........23", real8(g.loninc)});
+    wout({"nb of points to draw grid......31", int6(g.npgrid)});
+    wout({"nb of points to draw tick......32", int6(g.nptick)});
+    wout({"tic size (degrees) ............33", real8(g.ticsize)});
+    wout({"nb of decimals ................34", int6(g.ndec)});
+    wout({"grid type .....................40", int6(g.gridtype)});
+    if ((g.gridtype == 2 || g.gridtype == 3) && g.nptick > std::max(2, g.npgrid / 3)) {
+        wout({kDashes43});
+        wout({"WARNING:"});
+        wout({"too many points for tick marks ?"});
+        wout({kDashes43});
+    }
+    wout({kDashes43});
+    wout({"EXIT ..........................99"});
+    menutail();
+}
+
+// Minimum, maximum and increment from one free-format line, asked until the line holds them.
+void readRange(std::string_view question, std::string_view unitLine, float& vmin, float& vmax,
+               float& inc) {
+    for (;;) {
+        wout({question});
+        wout({unitLine});
+        std::string line;
+        if (!readAnswer(line)) continue;
+        FreeFormat values(line);
+        float v[3];
+        if (values.nextReal(v[0]) && values.nextReal(v[1]) && values.nextReal(v[2])) {
+            vmin = v[0];
+            vmax = v[1];
+            inc = v[2];
+            return;
+        }
+    }
+}
+
+void menu(GridDegrees& g) {
+    for (;;) {
+        showMenu(g);
+        int32_t choice = kExit;
+        inintegdef(choice, "your choice", kExit);
+        switch (choice) {
+            case 10:
+                readRange("enter latitude mini, maxi and increment",
+                          std::string(29, ' ') + "in degrees", g.latmin, g.latmax, g.latinc);
+                break;
+            case 11:
+                inrealdef(g.latmin, "latitude minimum", g.latmin);
+                break;
+            case 12:
+                inrealdef(g.latmax, "latitude maximum", g.latmax);
+                break;
+            case 13:
+                inrealdef(g.latinc, "latitude increment", g.latinc);
+                break;
+            case 20:
+                readRange("enter longitude mini, maxi and increment",
+                          std::string(30, ' ') + "in degrees", g.lonmin, g.lonmax, g.loninc);
+                break;
+            case 21:
+                inrealdef(g.lonmin, "longitude minimum", g.lonmin);
+                break;
+            case 22:
+                inrealdef(g.lonmax, "longitude maximum", g.lonmax);
+                break;
+            case 23:
+                inrealdef(g.loninc, "longitude increment", g.loninc);
+                break;
+            case 31:
+                inintegdef(g.npgrid, "nb of pts per grid line", g.npgrid);
+                break;
+            case 32:
+                inintegdef(g.nptick, "nb of pts per tick", g.nptick);
+                break;
+            case 33:
+                inrealdef(g.ticsize, "tic size in degrees", g.ticsize);
+                break;
+            case 34:
+                inintegvindef(g.ndec, "nb of tick labels decimals", g.ndec, 0, 4);
+                break;
+            case 40:
+                for (const char* line : {"no grid ..........0", "regular grid .....1",
+                                         "ticks out grid ...2", "ticks in  grid....3"})
+                    wout({line});
+                inintegvindef(g.gridtype, "your choice", g.gridtype, 0, 3);
+                break;
+            case kExit:
+                return;
+            default:
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float& latinc,
+              float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
+              int32_t& ndec, int32_t inter) {
+    GridDegrees g{latmin,  latmax, lonmin, lonmax,   latinc, loninc,
+                  ticsize, npgrid, nptick, gridtype, ndec};
+    if (startsFromStored(inter)) {
+        const Gridll& b = gridll;
+        g = {deg(b.latmin), deg(b.latmax), deg(b.lonmin),  deg(b.lonmax),
+             deg(b.latinc), deg(b.loninc), deg(b.ticsize), b.npgrid,
+             b.nptick,      b.gridtype,    b.ndec};
+    } else if (startsFromDefaults(inter)) {
+        g = {-80.0f, 80.0f, -80.0f, 80.0f, 10.0f, 10.0f, 1.0f, 3, 2, 1, 1};
+    }
+    if (isDialog(inter)) menu(g);
+    if (inter != 3) {
+        gridll = {rad(g.latmin), rad(g.latmax), rad(g.lonmin),  rad(g.lonmax),
+                  rad(g.latinc), rad(g.loninc), rad(g.ticsize), g.npgrid,
+                  g.nptick,      g.gridtype,    g.ndec};
+    }
+    latmin = g.latmin;
+    latmax = g.latmax;
+    lonmin = g.lonmin;
+    lonmax = g.lonmax;
+    latinc = g.latinc;
+    loninc = g.loninc;
+    ticsize = g.ticsize;
+    npgrid = g.npgrid;
+    nptick = g.nptick;
+    gridtype = g.gridtype;
+    ndec = g.ndec;
+}
+
+}  // namespace tensova

@@ -1,0 +1,59 @@
+// The grid settings: modes, the menu with its three-value entries, and the tick warning.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "console/console.hpp"
+#include "mapdraw/grid.hpp"
+#include "numeric/angles.hpp"
+#include "support/console_capture.hpp"
+#include "support/run_binary.hpp"
+
+namespace tensova::test {
+namespace {
+
+const bool kAnglesSet = (trigoset(), true);
+
+struct Grid {
+    float latmin = 0, latmax = 0, lonmin = 0, lonmax = 0, latinc = 0, loninc = 0, ticsize = 0;
+    int32_t npgrid = 0, nptick = 0, gridtype = 0, ndec = 0;
+    void set(int32_t inter) {
+        sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
+                 ndec, inter);
+    }
+};
+
+TEST(GridSettings, ModesAndMenu) {
+    // Entry 10 asked again after a line of two values; entry 20 from one line; then type 2
+    // with 3 points per tick, which the menu warns about.
+    ConsoleCapture cap("10\n-10 20\n-10, 20, 5\n20\n100 140 7.5\n32\n3\n40\n2\n99\n");
+    Grid g;
+    g.set(5);
+    EXPECT_FLOAT_EQ(gridll.latmin, rad(-80.0f));
+    g.set(2);
+    EXPECT_TRUE(g.latmin == -10 && g.latinc == 5 && g.lonmax == 140 && g.gridtype == 2);
+    EXPECT_FLOAT_EQ(gridll.loninc, rad(7.5f));
+    // Mode 3 reads back in degrees and stores nothing; mode 1 stores silently.
+    const Gridll before = gridll;
+    Grid h;
+    h.set(3);
+    EXPECT_NEAR(h.lonmin, 100.0f, 1e-4f);
+    EXPECT_EQ(std::memcmp(&before, &gridll, sizeof before), 0);
+    h.npgrid = 9;
+    h.set(1);
+    EXPECT_EQ(gridll.npgrid, 9);
+    const auto out = splitLines(cap.output());
+    EXPECT_EQ(countLines(out, " enter latitude mini, maxi and increment"), 2);
+    EXPECT_NE(findLine(out, std::string(31, ' ') + "in degrees"), -1);
+    for (const char* line : {" latitude minimum ..............11  -10.000",
+                             " longitude increment ...........23    7.500",
+                             " nb of points to draw tick......32      3", " ticks in  grid....3",
+                             " grid type .....................40      2"})
+        EXPECT_NE(findLine(out, line), -1) << line;
+    // The warning shows only once type 2 and 3 points per tick (3 > max(2, 3/3)) meet.
+    EXPECT_EQ(countLines(out, " too many points for tick marks ?"), 1);
+}
+
+}  // namespace
+}  // namespace tensova::test
