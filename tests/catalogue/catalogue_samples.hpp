@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 
@@ -40,12 +41,6 @@ inline std::string joined(const std::vector<std::string>& lines) {
     return s;
 }
 
-// The n lines from index `at` of a transcript, or a note when they are not all there.
-inline std::vector<std::string> slice(const std::vector<std::string>& lines, int at, int n) {
-    if (at < 0 || n < 0 || at + n > static_cast<int>(lines.size())) return {"<not found>"};
-    return {lines.begin() + at, lines.begin() + at + n};
-}
-
 // A sample file of tests/data: three.ndk holds three ndk events that differ in place and date.
 inline std::string sample(const std::string& name) {
     return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);
@@ -69,6 +64,20 @@ inline std::string repeatedNdk(int n) {
     s.reserve(static_cast<std::size_t>(n) * 405);
     for (int i = 0; i < n; ++i) s += ndkAt(-80.0 + (i % 16000) * 0.01, -88.78);
     return s;
+}
+
+// The writer's warning box for a format command that has no writer for the data type.
+inline Lines noWriterBox(int type, int command,
+                         const std::string& pause = " ===> HIT RETURN TO CONTINUE") {
+    return warningHead("gcmtwrite") + Lines{" DATA TYPE ID   =      " + std::to_string(type),
+                                            " FORMAT COMMAND =   " + std::to_string(command),
+                                            " NO WRITING PROCEDURE FOR THIS",
+                                            " FORMAT - DATA TYPE COMBINATION",
+                                            " ==> NO ACTION",
+                                            " OUTPUT FILE HAS NOT BEEN WRITTEN",
+                                            " ====> DATA ARE UNSAVED",
+                                            pause,
+                                            rule('/')};
 }
 
 }  // namespace tensova::test

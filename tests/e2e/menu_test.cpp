@@ -9,6 +9,7 @@
 
 #include "console/text.hpp"
 #include "e2e/session.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -46,7 +47,7 @@ TEST(MainMenu, HelpSwitchUnknownNumbersBadAnswersAndQuit) {
 }
 
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
-    const std::string select = "\n1000\n100\n";
+    const std::string select = "\n1000\n100\n", writer = "\n1000\n1001\nthree.ndk\n1200\n";
     const std::string badContour =
         "250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n";
     const std::pair<std::string, const char*> cases[] = {
@@ -64,18 +65,24 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         {select + "252\nnope.txt\n", " ===> RETRYING"},
         {select + "253\n2\n\n", " outside [3,9]"},
         {select + badContour, " => BACK TO INTERACTIVE MENU"},
+        // The writer's menu, its question and box; what was written is kept.
+        {writer, " @ subroutine gcmtwrite  "},
+        {writer + "1001\nout.ndk\n", " close output file ?"},
+        {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"},
     };
+    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
     for (const auto& [input, before] : cases) {
         const auto start = std::chrono::steady_clock::now();
         Session s;
-        s.run(input, {}, 10);
+        s.run(input, {{"three.ndk", three}}, 10);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         EXPECT_LT(took.count(), 1.0) << input;
         EXPECT_EQ(s.result.status, 1) << input;
-        ASSERT_GE(s.lines.size(), 2u) << input;
-        EXPECT_EQ(s.lines[s.lines.size() - 2], " END OF INPUT") << input;
-        EXPECT_EQ(s.lines.back(), " ===> STOPPING EXECUTION") << input;
+        EXPECT_EQ(test::slice(s.lines, static_cast<int>(s.lines.size()) - 2, 2),
+                  (Lines{" END OF INPUT", " ===> STOPPING EXECUTION"}))
+            << input;
         EXPECT_GE(s.find(before), 0) << input;
+        EXPECT_EQ(s.dir.read("out.ndk"), input.ends_with("out.ndk\n") ? three : "") << input;
     }
 }
 
@@ -128,27 +135,6 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     EXPECT_FALSE(s.dir.exists(longName.substr(0, 40)));
     EXPECT_TRUE(s.dir.exists("new.txt"));
     EXPECT_EQ(s.dir.read("keep.txt"), "precious\n");
-}
-
-TEST(CommandFile, RunsWithMenusHiddenAndHandsBackTheKeyboard) {
-    const Session s("\n5000\n5001\ncmds.txt\n900\n9999\n",
-                    {{"cmds.txt", "900\n7\ny\n5000\n5002\n"}});
-    EXPECT_EQ(s.result.status, 0);
-    const int started = s.find(" Standard input redirected from");
-    ASSERT_GT(started, 0);
-    EXPECT_EQ(s.at(started + 1), "    Command file: cmds.txt");
-    EXPECT_EQ(s.at(started + 4), " Level 2 standard output disabled");
-    const int ended = s.find(" Command file cmds.txt closed");
-    ASSERT_GT(ended, started);
-    EXPECT_EQ(s.at(ended + 1), " Standard input redirected from keyboard");
-    // While the file runs the menus are hidden and the prompts short; help shows in full.
-    const Lines during(s.lines.begin() + started, s.lines.begin() + ended);
-    EXPECT_EQ(test::countLines(during, kMenuBody), 0);
-    EXPECT_EQ(test::countLines(during, kDots), 0);
-    EXPECT_EQ(s.count(kHelp), 2);
-    EXPECT_GE(s.find(" EXIT COMMAND FILE AND QUIT ......5003", started), 0);
-    EXPECT_GE(s.find(kMenuBody, ended), 0);  // menus are back after it
-    EXPECT_EQ(s.count(kSishOn), 2);          // set by the file
 }
 
 // A file that simply ends (no 5002) hands the question it ended at to the keyboard, in full:
