@@ -156,8 +156,7 @@ TEST(CatalogueRun, DamagedCataloguesSayWhatAndWhere) {
          test::repeatedNdk(25000),
          read + "9999\n",
          {" | Nb of data |      25000 |      25000 |"},
-         0},
-    };
+         0}};
     for (const auto& c : cases) {
         test::TempDir dir;
         dir.write("f.ndk", c.content);

@@ -73,8 +73,7 @@ TEST_F(CatalogueWriters, EmptyStoresAndRefusedRecords) {
         {"closed slot, table", table, 2, "closed", false, 0, 0, 0},
         {"full disk, file", file, 3, "/dev/full", false, 3, 3, 0},
         {"full disk, table", table, 3, "/dev/full", false, 3, 3, 0},
-        {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1, kCapacity - 2, 0},
-    };
+        {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1, kCapacity - 2, 0}};
     for (const auto& c : cases) {
         if (c.target == "/dev/full" && !full) continue;
         SetUp();

@@ -33,20 +33,18 @@ TEST_F(ReadLoop, EndsOfFileAndBlankLines) {
         std::string content;
         int32_t count;
         int32_t incomplete;
-    } cases[] = {
-        {"no final newline", full.substr(0, full.size() - 1), 3, 0},
-        {"last event without its last line", noLastLine, 2, 11},
-        {"last event with one line only", full + kNdkEvent[0] + "\n", 3, 16},
-        {"trailing blanks removed, CR LF ends", trimmed, 3, 0},
-        {"carriage returns alone end the lines", macEnds, 3, 0},
-        {"file cut inside the last line of the last event", full.substr(0, full.size() - 31), 2,
-         11},
-        {"a blank line after the last event", full + "\n", 3, 0},
-        {"blank lines before, between and after records", "\n \n" + one + "\t\n\n" + full + " ", 4,
-         0},
-        {"empty file", "", 0, 0},
-        {"a file of one byte", "P", 0, 1},
-    };
+    } cases[] = {{"no final newline", full.substr(0, full.size() - 1), 3, 0},
+                 {"last event without its last line", noLastLine, 2, 11},
+                 {"last event with one line only", full + kNdkEvent[0] + "\n", 3, 16},
+                 {"trailing blanks removed, CR LF ends", trimmed, 3, 0},
+                 {"carriage returns alone end the lines", macEnds, 3, 0},
+                 {"file cut inside the last line of the last event",
+                  full.substr(0, full.size() - 31), 2, 11},
+                 {"a blank line after the last event", full + "\n", 3, 0},
+                 {"blank lines before, between and after records",
+                  "\n \n" + one + "\t\n\n" + full + " ", 4, 0},
+                 {"empty file", "", 0, 0},
+                 {"a file of one byte", "P", 0, 1}};
     for (const auto& c : cases) {
         SetUp();
         const ReadOutcome r = readText(c.content);
@@ -94,8 +92,7 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
          BadLine::Field},
         {"a blank line inside a record", one + blankInside, 2, 8, nullptr, BadLine::Blank},
         {"a line of 5 MB", one + std::string(5'000'000, '1') + "\n" + one, 2, 6, nullptr,
-         BadLine::TooLong},
-    };
+         BadLine::TooLong}};
     for (const auto& c : cases) {
         SetUp();
         gcmtblk.count = 7;
@@ -152,8 +149,7 @@ TEST_F(ReadLoop, ImpossibleValuesAreReportedAndKept) {
         {"dek month 13 (mm/dd/yy)", withField(test::kDekEvent, 0, 10, "13/01/05"), dekLayout,
          "month", "13", 5},
         {"dek centroid latitude", withField(test::kDekEvent, 1, 45, "-95.00"), dekLayout, "clat",
-         "-95.00", 6},
-    };
+         "-95.00", 6}};
     for (const auto& c : cases) {
         SetUp();
         const std::string good =
@@ -200,8 +196,7 @@ TEST_F(ReadLoop, RealFilesReadAndWrittenBackLineForLine) {
         {"obspy/faulty_multiple_events.ndk", ReadEnd::EndOfFile, 7, false, 1},  // faults in texts
         {"obspy/faulty_infeasible_latitude.ndk", ReadEnd::EndOfFile, 1, true, 1},
         {"obspy/faulty_invalid_latitude.ndk", ReadEnd::BadRecord, 0, false},
-        {"obspy/faulty_invalid_date.ndk", ReadEnd::BadRecord, 0, false},
-    };
+        {"obspy/faulty_invalid_date.ndk", ReadEnd::BadRecord, 0, false}};
     int found = 0;
     for (const auto& c : cases) {
         const std::string path = std::string(TENSOVA_REAL_DATA) + "/" + c.name;

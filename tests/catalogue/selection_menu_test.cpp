@@ -147,8 +147,7 @@ TEST(SelectionMenu, PolygonFiles) {
          "\n",
          "0 T 1,1 2,2 3,0",
          {" Error while reading data # =      3"}},
-        {"", "\n", "0 T 0,0 0,60 60,0", {" END OF FILE REACHED UNEXPECTEDLY"}},
-    };
+        {"", "\n", "0 T 0,0 0,60 60,0", {" END OF FILE REACHED UNEXPECTEDLY"}}};
     for (const auto& c : cases) {
         test::TempDir dir;
         dir.write("p", c.content);

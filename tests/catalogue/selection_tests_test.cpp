@@ -123,8 +123,7 @@ TEST(SelectionTests, EachTestKeepsItsEventsWithEveryBoundInclusive) {
          {{30, 9.99f}, {30, 42}, {60.01f, 25}}},
         {polygon(nine, true),
          {{180, 10}, {-155, 80}, {155, 45}, {-179.99f, 0.01f}},
-         {{140, 10}, {-140, 10}, {180, -1}, {0, -10}}},
-    };
+         {{140, 10}, {-140, 10}, {180, -1}, {0, -10}}}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         setseistest6(5);
         seistest2.ltest = true;

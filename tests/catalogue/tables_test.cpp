@@ -53,8 +53,7 @@ TEST_F(Tables, RecordsOfBothOrders) {
          {" 'hyporef'", "'date'", "'time'", "'latitude'", "'longitude'", "'depth'", "'mb'", "'Ms'",
           "'region'", "'cmt_id'", "'body'", "'#stat'"},
          {" 'PDE '", "'2005/01/01'", "'01:20:05.4'", "  13.78", "  -88.78", " 193.1", " 5.0",
-          " 0.0", "'NEAR COAST OF REGION    '", "'C200501010120A  '", "'B:'", "  4"}},
-    };
+          " 0.0", "'NEAR COAST OF REGION    '", "'C200501010120A  '", "'B:'", "  4"}}};
     for (const auto& c : cases) {
         ASSERT_EQ(readText(c.text + c.text, *c.layout).records, 2);
         markConsole();
@@ -110,8 +109,7 @@ TEST_F(Tables, AnglesRoundedInTheirColumnsAndTextsAsStored) {
     } cases[] = {
         {&dekLayout, joined(test::kDekEvent), 44, 55, 0, " 45.", " 'C2005010'", "'2005/01/'"},
         {&ndkLayout, joined(test::kNdkEvent), 52, 63, 9, "45.", "'C200501010120A  '",
-         "'2005/01/01'"},
-    };
+         "'2005/01/01'"}};
     for (const auto& c : cases) {
         ASSERT_EQ(readText(c.text, *c.layout).records, 1);
         Gcmtblk& s = gcmtblk;

@@ -134,7 +134,7 @@ TEST_F(ColumnReader, RecordsAndFailuresOfTheSilentRead) {
          " WHILE READING COLUMN HEADERS"},
         {"end of file in the skipped lines", "x\n", 1000, 0, 0, 1, -1, none,
          " WHILE READING   2 th HEADER LINE"},
-        {"random bytes", randomBytes(), 1000, 1, 2, 1, -1, none, " Try again on same file ......1"},
+        {"random bytes", randomBytes(), 1000, 1, 2, 1, -1, none, " Try again on same file ......1"}
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -197,8 +197,7 @@ TEST_F(ColumnReader, RecoveryAndReadMenuChoices) {
         {"good.txt\n99\n99\n5\n\n99\n",
          1,
          {" Default =         1000", " IN FILE: good.txt", " input file good.txt closed"},
-         " " + std::string(43, '*') + "\n " + std::string(43, '*')},
-    };
+         " " + std::string(43, '*') + "\n " + std::string(43, '*')}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keyboard);
         readrealsetup = Readrealsetup{};

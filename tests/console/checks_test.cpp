@@ -55,8 +55,7 @@ TEST(ValueChecks, RealsAreResetToTheNearerBound) {
         {-95.4f, 1, "\n", -90.0f, " lat = -95. outside [ -90. , 90. ]", " ==> RESET lat = -90."},
         {100.0f, 2, "\n\n", 90.0f, " lat = 100. outside [ -90. , 90. ]", " ==> RESET lat = 90."},
         {100.0f, 3, "n\n\n", 90.0f, " lat = 100. outside [ -90. , 90. ]", " ==> RESET lat = 90."},
-        {100.0f, 7, "n\n\n", 90.0f, " lat = 100. outside [ -90. , 90. ]", " ==> RESET lat = 90."},
-    };
+        {100.0f, 7, "n\n\n", 90.0f, " lat = 100. outside [ -90. , 90. ]", " ==> RESET lat = 90."}};
     for (const auto& c : cases) {
         ConsoleCapture cap(c.keyboard);
         float r = c.r;

@@ -29,8 +29,7 @@ TEST(FixedColumns, RealFields) {
         {"    -45", 0, -45.0f},        {"   89.7", 0, 89.7f},  {"  .5   ", 3, 0.5f},
         {"   5.  ", 3, 5.0f},          {" 1.5E+2", 2, 150.0f}, {" 1.5d-1", 2, 0.15f},
         {"   15e1", 1, 15.0f},         {"  -0.00", 2, -0.0f},  {"123456789", 0, 123456789.0f},
-        {"0.000001234", 9, 1.234e-6f}, {" 1.0E-50", 2, 0.0f},  {"-1.0E-50", 2, -0.0f},
-    };
+        {"0.000001234", 9, 1.234e-6f}, {" 1.0E-50", 2, 0.0f},  {"-1.0E-50", 2, -0.0f}};
     for (const Case& c : cases) {
         const std::string field = c.field;
         float v = 99.0f;
@@ -53,14 +52,12 @@ TEST(FixedColumns, RealConversionIsTheNearestFloat) {
 }
 
 TEST(FixedColumns, IntegerFields) {
-    const std::pair<const char*, int32_t> cases[] = {
-        {"  24", 24},
-        {"    ", 0},
-        {" -7 ", -7},
-        {"+12 ", 12},
-        {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN},
-    };
+    const std::pair<const char*, int32_t> cases[] = {{"  24", 24},
+                                                     {"    ", 0},
+                                                     {" -7 ", -7},
+                                                     {"+12 ", 12},
+                                                     {"2147483647", 2147483647},
+                                                     {"-2147483648", INT32_MIN}};
     for (const auto& [text, value] : cases) {
         const std::string field = text;
         int32_t v = 99;

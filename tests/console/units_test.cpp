@@ -31,8 +31,7 @@ TEST(Units, EveryLineEndConvention) {
         {"lf", "first\n\nthird line\nlast\n"},
         {"crlf", "first\r\n\r\nthird line\r\nlast\r\n"},
         {"cr", "first\r\rthird line\rlast\r"},
-        {"mixed", "first\r\n\rthird line\nlast"},
-    };
+        {"mixed", "first\r\n\rthird line\nlast"}};
     for (const auto& [name, text] : cases) {
         dir.write(name, text);
         EXPECT_EQ(readAll(dir.file(name)), want) << name;

@@ -23,44 +23,42 @@ TEST(CurveMenu, StartUpThenListing) {
         scall(3);  // nothing
         scall(6);
     });
-    const Lines want = {
-        kAts,
-        " @ subroutine scall      ",
-        " @==========================================",
-        " INITIALIZING CURVES PARAMETERS",
-        kAts,
-        " @ subroutine scptnp     ",
-        " @==========================================",
-        " INITIALIZING NUMBER OF POINTS TO:      11",
-        kAts,
-        " @ subroutine scall      ",
-        " @==========================================",
-        kDashes,
-        "                  CURVES",
-        "          1 - FIXED PARAMETERS",
-        " max nb of fixed params    :      4",
-        " current nb of fixed params:      0",
-        " current fixed parameters:",
-        " name       value     type   index",
-        kDashes,
-        "          2 - LEVEL PARAMETERS",
-        " level name ...............: level",
-        " level initial value ......:    0.000",
-        " level final   value ......:    1.000",
-        " level increment ..........:    0.100",
-        " single level value .......:    0.000",
-        " nb of level curves .......:     11",
-        kDashes,
-        "          3 - RUNNING POINT PARAMETERS",
-        " max nb of points .........:   1000",
-        " nb of points to draw .....:     11",
-        " nb of segments to draw ...:    0.000",
-        " initial value ............:    0.000",
-        " final   value ............:    1.000",
-        " increment ................:    0.100",
-        " name .....................: Point",
-        kAts,
-    };
+    const Lines want = {kAts,
+                        " @ subroutine scall      ",
+                        " @==========================================",
+                        " INITIALIZING CURVES PARAMETERS",
+                        kAts,
+                        " @ subroutine scptnp     ",
+                        " @==========================================",
+                        " INITIALIZING NUMBER OF POINTS TO:      11",
+                        kAts,
+                        " @ subroutine scall      ",
+                        " @==========================================",
+                        kDashes,
+                        "                  CURVES",
+                        "          1 - FIXED PARAMETERS",
+                        " max nb of fixed params    :      4",
+                        " current nb of fixed params:      0",
+                        " current fixed parameters:",
+                        " name       value     type   index",
+                        kDashes,
+                        "          2 - LEVEL PARAMETERS",
+                        " level name ...............: level",
+                        " level initial value ......:    0.000",
+                        " level final   value ......:    1.000",
+                        " level increment ..........:    0.100",
+                        " single level value .......:    0.000",
+                        " nb of level curves .......:     11",
+                        kDashes,
+                        "          3 - RUNNING POINT PARAMETERS",
+                        " max nb of points .........:   1000",
+                        " nb of points to draw .....:     11",
+                        " nb of segments to draw ...:    0.000",
+                        " initial value ............:    0.000",
+                        " final   value ............:    1.000",
+                        " increment ................:    0.100",
+                        " name .....................: Point",
+                        kAts};
     EXPECT_EQ(out, want);
     // The four slots hold their defaults, none in use.
     EXPECT_EQ(pfixblock.pfixname[3], "param");
@@ -90,11 +88,9 @@ TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
         int32_t wantNp;
         float wantPtd;
     };
-    const Case cases[] = {
-        {2, 1, 0, 0.1f, 0, "\n310\n10\n0\n11\n1\n99\n99\n", 11, 0.1f},
-        {3, 0, 1, 0.0f, 0, "\n99\n\n320\n10\n0.5\n\n\n", 3, 0.5f},
-        {1, 0, 1, 0.0f, 0, "\n300\n10\n5\n\n\n", 5, 0.25f},
-    };
+    const Case cases[] = {{2, 1, 0, 0.1f, 0, "\n310\n10\n0\n11\n1\n99\n99\n", 11, 0.1f},
+                          {3, 0, 1, 0.0f, 0, "\n99\n\n320\n10\n0.5\n\n\n", 3, 0.5f},
+                          {1, 0, 1, 0.0f, 0, "\n300\n10\n5\n\n\n", 5, 0.25f}};
     for (const Case& c : cases) {
         const Lines out = curveRun(c.keyboard, [&] {
             ptblock.pti = c.pti;

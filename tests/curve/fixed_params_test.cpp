@@ -50,8 +50,7 @@ TEST(FixedParams, ValueFormsFollowTheType) {
         {1, 2.7f, 0, "", 2.7f, 2, " 2.700000   ", "speed = 2.700000 "},
         {1, -2.7f, 0, "", -2.7f, -2, "-2.700000   ", "speed = -2.700000"},
         {2, 0.0f, 42, "", 42.0f, 42, "42          ", "speed = 42       "},
-        {3, 1.0f, 1, "a long text value", 0.0f, 0, "a long text ", "speed = a long te"},
-    };
+        {3, 1.0f, 1, "a long text value", 0.0f, 0, "a long text ", "speed = a long te"}};
     for (const Case& c : cases) {
         std::string name = fit(" speed", 10), text = fit(c.text, 35);
         int32_t type = c.type, integer = c.integer, slot = 1;
@@ -96,20 +95,18 @@ TEST(FixedParams, SlotMenu) {
         pfixblock.nparfix = 1;
         scparfix1(name, type, real, integer, text, slot, 4);
     });
-    const Lines first = {
-        " max nb of fixed params .........      4",
-        " current nb of fixed params .....      1",
-        " -------------------------------------------",
-        " Parameter to modify",
-        " -------------------------------------------",
-        " index  ..........................      1",
-        " name ..........................10 parameter ",
-        " type ..........................20      1",
-        " real      value ...............30    0.000",
-        " integer   value .................      0",
-        " character value .................  0.000000" + std::string(26, ' '),
-        " info: parameter = 0.000000",
-    };
+    const Lines first = {" max nb of fixed params .........      4",
+                         " current nb of fixed params .....      1",
+                         " -------------------------------------------",
+                         " Parameter to modify",
+                         " -------------------------------------------",
+                         " index  ..........................      1",
+                         " name ..........................10 parameter ",
+                         " type ..........................20      1",
+                         " real      value ...............30    0.000",
+                         " integer   value .................      0",
+                         " character value .................  0.000000" + std::string(26, ' '),
+                         " info: parameter = 0.000000"};
     ASSERT_GT(out.size(), 19u);
     EXPECT_EQ(out[4], "           CURVES FIXED PARAMETERS    ");
     EXPECT_EQ(Lines(out.begin() + 6, out.begin() + 18), first);

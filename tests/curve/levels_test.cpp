@@ -34,8 +34,7 @@ TEST(Levels, ConsistencyByType) {
         {0, 1, 0, 3, 4, 1, 1, 4, 0.0f, " Single level:"},
         {0, 1, 0.1f, 0, 9, 1, 11, 2, 0.1f, " ==> RESETTING TYPE TO USE INCREMENT"},
         // The never-set block holds no level.
-        {7, 7, 7, 7, 1, 3, 1, 1, 1.0f, " ==> RESET nb =    1"},
-    };
+        {7, 7, 7, 7, 1, 3, 1, 1, 1.0f, " ==> RESET nb =    1"}};
     for (const Case& c : cases) {
         float levi = c.levi, levf = c.levf, levd = c.levd;
         int32_t nlev = c.nlev, type = c.type;
@@ -74,22 +73,20 @@ TEST(Levels, Menu) {
     // 20: a single level 5; 12: an increment of 0 is refused, then 0.5.
     const Lines out = curveRun("20\n5\n12\n0\n\n0.5\n\n",
                                [&] { sclevel2(levi, levf, levd, nlev, type, name, 4); });
-    const Lines first = {
-        " -------------------------------------------",
-        "          CURVES LEVEL PARAMETER",
-        " -------------------------------------------",
-        " level name       : level     ",
-        " Calculation type =    1",
-        " level initial value ...........10    0.000",
-        " level final   value ...........11    1.000",
-        " level increment ...............12    0.100",
-        " modify init, final & inc ......13",
-        " nb of level curves ............14   11",
-        " modify init, final & nb .......15",
-        " single level value ............20    0.000",
-        " -------------------------------------------",
-        " EXIT ..........................99",
-    };
+    const Lines first = {" -------------------------------------------",
+                         "          CURVES LEVEL PARAMETER",
+                         " -------------------------------------------",
+                         " level name       : level     ",
+                         " Calculation type =    1",
+                         " level initial value ...........10    0.000",
+                         " level final   value ...........11    1.000",
+                         " level increment ...............12    0.100",
+                         " modify init, final & inc ......13",
+                         " nb of level curves ............14   11",
+                         " modify init, final & nb .......15",
+                         " single level value ............20    0.000",
+                         " -------------------------------------------",
+                         " EXIT ..........................99"};
     ASSERT_GT(out.size(), 17u);
     EXPECT_EQ(Lines(out.begin() + 3, out.begin() + 17), first);
     EXPECT_EQ(countLines(out, " Calculation type =    4"), 1);

@@ -25,19 +25,17 @@ TEST(RunningPoint, TypesRemaindersAndTheCap) {
         float ptd;
         const char* message;  // a line the run must print once, or nothing
     };
-    const Case cases[] = {
-        {0, 1, 11, 1, 11, 0.1f, nullptr},
-        {0, 1, 1, 0, 1, 0.0f, " ===> WILL PLOT ONLY ONE POINT"},
-        {0, 1, 0.3f, 2, 4, 1.0f / 3, " RECOMPUTED VALUE:"},
-        {0, 1, 0.3f, 3, 4, 0.3f, " ==> final point is not reached"},
-        // 9.99 + 0.002 truncates to 9.
-        {0, 0.999f, 0.1f, 2, 10, 0.111f, " ==> large remainder"},
-        {2, 0, -0.5f, 2, 5, -0.5f, nullptr},
-        // A remainder of 0.0005 steps is refitted without a word.
-        {0, 1, 0.099995f, 2, 11, 0.1f, nullptr},
-        {0, 1, 0.0001f, 2, 1000, 1.0f / 999, " ===> WILL NOT PLOT ALL THE DATA"},
-        {0, 1, 11, 7, 11, 0.1f, " ==> RESETTING TYPE TO USE NP"},
-    };
+    const Case cases[] = {{0, 1, 11, 1, 11, 0.1f, nullptr},
+                          {0, 1, 1, 0, 1, 0.0f, " ===> WILL PLOT ONLY ONE POINT"},
+                          {0, 1, 0.3f, 2, 4, 1.0f / 3, " RECOMPUTED VALUE:"},
+                          {0, 1, 0.3f, 3, 4, 0.3f, " ==> final point is not reached"},
+                          // 9.99 + 0.002 truncates to 9.
+                          {0, 0.999f, 0.1f, 2, 10, 0.111f, " ==> large remainder"},
+                          {2, 0, -0.5f, 2, 5, -0.5f, nullptr},
+                          // A remainder of 0.0005 steps is refitted without a word.
+                          {0, 1, 0.099995f, 2, 11, 0.1f, nullptr},
+                          {0, 1, 0.0001f, 2, 1000, 1.0f / 999, " ===> WILL NOT PLOT ALL THE DATA"},
+                          {0, 1, 11, 7, 11, 0.1f, " ==> RESETTING TYPE TO USE NP"}};
     for (const Case& c : cases) {
         const Lines out = curveRun(kPauses, [&] {
             float a = c.pti, b = c.ptf, d = c.ptdOrNp;
@@ -116,24 +114,22 @@ TEST(RunningPoint, NumberOfPointsMenu) {
     // 5000 is refused by the range; an unknown entry shows the menu again.
     const Lines out = curveRun("10\n5000\n\n20\n7\n10\n20\n\n", [&] { scptnp(np, 4); });
     EXPECT_EQ(np, 20);
-    const Lines menu = {
-        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-        " @ subroutine scptnp     ",
-        " @==========================================",
-        " -------------------------------------------",
-        " RUNNING POINT PARAMETERS:                  ",
-        " -------------------------------------------",
-        " max nb of points ................    1000",
-        " nb of points ..................10      11",
-        " nb of segments ..................      10",
-        " -------------------------------------------",
-        " EXIT ..........................99",
-        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-        " ..........................................",
-        " Enter your choice                        ",
-        " or return for default value",
-        " Default = 99",
-    };
+    const Lines menu = {" @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                        " @ subroutine scptnp     ",
+                        " @==========================================",
+                        " -------------------------------------------",
+                        " RUNNING POINT PARAMETERS:                  ",
+                        " -------------------------------------------",
+                        " max nb of points ................    1000",
+                        " nb of points ..................10      11",
+                        " nb of segments ..................      10",
+                        " -------------------------------------------",
+                        " EXIT ..........................99",
+                        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                        " ..........................................",
+                        " Enter your choice                        ",
+                        " or return for default value",
+                        " Default = 99"};
     ASSERT_GT(out.size(), 20u);
     EXPECT_EQ(out[3], " INITIALIZING NUMBER OF POINTS TO:      11");
     EXPECT_EQ(Lines(out.begin() + 4, out.begin() + 20), menu);

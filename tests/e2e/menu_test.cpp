@@ -68,8 +68,7 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         // The writer's menu, its question and box; what was written is kept.
         {writer, " @ subroutine gcmtwrite  "},
         {writer + "1001\nout.ndk\n", " close output file ?"},
-        {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"},
-    };
+        {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"}};
     const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
     for (const auto& [input, before] : cases) {
         const auto start = std::chrono::steady_clock::now();
@@ -150,8 +149,7 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
     const Case cases[] = {
         {"900", "9999\n", kHelp.c_str(), " Enter your choice", " @ PROGRAM tensova"},
         {"1000\n100\n250\ny\n252\n", "poly.txt\n99\n99\n9999\n", " OPENING polygon input FILE",
-         " Enter polygon input file name", " Actually read   :      4 vertices"},
-    };
+         " Enter polygon input file name", " Actually read   :      4 vertices"}};
     for (const Case& c : cases) {
         const Session s("\n5000\n5001\ncmds.txt\n" + std::string(c.keyboard),
                         {{"cmds.txt", c.cmds}, {"poly.txt", "4 1\n0 10\n60 10\n60 40\n0 40\n"}});
@@ -213,8 +211,7 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
         {"1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\ny\n99\n9999\n", "new.ndk\ny\n99\n9999\n",
          "out.ndk", " File exists", " Choose cmt-ndk output file name"},
         {"1000\n1001\nmissing.ndk\n99\n9999\n", "three.ndk\n1200\n1001\nnew.ndk\ny\n99\n9999\n",
-         "missing.ndk", " No such file or directory", " Choose cmt ndk input file name"},
-    };
+         "missing.ndk", " No such file or directory", " Choose cmt ndk input file name"}};
     const Lines ending = {
         " ===> END OF COMMAND FILE",        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
         " @ subroutine endaltsi   ",        " @==========================================",

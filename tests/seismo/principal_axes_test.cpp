@@ -142,13 +142,11 @@ TEST_F(AxesTest, RankingRules) {
         int32_t isv;
         float shmax;
         const char* box;
-    } cases[] = {
-        {{10, kTie, 130, kTie, 250, -kTie}, 0, 1, 10, nullptr},
-        {{0, 10, 90, 20, 180, 60}, 60, 3, 0, nullptr},
-        {{0, 10, 90, 20, 180, 60}, 61, -3, 0, nullptr},
-        {{0, 120, 40, 0, 90, 10}, 0, 1, 40, " Out of range plunge for\n"},
-        {{NAN, NAN, NAN, NAN, NAN, NAN}, 0, 0, 0, " Out of range value\n"},
-    };
+    } cases[] = {{{10, kTie, 130, kTie, 250, -kTie}, 0, 1, 10, nullptr},
+                 {{0, 10, 90, 20, 180, 60}, 60, 3, 0, nullptr},
+                 {{0, 10, 90, 20, 180, 60}, 61, -3, 0, nullptr},
+                 {{0, 120, 40, 0, 90, 10}, 0, 1, 40, " Out of range plunge for\n"},
+                 {{NAN, NAN, NAN, NAN, NAN, NAN}, 0, 0, 0, " Out of range value\n"}};
     for (const auto& c : cases) {
         Six r{};
         for (std::size_t k = 0; k < 6; ++k) r[k] = rad(c.axes[k]);

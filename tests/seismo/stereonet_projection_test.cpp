@@ -53,16 +53,14 @@ TEST_F(NetTest, ReferenceDirections) {
     const struct {
         float az, pl;
         float xs, ys, xw, yw;  // Schmidt, Wulff; NAN: beyond any plot
-    } cases[] = {
-        {0, 0, 1.0f, 0.0f, 1.0f, 0.0f},
-        {90, 0, 0.0f, 1.0f, 0.0f, 1.0f},
-        {30, 45, 0.4686896f, 0.2705981f, 0.3587195f, 0.2071068f},
-        {150.1f, 4.56f, -0.8317227f, 0.4782618f, -0.8005098f, 0.4603135f},
-        {245.93f, 51.87f, -0.1884032f, -0.4217729f, -0.1409526f, -0.3155467f},
-        {200, -30, -1.1508837f, -0.4188874f, -1.6275954f, -0.5923963f},
-        {0, 90, 0.0f, 0.0f, 0.0f, 0.0f},
-        {300, -90, 0.7071068f, -1.2247449f, NAN, NAN},
-    };
+    } cases[] = {{0, 0, 1.0f, 0.0f, 1.0f, 0.0f},
+                 {90, 0, 0.0f, 1.0f, 0.0f, 1.0f},
+                 {30, 45, 0.4686896f, 0.2705981f, 0.3587195f, 0.2071068f},
+                 {150.1f, 4.56f, -0.8317227f, 0.4782618f, -0.8005098f, 0.4603135f},
+                 {245.93f, 51.87f, -0.1884032f, -0.4217729f, -0.1409526f, -0.3155467f},
+                 {200, -30, -1.1508837f, -0.4188874f, -1.6275954f, -0.5923963f},
+                 {0, 90, 0.0f, 0.0f, 0.0f, 0.0f},
+                 {300, -90, 0.7071068f, -1.2247449f, NAN, NAN}};
     for (const auto& c : cases) {
         const std::array<std::array<float, 2>, 4> want = {
             {{c.xw, c.yw}, {c.yw, c.xw}, {c.xs, c.ys}, {c.ys, c.xs}}};
@@ -120,33 +118,31 @@ TEST_F(NetTest, MenuTranscript) {
     EXPECT_EQ(sprojtype.iproj, 2);
     EXPECT_FLOAT_EQ(wulfparams.cmax, anglerad(kPi));
     const std::string dashes = " " + std::string(43, '-');
-    const Lines menu = head("sspro") + Lines{
-                                           " STEREOGRAPHIC PROJECTION SET UP",
-                                           " (azimuth,plunge) ---> (x,y) in plane",
-                                           dashes,
-                                           "           &&&&&&&&&&&&&             ",
-                                           "            &&&&&&&&&&&              ",
-                                           "              &&&&&#&                ",
-                                           "                &&& .                ",
-                                           "                     .               ",
-                                           "      /***************.*************/",
-                                           "     /                 .           / ",
-                                           "    /                  |          /  ",
-                                           "   /                   V         /   ",
-                                           "  /                    #        /    ",
-                                           " /*****************************/     ",
-                                           dashes,
-                                           " current projection number =    4",
-                                           dashes,
-                                           " Projection                   command",
-                                           " Wulff = conformal = Inversion",
-                                           "    direct     X,Y axis ............1",
-                                           "    retrograde X,Y axis ............2",
-                                           " Schmidt = Lambert Azimuthal equal area",
-                                           "    direct     X,Y axis ............3",
-                                           "    retrograde X,Y axis ............4",
-                                           " " + std::string(43, '@'),
-                                       };
+    const Lines menu = head("sspro") + Lines{" STEREOGRAPHIC PROJECTION SET UP",
+                                             " (azimuth,plunge) ---> (x,y) in plane",
+                                             dashes,
+                                             "           &&&&&&&&&&&&&             ",
+                                             "            &&&&&&&&&&&              ",
+                                             "              &&&&&#&                ",
+                                             "                &&& .                ",
+                                             "                     .               ",
+                                             "      /***************.*************/",
+                                             "     /                 .           / ",
+                                             "    /                  |          /  ",
+                                             "   /                   V         /   ",
+                                             "  /                    #        /    ",
+                                             " /*****************************/     ",
+                                             dashes,
+                                             " current projection number =    4",
+                                             dashes,
+                                             " Projection                   command",
+                                             " Wulff = conformal = Inversion",
+                                             "    direct     X,Y axis ............1",
+                                             "    retrograde X,Y axis ............2",
+                                             " Schmidt = Lambert Azimuthal equal area",
+                                             "    direct     X,Y axis ............3",
+                                             "    retrograde X,Y axis ............4",
+                                             " " + std::string(43, '@')};
     const Lines tail = head("swulf") + Lines{" INITIALIZING WULFF PROJECTION",
                                              " Inversion or stereographic conformal"};
     const Lines out = lines();
@@ -164,10 +160,8 @@ TEST_F(NetTest, UnknownNumberLeadsToTheMenu) {
         bool projecting;
         int32_t chosen;
         const char *boxLine, *menuLine;
-    } cases[] = {
-        {"\n\n", false, 4, " iproj =    9", " current projection number =    9"},
-        {"\n3\n", true, 3, " iproj =     9", " current projection number =    4"},
-    };
+    } cases[] = {{"\n\n", false, 4, " iproj =    9", " current projection number =    9"},
+                 {"\n3\n", true, 3, " iproj =     9", " current projection number =    4"}};
     for (const auto& c : cases) {
         keyboard(c.keyboard);
         sprojtype.iproj = 9;
