@@ -27,7 +27,10 @@ Lines fields(const std::string& record) {
     }
 }
 
-TEST_F(Writers, RecordsOfBothOrders) {
+// Two events of each format; the second with angles that are not whole, long texts and an
+// apostrophe: angles rounded in their columns, texts as stored.
+TEST_F(Writers, TablesOfBothOrders) {
+    // clang-format off
     const struct {
         const RecordLayout* layout;
         std::string text;
@@ -35,99 +38,67 @@ TEST_F(Writers, RecordsOfBothOrders) {
         const char* heading;
         Lines firstNames;
         Lines firstEvent;  // the first fields of event 1
+        std::size_t plunge, rake, name;  // columns of event 2, from 0
+        Lines second;  // its plunge, name and date
     } cases[] = {
-        {&dekLayout,
-         joined(kDekEvent),
-         62,
-         462,
-         398,
-         " TABULATED dek CMT ORIGINAL ORDER",
+        {&dekLayout, joined(kDekEvent), 62, 462, 398, " TABULATED dek CMT ORIGINAL ORDER",
          {" 'event_id'", "'date'", "'time'", "'latitude'", "'longitude'", "'depth'", "'mb'", "'Ms'",
           "'region'", "'esrc'", "'body'", "'#stat'"},
          {" 'C010105A'", "'01/01/05'", "'01:20:05.4'", " 13.78", " -88.78", "193.1", "5.0", "0.0",
-          "'NEAR COAST OF REGION    '", "'PDE'", "'B: '", " 4"}},
-        {&ndkLayout,
-         joined(kNdkEvent),
-         70,
-         541,
-         499,
-         " TABULATED ndk CMT ORIGINAL ORDER",
+          "'NEAR COAST OF REGION    '", "'PDE'", "'B: '", " 4"},
+         44, 55, 0, {" 45.", " 'C2005010'", "'2005/01/'"}},
+        {&ndkLayout, joined(kNdkEvent), 70, 541, 499, " TABULATED ndk CMT ORIGINAL ORDER",
          {" 'hyporef'", "'date'", "'time'", "'latitude'", "'longitude'", "'depth'", "'mb'", "'Ms'",
           "'region'", "'cmt_id'", "'body'", "'#stat'"},
          {" 'PDE '", "'2005/01/01'", "'01:20:05.4'", "  13.78", "  -88.78", " 193.1", " 5.0",
-          " 0.0", "'NEAR COAST OF REGION    '", "'C200501010120A  '", "'B:'", "  4"}}};
+          " 0.0", "'NEAR COAST OF REGION    '", "'C200501010120A  '", "'B:'", "  4"},
+         52, 63, 9, {"45.", "'C200501010120A  '", "'2005/01/01'"}}};
+    // clang-format on
     for (const auto& c : cases) {
         ASSERT_EQ(readText(c.text + c.text, *c.layout).records, 2);
+        Gcmtblk& s = gcmtblk;
+        s.tmvecpl[kAxisT][1] = 44.6f;
+        s.rakd0[kPlane1][1] = -89.6f;
+        s.nmfree[1] = 10;
+        std::copy_n("C200501010120A  ", 16, s.cmtlabel[1].data());
+        std::copy_n("2005/01/01", 10, s.date1[1].data());
+        std::copy_n("O'HIGGINS REGION        ", 24, s.region[1].data());
         markConsole();
         WriteOutcome r;
         const Lines lines = writeFile(
             "t.txt", [&] { return writeCatalogueTable(*c.layout, kSlot); }, &r);
-        EXPECT_TRUE(r.complete);
-        EXPECT_EQ(r.event, 2);
+        EXPECT_TRUE(r.complete && r.event == 2);
         EXPECT_EQ(printed(), (subHead("gcmtwrite") +
                               Lines{rule('-'), " WRITING DATA TO FILE t.txt" + std::string(35, ' '),
                                     c.heading, " + Computed Fclvd, Erel, Nfree"}));
         ASSERT_EQ(lines.size(), 4u);
         EXPECT_EQ(lines[0], " 't.txt" + std::string(35, ' ') + "'");
-        const Lines names = fields(lines[1]);
+        const Lines names = fields(lines[1]), values = fields(lines[2]), second = fields(lines[3]);
         EXPECT_EQ(lines[1].size(), c.nameLength);
+        EXPECT_EQ(lines[2].size(), c.eventLength);
+        EXPECT_EQ(lines[3].size(), c.eventLength);
         ASSERT_EQ(names.size(), c.columns);
-        EXPECT_EQ(Lines(names.begin(), names.begin() + 12), c.firstNames);
-        EXPECT_EQ(Lines(names.end() - 3, names.end()), (Lines{"'Fclvd'", "'Erel'", "'Nfree'"}));
-        for (std::size_t e = 2; e < 4; ++e) {
-            const Lines values = fields(lines[e]);
-            EXPECT_EQ(lines[e].size(), c.eventLength);
-            ASSERT_EQ(values.size(), c.columns);
-            EXPECT_EQ(Lines(values.begin(), values.begin() + 12), c.firstEvent);
-            // The computed values of the reader end the record, with no TAB after them.
-            EXPECT_EQ(Lines(values.end() - 3, values.end()), (Lines{" 0.00", " 0.12", "6"}));
-            // Texts stand between apostrophes, numbers in their fields without blanks inside.
-            for (std::size_t i = 0; i < c.columns; ++i) {
-                const std::string v = i == 0 ? values[i].substr(1) : values[i];
-                if (v.front() == '\'') {
-                    EXPECT_EQ(v.back(), '\'') << i;
-                } else {
-                    const std::size_t digits = v.find_first_not_of(' ');
-                    EXPECT_EQ(v.find_first_not_of("-.0123456789", digits), std::string::npos)
-                        << i << " " << v;
-                }
+        ASSERT_EQ(values.size(), c.columns);
+        ASSERT_EQ(second.size(), c.columns);
+        EXPECT_EQ(slice(names, 0, 12), c.firstNames);
+        EXPECT_EQ(slice(names, c.columns - 3, 3), (Lines{"'Fclvd'", "'Erel'", "'Nfree'"}));
+        EXPECT_EQ(slice(values, 0, 12), c.firstEvent);
+        // The computed values of the reader end the record, with no TAB after them.
+        EXPECT_EQ(slice(values, c.columns - 3, 3), (Lines{" 0.00", " 0.12", "6"}));
+        // Texts stand between apostrophes, numbers in their fields without blanks inside.
+        for (std::size_t i = 0; i < c.columns; ++i) {
+            const std::string v = i == 0 ? values[i].substr(1) : values[i];
+            if (v.front() == '\'') {
+                EXPECT_EQ(v.back(), '\'') << i;
+            } else {
+                const std::size_t digits = v.find_first_not_of(' ');
+                EXPECT_EQ(v.find_first_not_of("-.0123456789", digits), std::string::npos)
+                    << i << " " << v;
             }
         }
-    }
-}
-
-TEST_F(Writers, AnglesRoundedInTheirColumnsAndTextsAsStored) {
-    // One event of each format with angles that are not whole, long texts and an apostrophe.
-    const struct {
-        const RecordLayout* layout;
-        std::string text;
-        std::size_t plunge, rake, name;  // columns, from 0
-        const char* plungeText;
-        const char* nameText;
-        const char* dateText;
-    } cases[] = {
-        {&dekLayout, joined(kDekEvent), 44, 55, 0, " 45.", " 'C2005010'", "'2005/01/'"},
-        {&ndkLayout, joined(kNdkEvent), 52, 63, 9, "45.", "'C200501010120A  '", "'2005/01/01'"}};
-    for (const auto& c : cases) {
-        ASSERT_EQ(readText(c.text, *c.layout).records, 1);
-        Gcmtblk& s = gcmtblk;
-        s.tmvecpl[kAxisT][0] = 44.6f;
-        s.rakd0[kPlane1][0] = -89.6f;
-        s.nmfree[0] = 10;
-        std::copy_n("C200501010120A  ", 16, s.cmtlabel[0].data());
-        std::copy_n("2005/01/01", 10, s.date1[0].data());
-        std::copy_n("O'HIGGINS REGION        ", 24, s.region[0].data());
-        const Lines lines =
-            writeFile("t.txt", [&] { return writeCatalogueTable(*c.layout, kSlot); });
-        ASSERT_EQ(lines.size(), 3u);
-        const Lines values = fields(lines[2]);
-        EXPECT_EQ(values[c.plunge], c.plungeText);
-        EXPECT_EQ(values[c.rake], " -90.");
-        EXPECT_EQ(values[c.name], c.nameText);
-        EXPECT_EQ(values[1], c.dateText);
-        EXPECT_EQ(values[8], "'O'HIGGINS REGION        '");
-        EXPECT_EQ(values.back(), "*");
-        EXPECT_EQ(lines[2].back(), '*');
+        EXPECT_EQ((Lines{second[c.plunge], second[c.name], second[1]}), c.second);
+        EXPECT_EQ((Lines{second[c.rake], second[8], second.back()}),
+                  (Lines{" -90.", "'O'HIGGINS REGION        '", "*"}));
     }
 }
 

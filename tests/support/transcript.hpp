@@ -62,6 +62,11 @@ inline Lines block(const Lines& lines, const Lines& want, int from = 0) {
     return slice(lines, findLine(lines, want[0], from), n);
 }
 
+// Whether `line` shows exactly once or, for no line, whether nothing shows at all.
+inline bool onceOrSilent(const Lines& lines, const char* line) {
+    return line != nullptr ? countLines(lines, line) == 1 : lines.empty();
+}
+
 // The first line of `want` not found in `lines` after the one before it; empty when all are.
 inline std::string missingInOrder(const Lines& lines, const Lines& want) {
     int at = 0;
