@@ -14,24 +14,10 @@
 #include "console/console.hpp"
 #include "numeric/angles.hpp"
 #include "support/console_capture.hpp"
-#include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
-namespace tensova {
+namespace tensova::test {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// A sub-menu head naming the routine.
-Lines head(const std::string& name) {
-    return {" " + std::string(43, '@'),
-            " @ subroutine " + name + std::string(11 - name.size(), ' '),
-            " @" + std::string(42, '=')};
-}
 
 class NetTest : public ::testing::Test {
   protected:
@@ -39,11 +25,11 @@ class NetTest : public ::testing::Test {
     // A fresh console whose keyboard holds the given lines.
     void keyboard(const std::string& text) {
         cap.reset();
-        cap = std::make_unique<test::ConsoleCapture>(text);
+        cap = std::make_unique<ConsoleCapture>(text);
     }
-    Lines lines() { return test::splitLines(cap->output()); }
+    Lines lines() { return splitLines(cap->output()); }
 
-    std::unique_ptr<test::ConsoleCapture> cap = std::make_unique<test::ConsoleCapture>();
+    std::unique_ptr<ConsoleCapture> cap = std::make_unique<ConsoleCapture>();
 };
 
 // Direct axes (x north, y east) from the textbook radii, theta = 90 - plunge the angle from the
@@ -98,10 +84,10 @@ TEST_F(NetTest, StartUpTranscript) {
     EXPECT_FLOAT_EQ(schmidtparams.cmax, anglerad(kPi));
     EXPECT_EQ(schmidtparams.factor, 1.4142135f);
     const Lines want =
-        head("sspro") +
+        subHead("sspro") +
         Lines{" INITIALIZING STEREOGRAPHIC PROJECTION", " projection number =    4",
               " projection = Schmidt, retrograde X,Y axis"} +
-        head("sschmidt") +
+        subHead("sschmidt") +
         Lines{" INITIALIZING SCHMIDT PROJECTION", " Azimuthal Equal Area (Lambert,1772)"};
     EXPECT_EQ(lines(), want);
 }
@@ -118,33 +104,22 @@ TEST_F(NetTest, MenuTranscript) {
     EXPECT_EQ(sprojtype.iproj, 2);
     EXPECT_FLOAT_EQ(wulfparams.cmax, anglerad(kPi));
     const std::string dashes = " " + std::string(43, '-');
-    const Lines menu = head("sspro") + Lines{" STEREOGRAPHIC PROJECTION SET UP",
-                                             " (azimuth,plunge) ---> (x,y) in plane",
-                                             dashes,
-                                             "           &&&&&&&&&&&&&             ",
-                                             "            &&&&&&&&&&&              ",
-                                             "              &&&&&#&                ",
-                                             "                &&& .                ",
-                                             "                     .               ",
-                                             "      /***************.*************/",
-                                             "     /                 .           / ",
-                                             "    /                  |          /  ",
-                                             "   /                   V         /   ",
-                                             "  /                    #        /    ",
-                                             " /*****************************/     ",
-                                             dashes,
-                                             " current projection number =    4",
-                                             dashes,
-                                             " Projection                   command",
-                                             " Wulff = conformal = Inversion",
-                                             "    direct     X,Y axis ............1",
-                                             "    retrograde X,Y axis ............2",
-                                             " Schmidt = Lambert Azimuthal equal area",
-                                             "    direct     X,Y axis ............3",
-                                             "    retrograde X,Y axis ............4",
-                                             " " + std::string(43, '@')};
-    const Lines tail = head("swulf") + Lines{" INITIALIZING WULFF PROJECTION",
-                                             " Inversion or stereographic conformal"};
+    // clang-format off
+    const Lines menu = subHead("sspro") + Lines{
+        " STEREOGRAPHIC PROJECTION SET UP", " (azimuth,plunge) ---> (x,y) in plane", dashes,
+        "           &&&&&&&&&&&&&             ", "            &&&&&&&&&&&              ",
+        "              &&&&&#&                ", "                &&& .                ",
+        "                     .               ", "      /***************.*************/",
+        "     /                 .           / ", "    /                  |          /  ",
+        "   /                   V         /   ", "  /                    #        /    ",
+        " /*****************************/     ", dashes, " current projection number =    4",
+        dashes, " Projection                   command", " Wulff = conformal = Inversion",
+        "    direct     X,Y axis ............1", "    retrograde X,Y axis ............2",
+        " Schmidt = Lambert Azimuthal equal area", "    direct     X,Y axis ............3",
+        "    retrograde X,Y axis ............4", " " + std::string(43, '@')};
+    // clang-format on
+    const Lines tail = subHead("swulf") + Lines{" INITIALIZING WULFF PROJECTION",
+                                                " Inversion or stereographic conformal"};
     const Lines out = lines();
     ASSERT_GE(out.size(), menu.size() + tail.size());
     EXPECT_EQ(Lines(out.begin(), out.begin() + menu.size()), menu);
@@ -184,4 +159,4 @@ TEST_F(NetTest, UnknownNumberLeadsToTheMenu) {
 }
 
 }  // namespace
-}  // namespace tensova
+}  // namespace tensova::test
