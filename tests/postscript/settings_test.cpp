@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "ps_fixture.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 
@@ -20,16 +21,6 @@ Lines openAndFinish(const std::string& keys) {
     psend();
     expectRenders("a.ps");
     return console.lines();
-}
-
-// Each line in its turn, other lines (prompts, echoes, frames) between them.
-void expectInOrder(const Lines& lines, const Lines& want) {
-    auto it = lines.begin();
-    for (const auto& w : want) {
-        it = std::find(it, lines.end(), w);
-        ASSERT_NE(it, lines.end()) << w;
-        ++it;
-    }
 }
 
 TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
@@ -81,7 +72,7 @@ TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
         InFolder f;
         if (c.found) f.dir.write("pslib7_ini.txt", c.found);
         const Lines out = openAndFinish(std::string(c.keys) + "a.ps\n");
-        expectInOrder(out, c.shown);
+        EXPECT_EQ(missingInOrder(out, c.shown), "");
         EXPECT_EQ(countLines(out, refused), c.refusals);
         EXPECT_EQ(countLines(out, " pslib7_ini.txt updated or created"),
                   !c.found || c.after != c.found);
