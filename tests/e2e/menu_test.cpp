@@ -89,26 +89,19 @@ TEST(SishFile, OpenListCloseAndQuit) {
     const Session s("\n13\nsish.txt\n13\n23\n23\n9999\n");
     EXPECT_EQ(s.result.status, 0);
     EXPECT_TRUE(s.dir.exists("sish.txt"));
-    const Lines opening = {" -------------------------------------------",
-                           " OPENING OUTPUT FILE  2",
-                           " -------------------------------------------",
-                           " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                           " @ subroutine opef2      ",
-                           " @==========================================",
-                           " OPENING extracted si-sh output FILE",
-                           " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                           " Choose extracted si-sh output file name",
-                           kDots,
-                           " Enter extracted si-sh output file name",
-                           " or return for default value",
-                           " Default =  ",
-                           " New value = sish.txt                                ",
-                           kDots,
-                           " -------------------------------------------",
-                           "              I/O FILES STATUS              "};
-    const int at = s.find(opening[1]) - 1;
-    ASSERT_GE(at, 0);
-    EXPECT_EQ(Lines(s.lines.begin() + at, s.lines.begin() + at + opening.size()), opening);
+    // clang-format off
+    const Lines opening = {
+        " -------------------------------------------", " OPENING OUTPUT FILE  2",
+        " -------------------------------------------",
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " @ subroutine opef2      ",
+        " @==========================================", " OPENING extracted si-sh output FILE",
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " Choose extracted si-sh output file name",
+        kDots, " Enter extracted si-sh output file name", " or return for default value",
+        " Default =  ", " New value = sish.txt                                ", kDots,
+        " -------------------------------------------",
+        "              I/O FILES STATUS              "};
+    // clang-format on
+    EXPECT_EQ(test::block(s.lines, opening), opening);
     // After each 13 and each 23 the name is listed: it is kept; a second 13 does nothing at all.
     EXPECT_EQ(s.count("   OPEN  Si-Sh OUTPUT FILE ....13 " + fit("sish.txt", 40)), 4);
     EXPECT_EQ(s.count("       opened : T"), 1);
@@ -161,20 +154,6 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
         EXPECT_EQ(s.at(ended + 4), c.question) << c.cmds;
         EXPECT_GT(s.find(c.after), ended) << c.cmds;
     }
-}
-
-TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
-    // The file ends at the question of the name.
-    const Session s("\n5000\n5001\ncmds.txt\nexists.txt\ny\n9999\n",
-                    {{"cmds.txt", "13\n"}, {"exists.txt", "old\n"}});
-    EXPECT_EQ(s.result.status, 0);
-    EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
-    // Typed at the keyboard, a name to save under replaces the file once the user says so.
-    EXPECT_EQ(s.count(" file exists: replace it ?"), 1);
-    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 0);
-    // Listed after the open and after the close at the quit.
-    EXPECT_EQ(s.count("     filename = " + fit("exists.txt", 40)), 2);
-    EXPECT_EQ(s.dir.read("exists.txt"), "");
 }
 
 TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
@@ -233,18 +212,26 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
     }
 }
 
-// At the keyboard a name to save under that holds a file is asked about first, default No;
-// No asks for the name again.
+// A command file that ends at the question of a name to save under hands it to the keyboard's
+// chooser. There a name that holds a file is asked about first, default No; No asks for the name
+// again, Yes replaces the file.
 TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
     const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
     const Session s(
-        "\n1000\n1001\nvictim.ndk\n1200\n1001\nvictim.ndk\n\nother.ndk\ny\n99\n"
-        "13\nsish.txt\ny\n9999\n",
-        {{"victim.ndk", three}, {"sish.txt", "old\n"}});
+        "\n5000\n5001\ncmds.txt\nvictim.ndk\n\nother.ndk\ny\n99\n13\nsish.txt\ny\n9999\n",
+        {{"cmds.txt", "1000\n1001\nvictim.ndk\n1200\n1001\n"},
+         {"victim.ndk", three},
+         {"sish.txt", "old\n"}});
     EXPECT_EQ(s.result.status, 0);
+    const int ended = s.find(" Command file cmds.txt closed");
+    ASSERT_GE(ended, 0);
+    EXPECT_GT(s.find(" file exists: replace it ?"), ended);
     EXPECT_EQ(s.count(" file exists: replace it ?"), 2);
     EXPECT_EQ(s.count(" Default = No "), 2);
-    EXPECT_EQ(s.count(" Choose cmt-ndk output file name"), 2);
+    EXPECT_GT(s.find(" Choose cmt-ndk output file name"), ended);
+    EXPECT_EQ(s.count(couldNotOpen("victim.ndk")), 0);
+    // Listed after the open and after the close at the quit.
+    EXPECT_EQ(s.count("     filename = " + fit("sish.txt", 40)), 2);
     EXPECT_EQ(s.dir.read("victim.ndk"), three);
     EXPECT_EQ(s.dir.read("other.ndk"), three);
     EXPECT_EQ(s.dir.read("sish.txt"), "");
