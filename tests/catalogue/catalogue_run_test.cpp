@@ -57,30 +57,19 @@ TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
     EXPECT_EQ(countLines(lines, " INPUT FILE " + name40("bad.ndk") + " CLOSED"), 1);
     EXPECT_EQ(findLine(lines, " Input file: " + name40("bad.ndk")), -1);    // no summary
     EXPECT_EQ(countLines(lines, " Current nb of stored data=      0"), 5);  // every menu pass
-    const Lines read = Lines{" READING IN NDK FILE: " + name40("three.ndk"),
-                             " ---------------------",
-                             " |      data nb      |",
-                             " |-------------------|",
-                             " | reading | storing |",
-                             " |-------------------|",
-                             " |       1 |       1 |",
-                             " |       2 |       2 |",
-                             " |       3 |       3 |",
-                             kDashes,
-                             " Input file: " + name40("three.ndk"),
-                             " Could store up to :  25000 data",
-                             " Data type ID      =      2",
-                             " No test => retain all data",
-                             kDashes,
-                             " |  Parameter |       Read |   Retained |",
-                             kDashes,
-                             " | Nb of data |          3 |          3 |",
-                             " | Long  maxi |    179.900 |    179.900 |",
-                             " | Long  mini |   -177.600 |   -177.600 |",
-                             " | Lat   maxi |     13.780 |     13.780 |",
-                             " | Lat   mini |    -29.000 |    -29.000 |",
-                             " | Depth maxi |    193.100 |    193.100 |",
-                             " | Depth mini |     -2.500 |     -2.500 |"};
+    // clang-format off
+    const Lines read = Lines{
+        " READING IN NDK FILE: " + name40("three.ndk"), " ---------------------",
+        " |      data nb      |", " |-------------------|", " | reading | storing |",
+        " |-------------------|", " |       1 |       1 |", " |       2 |       2 |",
+        " |       3 |       3 |", kDashes, " Input file: " + name40("three.ndk"),
+        " Could store up to :  25000 data", " Data type ID      =      2",
+        " No test => retain all data", kDashes, " |  Parameter |       Read |   Retained |",
+        kDashes, " | Nb of data |          3 |          3 |",
+        " | Long  maxi |    179.900 |    179.900 |", " | Long  mini |   -177.600 |   -177.600 |",
+        " | Lat   maxi |     13.780 |     13.780 |", " | Lat   mini |    -29.000 |    -29.000 |",
+        " | Depth maxi |    193.100 |    193.100 |", " | Depth mini |     -2.500 |     -2.500 |"};
+    // clang-format on
     EXPECT_EQ(block(lines, read), read);
     EXPECT_EQ(countLines(lines, "   Currently stored :      3"), 2);
     EXPECT_EQ(countLines(lines, "   Current data type:      2"), 2);
