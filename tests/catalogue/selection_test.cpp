@@ -106,7 +106,8 @@ TEST(SelectionTests, EachTestKeepsItsEventsWithEveryBoundInclusive) {
         {polygon(cw, false), {}, {{20, 20}, {160, -20}, {-20, -20}}},
         // Counter-clockwise: the triangle itself, its edges included; a point on a meridian
         // edge passes, its product being exactly 0.
-        {polygon(ccw, true), {{20, 20}, {30, 0}, {0, 30}, {0, 0}}, {{40, 40}, {-1, 10}, {-0.01f, 30}}},
+        {polygon(ccw, true), {{20, 20}, {30, 0}, {0, 30}, {0, 0}},
+         {{40, 40}, {-1, 10}, {-0.01f, 30}}},
         {polygon(ccw, false), {{20, 20}, {30, 0}, {0, 0}}, {{40, 40}, {-1, 10}}},
         // Across the 180 meridian only great circles work.
         {polygon(dateLine, true), {{180, 0}, {-175, 5}}, {{0, 0}, {160, 0}}},
