@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 
@@ -15,16 +16,14 @@ inline const std::vector<std::string> kNdkEvent = {
     "C200501010120A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6",
     "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201",
     "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030",
-    "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753 262 72  -11 355 79 -162",
-};
+    "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753 262 72  -11 355 79 -162"};
 
 // The same event in dek form, four lines of 79, 79, 80 and 73 columns.
 inline const std::vector<std::string> kDekEvent = {
     "C010105A 01/01/05 01:20:05.4  13.78  -88.78 193.15.00.0NEAR COAST OF REGION    ",
     "PDE B:  4  4  40 M: 27 33 125 CEN  -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5",
     " TRI 0.6 FR 24 -0.25 0.05 -1.28 0.04  1.53 0.04 -0.06 0.20  2.14 0.24  0.23 0.03",
-    "   2.75 28 129   0.01 57 280  -2.76 14  31   2.75 262 72  -11 355 79 -162",
-};
+    "   2.75 28 129   0.01 57 280  -2.76 14  31   2.75 262 72  -11 355 79 -162"};
 
 // The lines with `text` put over columns first..first+size-1 of line `line` (from 0).
 inline std::vector<std::string> withField(std::vector<std::string> lines, std::size_t line,
@@ -38,12 +37,6 @@ inline std::string joined(const std::vector<std::string>& lines) {
     std::string s;
     for (const std::string& l : lines) s += l + "\n";
     return s;
-}
-
-// The n lines from index `at` of a transcript, or a note when they are not all there.
-inline std::vector<std::string> slice(const std::vector<std::string>& lines, int at, int n) {
-    if (at < 0 || n < 0 || at + n > static_cast<int>(lines.size())) return {"<not found>"};
-    return {lines.begin() + at, lines.begin() + at + n};
 }
 
 // A sample file of tests/data: three.ndk holds three ndk events that differ in place and date.
@@ -69,6 +62,20 @@ inline std::string repeatedNdk(int n) {
     s.reserve(static_cast<std::size_t>(n) * 405);
     for (int i = 0; i < n; ++i) s += ndkAt(-80.0 + (i % 16000) * 0.01, -88.78);
     return s;
+}
+
+// The writer's warning box for a format command that has no writer for the data type.
+inline Lines noWriterBox(int type, int command,
+                         const std::string& pause = " ===> HIT RETURN TO CONTINUE") {
+    return warningHead("gcmtwrite") + Lines{" DATA TYPE ID   =      " + std::to_string(type),
+                                            " FORMAT COMMAND =   " + std::to_string(command),
+                                            " NO WRITING PROCEDURE FOR THIS",
+                                            " FORMAT - DATA TYPE COMBINATION",
+                                            " ==> NO ACTION",
+                                            " OUTPUT FILE HAS NOT BEEN WRITTEN",
+                                            " ====> DATA ARE UNSAVED",
+                                            pause,
+                                            rule('/')};
 }
 
 }  // namespace tensova::test

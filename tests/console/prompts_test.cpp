@@ -2,27 +2,21 @@
 
 #include "console/prompts.hpp"
 
-#include <gtest/gtest.h>
-
+#include <functional>
 #include <limits>
 
 #include "console/console.hpp"
 #include "console/input.hpp"
 #include "support/console_capture.hpp"
-#include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
-namespace tensova {
+namespace tensova::test {
 namespace {
 
-using test::ConsoleCapture;
-using Lines = std::vector<std::string>;
-
 const std::string kDots = " " + std::string(42, '.');
-const std::string kStars = " " + std::string(43, '*');
 
 // What a prompt prints for the given keyboard lines, with level 2 output on or off.
-template <class Prompt>
-Lines ask(const std::string& keyboard, bool level2, Prompt&& prompt) {
+Lines ask(const std::string& keyboard, bool level2, const std::function<void()>& prompt) {
     ConsoleCapture cap(keyboard);
     iocom.lwito[1] = level2;
     prompt();
@@ -30,32 +24,23 @@ Lines ask(const std::string& keyboard, bool level2, Prompt&& prompt) {
 }
 
 TEST(FreeFormat, Grammar) {
-    // A value is its first item, ended by a blank, a comma or a slash.
+    // A value is its first item, ended by a blank, a comma or a slash; beyond 32 bits, with a
+    // point or an exponent it is a real only. A leading separator makes an empty item; 1e39 is
+    // beyond a float.
+    // clang-format off
     const std::pair<const char*, double> integers[] = {
-        {"5", 5},
-        {"+5", 5},
-        {"-5", -5},
-        {"  42  ", 42},
-        {"5 abc", 5},
-        {"5,6", 5},
-        {"5/", 5},
-        {"\t7", 7},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483648.0},
-    };
+        {"5", 5}, {"+5", 5}, {"-5", -5}, {"  42  ", 42}, {"5 abc", 5}, {"5,6", 5}, {"5/", 5},
+        {"\t7", 7}, {"2147483647", 2147483647}, {"-2147483648", -2147483648.0}};
     const std::pair<const char*, double> realsOnly[] = {
-        {"2147483648", 2147483648.0},
-        {"5.0", 5},
-        {"5.", 5},
-        {".5", 0.5},
-        {"-1.5e2", -150},
-        {"1d3", 1000},
-        {"2.5D-1", 0.25},
-        {"1E+2,x", 100},
-    };
-    // A leading separator makes an empty item; 1e39 is beyond a float.
+        {"2147483648", 2147483648.0}, {"5.0", 5}, {"5.", 5}, {".5", 0.5}, {"-1.5e2", -150},
+        {"1d3", 1000}, {"2.5D-1", 0.25}, {"1E+2,x", 100}};
     const char* const neither[] = {"abc", ",5", "/5",  "5x",  "",      "-",    "0x10", ".",
                                    "e5",  "1e", "inf", "nan", "0x1p3", "1e39", "1.2.3"};
+    // The text goes straight to the nearest float, never through a double first.
+    const std::pair<const char*, float> nearest[] = {
+        {"1.0000000596046448", 0x1.000002p0f}, {"3.4028235e38", std::numeric_limits<float>::max()},
+        {"1.0E-50", 0.0f}, {"7.1e-46", std::numeric_limits<float>::denorm_min()}};
+    // clang-format on
     for (const auto& [text, v] : integers) {
         int32_t i = 0;
         float r = 0;
@@ -66,8 +51,7 @@ TEST(FreeFormat, Grammar) {
     for (const auto& [text, v] : realsOnly) {
         int32_t i = 0;
         float r = 0;
-        EXPECT_FALSE(parseInt(text, i)) << '"' << text << '"';
-        EXPECT_TRUE(parseReal(text, r)) << '"' << text << '"';
+        EXPECT_TRUE(!parseInt(text, i) && parseReal(text, r)) << '"' << text << '"';
         EXPECT_FLOAT_EQ(r, static_cast<float>(v)) << text;
     }
     for (const char* text : neither) {
@@ -75,84 +59,101 @@ TEST(FreeFormat, Grammar) {
         float r = 0;
         EXPECT_FALSE(parseInt(text, i) || parseReal(text, r)) << '"' << text << '"';
     }
-    // The text goes straight to the nearest float, never through a double first.
-    const std::pair<const char*, float> nearest[] = {
-        {"1.0000000596046448", 0x1.000002p0f},
-        {"3.4028235e38", std::numeric_limits<float>::max()},
-        {"1.0E-50", 0.0f},
-        {"7.1e-46", std::numeric_limits<float>::denorm_min()},
-    };
     for (const auto& [text, v] : nearest) {
         float r = 1.0f;
-        EXPECT_TRUE(parseReal(text, r)) << text;
-        EXPECT_EQ(r, v) << text;
+        EXPECT_TRUE(parseReal(text, r) && r == v) << text;
     }
-}
-
-TEST(FreeFormat, FileValuesRunAcrossLines) {
-    test::TempDir dir;
-    dir.write("p.txt", "3 1\n  10.5, -20\n30 40 50 60 ignored\n7\nx\n");
-    ConsoleCapture cap;
-    ASSERT_TRUE(unitOpen(61, dir.file("p.txt"), OpenStatus::Old));
-    int32_t head[2];
-    ASSERT_EQ(readFreeInts(61, head, 2), ReadResult::Ok);
-    EXPECT_EQ(head[0], 3);
-    EXPECT_EQ(head[1], 1);
-    float v[6];
-    ASSERT_EQ(readFreeReals(61, v, 6), ReadResult::Ok);
-    EXPECT_FLOAT_EQ(v[1], -20.0f);
-    EXPECT_FLOAT_EQ(v[5], 60.0f);
-    ASSERT_EQ(readFreeReals(61, v, 1), ReadResult::Ok);  // the rest of a line is passed over
-    EXPECT_FLOAT_EQ(v[0], 7.0f);
-    EXPECT_EQ(readFreeReals(61, v, 1), ReadResult::Error);
-    EXPECT_EQ(readFreeReals(61, v, 1), ReadResult::Eof);
-    unitClose(61);
-}
-
-TEST(FreeFormat, Texts) {
+    // Texts: quoted with either quote, doubled quotes, or a word. Unreadable: an open quote, a
+    // quote run on into other characters, nothing, a null value.
     const std::pair<const char*, const char*> texts[] = {
         {"'Title of the set' x", "Title of the set"},
         {"\"it's\",x", "it's"},
         {"'it''s'", "it's"},
         {"''", ""},
         {"  word, next", "word"},
-        {"a/b", "a"},
-    };
-    // An open quote, a quote run on into other characters, nothing, a null value.
-    const char* const unreadable[] = {"'open", "'closed'on", "  ", ",x"};
+        {"a/b", "a"}};
     for (const auto& [text, want] : texts) {
         std::string v;
-        EXPECT_TRUE(FreeFormat(text).nextText(v)) << text;
-        EXPECT_EQ(v, want) << text;
+        EXPECT_TRUE(FreeFormat(text).nextText(v) && v == want) << text;
     }
-    for (const char* text : unreadable) {
+    for (const char* text : {"'open", "'closed'on", "  ", ",x"}) {
         std::string v;
         EXPECT_FALSE(FreeFormat(text).nextText(v)) << text;
     }
-    // Texts run across lines as numbers do; no value at all passes over one line.
-    test::TempDir dir;
-    dir.write("t.txt", "'a'\n\n 'b c' extra\nskipped line\n'd'\n");
-    ConsoleCapture cap;
-    ASSERT_TRUE(unitOpen(61, dir.file("t.txt"), OpenStatus::Old));
-    std::string v[2];
-    ASSERT_EQ(readFreeTexts(61, v, 2), ReadResult::Ok);
-    EXPECT_EQ(v[1], "b c");
-    ASSERT_EQ(readFreeTexts(61, v, 0), ReadResult::Ok);
-    ASSERT_EQ(readFreeTexts(61, v, 1), ReadResult::Ok);
-    EXPECT_EQ(v[0], "d");
-    EXPECT_EQ(readFreeTexts(61, v, 0), ReadResult::Eof);
-    unitClose(61);
 }
 
-TEST(IntegerPrompt, DialogueAtLevelTwoAndShortFormWithoutIt) {
+TEST(FreeFormat, FileValuesAndTextsRunAcrossLines) {
+    // The rest of a line is passed over; no value at all passes over one line.
+    TempDir dir;
+    dir.write("p.txt", "3 1\n  10.5, -20\n30 40 50 60 ignored\n7\nx\n");
+    dir.write("t.txt", "'a'\n\n 'b c' extra\nskipped line\n'd'\n");
+    ConsoleCapture cap;
+    ASSERT_TRUE(unitOpen(61, dir.file("p.txt"), OpenStatus::Old));
+    int32_t head[2];
+    float v[6];
+    ASSERT_EQ(readFreeInts(61, head, 2), ReadResult::Ok);
+    EXPECT_TRUE(head[0] == 3 && head[1] == 1);
+    ASSERT_EQ(readFreeReals(61, v, 6), ReadResult::Ok);
+    EXPECT_TRUE(v[0] == 10.5f && v[1] == -20.0f && v[5] == 60.0f);
+    ASSERT_EQ(readFreeReals(61, v, 1), ReadResult::Ok);
+    EXPECT_FLOAT_EQ(v[0], 7.0f);
+    EXPECT_EQ(readFreeReals(61, v, 1), ReadResult::Error);
+    EXPECT_EQ(readFreeReals(61, v, 1), ReadResult::Eof);
+    ASSERT_TRUE(unitOpen(62, dir.file("t.txt"), OpenStatus::Old));
+    std::string t[2];
+    ASSERT_EQ(readFreeTexts(62, t, 2), ReadResult::Ok);
+    EXPECT_EQ(t[1], "b c");
+    ASSERT_EQ(readFreeTexts(62, t, 0), ReadResult::Ok);
+    ASSERT_EQ(readFreeTexts(62, t, 1), ReadResult::Ok);
+    EXPECT_EQ(t[0], "d");
+    EXPECT_EQ(readFreeTexts(62, t, 0), ReadResult::Eof);
+}
+
+// Whole dialogues: level 2 frames them with dots and shows the default; without it only the
+// question and the echo remain, but on the error units every line shows (end of input there
+// takes the default). An unreadable answer gets the error box; no default skips blank lines.
+TEST(Prompts, Transcripts) {
     int32_t iv = 0;
-    EXPECT_EQ(ask("5\n", true, [&] { inintegdef(iv, "your choice                        ", 99); }),
-              (Lines{kDots, " Enter your choice", " or return for default value",
-                     " Default =           99", " New value =             5", kDots}));
-    EXPECT_EQ(iv, 5);
-    EXPECT_EQ(ask("\n", false, [&] { inintegdef(iv, "your choice", 99); }),
-              (Lines{" Enter your choice", " New value =            99"}));
-    EXPECT_EQ(iv, 99);
+    bool l = false;
+    const struct {
+        const char* keyboard;
+        bool level2;
+        std::function<void()> prompt;
+        Lines want;
+        int32_t value;  // what the prompt leaves, or 1 for Yes
+    } cases[] = {
+        {"5\n",
+         true,
+         [&] { inintegdef(iv, "your choice                        ", 99); },
+         {kDots, " Enter your choice", " or return for default value", " Default =           99",
+          " New value =             5", kDots},
+         5},
+        {"\n",
+         false,
+         [&] { inintegdef(iv, "your choice", 99); },
+         {" Enter your choice", " New value =            99"},
+         99},
+        {"5.0\n\n6\n", false, [&] { inintegdef(iv, "your choice", 99); },
+         Lines{" Enter your choice"} + errorHead("inintegdef") +
+             Lines{" could not read your choice", " ==> RETRYING", " ===> HIT RETURN TO CONTINUE",
+                   rule('*'), " Enter your choice", " New value =             6"},
+         6},
+        {"\n   \n\n12\n",
+         true,
+         [&] { ininteg1(iv, "your choice"); },
+         {kDots, " Enter your choice", " New value =            12", kDots},
+         12},
+        {"",
+         false,
+         [&] { inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut); },
+         {kDots, " STOP ?", " Enter (0/1)(n/y)(N/Y)", " or return for default value or h for help",
+          " Default = Yes", " New value =  Yes", kDots},
+         1}};
+    for (const auto& c : cases) {
+        iv = 0, l = false;
+        EXPECT_EQ(ask(c.keyboard, c.level2, c.prompt), c.want);
+        EXPECT_EQ(c.want[1] == " STOP ?" ? l : iv, c.value) << c.want.back();
+    }
 }
 
 TEST(IntegerPrompt, AnswersThatTakeTheDefaultOrAreUnreadable) {
@@ -166,43 +167,14 @@ TEST(IntegerPrompt, AnswersThatTakeTheDefaultOrAreUnreadable) {
         {" 3\n", 7, 0},                           // a leading blank takes the default
         {"4 and words\n", 4, 0},                  // the rest of the line is ignored
         {"12345678901234567890123\n\n\n", 7, 1},  // judged on its first 20 characters: too large
-        {"5.0\n\n4\n", 4, 1},        // a decimal point is no integer; the box takes one line
-        {"abc\n\n,1\n\n2\n", 2, 2},  // letters; a leading comma
-    };
+        {"5.0\n\n4\n", 4, 1},         // a decimal point is no integer; the box takes one line
+        {"abc\n\n,1\n\n2\n", 2, 2}};  // letters; a leading comma
     for (const auto& c : cases) {
         int32_t iv = 7;
         const Lines lines = ask(c.input, true, [&] { inintegdef(iv, "number", iv); });
         EXPECT_EQ(iv, c.want) << c.input;
-        EXPECT_EQ(test::countLines(lines, " could not read number"), c.boxes) << c.input;
+        EXPECT_EQ(countLines(lines, " could not read number"), c.boxes) << c.input;
     }
-}
-
-TEST(IntegerPrompt, UnreadableAnswerBox) {
-    int32_t iv = 0;
-    const Lines want = {" Enter your choice",
-                        kStars,
-                        kStars,
-                        " ***                                     ***",
-                        " ***        subroutine inintegdef        ***",
-                        " ***                                     ***",
-                        " ***                ERROR                ***",
-                        " ***                                     ***",
-                        kStars,
-                        kStars,
-                        " could not read your choice",
-                        " ==> RETRYING",
-                        " ===> HIT RETURN TO CONTINUE",
-                        kStars,
-                        " Enter your choice",
-                        " New value =             6"};
-    EXPECT_EQ(ask("5.0\n\n6\n", false, [&] { inintegdef(iv, "your choice", 99); }), want);
-}
-
-TEST(IntegerPrompt, NoDefaultSkipsBlankLines) {
-    int32_t iv = 0;
-    EXPECT_EQ(ask("\n   \n\n12\n", true, [&] { ininteg1(iv, "your choice"); }),
-              (Lines{kDots, " Enter your choice", " New value =            12", kDots}));
-    EXPECT_EQ(iv, 12);
 }
 
 TEST(IntegerPrompt, RangeLinesOutsideBoxAndDefaultOutsideTheRange) {
@@ -211,8 +183,7 @@ TEST(IntegerPrompt, RangeLinesOutsideBoxAndDefaultOutsideTheRange) {
     EXPECT_EQ(iv, -5);
     EXPECT_EQ(lines[2], " inside  [-5,120]");
     EXPECT_EQ(lines[6], " ***        subroutine inintegvin1       ***");
-    EXPECT_EQ(lines[12], " count =          200");
-    EXPECT_EQ(lines[13], " outside [-5,120]");
+    EXPECT_EQ(slice(lines, 12, 2), (Lines{" count =          200", " outside [-5,120]"}));
     // The default is refused as well when it lies outside.
     lines = ask("\n\n3\n", false, [&] { inintegvindef(iv, "index", 0, 1, 10); });
     EXPECT_EQ(iv, 3);
@@ -232,22 +203,18 @@ TEST(RealPrompt, LayoutsOfRangeAndDefault) {
         {-1.0f, 1.0f, 0.5f, " inside  [-1.000, 1.000]", " Default =  0.500"},
         {0.0f, 50.0f, 5.0f, " inside  [  0.000, 50.000]", " Default =   5.000"},
         {0.0f, 2.0e6f, 5.0f, " inside  [          0.0,   2000000.]",
-         " Default =               5.    "},
-    };
+         " Default =               5.    "}};
     for (const auto& c : cases) {
         float r = c.def;
         const Lines lines = ask("\n", true, [&] { inrealvindef(r, "value", c.def, c.lo, c.hi); });
-        ASSERT_GE(lines.size(), 6u);
-        EXPECT_EQ(lines[2], c.range);
-        EXPECT_EQ(lines[4], c.deflt);
+        EXPECT_EQ(slice(lines, 2, 3), (Lines{c.range, " or return for default value", c.deflt}));
         EXPECT_FLOAT_EQ(r, c.def);
     }
     float r = 1.0f;
     const Lines lines =
         ask("150\n\n2.5\n", false, [&] { inrealvindef(r, "angle", 1.0f, 0.0f, 100.0f); });
     EXPECT_FLOAT_EQ(r, 2.5f);
-    EXPECT_EQ(lines[11], " angle =  150.000    ");
-    EXPECT_EQ(lines[12], " outside [   0.00, 100.00]");
+    EXPECT_EQ(slice(lines, 11, 2), (Lines{" angle =  150.000    ", " outside [   0.00, 100.00]"}));
     EXPECT_EQ(lines.back(), " New value =   2.50000    ");
 }
 
@@ -256,22 +223,19 @@ TEST(OlderIntegerPrompt, EveryLineAtEveryLevelNoEcho) {
     const Lines lines =
         ask("x\n\n\n", false, [&] { inintegdefnp(iv, "what now ?                         ", 12); });
     EXPECT_EQ(iv, 12);
-    const std::string question = " Enter what now ?                         ";
-    const Lines asking = {question, " or return for default value", " Default = 12"};
+    const Lines asking = {" Enter what now ?                         ",
+                          " or return for default value", " Default = 12"};
     ASSERT_EQ(lines.size(), 1 + 3 + 9 + 2 + 15 + 2 + 3 + 1u);
-    EXPECT_EQ(lines[0], kDots);
-    EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 4), asking);
-    EXPECT_EQ(lines[13], " could not read what now ?                         ");
-    EXPECT_EQ(lines[14], "              RETRYING              ");
+    EXPECT_EQ(slice(lines, 0, 4), Lines{kDots} + asking);
+    EXPECT_EQ(slice(lines, 13, 2), (Lines{" could not read what now ?                         ",
+                                          "              RETRYING              "}));
     // The outdated tail: a figure of @ between two rows of 24, then the pause.
     EXPECT_EQ(lines[15], " " + std::string(24, '@'));
     EXPECT_EQ(lines[20], " " + std::string(10, ' ') + "@@@@" + std::string(10, ' '));
     EXPECT_EQ(lines[22], " OUTDATED    errortail0");
-    EXPECT_EQ(lines[29], " " + std::string(24, '@'));
-    EXPECT_EQ(lines[30], " ===> HIT RETURN TO CONTINUE");
+    EXPECT_EQ(slice(lines, 29, 2), (Lines{lines[15], " ===> HIT RETURN TO CONTINUE"}));
     // The dots are not repeated with the question; they close the dialogue.
-    EXPECT_EQ(Lines(lines.end() - 4, lines.end() - 1), asking);
-    EXPECT_EQ(lines.back(), kDots);
+    EXPECT_EQ(slice(lines, 32, 4), asking + Lines{kDots});
 }
 
 TEST(TextPrompt, DefaultsEchoesAndWindow) {
@@ -279,14 +243,9 @@ TEST(TextPrompt, DefaultsEchoesAndWindow) {
     std::string answer(10, ' ');
     inchardef(answer, "file name", "seis.ps");
     EXPECT_EQ(answer, "seis.ps   ");
-    const Lines first = {kDots,
-                         " Enter file name",
-                         " or return for default value",
-                         " Default = seis.ps",
-                         " ichar =  32 => use default value",
-                         " New value = seis.ps   ",
-                         kDots};
-    EXPECT_EQ(cap.lines(), first);
+    EXPECT_EQ(cap.lines(), (Lines{kDots, " Enter file name", " or return for default value",
+                                  " Default = seis.ps", " ichar =  32 => use default value",
+                                  " New value = seis.ps   ", kDots}));
     inchardef(answer, "file name", "seis.ps");
     EXPECT_EQ(answer, "seis.ps   ");
     std::string wide(100, ' ');
@@ -301,53 +260,32 @@ TEST(TextPrompt, DefaultsEchoesAndWindow) {
 }
 
 TEST(YesNoPrompt, AnswersHelpAndWrongCharacters) {
-    struct Case {
-        const char* input;
-        bool def;
-        bool want;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, bool, bool> cases[] = {
         {"y\n", false, true}, {"Yes please\n", false, true}, {"1\n", false, true},
         {"n\n", true, false}, {"N\n", true, false},          {"0\n", true, false},
-        {"\n", true, true},   {" no\n", true, true},         {"no\n", true, false},
-    };
-    for (const auto& c : cases) {
-        bool l = !c.want;
-        ask(c.input, true, [&] { inlogicdef(l, "switch", c.def); });
-        EXPECT_EQ(l, c.want) << c.input;
+        {"\n", true, true},   {" no\n", true, true},         {"no\n", true, false}};
+    for (const auto& [input, def, want] : cases) {
+        bool l = !want;
+        ask(input, true, [&] { inlogicdef(l, "switch", def); });
+        EXPECT_EQ(l, want) << input;
     }
     bool l = false;
     const Lines lines = ask("h\nx\n\ny\n", false,
                             [&] { inlogicdef(l, "write extracted data to si-sh file", false); });
     EXPECT_TRUE(l);
-    const Lines want = {" write extracted data to si-sh file ?",
-                        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                        " @ subroutine inlogicdef ",
-                        " @==========================================",
-                        "    To         type           ",
-                        " -----------------------------",
-                        " get help      h or H         ",
-                        " answer Yes    y or Y or 1    ",
-                        " answer No     n or N or 0    ",
-                        " use default   Carriage Return",
-                        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                        " write extracted data to si-sh file ?"};
-    ASSERT_GT(lines.size(), want.size());
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + want.size()), want);
-    EXPECT_EQ(lines[21], " incorrect answer: x");
-    EXPECT_EQ(lines[22], " ==> WILL ASK QUESTION AGAIN");
-    EXPECT_EQ(lines[25], " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@");  // help box again
+    const Lines help = subHead("inlogicdef") + Lines{"    To         type           ",
+                                                     " -----------------------------",
+                                                     " get help      h or H         ",
+                                                     " answer Yes    y or Y or 1    ",
+                                                     " answer No     n or N or 0    ",
+                                                     " use default   Carriage Return",
+                                                     rule('@')};
+    const std::string question = " write extracted data to si-sh file ?";
+    EXPECT_EQ(slice(lines, 0, 12), Lines{question} + help + Lines{question});
+    EXPECT_EQ(slice(lines, 21, 2), (Lines{" incorrect answer: x", " ==> WILL ASK QUESTION AGAIN"}));
+    EXPECT_EQ(slice(lines, 25, 10), help);  // the help box again
     EXPECT_EQ(lines.back(), " New value =  Yes");
 }
 
-TEST(YesNoPrompt, OnTheErrorUnitsAllLinesShowAndEndOfInputTakesTheDefault) {
-    bool l = false;
-    EXPECT_EQ(ask("", false, [&] { inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut); }),
-              (Lines{kDots, " STOP ?", " Enter (0/1)(n/y)(N/Y)",
-                     " or return for default value or h for help", " Default = Yes",
-                     " New value =  Yes", kDots}));
-    EXPECT_TRUE(l);
-}
-
 }  // namespace
-}  // namespace tensova
+}  // namespace tensova::test

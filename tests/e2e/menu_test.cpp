@@ -1,5 +1,4 @@
-// The main menu, the end of input, the Si-Sh file and command files, driven through the real
-// binary as a user or a command file would.
+// The program as a user meets it at the main menu.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,10 +8,61 @@
 
 #include "console/text.hpp"
 #include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
 
-namespace tensova {
+namespace tensova::test {
 namespace {
 
+// The program's start and end as a user sees them.
+// The start-up trace, then the banner, which waits for one line: the next one is the menu's.
+TEST(Start, BannerFrameAndClosingBanner) {
+    const Session s("\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    const auto lines = splitLines(maskVolatile(s.result.out));
+    const std::string dashes = " @------------------------------------------";
+    // clang-format off
+    const Lines head = subHead("initsio") + Lines{
+        " INITIALIZING INPUT/OUTPUT", " standard  input unit        =  5",
+        " standard output unit        =  6", " error     input unit        =  5",
+        " error    output unit        =  6", " minimum output enabled      :  T",
+        " more    output enabled      :  T", " maximum output enabled      :  F",
+        " command file open status    :  F", " plot    file open status    :  F",
+        " pause after warning or error:  T", rule('@'), rule('@'), " @",
+        " @       MAIN PROGRAM: tensova", " @            Version:  9.0",
+        " @               Date: 01-06-2010", " @", dashes, " @ Running on: <date> at: <time>",
+        " @ On system: <system>", dashes, " @ tensova: seismotectonics of focal mechanisms",
+        " @ Reads Global CMT ndk and dek files,  ", " @ selects events by area, depth, rake  ",
+        " @ and quality, lists and writes them,  ", " @ draws seismicity maps with stress    ",
+        " @ directions and focal-mechanism       ", " @ sheets as PostScript pages.          ",
+        " @ Free software, shipped with its source", " @ Report of any problem is appreciated ",
+        dashes, " @         HIT RETURN TO CONTINUE", rule('@')};
+    // clang-format on
+    EXPECT_EQ(slice(lines, 0, static_cast<int>(head.size())), head);
+    EXPECT_EQ(s.count(" New value =          9999"), 1);
+    EXPECT_GT(findLine(lines, " @ EXECUTION TERMINATED AT: <time>"), 0);
+    EXPECT_TRUE(s.result.err.empty()) << s.result.err;
+}
+
+TEST(Harness, GhostscriptCountsPagesOfAValidFile) {
+    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    TempDir dir;
+    dir.write("two.ps",
+              "%!PS-Adobe-2.0\n%%Pages: 2\n"
+              "newpath 100 100 moveto 200 200 lineto stroke showpage\n"
+              "newpath 50 50 moveto 80 300 lineto stroke showpage\n%%EOF\n");
+    const auto ok = renderPostScript(dir.file("two.ps"), "", dir.file("p.png"));
+    EXPECT_EQ(ok.exitCode, 0) << ok.log;
+    EXPECT_FALSE(ok.error) << ok.log;
+    EXPECT_EQ(ok.pages, 2);
+    EXPECT_TRUE(dir.exists("p.png"));
+    dir.write("bad.ps", "%!PS\nnewpath 100 100 moveto undefinedthing stroke showpage\n");
+    const auto bad = renderPostScript(dir.file("bad.ps"));
+    EXPECT_TRUE(bad.error || bad.exitCode != 0);
+}
+
+// The main menu, the end of input, the Si-Sh file and command files, driven through the real
+// binary as a user or a command file would.
 using test::Lines;
 using test::Session;
 
@@ -46,7 +96,7 @@ TEST(MainMenu, HelpSwitchUnknownNumbersBadAnswersAndQuit) {
 }
 
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
-    const std::string select = "\n1000\n100\n";
+    const std::string select = "\n1000\n100\n", writer = "\n1000\n1001\nthree.ndk\n1200\n";
     const std::string badContour =
         "250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n";
     const std::pair<std::string, const char*> cases[] = {
@@ -64,18 +114,23 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         {select + "252\nnope.txt\n", " ===> RETRYING"},
         {select + "253\n2\n\n", " outside [3,9]"},
         {select + badContour, " => BACK TO INTERACTIVE MENU"},
-    };
+        // The writer's menu, its question and box; what was written is kept.
+        {writer, " @ subroutine gcmtwrite  "},
+        {writer + "1001\nout.ndk\n", " close output file ?"},
+        {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"}};
+    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
     for (const auto& [input, before] : cases) {
         const auto start = std::chrono::steady_clock::now();
         Session s;
-        s.run(input, {}, 10);
+        s.run(input, {{"three.ndk", three}}, 10);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         EXPECT_LT(took.count(), 1.0) << input;
         EXPECT_EQ(s.result.status, 1) << input;
-        ASSERT_GE(s.lines.size(), 2u) << input;
-        EXPECT_EQ(s.lines[s.lines.size() - 2], " END OF INPUT") << input;
-        EXPECT_EQ(s.lines.back(), " ===> STOPPING EXECUTION") << input;
+        EXPECT_EQ(test::slice(s.lines, static_cast<int>(s.lines.size()) - 2, 2),
+                  (Lines{" END OF INPUT", " ===> STOPPING EXECUTION"}))
+            << input;
         EXPECT_GE(s.find(before), 0) << input;
+        EXPECT_EQ(s.dir.read("out.ndk"), input.ends_with("out.ndk\n") ? three : "") << input;
     }
 }
 
@@ -83,26 +138,19 @@ TEST(SishFile, OpenListCloseAndQuit) {
     const Session s("\n13\nsish.txt\n13\n23\n23\n9999\n");
     EXPECT_EQ(s.result.status, 0);
     EXPECT_TRUE(s.dir.exists("sish.txt"));
-    const Lines opening = {" -------------------------------------------",
-                           " OPENING OUTPUT FILE  2",
-                           " -------------------------------------------",
-                           " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                           " @ subroutine opef2      ",
-                           " @==========================================",
-                           " OPENING extracted si-sh output FILE",
-                           " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                           " Choose extracted si-sh output file name",
-                           kDots,
-                           " Enter extracted si-sh output file name",
-                           " or return for default value",
-                           " Default =  ",
-                           " New value = sish.txt                                ",
-                           kDots,
-                           " -------------------------------------------",
-                           "              I/O FILES STATUS              "};
-    const int at = s.find(opening[1]) - 1;
-    ASSERT_GE(at, 0);
-    EXPECT_EQ(Lines(s.lines.begin() + at, s.lines.begin() + at + opening.size()), opening);
+    // clang-format off
+    const Lines opening = {
+        " -------------------------------------------", " OPENING OUTPUT FILE  2",
+        " -------------------------------------------",
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " @ subroutine opef2      ",
+        " @==========================================", " OPENING extracted si-sh output FILE",
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " Choose extracted si-sh output file name",
+        kDots, " Enter extracted si-sh output file name", " or return for default value",
+        " Default =  ", " New value = sish.txt                                ", kDots,
+        " -------------------------------------------",
+        "              I/O FILES STATUS              "};
+    // clang-format on
+    EXPECT_EQ(test::block(s.lines, opening), opening);
     // After each 13 and each 23 the name is listed: it is kept; a second 13 does nothing at all.
     EXPECT_EQ(s.count("   OPEN  Si-Sh OUTPUT FILE ....13 " + fit("sish.txt", 40)), 4);
     EXPECT_EQ(s.count("       opened : T"), 1);
@@ -130,27 +178,6 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     EXPECT_EQ(s.dir.read("keep.txt"), "precious\n");
 }
 
-TEST(CommandFile, RunsWithMenusHiddenAndHandsBackTheKeyboard) {
-    const Session s("\n5000\n5001\ncmds.txt\n900\n9999\n",
-                    {{"cmds.txt", "900\n7\ny\n5000\n5002\n"}});
-    EXPECT_EQ(s.result.status, 0);
-    const int started = s.find(" Standard input redirected from");
-    ASSERT_GT(started, 0);
-    EXPECT_EQ(s.at(started + 1), "    Command file: cmds.txt");
-    EXPECT_EQ(s.at(started + 4), " Level 2 standard output disabled");
-    const int ended = s.find(" Command file cmds.txt closed");
-    ASSERT_GT(ended, started);
-    EXPECT_EQ(s.at(ended + 1), " Standard input redirected from keyboard");
-    // While the file runs the menus are hidden and the prompts short; help shows in full.
-    const Lines during(s.lines.begin() + started, s.lines.begin() + ended);
-    EXPECT_EQ(test::countLines(during, kMenuBody), 0);
-    EXPECT_EQ(test::countLines(during, kDots), 0);
-    EXPECT_EQ(s.count(kHelp), 2);
-    EXPECT_GE(s.find(" EXIT COMMAND FILE AND QUIT ......5003", started), 0);
-    EXPECT_GE(s.find(kMenuBody, ended), 0);  // menus are back after it
-    EXPECT_EQ(s.count(kSishOn), 2);          // set by the file
-}
-
 // A file that simply ends (no 5002) hands the question it ended at to the keyboard, in full:
 // here a menu answer (after a last line without newline) and the name of a file to read.
 TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
@@ -164,8 +191,7 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
     const Case cases[] = {
         {"900", "9999\n", kHelp.c_str(), " Enter your choice", " @ PROGRAM tensova"},
         {"1000\n100\n250\ny\n252\n", "poly.txt\n99\n99\n9999\n", " OPENING polygon input FILE",
-         " Enter polygon input file name", " Actually read   :      4 vertices"},
-    };
+         " Enter polygon input file name", " Actually read   :      4 vertices"}};
     for (const Case& c : cases) {
         const Session s("\n5000\n5001\ncmds.txt\n" + std::string(c.keyboard),
                         {{"cmds.txt", c.cmds}, {"poly.txt", "4 1\n0 10\n60 10\n60 40\n0 40\n"}});
@@ -177,20 +203,6 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
         EXPECT_EQ(s.at(ended + 4), c.question) << c.cmds;
         EXPECT_GT(s.find(c.after), ended) << c.cmds;
     }
-}
-
-TEST(CommandFile, ANameAskedAgainAtTheKeyboardIsTheChoosers) {
-    // The file ends at the question of the name.
-    const Session s("\n5000\n5001\ncmds.txt\nexists.txt\ny\n9999\n",
-                    {{"cmds.txt", "13\n"}, {"exists.txt", "old\n"}});
-    EXPECT_EQ(s.result.status, 0);
-    EXPECT_GE(s.find(" Command file cmds.txt closed"), 0);
-    // Typed at the keyboard, a name to save under replaces the file once the user says so.
-    EXPECT_EQ(s.count(" file exists: replace it ?"), 1);
-    EXPECT_EQ(s.count(couldNotOpen("exists.txt")), 0);
-    // Listed after the open and after the close at the quit.
-    EXPECT_EQ(s.count("     filename = " + fit("exists.txt", 40)), 2);
-    EXPECT_EQ(s.dir.read("exists.txt"), "");
 }
 
 TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
@@ -227,8 +239,7 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
         {"1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\ny\n99\n9999\n", "new.ndk\ny\n99\n9999\n",
          "out.ndk", " File exists", " Choose cmt-ndk output file name"},
         {"1000\n1001\nmissing.ndk\n99\n9999\n", "three.ndk\n1200\n1001\nnew.ndk\ny\n99\n9999\n",
-         "missing.ndk", " No such file or directory", " Choose cmt ndk input file name"},
-    };
+         "missing.ndk", " No such file or directory", " Choose cmt ndk input file name"}};
     const Lines ending = {
         " ===> END OF COMMAND FILE",        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
         " @ subroutine endaltsi   ",        " @==========================================",
@@ -250,18 +261,26 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
     }
 }
 
-// At the keyboard a name to save under that holds a file is asked about first, default No;
-// No asks for the name again.
+// A command file that ends at the question of a name to save under hands it to the keyboard's
+// chooser. There a name that holds a file is asked about first, default No; No asks for the name
+// again, Yes replaces the file.
 TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
     const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
     const Session s(
-        "\n1000\n1001\nvictim.ndk\n1200\n1001\nvictim.ndk\n\nother.ndk\ny\n99\n"
-        "13\nsish.txt\ny\n9999\n",
-        {{"victim.ndk", three}, {"sish.txt", "old\n"}});
+        "\n5000\n5001\ncmds.txt\nvictim.ndk\n\nother.ndk\ny\n99\n13\nsish.txt\ny\n9999\n",
+        {{"cmds.txt", "1000\n1001\nvictim.ndk\n1200\n1001\n"},
+         {"victim.ndk", three},
+         {"sish.txt", "old\n"}});
     EXPECT_EQ(s.result.status, 0);
+    const int ended = s.find(" Command file cmds.txt closed");
+    ASSERT_GE(ended, 0);
+    EXPECT_GT(s.find(" file exists: replace it ?"), ended);
     EXPECT_EQ(s.count(" file exists: replace it ?"), 2);
     EXPECT_EQ(s.count(" Default = No "), 2);
-    EXPECT_EQ(s.count(" Choose cmt-ndk output file name"), 2);
+    EXPECT_GT(s.find(" Choose cmt-ndk output file name"), ended);
+    EXPECT_EQ(s.count(couldNotOpen("victim.ndk")), 0);
+    // Listed after the open and after the close at the quit.
+    EXPECT_EQ(s.count("     filename = " + fit("sish.txt", 40)), 2);
     EXPECT_EQ(s.dir.read("victim.ndk"), three);
     EXPECT_EQ(s.dir.read("other.ndk"), three);
     EXPECT_EQ(s.dir.read("sish.txt"), "");
@@ -280,4 +299,4 @@ TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
 }
 
 }  // namespace
-}  // namespace tensova
+}  // namespace tensova::test

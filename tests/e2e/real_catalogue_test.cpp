@@ -105,8 +105,7 @@ TEST(RealCatalogue, EachTestKeepsTheIndependentCount) {
         {"clockwise triangle", typed({{150, 0}, {0, 90}, {-150, 0}}), 22,
          " |    Polygon |          1 |          3 |"},
         {"nine vertices", "250\ny\n252\nnine.txt\n", 11,
-         " |    Polygon |          1 |          9 |"},
-    };
+         " |    Polygon |          1 |          9 |"}};
     for (const Case& c : cases) {
         TempDir dir;
         // The file is read in place, under a name that fits the file table.

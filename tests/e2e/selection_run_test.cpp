@@ -1,6 +1,6 @@
 // Selecting events as a user does it: from the main menu into the reader, its selection menu,
-// a typed polygon and a latitude band, the read and its summary, the listing; then the same
-// from command files. The end of the input at each question of the selection is among the
+// a typed polygon and a latitude band, the read and its summary, the listing; then a whole
+// session from a command file. The end of the input at each question of the selection is among the
 // waiting points of the menu tests; boxes of polygon files and contours are shown in full by the
 // selection menu's own tests.
 
@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_samples.hpp"
 #include "console/text.hpp"
 #include "e2e/session.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -66,16 +67,53 @@ TEST(SelectionRun, TypedPolygonAndLatitudeBandKeepExactlyTheEventsInside) {
               0);
 }
 
+// A whole session from a command file, ended by its quit: help, the Si-Sh switch and file, a
+// contour the selection refuses, a polygon file and a longitude band, the read, the listing and
+// the writer. Menus and prompts stay short; reports, help and boxes show, and the boxes pause on
+// the keyboard. The quit closes the Si-Sh file after the command file.
 TEST(SelectionRun, WholeSessionFromACommandFileEndedByItsQuit) {
-    // The file answers every question, file names included, and quits the run with the Si-Sh
-    // file it opened still open: the quit closes it after the command file.
-    const Session s("\n5000\n5001\ncmds.txt\n",
-                    {{"cat.ndk", sevenEvents()},
-                     {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
-                     {"cmds.txt",
-                      "13\nsish.txt\n1000\n100\n10\ny\n250\ny\n252\npoly.txt\n200\ny\n210\n25\n"
-                      "180\n99\n1001\ncat.ndk\n1100\n5000\n5003\n"}});
+    const Session s(
+        "\n5000\n5001\ncmds.txt\n\n\n\n",
+        {{"cat.ndk", sevenEvents()},
+         {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
+         {"cmds.txt",
+          "900\n7\ny\n13\nsish.txt\n1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n"
+          "264\n0\n10\n99\n100\n10\ny\n252\npoly.txt\n200\ny\n210\n25\n180\n99\n1001\ncat.ndk\n"
+          "1100\n1200\n1001\nout.ndk\ny\n900\n3000\n99\n5000\n5003\n"}});
     EXPECT_EQ(s.result.status, 0);
+    const int started = s.find(" Standard input redirected from");
+    const int ended = s.find(" Command file cmds.txt closed");
+    const int closed = s.find(" OUTPUT FILE " + fit("sish.txt", 40) + " CLOSED");
+    ASSERT_GT(started, 0);
+    EXPECT_EQ(s.at(started + 1), "    Command file: cmds.txt");
+    EXPECT_EQ(s.at(started + 4), " Level 2 standard output disabled");
+    ASSERT_GT(closed, ended);
+    ASSERT_GT(ended, started);
+    EXPECT_EQ(s.at(ended + 1), " Standard input redirected from keyboard");
+    EXPECT_GE(s.find(" @ PROGRAM tensova", closed), 0);
+    const Lines during(s.lines.begin() + started, s.lines.begin() + ended);
+    for (const auto& [line, n] : std::vector<std::pair<std::string, int>>{
+             {"   READ + EXTRACT DATA.......1000", 0},
+             {" ..........................................", 0},
+             {" WHAT IS TO BE TESTED ? (Angles in degrees) ", 0},
+             {" READ AND EXTRACT CMT DATA", 0},
+             {" LIST DATA TO SCREEN ........1100", 0},
+             {"                   HELP                     ", 1},  // the main menu's
+             {"                   HELP", 1},                       // the writer's
+             {" @ subroutine gcmtwrite  ", 6},  // the menu four times, the writer, the help
+             {" INCONSISTENT CONTOUR:", 1},
+             {" NEED TO FIX POLYGON CONTOUR", 0},
+             {" ===> HIT RETURN TO RESUME COMMANDS", 3},
+             {" ORIGINAL 5 LINES ndk CMT", 1},
+             {" WRITING COMPLETED", 1},
+             {" close output file ?", 1}})
+        EXPECT_EQ(test::countLines(during, line), n) << line;
+    const int proceeding = s.find(" => PROCEEDING WITH COMMAND FILE");
+    EXPECT_EQ(s.at(proceeding - 1), " PROBLEM IN POLYGON CONTOUR");
+    EXPECT_GE(s.find(" @ subroutine gcmtreadex1", proceeding), 0);  // back in the reader
+    EXPECT_EQ(
+        test::block(s.lines, test::noWriterBox(2, 3000, " ===> HIT RETURN TO RESUME COMMANDS")),
+        test::noWriterBox(2, 3000, " ===> HIT RETURN TO RESUME COMMANDS"));
     EXPECT_EQ(testsRows(s.lines), (Lines{" |    Polygon |          1 |          3 |",
                                          " |     Bounds |      great |    circles |",
                                          " |  Longitude |     25.000 |    180.000 |"}));
@@ -83,30 +121,8 @@ TEST(SelectionRun, WholeSessionFromACommandFileEndedByItsQuit) {
     // longitude 30: (35, 30), (11, 30) and (42, 30). (20, 20) lies west of 25.
     EXPECT_GE(s.find(" | Nb of data |          7 |          3 |"), 0);
     EXPECT_EQ(listed(s.lines, 35, 30) + listed(s.lines, 11, 30) + listed(s.lines, 42, 30), 3);
-    // Menus and prompts stay short while the file runs.
-    EXPECT_EQ(s.find(" WHAT IS TO BE TESTED ? (Angles in degrees) "), -1);
-    const int ended = s.find(" Command file cmds.txt closed");
-    const int closed = s.find(" OUTPUT FILE " + fit("sish.txt", 40) + " CLOSED");
-    ASSERT_GT(ended, 0);
-    ASSERT_GT(closed, ended);
-    EXPECT_GE(s.find(" @ PROGRAM tensova", closed), 0);
-}
-
-TEST(SelectionRun, InconsistentContourInACommandFileProceeds) {
-    // The two boxes pause on the keyboard while the file runs.
-    const Session s(
-        "\n5000\n5001\ncmds.txt\n\n\n9999\n",
-        {{"cmds.txt",
-          "1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n"
-          "99\n5000\n5002\n"}});
-    EXPECT_EQ(s.result.status, 0);
-    const int warn = s.find(" PROBLEM IN POLYGON CONTOUR");
-    ASSERT_GE(warn, 0);
-    EXPECT_EQ(s.at(warn + 1), " => PROCEEDING WITH COMMAND FILE");
-    EXPECT_EQ(s.count(" NEED TO FIX POLYGON CONTOUR"), 0);
-    EXPECT_EQ(s.count(" INCONSISTENT CONTOUR:"), 1);
-    EXPECT_GE(s.find(" @ subroutine gcmtreadex1", warn), 0);  // back in the reader
-    EXPECT_GE(s.find(" Command file cmds.txt closed", warn), 0);
+    EXPECT_EQ(s.dir.read("out.ndk"),
+              test::ndkAt(35, 30) + test::ndkAt(11, 30) + test::ndkAt(42, 30));
 }
 
 }  // namespace

@@ -21,15 +21,9 @@
 #include "support/console_capture.hpp"
 #include "support/ghostscript.hpp"
 #include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
-
-using Lines = std::vector<std::string>;
-
-inline Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 // The angle constants, set at start-up as the program sets them (before any console is
 // captured: the announcement goes to the real standard output).

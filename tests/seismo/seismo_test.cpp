@@ -1,7 +1,4 @@
-// Principal axes, vertical-axis index and SHmax: mechanisms against an independent derivation,
-// the ranking rules, the table of flagged events, and the real catalogues' own axes.
-
-#include "seismo/principal_axes.hpp"
+// Principal axes and SHmax; stereonet projections.
 
 #include <gtest/gtest.h>
 
@@ -9,20 +6,28 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "catalogue/read_loop.hpp"
 #include "catalogue/reader.hpp"
 #include "catalogue/selection_tests.hpp"
 #include "catalogue/store.hpp"
+#include "console/console.hpp"
 #include "console/units.hpp"
 #include "numeric/angles.hpp"
+#include "seismo/principal_axes.hpp"
+#include "seismo/stereonet_projection.hpp"
 #include "support/console_capture.hpp"
 #include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
-namespace tensova {
+namespace tensova::test {
 namespace {
 
+// Principal axes, vertical-axis index and SHmax: mechanisms against an independent derivation,
+// the ranking rules, the table of flagged events, and the real catalogues' own axes.
 using Six = std::array<float, 6>;  // azimuth and plunge of S1, S2, S3 (degrees)
 
 struct Axes {
@@ -63,59 +68,30 @@ class AxesTest : public ::testing::Test {
 // In the Andersonian mechanisms (period 180) one axis is vertical (plunge 90 here: its azimuth
 // is arbitrary) and two are horizontal and tied, so SHmax holds modulo 180 degrees only.
 TEST_F(AxesTest, Mechanisms) {
+    // clang-format off
     const struct {
         float strike, dip, rake;
         Six axes;
         int32_t isv;
         float shmax, period;
     } cases[] = {
-        {30,
-         60,
-         45,
-         {-29.8950f, -4.5575f, 56.5651f, 37.7612f, -114.0675f, 51.8658f},
-         3,
-         330.1050f,
-         360},
-        {120,
-         70,
-         -30,
-         {78.4078f, 35.0350f, -90.6423f, 54.4687f, -7.9439f, -5.1859f},
-         2,
-         82.0561f,
-         360},
-        {200,
-         50,
-         150,
-         {71.4665f, 10.5843f, 151.9301f, -41.5608f, 172.8223f, 46.4986f},
-         3,
-         71.4665f,
-         360},
-        {310,
-         20,
-         95,
-         {-143.9009f, 25.0582f, -54.6999f, -1.7082f, 31.6541f, 64.8755f},
-         3,
-         35.3001f,
-         360},
-        {75,
-         35,
-         -100,
-         {-158.3193f, 78.1382f, -96.7811f, -5.7162f, -7.8295f, 10.3587f},
-         1,
-         263.2189f,
-         360},
-        {150,
-         80,
-         10,
-         {104.1361f, 0.1069f, -165.4385f, 75.8940f, 14.1093f, 14.1056f},
-         2,
-         104.1361f,
-         360},
-        {0, 45, 90, {-90, 0, 0, 0, 0, 90}, 3, 90, 180},        // thrust
-        {0, 90, 0, {-45, 0, 0, 90, -135, 0}, 2, 135, 180},     // strike-slip
-        {0, 45, -90, {0, 90, 180, 0, -90, 0}, 1, 0, 180},      // normal
-        {45, 30, 90, {-45, 15, 45, 0, 135, 75}, 3, 135, 180},  // thrust, flattest S2
-    };
+        {30, 60, 45, {-29.8950f, -4.5575f, 56.5651f, 37.7612f, -114.0675f, 51.8658f},
+         3, 330.1050f, 360},
+        {120, 70, -30, {78.4078f, 35.0350f, -90.6423f, 54.4687f, -7.9439f, -5.1859f},
+         2, 82.0561f, 360},
+        {200, 50, 150, {71.4665f, 10.5843f, 151.9301f, -41.5608f, 172.8223f, 46.4986f},
+         3, 71.4665f, 360},
+        {310, 20, 95, {-143.9009f, 25.0582f, -54.6999f, -1.7082f, 31.6541f, 64.8755f},
+         3, 35.3001f, 360},
+        {75, 35, -100, {-158.3193f, 78.1382f, -96.7811f, -5.7162f, -7.8295f, 10.3587f},
+         1, 263.2189f, 360},
+        {150, 80, 10, {104.1361f, 0.1069f, -165.4385f, 75.8940f, 14.1093f, 14.1056f},
+         2, 104.1361f, 360},
+        {0, 45, 90, {-90, 0, 0, 0, 0, 90}, 3, 90, 180},  // thrust
+        {0, 90, 0, {-45, 0, 0, 90, -135, 0}, 2, 135, 180},  // strike-slip
+        {0, 45, -90, {0, 90, 180, 0, -90, 0}, 1, 0, 180},  // normal
+        {45, 30, 90, {-45, 15, 45, 0, 135, 75}, 3, 135, 180}};  // thrust, flattest S2
+    // clang-format on
     for (const auto& c : cases) {
         const Axes a = compute(c.strike, c.dip, c.rake);
         const std::string id = std::to_string(c.strike) + "/" + std::to_string(c.rake);
@@ -142,13 +118,11 @@ TEST_F(AxesTest, RankingRules) {
         int32_t isv;
         float shmax;
         const char* box;
-    } cases[] = {
-        {{10, kTie, 130, kTie, 250, -kTie}, 0, 1, 10, nullptr},
-        {{0, 10, 90, 20, 180, 60}, 60, 3, 0, nullptr},
-        {{0, 10, 90, 20, 180, 60}, 61, -3, 0, nullptr},
-        {{0, 120, 40, 0, 90, 10}, 0, 1, 40, " Out of range plunge for\n"},
-        {{NAN, NAN, NAN, NAN, NAN, NAN}, 0, 0, 0, " Out of range value\n"},
-    };
+    } cases[] = {{{10, kTie, 130, kTie, 250, -kTie}, 0, 1, 10, nullptr},
+                 {{0, 10, 90, 20, 180, 60}, 60, 3, 0, nullptr},
+                 {{0, 10, 90, 20, 180, 60}, 61, -3, 0, nullptr},
+                 {{0, 120, 40, 0, 90, 10}, 0, 1, 40, " Out of range plunge for\n"},
+                 {{NAN, NAN, NAN, NAN, NAN, NAN}, 0, 0, 0, " Out of range value\n"}};
     for (const auto& c : cases) {
         Six r{};
         for (std::size_t k = 0; k < 6; ++k) r[k] = rad(c.axes[k]);
@@ -256,5 +230,145 @@ TEST_F(AxesTest, RealCataloguesAgreeWithTheirOwnAxes) {
     EXPECT_LE(isvDiffer + shmaxDiffer, events / 50) << isvDiffer << " " << shmaxDiffer;
 }
 
+// Stereonet projections against textbook radii, and the set-up of the projection number.
+class NetTest : public ::testing::Test {
+  protected:
+    void SetUp() override { trigoset(); }
+    // A fresh console whose keyboard holds the given lines.
+    void keyboard(const std::string& text) {
+        cap.reset();
+        cap = std::make_unique<ConsoleCapture>(text);
+    }
+    Lines lines() { return splitLines(cap->output()); }
+
+    std::unique_ptr<ConsoleCapture> cap = std::make_unique<ConsoleCapture>();
+};
+
+// Direct axes (x north, y east) from the textbook radii, theta = 90 - plunge the angle from the
+// vertical: Schmidt r = sqrt(2) sin(theta/2), Wulff r = tan(theta/2); x = r cos az, y = r sin az
+// (python3, double precision). Retrograde axes swap x and y.
+TEST_F(NetTest, ReferenceDirections) {
+    const struct {
+        float az, pl;
+        float xs, ys, xw, yw;  // Schmidt, Wulff; NAN: beyond any plot
+    } cases[] = {{0, 0, 1.0f, 0.0f, 1.0f, 0.0f},
+                 {90, 0, 0.0f, 1.0f, 0.0f, 1.0f},
+                 {30, 45, 0.4686896f, 0.2705981f, 0.3587195f, 0.2071068f},
+                 {150.1f, 4.56f, -0.8317227f, 0.4782618f, -0.8005098f, 0.4603135f},
+                 {245.93f, 51.87f, -0.1884032f, -0.4217729f, -0.1409526f, -0.3155467f},
+                 {200, -30, -1.1508837f, -0.4188874f, -1.6275954f, -0.5923963f},
+                 {0, 90, 0.0f, 0.0f, 0.0f, 0.0f},
+                 {300, -90, 0.7071068f, -1.2247449f, NAN, NAN}};
+    for (const auto& c : cases) {
+        const std::array<std::array<float, 2>, 4> want = {
+            {{c.xw, c.yw}, {c.yw, c.xw}, {c.xs, c.ys}, {c.ys, c.xs}}};
+        for (int32_t iproj = 1; iproj <= 4; ++iproj) {
+            sspro(iproj, 1);
+            // In place, as great circles are projected: x over az, y over pl.
+            float x = rad(c.az), y = rad(c.pl);
+            spron(&x, &y, &x, &y, 1);
+            const auto& w = want[static_cast<std::size_t>(iproj - 1)];
+            if (std::isnan(w[0])) {
+                EXPECT_GT(std::hypot(x, y), 1e6f);  // straight up: far out on the other side
+                continue;
+            }
+            EXPECT_NEAR(x, w[0], 1e-6) << "proj " << iproj << " az " << c.az << " pl " << c.pl;
+            EXPECT_NEAR(y, w[1], 1e-6) << "proj " << iproj << " az " << c.az << " pl " << c.pl;
+        }
+    }
+    float x = 5.0f, y = 6.0f, az = 0.0f, pl = rad(-30.0f);
+    spron(&x, &y, &az, &pl, 0);
+    EXPECT_EQ(x, 5.0f);
+    EXPECT_EQ(y, 6.0f);
+    float cmax = 90.0f;  // a net cut at the primitive keeps upward directions on it
+    sschmidt(cmax, 1);
+    spron(&x, &y, &az, &pl, 1);
+    EXPECT_NEAR(y, 1.0f, 1e-6);
+}
+
+// The start-up gives projection 4 whatever the caller held, and the Schmidt net of 180 degrees.
+TEST_F(NetTest, StartUpTranscript) {
+    keyboard("");
+    int32_t iproj = 1;
+    sspro(iproj, 5);
+    EXPECT_EQ(iproj, 4);
+    EXPECT_EQ(sprojtype.iproj, 4);
+    EXPECT_FLOAT_EQ(schmidtparams.cmax, anglerad(kPi));
+    EXPECT_EQ(schmidtparams.factor, 1.4142135f);
+    const Lines want =
+        subHead("sspro") +
+        Lines{" INITIALIZING STEREOGRAPHIC PROJECTION", " projection number =    4",
+              " projection = Schmidt, retrograde X,Y axis"} +
+        subHead("sschmidt") +
+        Lines{" INITIALIZING SCHMIDT PROJECTION", " Azimuthal Equal Area (Lambert,1772)"};
+    EXPECT_EQ(lines(), want);
+}
+
+// The menu on the stored number (shown at every output level), a refused answer, then the
+// Wulff net with retrograde axes.
+TEST_F(NetTest, MenuTranscript) {
+    keyboard("7\n\n2\n");  // the refusal's box waits for one line
+    sprojtype.iproj = 4;
+    iocom.lwito = {true, false, false};
+    int32_t iproj = 0;
+    sspro(iproj, 2);
+    EXPECT_EQ(iproj, 2);
+    EXPECT_EQ(sprojtype.iproj, 2);
+    EXPECT_FLOAT_EQ(wulfparams.cmax, anglerad(kPi));
+    const std::string dashes = " " + std::string(43, '-');
+    // clang-format off
+    const Lines menu = subHead("sspro") + Lines{
+        " STEREOGRAPHIC PROJECTION SET UP", " (azimuth,plunge) ---> (x,y) in plane", dashes,
+        "           &&&&&&&&&&&&&             ", "            &&&&&&&&&&&              ",
+        "              &&&&&#&                ", "                &&& .                ",
+        "                     .               ", "      /***************.*************/",
+        "     /                 .           / ", "    /                  |          /  ",
+        "   /                   V         /   ", "  /                    #        /    ",
+        " /*****************************/     ", dashes, " current projection number =    4",
+        dashes, " Projection                   command", " Wulff = conformal = Inversion",
+        "    direct     X,Y axis ............1", "    retrograde X,Y axis ............2",
+        " Schmidt = Lambert Azimuthal equal area", "    direct     X,Y axis ............3",
+        "    retrograde X,Y axis ............4", " " + std::string(43, '@')};
+    // clang-format on
+    const Lines tail = subHead("swulf") + Lines{" INITIALIZING WULFF PROJECTION",
+                                                " Inversion or stereographic conformal"};
+    const Lines out = lines();
+    ASSERT_GE(out.size(), menu.size() + tail.size());
+    EXPECT_EQ(Lines(out.begin(), out.begin() + menu.size()), menu);
+    EXPECT_EQ(Lines(out.end() - tail.size(), out.end()), tail);
+    EXPECT_NE(cap->output().find("outside"), std::string::npos) << "7 is refused";
+}
+
+// A projection number outside 1 to 4, found stored or met while projecting: an error box, then
+// the menu offering the default net, so that an empty answer settles it.
+TEST_F(NetTest, UnknownNumberLeadsToTheMenu) {
+    const struct {
+        const char* keyboard;
+        bool projecting;
+        int32_t chosen;
+        const char *boxLine, *menuLine;
+    } cases[] = {{"\n\n", false, 4, " iproj =    9", " current projection number =    9"},
+                 {"\n3\n", true, 3, " iproj =     9", " current projection number =    4"}};
+    for (const auto& c : cases) {
+        keyboard(c.keyboard);
+        sprojtype.iproj = 9;
+        float x = 0.0f, y = 0.0f, az = rad(90.0f), pl = 0.0f;
+        int32_t iproj = 0;
+        if (c.projecting)
+            spron(&x, &y, &az, &pl, 1);
+        else
+            sspro(iproj, 3);
+        EXPECT_EQ(sprojtype.iproj, c.chosen);
+        const Lines out = lines();
+        const auto box = std::find(out.begin(), out.end(), c.boxLine);
+        ASSERT_NE(box, out.end()) << cap->output();
+        EXPECT_EQ(*(box + 1), " NO SUCH PROJECTION AVALAIBLE");
+        EXPECT_NE(std::find(box, out.end(), c.menuLine), out.end());
+        if (c.projecting) {
+            EXPECT_NEAR(y, 1.0f, 1e-6);  // projection 3: direct axes
+        }
+    }
+}
+
 }  // namespace
-}  // namespace tensova
+}  // namespace tensova::test

@@ -1,0 +1,179 @@
+// The dek and ndk file writers and the tables: records as the reader reads them, the tables'
+// title and column-name records and event records of fixed length with quoted texts and rounded
+// angles, and what each writer reports for an empty store and for files that refuse the records.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "catalogue/catalogue_writers.hpp"
+#include "catalogue/tables.hpp"
+#include "catalogue_fixture.hpp"
+
+namespace tensova::test {
+namespace {
+
+using Writers = CatalogueFixture;
+
+Lines fields(const std::string& record) {
+    Lines out;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t tab = record.find('\t', from);
+        out.push_back(record.substr(from, tab - from));
+        if (tab == std::string::npos) return out;
+        from = tab + 1;
+    }
+}
+
+// Two events of each format; the second with angles that are not whole, long texts and an
+// apostrophe: angles rounded in their columns, texts as stored.
+TEST_F(Writers, TablesOfBothOrders) {
+    // clang-format off
+    const struct {
+        const RecordLayout* layout;
+        std::string text;
+        std::size_t columns, nameLength, eventLength;
+        const char* heading;
+        Lines firstNames;
+        Lines firstEvent;  // the first fields of event 1
+        std::size_t plunge, rake, name;  // columns of event 2, from 0
+        Lines second;  // its plunge, name and date
+    } cases[] = {
+        {&dekLayout, joined(kDekEvent), 62, 462, 398, " TABULATED dek CMT ORIGINAL ORDER",
+         {" 'event_id'", "'date'", "'time'", "'latitude'", "'longitude'", "'depth'", "'mb'", "'Ms'",
+          "'region'", "'esrc'", "'body'", "'#stat'"},
+         {" 'C010105A'", "'01/01/05'", "'01:20:05.4'", " 13.78", " -88.78", "193.1", "5.0", "0.0",
+          "'NEAR COAST OF REGION    '", "'PDE'", "'B: '", " 4"},
+         44, 55, 0, {" 45.", " 'C2005010'", "'2005/01/'"}},
+        {&ndkLayout, joined(kNdkEvent), 70, 541, 499, " TABULATED ndk CMT ORIGINAL ORDER",
+         {" 'hyporef'", "'date'", "'time'", "'latitude'", "'longitude'", "'depth'", "'mb'", "'Ms'",
+          "'region'", "'cmt_id'", "'body'", "'#stat'"},
+         {" 'PDE '", "'2005/01/01'", "'01:20:05.4'", "  13.78", "  -88.78", " 193.1", " 5.0",
+          " 0.0", "'NEAR COAST OF REGION    '", "'C200501010120A  '", "'B:'", "  4"},
+         52, 63, 9, {"45.", "'C200501010120A  '", "'2005/01/01'"}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        ASSERT_EQ(readText(c.text + c.text, *c.layout).records, 2);
+        Gcmtblk& s = gcmtblk;
+        s.tmvecpl[kAxisT][1] = 44.6f;
+        s.rakd0[kPlane1][1] = -89.6f;
+        s.nmfree[1] = 10;
+        std::copy_n("C200501010120A  ", 16, s.cmtlabel[1].data());
+        std::copy_n("2005/01/01", 10, s.date1[1].data());
+        std::copy_n("O'HIGGINS REGION        ", 24, s.region[1].data());
+        markConsole();
+        WriteOutcome r;
+        const Lines lines = writeFile(
+            "t.txt", [&] { return writeCatalogueTable(*c.layout, kSlot); }, &r);
+        EXPECT_TRUE(r.complete && r.event == 2);
+        EXPECT_EQ(printed(), (subHead("gcmtwrite") +
+                              Lines{rule('-'), " WRITING DATA TO FILE t.txt" + std::string(35, ' '),
+                                    c.heading, " + Computed Fclvd, Erel, Nfree"}));
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], " 't.txt" + std::string(35, ' ') + "'");
+        const Lines names = fields(lines[1]), values = fields(lines[2]), second = fields(lines[3]);
+        EXPECT_EQ(lines[1].size(), c.nameLength);
+        EXPECT_EQ(lines[2].size(), c.eventLength);
+        EXPECT_EQ(lines[3].size(), c.eventLength);
+        ASSERT_EQ(names.size(), c.columns);
+        ASSERT_EQ(values.size(), c.columns);
+        ASSERT_EQ(second.size(), c.columns);
+        EXPECT_EQ(slice(names, 0, 12), c.firstNames);
+        EXPECT_EQ(slice(names, c.columns - 3, 3), (Lines{"'Fclvd'", "'Erel'", "'Nfree'"}));
+        EXPECT_EQ(slice(values, 0, 12), c.firstEvent);
+        // The computed values of the reader end the record, with no TAB after them.
+        EXPECT_EQ(slice(values, c.columns - 3, 3), (Lines{" 0.00", " 0.12", "6"}));
+        // Texts stand between apostrophes, numbers in their fields without blanks inside.
+        for (std::size_t i = 0; i < c.columns; ++i) {
+            const std::string v = i == 0 ? values[i].substr(1) : values[i];
+            if (v.front() == '\'') {
+                EXPECT_EQ(v.back(), '\'') << i;
+            } else {
+                const std::size_t digits = v.find_first_not_of(' ');
+                EXPECT_EQ(v.find_first_not_of("-.0123456789", digits), std::string::npos)
+                    << i << " " << v;
+            }
+        }
+        EXPECT_EQ((Lines{second[c.plunge], second[c.name], second[1]}), c.second);
+        EXPECT_EQ((Lines{second[c.rake], second[8], second.back()}),
+                  (Lines{" -90.", "'O'HIGGINS REGION        '", "*"}));
+    }
+}
+
+TEST_F(Writers, DekRecordsHaveTheReadersColumnsAndWidths) {
+    // Three events that differ in sign, size and blanks. Their angles are whole numbers: every
+    // record comes back as it was read, but for "-0.0", which is written "0.0".
+    Lines second = withField(kDekEvent, 0, 30, "-45.50");
+    second = withField(withField(second, 0, 37, " 179.99"), 1, 34, "  -0.0");
+    second = withField(withField(second, 2, 15, "-10.00"), 3, 8, "  0");
+    Lines third = withField(kDekEvent, 0, 56, "FIJI ISLANDS REGION     ");
+    third = withField(withField(third, 2, 12, "-12"), 3, 70, "   0");
+    const std::string text = joined(kDekEvent) + joined(second) + joined(third);
+    ASSERT_EQ(readText(text, dekLayout).records, 3);
+    markConsole();
+    WriteOutcome r;
+    const Lines lines = writeFile(
+        "out.txt", [] { return writeCatalogueFile(dekLayout, kSlot); }, &r);
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(r.event, 3);
+    Lines want = splitLines(text);
+    want[5] = withField(kDekEvent, 1, 34, "   0.0")[1];
+    EXPECT_EQ(lines, want);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].size(), std::vector<std::size_t>({79, 79, 80, 73})[i % 4]) << i;
+    // The console lines come before the first record, none after.
+    EXPECT_EQ(printed(), (subHead("gcmtwrite") +
+                          Lines{rule('-'), " WRITING DATA TO FILE out.txt" + std::string(33, ' '),
+                                " ORIGINAL 4 LINES dek CMT"}));
+}
+
+TEST_F(Writers, EmptyStoresAndRefusedRecords) {
+    // A failure shows as the event being written: a closed slot refuses the first record (the
+    // title record of a table, before any event); a full disk takes the records into the buffer
+    // and refuses them at the final flush, or, for a full store, long before its end.
+    const bool full = std::filesystem::exists("/dev/full");
+    const std::function<WriteOutcome()> file = [] { return writeCatalogueFile(ndkLayout, kSlot); };
+    const std::function<WriteOutcome()> table = [] {
+        return writeCatalogueTable(ndkLayout, kSlot);
+    };
+    const struct {
+        const char* what;
+        std::function<WriteOutcome()> write;
+        int events;
+        std::string target;  // "" for a file of the folder, "closed" for no file at all
+        bool complete;
+        int32_t eventMin, eventMax;
+        std::size_t lines;  // in the file of the folder
+    } cases[] = {
+        {"empty store, file", file, 0, "", true, 0, 0, 0},
+        {"empty store, table", table, 0, "", true, 0, 0, 2},
+        {"closed slot, file", file, 2, "closed", false, 1, 1, 0},
+        {"closed slot, table", table, 2, "closed", false, 0, 0, 0},
+        {"full disk, file", file, 3, "/dev/full", false, 3, 3, 0},
+        {"full disk, table", table, 3, "/dev/full", false, 3, 3, 0},
+        {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1, kCapacity - 2, 0}};
+    for (const auto& c : cases) {
+        if (c.target == "/dev/full" && !full) continue;
+        SetUp();
+        readText(repeatedNdk(c.events));
+        WriteOutcome r;
+        if (c.target.empty()) {
+            EXPECT_EQ(writeFile("out.txt", c.write, &r).size(), c.lines) << c.what;
+        } else {
+            const bool closed = c.target == "closed";
+            fiocom.oufnam[kSlot - 1] = fit(c.target, 40);
+            if (!closed) openOutput(c.target, c.target);
+            r = c.write();
+            EXPECT_EQ(unitClose(outputUnit()), closed) << c.what;  // a closed unit holds nothing
+        }
+        EXPECT_EQ(r.complete, c.complete) << c.what;
+        EXPECT_GE(r.event, c.eventMin) << c.what;
+        EXPECT_LE(r.event, c.eventMax) << c.what;
+    }
+    if (!full) GTEST_SKIP() << "no /dev/full here: the full-disk cases were not run";
+}
+
+}  // namespace
+}  // namespace tensova::test

@@ -1,0 +1,332 @@
+// The column file reader as the point menu calls it: records, the report, the failures that lead
+// to the recovery menu, and the choices of that menu and of the read menu; and the header set-up
+// and the correspondence dialog called on their own.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+#include "columns/column_reader.hpp"
+#include "columns/column_setup.hpp"
+#include "columns/correspondence.hpp"
+#include "columns/header_lines.hpp"
+#include "console/fields.hpp"
+#include "console/text.hpp"
+#include "console/units.hpp"
+#include "support/console_capture.hpp"
+#include "support/transcript.hpp"
+
+namespace tensova::test {
+namespace {
+
+constexpr float kUntouched = -7.5f;
+constexpr int32_t kUnit = 12;
+
+// The point menu's arguments: longitude and latitude into 1,000 rows of 2 columns.
+struct PointFile {
+    std::string title = fit("", 20);
+    std::string fname = fit("", 40);
+    int32_t ndisp = 4, iskip = 2, ititle = 1, iheader = 2;
+    std::array<int32_t, 2> jacol{1, 2};
+    std::array<int32_t, 2> jfcol{1, 2};
+    std::array<std::string, 2> varnam{fit("X-long", 10), fit("Y-lat", 10)};
+    int32_t nvar = 2;
+    std::vector<float> rdat = std::vector<float>(2000, kUntouched);
+    std::array<std::string, 2> rvarcolnam{fit("", 10), fit("", 10)};
+    int32_t nread = -1;
+    int32_t ncolmax = 0;
+    int32_t ndim1 = 1000;
+
+    int32_t read(int32_t inter) {
+        return readreal6(title, fname, "long-lat data input", kUnit, ndisp, iskip, ititle, iheader,
+                         jacol, jfcol, varnam, nvar,
+                         std::span<float>(rdat.data(), static_cast<std::size_t>(ndim1) * 2),
+                         rvarcolnam, nread, ncolmax, ndim1, 2, 1, inter);
+    }
+    std::pair<float, float> row(int k) const {
+        return {rdat[static_cast<std::size_t>(k)], rdat[static_cast<std::size_t>(ndim1 + k)]};
+    }
+};
+
+// Pauses of the boxes and the menu all take the same answer: the exit.
+std::string exits(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += "99\n";
+    return s;
+}
+
+// Every test starts from the reader's set-up of a fresh run.
+class Columns : public ::testing::Test {
+  protected:
+    void SetUp() override { readrealsetup = Readrealsetup{}; }
+};
+
+TEST_F(Columns, LongitudeLatitudeFileWithTheFullReport) {
+    InFolder here;
+    here.dir.write("sites.lonlat", readFile(std::string(TENSOVA_TEST_DATA) + "/sites.lonlat"));
+    ConsoleCapture cap("sites.lonlat\n99\n99\n\n");
+    PointFile p;
+    EXPECT_EQ(p.read(0), 0);
+    EXPECT_EQ(p.nread, 3);
+    // The second record runs over two lines.
+    EXPECT_EQ((std::array{p.row(0), p.row(1), p.row(2), p.row(3)}),
+              (std::array{std::pair(25.396f, 36.404f), std::pair(23.524f, 37.615f),
+                          std::pair(27.153f, 36.586f), std::pair(kUntouched, kUntouched)}));
+    EXPECT_EQ(p.title, "Volcanoes of the Aeg");
+    EXPECT_EQ(p.rvarcolnam, (std::array<std::string, 2>{"longitude ", "latitude  "}));
+    EXPECT_EQ(p.ncolmax, 2);
+    EXPECT_FALSE(unitIsOpen(kUnit));
+    const Lines out = cap.lines();
+    // clang-format off
+    const Lines shown = {
+        " ==>Line nb:   1 = Header: Title ===========", "   'Volcanoes of the Aegean arc'",
+        " ==>Line nb:   2 = Header: Column names ====", "   'longitude'   'latitude'   'height'",
+        " ==>Line nb:   3 = Data ====================", "    25.396    36.404    367",
+        " ==>Line nb:   4 = Data ====================", "    23.524", rule('=')};
+    const Lines rows = {" | 1|X-long    | 1|longitude | 1|longitude | 1",
+                        " | 2|Y-lat     | 2|latitude  | 2|latitude  | 2"};
+    const Lines report = {
+        " Input file name: sites.lonlat", " Title: Volcanoes of the Aegean arc",
+        "     Number of variable status", " Could read up to:  99", " Actually read   :   2",
+        "         Array status             ", " Could read up to:  1000 lines",
+        " Actually read   :     3 lines", " Can use up to   :   2 columns",
+        " Actually used   :   2 columns", " input file sites.lonlat closed", rule('@')};
+    // clang-format on
+    EXPECT_EQ(block(out, shown), shown);
+    EXPECT_EQ(block(out, rows), rows);
+    EXPECT_EQ(slice(out, findLine(out, " @ subroutine getfreal   ") + 2, 12), report);
+    EXPECT_EQ(out.back(), report.back());
+}
+
+// Bytes that are no column file, the same at every run.
+std::string randomBytes() {
+    std::mt19937 engine(20240519u);
+    std::string s(4096, ' ');
+    for (char& c : s) c = static_cast<char>(engine() & 0xffu);
+    return s;
+}
+
+TEST_F(Columns, RecordsAndFailuresOfTheSilentRead) {
+    const std::string head = "'Stations'\n'lon' 'lat'\n";
+    struct Case {
+        const char* what;
+        std::string content;
+        int32_t ndim1, ititle, iheader;
+        int32_t ierr, nread;
+        std::vector<std::pair<float, float>> rows;  // the first rows afterwards
+        std::string said;                           // a line of the transcript
+    };
+    const std::vector<std::pair<float, float>> none{{kUntouched, kUntouched}};
+    const std::string stored = " Stored   2 variables and ";
+    // clang-format off
+    const Case cases[] = {
+        {"split, surplus, blank", head + "1 2\n3\n\n4\n5 6 7\n8,9\n", 1000, 1, 2, 0, 4,
+         {{1, 2}, {3, 4}, {5, 6}, {8, 9}}, stored + "    4 lines"},
+        {"cut last record", head + "1 2\n3", 1000, 1, 2, 0, 1, {{1, 2}, none[0]}, ""},
+        {"more than the array", head + "1 2\n3 4\n5 6\n", 2, 1, 2, 0, 2, {{1, 2}, {3, 4}},
+         " The array size has been reached"},
+        {"headers only", head, 1000, 1, 2, 0, 0, none, stored + "    0 lines"},
+        {"no names line", "'T'\n\n1e1 -2.5D0\n", 1000, 1, 0, 0, 1, {{10, -2.5f}},
+         " Name of column   2 File.col.2 "},
+        {"bad value after good records", head + "1 2\n3 4\n5 x\n", 1000, 1, 2, 1, -1, none,
+         " WHILE READING   3 th DATA LINE"},
+        {"end of file before the names", "'T'\n", 1000, 1, 2, 1, -1, none,
+         " WHILE READING COLUMN HEADERS"},
+        {"end of file in the skipped lines", "x\n", 1000, 0, 0, 1, -1, none,
+         " WHILE READING   2 th HEADER LINE"},
+        {"random bytes", randomBytes(), 1000, 1, 2, 1, -1, none, " Try again on same file ......1"}
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        readrealsetup = Readrealsetup{};
+        InFolder here;
+        here.dir.write("c.txt", c.content);
+        // Every pause and the recovery menu take the same answer: the exit.
+        ConsoleCapture cap(exits(12));
+        PointFile p;
+        p.fname = fit("c.txt", 40);
+        p.ndim1 = c.ndim1, p.ititle = c.ititle, p.iheader = c.iheader;
+        EXPECT_EQ(std::tuple(p.read(1), p.nread), std::tuple(c.ierr, c.nread));
+        for (std::size_t k = 0; k < c.rows.size(); ++k)
+            EXPECT_EQ(p.row(static_cast<int>(k)), c.rows[k]) << k;
+        const std::string out = cap.output();
+        EXPECT_TRUE(c.said.empty() || countLines(cap.lines(), c.said) > 0) << out;
+        // Nothing from the file drives the terminal.
+        EXPECT_EQ(out.find_first_of(std::string("\0\r\x1b", 3)), std::string::npos);
+        EXPECT_FALSE(unitIsOpen(kUnit));
+    }
+}
+
+TEST_F(Columns, RecoveryAndReadMenuChoices) {
+    InFolder here;
+    here.dir.write("bad.txt", "'T'\n'a' 'b'\n1 2\n3 none\n");
+    here.dir.write("good.txt", "'T'\n'a' 'b'\n1 2\n3 4\n");
+    struct Case {
+        std::string keyboard;
+        int32_t ierr;
+        Lines said;  // in this order
+        std::string absent;
+    };
+    // File, header menu, correspondence menu, read menu; pauses of the data error box and of
+    // the recovery box, then the recovery choice.
+    const std::string failedRead = "bad.txt\n99\n99\n\n\n\n";
+    const std::string goodRead = "good.txt\n99\n99\n\n";
+    const Case cases[] = {
+        {failedRead + "1\n99\n99\n\n\n\n0\n" + goodRead,
+         0,
+         {" WHILE READING   2 th DATA LINE", " input file bad.txt rewound", " WHILE READING DATA",
+          " IN FILE: bad.txt", " ------------------------------", " Try again on same file ......1",
+          " New file ....................0", " Exit .......................99",
+          " input file bad.txt rewound", " OF FILE: bad.txt", " input file bad.txt closed",
+          " OF FILE: good.txt", " input file good.txt closed"},
+         ""},
+        {failedRead + "\n" + goodRead, 0, {" input file bad.txt closed", " OF FILE: good.txt"}, ""},
+        {failedRead + "99\n", 1, {" WHILE READING DATA", " input file bad.txt closed"}, ""},
+        {"good.txt\n99\n99\n99\n",
+         1,
+         {" EXITING WITHOUT READING DATA FILE", " input file good.txt closed"},
+         ""},
+        {"good.txt\n99\n99\n5\n\n99\n",
+         1,
+         {" Default =         1000", " IN FILE: good.txt", " input file good.txt closed"},
+         rule('*') + "\n" + rule('*')}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keyboard);
+        readrealsetup = Readrealsetup{};
+        ConsoleCapture cap(c.keyboard);
+        PointFile p;
+        EXPECT_EQ(p.read(0), c.ierr);
+        EXPECT_EQ(missingInOrder(cap.lines(), c.said), "");
+        EXPECT_TRUE(c.absent.empty() || cap.output().find(c.absent) == std::string::npos);
+        EXPECT_EQ(p.row(0), c.ierr == 0 ? std::make_pair(1.0f, 2.0f)
+                                        : std::make_pair(kUntouched, kUntouched));
+        EXPECT_FALSE(unitIsOpen(kUnit));
+    }
+}
+
+TEST_F(Columns, DefaultsOpenNoFile) {
+    ConsoleCapture cap;
+    PointFile p;
+    EXPECT_EQ(p.read(5), 0);
+    EXPECT_EQ(std::make_tuple(readrealsetup.ndisp, readrealsetup.iskip, readrealsetup.ititle,
+                              readrealsetup.iheader, readrealsetup.nvar),
+              std::make_tuple(3, 2, 1, 2, 0));
+    EXPECT_EQ(p.nvar, 0);
+    EXPECT_EQ(p.rvarcolnam, (std::array<std::string, 2>{"Nodata.1  ", "Nodata.2  "}));
+    const Lines out = cap.lines();
+    EXPECT_GE(findLine(out, " INITIALIZING INPUT FILE TYPE"), 0);
+    EXPECT_GE(findLine(out, " Input file not yet open"), 0);
+    EXPECT_FALSE(unitIsOpen(kUnit));
+}
+
+TEST_F(Columns, HeaderDisplayMenuAndItsLimits) {
+    InFolder here;
+    const std::string wide(249, 'w');
+    here.dir.write("h.txt", "'T' 'a' 'b'\n" + wide + "z\n1 2\n");
+    ASSERT_TRUE(unitOpen(kUnit, "h.txt", OpenStatus::Old));
+    // A negative count is refused; lowering the header below the title and names lines resets
+    // them on leaving (two warning pauses).
+    ConsoleCapture cap("110\n-1\n\n0\n99\n\n\n");
+    int32_t ndisp = 3, iskip = 2, ititle = 1, iheader = 1;
+    EXPECT_EQ(sfheader1(ndisp, iskip, ititle, iheader, fit("h.txt", 40), kUnit, 0), 0);
+    EXPECT_EQ(std::make_tuple(ndisp, iskip, ititle, iheader), std::make_tuple(3, 0, 0, 0));
+    EXPECT_EQ(std::make_tuple(readrealsetup.ndisp, readrealsetup.iskip, readrealsetup.ititle,
+                              readrealsetup.iheader),
+              std::make_tuple(3, 0, 0, 0));
+    const Lines out = cap.lines();
+    const int first = findLine(out, " ==>Line nb:   1 = Header: Title ===========");
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(Lines(out.begin() + first, out.begin() + first + 8),
+              (Lines{" ==>Line nb:   1 = Header: Title ===========",
+                     " ==>Line nb:   1 = Header: Column names ====", " 'T' 'a' 'b'",
+                     " ==>Line nb:   2 = Header to skip ==========", " " + wide.substr(0, 100),
+                     " " + wide.substr(100, 100), " " + wide.substr(200) + "z",
+                     " ==>Line nb:   3 = Data ===================="}));
+    EXPECT_GE(findLine(out, " outside [0,99999]"), 0);
+    EXPECT_GE(findLine(out, " ititle =   1 > iskip =   0"), 0);
+    EXPECT_GE(findLine(out, " ===> RESET iheader =   0"), 0);
+
+    // A file shorter than the display ends it with a warning, rewound.
+    EXPECT_EQ(showfhead1(fit("h.txt", 40), kUnit, 5, 2, 1, 2), 1);
+    EXPECT_GE(findLine(cap.lines(), " REACHED END OF FILE"), 0);
+    std::string line;
+    ASSERT_EQ(unitReadLine(kUnit, line), ReadResult::Ok);
+    EXPECT_EQ(line, "'T' 'a' 'b'");
+}
+
+// The correspondence dialog at an edit level on the caller's entries, with no file open.
+struct Correspondence {
+    std::array<int32_t, 99> jcola{};
+    std::array<int32_t, 99> jfcola{};
+    std::array<std::string, 99> namvara;
+    std::array<std::string, 2> namrcol{fit("", 10), fit("", 10)};
+    int32_t nvar = 2;
+    int32_t ncolmax = 0;
+    Correspondence() {
+        namvara.fill(fit("", 10));
+        namvara[0] = fit("X-long", 10);
+        namvara[1] = fit("Y-lat", 10);
+        jcola[0] = jfcola[0] = 1;
+        jcola[1] = jfcola[1] = 2;
+    }
+    Lines run(const std::string& keyboard, int32_t ilevel, int32_t capacity = 2) {
+        ConsoleCapture cap(keyboard);
+        const auto n = static_cast<std::size_t>(capacity);
+        EXPECT_EQ(scol2var2(std::span(jcola).first(n), std::span(jfcola).first(n),
+                            std::span(namvara).first(n), nvar, namrcol, ncolmax, 2, "p.txt", kUnit,
+                            ilevel, 0),
+                  0);
+        return cap.lines();
+    }
+};
+
+TEST_F(Columns, ColumnsAndCountsOutOfRangeAreReset) {
+    Correspondence c;
+    c.jfcola = {120, -3};
+    c.jcola = {0, 5};
+    c.run(exits(12), 1);
+    EXPECT_EQ(std::make_pair(c.jfcola[0], c.jfcola[1]), std::make_pair(1, 1));
+    EXPECT_EQ(std::make_pair(c.jcola[0], c.jcola[1]), std::make_pair(1, 2));
+    EXPECT_EQ(c.ncolmax, 2);
+    EXPECT_EQ(c.namrcol, (std::array<std::string, 2>{"File.col.1", "File.col.1"}));
+    EXPECT_EQ(std::make_tuple(readrealsetup.nvar, readrealsetup.nfcol, readrealsetup.jcol[1]),
+              std::make_tuple(2, 1, 2));
+    for (const int32_t count : {-4, 7}) {
+        Correspondence d;
+        d.nvar = count;
+        const Lines out = d.run(exits(12), 1);
+        EXPECT_EQ(d.nvar, count < 0 ? 0 : 2);
+        EXPECT_GE(findLine(out, " Trying to set nvar = " + fmtI(count, 3) + " variables"), 0);
+    }
+}
+
+TEST_F(Columns, EditLevels) {
+    // Level 0: rows without entry numbers; an entry number only shows the menu again.
+    Correspondence c;
+    Lines out = c.run("\n\n1\n\n99\n", 0);
+    EXPECT_GE(findLine(out, " | 2|Y-lat     | 2|File.col.2| 2|File.col.2|"), 0);
+    EXPECT_EQ(findLine(out, " Enter New file column nb"), -1);
+    // Level 4: one more variable takes its defaults, the others keep theirs; then the last
+    // one is moved to file column 7 and named.
+    Correspondence d;
+    d.jfcola[1] = 5;
+    out = d.run("\n\n200\n3\n\n3\nDepth\n2\n7\n\n99\n", 4, 3);
+    EXPECT_EQ(d.nvar, 3);
+    EXPECT_EQ(d.jfcola[1], 5);
+    EXPECT_EQ(std::make_tuple(d.jcola[2], d.jfcola[2], d.namvara[2]),
+              std::make_tuple(2, 7, fit("Depth", 10)));
+    EXPECT_EQ(readrealsetup.namvar[2], fit("Depth", 11));
+    EXPECT_EQ(readrealsetup.nfcol, 7);
+    // 99 variables: 99 leaves the menu rather than naming the last one.
+    Correspondence e;
+    e.nvar = 99;
+    for (int k = 0; k < 99; ++k)
+        e.jcola[static_cast<std::size_t>(k)] = 1, e.jfcola[static_cast<std::size_t>(k)] = k + 1;
+    e.run("\n\n99\n", 1, 99);
+    EXPECT_EQ(readrealsetup.nvar, 99);
+}
+
+}  // namespace
+}  // namespace tensova::test

@@ -1,0 +1,404 @@
+// The curve library: its parameters menu (start-up, listing, the running point's repair, the end
+// of the input inside it), the fixed parameters (count, value forms, the slot editor), the level
+// families (consistency types, texts, menu) and the running point (editors, types, label).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "curve/curve_menu.hpp"
+#include "curve/fixed_params.hpp"
+#include "curve/levels.hpp"
+#include "curve/running_point.hpp"
+#include "support/console_capture.hpp"
+#include "support/transcript.hpp"
+
+namespace tensova::test {
+namespace {
+
+// What `body` prints while the keyboard holds `keyboard`; the blocks start as zeros.
+template <class Body>
+Lines curveRun(const std::string& keyboard, Body&& body) {
+    ptblock = {};
+    plevblock = {};
+    pfixblock = {};
+    ConsoleCapture cap(keyboard);
+    body();
+    return cap.lines();
+}
+
+const std::string kAts = " " + std::string(43, '@');
+const std::string kDashes = " " + std::string(43, '-');
+
+TEST(CurveMenu, StartUpThenListing) {
+    const Lines out = curveRun("", [] {
+        scall(5);
+        scall(3);  // nothing
+        scall(6);
+    });
+    // clang-format off
+    const Lines want = {
+        kAts, " @ subroutine scall      ", " @==========================================",
+        " INITIALIZING CURVES PARAMETERS", kAts, " @ subroutine scptnp     ",
+        " @==========================================",
+        " INITIALIZING NUMBER OF POINTS TO:      11", kAts, " @ subroutine scall      ",
+        " @==========================================", kDashes, "                  CURVES",
+        "          1 - FIXED PARAMETERS", " max nb of fixed params    :      4",
+        " current nb of fixed params:      0", " current fixed parameters:",
+        " name       value     type   index", kDashes, "          2 - LEVEL PARAMETERS",
+        " level name ...............: level", " level initial value ......:    0.000",
+        " level final   value ......:    1.000", " level increment ..........:    0.100",
+        " single level value .......:    0.000", " nb of level curves .......:     11", kDashes,
+        "          3 - RUNNING POINT PARAMETERS", " max nb of points .........:   1000",
+        " nb of points to draw .....:     11", " nb of segments to draw ...:    0.000",
+        " initial value ............:    0.000", " final   value ............:    1.000",
+        " increment ................:    0.100", " name .....................: Point", kAts};
+    // clang-format on
+    EXPECT_EQ(out, want);
+    // The four slots hold their defaults, none in use.
+    EXPECT_EQ(pfixblock.pfixname[3], "param");
+    EXPECT_EQ(pfixblock.pfixinfo[3], "parameter = 0.000");
+}
+
+TEST(CurveMenu, FixedParameterRowsAndSlotsNotInUse) {
+    const Lines out = curveRun("3\n99\n", [] {
+        pfixblock.nparfix = 2;
+        pfixblock.pfixname[1] = "ab   ";
+        pfixblock.pfixvalue[1] = "longer value";
+        pfixblock.ipfixtype[1] = 3;
+        scall(0);
+    });
+    EXPECT_EQ(countLines(out, std::string(23, ' ') + "0 ....... 1"), 2);
+    EXPECT_EQ(countLines(out, "      ab    longer va  3 ....... 2"), 2);
+    // Choice 3 names no slot in use: the menu again, nothing else.
+    EXPECT_EQ(countLines(out, " current nb of fixed params ...100      2"), 2);
+}
+
+TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
+    struct Case {
+        int32_t type;
+        float pti, ptf, ptd;
+        int32_t np;
+        std::string keyboard;  // the box's pause, then the menus
+        int32_t wantNp;
+        float wantPtd;
+    };
+    const Case cases[] = {{2, 1, 0, 0.1f, 0, "\n310\n10\n0\n11\n1\n99\n99\n", 11, 0.1f},
+                          {3, 0, 1, 0.0f, 0, "\n99\n\n320\n10\n0.5\n\n\n", 3, 0.5f},
+                          {1, 0, 1, 0.0f, 0, "\n300\n10\n5\n\n\n", 5, 0.25f}};
+    for (const Case& c : cases) {
+        const Lines out = curveRun(c.keyboard, [&] {
+            ptblock.pti = c.pti;
+            ptblock.ptf = c.ptf;
+            ptblock.ptd = c.ptd;
+            ptblock.np = c.np;
+            scptend(c.type, 1);
+        });
+        EXPECT_EQ(
+            std::tuple(ptblock.np, ptblock.ptd, countLines(out, "            CURVES PARAMETERS")),
+            std::tuple(c.wantNp, c.wantPtd, c.type == 3 ? 3 : 2))
+            << c.keyboard;
+    }
+}
+
+TEST(CurveMenuDeathTest, EndOfInputInsideTheMenuEndsTheRun) {
+    for (const char* keyboard : {"", "310\n", "200\n"}) {
+        EXPECT_EXIT(curveRun(keyboard, [] { scall(0); }), testing::ExitedWithCode(1), "")
+            << keyboard;
+    }
+}
+
+// The range check's box: go on (No to STOP), then its pause.
+const std::string kGoOn = "n\n\n";
+
+TEST(FixedParams, CountIsHeldToTheSlots) {
+    struct Case {
+        int32_t n, inter;
+        std::string keyboard;
+        int32_t want;
+    };
+    // Either bound crossed gives all four slots. In the menu the default 0 lies outside 1..4.
+    const Case cases[] = {
+        {3, 5, "", 0}, {7, 1, kGoOn, 4}, {-1, 1, kGoOn, 4}, {0, 4, "10\n\n\n2\n\n", 2}};
+    for (const Case& c : cases) {
+        int32_t n = c.n;
+        const Lines out = curveRun(c.keyboard, [&] { scparfixnb(n, c.inter); });
+        EXPECT_EQ(
+            std::tuple(n, pfixblock.nparfix, countLines(out, "   ===> reset nparfixa =      4")),
+            std::tuple(c.want, c.want, c.want == 4 ? 1 : 0))
+            << c.n;
+    }
+}
+
+TEST(FixedParams, ValueFormsFollowTheType) {
+    struct Case {
+        int32_t type;
+        float real;
+        int32_t integer;
+        const char* text;
+        float wantReal;
+        int32_t wantInteger;
+        const char* wantText;  // as stored: 12 characters
+        const char* wantInfo;  // as stored: 17 characters
+    };
+    const Case cases[] = {
+        {0, 3.5f, 3, "abc", 0.0f, 0, "---         ", "speed            "},
+        {1, 2.7f, 0, "", 2.7f, 2, " 2.700000   ", "speed = 2.700000 "},
+        {1, -2.7f, 0, "", -2.7f, -2, "-2.700000   ", "speed = -2.700000"},
+        {2, 0.0f, 42, "", 42.0f, 42, "42          ", "speed = 42       "},
+        {3, 1.0f, 1, "a long text value", 0.0f, 0, "a long text ", "speed = a long te"}};
+    for (const Case& c : cases) {
+        std::string name = fit(" speed", 10), text = fit(c.text, 35);
+        int32_t type = c.type, integer = c.integer, slot = 1;
+        float real = c.real;
+        curveRun("", [&] {
+            pfixblock.nparfix = 1;
+            scparfix1(name, type, real, integer, text, slot, 1);
+        });
+        EXPECT_EQ(std::tuple(pfixblock.pfix[0], pfixblock.ipfix[0], pfixblock.pfixvalue[0],
+                             pfixblock.pfixinfo[0], pfixblock.pfixname[0]),
+                  std::tuple(c.wantReal, c.wantInteger, c.wantText, c.wantInfo, " spee"))
+            << c.type;
+    }
+}
+
+TEST(FixedParams, SlotChecks) {
+    std::string name(10, ' '), text(35, ' ');
+    int32_t type = 0, integer = 0, slot = 1;
+    float real = 0;
+    // No slot in use: nothing is stored.
+    const Lines none = curveRun("\n", [&] { scparfix1(name, type, real, integer, text, slot, 5); });
+    EXPECT_EQ(countLines(none, " nparfix =      0"), 1);
+    EXPECT_EQ(pfixblock.pfixname[0], "     ");
+    // Slot 3 of two is reset to slot 2; the defaults go there.
+    slot = 3;
+    const Lines reset = curveRun(kGoOn, [&] {
+        pfixblock.nparfix = 2;
+        scparfix1(name, type, real, integer, text, slot, 5);
+    });
+    EXPECT_EQ(slot, 2);
+    EXPECT_EQ(countLines(reset, "   ===> reset ifix1 =      2"), 1);
+    EXPECT_EQ(pfixblock.pfixinfo[1], "parameter = 0.000");
+}
+
+TEST(FixedParams, SlotMenu) {
+    std::string name(10, ' '), text(35, ' ');
+    int32_t type = 0, integer = 0, slot = 1;
+    float real = 0;
+    // 30 sets 2.5; 40 does not match the type; 20 makes it a character parameter.
+    const Lines out = curveRun("30\n2.5\n40\n\n20\n3\n\n", [&] {
+        pfixblock.nparfix = 1;
+        scparfix1(name, type, real, integer, text, slot, 4);
+    });
+    // clang-format off
+    const Lines first = {
+        " max nb of fixed params .........      4", " current nb of fixed params .....      1",
+        " -------------------------------------------", " Parameter to modify",
+        " -------------------------------------------", " index  ..........................      1",
+        " name ..........................10 parameter ",
+        " type ..........................20      1", " real      value ...............30    0.000",
+        " integer   value .................      0",
+        " character value .................  0.000000" + std::string(26, ' '),
+        " info: parameter = 0.000000"};
+    // clang-format on
+    ASSERT_GT(out.size(), 19u);
+    EXPECT_EQ(out[4], "           CURVES FIXED PARAMETERS    ");
+    EXPECT_EQ(Lines(out.begin() + 6, out.begin() + 18), first);
+    EXPECT_EQ(countLines(out, " Wrong type of parameter"), 1);
+    EXPECT_EQ(countLines(out, " info: parameter = 2.500000"), 3);
+    // The type alone changed: the text and info stay until the next derivation.
+    EXPECT_EQ(std::tuple(pfixblock.ipfixtype[0], pfixblock.pfix[0], pfixblock.pfixinfo[0]),
+              std::tuple(3, 2.5f, "parameter = 2.500"));
+    curveRun("", [&] {
+        pfixblock.nparfix = 1;
+        pfixblock.ipfixtype[0] = 3;
+        pfixblock.pfix[0] = 2.5f;
+        scparfix1(name, type, real, integer, text, slot, 3);
+    });
+    EXPECT_EQ(real, 0.0f);
+}
+
+TEST(Levels, ConsistencyByType) {
+    struct Case {
+        float levi, levf, levd;
+        int32_t nlev, type, inter;
+        int32_t wantNlev, wantType;
+        float wantLevd;
+        const char* message;  // printed once, or nothing at all
+    };
+    const Case cases[] = {
+        {0, 1, 0, 1, 1, 1, 1, 1, 1.0f, nullptr},
+        {0, 1, 0.3f, 0, 2, 1, 4, 2, 1.0f / 3, " ==> RECOMPUTED:"},
+        {0, 1, 0.3f, 0, 3, 1, 4, 3, 0.3f, " ==> final level not reached"},
+        {0, 0.25f, 0.3f, 0, 2, 1, 1, 2, 0.3f, nullptr},
+        // 2.999 steps: the last level lies 0.001 of a step beyond, silently.
+        {0, 2.999f, 1, 0, 2, 1, 4, 2, 1.0f, nullptr},
+        {1, 0, 0.1f, 0, 3, 1, 1, 1, 1.0f, " ==> SETTING SINGLE LEVEL"},
+        {2, 0, -0.5f, 0, 2, 1, 5, 2, -0.5f, nullptr},
+        {0, 1, 0, 0, 0, 1, 1, 0, 1.0f, " ==> NEED nb > 0"},
+        {0, 1, 0, 3, 4, 1, 1, 4, 0.0f, " Single level:"},
+        {0, 1, 0.1f, 0, 9, 1, 11, 2, 0.1f, " ==> RESETTING TYPE TO USE INCREMENT"},
+        // The never-set block holds no level.
+        {7, 7, 7, 7, 1, 3, 1, 1, 1.0f, " ==> RESET nb =    1"}};
+    for (const Case& c : cases) {
+        float levi = c.levi, levf = c.levf, levd = c.levd;
+        int32_t nlev = c.nlev, type = c.type;
+        std::string name(10, ' ');
+        const Lines out =
+            curveRun("\n", [&] { sclevel2(levi, levf, levd, nlev, type, name, c.inter); });
+        const std::string what = std::to_string(c.type) + " " + std::to_string(c.levd);
+        EXPECT_EQ(std::tuple(plevblock.nlev, type), std::tuple(c.wantNlev, c.wantType)) << what;
+        EXPECT_NEAR(plevblock.levd, c.wantLevd, 1e-6f) << what;
+        EXPECT_TRUE(onceOrSilent(out, c.message)) << what;
+    }
+}
+
+TEST(Levels, DefaultsAndTexts) {
+    float levi = 9, levf = 9, levd = 9;
+    int32_t nlev = 9, type = 9;
+    std::string name(35, 'x');
+    EXPECT_TRUE(curveRun("", [&] { sclevel2(levi, levf, levd, nlev, type, name, 5); }).empty());
+    EXPECT_EQ(std::tuple(type, nlev, levd, name), std::tuple(1, 11, 0.1f, fit("level", 35)));
+    EXPECT_EQ(plevblock.levrange, fit(" init = 0.000 final = 1.000 inc = 0.100", 51));
+    EXPECT_EQ(plevblock.levlabel, fit("level init = 0.000 final = 1.000 inc = 0.100", 56));
+}
+
+TEST(Levels, Menu) {
+    float levi = 0, levf = 0, levd = 0;
+    int32_t nlev = 0, type = 1;
+    std::string name(10, ' ');
+    // 20: a single level 5; 12: an increment of 0 is refused, then 0.5.
+    const Lines out = curveRun("20\n5\n12\n0\n\n0.5\n\n",
+                               [&] { sclevel2(levi, levf, levd, nlev, type, name, 4); });
+    // clang-format off
+    const Lines first = {
+        " -------------------------------------------", "          CURVES LEVEL PARAMETER",
+        " -------------------------------------------", " level name       : level     ",
+        " Calculation type =    1", " level initial value ...........10    0.000",
+        " level final   value ...........11    1.000",
+        " level increment ...............12    0.100", " modify init, final & inc ......13",
+        " nb of level curves ............14   11", " modify init, final & nb .......15",
+        " single level value ............20    0.000",
+        " -------------------------------------------", " EXIT ..........................99"};
+    // clang-format on
+    ASSERT_GT(out.size(), 17u);
+    EXPECT_EQ(Lines(out.begin() + 3, out.begin() + 17), first);
+    EXPECT_EQ(countLines(out, " Calculation type =    4"), 1);
+    EXPECT_EQ(countLines(out, " level increment ...............12    1.000"), 1);
+    EXPECT_EQ(countLines(out, " ==> BACK TO QUERY"), 1);
+    EXPECT_EQ(std::tuple(type, plevblock.levi, plevblock.levf, plevblock.levd, plevblock.nlev),
+              std::tuple(2, 5.0f, 5.0f, 0.5f, 1));
+}
+
+const std::string kPauses = "\n\n\n\n";
+
+TEST(RunningPoint, TypesRemaindersAndTheCap) {
+    struct Case {
+        float pti, ptf, ptdOrNp;  // the increment, or the number of points for types 0 and 1
+        int32_t type;
+        int32_t np;
+        float ptd;
+        const char* message;  // a line the run must print once, or nothing
+    };
+    const Case cases[] = {{0, 1, 11, 1, 11, 0.1f, nullptr},
+                          {0, 1, 1, 0, 1, 0.0f, " ===> WILL PLOT ONLY ONE POINT"},
+                          {0, 1, 0.3f, 2, 4, 1.0f / 3, " RECOMPUTED VALUE:"},
+                          {0, 1, 0.3f, 3, 4, 0.3f, " ==> final point is not reached"},
+                          // 9.99 + 0.002 truncates to 9.
+                          {0, 0.999f, 0.1f, 2, 10, 0.111f, " ==> large remainder"},
+                          {2, 0, -0.5f, 2, 5, -0.5f, nullptr},
+                          // A remainder of 0.0005 steps is refitted without a word.
+                          {0, 1, 0.099995f, 2, 11, 0.1f, nullptr},
+                          {0, 1, 0.0001f, 2, 1000, 1.0f / 999, " ===> WILL NOT PLOT ALL THE DATA"},
+                          {0, 1, 11, 7, 11, 0.1f, " ==> RESETTING TYPE TO USE NP"}};
+    for (const Case& c : cases) {
+        const Lines out = curveRun(kPauses, [&] {
+            float a = c.pti, b = c.ptf, d = c.ptdOrNp;
+            int32_t n = static_cast<int32_t>(c.ptdOrNp);
+            scptif(a, b, 1);
+            if (c.type < 2 || c.type > 3) scptnp(n, 1);
+            if (c.type == 2 || c.type == 3) scptd(d, 1);
+            scptend(c.type, 1);
+        });
+        const std::string what = std::to_string(c.type) + " " + std::to_string(c.ptdOrNp);
+        EXPECT_EQ(std::tuple(ptblock.np, ptblock.rnseg), std::tuple(c.np, c.np - 1.0f)) << what;
+        EXPECT_NEAR(ptblock.ptd, c.ptd, 1e-6f) << what;
+        EXPECT_TRUE(onceOrSilent(out, c.message)) << what;
+    }
+}
+
+TEST(RunningPoint, PointCountIsHeldToTheBuffer) {
+    struct Case {
+        int32_t np, inter, want;
+        const char* message;
+    };
+    const Case cases[] = {
+        {5000, 1, 1000, " nb of points =    5000 > plot buffer size =    1000"},
+        {1, 7, 1, nullptr},
+        {0, 1, 1, " ===> UPSTREAM PROBLEM ?"},
+        {-3, 1, 1, " nb of points np =      -3"},
+        {99, 3, 1, " ===> RESETTING np =       1"},  // the never-set block holds 0
+    };
+    for (const Case& c : cases) {
+        int32_t np = c.np;
+        const Lines out = curveRun(kPauses, [&] { scptnp(np, c.inter); });
+        EXPECT_TRUE(np == c.want && ptblock.np == c.want && onceOrSilent(out, c.message)) << c.np;
+    }
+}
+
+TEST(RunningPoint, LabelAndName) {
+    std::string name = "Angle (radians)";
+    curveRun("", [&] {
+        scptnam(name, 1);
+        int32_t n = 11;
+        float a = 0, b = 1;
+        scptnp(n, 1);
+        scptif(a, b, 1);
+        scptend(1, 1);
+    });
+    EXPECT_EQ(ptblock.ptname, "Angle");
+    EXPECT_EQ(ptblock.ptrange, " init =  0.000000 final =  1.000000 inc =  0.100000");
+    EXPECT_EQ(ptblock.ptlabel, fit("Angle" + ptblock.ptrange, 56));
+    // 100 added to the type keeps the label.
+    ptblock.ptf = 2.0f;
+    ConsoleCapture cap("10\nAzimuth\n\n");
+    scptend(101, 1);
+    EXPECT_FLOAT_EQ(ptblock.ptd, 0.2f);
+    EXPECT_EQ(ptblock.ptrange, " init =  0.000000 final =  1.000000 inc =  0.100000");
+    // The menu starts from the five stored characters.
+    std::string other(8, 'x');
+    scptnam(other, 2);
+    EXPECT_EQ(countLines(cap.lines(), " name ..........................10 Angle   "), 1);
+    EXPECT_EQ(other, "Azimuth ");
+    EXPECT_EQ(ptblock.ptname, "Azimu");
+}
+
+TEST(RunningPoint, NumberOfPointsMenu) {
+    int32_t np = 0;
+    // 5000 is refused by the range; an unknown entry shows the menu again.
+    const Lines out = curveRun("10\n5000\n\n20\n7\n10\n20\n\n", [&] { scptnp(np, 4); });
+    EXPECT_EQ(np, 20);
+    // clang-format off
+    const Lines menu = {
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " @ subroutine scptnp     ",
+        " @==========================================",
+        " -------------------------------------------",
+        " RUNNING POINT PARAMETERS:                  ",
+        " -------------------------------------------",
+        " max nb of points ................    1000", " nb of points ..................10      11",
+        " nb of segments ..................      10",
+        " -------------------------------------------", " EXIT ..........................99",
+        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+        " ..........................................", " Enter your choice                        ",
+        " or return for default value", " Default = 99"};
+    // clang-format on
+    ASSERT_GT(out.size(), 20u);
+    EXPECT_EQ(out[3], " INITIALIZING NUMBER OF POINTS TO:      11");
+    EXPECT_EQ(Lines(out.begin() + 4, out.begin() + 20), menu);
+    EXPECT_EQ(countLines(out, " nb of points ..................10      20"), 3);
+    EXPECT_EQ(countLines(out, " Enter nb of pts per curve"), 3);
+    EXPECT_EQ(out.back(), " ..........................................");
+}
+
+}  // namespace
+}  // namespace tensova::test

@@ -1,0 +1,78 @@
+#pragma once
+// What the tests compare console transcripts with: the frames the console draws around menus and
+// boxes, and searches in the lines of a transcript.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/run_binary.hpp"
+
+namespace tensova::test {
+
+using Lines = std::vector<std::string>;
+
+inline Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A full-width rule of the given character, after the leading blank.
+inline std::string rule(char c) {
+    return " " + std::string(43, c);
+}
+
+// The head of a menu or of a trace of the routine `name`.
+inline Lines subHead(const std::string& name) {
+    return {rule('@'),
+            " @ subroutine " + name + std::string(name.size() < 11 ? 11 - name.size() : 0, ' '),
+            " @" + std::string(42, '=')};
+}
+
+// The four lines that open a warning box of the routine `name`.
+inline Lines warningHead(const std::string& name) {
+    const std::string slashes = rule('/');
+    return {slashes, " ///        subroutine " + name + std::string(18 - name.size(), ' ') + "///",
+            " ///               WARNING               ///", slashes};
+}
+
+// The nine lines that open an error box of the routine `name`.
+inline Lines errorHead(const std::string& name) {
+    const std::string stars = rule('*'), blank = " ***" + std::string(37, ' ') + "***";
+    return {stars, stars,
+            blank, " ***        subroutine " + name + std::string(18 - name.size(), ' ') + "***",
+            blank, " ***                ERROR                ***",
+            blank, stars,
+            stars};
+}
+
+// The n lines from index `at`, or a note when they are not all there.
+inline Lines slice(const Lines& lines, int at, int n) {
+    if (at < 0 || n < 0 || at + n > static_cast<int>(lines.size())) return {"<not found>"};
+    return {lines.begin() + at, lines.begin() + at + n};
+}
+
+// `want` when its lines follow one another at or after `from`; otherwise as many lines from the
+// first equal to want's first, to show what is there instead.
+inline Lines block(const Lines& lines, const Lines& want, int from = 0) {
+    const int n = static_cast<int>(want.size());
+    for (int at = findLine(lines, want.at(0), from); at >= 0; at = findLine(lines, want[0], at + 1))
+        if (slice(lines, at, n) == want) return want;
+    return slice(lines, findLine(lines, want[0], from), n);
+}
+
+// Whether `line` shows exactly once or, for no line, whether nothing shows at all.
+inline bool onceOrSilent(const Lines& lines, const char* line) {
+    return line != nullptr ? countLines(lines, line) == 1 : lines.empty();
+}
+
+// The first line of `want` not found in `lines` after the one before it; empty when all are.
+inline std::string missingInOrder(const Lines& lines, const Lines& want) {
+    int at = 0;
+    for (const auto& w : want)
+        if ((at = findLine(lines, w, at) + 1) == 0) return w.empty() ? "<empty line>" : w;
+    return "";
+}
+
+}  // namespace tensova::test
