@@ -72,7 +72,7 @@ void sideSampling(int32_t side, float angle, float ppr, float last) {
 
 struct Side {
     Vec3 v1{};
-    Vec3 w{};  // unit vector along the great circle from v1 towards v2
+    Vec3 w{};  // (v1 x v2) x v1, made a unit vector when it has a length
     float wlen = 0.0f;
     float angle = 0.0f;
 };
@@ -86,6 +86,8 @@ Side sideOf(float lon1, float lat1, float lon2, float lat2) {
     vecprod3d(normal.data(), s.v1.data(), v2.data(), 1);
     vecprod3d(s.w.data(), normal.data(), s.v1.data(), 1);
     vecnorm(&s.wlen, s.w.data(), 3, 1);
+    if (s.wlen > kDegenerateSide)
+        for (float& c : s.w) c /= s.wlen;
     float dot = 0.0f;
     scalprodn(&dot, s.v1.data(), v2.data(), 3, 1);
     s.angle = std::acos(std::clamp(dot, -1.0f, 1.0f));
@@ -253,9 +255,7 @@ void drawSides(int32_t v, int32_t boundary, float ppd) {
         } else {
             sideSampling(i, s.angle, ppr, 1.0f);
         }
-        Vec3 w = s.w;
-        if (boundary == 1)
-            for (float& c : w) c /= s.wlen;
+        const Vec3& w = s.w;
         for (ptblock.ipt = 1; ptblock.ipt <= ptblock.np; ++ptblock.ipt) {
             const auto j = static_cast<std::size_t>(ptblock.ipt - 1);
             const float t = ptblock.pti + static_cast<float>(ptblock.ipt - 1) * ptblock.ptd;
