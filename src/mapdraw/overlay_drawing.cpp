@@ -1,0 +1,282 @@
+// The geometry of the overlays: the longitude window, the extent test of shoreline polygons,
+// the ways a line is drawn through the map projection, and the sampling of polygon sides.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "console/boxes.hpp"
+#include "console/checks.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "curve/point_buffers.hpp"
+#include "curve/running_point.hpp"
+#include "mapdraw/overlays.hpp"
+#include "numeric/angles.hpp"
+#include "numeric/frames.hpp"
+#include "numeric/vectors.hpp"
+#include "plot/drawing.hpp"
+#include "projection/projection.hpp"
+
+namespace tensova {
+namespace {
+
+constexpr float kTurn = 360.0f;
+constexpr float kMaxMargin = 3.0f;
+// A side whose vertices are this close (or this close to opposite) has no defined great
+// circle in single precision: its plane would be rounding noise.
+constexpr float kDegenerateSide = 1.0e-6f;
+// Bound on points per side before the conversion to an integer; the running point then cuts
+// the number to what the buffers hold, with its own warning.
+constexpr float kSidePointsBound = 1.0e9f;
+
+float reduced(float lon, float origin) {
+    float r = lon;
+    modulro(&r, &lon, kTurn, origin, 1);
+    return r;
+}
+
+bool usable(float x, float y) {
+    return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
+}
+
+std::string f93(float v) {
+    return fmtF(v, 9, 3);
+}
+
+void sideBox(int32_t side, float lon1, float lat1, float lon2, float lat2) {
+    errorhead(kContours1);
+    wout({"INCONSISTENT POLYGON CONTOUR:"});
+    wout({"Side #", fmtI(side, 6)});
+    wout({fmtA("Vertex #", 8), fmtA("longitude", 8), fmtA("latitude", 8)});
+    wout({fmtI(side, 8), fmtF(deg(lon1), 8, 3), fmtF(deg(lat1), 8, 3)});
+    wout({fmtI(side + 1, 8), fmtF(deg(lon2), 8, 3), fmtF(deg(lat2), 8, 3)});
+    wout({"||(OV1 x OV2) x OV1|| = 0"});
+    wout({"V2 = V1 ?"});
+    wout({"==> SKIPPING THIS SIDE"});
+    errortail00();
+}
+
+// Sets the running point to np points from 0 to `last`, and says so at output level 2.
+void sideSampling(int32_t side, float angle, float ppr, float last) {
+    int32_t np = std::max(2, static_cast<int32_t>(std::clamp(ppr * angle, 0.0f, kSidePointsBound)));
+    float first = 0.0f;
+    scptnp(np, 1);
+    scptif(first, last, 1);
+    scptend(1, 1);
+    if (lwito(2)) {
+        wout({"Side #", fmtI(side, 3), "Angle =", fmtF(deg(angle), 10, 4)});
+        wout({ptblock.ptlabel});
+    }
+}
+
+struct Side {
+    Vec3 v1{};
+    Vec3 w{};  // (v1 x v2) x v1, made a unit vector when it has a length
+    float wlen = 0.0f;
+    float angle = 0.0f;
+};
+
+Side sideOf(float lon1, float lat1, float lon2, float lat2) {
+    Side s;
+    Vec3 v2{};
+    ll2ccn(&s.v1[0], &s.v1[1], &s.v1[2], &lon1, &lat1, 1);
+    ll2ccn(&v2[0], &v2[1], &v2[2], &lon2, &lat2, 1);
+    Vec3 normal{};
+    vecprod3d(normal.data(), s.v1.data(), v2.data(), 1);
+    vecprod3d(s.w.data(), normal.data(), s.v1.data(), 1);
+    vecnorm(&s.wlen, s.w.data(), 3, 1);
+    if (s.wlen > kDegenerateSide)
+        for (float& c : s.w) c /= s.wlen;
+    float dot = 0.0f;
+    scalprodn(&dot, s.v1.data(), v2.data(), 3, 1);
+    s.angle = std::acos(std::clamp(dot, -1.0f, 1.0f));
+    return s;
+}
+
+// Projected points drawn as polylines, split where the projection sent points out of reach.
+void drawProjected(const float* x, const float* y, int32_t n) {
+    int32_t start = 0;
+    for (int32_t i = 0; i <= n; ++i) {
+        if (i < n && usable(x[i], y[i])) continue;
+        if (i > start) usline(x + start, y + start, i - start);
+        start = i + 1;
+    }
+}
+
+}  // namespace
+
+LonWindow lonWindow(float lonmin, float lonmax) {
+    LonWindow w;
+    w.origin = lonmin;
+    w.lonmin = lonmin;
+    w.lonmax = reduced(lonmax, lonmin);
+    w.width = w.lonmax - w.lonmin;
+    if (w.width == 0.0f) {
+        if (lonmax - lonmin <= 0.0f) {
+            warninghead(kContours1);
+            wout({"INCONSISTENT BOUNDS"});
+            wout({"longitude min =", f93(lonmin)});
+            wout({"longitude max =", f93(lonmax)});
+            warningtail00();
+        } else if (lonmax - lonmin >= kTurn) {
+            w.lonmax = lonmin + kTurn;
+            w.width = kTurn;
+        }
+    }
+    if (kTurn - w.width > 0.0f) {
+        const float margin = std::min(0.5f * (kTurn - w.width), kMaxMargin);
+        w.origin = lonmin - margin;
+        w.lonmin = reduced(lonmin, w.origin);
+        w.lonmax = reduced(lonmax, w.origin);
+    }
+    return w;
+}
+
+float intoWindow(float lon, const LonWindow& w) {
+    return reduced(lon, w.origin);
+}
+
+bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter) {
+    if (h.west > h.east) {
+        warninghead(kContours1);
+        wout({"PROBLEM IN INPUT FILE ?"});
+        listingRule();
+        shoreHeadings();
+        listingRow({counter, h.id, h.n, h.level}, {h.west, h.east, h.south, h.north});
+        listingRule();
+        wout({"longitude mini > maxi"});
+        wout({"=> No global longitude clipping for this polygon"});
+        warningtail00();
+    } else {
+        const float west = intoWindow(h.west, w);
+        const float east = intoWindow(h.east, w);
+        if (west <= east) {
+            if (w.lonmax < west || w.lonmin > east) return false;
+        } else if (west > w.lonmax && w.lonmin > east) {
+            return false;
+        }
+    }
+    return !(f.latmax < h.south || f.latmin > h.north);
+}
+
+bool projectDegrees(float lon, float lat, float& x, float& y) {
+    const float lonr = rad(lon);
+    const float latr = rad(lat);
+    projlln(&x, &y, &lonr, &latr, 1);
+    return usable(x, y);
+}
+
+void Pen::to(float x, float y, bool draw) {
+    if (!usable(x, y)) {
+        down_ = false;
+        return;
+    }
+    usplot(x, y, draw && down_ ? 1 : 0);
+    down_ = true;
+}
+
+void PenLine::point(float lon, float lat) {
+    float x = 0.0f;
+    float y = 0.0f;
+    projectDegrees(lon, lat, x, y);
+    pen_.to(x, y, true);
+}
+
+bool ClippedLine::inside(float lon, float lat) const {
+    int32_t code = 0;
+    locate2dbox(&code, xmin_, xmax_, ymin_, ymax_, &lon, &lat, 1);
+    return code == 0;
+}
+
+void ClippedLine::point(float lon, float lat) {
+    const bool in = inside(lon, lat);
+    float x = 0.0f;
+    float y = 0.0f;
+    if (first_) {
+        pen_.lift();
+        if (in) {
+            projectDegrees(lon, lat, x, y);
+            pen_.to(x, y, false);
+        }
+    } else if (in || prevInside_) {
+        if (!prevInside_) {
+            projectDegrees(prevLon_, prevLat_, x, y);
+            pen_.to(x, y, false);
+        }
+        projectDegrees(lon, lat, x, y);
+        pen_.to(x, y, true);
+    }
+    first_ = false;
+    prevInside_ = in;
+    prevLon_ = lon;
+    prevLat_ = lat;
+}
+
+void drawPolylineDegrees(int32_t n) {
+    Cc2dbuff& a = cc2dbuff;
+    deg2rad(a.x(), a.x(), n);
+    deg2rad(a.y(), a.y(), n);
+    drawPolylineRadians(n);
+}
+
+void drawPolylineRadians(int32_t n) {
+    Cc3dbuff& b = cc3dbuff;
+    projlln(b.x(), b.y(), cc2dbuff.x(), cc2dbuff.y(), n);
+    drawProjected(b.x(), b.y(), n);
+}
+
+void drawSides(int32_t v, int32_t boundary, float ppd) {
+    const float* lon = cc2dbuff.x();
+    const float* lat = cc2dbuff.y();
+    Cc3dbuff& b = cc3dbuff;
+    const float ppr = ppd * 180.0f / rad(180.0f);
+    if (boundary != 1 && boundary != 2) {
+        if (lwito(2)) {
+            wout({"Boundaries = Xp-Yp lines"});
+            wout({"Number of sides =", fmtI(v, 6)});
+        }
+        drawPolylineRadians(v);
+        return;
+    }
+    std::string name = boundary == 1 ? "Angle (radians)" : "Barycentic coef";
+    if (lwito(2))
+        wout({boundary == 1 ? "Boundaries = great circles" : "Boundaries = long,lat lines"});
+    scptnam(name, 1);
+    for (int32_t i = 1; i < v; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        const Side s = sideOf(lon[k], lat[k], lon[k + 1], lat[k + 1]);
+        if (boundary == 1) {
+            if (s.wlen <= kDegenerateSide) {
+                sideBox(i, lon[k], lat[k], lon[k + 1], lat[k + 1]);
+                continue;
+            }
+            sideSampling(i, s.angle, ppr, s.angle);
+        } else {
+            sideSampling(i, s.angle, ppr, 1.0f);
+        }
+        const Vec3& w = s.w;
+        for (ptblock.ipt = 1; ptblock.ipt <= ptblock.np; ++ptblock.ipt) {
+            const auto j = static_cast<std::size_t>(ptblock.ipt - 1);
+            const float t = ptblock.pti + static_cast<float>(ptblock.ipt - 1) * ptblock.ptd;
+            ptblock.pt = t;
+            if (boundary == 1) {
+                const float c = std::cos(t);
+                const float sn = std::sin(t);
+                b.x()[j] = s.v1[0] * c + w[0] * sn;
+                b.y()[j] = s.v1[1] * c + w[1] * sn;
+                b.z()[j] = s.v1[2] * c + w[2] * sn;
+            } else {
+                // Straight in longitude and latitude: no wrap, so a side from 170 to -170
+                // degrees runs through longitude 0.
+                b.x()[j] = (1.0f - t) * lon[k] + t * lon[k + 1];
+                b.y()[j] = (1.0f - t) * lat[k] + t * lat[k + 1];
+            }
+        }
+        if (boundary == 1) cc2lln(b.x(), b.y(), b.x(), b.y(), b.z(), ptblock.np);
+        projlln(b.x(), b.y(), b.x(), b.y(), ptblock.np);
+        drawProjected(b.x(), b.y(), ptblock.np);
+    }
+}
+
+}  // namespace tensova

@@ -1,0 +1,146 @@
+#pragma once
+// The insides of the overlay menu, shared by its files: the longitude window, the ways a line is
+// drawn through the map projection, the listing of the lines read, and the readers of the six
+// kinds of line files. Nothing outside this folder calls them.
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "console/text.hpp"
+
+namespace tensova {
+
+inline const Stamp kContours1("contours1", " 2.0", "06-12-2026");
+
+// Overlay files are read on this unit.
+inline constexpr int32_t kOverlayUnit = 2;
+
+// The map frame, degrees.
+struct Frame {
+    float lonmin = 0.0f;
+    float lonmax = 0.0f;
+    float latmin = 0.0f;
+    float latmax = 0.0f;
+};
+
+// The longitudes of a shoreline are reduced into one turn [origin, origin + 360) that holds the
+// frame, with a margin of up to 3 degrees on its west side, so that a polygon can be clipped
+// across the 180 degree meridian.
+struct LonWindow {
+    float origin = 0.0f;
+    float lonmin = 0.0f;  // the frame's bounds reduced into the window
+    float lonmax = 0.0f;
+    float width = 0.0f;
+};
+// The window of the frame; a frame of no width gets a warning box.
+LonWindow lonWindow(float lonmin, float lonmax);
+float intoWindow(float lon, const LonWindow& w);
+
+// The header of a shoreline polygon.
+struct ShoreHeader {
+    int32_t id = 0;
+    int32_t n = 0;
+    int32_t level = 0;
+    float area = 0.0f;
+    float west = 0.0f;
+    float east = 0.0f;
+    float south = 0.0f;
+    float north = 0.0f;
+};
+// False when the polygon's extent lies wholly outside the frame. A header whose west lies east
+// of its east gets a warning box (counter: the number of the last polygon kept) and is tested
+// on latitude alone.
+bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter);
+
+// One point projected: false when the projection sends it out of reach.
+bool projectDegrees(float lon, float lat, float& x, float& y);
+
+// The pen of a line drawn point by point: a point that the projection sends out of reach lifts
+// it, and the next point is reached with a move.
+class Pen {
+  public:
+    void lift() { down_ = false; }
+    void to(float x, float y, bool draw);
+
+  private:
+    bool down_ = false;
+};
+
+// Lines drawn point by point, each point projected on its own (degrees in).
+class PenLine {
+  public:
+    void restart() { pen_.lift(); }
+    void point(float lon, float lat);
+
+  private:
+    Pen pen_;
+};
+
+// Clipped drawing: a segment is drawn whole, to its true ends, as soon as one of its ends lies
+// in the box (bounds included); a segment whose ends both lie outside is left out.
+class ClippedLine {
+  public:
+    ClippedLine(float xmin, float xmax, float ymin, float ymax)
+        : xmin_(xmin), xmax_(xmax), ymin_(ymin), ymax_(ymax) {}
+    void restart() { first_ = true; }
+    void point(float lon, float lat);
+
+  private:
+    bool inside(float lon, float lat) const;
+    float xmin_, xmax_, ymin_, ymax_;
+    Pen pen_;
+    bool first_ = true;
+    bool prevInside_ = false;
+    float prevLon_ = 0.0f;
+    float prevLat_ = 0.0f;
+};
+
+// The n points of cc2dbuff (degrees, converted in place) projected at once and drawn as one
+// polyline (split where the projection sends points out of reach).
+void drawPolylineDegrees(int32_t n);
+// The n points of cc2dbuff (radians) projected into cc3dbuff and drawn.
+void drawPolylineRadians(int32_t n);
+
+// The sides between the v vertices of cc2dbuff (radians): great circles (kind 1) and lines of
+// longitude and latitude (kind 2) sampled at ppd points a degree, any other kind straight lines
+// in the map plane.
+void drawSides(int32_t v, int32_t boundary, float ppd);
+
+// The listing of a file's lines (written at output level 2): the rule, the heading line with
+// each heading in 7 characters, and a row of up to four integers and four reals; `blankInts`
+// leaves the integer columns blank and writes only the reals.
+void listingRule();
+void listingHeadings(std::span<const std::string_view> headings);
+void listingRow(std::initializer_list<int32_t> ints, std::initializer_list<float> reals = {},
+                int32_t blankInts = 0);
+// The heading line of the shoreline kind, which the extent test's box shows too.
+void shoreHeadings();
+
+// One overlay file being read and drawn.
+struct OverlayFile {
+    std::string name;  // as opened
+    Frame frame;
+    bool clip = true;
+    LonWindow window;      // in use while clip is on
+    float* ppd = nullptr;  // the menu's points per degree, which a selection polygon file sets
+    int32_t counter = 0;   // lines counted
+};
+
+// How the reading of a file ended.
+enum class FileEnd {
+    Eof,    // the end of the file: the normal end
+    Error,  // a record that cannot be read
+    Cut,    // a line too long for the buffer: reading stopped after it
+};
+
+FileEnd readUtig(OverlayFile& f);
+FileEnd readIgn(OverlayFile& f);
+FileEnd readGebco(OverlayFile& f);
+FileEnd readUsgs(OverlayFile& f);
+FileEnd readShore(OverlayFile& f);
+FileEnd readSelectionPolygon(OverlayFile& f);
+
+}  // namespace tensova

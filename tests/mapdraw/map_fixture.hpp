@@ -1,0 +1,47 @@
+#pragma once
+// A map open on a PostScript document: Mercator about longitude 0 with its origin at (0, 0),
+// so that x is the longitude in radians, and 25 cm to the radian from (2, 2) cm. Files for the
+// run are made in a fresh current folder, where short names find them.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "mapdraw/overlays.hpp"
+#include "plot/plot_fixture.hpp"
+#include "projection/projection.hpp"
+
+namespace tensova::test {
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+struct MapDocument {
+    explicit MapDocument(const std::string& keys, const Files& files = {}) : doc(keys) {
+        for (const auto& [name, text] : files) here.dir.write(name, text);
+        projtype.iproj = 15;
+        llorig = {};
+        llpparam = {};
+        matrixMap(2, 2, 25, 0, 0, 25);
+    }
+    std::vector<Path> finish() { return paths(doc.finish()); }
+    InFolder here;
+    PlotDocument doc;
+};
+
+// The device point of a longitude and latitude.
+inline Point at(float lon, float lat) {
+    Point p{};
+    projectDegrees(lon, lat, p[0], p[1]);
+    return toDevice(p);
+}
+
+inline void expectNear(const Point& got, const Point& want, const std::string& what) {
+    EXPECT_NEAR(got[0], want[0], 0.02) << what;
+    EXPECT_NEAR(got[1], want[1], 0.02) << what;
+}
+
+inline std::string testData(const std::string& name) {
+    return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);
+}
+
+}  // namespace tensova::test

@@ -1,0 +1,262 @@
+// Map overlays: the longitude window and the extent test, the six kinds of line files with
+// their counters and drawn lines, clipping, chunks, sampled polygon sides, and files that are
+// short, damaged or too long.
+//
+// Great-circle reference (python3, double precision): for the side from (0, 10.05) to
+// (10.05, 10.05) degrees, cos t = sin^2(10.05) + cos^2(10.05) cos(10.05) gives t = 9.8954
+// degrees, so 98 points at 10 a degree; the circle's highest point, at longitude 5.025, lies at
+// atan(tan(10.05) / cos(5.025)) = 10.0880 degrees. The
+// square of tests/data gives 67.37, 79.5, 60.88 and 79.5 points a side at 10 a degree.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "curve/running_point.hpp"
+#include "map_fixture.hpp"
+#include "mapdraw/contours.hpp"
+
+namespace tensova::test {
+namespace {
+
+struct Drawn {
+    Lines out;
+    std::vector<Path> paths;
+    int count(const std::string& line) const { return countLines(out, line); }
+};
+
+// The overlay menu over the frame with the keyboard `keys`, from the default settings.
+Drawn overlay(const std::string& keys, const Files& files, Frame f = {0, 40, 30, 50}) {
+    MapDocument map(keys, files);
+    contours1(0, 0, 0, 0, 5);
+    contours1(f.lonmin, f.lonmax, f.latmin, f.latmax, 1);
+    Drawn r{map.doc.console.lines(), map.finish()};
+    return r;
+}
+
+std::vector<std::size_t> sizes(const std::vector<Path>& p) {
+    std::vector<std::size_t> s;
+    for (const auto& q : p) s.push_back(q.points.size());
+    return s;
+}
+
+// The header record of a shoreline polygon.
+std::string shore(int id, int n, float w, float e, float s, float north) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "  %6d%8d 1  %13.3f%10.5f%10.5f%10.5f%10.5f\n", id, n, 0.0, w, e,
+                  s, north);
+    return buf;
+}
+
+std::string total(int n) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, " total nb of plotted curves = %6d", n);
+    return buf;
+}
+
+TEST(Overlays, LongitudeWindow) {
+    const struct {
+        float lonmin, lonmax, origin, rmin, rmax, width;
+        bool warned;
+    } cases[] = {
+        {-10, 30, -13, -10, 30, 40, false}, {170, -170, 167, 170, 190, 20, false},
+        {0, 360, 0, 0, 360, 360, false},    {-175, 180, -177.5f, -175, 180, 355, false},
+        {20, 20, 17, 20, 20, 0, true},      {20, 380, 20, 20, 380, 360, false},
+    };
+    for (const auto& c : cases) {
+        ConsoleCapture cap("\n");
+        const LonWindow w = lonWindow(c.lonmin, c.lonmax);
+        EXPECT_EQ(w.origin, c.origin) << c.lonmin << " " << c.lonmax;
+        EXPECT_EQ(w.lonmin, c.rmin) << c.lonmin;
+        EXPECT_EQ(w.lonmax, c.rmax) << c.lonmin;
+        EXPECT_EQ(w.width, c.width) << c.lonmin;
+        EXPECT_EQ(countLines(cap.lines(), " INCONSISTENT BOUNDS"), c.warned ? 1 : 0);
+    }
+    const LonWindow w = lonWindow(-10, 30);
+    EXPECT_EQ(intoWindow(-12, w), -12);
+    EXPECT_EQ(intoWindow(-14, w), 346);
+    EXPECT_EQ(intoWindow(-175, lonWindow(170, -170)), 185);
+}
+
+TEST(Overlays, ExtentOfShorelinePolygons) {
+    const struct {
+        Frame frame;
+        float west, east, south, north;
+        bool in, warned;
+    } cases[] = {
+        {{0, 40, 30, 50}, -10, 10, 35, 40, true, false},  // reduced 350 to 10: across the seam
+        {{0, 40, 30, 50}, 40, 45, 35, 40, true, false},   // touching the east edge
+        {{0, 40, 30, 50}, 41, 45, 35, 40, false, false},
+        {{0, 40, 30, 50}, 10, 20, 51, 60, false, false},
+        {{170, -170, -20, 0}, -178, -172, -10, -5, true, false},
+        {{0, 40, 30, 50}, 60, 50, 35, 40, true, true},  // west east of east: latitude alone
+        {{0, 40, 30, 50}, 60, 50, 55, 60, false, true},
+    };
+    for (const auto& c : cases) {
+        ConsoleCapture cap("\n");
+        ShoreHeader h{7, 4, 1, 0, c.west, c.east, c.south, c.north};
+        const Frame& f = c.frame;
+        EXPECT_EQ(shoreInFrame(h, lonWindow(f.lonmin, f.lonmax), f, 3), c.in) << c.west;
+        EXPECT_EQ(countLines(cap.lines(), " PROBLEM IN INPUT FILE ?"), c.warned ? 1 : 0);
+    }
+}
+
+TEST(Overlays, MenuModesAndSettings) {
+    {
+        ConsoleCapture cap;
+        contours1(0, 0, 0, 0, 5);
+        EXPECT_EQ(cap.lines().back(), " INITIALIZING MAP CONTOURS");
+    }
+    const Drawn r = overlay("7\n11\n2.5\n10\nn\n99\n", {}, {170, -170, 10, 20});
+    const Lines& o = r.out;
+    const int sketch = findLine(o, "   _|_________________|_ latmax =    20.000");
+    ASSERT_GE(sketch, 0);
+    EXPECT_EQ(
+        Lines(o.begin() + sketch + 6, o.begin() + sketch + 10),
+        (Lines{"   170.000        -170.000", "   170.000         190.000",
+               " Longitude origin =   167.000", " Nb of points for 1 deg .....11    10.000"}));
+    EXPECT_EQ(r.count(" Nb of points for 1 deg .....11     2.500"), 2);
+    EXPECT_EQ(r.count(" Clipping on ................10 F"), 1);
+    EXPECT_EQ(r.count(" longmin           longmax"), 3);  // shown while clipping was on
+}
+
+TEST(Overlays, SixKindsCountedAndDrawn) {
+    using Sizes = std::vector<std::size_t>;
+    const struct {
+        int kind;
+        std::string file;
+        bool clip;
+        int counter;
+        Sizes drawn;
+        std::string heading;
+    } cases[] = {
+        {1, "overlay.utig", false, 3, {4, 18, 38}, " | line #|# point|"},
+        {1, "overlay.utig", true, 3, {4, 18, 38}, " | line #|# point|"},
+        {2, "overlay.ign", false, 4, {2, 2, 1, 1}, " | line #|"},
+        {3, "overlay.gebco", true, 2, {3, 4}, " | line #|   code|# point|"},
+        {4, "overlay.usgs", false, 5, {2, 2, 1, 2}, " | line #|"},
+        {5,
+         "overlay.gshhs",
+         false,
+         3,
+         {17, 4, 5},
+         " | line #|   code|# point|   type|   west|   east|  south|  north|"},
+        {5, "overlay.gshhs", true, 2, {17, 5}, ""},
+        {6, "overlay.poly", false, 1, {67, 79, 60, 79}, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string keys = std::string(c.clip ? "" : "10\nn\n") + std::to_string(c.kind) +
+                                 "\n" + c.file + "\n99\n";
+        const Drawn r = overlay(keys, {{c.file, testData(c.file)}});
+        EXPECT_EQ(r.count(total(c.counter)), 1) << c.file;
+        EXPECT_EQ(r.count(" input file " + c.file + " closed"), 1) << c.file;
+        EXPECT_EQ(sizes(r.paths), c.drawn) << c.file << " " << c.clip;
+        EXPECT_EQ(r.count(c.heading), c.heading.empty() ? 0 : 1) << c.file;
+        if (c.kind == 1) {
+            const Point want[] = {at(10, 45), at(10.5f, 45.1f), at(11.5f, 45.1f), at(11.5f, 44.1f)};
+            for (std::size_t k = 0; k < 4; ++k) expectNear(r.paths[0].points[k], want[k], "utig");
+            expectNear(r.paths[1].points[17], at(20.1f, 36.6f), "continuation");
+        }
+    }
+}
+
+TEST(Overlays, ClippingKeepsWholeSegmentsWithAnEndInside) {
+    // Frame 0..10 by 0..10: in, out (drawn to), out (dropped although the segment crosses the
+    // frame), on the edge (reached from the point before), in.
+    const std::string ign =
+        "11    5.0000    5.0000\n11   15.0000    5.0000\n"
+        "11   -5.0000    5.0000\n11    0.0000    8.0000\n"
+        "11    4.0000    8.0000\n";
+    const Drawn r = overlay("2\nf.ign\n99\n", {{"f.ign", ign}}, {0, 10, 0, 10});
+    ASSERT_EQ(sizes(r.paths), (std::vector<std::size_t>{2, 3}));
+    expectNear(r.paths[0].points[1], at(15, 5), "drawn out");
+    expectNear(r.paths[1].points[0], at(-5, 5), "moved back");
+    expectNear(r.paths[1].points[2], at(4, 8), "last");
+}
+
+TEST(Overlays, ShorelineAcrossTheAntimeridianAndInChunks) {
+    // Clipped in the window of frame 170..-170: longitudes east of 180 are drawn past it.
+    const std::string across = shore(9, 3, 178, 182, -10, -5) + "178 -10\n-178 -8\n-175 -5\n";
+    const Drawn a = overlay("5\na.gsh\n99\n", {{"a.gsh", across}}, {170, -170, -20, 0});
+    ASSERT_EQ(sizes(a.paths), (std::vector<std::size_t>{3}));
+    expectNear(a.paths[0].points[2], at(185, -5), "reduced");
+    EXPECT_EQ(a.count(" |       |       |       |       |  178.0|  182.0|"), 1);
+
+    // 1,999 points without clipping: two chunks of 1,000 sharing point 1,000 (each drawn in
+    // the plot buffer's pieces of 501 points).
+    std::string big = shore(1, 1999, 0, 19.98f, 30, 31);
+    for (int i = 0; i < 1999; ++i) big += std::to_string(i * 0.01) + " 30.5\n";
+    const Drawn b = overlay("10\nn\n5\nb.gsh\n99\n", {{"b.gsh", big}});
+    ASSERT_EQ(sizes(b.paths), (std::vector<std::size_t>{501, 500, 501, 500}));
+    expectNear(b.paths[1].points.back(), at(9.99f, 30.5f), "point 1,000 ends chunk 1");
+    expectNear(b.paths[2].points.front(), at(9.99f, 30.5f), "and begins chunk 2");
+    expectNear(b.paths[3].points.back(), at(19.98f, 30.5f), "point 1,999");
+}
+
+TEST(Overlays, PolygonSidesSampled) {
+    const Drawn gc =
+        overlay("6\ns.pol\n99\n", {{"s.pol", "4 1 1 10.0\n0 0\n10.05 0\n10.05 10.05\n0 10.05\n"}});
+    ASSERT_EQ(sizes(gc.paths), (std::vector<std::size_t>{100, 100, 98, 100}));
+    EXPECT_EQ(gc.count(" Boundaries = great circles"), 1);
+    // The top side bulges north of its parallel to the circle's highest point, mid-side.
+    const Point mid = gc.paths[2].points[49];
+    const Point peak = at(5.025f, 10.088f);
+    EXPECT_NEAR(mid[0], peak[0], 1.0);
+    EXPECT_NEAR(mid[1], peak[1], 0.02);
+    EXPECT_EQ(ptblock.ipt, 101);
+
+    // Longitude-latitude lines do not wrap: 170 to -170 runs through 0. Straight map lines:
+    // one polyline through the vertices. Equal vertices: that side alone is skipped.
+    const Drawn ll = overlay("6\nl.pol\n99\n", {{"l.pol", "2 2 0 1.72\n170 0\n-170 0\n"}});
+    ASSERT_EQ(sizes(ll.paths), (std::vector<std::size_t>{34}));
+    expectNear(ll.paths[0].points[17], at(170 - 340 * 17 / 33.0f, 0), "through 0");
+    const Drawn st = overlay("6\nm.pol\n99\n", {{"m.pol", "3 3 1 10\n0 0\n1 0\n1 1\n"}});
+    EXPECT_EQ(sizes(st.paths), (std::vector<std::size_t>{4}));
+    const Drawn eq = overlay("6\ne.pol\n\n99\n", {{"e.pol", "3 1 0 10\n0 0\n0 0\n1.05 0\n"}});
+    EXPECT_EQ(eq.count(" INCONSISTENT POLYGON CONTOUR:"), 1);
+    EXPECT_EQ(sizes(eq.paths), (std::vector<std::size_t>{10}));
+}
+
+TEST(Overlays, ShortDamagedAndOverlongFiles) {
+    std::string poly1000 = "1000 3 1 10\n";
+    for (int i = 0; i < 1000; ++i) poly1000 += std::to_string(i * 0.01) + " 40\n";
+    const struct {
+        int kind;
+        std::string text;
+        std::string keys;  // after the file name: the pauses of the boxes
+        int counter;       // -1: a read error
+        std::vector<std::size_t> drawn;
+        std::string message;
+    } cases[] = {
+        // Counts below one: nothing drawn, no record read for them, the next line read.
+        {1, "  1   450    100\n  4   450    100494550406050\n", "", 2, {2}, ""},
+        {3, "7 0\n8 -2\n9 2\n45 10\n46 11\n", "", 3, {2}, ""},
+        {5,
+         shore(1, 0, 10, 20, 35, 40) + shore(2, 2, 10, 20, 35, 40) + "10 35\n20 40\n",
+         "",
+         2,
+         {2},
+         ""},
+        {6, "0 1 1 10\n", "", 1, {}, ""},
+        // Unreadable records: what was drawn stays drawn.
+        {3, "1 2\n45 10\n46 11\n2 2\n45 x\n", "\n", -1, {2}, ""},
+        {4, "  45.00000       10.00000\n  4x.00000       10.00000\n", "\n", -1, {1}, ""},
+        {6, "2 1 1\n", "\n\n", -1, {}, " WHILE READING 1st LINE OF FILE t"},
+        {6, "2 1 1 10\n0 0\n", "\n\n", -1, {}, " WHILE READING DATA LINE #      2"},
+        // Too many vertices: the first 999, closed.
+        {6, poly1000, "\n", 1, {501, 500}, " Number of vertices to read     =    999"},
+    };
+    for (const auto& c : cases) {
+        const Drawn r =
+            overlay(std::to_string(c.kind) + "\nt\n" + c.keys + "99\n", {{"t", c.text}});
+        const std::string what = c.text.substr(0, 20);
+        EXPECT_EQ(r.count(c.counter < 0 ? " WHILE READING FILE t" : total(c.counter)), 1) << what;
+        EXPECT_EQ(r.count(c.message), c.message.empty() ? 0 : 1) << what;
+        EXPECT_EQ(sizes(r.paths), c.drawn) << what;
+    }
+}
+
+}  // namespace
+}  // namespace tensova::test

@@ -1,0 +1,70 @@
+// Plotted points: a typed point and a two-column file drawn projected or as they are, listed,
+// a file left unread, and the plot attributes given back on leaving.
+
+#include "mapdraw/plotted_points.hpp"
+
+#include <gtest/gtest.h>
+
+#include "curve/running_point.hpp"
+#include "map_fixture.hpp"
+#include "plot/attributes.hpp"
+
+namespace tensova::test {
+namespace {
+
+// The centre of a symbol: the mean of its distinct vertices.
+Point centre(const Path& p) {
+    Point c{0, 0};
+    const std::size_t n = p.points.size() - (p.points.front() == p.points.back() ? 1 : 0);
+    for (std::size_t k = 0; k < n; ++k)
+        for (std::size_t j = 0; j < 2; ++j) c[j] += p.points[k][j] / static_cast<float>(n);
+    return c;
+}
+
+TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
+    {
+        ConsoleCapture cap;
+        bool useproj = true;
+        mappoint(useproj, 5);
+        EXPECT_EQ(cap.lines().back(), " INITIALIZING PARAMETERS");
+    }
+    const std::string keys =
+        "10\n10\n20\n45\n100\n"                    // typed, projected
+        "200\nsites.lonlat\n99\n99\n\n"            // file, projected
+        "200\nsites.lonlat\n99\n99\n99\n\n"        // left unread
+        "13\nn\n10\n0.1\n20\n0.7\n100\n77\n99\n";  // typed, as it is
+    MapDocument map(keys, {{"sites.lonlat", testData("sites.lonlat")}});
+    int32_t line = 3, fill = 4, type = 7;
+    float size = 0.5f;
+    slinecolor(line, 1), sfillcolor(fill, 1), ssymboltype(type, 1), ssymbolsize(size, 1);
+    bool useproj = true;
+    mappoint(useproj, 0);
+    EXPECT_FALSE(useproj);
+    EXPECT_EQ(ptblock.ipt, 2);
+    line = fill = type = 0;
+    size = 0;
+    slinecolor(line, 3), sfillcolor(fill, 3), ssymboltype(type, 3), ssymbolsize(size, 3);
+    EXPECT_TRUE(line == 3 && fill == 4 && type == 7 && size == 0.5f);
+
+    const Lines out = map.doc.console.lines();
+    // Column names: blank until a file was read in this menu.
+    const std::pair<const char*, int> lines[] = {
+        {" INPUT FILE HAS BEEN READ", 1},     {" NB OF DATA =      3", 1},
+        {" INPUT FILE HAS NOT BEEN READ", 1}, {" NO PROJECTION", 1},
+        {" PROJECTING LOCATIONS", 2},         {" | nb|X-long  |Y-lat   |", 3},
+        {" |   |        |        |", 1},      {" |   |longitud|latitude|", 2},
+        {" |  1|   0.100|   0.700|", 1}};
+    for (const auto& [l, n] : lines) EXPECT_EQ(countLines(out, l), n) << l;
+
+    const auto got = map.finish();
+    const Point want[] = {at(10, 45), at(25.396f, 36.404f), at(23.524f, 37.615f),
+                          at(27.153f, 36.586f), toDevice({0.1f, 0.7f})};
+    ASSERT_EQ(got.size(), 5u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_TRUE(got[k].filled) << k;
+        expectNear(centre(got[k]), want[k], "symbol " + std::to_string(k));
+    }
+}
+
+}  // namespace
+}  // namespace tensova::test
