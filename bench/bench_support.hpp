@@ -2,6 +2,8 @@
 // Shared by the benchmarks: a scratch folder for generated catalogues and written files, and a
 // console that keeps quiet while the settings announce themselves.
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -42,6 +44,17 @@ inline void quietStart() {
     unitBindConsole(0, std::fopen("/dev/null", "w"));
     trigoset();
     setseistest6(5);
+}
+
+// The keyboard's answers for the next dialog, the console output to /dev/null.
+inline void keyboard(const std::string& answers) {
+    static std::FILE* in = nullptr;
+    if (in != nullptr) std::fclose(in);
+    in = std::tmpfile();
+    std::fputs(answers.c_str(), in);
+    std::fflush(in);
+    lseek(fileno(in), 0, SEEK_SET);
+    unitBindConsole(fileno(in), std::fopen("/dev/null", "w"));
 }
 
 }  // namespace tensova::bench

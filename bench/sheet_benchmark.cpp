@@ -46,17 +46,6 @@ bool fillStore() {
     return g.count == kCapacity;
 }
 
-// The keyboard's answers.
-void keyboard(const std::string& answers) {
-    static std::FILE* in = nullptr;
-    if (in != nullptr) std::fclose(in);
-    in = std::tmpfile();
-    std::fputs(answers.c_str(), in);
-    std::fflush(in);
-    lseek(fileno(in), 0, SEEK_SET);
-    unitBindConsole(fileno(in), std::fopen("/dev/null", "w"));
-}
-
 void BM_Sheet(benchmark::State& state) {
     static const bool ready = fillStore();
     if (!ready) {
@@ -70,7 +59,7 @@ void BM_Sheet(benchmark::State& state) {
         // RUN: the plot file opened with the settings kept, then a new page before each page
         // but the first (the default answer); leave; close the file with its return.
         const auto pages = static_cast<std::size_t>((count + 19) / 20);
-        keyboard("1000\n\nfps_bb.ps\n" + std::string(pages - 1, '\n') + "99\n\n");
+        bench::keyboard("1000\n\nfps_bb.ps\n" + std::string(pages - 1, '\n') + "99\n\n");
         fpsbchbll(g.azd0[kPlane1].data(), g.dipd0[kPlane1].data(), g.rakd0[kPlane1].data(),
                   g.azd0[kPlane2].data(), g.dipd0[kPlane2].data(), g.rakd0[kPlane2].data(),
                   g.date1[0].data(), 10, kCapacity, count, 2, 1, 0);

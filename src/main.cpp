@@ -22,6 +22,7 @@
 #include "plot/colour_table.hpp"
 #include "plot/plot_life.hpp"
 #include "seismo/mechanism_sheet.hpp"
+#include "seismo/seismicity_map.hpp"
 #include "seismo/stereonet_projection.hpp"
 
 using namespace tensova;
@@ -34,6 +35,7 @@ constexpr int32_t kCommandUnit = 15;
 constexpr int32_t kSishSlot = 2;
 constexpr int32_t kReaderSlot = 1;
 constexpr int32_t kWriterSlot = 1;
+constexpr int32_t kMapSubplot = 1;
 constexpr int32_t kSheetSubplot = 2;
 constexpr int32_t kDegrees = 1;  // the store's angles are in degrees
 
@@ -126,6 +128,17 @@ void filePass(MainState& st) {
     }
 }
 
+// The seismicity map of the stored events with nodal plane `plane`, in the set-up mode.
+void map(int plane, bool sish, int32_t mode) {
+    Gcmtblk& g = gcmtblk;
+    const auto p = static_cast<std::size_t>(plane);
+    const auto textLength = static_cast<int32_t>(g.date1[0].size());
+    mapseis4(g.xd.data(), g.yd.data(), g.rlong.data(), g.rlat.data(), g.depth.data(),
+             g.date1[0].data(), textLength, g.time[0].data(), textLength, g.azd0[p].data(),
+             g.dipd0[p].data(), g.rakd0[p].data(), g.count, kCapacity, kSishSlot, sish, kMapSubplot,
+             mode);
+}
+
 // The focal-mechanism sheet of the stored events, in the set-up mode.
 void sheet(int32_t mode) {
     const Gcmtblk& g = gcmtblk;
@@ -150,6 +163,12 @@ void secondDispatch(const MainState& st) {
         case 1200:
             gcmtwrite1(kWriterSlot, 0);
             break;
+        case 2001:
+            map(kPlane1, st.sish, 0);
+            break;
+        case 2002:
+            map(kPlane2, st.sish, 0);
+            break;
         case 3000:
             sheet(0);
             break;
@@ -170,6 +189,7 @@ int main() {
     scolortable(5);
     ssymbolsize(st.symbolSize, 5);
     gcmtreadex1(kReaderSlot, 5);
+    map(kPlane1, st.sish, 5);
     int32_t iproj = 1;
     sspro(iproj, 5);
     sheet(5);

@@ -3,6 +3,8 @@
 #include "postscript/colour.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "console/fields.hpp"
@@ -32,10 +34,23 @@ void writeSlot(int32_t k) {
 
 }  // namespace
 
-std::string rgbValues(int32_t k) {
+const std::string& rgbValues(int32_t k) {
+    // Every filled polygon writes its fill colour: the text of a slot is kept until the slot's
+    // colour changes.
+    struct Slot {
+        std::array<float, 3> rgb{};
+        std::string text;
+    };
+    static std::array<Slot, kColourSlots> slots;
     const std::size_t i = slotIndex(k);
-    return fraction(psattributes.red[i]) + fraction(psattributes.green[i]) +
-           fraction(psattributes.blue[i]);
+    const std::array<float, 3> rgb = {psattributes.red[i], psattributes.green[i],
+                                      psattributes.blue[i]};
+    Slot& slot = slots[i];
+    if (slot.text.empty() || std::memcmp(slot.rgb.data(), rgb.data(), sizeof rgb) != 0) {
+        slot.rgb = rgb;
+        slot.text = fraction(rgb[0]) + fraction(rgb[1]) + fraction(rgb[2]);
+    }
+    return slot.text;
 }
 
 void psrgbcolor(int32_t k) {

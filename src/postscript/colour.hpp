@@ -8,6 +8,6 @@ namespace tensova {
 
 // Red, green and blue of slot k as fractions, each in six characters with three decimals and
 // followed by one blank.
-std::string rgbValues(int32_t k);
+const std::string& rgbValues(int32_t k);
 
 }  // namespace tensova

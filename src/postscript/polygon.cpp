@@ -1,6 +1,8 @@
 // Closed polygons, hollow or filled, outlined in the line colour.
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "console/fields.hpp"
 #include "postscript/colour.hpp"
@@ -10,6 +12,20 @@
 #include "postscript/psparams.hpp"
 
 namespace tensova {
+namespace {
+
+// The line that fills the path in its colour, written in place: every filled symbol and
+// stress symbol of a map has one.
+void fillLine(std::string_view colour, std::string_view op, std::string_view restore) {
+    char* p = psSpace(colour.size() + op.size() + restore.size() + 1);
+    p = std::copy(colour.begin(), colour.end(), p);
+    p = std::copy(op.begin(), op.end(), p);
+    p = std::copy(restore.begin(), restore.end(), p);
+    *p++ = '\n';
+    psCommit(p);
+}
+
+}  // namespace
 
 void depolygon(float* x, float* y, int32_t n) {
     if (!psdevice.open || n < 1) return;
@@ -32,9 +48,9 @@ void depolygon(float* x, float* y, int32_t n) {
     // one last written, which the outline's colour test relies on.
     const std::string_view restore = compressed ? " fill gr" : " fill grestore";
     if (psattributes.colorplot) {
-        psLine(rgbValues(psattributes.fillcolor) + "setrgbcolor" + std::string(restore));
+        fillLine(rgbValues(psattributes.fillcolor), "setrgbcolor", restore);
     } else {
-        psLine(fmtF(0.5, 6, 3) + (compressed ? " stg" : " setgray") + std::string(restore));
+        fillLine(fmtF(0.5, 6, 3), compressed ? " stg" : " setgray", restore);
     }
     psstrokepath();
 }

@@ -107,18 +107,27 @@ void writepbsv(const float* azshmax, const int32_t* isv, const float* az1, const
                int32_t unit, int32_t nfirst) {
     const bool console = unit == kConsoleUnit;
     const std::string_view sep = console ? "|" : "\t";
-    const std::string rule = " " + std::string(74, '-');
+    // The map writes the header once per event: it is made once.
+    static const std::string rule = " " + std::string(74, '-');
+    static const std::array<std::string, 2> headers = [] {
+        std::array<std::string, 2> h;
+        for (std::size_t k = 0; k < 2; ++k) {
+            const std::string_view s = k == 1 ? "|" : "\t";
+            h[k] = " " + fmtA("data nb", 7);
+            h[k] += s;
+            h[k] += fmtA("isv", 3);
+            for (const char* t :
+                 {"azshmax", "azim.S1", "plung.S1", "azim.S2", "plung.S2", "azim.S3", "plung.S3"}) {
+                h[k] += s;
+                h[k] += fmtA(t, 8);
+            }
+        }
+        return h;
+    }();
     if (console) unitWrite(unit, rule);
-    std::string line = " " + fmtA("data nb", 7);
-    line += sep;
-    line += fmtA("isv", 3);
-    for (const char* t :
-         {"azshmax", "azim.S1", "plung.S1", "azim.S2", "plung.S2", "azim.S3", "plung.S3"}) {
-        line += sep;
-        line += fmtA(t, 8);
-    }
-    unitWrite(unit, line);
+    unitWrite(unit, headers[console ? 1 : 0]);
     if (console) unitWrite(unit, rule);
+    std::string line;
     for (int32_t i = 0; i < n; ++i) {
         if (isv[i] >= 1 && isv[i] <= 3) continue;
         line = " ";

@@ -1,0 +1,460 @@
+#include "seismo/seismicity_map.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "catalogue/selection_tests.hpp"
+#include "console/boxes.hpp"
+#include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/files.hpp"
+#include "console/menus.hpp"
+#include "console/numtext.hpp"
+#include "console/prompts.hpp"
+#include "console/runinfo.hpp"
+#include "console/units.hpp"
+#include "mapdraw/contours.hpp"
+#include "mapdraw/grid.hpp"
+#include "mapdraw/plotted_points.hpp"
+#include "mapdraw/projection_menu.hpp"
+#include "numeric/angles.hpp"
+#include "plot/attributes.hpp"
+#include "plot/drawing.hpp"
+#include "plot/plot_life.hpp"
+#include "plot/run_information.hpp"
+#include "plot/transforms.hpp"
+#include "projection/projection.hpp"
+#include "seismo/principal_axes.hpp"
+#include "seismo/shmax_symbols.hpp"
+#include "seismo/sish_file.hpp"
+
+namespace tensova {
+namespace {
+
+const Stamp kMapseis4("mapseis", " 7.0", "01-06-2010");
+
+constexpr int32_t kExit = 99;
+constexpr int32_t kRun = 1000;
+// The page: run information and event count at the top, the grid fitted into the box below.
+constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
+constexpr float kCountX = 2.0f, kCountY = 28.0f;
+constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0f;
+// Justifications: 4 * row + column, negative to trim the text's blanks.
+constexpr int32_t kBottomCentre = -2;
+constexpr int32_t kBottomLeft = -1;
+
+// The grid settings as its set-up routine passes them, in degrees.
+struct GridArgs {
+    float latmin = 0.0f, latmax = 0.0f, lonmin = 0.0f, lonmax = 0.0f;
+    float latinc = 0.0f, loninc = 0.0f, ticsize = 0.0f;
+    int32_t npgrid = 0, nptick = 0, gridtype = 0, ndec = 0;
+    void set(int32_t mode) {
+        sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
+                 ndec, mode);
+    }
+};
+
+struct ShArgs {
+    float sizmaxa = 0.0f, sizmina = 0.0f;
+    int32_t epitype = 0, isha = 0;
+    void set(int32_t mode) { smapsh2(sizmaxa, sizmina, epitype, isha, mode); }
+};
+
+// The plot library's symbol size and type, as they were when the menu was entered.
+struct SavedSymbol {
+    float size = 0.0f;
+    int32_t type = 0;
+    void save() {
+        ssymbolsize(size, 3);
+        ssymboltype(type, 3);
+    }
+    void restore() {
+        ssymbolsize(size, 1);
+        ssymboltype(type, 1);
+    }
+};
+
+// The events as the caller passes them.
+struct Events {
+    float* xd;
+    float* yd;
+    const float *rlong, *rlat, *depth;
+    const char* date1;
+    std::size_t dateLength;
+    const char* time1;
+    std::size_t timeLength;
+    const float *azd1, *dipd1, *rakd1;
+    int32_t n;
+    std::string_view date(std::size_t i) const { return {date1 + i * dateLength, dateLength}; }
+    std::string_view time(std::size_t i) const { return {time1 + i * timeLength, timeLength}; }
+};
+
+void setDefaults() {
+    MapSeis& m = mapseis;
+    m.plotName = fit("seis.map.ps", 50);
+    m.contours = true;
+    m.epicentres = true;
+    m.shDirections = true;
+    m.points = true;
+    m.scaleToFit = true;
+    m.threshold = 0.0f;
+    m.epitype = -4;
+}
+
+void startUp(int32_t isub, int32_t mode) {
+    submenuhead(kMapseis4);
+    wout({"INITIALIZING MAP PARAMETERS"});
+    setDefaults();
+    int32_t sub = isub;
+    ssubplot(sub, 1);
+    float x0 = 10.0f, y0 = 8.0f, xx = 2.5f, xy = 0.0f, yx = 0.0f, yy = 2.5f;
+    sus2cm1(x0, y0, xx, xy, yx, yy, 1);
+    GridArgs grid;
+    grid.set(mode);
+    int32_t iproj = 0;
+    sprojll2(iproj, mode);
+    bool useproj = true;
+    mappoint(useproj, mode);
+    ShArgs sh;
+    sh.set(mode);
+}
+
+void showMenu(int32_t n, int32_t nmax) {
+    const MapSeis& m = mapseis;
+    submenuhead(kMapseis4);
+    if (!lwito(2)) return;
+    const std::string dashes32(32, '-');
+    wout({kDashes43});
+    wout({"SET UP:"});
+    wout({dashes32});
+    wout({"PLOT:"});
+    wout({"plot file name:", fit(m.plotName, 20)});
+    wout({"open plot file  ..............10"});
+    wout({"scaling ......................11"});
+    wout({"plot parameters ..............12"});
+    wout({"scale to fit grid ............15", fmtL(m.scaleToFit, 1)});
+    wout({"close file = end plot ........20"});
+    wout({dashes32});
+    wout({"MAP:"});
+    wout({"projection ..................300"});
+    wout({"Epicenter symbol type .......310"});
+    wout({"Symbols size + Sh type ......315"});
+    wout({"lat long grid ...............320"});
+    wout({"grid bounds from test bounds 330"});
+    wout({"Plot contours ...............340", fmtL(m.contours, 1)});
+    wout({"plot epicenters .............341", fmtL(m.epicentres, 1)});
+    wout({"plot sh directions ..........342", fmtL(m.shDirections, 1)});
+    wout({"plot symbol lat-long ........343", fmtL(m.points, 1)});
+    wout({dashes32});
+    wout({"DATA:"});
+    wout({"maximum nb of data =", fmtI(nmax, 6)});
+    wout({"current nb of data =", fmtI(n, 6)});
+    wout({"plunge threshold for isv ....400", fmtF(m.threshold, 8, 3)});
+    wout({kDashes43});
+    wout({"RUN = CREATE MAP ...........1000"});
+    wout({"EXIT .........................99"});
+    menutail();
+}
+
+void showHelp() {
+    submenuhead(kMapseis4);
+    wout({kEquals43});
+    wout({"                HELP DESK:                 "});
+    wout({fit("   maps: see the README file of tensova", 43)});
+    wout({kEquals43});
+}
+
+// The grid's bounds become the selection tests' bounds.
+void gridFromTests() {
+    GridArgs grid;
+    grid.set(3);
+    float depmin = 0.0f, depmax = 0.0f;
+    gscseistest(grid.latmin, grid.latmax, grid.lonmin, grid.lonmax, depmin, depmax);
+    grid.set(1);
+}
+
+// The settings entries of the menu; the plot file and RUN are the caller's.
+void act(int32_t choice, int32_t isub, float& thresholdRad) {
+    MapSeis& m = mapseis;
+    switch (choice) {
+        case 900:
+            showHelp();
+            break;
+        case 11: {
+            int32_t sub = isub;
+            ssubplot(sub, 1);
+            float x0 = 0.0f, y0 = 0.0f, xx = 0.0f, xy = 0.0f, yx = 0.0f, yy = 0.0f;
+            sus2cm1(x0, y0, xx, xy, yx, yy, 2);
+            break;
+        }
+        case 12:
+            splotparam2(0);
+            break;
+        case 15:
+            inlogicdef(m.scaleToFit, "scale plot to grid", m.scaleToFit);
+            break;
+        case 300: {
+            int32_t iproj = 1;
+            sprojll2(iproj, 2);
+            break;
+        }
+        case 310:
+            wout({"choose epicenter symbol"});
+            ssymboltype(m.epitype, 0);
+            break;
+        case 315: {
+            ShArgs sh;
+            sh.set(2);
+            break;
+        }
+        case 320: {
+            GridArgs grid;
+            grid.set(2);
+            break;
+        }
+        case 330:
+            gridFromTests();
+            break;
+        case 340:
+            inlogicdef(m.contours, "Plot contours", m.contours);
+            break;
+        case 341:
+            inlogicdef(m.epicentres, "Plot epicenters", m.epicentres);
+            break;
+        case 342:
+            inlogicdef(m.shDirections, "plot sh directions", m.shDirections);
+            break;
+        case 343:
+            inlogicdef(m.points, "symbol lat-long", m.points);
+            break;
+        case 400:
+            inrealdef(m.threshold, "plunge threshold for isv in deg", m.threshold);
+            thresholdRad = rad(m.threshold);
+            break;
+        default:
+            break;
+    }
+}
+
+// A step of the RUN announced on the console between two rules.
+void announce(std::initializer_list<std::string_view> titles) {
+    const std::string rule(36, '=');
+    wout({rule});
+    for (const std::string_view t : titles) wout({t});
+    wout({rule});
+}
+
+void drawHeading(int32_t n) {
+    int32_t saved = 0;
+    stextalign(saved, 3);
+    int32_t just = kBottomCentre;
+    stextalign(just, 1);
+    cmplotruninfo0(kRunInfoX, kRunInfoY);
+    just = kBottomLeft;
+    stextalign(just, 1);
+    std::string count(7, ' ');
+    int32_t nchar = 0;
+    intg2char(count, nchar, 7, n);
+    cmplotcharinfo0("Number of data: " + count.substr(0, static_cast<std::size_t>(nchar)), 1,
+                    kCountX, kCountY);
+    stextalign(saved, 1);
+}
+
+// The projected grid box into the page's box, both axes at the same scale. A box that has no
+// extent, or a corner that the projection cannot place, cannot be fitted: the scaling stays.
+void scaleToGrid() {
+    announce({"SCALING GRID IN A4 Portrait"});
+    float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
+    extrllgrid(xmin, ymin, xmax, ymax);
+    const bool placed = std::fabs(xmin) < kFarAway && std::fabs(xmax) < kFarAway &&
+                        std::fabs(ymin) < kFarAway && std::fabs(ymax) < kFarAway;
+    if (!placed || !(xmax > xmin) || !(ymax > ymin)) {
+        warninghead(kMapseis4);
+        wout({"the grid box has no extent on the map"});
+        wout({"==> SCALING UNCHANGED"});
+        warningtail00();
+        return;
+    }
+    float x0 = kBoxX, y0 = kBoxY, width = kBoxWidth, height = kBoxHeight;
+    int32_t isoxy = 1;
+    sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, isoxy, 1);
+}
+
+// An event the projection placed: the sentinel marks a point it cannot show.
+bool onMap(const Events& e, int32_t i) {
+    return std::fabs(e.xd[i]) < kFarAway && std::fabs(e.yd[i]) < kFarAway;
+}
+
+// One symbol per placed event, in runs of consecutive placed events.
+void drawEpicentres(const Events& e) {
+    int32_t i = 0;
+    while (i < e.n) {
+        if (!onMap(e, i)) {
+            ++i;
+            continue;
+        }
+        int32_t j = i + 1;
+        while (j < e.n && onMap(e, j)) ++j;
+        ussymbol(e.xd + i, e.yd + i, j - i);
+        i = j;
+    }
+}
+
+// The Si-Sh unit, or 0 with a warning when the slot holds no open file.
+int32_t sishUnit(int32_t islot) {
+    if (islot >= 1 && islot <= fiocom.nout && fiocom.iopou[static_cast<std::size_t>(islot - 1)])
+        return fiocom.iouf[static_cast<std::size_t>(islot - 1)];
+    warninghead(kMapseis4);
+    wout({"Si-Sh file not open"});
+    wout({"==> NO Si-Sh OUTPUT"});
+    warningtail00();
+    return 0;
+}
+
+// The stress axes of every event: the console table of flagged events, the stress symbols of
+// the placed ones, and the Si-Sh lines when `unit` is not 0.
+void drawStress(const Events& e, float thresholdRad, int32_t unit) {
+    if (unit != 0) unitWrite(unit, sishHeader());
+    const int32_t out = iocom.stdOut;
+    std::string record;
+    SishEvent s;
+    for (int32_t i = 0; i < e.n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        fsadr2steff(s.az, s.pl, rad(e.azd1[k]), rad(e.dipd1[k]), rad(e.rakd1[k]), 0.0f);
+        s.azshmax = 0.0f;
+        siap2sv(&s.azshmax, &s.isv, &s.az[0], &s.pl[0], &s.az[1], &s.pl[1], &s.az[2], &s.pl[2],
+                thresholdRad, 1);
+        writepbsv(&s.azshmax, &s.isv, &s.az[0], &s.pl[0], &s.az[1], &s.pl[1], &s.az[2], &s.pl[2], 1,
+                  out, i + 1);
+        s.isv = std::abs(s.isv);
+        if (onMap(e, i)) dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1);
+        if (unit == 0) continue;
+        s.date = e.date(k);
+        s.time = e.time(k);
+        s.lat = e.rlat[k];
+        s.lon = e.rlong[k];
+        s.depth = e.depth[k];
+        s.strike = e.azd1[k];
+        s.dip = e.dipd1[k];
+        s.rake = e.rakd1[k];
+        record.clear();
+        appendSishRecord(record, s);
+        unitWrite(unit, record);
+    }
+    if (unit != 0 && !unitFlush(unit)) {
+        warninghead(kMapseis4);
+        wout({"Si-Sh file could not be written"});
+        wout({"==> Si-Sh OUTPUT INCOMPLETE"});
+        warningtail00();
+    }
+}
+
+void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
+    const MapSeis& m = mapseis;
+    int32_t sub = isub;
+    ssubplot(sub, 1);
+    announce({"PLOTTING INFORMATION"});
+    drawHeading(e.n);
+    if (m.scaleToFit) scaleToGrid();
+    announce({"PLOTTING LAT LONG GRID"});
+    drawllgrid();
+    if (m.points) {
+        announce({"PLOTTING LOCATION"});
+        bool useproj = true;
+        mappoint(useproj, 0);
+    }
+    if (m.epicentres || m.shDirections) {
+        ShArgs sh;
+        sh.set(3);
+        ssymbolsize(sh.sizmaxa, 1);
+        int32_t type = m.epitype;
+        ssymboltype(type, 1);
+        announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
+        deg2rad(e.xd, e.rlong, e.n);
+        deg2rad(e.yd, e.rlat, e.n);
+        projlln(e.xd, e.yd, e.xd, e.yd, e.n);
+        int32_t off = 0;
+        for (int32_t i = 0; i < e.n; ++i) off += onMap(e, i) ? 0 : 1;
+        if (off > 0) {
+            warninghead(kMapseis4);
+            wout({"events off the map projection =", fmtI(off, 6)});
+            wout({"==> NOT DRAWN"});
+            warningtail00();
+        }
+    }
+    if (m.epicentres) {
+        announce({"PLOTTING EPICENTERS"});
+        drawEpicentres(e);
+    }
+    if (m.shDirections) {
+        announce({"PLOTTING STRESS DIRECTIONS"});
+        drawStress(e, thresholdRad, lsish ? sishUnit(islot) : 0);
+    }
+    if (m.contours) {
+        announce({"PLOTTING LAT LONG CONTOURS"});
+        GridArgs grid;
+        grid.set(3);
+        contours1(grid.lonmin, grid.lonmax, grid.latmin, grid.latmax, 1);
+    }
+}
+
+}  // namespace
+
+void mapseis4(float* xd, float* yd, const float* rlong, const float* rlat, const float* depth,
+              const char* date1, int32_t dateLength, const char* time1, int32_t timeLength,
+              const float* azd1, const float* dipd1, const float* rakd1, int32_t n, int32_t nmax,
+              int32_t islot, bool lsish, int32_t isub, int32_t mode) {
+    if (mode == 4 || mode == 5) {
+        startUp(isub, mode);
+        return;
+    }
+    ssubinfo(kMapseis4);
+    float thresholdRad = rad(mapseis.threshold);
+    // Never more events than the arrays hold.
+    const Events events{xd,
+                        yd,
+                        rlong,
+                        rlat,
+                        depth,
+                        date1,
+                        static_cast<std::size_t>(std::max(dateLength, 0)),
+                        time1,
+                        static_cast<std::size_t>(std::max(timeLength, 0)),
+                        azd1,
+                        dipd1,
+                        rakd1,
+                        std::clamp(n, 0, std::max(nmax, 0))};
+    SavedSymbol saved;
+    if (iocom.plotOpen) saved.save();
+    for (;;) {
+        showMenu(n, nmax);
+        int32_t choice = kExit;
+        inintegdef(choice, "your choice", kExit);
+        act(choice, isub, thresholdRad);
+        // The plot file, as the choice and the plot's state ask.
+        const bool open = iocom.plotOpen;
+        if (choice == 20) {
+            plend();
+        } else if (open && choice == kRun) {
+            newpage();
+        } else if (open && choice == 10) {
+            plinit(mapseis.plotName, 2);  // only warns
+        } else if (!open && (choice == 10 || choice == kRun)) {
+            plinit(mapseis.plotName, 2);
+            int32_t fill = 1;
+            sfillstyle(fill, 5);
+            saved.save();
+        } else if (choice == kExit) {
+            if (open) saved.restore();
+            return;
+        }
+        if (choice == kRun) run(events, isub, thresholdRad, islot, lsish);
+    }
+}
+
+}  // namespace tensova

@@ -1,0 +1,180 @@
+// The seismicity map from the main menu: both nodal planes mapped with the Si-Sh file on, the
+// rendered page checked where the grid, the epicentres and the stress symbols must be; an empty
+// store; the real catalogues.
+//
+// Page positions (python3): the default grid (-80..80 both ways) on the default Mercator map
+// with origin 0/45 spans x -1.39626..1.39626 and y ln tan(pi/4 + lat/2) - 0.88137, so
+// -3.31762..1.55487, and is fitted into 17 x 26 cm from (2, 2) cm at 5.33606 cm a unit. The
+// point 0/45 lies at (9.4507, 19.7030) cm; 30/45/90 has its P axis horizontal at azimuth 120
+// (north up), so its SHmax arrows run from 0.4 to 2.4 cm from the epicentre along 120 and 300
+// degrees and its Shmin bars along 30 and 210 degrees. Auxiliary planes (strike, dip, rake) from
+// the slip and normal vectors of Aki and Richards, rounded to whole degrees as ndk holds them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+
+namespace tensova {
+namespace {
+
+struct Event {
+    const char* lonlat;  // "  18.45  -72.53"
+    const char* planes;  // strike, dip, rake of plane 1, then plane 2
+};
+
+// The worked examples first, then a thrust, a strike-slip and a normal fault.
+const Event kEvents[] = {{"  18.45  -72.53", "  30 60   45 273 52  141"},
+                         {"  18.45  -72.53", " 120 70  -30 221 62 -157"},
+                         {"  18.45  -72.53", " 200 50  150 310 67   44"},
+                         {"  45.00    0.00", "  30 45   90 210 45   90"},
+                         {"  30.00   40.00", "   0 90    0 270 90  180"},
+                         {" -40.00  -50.00", "  30 45  -90 210 45  -90"}};
+
+std::string catalogue() {
+    const std::string body =
+        "  12.0 5.0 0.0 HAITI REGION            \n"
+        "C201001122153A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6\n"
+        "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201\n"
+        "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030\n"
+        "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753";
+    std::string text;
+    for (const Event& e : kEvents)
+        text += "PDE  2010/01/12 21:53:10.0" + std::string(e.lonlat) + body + e.planes + "\n";
+    return text;
+}
+
+const char* kRecords[] = {
+    " 2010/01/12 21:53:10.0  18.45  -72.53  12.0   30.  60.   45.  -29.9  -4.6   56.6  37.8 "
+    "-114.1  51.9 3   150.1",
+    " 2010/01/12 21:53:10.0  18.45  -72.53  12.0  120.  70.  -30.   78.4  35.0  -90.6  54.5   "
+    "-7.9  -5.2 2    82.1",
+    " 2010/01/12 21:53:10.0  18.45  -72.53  12.0  200.  50.  150.   71.5  10.6  151.9 -41.6  "
+    "172.8  46.5 3    71.5"};
+const char* kHeader =
+    "       Date       Time Latitu Longitu Depth Strik  Dip  Rake S1_azi S1_pl S2_azi S2_pl S3_azi "
+    "S3_pl Sv AzSHmx";
+
+// Boxes the run showed from line `from` on.
+int boxes(const test::Session& s, int from) {
+    return static_cast<int>(std::count_if(s.lines.begin() + from, s.lines.end(), [](auto& l) {
+        return l.find("    WARNING    ") != l.npos || l.find("    ERROR    ") != l.npos;
+    }));
+}
+
+// Whether the page has ink within `slack` points of the point `r` cm from (9.4507, 19.7030) cm
+// along the azimuth.
+bool inkAt(const test::Image& im, double r, double azimuth, double slack = 0.0) {
+    constexpr double kCm = 28.35;
+    const double a = azimuth * M_PI / 180.0;
+    const double x = (9.4507 + r * std::sin(a)) * kCm, y = (19.7030 + r * std::cos(a)) * kCm;
+    for (double dx = -slack; dx <= slack; dx += 0.5)
+        for (double dy = -slack; dy <= slack; dy += 0.5) {
+            const auto c = im.at(x + dx, y + dy);
+            if (c[0] + c[1] + c[2] < 720) return true;
+        }
+    return false;
+}
+
+TEST(Map, BothPlanesWithTheSiShFile) {
+    // Read; Si-Sh on; 2001 opens the Si-Sh file; RUN opens the plot file, then leaves the
+    // point and the overlay menus; 2002 RUN on a new page; quit.
+    const test::Session s(
+        "\n1000\n1001\nsix.ndk\n7\ny\n2001\nsish.txt\n1000\n\nseis.map.ps\n99\n99\n"
+        "99\n2002\n1000\n\n99\n99\n99\n9999\n\n",
+        {{"six.ndk", catalogue()}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(boxes(s, 0), 0);
+    EXPECT_EQ(s.count(" PLOTTING STRESS DIRECTIONS"), 2);
+    const test::Lines sish = test::splitLines(s.dir.read("sish.txt"));
+    ASSERT_EQ(sish.size(), 14u);
+    EXPECT_EQ(sish[0], kHeader);
+    EXPECT_EQ(sish[7], kHeader);
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(sish[1 + k], kRecords[k]);
+    for (std::size_t k = 1; k <= 6; ++k) {
+        const std::string &one = sish[k], &two = sish[7 + k];
+        ASSERT_EQ(one.size(), 109u);
+        ASSERT_EQ(two.size(), 109u);
+        // Both planes of a mechanism give one vertical axis and one SHmax (the second plane
+        // rounded to whole degrees moves SHmax by a fraction of a degree).
+        EXPECT_EQ(one[100], two[100]) << one << "\n" << two;
+        EXPECT_NEAR(std::stod(one.substr(103)), std::stod(two.substr(103)), 1.0) << k;
+    }
+    const test::Lines ps = test::splitLines(s.dir.read("seis.map.ps"));
+    EXPECT_EQ(test::countLines(ps, "(Number of data: 6) show"), 2);
+    EXPECT_EQ(test::countLines(ps, "(Subroutine mapseis v 7.0 on 01-06-2010)"), 2);
+    if (!test::ghostscriptAvailable()) {
+        std::printf("Ghostscript (gs) is not installed: seis.map.ps not rendered\n");
+        return;
+    }
+    const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 2) << r.log;
+    const test::Image im = test::renderImage(s.dir.file("seis.map.ps"), "", 1, 144);
+    ASSERT_GT(im.width, 0);
+    EXPECT_TRUE(inkAt(im, 0.0, 0.0));  // the epicentre
+    for (const double az : {120.0, 300.0, 30.0, 210.0}) EXPECT_TRUE(inkAt(im, 1.4, az)) << az;
+    for (const double az : {75.0, 165.0, 255.0, 345.0}) EXPECT_FALSE(inkAt(im, 1.4, az)) << az;
+    // The meridian of longitude 0 at latitude 20: y = ln tan 55 deg - 0.88137 = -0.52445.
+    EXPECT_TRUE(inkAt(im, 0.52445 * 5.33606, 180.0, 1.5));
+}
+
+// No events: the run information, the count and the grid, no symbol; the Si-Sh file gets its
+// header alone.
+TEST(Map, EmptyStoreDrawsTheFrameOnly) {
+    const test::Session s(
+        "\n7\ny\n2001\nsish.txt\n343\nn\n340\nn\n1000\n\nseis.map.ps\n99\n9999\n\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.dir.read("sish.txt"), std::string(kHeader) + "\n");
+    const std::string ps = s.dir.read("seis.map.ps");
+    EXPECT_NE(ps.find("(Number of data: 0) show"), std::string::npos);
+    EXPECT_EQ(ps.find("fill"), std::string::npos);
+    if (!test::ghostscriptAvailable()) return;
+    const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 1) << r.log;
+}
+
+// Every real catalogue maps with one Si-Sh record of 109 columns per stored event, and without a
+// box of the map's own but for the event stored with its latitude of 99.45, which no map can
+// place. The reader's boxes on the damaged files pause for a return each, and so does the map's:
+// blank lines at the main prompt are passed over, and one in the map menu leaves it.
+TEST(Map, RealCatalogues) {
+    const std::filesystem::path real(TENSOVA_REAL_DATA);
+    if (!std::filesystem::exists(real)) GTEST_SKIP() << "real catalogues absent: " << real;
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(real)) {
+        if (entry.path().extension() != ".ndk") continue;
+        ++files;
+        const std::string name = entry.path().filename().string();
+        const test::Session s(
+            "\n1000\n1001\ncat.ndk\n" + std::string(40, '\n') +
+                "7\ny\n2001\nsish.txt\n343\nn\n340\nn\n1000\n\nseis.map.ps\n\n99\n"
+                "9999\n\n",
+            {{"cat.ndk", test::readFile(entry.path().string())}});
+        EXPECT_EQ(s.result.status, 0) << name;
+        const int map = s.find(" New value =          2001");
+        ASSERT_GE(map, 0) << name;
+        const bool placed = name != "faulty_infeasible_latitude.ndk";
+        EXPECT_EQ(boxes(s, map), placed ? 0 : 1) << name;
+        EXPECT_EQ(s.count(" events off the map projection =      1"), placed ? 0 : 1) << name;
+        int stored = -1;
+        for (const std::string& l : s.lines)
+            if (l.starts_with("   Currently stored :")) stored = std::stoi(l.substr(21));
+        const test::Lines sish = test::splitLines(s.dir.read("sish.txt"));
+        EXPECT_EQ(static_cast<int>(sish.size()), stored + 1) << name;
+        for (const std::string& l : sish) EXPECT_EQ(l.size(), 109u) << name << ": " << l;
+        if (!test::ghostscriptAvailable()) continue;
+        const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
+        EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 1) << name << r.log;
+    }
+    EXPECT_GT(files, 0);
+}
+
+}  // namespace
+}  // namespace tensova
