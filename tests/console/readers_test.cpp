@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -82,9 +83,14 @@ TEST(Units, OpenStatusesAndClosedUnits) {
     EXPECT_FALSE(unitIsOpen(41));
     unitWrite(41, "dropped");  // a closed unit takes nothing and creates no file
     ASSERT_TRUE(unitOpen(41, dir.file("old.txt"), OpenStatus::Unknown));
-    unitWrite(41, "replaced");
+    std::string replaced;
+    for (int i = 0; i < 1000; ++i) {
+        unitWrite(41, "replaced");
+        replaced += "replaced\n";
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir.file("old.txt")), 0u);  // all held in the buffer
     EXPECT_TRUE(unitClose(41));
-    EXPECT_EQ(dir.read("old.txt"), "replaced\n");
+    EXPECT_EQ(dir.read("old.txt"), replaced);
     ASSERT_TRUE(unitOpen(42, "/dev/full", OpenStatus::Unknown));
     unitWrite(42, "lost");
     EXPECT_FALSE(unitClose(42));
