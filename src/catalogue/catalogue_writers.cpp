@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_writers.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "catalogue/store.hpp"
@@ -22,22 +23,43 @@ bool writeRecord(int32_t unit, std::string_view record) {
     return unitGood(unit);
 }
 
-bool finishWriting(int32_t unit) {
-    return unitFlush(unit);
+WriteOutcome writeEvents(int32_t unit, const EventForm& form) {
+    // The store keeps each field of all events together: a block of events is written a field
+    // at a time, over copies of the event text, and then handed to the file event by event.
+    constexpr int32_t kBlock = 64;
+    const std::size_t pitch = form.text.size();
+    std::string block;
+    block.reserve(pitch * kBlock);
+    for (int32_t j = 0; j < kBlock; ++j) block += form.text;
+    const Gcmtblk& store = gcmtblk;
+    const int32_t count = store.count;
+    for (int32_t k = 0; k < count; k += kBlock) {
+        const int32_t n = std::min(kBlock, count - k);
+        for (const EventForm::Value& v : form.values)
+            putFieldColumn(block.data() + v.at, pitch, *v.field, store, k, n, v.width, form.angles);
+        for (int32_t j = 0; j < n; ++j) {
+            unitWriteRaw(
+                unit, std::string_view(block).substr(static_cast<std::size_t>(j) * pitch, pitch));
+            if (!unitGood(unit)) return {false, k + j + 1};
+        }
+    }
+    // Buffered records reach the file only now: a full disk may refuse them here.
+    if (!unitFlush(unit)) return {false, count};
+    return {true, count};
 }
 
 WriteOutcome writeCatalogueFile(const RecordLayout& layout, int32_t ifile) {
     announceWriting(ifile, layout.dataType == kDekData ? "ORIGINAL 4 LINES dek CMT"
                                                        : "ORIGINAL 5 LINES ndk CMT");
-    const int32_t unit = fiocom.iouf[static_cast<std::size_t>(ifile - 1)];
-    const Gcmtblk& store = gcmtblk;
-    const int32_t count = store.count;
-    for (int32_t k = 0; k < count; ++k)
-        for (const RecordLine& line : layout.lines)
-            if (!writeRecord(unit, writeRecordLine(line, store, k))) return {false, k + 1};
-    // Buffered records reach the file only now: a full disk may refuse them here.
-    if (!finishWriting(unit)) return {false, count};
-    return {true, count};
+    EventForm form;
+    for (const RecordLine& line : layout.lines) {
+        const std::size_t start = form.text.size();
+        for (const RecordField& f : line.fields)
+            form.values.push_back({&f, start + static_cast<std::size_t>(f.first - 1), f.width});
+        form.text.append(static_cast<std::size_t>(line.width), ' ');
+        form.text += '\n';
+    }
+    return writeEvents(fiocom.iouf[static_cast<std::size_t>(ifile - 1)], form);
 }
 
 }  // namespace tensova

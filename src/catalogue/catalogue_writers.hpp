@@ -4,7 +4,9 @@
 // already open, and tells whether every record reached the file.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/record_layout.hpp"
 #include "console/text.hpp"
@@ -28,7 +30,22 @@ WriteOutcome writeCatalogueFile(const RecordLayout& layout, int32_t ifile);
 void announceWriting(int32_t ifile, std::string_view form);
 // Writes one record (one line) on the unit; false when the file has refused it.
 bool writeRecord(int32_t unit, std::string_view record);
-// After the last record: false when the data held back in the buffer cannot reach the file.
-bool finishWriting(int32_t unit);
+
+// The text a writer makes of each event: every value has its fixed place in it, so the rest
+// (blanks, separators, line ends) is the same for all events.
+struct EventForm {
+    struct Value {
+        const RecordField* field;
+        std::size_t at;  // where the value begins in the text
+        int width;
+    };
+    std::string text;  // with blanks where the values go
+    std::vector<Value> values;
+    AngleEdit angles = AngleEdit::Truncated;
+};
+
+// Writes every event of the store in the form on the unit, then flushes it. Stops at the first
+// event the file refuses.
+WriteOutcome writeEvents(int32_t unit, const EventForm& form);
 
 }  // namespace tensova

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -13,97 +14,83 @@ namespace {
 
 // Iw of the value truncated toward zero (the angle columns of catalogue records): 359.7 gives
 // 359, -89.6 gives -89, -0.4 gives 0. A value that is not a number keeps its word.
-void appendTruncated(std::string& out, float v, int w) {
-    if (!std::isfinite(v)) {
-        out += fmtF(v, w, 0);
-        return;
-    }
-    const double clamped = std::fmax(-1e12, std::fmin(1e12, static_cast<double>(v)));
-    appendI(out, static_cast<int64_t>(std::trunc(clamped)), w);
+char* putTruncated(char* p, float v, int w) {
+    if (!std::isfinite(v)) return putF(p, v, w, 0);
+    // Clamped to what an integer holds; its conversion truncates.
+    const double x = v;
+    return putI(p, static_cast<int64_t>(x < -1e12 ? -1e12 : (x > 1e12 ? 1e12 : x)), w);
 }
 
-// Accessors of a store member for event index k: plain per-event arrays, per-axis or per-plane
-// arrays (index I first), and per-event component arrays (component J last).
+// Where a member keeps the element of event 0, in the program's own store, and how far apart
+// two events' elements lie: plain per-event arrays, per-axis or per-plane arrays (index I
+// first), and per-event component arrays (component J last).
+struct Place {
+    const void* first;
+    int32_t stride;
+};
 template <auto M>
-auto* at(Gcmtblk& s, int32_t k) {
-    if constexpr (std::is_same_v<std::remove_cvref_t<decltype((s.*M)[k])>, float> ||
-                  std::is_same_v<std::remove_cvref_t<decltype((s.*M)[k])>, int32_t>)
-        return &(s.*M)[static_cast<std::size_t>(k)];
+constexpr Place at() {
+    auto& element = (gcmtblk.*M)[0];
+    if constexpr (std::is_arithmetic_v<std::remove_cvref_t<decltype(element)>>)
+        return {&element, sizeof element};
     else
-        return (s.*M)[static_cast<std::size_t>(k)].data();
+        return {element.data(), sizeof element};
 }
 template <auto M, std::size_t I>
-float* ofAxis(Gcmtblk& s, int32_t k) {
-    return &(s.*M)[I][static_cast<std::size_t>(k)];
+constexpr Place ofAxis() {
+    return {&(gcmtblk.*M)[I][0], sizeof(float)};
 }
 template <auto M, std::size_t J>
-float* ofComponent(Gcmtblk& s, int32_t k) {
-    return &(s.*M)[static_cast<std::size_t>(k)][J];
+constexpr Place ofComponent() {
+    return {&(gcmtblk.*M)[0][J], sizeof((gcmtblk.*M)[0])};
 }
 
 constexpr const char* kAxisNames[] = {"T", "B", "P"};
 constexpr const char* kPlaneNames[] = {"plane 1", "plane 2"};
 constexpr const char* kComponentNames[] = {"Mrr", "Mss", "Mee", "Mrs", "Mre", "Mse"};
 
-template <auto M>
-constexpr RecordField text(int first, int width) {
-    using Member = std::remove_cvref_t<decltype((std::declval<Gcmtblk&>().*M)[0])>;
-    constexpr auto length = static_cast<int16_t>(std::tuple_size_v<Member>);
-    return {static_cast<int16_t>(first),
-            static_cast<int16_t>(width),
-            FieldKind::Text,
-            0,
-            length,
-            &at<M>,
-            nullptr,
-            nullptr,
-            nullptr,
-            nullptr};
-}
-template <auto M>
-constexpr RecordField integer(const char* name, int first, int width) {
-    return {static_cast<int16_t>(first),
-            static_cast<int16_t>(width),
-            FieldKind::Integer,
-            0,
-            0,
-            nullptr,
-            &at<M>,
-            nullptr,
-            name,
-            nullptr};
-}
-constexpr RecordField realOf(const char* name, const char* part, int first, int width, int decimals,
-                             float* (*f)(Gcmtblk&, int32_t), FieldKind kind = FieldKind::Real) {
+constexpr RecordField field(FieldKind kind, Place place, int first, int width, int decimals = 0,
+                            const char* name = nullptr, const char* part = nullptr,
+                            int length = 0) {
     return {static_cast<int16_t>(first),
             static_cast<int16_t>(width),
             kind,
             static_cast<int8_t>(decimals),
-            0,
-            nullptr,
-            nullptr,
-            f,
+            static_cast<int16_t>(length),
+            place.first,
+            place.stride,
             name,
             part};
 }
 template <auto M>
+constexpr RecordField text(int first, int width) {
+    using Member = std::remove_cvref_t<decltype((std::declval<Gcmtblk&>().*M)[0])>;
+    return field(FieldKind::Text, at<M>(), first, width, 0, nullptr, nullptr,
+                 std::tuple_size_v<Member>);
+}
+template <auto M>
+constexpr RecordField integer(const char* name, int first, int width) {
+    return field(FieldKind::Integer, at<M>(), first, width, 0, name);
+}
+template <auto M>
 constexpr RecordField real(const char* name, int first, int width, int decimals) {
-    return realOf(name, nullptr, first, width, decimals, &at<M>);
+    return field(FieldKind::Real, at<M>(), first, width, decimals, name);
 }
 template <auto M, std::size_t I>
 constexpr RecordField axis(const char* name, int first, int width, int decimals) {
-    return realOf(name, kAxisNames[I], first, width, decimals, &ofAxis<M, I>);
+    return field(FieldKind::Real, ofAxis<M, I>(), first, width, decimals, name, kAxisNames[I]);
 }
 // An angle of a principal axis (three per event) or of a nodal plane (two).
 template <auto M, std::size_t I>
 constexpr RecordField angle(const char* name, int first, int width) {
     constexpr bool ofAxes = std::tuple_size_v<std::remove_cvref_t<decltype(Gcmtblk{}.*M)>> == 3;
-    return realOf(name, ofAxes ? kAxisNames[I] : kPlaneNames[I], first, width, 0, &ofAxis<M, I>,
-                  FieldKind::Angle);
+    return field(FieldKind::Angle, ofAxis<M, I>(), first, width, 0, name,
+                 ofAxes ? kAxisNames[I] : kPlaneNames[I]);
 }
 template <auto M, std::size_t J>
 constexpr RecordField component(const char* name, int first, int width, int decimals) {
-    return realOf(name, kComponentNames[J], first, width, decimals, &ofComponent<M, J>);
+    return field(FieldKind::Real, ofComponent<M, J>(), first, width, decimals, name,
+                 kComponentNames[J]);
 }
 
 using G = Gcmtblk;
@@ -208,12 +195,46 @@ constexpr RecordField kDek4[] = {
     angle<&G::rakd0, kNp2>("rakd0", 70, 4),
 };
 constexpr RecordLine kDekLines[] = {{kDek1, 79}, {kDek2, 79}, {kDek3, 80}, {kDek4, 73}};
+
+// What the reader derives from each event, as the tables write it.
+constexpr RecordField kDerived[] = {
+    real<&G::fclvd>("fclvd", 1, 5, 2), real<&G::erelm>("erelm", 6, 5, 2),
+    integer<&G::nmfree>("nmfree", 11, 1),
+};
+constexpr RecordLine kDerivedLines[] = {{kDerived, 11}};
 // clang-format on
+
+// A line is written as blanks with each field over its own columns: the fields come in column
+// order, apart, inside the line, and a text's member holds its field.
+constexpr bool writable(std::span<const RecordLine> lines) {
+    for (const RecordLine& l : lines) {
+        int next = 1;
+        for (const RecordField& f : l.fields) {
+            if (f.first < next || f.width < 1 || (f.kind == FieldKind::Text && f.length < f.width))
+                return false;
+            next = f.first + f.width;
+        }
+        if (next - 1 > l.width) return false;
+    }
+    return true;
+}
+static_assert(writable(kNdkLines) && writable(kDekLines) && writable(kDerivedLines));
+
+// The element of field f for event index k in store s: at the same place in s as in the
+// program's store.
+template <class T>
+T* element(const RecordField& f, Gcmtblk& s, int32_t k) {
+    const std::ptrdiff_t offset =
+        static_cast<const char*>(f.place) - reinterpret_cast<const char*>(&gcmtblk);
+    return reinterpret_cast<T*>(reinterpret_cast<char*>(&s) + offset +
+                                static_cast<std::ptrdiff_t>(k) * f.stride);
+}
 
 }  // namespace
 
 constexpr RecordLayout ndkLayout{"ndk", kNdkData, kNdkLines};
 constexpr RecordLayout dekLayout{"dek", kDekData, kDekLines};
+constexpr RecordLine derivedValues = kDerivedLines[0];
 
 bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& store, int32_t k,
                     const RecordField** bad) {
@@ -221,15 +242,16 @@ bool readRecordLine(const RecordLine& layout, std::string_view line, Gcmtblk& st
         bool ok = true;
         switch (f.kind) {
             case FieldKind::Text:
-                readFixedText(line, f.first, f.width, f.text(store, k),
+                readFixedText(line, f.first, f.width, element<char>(f, store, k),
                               static_cast<std::size_t>(f.length));
                 break;
             case FieldKind::Integer:
-                ok = readFixedInt(line, f.first, f.width, *f.integer(store, k));
+                ok = readFixedInt(line, f.first, f.width, *element<int32_t>(f, store, k));
                 break;
             case FieldKind::Real:
             case FieldKind::Angle:
-                ok = readFixedReal(line, f.first, f.width, f.decimals, *f.real(store, k));
+                ok =
+                    readFixedReal(line, f.first, f.width, f.decimals, *element<float>(f, store, k));
                 break;
         }
         if (!ok) {
@@ -246,37 +268,40 @@ std::string fieldName(const RecordField& f) {
     return name;
 }
 
-void appendFieldValue(std::string& out, const RecordField& f, const Gcmtblk& store, int32_t k,
-                      int width, AngleEdit angles) {
-    // The accessors serve reading too, so they take a modifiable store; nothing is changed here.
-    auto& s = const_cast<Gcmtblk&>(store);
+void putFieldColumn(char* p, std::size_t pitch, const RecordField& f, const Gcmtblk& store,
+                    int32_t k, int32_t n, int width, AngleEdit angles) {
+    // The elements serve reading too, so they come from a modifiable store; nothing is changed
+    // here.
+    const char* v = element<char>(f, const_cast<Gcmtblk&>(store), k);
+    const std::ptrdiff_t stride = f.stride;
+    const char* const end = v + stride * n;
+    const auto real = [](const char* e) { return *reinterpret_cast<const float*>(e); };
     switch (f.kind) {
         case FieldKind::Text:
-            out.append(f.text(s, k), static_cast<std::size_t>(width));
+            for (; v != end; v += stride, p += pitch)
+                std::memcpy(p, v, static_cast<std::size_t>(width));
             break;
         case FieldKind::Integer:
-            appendI(out, *f.integer(s, k), width);
+            for (; v != end; v += stride, p += pitch)
+                putI(p, *reinterpret_cast<const int32_t*>(v), width);
             break;
         case FieldKind::Real:
-            appendF(out, *f.real(s, k), width, f.decimals);
+            for (; v != end; v += stride, p += pitch) putF(p, real(v), width, f.decimals);
             break;
         case FieldKind::Angle:
             if (angles == AngleEdit::Truncated)
-                appendTruncated(out, *f.real(s, k), width);
+                for (; v != end; v += stride, p += pitch) putTruncated(p, real(v), width);
             else
-                appendF(out, *f.real(s, k), width, 0);
+                for (; v != end; v += stride, p += pitch) putF(p, real(v), width, 0);
             break;
     }
 }
 
 std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int32_t k) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(layout.width));
-    for (const RecordField& f : layout.fields) {
-        out.resize(static_cast<std::size_t>(f.first - 1), ' ');
-        appendFieldValue(out, f, store, k, f.width, AngleEdit::Truncated);
-    }
-    out.resize(static_cast<std::size_t>(layout.width), ' ');
+    std::string out(static_cast<std::size_t>(layout.width), ' ');
+    for (const RecordField& f : layout.fields)
+        putFieldColumn(out.data() + (f.first - 1), 0, f, store, k, 1, f.width,
+                       AngleEdit::Truncated);
     return out;
 }
 

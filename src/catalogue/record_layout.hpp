@@ -20,17 +20,17 @@ enum class FieldKind : uint8_t {
     Angle,    // real read with no implied decimals, written as its value truncated to a whole
 };
 
-// One field of a record line. Exactly one of the three accessors is set, by the kind; each
-// gives the field's element of event index k (0-based) in a store.
+// One field of a record line and the store member it fills.
 struct RecordField {
     int16_t first;  // first column, from 1
     int16_t width;  // columns
     FieldKind kind;
     int8_t decimals;  // Real: decimals written, and implied when the field has no point
     int16_t length;   // Text: length of the store member (at least width)
-    char* (*text)(Gcmtblk&, int32_t);
-    int32_t* (*integer)(Gcmtblk&, int32_t);
-    float* (*real)(Gcmtblk&, int32_t);
+    // The member's element of event 0 in the program's store (gcmtblk), and the bytes from one
+    // event's element to the next: every store keeps its members at the same places.
+    const void* place;
+    int32_t stride;
     const char* name;  // numbers: the store member
     const char* part;  // the axis, plane or component of the member, or null
 };
@@ -48,6 +48,8 @@ struct RecordLayout {
 
 extern const RecordLayout ndkLayout;
 extern const RecordLayout dekLayout;
+// The values the reader derives for an event (fclvd, erelm, nmfree) as a line of their own.
+extern const RecordLine derivedValues;
 
 // Reads one line of a record into event index k. False when a numeric field is not a number
 // (`bad`, when given, then points to it); the fields before it have been stored by then.
@@ -65,9 +67,10 @@ std::string writeRecordLine(const RecordLine& layout, const Gcmtblk& store, int3
 // decimals, with its point (tables).
 enum class AngleEdit { Truncated, Rounded };
 
-// Appends field f of event index k in `width` columns, as writeRecordLine writes it but for
-// the width and the angle edit.
-void appendFieldValue(std::string& out, const RecordField& f, const Gcmtblk& store, int32_t k,
-                      int width, AngleEdit angles);
+// Field f of the n events from event index k on, as writeRecordLine writes it but for the width
+// and the angle edit: event k + j's over the `width` characters at p + j * pitch. The store
+// keeps a field of all events together, so the writers write a field of many events at once.
+void putFieldColumn(char* p, std::size_t pitch, const RecordField& f, const Gcmtblk& store,
+                    int32_t k, int32_t n, int width, AngleEdit angles);
 
 }  // namespace tensova

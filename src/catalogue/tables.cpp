@@ -6,7 +6,6 @@
 
 #include "catalogue/store.hpp"
 #include "console/console.hpp"
-#include "console/fields.hpp"
 #include "console/files.hpp"
 
 namespace tensova {
@@ -65,28 +64,28 @@ std::string nameRecord(const TableForm& form) {
     return out;
 }
 
-void eventRecord(std::string& out, const RecordLayout& layout, const TableForm& form,
-                 const Gcmtblk& s, int32_t k) {
-    out.assign(1, ' ');
+// The event record: a blank, then the values apart by TABs, texts between quotes.
+EventForm eventForm(const RecordLayout& layout, const TableForm& form) {
+    EventForm out;
+    out.angles = AngleEdit::Rounded;
+    out.text = " ";
     std::size_t angle = 0;
-    for (const RecordLine& line : layout.lines) {
-        for (const RecordField& f : line.fields) {
-            if (out.size() > 1) out += kTab;
-            int width = f.width;
-            if (f.kind == FieldKind::Angle && !form.angleWidths.empty())
-                width = form.angleWidths[angle++];
-            if (f.kind == FieldKind::Text) out += '\'';
-            appendFieldValue(out, f, s, k, width, AngleEdit::Rounded);
-            if (f.kind == FieldKind::Text) out += '\'';
-        }
-    }
-    const auto i = static_cast<std::size_t>(k);
-    out += kTab;
-    appendF(out, s.fclvd[i], 5, 2);
-    out += kTab;
-    appendF(out, s.erelm[i], 5, 2);
-    out += kTab;
-    appendI(out, s.nmfree[i], 1);
+    const auto add = [&out](const RecordField& f, int width) {
+        if (out.text.size() > 1) out.text += kTab;
+        const bool quoted = f.kind == FieldKind::Text;
+        if (quoted) out.text += '\'';
+        out.values.push_back({&f, out.text.size(), width});
+        out.text.append(static_cast<std::size_t>(width), ' ');
+        if (quoted) out.text += '\'';
+    };
+    for (const RecordLine& line : layout.lines)
+        for (const RecordField& f : line.fields)
+            add(f, f.kind == FieldKind::Angle && !form.angleWidths.empty()
+                       ? form.angleWidths[angle++]
+                       : f.width);
+    for (const RecordField& f : derivedValues.fields) add(f, f.width);
+    out.text += '\n';
+    return out;
 }
 
 }  // namespace
@@ -100,15 +99,7 @@ WriteOutcome writeCatalogueTable(const RecordLayout& layout, int32_t ifile) {
     if (!writeRecord(unit, " '" + fiocom.oufnam[slot] + "'") ||
         !writeRecord(unit, nameRecord(form)))
         return {false, 0};
-    const Gcmtblk& store = gcmtblk;
-    const int32_t count = store.count;
-    std::string record;
-    for (int32_t k = 0; k < count; ++k) {
-        eventRecord(record, layout, form, store, k);
-        if (!writeRecord(unit, record)) return {false, k + 1};
-    }
-    if (!finishWriting(unit)) return {false, count};
-    return {true, count};
+    return writeEvents(unit, eventForm(layout, form));
 }
 
 }  // namespace tensova

@@ -1,8 +1,10 @@
 #include "console/fields.hpp"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace tensova {
 namespace {
@@ -137,32 +139,90 @@ void fixedParts(double x, int d, std::string& sign, std::string& ip, std::string
     sign = (x < 0 && !zero) ? "-" : "";
 }
 
-constexpr uint64_t kPow10[] = {1ull,      10ull,      100ull,      1000ull,      10000ull,
-                               100000ull, 1000000ull, 10000000ull, 100000000ull, 1000000000ull};
+// 10**0 to 10**19: every power of ten a 64-bit integer holds.
+constexpr std::array<uint64_t, 20> kPow10 = [] {
+    std::array<uint64_t, 20> t{};
+    uint64_t p = 1;
+    for (uint64_t& e : t) {
+        e = p;
+        p *= 10;  // wraps after the last, unused
+    }
+    return t;
+}();
 constexpr int kFastDecimals = 9;
 // Rounded magnitudes from here on are wider than any field of a record.
 constexpr uint64_t kFastLimit = 1000000000000000000ull;
 
 using Wide = unsigned __int128;
 
-// Writes the decimal digits of v just before `end`; returns where they begin.
-char* digitsBefore(char* end, uint64_t v) {
-    do {
-        *--end = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    return end;
+// The number of decimal digits of v (one for zero): an estimate from the bit count, log10(2)
+// being about 1233/4096, is at most one short.
+int decimalDigits(uint64_t v) {
+    const int t = (std::bit_width(v | 1) * 1233) >> 12;
+    return t + (v >= kPow10[t] ? 1 : 0);
 }
 
-// The text [first, end) right-aligned in w characters, or w asterisks when it is wider.
-void appendRight(std::string& out, const char* first, const char* end, int w) {
-    const auto n = static_cast<int>(end - first);
-    if (n > w) {
-        if (w > 0) out.append(static_cast<std::size_t>(w), '*');
-        return;
+// w asterisks over the field at p.
+char* overflow(char* p, int w) {
+    for (int i = 0; i < w; ++i) p[i] = '*';
+    return p + w;
+}
+
+// Blanks over [from, to): the few before a number without a call.
+void blanks(char* from, char* to) {
+    const auto n = static_cast<std::size_t>(to - from);
+    constexpr char kBlanks[] = "    ";
+    if (n >= 8) {
+        std::memset(from, ' ', n);
+    } else if (n >= 4) {
+        std::memcpy(from, kBlanks, 4);
+        std::memcpy(to - 4, kBlanks, 4);
+    } else if (n >= 2) {
+        std::memcpy(from, kBlanks, 2);
+        std::memcpy(to - 2, kBlanks, 2);
+    } else if (n == 1) {
+        *from = ' ';
     }
-    out.append(static_cast<std::size_t>(w - n), ' ');
-    out.append(first, end);
+}
+
+// "00", "01", ... "99": digits are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        t[2 * i] = static_cast<char>('0' + i / 10);
+        t[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
+// Writes the last n decimal digits of v, zeros included, just before c and drops them from v;
+// returns where they begin.
+char* lastDigits(char* c, uint64_t& v, int n) {
+    for (; n >= 2; n -= 2) {
+        c -= 2;
+        std::memcpy(c, &kDigitPairs[2 * (v % 100)], 2);
+        v /= 100;
+    }
+    if (n == 1) {
+        *--c = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+    return c;
+}
+
+// Writes the decimal digits of v (one for zero) just before c; returns where they begin.
+char* allDigits(char* c, uint64_t v) {
+    for (; v >= 100; v /= 100) {
+        c -= 2;
+        std::memcpy(c, &kDigitPairs[2 * (v % 100)], 2);
+    }
+    if (v >= 10) {
+        c -= 2;
+        std::memcpy(c, &kDigitPairs[2 * v], 2);
+    } else {
+        *--c = static_cast<char>('0' + v);
+    }
+    return c;
 }
 
 // |x| * 10**d rounded half away from zero, from the exact binary value of x. False when the
@@ -217,39 +277,52 @@ std::string fixedExact(double x, int w, int d) {
 
 }  // namespace
 
-void appendI(std::string& out, int64_t v, int w) {
-    char buf[24];
-    char* const end = buf + sizeof buf;
+char* putI(char* p, int64_t v, int w) {
+    if (w <= 0) return p;
     const uint64_t mag = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-    char* first = digitsBefore(end, mag);
-    if (v < 0) *--first = '-';
-    appendRight(out, first, end, w);
+    if (decimalDigits(mag) + (v < 0 ? 1 : 0) > w) return overflow(p, w);
+    char* const end = p + w;
+    char* c = allDigits(end, mag);
+    if (v < 0) *--c = '-';
+    blanks(p, c);
+    return end;
+}
+
+char* putF(char* p, double x, int w, int d) {
+    if (w <= 0) return p;
+    uint64_t q = 0;
+    if (!std::isfinite(x) || d < 0 || d > kFastDecimals || !scaledMagnitude(x, d, q)) {
+        const std::string s = fixedExact(x, w, d);  // exactly w characters
+        std::memcpy(p, s.data(), s.size());
+        return p + w;
+    }
+    const bool negative = x < 0 && q != 0;
+    const int whole = q >= kPow10[d] ? decimalDigits(q) - d : 0;
+    int n = (negative ? 1 : 0) + whole + 1 + d;
+    const bool leadingZero = whole == 0 && n < w;  // only where the field leaves room for it
+    if (leadingZero) ++n;
+    if (n > w) return overflow(p, w);
+    // From the last decimal to the left, by constant divisions only.
+    char* const end = p + w;
+    char* c = lastDigits(end, q, d);
+    *--c = '.';
+    if (q != 0) c = allDigits(c, q);
+    if (leadingZero) *--c = '0';
+    if (negative) *--c = '-';
+    blanks(p, c);
+    return end;
+}
+
+void appendI(std::string& out, int64_t v, int w) {
+    const std::size_t n = out.size();
+    out.resize(n + static_cast<std::size_t>(w > 0 ? w : 0));
+    putI(out.data() + n, v, w);
 }
 
 void appendF(std::string& out, double x, int w, int d) {
-    uint64_t q = 0;
-    if (!std::isfinite(x) || d < 0 || d > kFastDecimals || !scaledMagnitude(x, d, q)) {
-        out += fixedExact(x, w, d);
-        return;
-    }
-    char buf[48];
-    char* const end = buf + sizeof buf;
-    char* first = end;
-    // The decimals, then what is left is the whole part (divisions by the constant 10 only).
-    uint64_t whole = q;
-    for (int i = 0; i < d; ++i) {
-        *--first = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    }
-    *--first = '.';
-    const bool negative = x < 0 && q != 0;
-    const int sign = negative ? 1 : 0;
-    if (whole != 0)
-        first = digitsBefore(first, whole);
-    else if (end - first + sign < w)
-        *--first = '0';  // the leading zero only where the field leaves room for it
-    if (negative) *--first = '-';
-    appendRight(out, first, end, w);
+    const std::size_t n = out.size();
+    out.resize(n + static_cast<std::size_t>(w > 0 ? w : 0));
+    putF(out.data() + n, x, w, d);
 }
 
 std::string fmtI(int64_t v, int w) {

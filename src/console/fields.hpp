@@ -23,6 +23,10 @@ std::string fmtF(double x, int w, int d);
 // (a full catalogue holds over a million numbers).
 void appendI(std::string& out, int64_t v, int w);
 void appendF(std::string& out, double x, int w, int d);
+// Iw and Fw.d written over the w characters at p (none when w is not positive); return p + w.
+// The catalogue writers build their lines in place with these.
+char* putI(char* p, int64_t v, int w);
+char* putF(char* p, double x, int w, int d);
 
 namespace detail {
 // Fw.d through the exact decimal expansion alone, which the fast path must always agree with.

@@ -36,32 +36,43 @@ std::string_view fixedField(std::string_view line, int first, int width) {
     return line.substr(start, static_cast<std::size_t>(width));
 }
 
-bool readFixedInt(std::string_view line, int first, int width, int32_t& v, Blanks blanks) {
-    std::string squeezed;
-    std::string_view f = stripBlanks(fixedField(line, first, width));
-    if (blanks == Blanks::Ignored) {
-        for (char c : f)
-            if (c != ' ') squeezed += c;
-        f = squeezed;
-    }
-    if (f.empty()) {
+namespace {
+
+// An integer field: blanks, an optional sign, digits, blanks.
+bool readInteger(std::string_view f, int32_t& v) {
+    const char* p = f.data();
+    const char* const end = p + f.size();
+    while (p != end && *p == ' ') ++p;
+    if (p == end) {
         v = 0;
         return true;
     }
-    std::size_t i = 0;
-    const bool negative = f[0] == '-';
-    if (f[0] == '+' || f[0] == '-') ++i;
-    if (i == f.size()) return false;
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    const char* const digits = p;
     int64_t value = 0;
-    for (; i < f.size(); ++i) {
-        if (!isDigit(f[i])) return false;
-        value = value * 10 + (f[i] - '0');
+    for (; p != end && isDigit(*p); ++p) {
+        value = value * 10 + (*p - '0');
         if (value > int64_t{INT32_MAX} + 1) return false;
     }
+    if (p == digits) return false;
+    while (p != end && *p == ' ') ++p;
+    if (p != end) return false;
     if (negative) value = -value;
     if (value > INT32_MAX) return false;
     v = static_cast<int32_t>(value);
     return true;
+}
+
+}  // namespace
+
+bool readFixedInt(std::string_view line, int first, int width, int32_t& v, Blanks blanks) {
+    const std::string_view f = fixedField(line, first, width);
+    if (blanks == Blanks::Around) return readInteger(f, v);
+    std::string squeezed;
+    for (char c : f)
+        if (c != ' ') squeezed += c;
+    return readInteger(squeezed, v);
 }
 
 bool readRealNumber(std::string_view f, int decimals, float& v) {
@@ -148,35 +159,33 @@ bool readRealNumber(std::string_view f, int decimals, float& v) {
 }
 
 bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {
-    const std::string_view f = stripBlanks(fixedField(line, first, width));
-    if (f.empty()) {
+    const std::string_view field = fixedField(line, first, width);
+    const char* p = field.data();
+    const char* const end = p + field.size();
+    while (p != end && *p == ' ') ++p;
+    if (p == end) {
         v = 0.0f;
         return true;
     }
     // The common case, a short number with or without its point, in one pass; anything else
     // goes to the full parser, which gives the same value for these.
-    const char* p = f.data();
-    const char* const end = p + f.size();
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     uint32_t mantissa = 0;
-    int digits = 0;
-    int frac = 0;
-    bool point = false;
-    for (; p < end; ++p) {
-        const auto d = static_cast<unsigned>(*p - '0');
-        if (d < 10) {
-            mantissa = mantissa * 10 + d;
-            frac += point ? 1 : 0;
-            if (++digits > 7) return readRealNumber(f, decimals, v);
-        } else if (*p == '.' && !point) {
-            point = true;
-        } else {
-            return readRealNumber(f, decimals, v);
-        }
+    const char* const whole = p;
+    for (; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<uint32_t>(*p - '0');
+    auto digits = p - whole;
+    int scale = decimals;
+    if (p != end && *p == '.') {
+        const char* const fraction = ++p;
+        for (; p != end && isDigit(*p); ++p)
+            mantissa = mantissa * 10 + static_cast<uint32_t>(*p - '0');
+        scale = static_cast<int>(p - fraction);
+        digits += scale;
     }
-    const int scale = point ? frac : decimals;
-    if (digits == 0 || scale < 0 || scale > 10) return readRealNumber(f, decimals, v);
+    while (p != end && *p == ' ') ++p;
+    if (p != end || digits == 0 || digits > 7 || scale < 0 || scale > 10)
+        return readRealNumber(stripBlanks(field), decimals, v);
     // Both operands are exact, so the one rounding of the division is the nearest float.
     const float value = static_cast<float>(mantissa) / kExactTens[static_cast<std::size_t>(scale)];
     v = negative ? -value : value;
@@ -187,7 +196,7 @@ void readFixedText(std::string_view line, int first, int width, char* out, std::
     const std::string_view f = fixedField(line, first, width);
     // A line that ends before the field gives no characters, and no address to copy from.
     if (!f.empty()) std::memcpy(out, f.data(), f.size());
-    std::memset(out + f.size(), ' ', n - f.size());
+    if (f.size() < n) std::memset(out + f.size(), ' ', n - f.size());
 }
 
 }  // namespace tensova

@@ -141,57 +141,12 @@ void carinm2(std::string& text, int32_t& nchar, int32_t nmax, int32_t iv) {
 }
 
 int32_t real2charf1Chars(char* out, int32_t ndec, int32_t nmax, float x) {
-    static constexpr double kScale[] = {1e0, 1e1, 1e2, 1e3, 1e4};
-    static constexpr uint32_t kPow10[] = {1, 10, 100, 1000, 10000};
-    // Digit pairs "00" to "99".
-    static constexpr auto kPairs = [] {
-        std::array<char, 200> p{};
-        for (std::size_t k = 0; k < 100; ++k) {
-            p[2 * k] = static_cast<char>('0' + k / 10);
-            p[2 * k + 1] = static_cast<char>('0' + k % 10);
-        }
-        return p;
-    }();
     if (ndec < 0 || ndec > 4 || !(std::fabs(x) < 1.0e5f)) return 0;
     int32_t nint = 0, w = 0;
     if (!realSize(x, ndec, nint, w) || w > nmax) return 0;
-    // |x| 10**ndec (below 2**31) is exact in double for a float of this size, and so is its
-    // rounding half away from zero: the digits of Fw.d.
-    const double y = std::fabs(static_cast<double>(x)) * kScale[ndec];
-    auto q = static_cast<uint32_t>(y);
-    if (y - static_cast<double>(q) >= 0.5) ++q;
-    const bool negative = x < 0.0f && q != 0;  // no sign on a value that rounds to zero
-    // Two decimals, the plot files' own, divide by a constant.
-    const uint32_t whole = ndec == 2 ? q / 100 : q / kPow10[ndec];
-    uint32_t frac = q - whole * kPow10[ndec];
-    const int32_t wholeDigits = whole == 0 ? 0
-                                           : 1 + (whole >= 10) + (whole >= 100) + (whole >= 1000) +
-                                                 (whole >= 10000) + (whole >= 100000);
-    int32_t n = wholeDigits + 1 + ndec + (negative ? 1 : 0);
-    // The leading zero only where the field leaves room for it.
-    const bool zero = whole == 0 && n < w;
-    if (zero) ++n;
-    if (n > w) return 0;
-    char* first = out + w;
-    const auto pair = [&](uint32_t v) {
-        first -= 2;
-        first[0] = kPairs[2 * v];
-        first[1] = kPairs[2 * v + 1];
-    };
-    int32_t i = 0;
-    for (; i + 2 <= ndec; i += 2, frac /= 100) pair(frac % 100);
-    if (i < ndec) *--first = static_cast<char>('0' + frac);
-    *--first = '.';
-    uint32_t v = whole;
-    for (; v >= 100; v /= 100) pair(v % 100);
-    if (v >= 10) {
-        pair(v);
-    } else if (v != 0 || zero) {
-        *--first = static_cast<char>('0' + v);
-    }
-    if (negative) *--first = '-';
-    while (first > out) *--first = ' ';
-    return w;
+    putF(out, x, w, ndec);
+    // A value that rounds up past its size is the full routine's.
+    return out[0] == '*' ? 0 : w;
 }
 
 void careafmpn(std::string& text, int32_t m, int32_t n, float x) {

@@ -18,7 +18,7 @@ void carinm2(std::string& text, int32_t& nchar, int32_t nmax, int32_t iv);
 void real2charf1(std::string& text, int32_t& nchar, int32_t ndec, int32_t nmax, float x);
 // The same written at out (room for nmax characters) for the common values: |x| < 1e5, at most
 // four decimals, a layout of at most nmax characters. Returns the number of characters, or 0
-// with nothing written for the other values (for which real2charf1 is called).
+// for the other values (for which real2charf1 is called; out then holds nothing of use).
 int32_t real2charf1Chars(char* out, int32_t ndec, int32_t nmax, float x);
 // Fixed m.n; a request no format can take gives an error box and the text "X".
 void careafmpn(std::string& text, int32_t m, int32_t n, float x);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -20,6 +21,10 @@ struct Unit {
     std::string name;
     int fd = -1;               // read side
     std::FILE* out = nullptr;  // write side
+    // The write side's buffer. glibc sizes a stream's buffer itself when setvbuf is given none,
+    // and flushes streams still open at exit, after the unit table is gone: so the buffer is
+    // the unit's own and lives until its stream is closed.
+    char* outBuf = nullptr;
     bool owns = true;
     std::vector<char> buf;
     std::size_t pos = 0;
@@ -107,6 +112,7 @@ void release(Unit& u) {
         if (u.fd >= 0) ::close(u.fd);
         if (u.out != nullptr) std::fclose(u.out);
     }
+    std::free(u.outBuf);
     u = Unit{};
 }
 
@@ -160,7 +166,13 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
             ::close(fd);
             return fail(reason);
         }
-        std::setvbuf(unit.out, nullptr, _IOFBF, kWriteBuffer);
+        // Output goes out in large writes; without its buffer the stream keeps its own.
+        unit.outBuf = static_cast<char*>(std::malloc(kWriteBuffer));
+        if (unit.outBuf != nullptr &&
+            std::setvbuf(unit.out, unit.outBuf, _IOFBF, kWriteBuffer) != 0) {
+            std::free(unit.outBuf);
+            unit.outBuf = nullptr;
+        }
     }
     table()[u] = std::move(unit);
     return true;

@@ -114,9 +114,9 @@ TEST(Fields, IntegersLogicalsTextsAndRecords) {
     EXPECT_EQ(record, "|  3. -7*");
 }
 
-// The integer path and the exact decimal expansion agree on every value: random floats
-// over the magnitudes a catalogue holds and far beyond, ties of every kind, and every width and
-// decimal count the records and tables use.
+// The fast paths (float products, integers) and the exact decimal expansion agree on every
+// value: random floats over the magnitudes a catalogue holds and far beyond, ties of every kind,
+// every width and decimal count the records and tables use, and up to nine decimals.
 TEST(Fields, FastFixedPathAgreesOverManyValues) {
     std::mt19937 rng(7);
     std::uniform_int_distribution<uint32_t> bits;
@@ -138,8 +138,8 @@ TEST(Fields, FastFixedPathAgreesOverManyValues) {
                 v = static_cast<float>(std::round(uniform(rng) * 16.0) / 16.0);
                 break;
         }
-        for (int d = 0; d <= 4; ++d)
-            for (int w : {1, 3, 4, 5, 7, 9, 12}) {
+        for (int d = 0; d <= 9; ++d)
+            for (int w : {1, 3, 4, 5, 7, 9, 12, 20}) {
                 ASSERT_EQ(fmtF(v, w, d), detail::fmtFExact(v, w, d))
                     << std::hexfloat << v << " F" << w << "." << d;
                 ++checked;

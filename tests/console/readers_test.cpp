@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
 
 #include "console/fixed_columns.hpp"
@@ -79,9 +83,14 @@ TEST(Units, OpenStatusesAndClosedUnits) {
     EXPECT_FALSE(unitIsOpen(41));
     unitWrite(41, "dropped");  // a closed unit takes nothing and creates no file
     ASSERT_TRUE(unitOpen(41, dir.file("old.txt"), OpenStatus::Unknown));
-    unitWrite(41, "replaced");
+    std::string replaced;
+    for (int i = 0; i < 1000; ++i) {
+        unitWrite(41, "replaced");
+        replaced += "replaced\n";
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir.file("old.txt")), 0u);  // all held in the buffer
     EXPECT_TRUE(unitClose(41));
-    EXPECT_EQ(dir.read("old.txt"), "replaced\n");
+    EXPECT_EQ(dir.read("old.txt"), replaced);
     ASSERT_TRUE(unitOpen(42, "/dev/full", OpenStatus::Unknown));
     unitWrite(42, "lost");
     EXPECT_FALSE(unitClose(42));
@@ -123,6 +132,64 @@ TEST(FixedColumns, RealConversionIsTheNearestFloat) {
         ASSERT_TRUE(readFixedReal(buf, 1, 7, 2, v)) << buf;
         EXPECT_EQ(v, std::strtof(buf, nullptr)) << buf;
     }
+}
+
+// The one-pass reading of short numbers agrees with the full parser, and integer fields with
+// from_chars, on random fields of blanks, signs, digits and points, valid or not, anywhere in a
+// line.
+TEST(FixedColumns, FastReadingAgreesWithTheFullParser) {
+    std::mt19937 rng(11);
+    const std::string_view chars = "   +-..00123456789e/:\xb9";
+    int valid = 0;
+    for (int i = 0; i < 100000; ++i) {
+        std::string field;
+        const std::size_t width = 1 + rng() % 10;
+        if (i % 2 == 0) {  // any characters
+            while (field.size() < width) field += chars[rng() % chars.size()];
+        } else {  // blanks, a sign, digits, a point, digits, blanks
+            field.append(rng() % 3, ' ');
+            if (rng() % 3 == 0) field += rng() % 2 ? '-' : '+';
+            const auto digits = [&](std::size_t n) {
+                for (; n > 0; --n) field += static_cast<char>('0' + rng() % 10);
+            };
+            digits(rng() % 5);
+            if (rng() % 2) field += '.';
+            digits(rng() % 5);
+            field.append(rng() % 3, ' ');
+        }
+        // Within a line, maybe running into what follows or past its end.
+        std::string line;
+        for (std::size_t n = rng() % 12; n > 0; --n) line += chars[rng() % chars.size()];
+        const int first = static_cast<int>(line.size()) + 1;
+        const int w = static_cast<int>(field.size() + rng() % 3);
+        line += field;
+        for (std::size_t n = rng() % 12; n > 0; --n) line += chars[rng() % chars.size()];
+        field = fixedField(line, first, w);
+        std::string_view number = field;
+        while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
+        while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
+        for (int decimals : {0, 2, 3}) {
+            float fast = 99.0f, full = 0.0f;
+            const bool fastOk = readFixedReal(line, first, w, decimals, fast);
+            const bool fullOk = number.empty() || readRealNumber(number, decimals, full);
+            ASSERT_EQ(fastOk, fullOk) << "'" << field << "'";
+            if (fastOk) {
+                ASSERT_EQ(std::bit_cast<uint32_t>(fast), std::bit_cast<uint32_t>(full))
+                    << "'" << field << "' " << decimals;
+                ++valid;
+            }
+        }
+        int32_t got = 99, want = 0;
+        std::string_view digits = number;
+        if (digits.size() > 1 && digits[0] == '+' && digits[1] != '-') digits.remove_prefix(1);
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), want);
+        const bool wantOk = number.empty() || (ec == std::errc{} && end == digits.end());
+        ASSERT_EQ(readFixedInt(line, first, w, got), wantOk) << "'" << field << "'";
+        if (wantOk) {
+            ASSERT_EQ(got, want) << "'" << field << "'";
+        }
+    }
+    EXPECT_GT(valid, 100000);
 }
 
 TEST(FixedColumns, IntegerFields) {
