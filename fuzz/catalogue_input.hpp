@@ -2,6 +2,7 @@
 // Catalogue files as a user reads them: through the reader's menu, with the selection tests
 // switched on or off by the input, from a file in the scratch folder.
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,7 @@
 #include "catalogue/reader.hpp"
 #include "catalogue/record_layout.hpp"
 #include "catalogue/selection_tests.hpp"
+#include "catalogue/store.hpp"
 #include "console/files.hpp"
 #include "harness.hpp"
 #include "numeric/angles.hpp"
@@ -54,7 +56,11 @@ inline void readThroughMenu(const RecordLayout& layout, std::string_view bytes, 
     console(show + read + path + "\n2\n99\n");
     seistest2.ltest = tests;
     gcmtreadex1(1, 0);
-    if (fiocom.iopin[0]) std::abort();  // the reader leaves no file open
+    mustHold(!fiocom.iopin[0], "the reader leaves no file open");
+    // The quality values go to the tables and the screen: numbers, whatever the file held.
+    for (std::size_t k = 0; k < static_cast<std::size_t>(gcmtblk.count); ++k)
+        mustHold(std::isfinite(gcmtblk.fclvd[k]) && std::isfinite(gcmtblk.erelm[k]),
+                 "finite quality values");
 }
 
 }  // namespace tensova::fuzz
