@@ -62,6 +62,20 @@ void writeFile(const std::string& path, std::string_view bytes) {
         std::abort();
 }
 
+// The folder the target started in, opened before the first change of folder.
+int home() {
+    static const int fd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd;
+}
+
+InScratch::InScratch() {
+    if (home() < 0 || ::chdir(scratch().dir.c_str()) != 0) std::abort();
+}
+
+InScratch::~InScratch() {
+    if (::fchdir(home()) != 0) std::abort();
+}
+
 void mustHold(bool ok, std::string_view what) {
     if (ok) return;
     std::fprintf(stderr, "tensova-fuzz: %.*s\n", static_cast<int>(what.size()), what.data());

@@ -19,6 +19,16 @@ inline std::string_view text(const uint8_t* data, std::size_t size) {
 std::string scratchFile(std::string_view name);
 void writeFile(const std::string& path, std::string_view bytes);
 
+// The scratch folder as the current folder while it lives: for files the program opens by a
+// fixed name (the settings file) or through a short name field.
+class InScratch {
+  public:
+    InScratch();
+    ~InScratch();
+    InScratch(const InScratch&) = delete;
+    InScratch& operator=(const InScratch&) = delete;
+};
+
 // Starts one input: the console state as at start-up but with the box pauses off, output to
 // the null device (standard output when TENSOVA_FUZZ_CONSOLE is set), and the keyboard giving
 // `answers` and then its end.
