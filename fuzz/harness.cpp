@@ -89,7 +89,9 @@ void console(std::string_view answers) {
         ::pwrite(fd, answers.data(), answers.size(), 0) != static_cast<ssize_t>(answers.size()) ||
         ::lseek(fd, 0, SEEK_SET) != 0)
         std::abort();
-    unitCloseAll();
+    // Files stay as the last input left them: a reader that leaves one open finds its unit in
+    // use at the next input, and the run stops there.
+    std::fflush(s.sink);
     iocom = Iocom{};
     iocom.pauseOn = false;
     unitBindConsole(fd, s.sink);

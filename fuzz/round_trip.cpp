@@ -80,18 +80,29 @@ struct Value {
     float real = 0.0f;
 };
 
+// The element of field f for event index k in the program's store.
+const char* element(const RecordField& f, int32_t k) {
+    return static_cast<const char*>(f.place) + static_cast<std::ptrdiff_t>(k) * f.stride;
+}
+int32_t integerOf(const RecordField& f, int32_t k) {
+    return *reinterpret_cast<const int32_t*>(element(f, k));
+}
+float realOf(const RecordField& f, int32_t k) {
+    return *reinterpret_cast<const float*>(element(f, k));
+}
+
 Value valueOf(const RecordField& f, int32_t k, std::string_view line) {
     Value v{&f, true, {}};
     switch (f.kind) {
         case FieldKind::Text:
-            v.text.assign(f.text(gcmtblk, k), static_cast<std::size_t>(f.length));
+            v.text.assign(element(f, k), static_cast<std::size_t>(f.length));
             break;
         case FieldKind::Integer:
-            v.integer = *f.integer(gcmtblk, k);
+            v.integer = integerOf(f, k);
             break;
         case FieldKind::Real:
         case FieldKind::Angle:
-            v.real = *f.real(gcmtblk, k);
+            v.real = realOf(f, k);
             v.held = heldByField(fixedField(line, f.first, f.width), f);
             break;
     }
@@ -102,12 +113,11 @@ bool sameValue(const Value& v, int32_t k) {
     const RecordField& f = *v.field;
     switch (f.kind) {
         case FieldKind::Text:
-            return v.text ==
-                   std::string_view(f.text(gcmtblk, k), static_cast<std::size_t>(f.length));
+            return v.text == std::string_view(element(f, k), static_cast<std::size_t>(f.length));
         case FieldKind::Integer:
-            return v.integer == *f.integer(gcmtblk, k);
+            return v.integer == integerOf(f, k);
         default:
-            return !v.held || v.real == *f.real(gcmtblk, k);
+            return !v.held || v.real == realOf(f, k);
     }
 }
 
