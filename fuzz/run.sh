@@ -44,7 +44,7 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$cxx" -DTENSOVA_FUZZ=ON \
     -DBUILD_TESTING=OFF >/dev/null
 fi
-cmake --build "$build"
+cmake --build "$build" --target fuzz
 
 targets=()
 for exe in "$build"/fuzz/fuzz_*; do
