@@ -12,9 +12,11 @@ void deriveQuality(Gcmtblk& store, int32_t k, const Stamp& reporter) {
     const auto i = static_cast<std::size_t>(k);
 
     // CLVD ratio: minus the B eigenvalue over the larger of |T| and |P|.
+    // A ratio too large for a float (a damaged file's eigenvalues) cannot be computed either.
     const float a = std::fmax(std::fabs(store.tmval[kAxisT][i]), std::fabs(store.tmval[kAxisP][i]));
-    if (a > 0.0f) {
-        store.fclvd[i] = -(store.tmval[kAxisB][i] / a);
+    const float ratio = a > 0.0f ? -(store.tmval[kAxisB][i] / a) : 0.0f;
+    if (a > 0.0f && std::isfinite(ratio)) {
+        store.fclvd[i] = ratio;
     } else {
         warninghead(reporter);
         wout({"Max(|mT|,|mP|) =", fmtF(a, 12, 3)});
@@ -34,8 +36,10 @@ void deriveQuality(Gcmtblk& store, int32_t k, const Stamp& reporter) {
         m = m + w * mt[j] * mt[j];
         d = d + w * me[j] * me[j];
     }
-    if (m > 0.0f) {
-        store.erelm[i] = std::sqrt(d / m);
+    // Nor can norms beyond the floats, or their ratio.
+    const float e = m > 0.0f ? std::sqrt(d / m) : 0.0f;
+    if (m > 0.0f && std::isfinite(m) && std::isfinite(d) && std::isfinite(e)) {
+        store.erelm[i] = e;
     } else {
         warninghead(reporter);
         wout({"||M0||**2  =", fmtF(m, 12, 3)});

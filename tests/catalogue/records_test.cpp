@@ -170,5 +170,30 @@ TEST(QualityValues, UndefinedValuesAreReportedAndSetToTen) {
     EXPECT_EQ(cap.lines(), want);
 }
 
+TEST(QualityValues, ValuesBeyondTheFloatsAreUndefinedToo) {
+    struct Case {
+        float t, b, mrr, dmrr;  // T (and -P) and B eigenvalues, Mrr and its error
+        float fclvd, erelm;
+    };
+    const Case cases[] = {
+        {1e-30f, 1e30f, 1.0f, 0.1f, 10.0f, 0.1f},   // CLVD ratio overflows
+        {1.0f, 0.5f, 3e38f, 0.1f, -0.5f, 10.0f},    // tensor norm overflows
+        {1.0f, 0.5f, 3e38f, 3e38f, -0.5f, 10.0f},   // both norms overflow
+        {1.0f, 0.5f, 1e-20f, 1e30f, -0.5f, 10.0f},  // relative error overflows
+    };
+    for (const Case& c : cases) {
+        ConsoleCapture cap("\n\n");
+        auto s = std::make_unique<Gcmtblk>();
+        s->tmval[kAxisT][0] = c.t;
+        s->tmval[kAxisB][0] = c.b;
+        s->tmval[kAxisP][0] = -c.t;
+        s->tmomt[0] = {c.mrr, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s->tmomte[0] = {c.dmrr, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        deriveQuality(*s, 0, kGcmtreadex1);
+        EXPECT_EQ(s->fclvd[0], c.fclvd) << c.t << " " << c.b;
+        EXPECT_EQ(s->erelm[0], c.erelm) << c.mrr << " " << c.dmrr;
+    }
+}
+
 }  // namespace
 }  // namespace tensova::test
