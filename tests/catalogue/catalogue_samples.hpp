@@ -32,13 +32,6 @@ inline std::vector<std::string> withField(std::vector<std::string> lines, std::s
     return lines;
 }
 
-// The lines joined, each followed by a newline.
-inline std::string joined(const std::vector<std::string>& lines) {
-    std::string s;
-    for (const std::string& l : lines) s += l + "\n";
-    return s;
-}
-
 // A sample file of tests/data: three.ndk holds three ndk events that differ in place and date.
 inline std::string sample(const std::string& name) {
     return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);

@@ -169,42 +169,8 @@ TEST(SelectionMenu, BodyShowsTheLinesOfEachTestSwitchedOn) {
         t.rakint[2] = {-180.0f, -150.0f};
         t.vrtxlong[2] = -179.25f;
     }));
-    const std::string dashes = rule('-'), title = " WHAT IS TO BE TESTED ? (Angles in degrees) ";
-    // clang-format off
-    const Lines wantOn = {
-        dashes, title, dashes, " general test switch ..........10 T", kRule,
-        " test latitude ...............100 T", " latitude mini ...............110  -12.500",
-        " latitude maxi ...............110   90.000", kRule,
-        " test longitude ..............200 T", " longitude mini ..............210 -180.000",
-        " longitude maxi ..............210  180.000", kRule,
-        " test polygon ................250 T", " great circle polygon ........251 T",
-        " lat-long polygon ............251 F", " min number of vertices ........:      3",
-        " max number of vertices ........:      9", " read polygon from file ......252",
-        " number of vertices ..........253      3", " - - - - - - - - - - - - - - - - ",
-        " longitud latitude .......command", "    0.000    0.000 ...........261",
-        "    0.000   60.000 ...........262", " -179.250    0.000 ...........263", kRule,
-        " test depth ..................300 T", " depth mini ..................310    0.000",
-        " depth maxi ..................310   50.000", kRule,
-        " test rake on both planes.....501 F", " test union of intervals 1,2,3",
-        " test rake interval 1 ........500 T", " rake mini interval 1.........510 -180.000",
-        " rake maxi interval 1.........510  180.000", " test rake interval 2.........520 T",
-        " rake mini interval 2.........530 -180.000", " rake maxi interval 2.........530  180.000",
-        " test rake interval 3.........540 T", " rake mini interval 3.........550 -180.000",
-        " rake maxi interval 3.........550 -150.000", kRule,
-        " test Frohlich quality........600 T", " fclvd maxi ..................610    0.200",
-        " moment relative error maxi ..620    0.150", " moment free components min ..630      6",
-        dashes, " EXIT .........................99", dashes};
-    const Lines wantOff = {
-        dashes, title, dashes, " general test switch ..........10 F", kRule,
-        " test latitude ...............100 F", " test longitude ..............200 F",
-        " test polygon ................250 F", " test depth ..................300 F",
-        " test rake on both planes.....501 F", " test union of intervals 1,2,3",
-        " test rake interval 1 ........500 F", " test rake interval 2.........520 F",
-        " test rake interval 3.........540 F", " test Frohlich quality........600 F", dashes,
-        " EXIT .........................99", dashes};
-    // clang-format on
-    EXPECT_EQ(everyOn, wantOn);
-    EXPECT_EQ(firstBody(runMenu("99\n")), wantOff);
+    expectGolden(everyOn, "selection_menu_on.txt");
+    expectGolden(firstBody(runMenu("99\n")), "selection_menu_off.txt");
     // One rake interval on is enough for the rule under the rake lines.
     const Lines one = firstBody(runMenu("99\n", [](Seistest2& t) { t.ltestrak[1] = true; }));
     EXPECT_EQ(one[one.size() - 5], kRule);

@@ -27,34 +27,13 @@ Lines curveRun(const std::string& keyboard, Body&& body) {
     return cap.lines();
 }
 
-const std::string kAts = " " + std::string(43, '@');
-const std::string kDashes = " " + std::string(43, '-');
-
 TEST(CurveMenu, StartUpThenListing) {
     const Lines out = curveRun("", [] {
         scall(5);
         scall(3);  // nothing
         scall(6);
     });
-    // clang-format off
-    const Lines want = {
-        kAts, " @ subroutine scall      ", " @==========================================",
-        " INITIALIZING CURVES PARAMETERS", kAts, " @ subroutine scptnp     ",
-        " @==========================================",
-        " INITIALIZING NUMBER OF POINTS TO:      11", kAts, " @ subroutine scall      ",
-        " @==========================================", kDashes, "                  CURVES",
-        "          1 - FIXED PARAMETERS", " max nb of fixed params    :      4",
-        " current nb of fixed params:      0", " current fixed parameters:",
-        " name       value     type   index", kDashes, "          2 - LEVEL PARAMETERS",
-        " level name ...............: level", " level initial value ......:    0.000",
-        " level final   value ......:    1.000", " level increment ..........:    0.100",
-        " single level value .......:    0.000", " nb of level curves .......:     11", kDashes,
-        "          3 - RUNNING POINT PARAMETERS", " max nb of points .........:   1000",
-        " nb of points to draw .....:     11", " nb of segments to draw ...:    0.000",
-        " initial value ............:    0.000", " final   value ............:    1.000",
-        " increment ................:    0.100", " name .....................: Point", kAts};
-    // clang-format on
-    EXPECT_EQ(out, want);
+    expectGolden(out, "curve_startup.txt");
     // The four slots hold their defaults, none in use.
     EXPECT_EQ(pfixblock.pfixname[3], "param");
     EXPECT_EQ(pfixblock.pfixinfo[3], "parameter = 0.000");
@@ -190,20 +169,9 @@ TEST(FixedParams, SlotMenu) {
         pfixblock.nparfix = 1;
         scparfix1(name, type, real, integer, text, slot, 4);
     });
-    // clang-format off
-    const Lines first = {
-        " max nb of fixed params .........      4", " current nb of fixed params .....      1",
-        " -------------------------------------------", " Parameter to modify",
-        " -------------------------------------------", " index  ..........................      1",
-        " name ..........................10 parameter ",
-        " type ..........................20      1", " real      value ...............30    0.000",
-        " integer   value .................      0",
-        " character value .................  0.000000" + std::string(26, ' '),
-        " info: parameter = 0.000000"};
-    // clang-format on
     ASSERT_GT(out.size(), 19u);
     EXPECT_EQ(out[4], "           CURVES FIXED PARAMETERS    ");
-    EXPECT_EQ(Lines(out.begin() + 6, out.begin() + 18), first);
+    expectGolden(slice(out, 6, 12), "curve_slot_menu.txt");
     EXPECT_EQ(countLines(out, " Wrong type of parameter"), 1);
     EXPECT_EQ(countLines(out, " info: parameter = 2.500000"), 3);
     // The type alone changed: the text and info stay until the next derivation.
@@ -270,19 +238,7 @@ TEST(Levels, Menu) {
     // 20: a single level 5; 12: an increment of 0 is refused, then 0.5.
     const Lines out = curveRun("20\n5\n12\n0\n\n0.5\n\n",
                                [&] { sclevel2(levi, levf, levd, nlev, type, name, 4); });
-    // clang-format off
-    const Lines first = {
-        " -------------------------------------------", "          CURVES LEVEL PARAMETER",
-        " -------------------------------------------", " level name       : level     ",
-        " Calculation type =    1", " level initial value ...........10    0.000",
-        " level final   value ...........11    1.000",
-        " level increment ...............12    0.100", " modify init, final & inc ......13",
-        " nb of level curves ............14   11", " modify init, final & nb .......15",
-        " single level value ............20    0.000",
-        " -------------------------------------------", " EXIT ..........................99"};
-    // clang-format on
-    ASSERT_GT(out.size(), 17u);
-    EXPECT_EQ(Lines(out.begin() + 3, out.begin() + 17), first);
+    expectGolden(slice(out, 3, 14), "curve_level_menu.txt");
     EXPECT_EQ(countLines(out, " Calculation type =    4"), 1);
     EXPECT_EQ(countLines(out, " level increment ...............12    1.000"), 1);
     EXPECT_EQ(countLines(out, " ==> BACK TO QUERY"), 1);
@@ -378,23 +334,9 @@ TEST(RunningPoint, NumberOfPointsMenu) {
     // 5000 is refused by the range; an unknown entry shows the menu again.
     const Lines out = curveRun("10\n5000\n\n20\n7\n10\n20\n\n", [&] { scptnp(np, 4); });
     EXPECT_EQ(np, 20);
-    // clang-format off
-    const Lines menu = {
-        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@", " @ subroutine scptnp     ",
-        " @==========================================",
-        " -------------------------------------------",
-        " RUNNING POINT PARAMETERS:                  ",
-        " -------------------------------------------",
-        " max nb of points ................    1000", " nb of points ..................10      11",
-        " nb of segments ..................      10",
-        " -------------------------------------------", " EXIT ..........................99",
-        " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-        " ..........................................", " Enter your choice                        ",
-        " or return for default value", " Default = 99"};
-    // clang-format on
     ASSERT_GT(out.size(), 20u);
     EXPECT_EQ(out[3], " INITIALIZING NUMBER OF POINTS TO:      11");
-    EXPECT_EQ(Lines(out.begin() + 4, out.begin() + 20), menu);
+    expectGolden(slice(out, 4, 16), "curve_points_menu.txt");
     EXPECT_EQ(countLines(out, " nb of points ..................10      20"), 3);
     EXPECT_EQ(countLines(out, " Enter nb of pts per curve"), 3);
     EXPECT_EQ(out.back(), " ..........................................");

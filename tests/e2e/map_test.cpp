@@ -19,8 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_samples.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -39,15 +41,12 @@ const Event kEvents[] = {{"  18.45  -72.53", "  30 60   45 273 52  141"},
                          {" -40.00  -50.00", "  30 45  -90 210 45  -90"}};
 
 std::string catalogue() {
-    const std::string body =
-        "  12.0 5.0 0.0 HAITI REGION            \n"
-        "C201001122153A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6\n"
-        "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201\n"
-        "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030\n"
-        "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753";
     std::string text;
-    for (const Event& e : kEvents)
-        text += "PDE  2010/01/12 21:53:10.0" + std::string(e.lonlat) + body + e.planes + "\n";
+    for (const Event& e : kEvents) {
+        const auto ev = test::withField(test::kNdkEvent, 0, 6, "2010/01/12 21:53:10.0");
+        text += test::joined(test::withField(
+            test::withField(ev, 0, 27, std::string(e.lonlat) + "  12.0"), 4, 57, e.planes));
+    }
     return text;
 }
 
@@ -110,12 +109,7 @@ TEST(Map, BothPlanesWithTheSiShFile) {
     const test::Lines ps = test::splitLines(s.dir.read("seis.map.ps"));
     EXPECT_EQ(test::countLines(ps, "(Number of data: 6) show"), 2);
     EXPECT_EQ(test::countLines(ps, "(Subroutine mapseis v 7.0 on 01-06-2010)"), 2);
-    if (!test::ghostscriptAvailable()) {
-        std::printf("Ghostscript (gs) is not installed: seis.map.ps not rendered\n");
-        return;
-    }
-    const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
-    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 2) << r.log;
+    if (test::expectRenders(s.dir.file("seis.map.ps")).exitCode != 0) return;
     const test::Image im = test::renderImage(s.dir.file("seis.map.ps"), "", 1, 144);
     ASSERT_GT(im.width, 0);
     EXPECT_TRUE(inkAt(im, 0.0, 0.0));  // the epicentre
@@ -125,19 +119,27 @@ TEST(Map, BothPlanesWithTheSiShFile) {
     EXPECT_TRUE(inkAt(im, 0.52445 * 5.33606, 180.0, 1.5));
 }
 
-// No events: the run information, the count and the grid, no symbol; the Si-Sh file gets its
-// header alone.
-TEST(Map, EmptyStoreDrawsTheFrameOnly) {
+// No events: the run information, the count and the grid, and from the RUN's point and overlay
+// menus a point typed in (the page's one fill), a shoreline polygon and a great-circle square;
+// the Si-Sh file gets its header alone.
+TEST(Map, EmptyStoreWithAPointAndOverlays) {
+    const std::string shore =
+        "       1       5 1          0.000  12.00000  27.00000  37.00000  47.00000\n"
+        "12 37\n27 37\n27 47\n12 47\n12 37\n";
     const test::Session s(
-        "\n7\ny\n2001\nsish.txt\n343\nn\n340\nn\n1000\n\nseis.map.ps\n99\n9999\n\n");
+        "\n7\ny\n2001\nsish.txt\n1000\n\nseis.map.ps\n10\n-15\n20\n-15\n100\n99\n"
+        "5\ncoast.gsh\n6\nsq.pol\n99\n99\n9999\n\n",
+        {{"coast.gsh", shore}, {"sq.pol", "4 1 1 2\n-55 -55\n-25 -55\n-25 -35\n-55 -35\n"}});
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.dir.read("sish.txt"), std::string(kHeader) + "\n");
-    const std::string ps = s.dir.read("seis.map.ps");
-    EXPECT_NE(ps.find("(Number of data: 0) show"), std::string::npos);
-    EXPECT_EQ(ps.find("fill"), std::string::npos);
-    if (!test::ghostscriptAvailable()) return;
-    const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
-    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 1) << r.log;
+    EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 2);
+    EXPECT_EQ(s.count(" Boundaries = great circles"), 1);
+    EXPECT_EQ(s.count(" PLOTTING LOCATION"), 2);  // the map's announcement, then the menu's
+    const test::Lines ps = test::splitLines(s.dir.read("seis.map.ps"));
+    EXPECT_EQ(test::countLines(ps, "(Number of data: 0) show"), 1);
+    EXPECT_EQ(
+        std::count_if(ps.begin(), ps.end(), [](auto& l) { return test::contains(l, "fill"); }), 1);
+    test::expectRenders(s.dir.file("seis.map.ps"));
 }
 
 // Every real catalogue maps with one Si-Sh record of 109 columns per stored event, and without a
@@ -152,6 +154,7 @@ TEST(Map, RealCatalogues) {
         if (entry.path().extension() != ".ndk") continue;
         ++files;
         const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
         const test::Session s(
             "\n1000\n1001\ncat.ndk\n" + std::string(40, '\n') +
                 "7\ny\n2001\nsish.txt\n343\nn\n340\nn\n1000\n\nseis.map.ps\n\n99\n"
@@ -169,9 +172,7 @@ TEST(Map, RealCatalogues) {
         const test::Lines sish = test::splitLines(s.dir.read("sish.txt"));
         EXPECT_EQ(static_cast<int>(sish.size()), stored + 1) << name;
         for (const std::string& l : sish) EXPECT_EQ(l.size(), 109u) << name << ": " << l;
-        if (!test::ghostscriptAvailable()) continue;
-        const test::GsResult r = test::renderPostScript(s.dir.file("seis.map.ps"));
-        EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == 1) << name << r.log;
+        test::expectRenders(s.dir.file("seis.map.ps"));
     }
     EXPECT_GT(files, 0);
 }

@@ -8,30 +8,14 @@
 #include <string>
 
 #include "console/console.hpp"
-#include "numeric/angles.hpp"
-#include "projection/projection.hpp"
-#include "support/console_capture.hpp"
-#include "support/run_binary.hpp"
+#include "projection/projection_fixture.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 namespace {
 
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 std::string head(const std::string& name) {
-    return " " + std::string(43, '@') + "\n @ subroutine " + name +
-           std::string(11 - name.size(), ' ') + "\n @" + std::string(42, '=') + "\n";
-}
-
-struct Point {
-    float x, y;
-};
-Point project(float lonDeg, float latDeg) {
-    Point p{rad(lonDeg), rad(latDeg)};
-    projlln(&p.x, &p.y, &p.x, &p.y, 1);
-    return p;
+    return joined(subHead(name));
 }
 
 // The projection as the start-up leaves it, then the menu in `mode` on the keyboard text;
@@ -51,43 +35,7 @@ TEST(ProjectionMenu, StartUpSetsEveryDefaultAndAnnouncesIt) {
     const std::size_t before = cap.output().size();
     int32_t iproj = 0;
     sprojll2(iproj, 5);
-    const std::string globe =
-        "                      &&&                   \n"
-        "                    &&&&&&&                 \n"
-        "                  &&&&&&&&&&&               \n"
-        "                 &&&&&&&&&&&&&              \n"
-        "                  &&&&&&&&&&&               \n"
-        "                    &#&&&&&                 \n"
-        "                     |&&&                   \n"
-        "                     |                      \n"
-        "      /**************|********************/ \n"
-        "     /               |                   /  \n"
-        "    /                V                  /   \n"
-        "   /                 #                 /    \n"
-        "  /                                   /     \n"
-        " /***********************************/      \n";
-    const std::string want =
-        head("sprojll2") + " INITIALIZING MAP PROJECTION\n (longitude, latitude) --> (x, y)\n" +
-        globe + " Default projection  = Spherical Mercator\n projection number =   15\n" +
-        head("sllorig") +
-        " MAP PROJECTION ORIGIN SET UP\n INITIALIZING ORIGIN TO\n longitude =    0.000\n"
-        " latitude  =   45.000\n" +
-        head("slong1") + " INITIALIZING CENTRAL LONGITUDE \n central longitude =    0.000\n" +
-        head("slong2") + " INITIALIZING CENTRAL LONGITUDE \n central longitude =    0.000\n" +
-        head("slat1") + " INITIALIZING FIRST LATITUDE \n first latitude =   30.000\n" +
-        head("slat2") + " INITIALIZING SECOND LATITUDE \n second latitude =   60.000\n" +
-        head("sangle1") + " INITIALIZING CENTRAL ANGLE \n central angle =  180.000\n" +
-        head("sellipsoid") +
-        " INITIALIZING ELLIPSOID\n Default ellipsoid = GRS80\n ellipsoid number  =   1\n" +
-        head("sellipsoid") + " GRS80 1980 ELLIPSOID\n " + std::string(43, '-') +
-        "\n Ellipsoid number  =   1\n Equatorial radius =  6378137.0 m\n"
-        " Polar      radius =  6356752.5 m\n " +
-        std::string(43, '@') + "\n" + head("soblique") +
-        " INITIALIZING CENTRAL LOCATION \n FOR OBLIQUE PROJECTIONS \n"
-        " central longitude =    0.000\n central latitude  =   45.000\n" +
-        head("contours1") + " INITIALIZING MAP CONTOURS\n" + head("sprojll2") +
-        " MERCATOR SPHERICAL EARTH\n";
-    EXPECT_EQ(cap.output().substr(before), want);
+    expectGolden(splitLines(cap.output().substr(before)), "projection_startup.txt");
     EXPECT_EQ(iproj, 15);
     EXPECT_EQ(projtype.iproj, 15);
     EXPECT_FLOAT_EQ(llorig.lat, rad(45.0f));
@@ -102,18 +50,19 @@ TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {
     // "abc" (refused) then 50; origin (10, 45). Each refusal pauses for a return.
     ConsoleCapture cap("3\n99\n1\n10\n99\n1\n100\n\n40\n99\n1\nabc\n\n50\n99\n1\n10\n2\n45\n99\n");
     const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(has(out, "  current projection number:   15\n  setting projection number:    3\n"));
-    EXPECT_TRUE(has(out, head("sprojll2") +
-                             " LAMBERT CONFORMAL CONICAL SPHERICAL EARTH\n 3 parameters:\n"
-                             "   1 central meridien\n   2 standard parallels\n" +
-                             head("slong1")));
     EXPECT_TRUE(
-        has(out, " first latitude in degrees =  100.000    \n outside [-90.000, 90.000]\n"));
-    EXPECT_TRUE(has(out, " could not read second latitude in degrees\n"));
+        contains(out, "  current projection number:   15\n  setting projection number:    3\n"));
+    EXPECT_TRUE(contains(out, head("sprojll2") +
+                                  " LAMBERT CONFORMAL CONICAL SPHERICAL EARTH\n 3 parameters:\n"
+                                  "   1 central meridien\n   2 standard parallels\n" +
+                                  head("slong1")));
+    EXPECT_TRUE(
+        contains(out, " first latitude in degrees =  100.000    \n outside [-90.000, 90.000]\n"));
+    EXPECT_TRUE(contains(out, " could not read second latitude in degrees\n"));
     // proj +proj=lcc +R=1 +lat_1=40 +lat_2=50 +lat_0=0 +lon_0=10: 10 45 -> 0 0.8620177; the
     // menu shows it as the offset, and the origin then projects to the centre of the map.
     EXPECT_TRUE(
-        has(out, " X offset ...............    0.000\n Y offset ...............    0.862\n"));
+        contains(out, " X offset ...............    0.000\n Y offset ...............    0.862\n"));
     EXPECT_EQ(projtype.iproj, 3);
     EXPECT_FLOAT_EQ(llpparam.lon0, rad(10.0f));
     EXPECT_FLOAT_EQ(llpparam.lat1, rad(40.0f));
@@ -127,11 +76,11 @@ TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {
 TEST(ProjectionMenu, AlbersTakesOneParallelAndWarnsOfTheEquator) {
     ConsoleCapture cap("19\n99\n1\n0\n99\n99\n");
     const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(has(out, head("sprojll2") +
-                             " ALBERS SPHERICAL EARTH\n 1 parameter:\n   1 parallel\n"
-                             "   NB: latp1 = 0 is problematic\n" +
-                             head("slat1")));
-    EXPECT_FALSE(has(out, "slong1"));
+    EXPECT_TRUE(contains(out, head("sprojll2") +
+                                  " ALBERS SPHERICAL EARTH\n 1 parameter:\n   1 parallel\n"
+                                  "   NB: latp1 = 0 is problematic\n" +
+                                  head("slat1")));
+    EXPECT_FALSE(contains(out, "slong1"));
     EXPECT_EQ(llpparam.lat1, 0.0f);
     // On the equator the cone is the cylindrical equal-area map, less the origin (0, 45).
     const Point p = project(30, 60);
@@ -143,12 +92,12 @@ TEST(ProjectionMenu, ObliqueStereographicTakesItsCentre) {
     // Angle unchanged; centre (20, 40); origin moved onto the centre.
     ConsoleCapture cap("8\n99\n99\n1\n20\n2\n40\n99\n1\n20\n2\n40\n99\n");
     const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(has(out,
-                    " OBLIQUE\n 3 parameters:\n   1 maximum angle from center\n"
-                    "   1 central meridien\n   1 central parallel\n" +
-                        head("sangle1")));
+    EXPECT_TRUE(contains(out,
+                         " OBLIQUE\n 3 parameters:\n   1 maximum angle from center\n"
+                         "   1 central meridien\n   1 central parallel\n" +
+                             head("sangle1")));
     EXPECT_TRUE(
-        has(out, " central longitude .....1   20.000\n central latitude ......2   40.000\n"));
+        contains(out, " central longitude .....1   20.000\n central latitude ......2   40.000\n"));
     const Point c = project(20, 40);
     EXPECT_NEAR(c.x, 0.0, 1e-6);
     EXPECT_NEAR(c.y, 0.0, 1e-6);
@@ -158,13 +107,14 @@ TEST(ProjectionMenu, ModifiedPolyconicOffersTheTrueScaleMeridianTwoDegreesEast) 
     // Ellipsoid kept; central longitude 10; the second longitude offered is 12, kept.
     ConsoleCapture cap("14\n99\n99\n1\n10\n99\n99\n99\n99\n99\n");
     const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(has(out,
-                    " LALLEMAND POLYCONIC ELLIPSOIDAL EARTH\n"
-                    " Used by the International Map of the World\n 4 parameters:\n"
-                    "   1 central meridien\n   1 true scale meridien (+2\u00b0E of central)\n"));
-    EXPECT_TRUE(has(out, head("slong2") + " " + std::string(43, '-') +
-                             "\n CENTRAL LONGITUDE SET UP\n " + std::string(43, '-') +
-                             "\n central longitude .....1   12.000\n"));
+    EXPECT_TRUE(
+        contains(out,
+                 " LALLEMAND POLYCONIC ELLIPSOIDAL EARTH\n"
+                 " Used by the International Map of the World\n 4 parameters:\n"
+                 "   1 central meridien\n   1 true scale meridien (+2\u00b0E of central)\n"));
+    EXPECT_TRUE(contains(out, head("slong2") + " " + std::string(43, '-') +
+                                  "\n CENTRAL LONGITUDE SET UP\n " + std::string(43, '-') +
+                                  "\n central longitude .....1   12.000\n"));
     EXPECT_FLOAT_EQ(llpparam.lon2, rad(12.0f));
     const Point origin = project(0, 45);
     EXPECT_NEAR(origin.x, 0.0, 1e-6);
@@ -176,17 +126,17 @@ TEST(ProjectionMenu, UnknownNumbersAreRefused) {
         // In the menu: a warning each, nothing changed.
         ConsoleCapture cap("0\n\n26\n\n99\n99\n");
         const std::string out = afterStartUp(cap, 2);
-        EXPECT_EQ(test::countLines(splitLines(out), " UNKNOWN ANSWER !"), 2);
+        EXPECT_EQ(countLines(splitLines(out), " UNKNOWN ANSWER !"), 2);
         EXPECT_EQ(projtype.iproj, 15);
     }
     {
         // From a caller: an error box and the default, silently.
         ConsoleCapture cap("\n");
         const std::string out = afterStartUp(cap, 1, 30);
-        EXPECT_TRUE(has(out,
-                        " projection nb =   30\n ==> NO SUCH PROJECTION NB\n"
-                        " ==> RESETTING TO:\n projection nb =   15\n"));
-        EXPECT_FALSE(has(out, "your choice"));
+        EXPECT_TRUE(contains(out,
+                             " projection nb =   30\n ==> NO SUCH PROJECTION NB\n"
+                             " ==> RESETTING TO:\n projection nb =   15\n"));
+        EXPECT_FALSE(contains(out, "your choice"));
         EXPECT_EQ(projtype.iproj, 15);
     }
 }
@@ -200,10 +150,10 @@ TEST(ProjectionMenu, ACommandFileSeesThePromptsButNotTheListings) {
     const std::size_t before = cap.output().size();
     sprojll2(iproj, 2);
     const std::string out = cap.output().substr(before);
-    EXPECT_FALSE(has(out, "EARTH MAP PROJECTIONS"));
-    EXPECT_FALSE(has(out, "&&&"));
-    EXPECT_FALSE(has(out, "MAP PROJECTION ORIGIN SET UP"));
-    EXPECT_TRUE(has(out, " SANSON-FLAMSTEED SPHERICAL EARTH\n"));
+    EXPECT_FALSE(contains(out, "EARTH MAP PROJECTIONS"));
+    EXPECT_FALSE(contains(out, "&&&"));
+    EXPECT_FALSE(contains(out, "MAP PROJECTION ORIGIN SET UP"));
+    EXPECT_TRUE(contains(out, " SANSON-FLAMSTEED SPHERICAL EARTH\n"));
     EXPECT_EQ(projtype.iproj, 22);
 }
 

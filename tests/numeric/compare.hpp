@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the numeric tests: bit patterns and distances in units in the last place, for
 // comparing single-precision results with exact figures and with references computed in double
-// precision, and a text search for console transcripts.
+// precision.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 
 #include "numeric/angles.hpp"
 #include "support/console_capture.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 
@@ -32,10 +33,6 @@ inline bool nearRef(float got, double ref, int64_t ulps = 1) {
 template <std::size_t N>
 void expectBits(const std::array<float, N>& got, const std::array<float, N>& want) {
     for (std::size_t i = 0; i < N; ++i) EXPECT_EQ(bitsOf(got[i]), bitsOf(want[i])) << "at " << i;
-}
-
-inline bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 // The angle constants, set once as the program sets them at start-up.

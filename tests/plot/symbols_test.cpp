@@ -3,8 +3,6 @@
 // polygon of k vertices has one straight up at r and the others every 360/k degrees; the
 // circle has 20 points every 360/19 degrees from the +x axis.
 
-#include <chrono>
-
 #include "plot_fixture.hpp"
 
 namespace tensova::test {
@@ -104,10 +102,8 @@ TEST(Symbols, AFullCatalogueInOneCall) {
     PlotDocument doc;
     std::vector<float> x(25000, 1.0f), y(25000, 2.0f);
     plt2blk.symbtype = -1;  // the largest form: a filled circle of 20 points
-    const auto start = std::chrono::steady_clock::now();
     ussymbol(x.data(), y.data(), static_cast<int32_t>(x.size()));
     doc.finish();
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
     EXPECT_EQ(doc.console.output(), "");
 }
 

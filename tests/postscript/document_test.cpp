@@ -12,44 +12,16 @@ namespace {
 
 // Heads and trailers of the three dialects, byte for byte; the file's life from
 // its opening to its trailer, however the run ends; each file rendered by Ghostscript.
-const std::string kProlog =
-    "%% Define macros etc\n/L {lineto} def\n/D {rlineto} def\n/M {moveto} def\n/G {rmoveto} def\n"
-    "/slw {setlinewidth} def\n/stg {setgray} def\n/sym {findfont exch scalefont setfont} def\n"
-    "/HPP {/Helvetica} def\n/HBP {/Helvetica-Bold} def\n/HPI {/Helvetica-Oblique} def\n"
-    "/HBI {/Helvetica-BoldOblique} def\n/TPP {/Times-Roman}def\n/TBP {/Times-Bold} def\n"
-    "/TPI {/Times-Italic} def\n/TBI {/Times-BoldItalic} def\n/CPP {/Courier} def\n"
-    "/CBP {/Courier-Bold} def\n/CPI {/Courier-Oblique} def\n/CBI {/Courier-BoldOblique} def\n"
-    "/SPP {/Symbol} def\n/SBP {/Symbol-Bold} def\n/SPI {/Symbol-Oblique} def\n"
-    "/SBI {/Symbol-BoldOblique} def\n/np {newpath} def\n/sk {stroke} def\n/cp {closepath} def\n"
-    "/gs {gsave} def\n/gr {grestore} def\n/dot {sk arc gs stg fill gr sk} def\n"
-    "/dotf {sk arc gs stg fill gr np} def\n/bx {3 {D} repeat cp gs stg fill gr sk} def\n"
-    "/bxf {3 {D} repeat cp gs stg fill gr np} def\n/rect {3 {L} repeat cp gs stg fill gr sk} def\n"
-    "/rectf {3 {L} repeat cp gs stg fill gr np} def\n/tri {D D cp gs stg fill gr sk} def\n"
-    "/trif {D D cp gs stg fill gr np} def\n/pie {sk M arc cp gs stg fill gr sk} def\n"
-    "/x {D G D sk} def\n/R {rotate} def\n/sl {dup stringwidth pop} def\n/sh {show} def\n"
-    "/sd {setdash} def\n% Initialize coordinate system and scales\n";
+const std::string kProlog = joined(golden("ps_prolog.txt"));
 const std::string kTop = "%!\n%%Pages: (atend)\n", kBox = "%%BoundingBox: 0 0 595 842\n";
 const std::string kTop2 = "%!\n% Initialize coordinate system and scales\n%%Pages: (atend)\n";
 const std::string kLUS = " 612 0 translate 90 rotate\n", kLA4 = " 595 0 translate 90 rotate\n";
 const std::string kBlack = " 0.000  0.000  0.000 setrgbcolor\n", kReady = "% Ready to go\n";
 const std::string kPage1 = "%%Page:   1   1\n";
 const std::string kEnd = "showpage\n%%End Page\n%%Trailer\n%%Pages:   1\n%%EOF\n";
-const std::string kTop3 =
-    "%!PS-Adobe-2.0 EPSF-1.2\n%%Title: plot.ps             \n%%DocumentProcessColors: Black\n"
-    "%%DocumentFonts: Helvetica\n%%DocumentProcSets: Adobe_packedarray 1.0 0\n"
-    "%%DocumentProcSets: Adobe_cmykcolor 1.1 0\n%%DocumentProcSets: Adobe_cshow 1.1 0\n"
-    "%%DocumentProcSets: Adobe_customcolor 1.0 0\n"
-    "%%DocumentProcSets: Adobe_Illustrator881 1.19 0\n" +
-    kBox +
-    "%AI3_IncludePlacedImages\n%%TemplateBox:297.5 421 297.5 421\n%%TileBox: 10 10 585 832\n"
-    "%%DocumentPreview: None\n%%EndComments\n%%EndProlog\n%%BeginSetup\n"
-    "Adobe_cshow /initialize get exec\nAdobe_customcolor /initialize get exec\n"
-    "Adobe_Illustrator881 /initialize get exec\n%%EndSetup\n";
+const std::string kTop3 = joined(golden("ps_illustrator_head.txt"));
 const std::string kGrey3 = " 0.00 G\n 0.00 g\n";
-const std::string kEnd3 =
-    "%%PageTrailer\n%%Trailer\nAdobe_Illustrator881 /terminate get exec\n"
-    "Adobe_customcolor /terminate get exec\nAdobe_cshow /terminate get exec\n"
-    "Adobe_packedarray /terminate get exec\n%%EOF\n";
+const std::string kEnd3 = joined(golden("ps_illustrator_end.txt"));
 
 TEST(Document, HeadAndTrailerOfEachDialect) {
     // The settings are flat in the table and built per case: GCC 12 at -O3 falsely warns of an

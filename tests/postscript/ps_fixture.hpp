@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -79,31 +78,6 @@ inline Lines between(const Lines& lines, const std::string& from, const std::str
     auto b = std::find(lines.begin(), lines.end(), from);
     if (b != lines.end()) ++b;
     return Lines(b, std::find(b, lines.end(), to));
-}
-
-// The test-only prolog that gives the Illustrator operators a meaning.
-inline std::string illustratorStub() {
-    return std::filesystem::path(__FILE__).parent_path() / "illustrator_stub.ps";
-}
-
-// Renders the file with Ghostscript and expects exit 0, no error and its page count: that of
-// its trailer in dialects 1 and 2, page breaks plus one for Illustrator files (drawn with the
-// stub). `prolog` is read first when given.
-inline GsResult expectRenders(const std::string& path, const std::string& prolog = "") {
-    static const bool have = ghostscriptAvailable();
-    if (!have) {
-        std::printf("Ghostscript (gs) is not installed: %s not rendered\n", path.c_str());
-        return {};
-    }
-    const Lines lines = splitLines(readFile(path));
-    const bool illustrator = !lines.empty() && lines[0] == "%!PS-Adobe-2.0 EPSF-1.2";
-    int pages = illustrator ? countLines(lines, "gsave showpage") + 1 : -1;
-    for (const auto& l : lines)
-        if (!illustrator && l.rfind("%%Pages: ", 0) == 0 && l != "%%Pages: (atend)")
-            pages = std::stoi(l.substr(9));
-    const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog);
-    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == pages) << path << "\n" << r.log;
-    return r;
 }
 
 }  // namespace tensova::test

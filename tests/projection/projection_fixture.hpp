@@ -13,6 +13,7 @@
 #include "projection/projection.hpp"
 #include "projection/transforms.hpp"
 #include "support/console_capture.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova::test {
 

@@ -1,11 +1,14 @@
 #include "support/ghostscript.hpp"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+
+#include "support/run_binary.hpp"
 
 namespace tensova::test {
 namespace {
@@ -107,6 +110,28 @@ Image renderImage(const std::string& path, const std::string& prolog, int page, 
                                   static_cast<std::streamsize>(image.rgb.size())))
         return {};
     return image;
+}
+
+std::string illustratorStub() {
+    return std::string(TENSOVA_TEST_DATA) + "/illustrator_stub.ps";
+}
+
+GsResult expectRenders(const std::string& path, const std::string& prolog, int pages) {
+    static const bool have = ghostscriptAvailable();
+    if (!have) {
+        std::printf("Ghostscript (gs) is not installed: %s not rendered\n", path.c_str());
+        return {};
+    }
+    const std::vector<std::string> lines = splitLines(readFile(path));
+    const bool illustrator = !lines.empty() && lines[0] == "%!PS-Adobe-2.0 EPSF-1.2";
+    int trailer = illustrator ? countLines(lines, "gsave showpage") + 1 : -1;
+    for (const auto& l : lines)
+        if (!illustrator && l.rfind("%%Pages: ", 0) == 0 && l != "%%Pages: (atend)")
+            trailer = std::stoi(l.substr(9));
+    if (pages < 0) pages = trailer;
+    const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog);
+    EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == pages) << path << "\n" << r.log;
+    return r;
 }
 
 }  // namespace tensova::test

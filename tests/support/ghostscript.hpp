@@ -39,4 +39,12 @@ struct Image {
 Image renderImage(const std::string& path, const std::string& prolog = "", int page = 1,
                   int dpi = 72);
 
+// The test-only prolog that gives the Illustrator operators a meaning.
+std::string illustratorStub();
+
+// Renders the file and expects exit 0, no error and its page count: that of its trailer in
+// dialects 1 and 2, page breaks plus one for Illustrator files (drawn after the stub), or
+// `pages` when given. `prolog` is read first when given. Says so when there is no Ghostscript.
+GsResult expectRenders(const std::string& path, const std::string& prolog = "", int pages = -1);
+
 }  // namespace tensova::test

@@ -67,6 +67,36 @@ inline bool onceOrSilent(const Lines& lines, const char* line) {
     return line != nullptr ? countLines(lines, line) == 1 : lines.empty();
 }
 
+// The lines joined, each followed by a newline.
+inline std::string joined(const Lines& lines) {
+    std::string s;
+    for (const std::string& l : lines) s += l + "\n";
+    return s;
+}
+
+// Whether `text` holds `part`.
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The lines of an exact transcript kept as data in tests/data/golden.
+inline Lines golden(const std::string& name) {
+    return splitLines(readFile(std::string(TENSOVA_TEST_DATA) + "/golden/" + name));
+}
+
+// Expects the golden transcript `name` as the whole of `got`, or (`whole` false) as consecutive
+// lines of it; names the first line that differs.
+inline void expectGolden(const Lines& got, const std::string& name, bool whole = true) {
+    const Lines want = golden(name);
+    ASSERT_FALSE(want.empty()) << "no golden transcript " << name;
+    const Lines seen = whole ? got : block(got, want);
+    std::size_t k = 0;
+    while (k < want.size() && k < seen.size() && want[k] == seen[k]) ++k;
+    EXPECT_TRUE(k == want.size() && k == seen.size())
+        << name << ", line " << k + 1 << "\n want: '" << (k < want.size() ? want[k] : "<end>")
+        << "'\n  got: '" << (k < seen.size() ? seen[k] : "<end>") << "'";
+}
+
 // The first line of `want` not found in `lines` after the one before it; empty when all are.
 inline std::string missingInOrder(const Lines& lines, const Lines& want) {
     int at = 0;
