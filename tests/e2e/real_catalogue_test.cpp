@@ -106,10 +106,12 @@ TEST(RealCatalogue, EachTestKeepsTheIndependentCount) {
          " |    Polygon |          1 |          3 |"},
         {"nine vertices", "250\ny\n252\nnine.txt\n", 11,
          " |    Polygon |          1 |          9 |"}};
+    // A copy, never a link: a run that went astray and wrote to the name must not reach the
+    // shared file.
+    const std::string real = test::readFile(kRealFile);
     for (const Case& c : cases) {
         TempDir dir;
-        // The file is read in place, under a name that fits the file table.
-        std::filesystem::create_symlink(kRealFile, dir.file("jan15.ndk"));
+        dir.write("jan15.ndk", real);
         dir.write("nine.txt", kNine);
         const auto r = test::runTensova(
             "\n1000\n100\n10\ny\n" + c.answers + "99\n1001\njan15.ndk\n9999\n", dir.path());
