@@ -155,25 +155,22 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
     // the recovery box, then the recovery choice.
     const std::string failedRead = "bad.txt\n99\n99\n\n\n\n";
     const std::string goodRead = "good.txt\n99\n99\n\n";
+    // clang-format off
     const Case cases[] = {
-        {failedRead + "1\n99\n99\n\n\n\n0\n" + goodRead,
-         0,
+        {failedRead + "1\n99\n99\n\n\n\n0\n" + goodRead, 0,
          {" WHILE READING   2 th DATA LINE", " input file bad.txt rewound", " WHILE READING DATA",
           " IN FILE: bad.txt", " ------------------------------", " Try again on same file ......1",
           " New file ....................0", " Exit .......................99",
           " input file bad.txt rewound", " OF FILE: bad.txt", " input file bad.txt closed",
-          " OF FILE: good.txt", " input file good.txt closed"},
-         ""},
+          " OF FILE: good.txt", " input file good.txt closed"}, ""},
         {failedRead + "\n" + goodRead, 0, {" input file bad.txt closed", " OF FILE: good.txt"}, ""},
         {failedRead + "99\n", 1, {" WHILE READING DATA", " input file bad.txt closed"}, ""},
-        {"good.txt\n99\n99\n99\n",
-         1,
-         {" EXITING WITHOUT READING DATA FILE", " input file good.txt closed"},
-         ""},
-        {"good.txt\n99\n99\n5\n\n99\n",
-         1,
+        {"good.txt\n99\n99\n99\n", 1,
+         {" EXITING WITHOUT READING DATA FILE", " input file good.txt closed"}, ""},
+        {"good.txt\n99\n99\n5\n\n99\n", 1,
          {" Default =         1000", " IN FILE: good.txt", " input file good.txt closed"},
          rule('*') + "\n" + rule('*')}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keyboard);
         readrealsetup = Readrealsetup{};

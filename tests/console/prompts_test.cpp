@@ -122,33 +122,22 @@ TEST(Prompts, Transcripts) {
         Lines want;
         int32_t value;  // what the prompt leaves, or 1 for Yes
     } cases[] = {
-        {"5\n",
-         true,
-         [&] { inintegdef(iv, "your choice                        ", 99); },
+        // clang-format off
+        {"5\n", true, [&] { inintegdef(iv, "your choice                        ", 99); },
          {kDots, " Enter your choice", " or return for default value", " Default =           99",
-          " New value =             5", kDots},
-         5},
-        {"\n",
-         false,
-         [&] { inintegdef(iv, "your choice", 99); },
-         {" Enter your choice", " New value =            99"},
-         99},
+          " New value =             5", kDots}, 5},
+        {"\n", false, [&] { inintegdef(iv, "your choice", 99); },
+         {" Enter your choice", " New value =            99"}, 99},
         {"5.0\n\n6\n", false, [&] { inintegdef(iv, "your choice", 99); },
          Lines{" Enter your choice"} + errorHead("inintegdef") +
              Lines{" could not read your choice", " ==> RETRYING", " ===> HIT RETURN TO CONTINUE",
-                   rule('*'), " Enter your choice", " New value =             6"},
-         6},
-        {"\n   \n\n12\n",
-         true,
-         [&] { ininteg1(iv, "your choice"); },
-         {kDots, " Enter your choice", " New value =            12", kDots},
-         12},
-        {"",
-         false,
-         [&] { inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut); },
+                   rule('*'), " Enter your choice", " New value =             6"}, 6},
+        {"\n   \n\n12\n", true, [&] { ininteg1(iv, "your choice"); },
+         {kDots, " Enter your choice", " New value =            12", kDots}, 12},
+        {"", false, [&] { inlogicdef2(l, "STOP", true, iocom.errIn, iocom.errOut); },
          {kDots, " STOP ?", " Enter (0/1)(n/y)(N/Y)", " or return for default value or h for help",
-          " Default = Yes", " New value =  Yes", kDots},
-         1}};
+          " Default = Yes", " New value =  Yes", kDots}, 1}};
+    // clang-format on
     for (const auto& c : cases) {
         iv = 0, l = false;
         EXPECT_EQ(ask(c.keyboard, c.level2, c.prompt), c.want);

@@ -3,6 +3,7 @@
 // so that x is the longitude in radians, and 25 cm to the radian from (2, 2) cm. Files for the
 // run are made in a fresh current folder, where short names find them.
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,9 +36,12 @@ inline Point at(float lon, float lat) {
     return toDevice(p);
 }
 
-inline void expectNear(const Point& got, const Point& want, const std::string& what) {
-    EXPECT_NEAR(got[0], want[0], 0.02) << what;
-    EXPECT_NEAR(got[1], want[1], 0.02) << what;
+// The header record of a shoreline polygon.
+inline std::string shoreHeader(int id, int n, double w, double e, double s, double north) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "  %6d%8d 1  %13.3f%10.5f%10.5f%10.5f%10.5f\n", id, n, 0.0, w, e,
+                  s, north);
+    return buf;
 }
 
 inline std::string testData(const std::string& name) {

@@ -49,10 +49,7 @@ std::string shorelineLayout(const std::string& path) {
         std::sscanf(line.c_str(), "> Id = %d N = %d", &id, &n);
         std::sscanf(line.substr(line.find("R = ")).c_str(), "R = %lf/%lf/%lf/%lf", &w, &e, &s,
                     &north);
-        char head[96];
-        std::snprintf(head, sizeof head, "  %6d%8d 1  %13.3f%10.5f%10.5f%10.5f%10.5f\n", id, n, 0.0,
-                      w, e, s, north);
-        out += head;
+        out += shoreHeader(id, n, w, e, s, north);
     }
     return out;
 }

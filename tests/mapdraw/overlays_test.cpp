@@ -42,14 +42,6 @@ std::vector<std::size_t> sizes(const std::vector<Path>& p) {
     return s;
 }
 
-// The header record of a shoreline polygon.
-std::string shore(int id, int n, float w, float e, float s, float north) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "  %6d%8d 1  %13.3f%10.5f%10.5f%10.5f%10.5f\n", id, n, 0.0, w, e,
-                  s, north);
-    return buf;
-}
-
 std::string total(int n) {
     char buf[64];
     std::snprintf(buf, sizeof buf, " total nb of plotted curves = %6d", n);
@@ -132,19 +124,17 @@ TEST(Overlays, SixKindsCountedAndDrawn) {
         Sizes drawn;
         std::string heading;
     } cases[] = {
+        // clang-format off
         {1, "overlay.utig", false, 3, {4, 18, 38}, " | line #|# point|"},
         {1, "overlay.utig", true, 3, {4, 18, 38}, " | line #|# point|"},
         {2, "overlay.ign", false, 4, {2, 2, 1, 1}, " | line #|"},
         {3, "overlay.gebco", true, 2, {3, 4}, " | line #|   code|# point|"},
         {4, "overlay.usgs", false, 5, {2, 2, 1, 2}, " | line #|"},
-        {5,
-         "overlay.gshhs",
-         false,
-         3,
-         {17, 4, 5},
+        {5, "overlay.gshhs", false, 3, {17, 4, 5},
          " | line #|   code|# point|   type|   west|   east|  south|  north|"},
         {5, "overlay.gshhs", true, 2, {17, 5}, ""},
         {6, "overlay.poly", false, 1, {67, 79, 60, 79}, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const std::string keys = std::string(c.clip ? "" : "10\nn\n") + std::to_string(c.kind) +
@@ -178,7 +168,7 @@ TEST(Overlays, ClippingKeepsWholeSegmentsWithAnEndInside) {
 
 TEST(Overlays, ShorelineAcrossTheAntimeridianAndInChunks) {
     // Clipped in the window of frame 170..-170: longitudes east of 180 are drawn past it.
-    const std::string across = shore(9, 3, 178, 182, -10, -5) + "178 -10\n-178 -8\n-175 -5\n";
+    const std::string across = shoreHeader(9, 3, 178, 182, -10, -5) + "178 -10\n-178 -8\n-175 -5\n";
     const Drawn a = overlay("5\na.gsh\n99\n", {{"a.gsh", across}}, {170, -170, -20, 0});
     ASSERT_EQ(sizes(a.paths), (std::vector<std::size_t>{3}));
     expectNear(a.paths[0].points[2], at(185, -5), "reduced");
@@ -186,7 +176,7 @@ TEST(Overlays, ShorelineAcrossTheAntimeridianAndInChunks) {
 
     // 1,999 points without clipping: two chunks of 1,000 sharing point 1,000 (each drawn in
     // the plot buffer's pieces of 501 points).
-    std::string big = shore(1, 1999, 0, 19.98f, 30, 31);
+    std::string big = shoreHeader(1, 1999, 0, 19.98f, 30, 31);
     for (int i = 0; i < 1999; ++i) big += std::to_string(i * 0.01) + " 30.5\n";
     const Drawn b = overlay("10\nn\n5\nb.gsh\n99\n", {{"b.gsh", big}});
     ASSERT_EQ(sizes(b.paths), (std::vector<std::size_t>{501, 500, 501, 500}));
@@ -230,15 +220,12 @@ TEST(Overlays, ShortDamagedAndOverlongFiles) {
         std::vector<std::size_t> drawn;
         std::string message;
     } cases[] = {
+        // clang-format off
         // Counts below one: nothing drawn, no record read for them, the next line read.
         {1, "  1   450    100\n  4   450    100494550406050\n", "", 2, {2}, ""},
         {3, "7 0\n8 -2\n9 2\n45 10\n46 11\n", "", 3, {2}, ""},
-        {5,
-         shore(1, 0, 10, 20, 35, 40) + shore(2, 2, 10, 20, 35, 40) + "10 35\n20 40\n",
-         "",
-         2,
-         {2},
-         ""},
+        {5, shoreHeader(1, 0, 10, 20, 35, 40) + shoreHeader(2, 2, 10, 20, 35, 40) + "10 35\n20 40\n", "",
+         2, {2}, ""},
         {6, "0 1 1 10\n", "", 1, {}, ""},
         // Unreadable records: what was drawn stays drawn.
         {3, "1 2\n45 10\n46 11\n2 2\n45 x\n", "\n", -1, {2}, ""},
@@ -247,6 +234,7 @@ TEST(Overlays, ShortDamagedAndOverlongFiles) {
         {6, "2 1 1 10\n0 0\n", "\n\n", -1, {}, " WHILE READING DATA LINE #      2"},
         // Too many vertices: the first 999, closed.
         {6, poly1000, "\n", 1, {501, 500}, " Number of vertices to read     =    999"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const Drawn r =

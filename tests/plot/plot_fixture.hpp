@@ -26,6 +26,12 @@ inline Point toDevice(Point p) {
     return p;
 }
 
+// Device points within 0.02 of each other.
+inline void expectNear(const Point& got, const Point& want, const std::string& what) {
+    EXPECT_NEAR(got[0], want[0], 0.02) << what;
+    EXPECT_NEAR(got[1], want[1], 0.02) << what;
+}
+
 struct PlotDocument : PsDocument {
     explicit PlotDocument(const std::string& keys = "")
         : PsDocument(PsSettings{false, 1, "P  ", 1}, true, keys) {

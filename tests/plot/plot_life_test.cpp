@@ -39,26 +39,18 @@ TEST(PlotLife, ParametersByMode) {
         Lines said;
     };
     const Lines scaling = {" INITIALIZING PLOT PARAMETERS", " INITIALIZING SUBPLOT SCALING"};
+    // clang-format off
     const Case cases[] = {
         {1, true, {true, true, true, 2}, {}},
         {3, true, {true, true, true, 2}, {}},
-        {5,
-         true,
-         {false, false, false, 1},
-         Lines{" Initializing /trig/ block"} + scaling +
-             Lines{"  1: CM <-> DE", "  2: US <-> CM", "     US <-> DE",
-                   " INITIALIZING COLOR TABLE:", " INITIALISING SYMBOL TYPE =    1"}},
-        {7,
-         true,
-         {false, true, true, 1},
-         scaling + Lines{"  2: US <-> CM unchanged", "     US <-> DE"}},
-        {7,
-         false,
-         {true, true, true, 1},
-         scaling + Lines{"  1: CM <-> DE: untouched (plot file closed)",
-                         "     US <-> DE: untouched (plot file closed)"}},
-        {9, true, {true, false, false, 1}, {" INITIALIZING COLOR TABLE:"}},
-    };
+        {5, true, {false, false, false, 1}, Lines{" Initializing /trig/ block"} + scaling +
+         Lines{"  1: CM <-> DE", "  2: US <-> CM", "     US <-> DE", " INITIALIZING COLOR TABLE:",
+               " INITIALISING SYMBOL TYPE =    1"}},
+        {7, true, {false, true, true, 1}, scaling + Lines{"  2: US <-> CM unchanged", "     US <-> DE"}},
+        {7, false, {true, true, true, 1}, scaling + Lines{"  1: CM <-> DE: untouched (plot file closed)",
+                                                          "     US <-> DE: untouched (plot file closed)"}},
+        {9, true, {true, false, false, 1}, {" INITIALIZING COLOR TABLE:"}}};
+    // clang-format on
     for (const Case& c : cases) {
         PlotDocument doc;
         const Kept kept = changeAndCall(c.inter, c.open);

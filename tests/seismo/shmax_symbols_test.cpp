@@ -61,9 +61,8 @@ TEST(ShmaxSymbols, PairsByRegimeAndType) {
         for (std::size_t k = 0; k < got.size(); ++k) {
             EXPECT_TRUE(got[k].filled) << what;
             ASSERT_EQ(got[k].points.size(), c.polygons[k][0]) << what << " polygon " << k;
-            const Point want = toDevice({c.polygons[k][1], c.polygons[k][2]});
-            EXPECT_NEAR(got[k].points[0][0], want[0], 0.02) << what << " polygon " << k;
-            EXPECT_NEAR(got[k].points[0][1], want[1], 0.02) << what << " polygon " << k;
+            expectNear(got[k].points[0], toDevice({c.polygons[k][1], c.polygons[k][2]}),
+                       what + " polygon " + std::to_string(k));
         }
         const auto out = splitLines(doc.console.output());
         EXPECT_EQ(countLines(out, " isv outside [1,3]"), c.isv == 0 ? 2 : 0) << what;

@@ -36,11 +36,6 @@ struct NetDocument : PlotDocument {
     }
 };
 
-void expectAt(const Point& got, const Point& want, const std::string& what) {
-    EXPECT_NEAR(got[0], want[0], 0.02) << what;
-    EXPECT_NEAR(got[1], want[1], 0.02) << what;
-}
-
 TEST(NetDrawing, CirclesArcsAndArrows) {
     const float pi = anglerad(kPi);
     const struct {
@@ -60,9 +55,9 @@ TEST(NetDrawing, CirclesArcsAndArrows) {
         const auto got = paths(doc.finish());
         ASSERT_EQ(got.size(), 1u);
         ASSERT_EQ(got[0].points.size(), a.points);
-        expectAt(got[0].points[0], a.first, "first");
-        expectAt(got[0].points[1], a.second, "second");
-        expectAt(got[0].points.back(), a.last, "last");
+        expectNear(got[0].points[0], a.first, "first");
+        expectNear(got[0].points[1], a.second, "second");
+        expectNear(got[0].points.back(), a.last, "last");
     }
     NetDocument doc;
     const float x1 = 0, y1 = 0, x2 = 1, y2 = 0;
@@ -73,8 +68,8 @@ TEST(NetDrawing, CirclesArcsAndArrows) {
     const std::vector<Point> head = {net(0.6f, 0.15f), net(0.6f, -0.15f), net(1, 0),
                                      net(0.6f, 0.15f)};
     for (std::size_t k = 0; k < 4; ++k) {
-        if (k < 2) expectAt(got[0].points[k], shaft[k], "shaft");
-        expectAt(got[1].points[k], head[k], "head");
+        if (k < 2) expectNear(got[0].points[k], shaft[k], "shaft");
+        expectNear(got[1].points[k], head[k], "head");
     }
 }
 
@@ -107,8 +102,8 @@ TEST(NetDrawing, GreatCircles) {
         ASSERT_EQ(got.size(), 2u);
         ASSERT_EQ(got[1].points.size(), 41u);
         for (const auto& [i, want] : p.points)
-            expectAt(got[1].points[i], want,
-                     std::to_string(p.strike) + " point " + std::to_string(i));
+            expectNear(got[1].points[i], want,
+                       std::to_string(p.strike) + " point " + std::to_string(i));
     }
 }
 
@@ -135,9 +130,9 @@ TEST(NetDrawing, AxesOfAMechanism) {
         ASSERT_EQ(got.size(), 3u);
         const Point mid = {(got[0].points[0][0] + got[0].points[1][0]) / 2,
                            (got[0].points[0][1] + got[0].points[1][1]) / 2};
-        expectAt(mid, p, "P");
-        expectAt(got[1].points[0], b, "B");
-        expectAt(got[2].points[0], t, "T");
+        expectNear(mid, p, "P");
+        expectNear(got[1].points[0], b, "B");
+        expectNear(got[2].points[0], t, "T");
     }
     for (int32_t radial : {100, 101}) {
         NetDocument doc;
@@ -147,11 +142,11 @@ TEST(NetDrawing, AxesOfAMechanism) {
         const auto got = paths(doc.finish());
         ASSERT_EQ(got.size(), radial == 100 ? 2u : 4u);
         const std::size_t second = radial == 100 ? 1 : 2;
-        expectAt(got[0].points[0], p, "P start");
-        expectAt(radial == 100 ? got[0].points[1] : got[1].points[2], along(p, -0.2f), "P end");
-        expectAt(got[second].points[0], b, "B start");
-        expectAt(radial == 100 ? got[second].points[1] : got[second + 1].points[2], along(b, 0.2f),
-                 "B end");
+        expectNear(got[0].points[0], p, "P start");
+        expectNear(radial == 100 ? got[0].points[1] : got[1].points[2], along(p, -0.2f), "P end");
+        expectNear(got[second].points[0], b, "B start");
+        expectNear(radial == 100 ? got[second].points[1] : got[second + 1].points[2],
+                   along(b, 0.2f), "B end");
     }
 }
 
@@ -169,8 +164,8 @@ TEST(NetDrawing, Frame) {
     const auto got = paths(lines);
     ASSERT_EQ(got.size(), 1u + 2u + 40u);
     EXPECT_EQ(got[0].points.size(), 200u);
-    expectAt(got[1].points[0], net(-1, 0), "axis");
-    expectAt(got[2].points[1], net(0, 1), "axis");
+    expectNear(got[1].points[0], net(-1, 0), "axis");
+    expectNear(got[2].points[1], net(0, 1), "axis");
     int32_t atTen = 0;
     for (std::size_t k = 3; k < got.size(); ++k) {
         const float r0 = std::hypot(got[k].points[0][0] - kCentre, got[k].points[0][1] - kCentre);
