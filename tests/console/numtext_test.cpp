@@ -17,26 +17,6 @@ namespace {
 
 using test::ConsoleCapture;
 
-TEST(TextHelpers, TextlenAndTrimmed) {
-    struct Case {
-        const char* text;
-        int32_t first, last;
-    };
-    // Only the blank is blank; an all-blank text gives one past its end as its first.
-    const Case cases[] = {{"          ", 10, 10}, {"", 1, 0}, {"  ab c ", 3, 6}, {"\tx\t", 1, 3}};
-    for (const Case& c : cases) {
-        int32_t a = 0, b = 0;
-        textlen(a, b, c.text);
-        EXPECT_EQ(a, c.first) << '"' << c.text << '"';
-        EXPECT_EQ(b, c.last) << '"' << c.text << '"';
-    }
-    EXPECT_EQ(trimmed("   "), " ");
-    EXPECT_EQ(trimmed(""), "");
-    EXPECT_EQ(trimmed("  your choice    "), "your choice");
-    EXPECT_EQ(fit("abc", 5), "abc  ");
-    EXPECT_EQ(fit("abcdef", 4), "abcd");
-}
-
 TEST(NumText, IntegerLengthsCountDigitsExactly) {
     const std::pair<int32_t, int32_t> cases[] = {
         {0, 1},         {7, 1},          {-7, 2},

@@ -27,12 +27,15 @@ struct Drawn {
     int count(const std::string& line) const { return countLines(out, line); }
 };
 
-// The overlay menu over the frame with the keyboard `keys`, from the default settings.
-Drawn overlay(const std::string& keys, const Files& files, Frame f = {0, 40, 30, 50}) {
+// The overlay menu over the frame with the keyboard `keys`, from the default settings; the map
+// rendered when asked.
+Drawn overlay(const std::string& keys, const Files& files, Frame f = {0, 40, 30, 50},
+              bool render = false) {
     MapDocument map(keys, files);
     contours1(0, 0, 0, 0, 5);
     contours1(f.lonmin, f.lonmax, f.latmin, f.latmax, 1);
     Drawn r{map.doc.console.lines(), map.finish()};
+    if (render) expectRenders(map.doc.path);
     return r;
 }
 
@@ -139,7 +142,7 @@ TEST(Overlays, SixKindsCountedAndDrawn) {
     for (const auto& c : cases) {
         const std::string keys = std::string(c.clip ? "" : "10\nn\n") + std::to_string(c.kind) +
                                  "\n" + c.file + "\n99\n";
-        const Drawn r = overlay(keys, {{c.file, testData(c.file)}});
+        const Drawn r = overlay(keys, {{c.file, testData(c.file)}}, {0, 40, 30, 50}, true);
         EXPECT_EQ(r.count(total(c.counter)), 1) << c.file;
         EXPECT_EQ(r.count(" input file " + c.file + " closed"), 1) << c.file;
         EXPECT_EQ(sizes(r.paths), c.drawn) << c.file << " " << c.clip;

@@ -149,11 +149,4 @@ TEST(Attributes, EachSetterInItsModes) {
     }
 }
 
-TEST(Attributes, SymbolCatalogueAloneListsItsLinesOnly) {
-    PlotDocument doc;
-    int32_t t = 0;
-    ssymboltype(t, 102);
-    EXPECT_EQ(doc.console.lines().size(), 24u);
-}
-
 }  // namespace tensova::test

@@ -98,13 +98,4 @@ TEST(Symbols, InkOfEveryTypeWhereTheMapPutsIt) {
     }
 }
 
-TEST(Symbols, AFullCatalogueInOneCall) {
-    PlotDocument doc;
-    std::vector<float> x(25000, 1.0f), y(25000, 2.0f);
-    plt2blk.symbtype = -1;  // the largest form: a filled circle of 20 points
-    ussymbol(x.data(), y.data(), static_cast<int32_t>(x.size()));
-    doc.finish();
-    EXPECT_EQ(doc.console.output(), "");
-}
-
 }  // namespace tensova::test

@@ -93,23 +93,6 @@ TEST(ProjectionEdges, PolesAntimeridianCentresAndDegenerateParameters) {
     EXPECT_LT(std::fabs(south.y), 1e8);
 }
 
-TEST(ProjectionEdges, ObliqueAboutThePoleIsThePolarAspect) {
-    ConsoleCapture cap;
-    const Parameters pole{.centreLon = 0, .centreLat = 90};
-    for (const auto& [oblique, polar] : {std::pair{6, 5}, {8, 7}, {18, 17}}) {
-        // The last point lies beyond the central angle of 120 degrees: held at it.
-        for (const auto& [lon, lat] :
-             {std::pair{30.0f, 60.0f}, {-100.0f, 10.0f}, {-100.0f, -50.0f}}) {
-            useProjection(polar, pole);
-            const Point want = project(lon, lat);
-            useProjection(oblique, pole);
-            const Point got = project(lon, lat);
-            EXPECT_NEAR(got.x, want.x, 1e-6) << oblique;
-            EXPECT_NEAR(got.y, want.y, 1e-6) << oblique;
-        }
-    }
-}
-
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
     struct Bad {
         int32_t iproj;
@@ -166,17 +149,6 @@ TEST(ProjectionEdges, NoProjectionEverReturnsNaNOrInfinity) {
             }
         }
     }
-}
-
-TEST(ProjectionDispatch, NothingForAnEmptyArray) {
-    ConsoleCapture cap;
-    useProjection(15);
-    float x = 7.0f, y = 8.0f;
-    const float lon = 0.5f, lat = 0.5f;
-    projlln(&x, &y, &lon, &lat, 0);
-    projlln(&x, &y, &lon, &lat, -3);
-    EXPECT_EQ(x, 7.0f);
-    EXPECT_EQ(y, 8.0f);
 }
 
 int32_t menuMode = -1;

@@ -41,8 +41,7 @@ bool ghostscriptAvailable() {
     return std::system("command -v gs >/dev/null 2>&1") == 0;
 }
 
-GsResult renderPostScript(const std::string& path, const std::string& prolog,
-                          const std::string& png) {
+GsResult renderPostScript(const std::string& path, const std::string& prolog) {
     GsResult r;
     const std::string files = (prolog.empty() ? "" : quoted(prolog) + " ") + quoted(path);
     // The bbox device prints one bounding box per page drawn; Ghostscript exits 0 even on a
@@ -54,16 +53,6 @@ GsResult renderPostScript(const std::string& path, const std::string& prolog,
         ++pos;
     }
     r.error = r.log.find("Error") != std::string::npos;
-    if (!png.empty()) {
-        std::string pngLog;
-        const int code = runCaptured(
-            "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r72 -sOutputFile=" + quoted(png) +
-                " " + files,
-            pngLog);
-        if (code != 0) r.exitCode = code;
-        if (pngLog.find("Error") != std::string::npos) r.error = true;
-        r.log += pngLog;
-    }
     return r;
 }
 

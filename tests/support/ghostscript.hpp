@@ -17,10 +17,8 @@ struct GsResult {
 };
 
 // Interprets the file; `prolog`, when given, is read first (stub definitions for dialects that
-// rely on an application's own prolog). With `png` non-empty the first page is also rendered
-// to that PNG file.
-GsResult renderPostScript(const std::string& path, const std::string& prolog = "",
-                          const std::string& png = "");
+// rely on an application's own prolog).
+GsResult renderPostScript(const std::string& path, const std::string& prolog = "");
 
 using Box = std::array<double, 4>;  // x0, y0, x1, y1 in points
 
