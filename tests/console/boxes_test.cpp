@@ -20,21 +20,6 @@
 namespace tensova::test {
 namespace {
 
-// An error box of a name too long for it; with the pause flag off it has no pause, and at the end
-// of the input its pause ends.
-TEST(Boxes, LongNamesAreCutPauseFlagOffSkipsThePauseAndEndOfInputEndsIt) {
-    ConsoleCapture cap("");
-    iocom.pauseOn = false;
-    Stamp s("x", "1", "d");
-    s.name = "abcdefghijklmnopqrst";  // 20 characters: loses its last 3
-    errorhead(s);
-    errortail00();
-    iocom.pauseOn = true;
-    errortail00();
-    EXPECT_EQ(cap.lines(), (errorHead("abcdefghijklmnopq") +
-                            Lines{rule('*'), " ===> HIT RETURN TO CONTINUE", rule('*')}));
-}
-
 // Heads and tails of menus; the traces show only with the maximum output.
 TEST(Frames, HeadsTailsAndTraces) {
     ConsoleCapture cap;

@@ -17,15 +17,6 @@ namespace {
 
 using test::ConsoleCapture;
 
-TEST(NumText, IntegerLengthsCountDigitsExactly) {
-    const std::pair<int32_t, int32_t> cases[] = {
-        {0, 1},         {7, 1},          {-7, 2},
-        {100, 3},       {-100, 4},       {-2147483647 - 1, 11},
-        {999999, 6},    {9999999, 7},    {99999999, 8},
-        {999999999, 9}, {2147483647, 10}};
-    for (auto [v, n] : cases) EXPECT_EQ(integlen(v), n) << v;
-}
-
 TEST(NumText, Intg2char) {
     ConsoleCapture cap("\n");
     std::string text(10, '#');

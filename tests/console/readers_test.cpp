@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <string>
 
@@ -71,29 +69,6 @@ TEST(Units, LinesWithoutEndComeInPieces) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].size(), 1u << 20);
     EXPECT_FALSE(ends[0]);
-}
-
-TEST(Units, OpenStatusesAndClosedUnits) {
-    TempDir dir;
-    dir.write("old.txt", "x\n");
-    EXPECT_FALSE(unitOpen(41, dir.file("missing.txt"), OpenStatus::Old));
-    EXPECT_FALSE(unitOpen(41, dir.file("old.txt"), OpenStatus::New));
-    EXPECT_FALSE(unitOpen(41, dir.path(), OpenStatus::Old));
-    EXPECT_FALSE(unitOpen(41, dir.file("a") + std::string(1, '\0') + "b", OpenStatus::Unknown));
-    EXPECT_FALSE(unitIsOpen(41));
-    unitWrite(41, "dropped");  // a closed unit takes nothing and creates no file
-    ASSERT_TRUE(unitOpen(41, dir.file("old.txt"), OpenStatus::Unknown));
-    std::string replaced;
-    for (int i = 0; i < 1000; ++i) {
-        unitWrite(41, "replaced");
-        replaced += "replaced\n";
-    }
-    EXPECT_EQ(std::filesystem::file_size(dir.file("old.txt")), 0u);  // all held in the buffer
-    EXPECT_TRUE(unitClose(41));
-    EXPECT_EQ(dir.read("old.txt"), replaced);
-    ASSERT_TRUE(unitOpen(42, "/dev/full", OpenStatus::Unknown));
-    unitWrite(42, "lost");
-    EXPECT_FALSE(unitClose(42));
 }
 
 TEST(FixedColumns, RealFields) {
@@ -192,21 +167,6 @@ TEST(FixedColumns, FastReadingAgreesWithTheFullParser) {
     EXPECT_GT(valid, 100000);
 }
 
-TEST(FixedColumns, IntegerFields) {
-    const std::pair<const char*, int32_t> cases[] = {{"  24", 24},
-                                                     {"    ", 0},
-                                                     {" -7 ", -7},
-                                                     {"+12 ", 12},
-                                                     {"2147483647", 2147483647},
-                                                     {"-2147483648", INT32_MIN}};
-    for (const auto& [text, value] : cases) {
-        const std::string field = text;
-        int32_t v = 99;
-        EXPECT_TRUE(readFixedInt(field, 1, static_cast<int>(field.size()), v)) << field;
-        EXPECT_EQ(v, value) << field;
-    }
-}
-
 // A refused field leaves the value as it was. The first texts are refused by both readers (an
 // embedded blank, a sign or a point without digits, letters, a comma, a tab); the integer reader
 // also refuses points, exponents and values beyond 32 bits, the real one values beyond a float.
@@ -230,22 +190,6 @@ TEST(FixedColumns, RefusedFields) {
     float r = 99.0f;
     EXPECT_FALSE(readFixedReal("  1e50 ", 1, 7, 2, r));  // no float holds it
     EXPECT_EQ(r, 99.0f);
-}
-
-TEST(FixedColumns, ColumnsPastTheEndOfTheLineAreBlank) {
-    const std::string line = "PDE  2005/01/01 01:20:05.4  13.78";
-    float v = 1.0f;
-    EXPECT_TRUE(readFixedReal(line, 34, 8, 2, v));  // wholly past the end
-    EXPECT_EQ(v, 0.0f);
-    EXPECT_TRUE(readFixedReal(line, 30, 7, 2, v));  // cut by the end
-    EXPECT_EQ(v, 3.78f);
-    std::array<char, 6> text{};
-    readFixedText(line, 31, 5, text.data(), text.size());
-    EXPECT_EQ(std::string(text.data(), text.size()), ".78   ");
-    readFixedText(line, 60, 3, text.data(), text.size());
-    EXPECT_EQ(std::string(text.data(), text.size()), "      ");
-    EXPECT_EQ(fixedField(line, 1, 4), "PDE ");
-    EXPECT_EQ(fixedField(line, 40, 4), "");
 }
 
 }  // namespace
