@@ -145,41 +145,6 @@ TEST(Prompts, Transcripts) {
     }
 }
 
-TEST(IntegerPrompt, AnswersThatTakeTheDefaultOrAreUnreadable) {
-    struct Case {
-        const char* input;
-        int32_t want;
-        int boxes;
-    };
-    const Case cases[] = {
-        {"\n", 7, 0},                             // empty line
-        {" 3\n", 7, 0},                           // a leading blank takes the default
-        {"4 and words\n", 4, 0},                  // the rest of the line is ignored
-        {"12345678901234567890123\n\n\n", 7, 1},  // judged on its first 20 characters: too large
-        {"5.0\n\n4\n", 4, 1},         // a decimal point is no integer; the box takes one line
-        {"abc\n\n,1\n\n2\n", 2, 2}};  // letters; a leading comma
-    for (const auto& c : cases) {
-        int32_t iv = 7;
-        const Lines lines = ask(c.input, true, [&] { inintegdef(iv, "number", iv); });
-        EXPECT_EQ(iv, c.want) << c.input;
-        EXPECT_EQ(countLines(lines, " could not read number"), c.boxes) << c.input;
-    }
-}
-
-TEST(IntegerPrompt, RangeLinesOutsideBoxAndDefaultOutsideTheRange) {
-    int32_t iv = 0;
-    Lines lines = ask("200\n\n-5\n", true, [&] { inintegvin1(iv, "count", -5, 120); });
-    EXPECT_EQ(iv, -5);
-    EXPECT_EQ(lines[2], " inside  [-5,120]");
-    EXPECT_EQ(lines[6], " ***        subroutine inintegvin1       ***");
-    EXPECT_EQ(slice(lines, 12, 2), (Lines{" count =          200", " outside [-5,120]"}));
-    // The default is refused as well when it lies outside.
-    lines = ask("\n\n3\n", false, [&] { inintegvindef(iv, "index", 0, 1, 10); });
-    EXPECT_EQ(iv, 3);
-    EXPECT_EQ(lines[1], " inside  [1,10]");
-    EXPECT_EQ(lines[11], " index =            0");
-}
-
 TEST(RealPrompt, LayoutsOfRangeAndDefault) {
     struct Case {
         float lo, hi, def;

@@ -71,44 +71,6 @@ TEST(Units, LinesWithoutEndComeInPieces) {
     EXPECT_FALSE(ends[0]);
 }
 
-TEST(FixedColumns, RealFields) {
-    struct Case {
-        const char* field;
-        int decimals;
-        float value;
-    };
-    // The point gives the decimals; without it the last ones are implied, exponent or not
-    // (angle columns imply none); blanks around the number are ignored and an all-blank field
-    // is zero; -0.00 keeps its sign; 123456789 is beyond the exact float path; a number too
-    // small for a float is its nearest, zero.
-    const Case cases[] = {
-        {"  13.78", 2, 13.78f},        {"   1378", 2, 13.78f}, {"1234   ", 2, 12.34f},
-        {"       ", 2, 0.0f},          {"  -0.30", 1, -0.3f},  {"   +5.0", 1, 5.0f},
-        {"    -45", 0, -45.0f},        {"   89.7", 0, 89.7f},  {"  .5   ", 3, 0.5f},
-        {"   5.  ", 3, 5.0f},          {" 1.5E+2", 2, 150.0f}, {" 1.5d-1", 2, 0.15f},
-        {"   15e1", 1, 15.0f},         {"  -0.00", 2, -0.0f},  {"123456789", 0, 123456789.0f},
-        {"0.000001234", 9, 1.234e-6f}, {" 1.0E-50", 2, 0.0f},  {"-1.0E-50", 2, -0.0f}};
-    for (const Case& c : cases) {
-        const std::string field = c.field;
-        float v = 99.0f;
-        EXPECT_TRUE(readFixedReal(field, 1, static_cast<int>(field.size()), c.decimals, v))
-            << "'" << field << "'";
-        EXPECT_EQ(v, c.value) << "'" << field << "'";
-        EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << "'" << field << "'";
-    }
-}
-
-TEST(FixedColumns, RealConversionIsTheNearestFloat) {
-    // Every two-decimal value of a latitude column converts exactly as the compiler's literal.
-    for (int i = -9000; i <= 9000; i += 7) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%7.2f", i / 100.0);
-        float v = 0.0f;
-        ASSERT_TRUE(readFixedReal(buf, 1, 7, 2, v)) << buf;
-        EXPECT_EQ(v, std::strtof(buf, nullptr)) << buf;
-    }
-}
-
 // The one-pass reading of short numbers agrees with the full parser, and integer fields with
 // from_chars, on random fields of blanks, signs, digits and points, valid or not, anywhere in a
 // line.

@@ -11,13 +11,9 @@
 
 #include <cmath>
 
-#include "mapdraw/grid.hpp"
-#include "mapdraw/projection_menu.hpp"
 #include "plot/attributes.hpp"
 #include "plot/plot_blocks.hpp"
 #include "plot/plot_fixture.hpp"
-#include "projection/projection.hpp"
-#include "seismo/principal_axes.hpp"
 
 namespace tensova::test {
 namespace {
@@ -88,62 +84,6 @@ TEST(ShmaxSymbols, SettingsByMode) {
     EXPECT_EQ(major, 0.0f);
     EXPECT_EQ(isha, 2);
     expectGolden(cap.lines(), "shmax_settings.txt");
-}
-
-// The default map (Mercator, the default grid scaled into the page) with the symbols of six
-// mechanisms, whose SHmax azimuths come from an independent computation (the Aki-Richards
-// axes of each plane, python3): on the page each pair lies along its azimuth, north up.
-TEST(ShmaxSymbols, MapPageOfSixMechanisms) {
-    const struct {
-        float lon, lat, strike, dip, rake, shmax;
-    } events[] = {
-        {-50, 45, 30, 60, 45, 330.105f},  {0, 45, 120, 70, -30, 82.056f},
-        {50, 45, 200, 50, 150, 71.467f},  {-50, -20, 310, 20, 95, 35.300f},
-        {0, -20, 75, 35, -100, 263.219f}, {50, -20, 150, 80, 10, 104.136f},
-    };
-    PlotDocument doc;
-    int32_t iproj = 0;
-    sprojll2(iproj, 5);
-    float f[7] = {};
-    int32_t k[4] = {};
-    sllgrid3(f[0], f[1], f[2], f[3], f[4], f[5], k[0], f[6], k[1], k[2], k[3], 5);
-    float major = 0, minor = 0;
-    int32_t epi = 0, isha = 0;
-    smapsh2(major, minor, epi, isha, 5);
-    float xmin = 0, ymin = 0, xmax = 0, ymax = 0, x0 = 2, y0 = 2, width = 17, height = 26;
-    int32_t iso = 1;
-    extrllgrid(xmin, ymin, xmax, ymax);
-    sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, iso, 1);
-    drawllgrid();
-    std::vector<Point> centres;
-    for (const auto& e : events) {
-        float x = rad(e.lon), y = rad(e.lat);
-        projlln(&x, &y, &x, &y, 1);
-        std::array<float, 3> az{}, pl{};
-        fsadr2steff(az, pl, rad(e.strike), rad(e.dip), rad(e.rake), 0);
-        float azshmax = 0;
-        int32_t isv = 0;
-        siap2sv(&azshmax, &isv, &az[0], &pl[0], &az[1], &pl[1], &az[2], &pl[2], 0, 1);
-        EXPECT_NEAR(deg(azshmax), e.shmax, 0.01f) << e.strike;
-        dmapsh2(&x, &y, &azshmax, &isv, 1);
-        centres.push_back(toDevice({x, y}));
-    }
-    doc.finish();
-    expectRenders(doc.path);
-    const Image page = renderImage(doc.path);
-    ASSERT_GT(page.width, 0);
-    // The middle of a symbol (0.6 of the 2 cm major length out) is in the light grey of the
-    // default fill, the diagonal between two pairs is not.
-    const auto filled = [&](Point c, float azimuth) {
-        const float r = 0.6f * 2 * 28.35f, t = rad(azimuth);
-        const auto rgb = page.at(c[0] + r * std::sin(t), c[1] + r * std::cos(t));
-        return std::abs(rgb[0] - 204) < 20 && rgb[1] == rgb[0] && rgb[2] == rgb[0];
-    };
-    for (std::size_t i = 0; i < centres.size(); ++i) {
-        for (const float turn : {0, 90, 180, 270})
-            EXPECT_TRUE(filled(centres[i], events[i].shmax + turn)) << i << " " << turn;
-        EXPECT_FALSE(filled(centres[i], events[i].shmax + 45)) << i;
-    }
 }
 
 }  // namespace
