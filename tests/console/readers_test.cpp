@@ -47,20 +47,6 @@ TEST(Units, EveryLineEndConvention) {
     }
 }
 
-TEST(Units, CarriageReturnAtTheEndOfTheBufferAndCutLastLines) {
-    TempDir dir;
-    // The read buffer holds 256 KiB: the carriage return falls on its last byte.
-    const std::string longLine(262143, 'a');
-    dir.write("edge", longLine + "\r\nnext\rcut");
-    std::vector<bool> ends;
-    const auto lines = readAll(dir.file("edge"), &ends);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], longLine);
-    EXPECT_EQ(lines[1], "next");
-    EXPECT_EQ(lines[2], "cut");
-    EXPECT_EQ(ends, (std::vector<bool>{true, true, false}));
-}
-
 TEST(Units, LinesWithoutEndComeInPieces) {
     TempDir dir;
     dir.write("blob", std::string(3u << 20, '\0'));

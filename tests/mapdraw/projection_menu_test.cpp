@@ -73,21 +73,6 @@ TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {
     EXPECT_NEAR(origin.y, 0.0, 1e-6);
 }
 
-TEST(ProjectionMenu, AlbersTakesOneParallelAndWarnsOfTheEquator) {
-    ConsoleCapture cap("19\n99\n1\n0\n99\n99\n");
-    const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(contains(out, head("sprojll2") +
-                                  " ALBERS SPHERICAL EARTH\n 1 parameter:\n   1 parallel\n"
-                                  "   NB: latp1 = 0 is problematic\n" +
-                                  head("slat1")));
-    EXPECT_FALSE(contains(out, "slong1"));
-    EXPECT_EQ(llpparam.lat1, 0.0f);
-    // On the equator the cone is the cylindrical equal-area map, less the origin (0, 45).
-    const Point p = project(30, 60);
-    EXPECT_NEAR(p.x, 0.5235988, 1e-6);
-    EXPECT_NEAR(p.y, 0.8660254 - 0.7071068, 1e-6);
-}
-
 TEST(ProjectionMenu, ObliqueStereographicTakesItsCentre) {
     // Angle unchanged; centre (20, 40); origin moved onto the centre.
     ConsoleCapture cap("8\n99\n99\n1\n20\n2\n40\n99\n1\n20\n2\n40\n99\n");
@@ -139,22 +124,6 @@ TEST(ProjectionMenu, UnknownNumbersAreRefused) {
         EXPECT_FALSE(contains(out, "your choice"));
         EXPECT_EQ(projtype.iproj, 15);
     }
-}
-
-TEST(ProjectionMenu, ACommandFileSeesThePromptsButNotTheListings) {
-    ConsoleCapture cap("22\n99\n99\n");
-    trigoset();
-    int32_t iproj = 0;
-    sprojll2(iproj, 5);
-    iocom.lwito[1] = false;
-    const std::size_t before = cap.output().size();
-    sprojll2(iproj, 2);
-    const std::string out = cap.output().substr(before);
-    EXPECT_FALSE(contains(out, "EARTH MAP PROJECTIONS"));
-    EXPECT_FALSE(contains(out, "&&&"));
-    EXPECT_FALSE(contains(out, "MAP PROJECTION ORIGIN SET UP"));
-    EXPECT_TRUE(contains(out, " SANSON-FLAMSTEED SPHERICAL EARTH\n"));
-    EXPECT_EQ(projtype.iproj, 22);
 }
 
 TEST(ProjectionMenu, TheDispatcherResetsAnUnknownProjectionThroughTheMenu) {
