@@ -45,6 +45,13 @@ TEST(Units, EveryLineEndConvention) {
         dir.write(name, text);
         EXPECT_EQ(readAll(dir.file(name)), want) << name;
     }
+    // The read buffer holds 256 KiB: here its last byte is a carriage return. A last line may
+    // lack its end.
+    const std::string longLine(262143, 'a');
+    dir.write("edge", longLine + "\r\nnext\rcut");
+    std::vector<bool> ends;
+    EXPECT_EQ(readAll(dir.file("edge"), &ends), (std::vector<std::string>{longLine, "next", "cut"}));
+    EXPECT_EQ(ends, (std::vector<bool>{true, true, false}));
 }
 
 TEST(Units, LinesWithoutEndComeInPieces) {
