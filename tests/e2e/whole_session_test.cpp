@@ -1,6 +1,5 @@
-// The whole program: the start-up in its order, and one command-file session that uses every
-// main-menu entry on the real catalogue of January 2015, each file it writes checked against the
-// catalogue itself.
+// The whole program: one command-file session that uses every main-menu entry on the real
+// catalogue of January 2015, each file it writes checked against the catalogue itself.
 //
 // The Si-Sh axes are checked against the catalogue's own P, B and T axes (ndk line 5), which
 // the best double couple shares with the moment tensor: within 2 degrees, the rounding of the
@@ -26,46 +25,6 @@
 
 namespace tensova::test {
 namespace {
-
-TEST(StartUp, EveryModuleIsSetUpInItsOrder) {
-    const Session s("\n9999\n");
-    EXPECT_EQ(s.result.status, 0);
-    Lines seen;
-    for (const std::string& l : s.lines) {
-        if (l == " @ main program tensova    ") break;
-        if (l.starts_with(" @ subroutine ") || l.find("INITIALI") != std::string::npos ||
-            l.starts_with(" @       MAIN PROGRAM"))
-            seen.push_back(l);
-    }
-    const auto head = [](const std::string& name) { return subHead(name)[1]; };
-    // clang-format off
-    const Lines want = {
-        head("initsio"), " INITIALIZING INPUT/OUTPUT", " @       MAIN PROGRAM: tensova",
-        head("trigoset"), head("initfio"), "        INITIALIZING I/O FILES              ",
-        head("scolortable"), " INITIALIZING COLOR TABLE:",
-        head("ssymbolsize"), " INITIALISING SYMBOL SIZE (cm) =    0.400",
-        head("gcmtreadex1"), " INITIALIZING INPUT PARAMETERS",
-        head("setseistest"), " INITIALIZING EXTRACTION TESTS",
-        head("mapseis"), " INITIALIZING MAP PARAMETERS",
-        head("sprojll2"), " INITIALIZING MAP PROJECTION",
-        head("sllorig"), " INITIALIZING ORIGIN TO",
-        head("slong1"), " INITIALIZING CENTRAL LONGITUDE ",
-        head("slong2"), " INITIALIZING CENTRAL LONGITUDE ",
-        head("slat1"), " INITIALIZING FIRST LATITUDE ",
-        head("slat2"), " INITIALIZING SECOND LATITUDE ",
-        head("sangle1"), " INITIALIZING CENTRAL ANGLE ",
-        head("sellipsoid"), " INITIALIZING ELLIPSOID", head("sellipsoid"),
-        head("soblique"), " INITIALIZING CENTRAL LOCATION ",
-        head("contours1"), " INITIALIZING MAP CONTOURS",
-        head("sprojll2"),
-        head("mappoint"), " INITIALIZING PARAMETERS",
-        head("smapsh2"), " INITIALIZING Sh MAP PARAMETERS",
-        head("sspro"), " INITIALIZING STEREOGRAPHIC PROJECTION",
-        head("sschmidt"), " INITIALIZING SCHMIDT PROJECTION",
-        head("fpsbchbll"), " INITIALIZING FPS PLOT PARAMETERS"};
-    // clang-format on
-    EXPECT_EQ(seen, want);
-}
 
 // The session: help; read with the latitude and longitude tests (Japan to the Philippines); list;
 // write ndk and a table; open the plot file, widen its lines (330), switch the Si-Sh file on

@@ -99,11 +99,6 @@ TEST(Overlays, ExtentOfShorelinePolygons) {
 }
 
 TEST(Overlays, MenuModesAndSettings) {
-    {
-        ConsoleCapture cap;
-        contours1(0, 0, 0, 0, 5);
-        EXPECT_EQ(cap.lines().back(), " INITIALIZING MAP CONTOURS");
-    }
     const Drawn r = overlay("7\n11\n2.5\n10\nn\n99\n", {}, {170, -170, 10, 20});
     const Lines& o = r.out;
     const int sketch = findLine(o, "   _|_________________|_ latmax =    20.000");

@@ -22,12 +22,6 @@ Point centre(const Path& p) {
 }
 
 TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
-    {
-        ConsoleCapture cap;
-        bool useproj = true;
-        mappoint(useproj, 5);
-        EXPECT_EQ(cap.lines().back(), " INITIALIZING PARAMETERS");
-    }
     const std::string keys =
         "10\n10\n20\n45\n100\n"                    // typed, projected
         "200\nsites.lonlat\n99\n99\n\n"            // file, projected

@@ -1,5 +1,5 @@
-// The projection menu as a user answers it: start-up, choosing projections and their
-// parameters, and the origin.
+// The projection menu as a user answers it: choosing projections, their parameters and the
+// origin.
 
 #include "mapdraw/projection_menu.hpp"
 
@@ -27,22 +27,6 @@ std::string afterStartUp(ConsoleCapture& cap, int32_t mode, int32_t iproj = 0) {
     const std::size_t before = cap.output().size();
     sprojll2(iproj, mode);
     return cap.output().substr(before);
-}
-
-TEST(ProjectionMenu, StartUpSetsEveryDefaultAndAnnouncesIt) {
-    ConsoleCapture cap;
-    trigoset();
-    const std::size_t before = cap.output().size();
-    int32_t iproj = 0;
-    sprojll2(iproj, 5);
-    expectGolden(splitLines(cap.output().substr(before)), "projection_startup.txt");
-    EXPECT_EQ(iproj, 15);
-    EXPECT_EQ(projtype.iproj, 15);
-    EXPECT_FLOAT_EQ(llorig.lat, rad(45.0f));
-    EXPECT_FLOAT_EQ(llorig.yoff, 0.8813736f);
-    const Point origin = project(0, 45);
-    EXPECT_EQ(origin.x, 0.0f);
-    EXPECT_EQ(origin.y, 0.0f);
 }
 
 TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {

@@ -286,24 +286,6 @@ TEST_F(NetTest, ReferenceDirections) {
     EXPECT_NEAR(y, 1.0f, 1e-6);
 }
 
-// The start-up gives projection 4 whatever the caller held, and the Schmidt net of 180 degrees.
-TEST_F(NetTest, StartUpTranscript) {
-    keyboard("");
-    int32_t iproj = 1;
-    sspro(iproj, 5);
-    EXPECT_EQ(iproj, 4);
-    EXPECT_EQ(sprojtype.iproj, 4);
-    EXPECT_FLOAT_EQ(schmidtparams.cmax, anglerad(kPi));
-    EXPECT_EQ(schmidtparams.factor, 1.4142135f);
-    const Lines want =
-        subHead("sspro") +
-        Lines{" INITIALIZING STEREOGRAPHIC PROJECTION", " projection number =    4",
-              " projection = Schmidt, retrograde X,Y axis"} +
-        subHead("sschmidt") +
-        Lines{" INITIALIZING SCHMIDT PROJECTION", " Azimuthal Equal Area (Lambert,1772)"};
-    EXPECT_EQ(lines(), want);
-}
-
 // The menu on the stored number (shown at every output level), a refused answer, then the
 // Wulff net with retrograde axes.
 TEST_F(NetTest, MenuTranscript) {
