@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,16 +80,23 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The lines of an exact transcript kept as data in tests/data/golden.
+// The lines of an exact transcript kept as data in tests/data/golden; "file#part" names the
+// lines after "== part" up to the next line that starts with "== ".
 inline Lines golden(const std::string& name) {
-    return splitLines(readFile(std::string(TENSOVA_TEST_DATA) + "/golden/" + name));
+    const auto hash = name.find('#');
+    const Lines all = splitLines(readFile(TENSOVA_TEST_DATA "/golden/" + name.substr(0, hash)));
+    if (hash == std::string::npos) return all;
+    const auto b = std::find(all.begin(), all.end(), "== " + name.substr(hash + 1));
+    const auto part = [](const std::string& l) { return l.starts_with("== "); };
+    if (b == all.end()) return {"<no golden part " + name + ">"};
+    return Lines(b + 1, std::find_if(b + 1, all.end(), part));
 }
 
 // Expects the golden transcript `name` as the whole of `got`, or (`whole` false) as consecutive
 // lines of it; names the first line that differs.
 inline void expectGolden(const Lines& got, const std::string& name, bool whole = true) {
     const Lines want = golden(name);
-    ASSERT_FALSE(want.empty()) << "no golden transcript " << name;
+    ASSERT_FALSE(golden(name.substr(0, name.find('#'))).empty()) << "no golden file " << name;
     const Lines seen = whole ? got : block(got, want);
     std::size_t k = 0;
     while (k < want.size() && k < seen.size() && want[k] == seen[k]) ++k;
