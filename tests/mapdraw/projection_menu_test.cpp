@@ -14,10 +14,6 @@
 namespace tensova::test {
 namespace {
 
-std::string head(const std::string& name) {
-    return joined(subHead(name));
-}
-
 // The projection as the start-up leaves it, then the menu in `mode` on the keyboard text;
 // returns what the menu printed.
 std::string afterStartUp(ConsoleCapture& cap, int32_t mode, int32_t iproj = 0) {
@@ -33,20 +29,9 @@ TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {
     // Projection 3; central longitude 10; first latitude 100 (refused) then 40; second latitude
     // "abc" (refused) then 50; origin (10, 45). Each refusal pauses for a return.
     ConsoleCapture cap("3\n99\n1\n10\n99\n1\n100\n\n40\n99\n1\nabc\n\n50\n99\n1\n10\n2\n45\n99\n");
-    const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(
-        contains(out, "  current projection number:   15\n  setting projection number:    3\n"));
-    EXPECT_TRUE(contains(out, head("sprojll2") +
-                                  " LAMBERT CONFORMAL CONICAL SPHERICAL EARTH\n 3 parameters:\n"
-                                  "   1 central meridien\n   2 standard parallels\n" +
-                                  head("slong1")));
-    EXPECT_TRUE(
-        contains(out, " first latitude in degrees =  100.000    \n outside [-90.000, 90.000]\n"));
-    EXPECT_TRUE(contains(out, " could not read second latitude in degrees\n"));
     // proj +proj=lcc +R=1 +lat_1=40 +lat_2=50 +lat_0=0 +lon_0=10: 10 45 -> 0 0.8620177; the
-    // menu shows it as the offset, and the origin then projects to the centre of the map.
-    EXPECT_TRUE(
-        contains(out, " X offset ...............    0.000\n Y offset ...............    0.862\n"));
+    // menu shows it as the offset (0.862), and the origin then projects to the centre of the map.
+    expectGolden(splitLines(afterStartUp(cap, 2)), "projection_menus.txt#lambert");
     EXPECT_EQ(projtype.iproj, 3);
     EXPECT_FLOAT_EQ(llpparam.lon0, rad(10.0f));
     EXPECT_FLOAT_EQ(llpparam.lat1, rad(40.0f));
@@ -60,13 +45,7 @@ TEST(ProjectionMenu, LambertTakesItsMeridianTwoParallelsAndTheOrigin) {
 TEST(ProjectionMenu, ObliqueStereographicTakesItsCentre) {
     // Angle unchanged; centre (20, 40); origin moved onto the centre.
     ConsoleCapture cap("8\n99\n99\n1\n20\n2\n40\n99\n1\n20\n2\n40\n99\n");
-    const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(contains(out,
-                         " OBLIQUE\n 3 parameters:\n   1 maximum angle from center\n"
-                         "   1 central meridien\n   1 central parallel\n" +
-                             head("sangle1")));
-    EXPECT_TRUE(
-        contains(out, " central longitude .....1   20.000\n central latitude ......2   40.000\n"));
+    expectGolden(splitLines(afterStartUp(cap, 2)), "projection_menus.txt#oblique stereographic");
     const Point c = project(20, 40);
     EXPECT_NEAR(c.x, 0.0, 1e-6);
     EXPECT_NEAR(c.y, 0.0, 1e-6);
@@ -75,15 +54,7 @@ TEST(ProjectionMenu, ObliqueStereographicTakesItsCentre) {
 TEST(ProjectionMenu, ModifiedPolyconicOffersTheTrueScaleMeridianTwoDegreesEast) {
     // Ellipsoid kept; central longitude 10; the second longitude offered is 12, kept.
     ConsoleCapture cap("14\n99\n99\n1\n10\n99\n99\n99\n99\n99\n");
-    const std::string out = afterStartUp(cap, 2);
-    EXPECT_TRUE(
-        contains(out,
-                 " LALLEMAND POLYCONIC ELLIPSOIDAL EARTH\n"
-                 " Used by the International Map of the World\n 4 parameters:\n"
-                 "   1 central meridien\n   1 true scale meridien (+2\u00b0E of central)\n"));
-    EXPECT_TRUE(contains(out, head("slong2") + " " + std::string(43, '-') +
-                                  "\n CENTRAL LONGITUDE SET UP\n " + std::string(43, '-') +
-                                  "\n central longitude .....1   12.000\n"));
+    expectGolden(splitLines(afterStartUp(cap, 2)), "projection_menus.txt#modified polyconic");
     EXPECT_FLOAT_EQ(llpparam.lon2, rad(12.0f));
     const Point origin = project(0, 45);
     EXPECT_NEAR(origin.x, 0.0, 1e-6);
@@ -94,18 +65,14 @@ TEST(ProjectionMenu, UnknownNumbersAreRefused) {
     {
         // In the menu: a warning each, nothing changed.
         ConsoleCapture cap("0\n\n26\n\n99\n99\n");
-        const std::string out = afterStartUp(cap, 2);
-        EXPECT_EQ(countLines(splitLines(out), " UNKNOWN ANSWER !"), 2);
+        expectGolden(splitLines(afterStartUp(cap, 2)), "projection_menus.txt#unknown in menu");
         EXPECT_EQ(projtype.iproj, 15);
     }
     {
         // From a caller: an error box and the default, silently.
         ConsoleCapture cap("\n");
-        const std::string out = afterStartUp(cap, 1, 30);
-        EXPECT_TRUE(contains(out,
-                             " projection nb =   30\n ==> NO SUCH PROJECTION NB\n"
-                             " ==> RESETTING TO:\n projection nb =   15\n"));
-        EXPECT_FALSE(contains(out, "your choice"));
+        expectGolden(splitLines(afterStartUp(cap, 1, 30)),
+                     "projection_menus.txt#unknown from caller");
         EXPECT_EQ(projtype.iproj, 15);
     }
 }
@@ -119,10 +86,7 @@ TEST(ProjectionMenu, TheDispatcherResetsAnUnknownProjectionThroughTheMenu) {
     projtype.iproj = 0;
     const std::size_t before = cap.output().size();
     const Point p = project(0, 45);
-    const std::string out = cap.output().substr(before);
-    const auto error = out.find(" NO SUCH PROJECTION AVALAIBLE\n");
-    ASSERT_NE(error, std::string::npos);
-    EXPECT_NE(out.find(" INITIALIZING MAP PROJECTION\n", error), std::string::npos);
+    expectGolden(splitLines(cap.output().substr(before)), "projection_menus.txt#dispatcher");
     EXPECT_EQ(projtype.iproj, 15);
     EXPECT_EQ(p.x, 0.0f);
     EXPECT_EQ(p.y, 0.0f);
