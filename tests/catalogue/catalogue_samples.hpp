@@ -57,18 +57,4 @@ inline std::string repeatedNdk(int n) {
     return s;
 }
 
-// The writer's warning box for a format command that has no writer for the data type.
-inline Lines noWriterBox(int type, int command,
-                         const std::string& pause = " ===> HIT RETURN TO CONTINUE") {
-    return warningHead("gcmtwrite") + Lines{" DATA TYPE ID   =      " + std::to_string(type),
-                                            " FORMAT COMMAND =   " + std::to_string(command),
-                                            " NO WRITING PROCEDURE FOR THIS",
-                                            " FORMAT - DATA TYPE COMBINATION",
-                                            " ==> NO ACTION",
-                                            " OUTPUT FILE HAS NOT BEEN WRITTEN",
-                                            " ====> DATA ARE UNSAVED",
-                                            pause,
-                                            rule('/')};
-}
-
 }  // namespace tensova::test
