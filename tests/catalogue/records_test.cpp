@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <memory>
 
 #include "catalogue/quality_values.hpp"
@@ -21,32 +22,31 @@ bool readEvent(const RecordLayout& layout, const Lines& lines, Gcmtblk& s, int32
 }
 
 // Every member a record fills, named one by one, so that a field read into the wrong member
-// shows: the texts joined by bars, the integers, the reals.
-struct Members {
-    std::string texts;
-    std::vector<int32_t> ints;
-    std::vector<float> reals;
-};
-Members members(const Gcmtblk& s, std::size_t k) {
-    Members m;
+// shows: a line for each, the texts between quotes, the integers, the reals in their shortest
+// exact form.
+Lines members(const Gcmtblk& s, std::size_t k) {
+    Lines m;
     for (std::string_view t :
          {textOf(s.hyporef[k]), textOf(s.date1[k]), textOf(s.time[k]), textOf(s.region[k]),
           textOf(s.cmtlabel[k]), textOf(s.bwc[k]), textOf(s.swc[k]), textOf(s.mwc[k]),
           textOf(s.invtypc[k]), textOf(s.mtrttypc[k]), textOf(s.clab[k]), textOf(s.cdeptyp[k]),
           textOf(s.cstamp[k]), textOf(s.cvers[k])})
-        m.texts += std::string(t) + "|";
-    m.ints = {s.ibstatn[k], s.ibrec[k], s.ibcutf[k], s.isstatn[k], s.isrec[k],  s.iscutf[k],
-              s.imstatn[k], s.imrec[k], s.imcutf[k], s.invtypi[k], s.iexmomt[k]};
-    m.reals = {s.rlat[k],     s.rlong[k],  s.depth[k],  s.rmb[k],    s.rms[k],
-               s.rmtrtdur[k], s.cdt[k],    s.cdte[k],   s.clat[k],   s.clate[k],
-               s.clong[k],    s.clonge[k], s.cdepth[k], s.cdepthe[k]};
-    m.reals.insert(m.reals.end(), s.tmomt[k].begin(), s.tmomt[k].end());
-    m.reals.insert(m.reals.end(), s.tmomte[k].begin(), s.tmomte[k].end());
+        m.push_back("'" + std::string(t) + "'");
+    for (const int32_t i :
+         {s.ibstatn[k], s.ibrec[k], s.ibcutf[k], s.isstatn[k], s.isrec[k], s.iscutf[k],
+          s.imstatn[k], s.imrec[k], s.imcutf[k], s.invtypi[k], s.iexmomt[k]})
+        m.push_back(std::to_string(i));
+    std::vector<float> reals = {s.rlat[k],     s.rlong[k],  s.depth[k],  s.rmb[k],     s.rms[k],
+                                s.rmtrtdur[k], s.cdt[k],    s.cdte[k],   s.clat[k],    s.clate[k],
+                                s.clong[k],    s.clonge[k], s.cdepth[k], s.cdepthe[k], s.tmt0[k]};
+    reals.insert(reals.end(), s.tmomt[k].begin(), s.tmomt[k].end());
+    reals.insert(reals.end(), s.tmomte[k].begin(), s.tmomte[k].end());
     for (int a : {kAxisT, kAxisB, kAxisP})
-        m.reals.insert(m.reals.end(), {s.tmval[a][k], s.tmvecpl[a][k], s.tmvecaz[a][k]});
-    m.reals.push_back(s.tmt0[k]);
+        reals.insert(reals.end(), {s.tmval[a][k], s.tmvecpl[a][k], s.tmvecaz[a][k]});
     for (int p : {kPlane1, kPlane2})
-        m.reals.insert(m.reals.end(), {s.azd0[p][k], s.dipd0[p][k], s.rakd0[p][k]});
+        reals.insert(reals.end(), {s.azd0[p][k], s.dipd0[p][k], s.rakd0[p][k]});
+    char text[32];
+    for (const float r : reals) m.emplace_back(text, std::to_chars(text, text + 32, r).ptr);
     return m;
 }
 
@@ -56,18 +56,7 @@ TEST(RecordLayout, EveryFieldReadIntoItsMemberAndWrittenBackInItsColumns) {
     auto s = std::make_unique<Gcmtblk>();
     const std::size_t k = 3;
     ASSERT_TRUE(readEvent(ndkLayout, ndk, *s, k));
-    Members m = members(*s, k);
-    EXPECT_EQ(m.texts,
-              "PDE |2005/01/01|01:20:05.4|NEAR COAST OF REGION    |C200501010120A  |B: |S: |M: "
-              "|CMT:|TRIHD:|CENTROID:|FREE|S-20050322125201|V10|");
-    EXPECT_EQ(m.ints, (std::vector<int32_t>{4, 4, 40, 3, 5, 50, 27, 33, 125, 1, 24}));
-    EXPECT_EQ(m.reals,
-              (std::vector<float>{13.78f,  -88.78f, 193.1f, 5.0f,    6.1f,    0.6f,   -0.3f,
-                                  0.9f,    13.76f,  0.06f,  -89.08f, 0.09f,   162.8f, 12.5f,
-                                  -0.248f, -1.278f, 1.526f, -0.057f, 2.137f,  0.231f, 0.045f,
-                                  0.037f,  0.041f,  0.202f, 0.236f,  0.030f,  2.748f, 28,
-                                  129,     0.010f,  57,     280,     -2.758f, 14,     31,
-                                  2.753f,  262,     72,     -11,     355,     79,     -162}));
+    expectGolden(members(*s, k), "records.txt#ndk members");
     EXPECT_EQ(s->rlat[k - 1], 0.0f);  // the neighbours are untouched
     EXPECT_EQ(s->rlat[k + 1], 0.0f);
     for (std::size_t i = 0; i < ndk.size(); ++i)
@@ -76,17 +65,7 @@ TEST(RecordLayout, EveryFieldReadIntoItsMemberAndWrittenBackInItsColumns) {
     // dek over the same slot: texts padded to their members, touching numbers ("193.15.00.0")
     // apart, and the members dek does not have keep what the ndk record put there.
     ASSERT_TRUE(readEvent(dekLayout, kDekEvent, *s, k));
-    m = members(*s, k);
-    EXPECT_EQ(m.texts,
-              "PDE |01/01/05  |01:20:05.4|NEAR COAST OF REGION    |C010105A        |B: |S: |M: "
-              "|CMT:|TRI   |CEN      |FR  |S-20050322125201|V10|");
-    EXPECT_EQ(m.ints, (std::vector<int32_t>{4, 4, 40, 3, 5, 50, 27, 33, 125, 1, 24}));
-    EXPECT_EQ(m.reals, (std::vector<float>{
-                           13.78f, -88.78f, 193.1f, 5.0f,   0.0f,  0.6f,   -0.3f,  0.9f,  13.76f,
-                           0.06f,  -89.08f, 0.09f,  162.8f, 12.5f, -0.25f, -1.28f, 1.53f, -0.06f,
-                           2.14f,  0.23f,   0.05f,  0.04f,  0.04f, 0.20f,  0.24f,  0.03f, 2.75f,
-                           28,     129,     0.01f,  57,     280,   -2.76f, 14,     31,    2.75f,
-                           262,    72,      -11,    355,    79,    -162}));
+    expectGolden(members(*s, k), "records.txt#dek members");
     for (std::size_t i = 0; i < kDekEvent.size(); ++i)
         EXPECT_EQ(writeRecordLine(dekLayout.lines[i], *s, k), kDekEvent[i]) << "dek line " << i + 1;
 }
