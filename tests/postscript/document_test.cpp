@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "console/stop.hpp"
 #include "ps_fixture.hpp"
 #include "support/transcript.hpp"
 
@@ -125,45 +124,6 @@ TEST(Document, ANewDocumentStartsWithNothingGathered) {
     psend();
     EXPECT_EQ(readFile(f.dir.file("second.ps")).find("left over"), std::string::npos);
     expectRenders(f.dir.file("second.ps"));
-}
-
-TEST(Document, CloseDialogWaitsForOneLineThenFinishes) {
-    PsDocument doc(PsSettings{false, 1, "P  ", 2}, true, "\nnext\n");
-    intplend();
-    const Lines out = doc.console.lines();
-    EXPECT_TRUE(out.size() > 3 && out[1] == " @ subroutine plend      " &&
-                countLines(out, " Ready to close the PostScript plot file") == 1 &&
-                out[out.size() - 2] == " The PostScript plot file is closed")
-        << doc.console.output();
-    std::string rest;  // only the one line was read
-    EXPECT_TRUE(unitReadLine(kKeyboardUnit, rest) == ReadResult::Ok && rest == "next");
-    expectRenders(doc.path);
-}
-
-// A run that stops with the file open, by a stop or at the end of its input in the close
-// dialog, still finishes the file.
-void drawAndStop(const std::string& path) {
-    ConsoleCapture console;
-    openDocument(path, PsSettings{false, 1, "LUS", 1});
-    std::array<float, 2> x{100, 200}, y{100, 150};
-    deline(x.data(), y.data(), 2);
-    intnewpage();
-    stopRun(3);
-}
-void closeAtEndOfInput(const std::string& path) {
-    ConsoleCapture console;
-    openDocument(path, PsSettings{false, 1, "P  ", 1});
-    intplend();
-}
-
-TEST(Document, AnOpenFileIsFinishedWhenTheRunStops) {
-    TempDir dir;
-    EXPECT_EXIT(drawAndStop(dir.file("stopped.ps")), ::testing::ExitedWithCode(3), "");
-    EXPECT_EXIT(closeAtEndOfInput(dir.file("eof.ps")), ::testing::ExitedWithCode(1), "");
-    for (const char* name : {"stopped.ps", "eof.ps"}) {
-        EXPECT_EQ(splitLines(dir.read(name)).back(), "%%EOF") << name;
-        expectRenders(dir.file(name));
-    }
 }
 
 // The settings file and the opening dialog: defaults, memory from one opening to the next,
