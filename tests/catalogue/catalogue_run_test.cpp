@@ -30,9 +30,7 @@ Lines run(const test::TempDir& dir, const std::string& answers) {
     const auto r = test::runTensova("\n" + answers, dir.path());
     EXPECT_FALSE(r.timedOut);
     EXPECT_EQ(r.status, 0);
-    const Lines lines = test::splitLines(test::maskVolatile(r.out));
-    const int menu = findLine(lines, " @ main program tensova    ") - 1;
-    return slice(lines, menu, static_cast<int>(lines.size()) - menu);
+    return test::fromMainMenu(r.out);
 }
 
 TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {

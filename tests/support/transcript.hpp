@@ -68,6 +68,13 @@ inline bool onceOrSilent(const Lines& lines, const char* line) {
     return line != nullptr ? countLines(lines, line) == 1 : lines.empty();
 }
 
+// What the program printed from its main menu on, the run's times masked.
+inline Lines fromMainMenu(const std::string& out) {
+    const Lines lines = splitLines(maskVolatile(out));
+    const int menu = findLine(lines, " @ main program tensova    ") - 1;
+    return slice(lines, menu, static_cast<int>(lines.size()) - menu);
+}
+
 // The lines joined, each followed by a newline.
 inline std::string joined(const Lines& lines) {
     std::string s;
