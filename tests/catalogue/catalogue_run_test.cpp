@@ -14,8 +14,8 @@ using test::countLines;
 using test::expectGolden;
 using test::findLine;
 using test::Lines;
-using test::sample;
 using test::slice;
+using test::testData;
 
 const std::string kPause = " ===> HIT RETURN TO CONTINUE";
 
@@ -26,7 +26,7 @@ std::string name40(const std::string& name) {
 // Runs the binary in the folder, with three.ndk in it, on the answers after the banner's; the
 // transcript from the main menu on, its times masked.
 Lines run(const test::TempDir& dir, const std::string& answers) {
-    dir.write("three.ndk", sample("three.ndk"));
+    dir.write("three.ndk", testData("three.ndk"));
     const auto r = test::runTensova("\n" + answers, dir.path());
     EXPECT_FALSE(r.timedOut);
     EXPECT_EQ(r.status, 0);
@@ -47,7 +47,7 @@ TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
 // Damaged catalogues are read as far as they go, and the user learns what is wrong and where;
 // a full store says so only when data remain.
 TEST(CatalogueRun, DamagedCataloguesSayWhatAndWhere) {
-    const std::string three = sample("three.ndk");
+    const std::string three = testData("three.ndk");
     const Lines threeLines = test::splitLines(three);
     Lines faulty = test::withField(threeLines, 5, 20, "73");
     faulty = test::withField(faulty, 10, 27, "  99.45");
@@ -88,8 +88,8 @@ TEST(CatalogueRun, WriterSession) {
                      "1200\n1000\n\n900\n99\n1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\n\n"
                      "2001\nt.txt\nn\n2001\nn\n1000\n\n2000\n\n1100\n99\n9999\n"),
                  "catalogue_runs.txt#writer session");
-    EXPECT_EQ(dir.read("three.ndk"), sample("three.ndk"));
-    EXPECT_EQ(dir.read("out.ndk"), sample("three.ndk"));
+    EXPECT_EQ(dir.read("three.ndk"), testData("three.ndk"));
+    EXPECT_EQ(dir.read("out.ndk"), testData("three.ndk"));
     const Lines table = test::splitLines(dir.read("t.txt"));
     ASSERT_EQ(table.size(), 10u);
     EXPECT_EQ(table[0], " '" + name40("t.txt") + "'");
@@ -105,7 +105,7 @@ TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {
                      "1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\n1001\nnodir/x.ndk\n\n"
                      "good.ndk\ny\n99\n9999\n"),
                  "catalogue_runs.txt#full disk");
-    EXPECT_EQ(dir.read("good.ndk"), sample("three.ndk"));
+    EXPECT_EQ(dir.read("good.ndk"), testData("three.ndk"));
 }
 
 }  // namespace

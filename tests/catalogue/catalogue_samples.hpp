@@ -32,11 +32,6 @@ inline std::vector<std::string> withField(std::vector<std::string> lines, std::s
     return lines;
 }
 
-// A sample file of tests/data: three.ndk holds three ndk events that differ in place and date.
-inline std::string sample(const std::string& name) {
-    return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);
-}
-
 // The sample event moved to the given hypocentre (degrees).
 inline std::string ndkAt(double lat, double lon) {
     std::vector<std::string> ev = kNdkEvent;

@@ -15,7 +15,7 @@ namespace {
 using ReadLoop = CatalogueFixture;
 
 TEST_F(ReadLoop, EndsOfFileAndBlankLines) {
-    const std::string full = sample("three.ndk");
+    const std::string full = testData("three.ndk");
     std::string noLastLine = full.substr(0, full.size() - 1);
     noLastLine = noLastLine.substr(0, noLastLine.rfind('\n') + 1);
     std::string trimmed, macEnds;

@@ -64,7 +64,7 @@ class Columns : public ::testing::Test {
 
 TEST_F(Columns, LongitudeLatitudeFileWithTheFullReport) {
     InFolder here;
-    here.dir.write("sites.lonlat", readFile(std::string(TENSOVA_TEST_DATA) + "/sites.lonlat"));
+    here.dir.write("sites.lonlat", testData("sites.lonlat"));
     ConsoleCapture cap("sites.lonlat\n99\n99\n\n");
     PointFile p;
     EXPECT_EQ(p.read(0), 0);

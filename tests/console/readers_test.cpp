@@ -50,7 +50,8 @@ TEST(Units, EveryLineEndConvention) {
     const std::string longLine(262143, 'a');
     dir.write("edge", longLine + "\r\nnext\rcut");
     std::vector<bool> ends;
-    EXPECT_EQ(readAll(dir.file("edge"), &ends), (std::vector<std::string>{longLine, "next", "cut"}));
+    EXPECT_EQ(readAll(dir.file("edge"), &ends),
+              (std::vector<std::string>{longLine, "next", "cut"}));
     EXPECT_EQ(ends, (std::vector<bool>{true, true, false}));
 }
 

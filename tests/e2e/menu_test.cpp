@@ -27,7 +27,6 @@ TEST(Harness, GhostscriptReportsAnErrorInAFile) {
 using test::Lines;
 using test::Session;
 
-
 // The refusal of a name, in the field of the file table (35 characters for a command file).
 std::string couldNotOpen(const std::string& name, std::size_t field = 40) {
     return " COULD NOT OPEN FILE " + fit(name, field);
@@ -70,7 +69,7 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         {writer, " @ subroutine gcmtwrite  "},
         {writer + "1001\nout.ndk\n", " close output file ?"},
         {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"}};
-    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
+    const std::string three = test::testData("three.ndk");
     for (const auto& [input, before] : cases) {
         Session s;  // a run that does not end is killed after 10 s and fails
         s.run(input, {{"three.ndk", three}}, 10);
@@ -144,7 +143,7 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
 // A name the command file gives that cannot be opened ends the file, in the box that refuses
 // it: its next lines, answers to later questions, are never taken as file names.
 TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
-    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
+    const std::string three = test::testData("three.ndk");
     const struct {
         const char* cmds;
         const char* keyboard;  // after the pause of the box
@@ -169,7 +168,7 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
 // chooser. There a name that holds a file is asked about first, default No; No asks for the name
 // again, Yes replaces the file.
 TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
-    const std::string three = test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk");
+    const std::string three = test::testData("three.ndk");
     const Session s(
         "\n5000\n5001\ncmds.txt\nvictim.ndk\n\nother.ndk\ny\n99\n13\nsish.txt\ny\n9999\n",
         {{"cmds.txt", "1000\n1001\nvictim.ndk\n1200\n1001\n"},
@@ -186,7 +185,7 @@ TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
 TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
     Session s;
     ASSERT_EQ(mkfifo(s.dir.file("pipe").c_str(), 0600), 0);
-    s.dir.write("three.ndk", test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk"));
+    s.dir.write("three.ndk", test::testData("three.ndk"));
     s.run("\n1000\n1001\npipe\n\n/dev/zero\n\nthree.ndk\n9999\n", {}, 5);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(couldNotOpen("pipe")), 1);

@@ -146,7 +146,7 @@ TEST(Sheet, EmptyStoreAndARealCatalogue) {
 // (the third, 9 cm higher).
 TEST(Sheet, ScalingOffersTheSheetsOwnPlacement) {
     const Session s("\n1000\n1001\nthree.ndk\n3000\n1000\n\n\n11\n\n99\n9999\n\n",
-                    {{"three.ndk", test::readFile(std::string(TENSOVA_TEST_DATA) + "/three.ndk")}});
+                    {{"three.ndk", test::testData("three.ndk")}});
     EXPECT_EQ(s.result.status, 0);
     const int scaling = s.find("  SCALING FOR LOWER LEFT STEREO ");
     ASSERT_GE(scaling, 0);

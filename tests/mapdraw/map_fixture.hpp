@@ -44,8 +44,4 @@ inline std::string shoreHeader(int id, int n, double w, double e, double s, doub
     return buf;
 }
 
-inline std::string testData(const std::string& name) {
-    return readFile(std::string(TENSOVA_TEST_DATA) + "/" + name);
-}
-
 }  // namespace tensova::test

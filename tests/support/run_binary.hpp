@@ -53,6 +53,11 @@ std::string maskVolatile(const std::string& transcript);
 // Reads a whole file; empty when it cannot be read.
 std::string readFile(const std::string& path);
 
+// A file of tests/data: three.ndk holds three ndk events that differ in place and date.
+inline std::string testData(const std::string& name) {
+    return readFile(TENSOVA_TEST_DATA "/" + name);
+}
+
 // Lines of a text, without their newlines.
 std::vector<std::string> splitLines(const std::string& text);
 
