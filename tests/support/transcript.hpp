@@ -1,6 +1,6 @@
 #pragma once
-// What the tests compare console transcripts with: the frames the console draws around menus and
-// boxes, and searches in the lines of a transcript.
+// What the tests compare console transcripts with: golden transcripts, whole or in part, and
+// searches in the lines of a transcript.
 
 #include <gtest/gtest.h>
 
@@ -13,40 +13,6 @@
 namespace tensova::test {
 
 using Lines = std::vector<std::string>;
-
-inline Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// A full-width rule of the given character, after the leading blank.
-inline std::string rule(char c) {
-    return " " + std::string(43, c);
-}
-
-// The head of a menu or of a trace of the routine `name`.
-inline Lines subHead(const std::string& name) {
-    return {rule('@'),
-            " @ subroutine " + name + std::string(name.size() < 11 ? 11 - name.size() : 0, ' '),
-            " @" + std::string(42, '=')};
-}
-
-// The four lines that open a warning box of the routine `name`.
-inline Lines warningHead(const std::string& name) {
-    const std::string slashes = rule('/');
-    return {slashes, " ///        subroutine " + name + std::string(18 - name.size(), ' ') + "///",
-            " ///               WARNING               ///", slashes};
-}
-
-// The nine lines that open an error box of the routine `name`.
-inline Lines errorHead(const std::string& name) {
-    const std::string stars = rule('*'), blank = " ***" + std::string(37, ' ') + "***";
-    return {stars, stars,
-            blank, " ***        subroutine " + name + std::string(18 - name.size(), ' ') + "***",
-            blank, " ***                ERROR                ***",
-            blank, stars,
-            stars};
-}
 
 // The n lines from index `at`, or a note when they are not all there.
 inline Lines slice(const Lines& lines, int at, int n) {
@@ -82,11 +48,6 @@ inline std::string joined(const Lines& lines) {
     return s;
 }
 
-// Whether `text` holds `part`.
-inline bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // The lines of an exact transcript kept as data in tests/data/golden; "file#part" names the
 // lines after "== part" up to the next line that starts with "== ".
 inline Lines golden(const std::string& name) {
@@ -110,14 +71,6 @@ inline void expectGolden(const Lines& got, const std::string& name, bool whole =
     EXPECT_TRUE(k == want.size() && k == seen.size())
         << name << ", line " << k + 1 << "\n want: '" << (k < want.size() ? want[k] : "<end>")
         << "'\n  got: '" << (k < seen.size() ? seen[k] : "<end>") << "'";
-}
-
-// The first line of `want` not found in `lines` after the one before it; empty when all are.
-inline std::string missingInOrder(const Lines& lines, const Lines& want) {
-    int at = 0;
-    for (const auto& w : want)
-        if ((at = findLine(lines, w, at) + 1) == 0) return w.empty() ? "<empty line>" : w;
-    return "";
 }
 
 }  // namespace tensova::test
