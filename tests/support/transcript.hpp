@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -60,9 +62,26 @@ inline Lines golden(const std::string& name) {
     return Lines(b + 1, std::find_if(b + 1, all.end(), part));
 }
 
+// Writes `got` as the golden transcript `name`, in place of the part or at the end of the file.
+inline void updateGolden(const Lines& got, const std::string& name) {
+    const auto hash = name.find('#');
+    const std::string path = TENSOVA_TEST_DATA "/golden/" + name.substr(0, hash);
+    Lines all = hash == std::string::npos ? Lines{} : splitLines(readFile(path));
+    auto b = std::find(all.begin(), all.end(), "== " + name.substr(hash + 1));
+    if (hash != std::string::npos && b == all.end())
+        b = all.insert(all.end(), "== " + name.substr(hash + 1));
+    const auto part = [](const std::string& l) { return l.starts_with("== "); };
+    const auto e = hash == std::string::npos ? all.end() : std::find_if(b + 1, all.end(), part);
+    b = all.erase(hash == std::string::npos ? all.begin() : b + 1, e);
+    all.insert(b, got.begin(), got.end());
+    std::ofstream(path, std::ios::binary) << joined(all);
+}
+
 // Expects the golden transcript `name` as the whole of `got`, or (`whole` false) as consecutive
-// lines of it; names the first line that differs.
+// lines of it; names the first line that differs. With TENSOVA_UPDATE_GOLDEN set, a whole
+// transcript is written as the golden one first (run the tests one at a time then: -j1).
 inline void expectGolden(const Lines& got, const std::string& name, bool whole = true) {
+    if (whole && std::getenv("TENSOVA_UPDATE_GOLDEN") != nullptr) updateGolden(got, name);
     const Lines want = golden(name);
     ASSERT_FALSE(golden(name.substr(0, name.find('#'))).empty()) << "no golden file " << name;
     const Lines seen = whole ? got : block(got, want);
