@@ -46,9 +46,10 @@ TEST(FreeFormat, Grammar) {
 }
 
 TEST(FreeFormat, FileValuesAndTextsRunAcrossLines) {
-    // The rest of a line is passed over; no value at all passes over one line.
+    // The rest of a line is passed over; no value at all passes over one line. A slash after a
+    // value ends it as a comma does.
     TempDir dir;
-    dir.write("p.txt", "3 1\n  10.5, -20\n30 40 50 60 ignored\n7\nx\n");
+    dir.write("p.txt", "3 1\n  10.5, -20\n30/40 50 60 ignored\n7\nx\n");
     dir.write("t.txt", "'a'\n\n 'b c' extra\nskipped line\n'd'\n");
     ConsoleCapture cap;
     ASSERT_TRUE(unitOpen(61, dir.file("p.txt"), OpenStatus::Old));
