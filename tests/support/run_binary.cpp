@@ -38,14 +38,6 @@ void TempDir::write(const std::string& name, const std::string& content) const {
     f << content;
 }
 
-std::string TempDir::read(const std::string& name) const {
-    return readFile(file(name));
-}
-
-bool TempDir::exists(const std::string& name) const {
-    return std::filesystem::exists(file(name));
-}
-
 std::string readFile(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
     std::ostringstream s;

@@ -2,10 +2,14 @@
 // Runs the real tensova binary in a folder with a scripted standard input, as a user or a
 // command file would, and captures what it prints.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace tensova::test {
+
+// Reads a whole file; empty when it cannot be read.
+std::string readFile(const std::string& path);
 
 // A fresh temporary folder, removed with everything in it at the end of its scope.
 class TempDir {
@@ -17,8 +21,8 @@ class TempDir {
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     void write(const std::string& name, const std::string& content) const;
-    std::string read(const std::string& name) const;
-    bool exists(const std::string& name) const;
+    std::string read(const std::string& name) const { return readFile(file(name)); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
 
   private:
     std::string path_;
@@ -49,9 +53,6 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
 // Masks what changes from run to run: the run date and time, the system description, the end
 // time and the picture of the end banner.
 std::string maskVolatile(const std::string& transcript);
-
-// Reads a whole file; empty when it cannot be read.
-std::string readFile(const std::string& path);
 
 // A file of tests/data: three.ndk holds three ndk events that differ in place and date.
 inline std::string testData(const std::string& name) {
