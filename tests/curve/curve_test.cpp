@@ -139,7 +139,7 @@ TEST(FixedParams, ValueFormsFollowTheType) {
     }
 }
 
-TEST(FixedParams, SlotChecks) {
+TEST(FixedParams, SlotChecksAndMenu) {
     std::string name(10, ' '), text(35, ' ');
     int32_t type = 0, integer = 0, slot = 1;
     float real = 0;
@@ -156,13 +156,8 @@ TEST(FixedParams, SlotChecks) {
     EXPECT_EQ(slot, 2);
     expectGolden(reset, "curve_menus.txt#slot reset");
     EXPECT_EQ(pfixblock.pfixinfo[1], "parameter = 0.000");
-}
-
-TEST(FixedParams, SlotMenu) {
-    std::string name(10, ' '), text(35, ' ');
-    int32_t type = 0, integer = 0, slot = 1;
-    float real = 0;
-    // 30 sets 2.5; 40 does not match the type; 20 makes it a character parameter.
+    // The menu: 30 sets 2.5; 40 does not match the type; 20 makes it a character parameter.
+    slot = 1;
     const Lines out = curveRun("30\n2.5\n40\n\n20\n3\n\n", [&] {
         pfixblock.nparfix = 1;
         scparfix1(name, type, real, integer, text, slot, 4);

@@ -235,7 +235,6 @@ TEST(Contracts, OutputMayBeAnInputAndACountBelowOneChangesNothing) {
 }
 
 // Longitude/latitude and unit vectors, the frame change by Ab and its set-up menu.
-using A3 = std::array<float, 3>;
 
 TEST(Frames, UnitVectorsAndBack) {
     anglesSet();

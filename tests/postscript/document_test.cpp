@@ -80,7 +80,9 @@ TEST(Document, AFileThatCouldNotBeWrittenIsReported) {
         1);
 }
 
-TEST(Document, OpeningAgainFinishesTheFileStillOpen) {
+// Opening again finishes the file still open. Lines reach the file in large pieces: a file closed
+// behind the document's back leaves nothing of its lines to the next document.
+TEST(Document, OpeningAgainFinishesTheFileStillOpenAndANewOneStartsWithNothingGathered) {
     InFolder f;
     ConsoleCapture console("\nsecond.ps\n");
     openDocument(f.dir.file("first.ps"), PsSettings{false, 1, "P  ", 2});
@@ -89,20 +91,13 @@ TEST(Document, OpeningAgainFinishesTheFileStillOpen) {
     psend();
     expectRenders(f.dir.file("first.ps"));
     expectRenders(f.dir.file("second.ps"));
-}
-
-// Lines reach the file in large pieces: a file closed behind the document's back leaves nothing
-// of its lines to the next document.
-TEST(Document, ANewDocumentStartsWithNothingGathered) {
-    InFolder f;
-    ConsoleCapture console;
-    openDocument(f.dir.file("first.ps"), PsSettings{false, 1, "P  ", 2});
+    openDocument(f.dir.file("third.ps"), PsSettings{false, 1, "P  ", 2});
     psLine("% left over");
     unitClose(kPlotUnit);
-    openDocument(f.dir.file("second.ps"), PsSettings{false, 1, "P  ", 2});
+    openDocument(f.dir.file("fourth.ps"), PsSettings{false, 1, "P  ", 2});
     psend();
-    EXPECT_EQ(readFile(f.dir.file("second.ps")).find("left over"), std::string::npos);
-    expectRenders(f.dir.file("second.ps"));
+    EXPECT_EQ(readFile(f.dir.file("fourth.ps")).find("left over"), std::string::npos);
+    expectRenders(f.dir.file("fourth.ps"));
 }
 
 // The settings file and the opening dialog: defaults, memory from one opening to the next,
