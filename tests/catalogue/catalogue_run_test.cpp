@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "catalogue_samples.hpp"
+#include "console/text.hpp"
 
 namespace tensova {
 namespace {
@@ -16,12 +17,6 @@ using test::findLine;
 using test::Lines;
 using test::slice;
 using test::testData;
-
-const std::string kPause = " ===> HIT RETURN TO CONTINUE";
-
-std::string name40(const std::string& name) {
-    return name + std::string(40 - name.size(), ' ');
-}
 
 // Runs the binary in the folder, with three.ndk in it, on the answers after the banner's; the
 // transcript from the main menu on, its times masked.
@@ -74,7 +69,7 @@ TEST(CatalogueRun, DamagedCataloguesSayWhatAndWhere) {
         dir.write("f.ndk", c.content);
         const Lines lines = run(dir, c.answers);
         test::expectGolden(lines, std::string("catalogue_runs.txt#") + c.what, false);
-        EXPECT_EQ(countLines(lines, kPause), c.pauses) << c.what;
+        EXPECT_EQ(countLines(lines, " ===> HIT RETURN TO CONTINUE"), c.pauses) << c.what;
     }
 }
 
@@ -92,7 +87,7 @@ TEST(CatalogueRun, WriterSession) {
     EXPECT_EQ(dir.read("out.ndk"), testData("three.ndk"));
     const Lines table = test::splitLines(dir.read("t.txt"));
     ASSERT_EQ(table.size(), 10u);
-    EXPECT_EQ(table[0], " '" + name40("t.txt") + "'");
+    EXPECT_EQ(table[0], " '" + fit("t.txt", 40) + "'");
     EXPECT_EQ(slice(table, 5, 5), slice(table, 0, 5));
 }
 

@@ -85,6 +85,7 @@ TEST(Overlays, ExtentOfShorelinePolygons) {
         {{0, 40, 30, 50}, 40, 45, 35, 40, true, false},   // touching the east edge
         {{0, 40, 30, 50}, 41, 45, 35, 40, false, false},
         {{0, 40, 30, 50}, 10, 20, 51, 60, false, false},
+        {{0, 40, 30, 50}, 10, 20, 20, 29, false, false},
         {{170, -170, -20, 0}, -178, -172, -10, -5, true, false},
         {{0, 40, 30, 50}, 60, 50, 35, 40, true, true},  // west east of east: latitude alone
         {{0, 40, 30, 50}, 60, 50, 55, 60, false, true},
