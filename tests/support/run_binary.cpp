@@ -57,6 +57,20 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+std::vector<std::vector<std::string>> tableRows(const std::string& name, char separator) {
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& line : splitLines(readFile(TENSOVA_TEST_DATA "/" + name))) {
+        if (line.find_first_not_of(' ') == std::string::npos || line.starts_with('#')) continue;
+        auto& row = rows.emplace_back();
+        std::istringstream in(line);
+        for (std::string f; std::getline(in, f, separator);) {
+            const auto b = f.find_first_not_of(' '), e = f.find_last_not_of(' ');
+            row.push_back(b == std::string::npos ? "" : f.substr(b, e + 1 - b));
+        }
+    }
+    return rows;
+}
+
 int findLine(const std::vector<std::string>& lines, const std::string& line, int from) {
     for (int i = from < 0 ? 0 : from; i < static_cast<int>(lines.size()); ++i)
         if (lines[i] == line) return i;

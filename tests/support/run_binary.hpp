@@ -62,6 +62,10 @@ inline std::string testData(const std::string& name) {
 // Lines of a text, without their newlines.
 std::vector<std::string> splitLines(const std::string& text);
 
+// The rows of a table file of tests/data (lines neither blank nor '#' comments), each cut at
+// `separator` into fields with their surrounding blanks removed.
+std::vector<std::vector<std::string>> tableRows(const std::string& name, char separator = '|');
+
 // Index of the first line equal to `line` at or after `from`, or -1.
 int findLine(const std::vector<std::string>& lines, const std::string& line, int from = 0);
 // How many lines equal `line`.
