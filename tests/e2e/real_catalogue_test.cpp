@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "support/run_binary.hpp"
 
@@ -39,91 +40,34 @@ const std::string kRealFile = std::string(TENSOVA_REAL_DATA) + "/gcmt_2015-01_ja
 const std::string kNine =
     "9 1\n150 0\n170 0\n-170 0\n-150 0\n-150 30\n-150 60\n0 90\n150 60\n150 30\n";
 
-// Menu answers typing a polygon of vertices (longitude, latitude).
-std::string typed(const std::vector<std::pair<int, int>>& vertices) {
-    std::string s = "250\ny\n253\n" + std::to_string(vertices.size()) + "\n";
-    for (std::size_t k = 0; k < vertices.size(); ++k)
-        s += std::to_string(261 + k) + "\n" + std::to_string(vertices[k].first) + "\n" +
-             std::to_string(vertices[k].second) + "\n";
-    return s;
-}
-
-struct Case {
-    const char* what;
-    std::string answers;  // selection-menu answers after the general switch
-    int kept;
-    std::string row;  // a row of the summary's tests table
-};
-
+// The cases, their answers and counts are the rows of a table of tests/data.
 TEST(RealCatalogue, EachTestKeepsTheIndependentCount) {
     if (!std::filesystem::exists(kRealFile))
         GTEST_SKIP() << "real catalogue " << kRealFile << " is absent";
-    const auto rectangle = typed({{100, -30}, {175, -30}, {175, 20}, {100, 20}});
-    const auto acrossDateLine = typed({{160, -40}, {-160, -40}, {-160, -10}, {160, -10}});
-    const std::string straight = "251\nn\n";
-    const Case cases[] = {
-        {"no test but the switch", "", 210, ""},
-        {"latitude band", "100\ny\n110\n-25\n15\n", 108,
-         " |  Latitude  |    -25.000 |     15.000 |"},
-        {"longitude band", "200\ny\n210\n120\n170\n", 65,
-         " |  Longitude |    120.000 |    170.000 |"},
-        // A window across the date line cannot be one range: it holds nothing.
-        {"longitude across 180", "200\ny\n210\n170\n-170\n", 0,
-         " |  Longitude |    170.000 |   -170.000 |"},
-        {"depth range", "300\ny\n310\n10\n35\n", 127, " |  Depth     |     10.000 |     35.000 |"},
-        {"rake interval, either plane", "500\ny\n510\n60\n120\n", 48,
-         " |  Rake int1 |     60.000 |    120.000 |"},
-        {"rake interval, both planes", "501\ny\n500\ny\n510\n60\n120\n", 37,
-         " |  Rake test |     Planes |    1 AND 2 |"},
-        // Rakes near 180 need two intervals; here the first and the third.
-        {"rakes across 180", "500\ny\n510\n150\n180\n540\ny\n550\n-180\n-150\n", 64,
-         " |  Rake int3 |   -180.000 |   -150.000 |"},
-        {"rake interval across 180 as one range", "500\ny\n510\n150\n-150\n", 0,
-         " |  Rake int1 |    150.000 |   -150.000 |"},
-        {"CLVD ratio", "600\ny\n610\n0.1\n620\n100\n630\n0\n", 101,
-         " |    |fclvd| |      0.000 |      0.100 |"},
-        {"relative error", "600\ny\n610\n100\n620\n0.15\n630\n0\n", 174,
-         " |       Erel |      0.000 |      0.150 |"},
-        // Every event of the month has six free components.
-        {"free components 6", "600\ny\n610\n100\n620\n100\n630\n6\n", 210,
-         " |      Nfree |          6 |          6 |"},
-        {"free components 7", "600\ny\n610\n100\n620\n100\n630\n7\n", 0,
-         " |      Nfree |          7 |          6 |"},
-        // Two events lie between the upper edge's parallel (20) and its great circle: at
-        // (121.90, 21.41) and (125.55, 23.28).
-        {"great-circle quadrangle", rectangle, 55, " |     Bounds |      great |    circles |"},
-        {"straight quadrangle", rectangle + straight, 53,
-         " |     Bounds |   straight |      lines |"},
-        {"great-circle quadrangle across 180", acrossDateLine, 30,
-         " |    Polygon |          1 |          4 |"},
-        // Straight edges cannot enclose an area across the date line.
-        {"straight quadrangle across 180", acrossDateLine + straight, 0,
-         " |     Bounds |   straight |      lines |"},
-        {"triangle to the pole", typed({{150, 0}, {-150, 0}, {0, 90}}), 11,
-         " |    Polygon |          1 |          3 |"},
-        // Clockwise, a great-circle polygon keeps the region opposite it.
-        {"clockwise triangle", typed({{150, 0}, {0, 90}, {-150, 0}}), 22,
-         " |    Polygon |          1 |          3 |"},
-        {"nine vertices", "250\ny\n252\nnine.txt\n", 11,
-         " |    Polygon |          1 |          9 |"}};
+    const auto cases = test::tableRows("real_selections.txt", ';');
+    ASSERT_EQ(cases.size(), 20u);
     // A copy, never a link: a run that went astray and wrote to the name must not reach the
     // shared file.
     const std::string real = test::readFile(kRealFile);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempDir dir;
         dir.write("jan15.ndk", real);
         dir.write("nine.txt", kNine);
+        std::string answers;
+        std::istringstream in(c.at(1));
+        for (std::string a; in >> a;) answers += a + "\n";
         const auto r = test::runTensova(
-            "\n1000\n100\n10\ny\n" + c.answers + "99\n1001\njan15.ndk\n9999\n", dir.path());
-        EXPECT_EQ(r.status, 0) << c.what;
+            "\n1000\n100\n10\ny\n" + answers + "99\n1001\njan15.ndk\n9999\n", dir.path());
+        EXPECT_EQ(r.status, 0) << c[0];
         const Lines lines = splitLines(r.out);
         char counts[64];
-        std::snprintf(counts, sizeof counts, " | Nb of data |        210 | %10d |", c.kept);
-        EXPECT_GE(findLine(lines, counts), 0) << c.what << ": expected " << c.kept << " kept";
-        if (!c.row.empty()) {
-            EXPECT_GE(findLine(lines, c.row), 0) << c.what << ": " << c.row;
+        std::snprintf(counts, sizeof counts, " | Nb of data |        210 | %10d |",
+                      std::stoi(c.at(2)));
+        EXPECT_GE(findLine(lines, counts), 0) << c[0] << ": expected " << c[2] << " kept";
+        if (c.size() > 3 && !c[3].empty()) {
+            EXPECT_GE(findLine(lines, " " + c[3]), 0) << c[0] << ": " << c[3];
         }
-        EXPECT_EQ(findLine(lines, " ===> HIT RETURN TO CONTINUE"), -1) << c.what;
+        EXPECT_EQ(findLine(lines, " ===> HIT RETURN TO CONTINUE"), -1) << c[0];
     }
 }
 
