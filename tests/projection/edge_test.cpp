@@ -2,7 +2,6 @@
 // degenerate parameters, the oblique centre, and the guards that keep every result finite.
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,19 +16,19 @@ TEST(ProjectionEdges, PolesAntimeridianCentresAndDegenerateParameters) {
     const auto rows = tableRows("projection_edges.txt");
     ASSERT_EQ(rows.size(), 43u);
     for (const auto& row : rows) {
-        std::istringstream in(row[2] + " " + row[3] + " " + row[4]);
-        Parameters p;
-        float lon = 0, lat = 0;
-        std::string x, y;
-        double tol = -1;
-        in >> p.lon0 >> p.lon2 >> p.lat1 >> p.lat2 >> p.omega >> lon >> lat >> x >> y >> tol;
-        const auto value = [](const std::string& v) {
-            return v.ends_with("far") ? (v[0] == '-' ? -kFarAway : kFarAway) : std::stod(v);
-        };
+        // The parameters, the point, x, y and the tolerance; infinity is the sentinel.
+        auto n = numbers(row[2] + " " + row[3] + " " + row[4]);
+        ASSERT_EQ(n.size(), 10u) << row[0];
+        for (double& v : n) v = std::isinf(v) ? std::copysign(kFarAway, v) : v;
+        const Parameters p{.lon0 = float(n[0]),
+                           .lon2 = float(n[1]),
+                           .lat1 = float(n[2]),
+                           .lat2 = float(n[3]),
+                           .omega = float(n[4])};
         useProjection(std::stoi(row[1]), p);
-        const Point pt = project(lon, lat);
-        EXPECT_NEAR(pt.x, value(x), tol) << row[0];
-        EXPECT_NEAR(pt.y, value(y), tol) << row[0];
+        const Point pt = project(float(n[5]), float(n[6]));
+        EXPECT_NEAR(pt.x, n[7], n[9]) << row[0];
+        EXPECT_NEAR(pt.y, n[8], n[9]) << row[0];
     }
     // The south pole on a stereographic map of 180 degrees: float tan(pi/2) puts it very far on
     // the far side of the centre, but finite.

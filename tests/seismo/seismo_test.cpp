@@ -60,51 +60,31 @@ class AxesTest : public ::testing::Test {
     test::ConsoleCapture cap;
 };
 
-// Reference axes from the plane's own basis, in double precision (python3):
-// e_s = (cos s, sin s, 0), e_d = (-sin s cos d, cos s cos d, sin d),
-// n_f = (sin s sin d, -cos s sin d, cos d), slip u = cos r e_s - sin r e_d;
-// S1 = (u + n_f)/sqrt2, S2 = sin r e_s + cos r e_d, S3 = (n_f - u)/sqrt2;
-// azimuth atan2(y, x), plunge asin z; isv the steepest, SHmax by the flattest-axis rule.
-// In the Andersonian mechanisms (period 180) one axis is vertical (plunge 90 here: its azimuth
-// is arbitrary) and two are horizontal and tied, so SHmax holds modulo 180 degrees only.
+// Mechanisms against reference axes derived in double precision (the table in tests/data gives
+// the derivation); in the Andersonian ones one axis is vertical, its azimuth arbitrary, and SHmax
+// holds modulo 180 degrees only.
 TEST_F(AxesTest, Mechanisms) {
-    // clang-format off
-    const struct {
-        float strike, dip, rake;
-        Six axes;
-        int32_t isv;
-        float shmax, period;
-    } cases[] = {
-        {30, 60, 45, {-29.8950f, -4.5575f, 56.5651f, 37.7612f, -114.0675f, 51.8658f},
-         3, 330.1050f, 360},
-        {120, 70, -30, {78.4078f, 35.0350f, -90.6423f, 54.4687f, -7.9439f, -5.1859f},
-         2, 82.0561f, 360},
-        {200, 50, 150, {71.4665f, 10.5843f, 151.9301f, -41.5608f, 172.8223f, 46.4986f},
-         3, 71.4665f, 360},
-        {310, 20, 95, {-143.9009f, 25.0582f, -54.6999f, -1.7082f, 31.6541f, 64.8755f},
-         3, 35.3001f, 360},
-        {75, 35, -100, {-158.3193f, 78.1382f, -96.7811f, -5.7162f, -7.8295f, 10.3587f},
-         1, 263.2189f, 360},
-        {150, 80, 10, {104.1361f, 0.1069f, -165.4385f, 75.8940f, 14.1093f, 14.1056f},
-         2, 104.1361f, 360},
-        {0, 45, 90, {-90, 0, 0, 0, 0, 90}, 3, 90, 180},  // thrust
-        {0, 90, 0, {-45, 0, 0, 90, -135, 0}, 2, 135, 180},  // strike-slip
-        {0, 45, -90, {0, 90, 180, 0, -90, 0}, 1, 0, 180},  // normal
-        {45, 30, 90, {-45, 15, 45, 0, 135, 75}, 3, 135, 180}};  // thrust, flattest S2
-    // clang-format on
-    for (const auto& c : cases) {
-        const Axes a = compute(c.strike, c.dip, c.rake);
-        const std::string id = std::to_string(c.strike) + "/" + std::to_string(c.rake);
-        EXPECT_EQ(a.isv, c.isv) << id;
-        EXPECT_LT(apart(a.shmax, c.shmax, c.period), 0.01) << id;
+    const auto rows = tableRows("axes_mechanisms.txt");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& row : rows) {
+        const auto n = numbers(row[0] + " " + row[1] + " " + row[2] + " " + row[3] + " " + row[4]);
+        ASSERT_EQ(n.size(), 12u) << row[0];
+        const float shmax = float(n[10]), period = float(n[11]);
+        Six axes{};
+        std::copy(n.begin() + 3, n.begin() + 9, axes.begin());
+        const int32_t isv = int32_t(n[9]);
+        const Axes a = compute(float(n[0]), float(n[1]), float(n[2]));
+        const std::string id = row[0];
+        EXPECT_EQ(a.isv, isv) << id;
+        EXPECT_LT(apart(a.shmax, shmax, period), 0.01) << id;
         EXPECT_TRUE(a.shmax >= 0.0f && a.shmax < 360.0f) << id;
         for (std::size_t k = 0; k < 6; k += 2) {
-            if (c.axes[k + 1] == 90) {
+            if (axes[k + 1] == 90) {
                 EXPECT_GT(std::fabs(a.deg[k + 1]), 89.9f) << id;
                 continue;
             }
-            EXPECT_LT(apart(a.deg[k], c.axes[k], 360), 0.01) << id << " axis " << k / 2 + 1;
-            EXPECT_NEAR(a.deg[k + 1], c.axes[k + 1], 0.01) << id << " axis " << k / 2 + 1;
+            EXPECT_LT(apart(a.deg[k], axes[k], 360), 0.01) << id << " axis " << k / 2 + 1;
+            EXPECT_NEAR(a.deg[k + 1], axes[k + 1], 0.01) << id << " axis " << k / 2 + 1;
         }
     }
 }
@@ -235,36 +215,29 @@ class NetTest : public ::testing::Test {
     std::unique_ptr<ConsoleCapture> cap = std::make_unique<ConsoleCapture>();
 };
 
-// Direct axes (x north, y east) from the textbook radii, theta = 90 - plunge the angle from the
-// vertical: Schmidt r = sqrt(2) sin(theta/2), Wulff r = tan(theta/2); x = r cos az, y = r sin az
-// (python3, double precision). Retrograde axes swap x and y.
+// Direct axes from the textbook radii (the table in tests/data gives the derivation).
+// Retrograde axes swap x and y.
 TEST_F(NetTest, ReferenceDirections) {
-    const struct {
-        float az, pl;
-        float xs, ys, xw, yw;  // Schmidt, Wulff; NAN: beyond any plot
-    } cases[] = {{0, 0, 1.0f, 0.0f, 1.0f, 0.0f},
-                 {90, 0, 0.0f, 1.0f, 0.0f, 1.0f},
-                 {30, 45, 0.4686896f, 0.2705981f, 0.3587195f, 0.2071068f},
-                 {150.1f, 4.56f, -0.8317227f, 0.4782618f, -0.8005098f, 0.4603135f},
-                 {245.93f, 51.87f, -0.1884032f, -0.4217729f, -0.1409526f, -0.3155467f},
-                 {200, -30, -1.1508837f, -0.4188874f, -1.6275954f, -0.5923963f},
-                 {0, 90, 0.0f, 0.0f, 0.0f, 0.0f},
-                 {300, -90, 0.7071068f, -1.2247449f, NAN, NAN}};
-    for (const auto& c : cases) {
+    const auto rows = tableRows("net_directions.txt");
+    ASSERT_EQ(rows.size(), 8u);
+    for (const auto& row : rows) {
+        const auto n = numbers(row[0]);  // azimuth, plunge, Schmidt x and y, Wulff x and y
+        ASSERT_EQ(n.size(), 6u) << row[0];
+        const std::vector<float> c(n.begin(), n.end());
         const std::array<std::array<float, 2>, 4> want = {
-            {{c.xw, c.yw}, {c.yw, c.xw}, {c.xs, c.ys}, {c.ys, c.xs}}};
+            {{c[4], c[5]}, {c[5], c[4]}, {c[2], c[3]}, {c[3], c[2]}}};
         for (int32_t iproj = 1; iproj <= 4; ++iproj) {
             sspro(iproj, 1);
             // In place, as great circles are projected: x over az, y over pl.
-            float x = rad(c.az), y = rad(c.pl);
+            float x = rad(c[0]), y = rad(c[1]);
             spron(&x, &y, &x, &y, 1);
             const auto& w = want[static_cast<std::size_t>(iproj - 1)];
             if (std::isnan(w[0])) {
                 EXPECT_GT(std::hypot(x, y), 1e6f);  // straight up: far out on the other side
                 continue;
             }
-            EXPECT_NEAR(x, w[0], 1e-6) << "proj " << iproj << " az " << c.az << " pl " << c.pl;
-            EXPECT_NEAR(y, w[1], 1e-6) << "proj " << iproj << " az " << c.az << " pl " << c.pl;
+            EXPECT_NEAR(x, w[0], 1e-6) << "proj " << iproj << " at " << row[0];
+            EXPECT_NEAR(y, w[1], 1e-6) << "proj " << iproj << " at " << row[0];
         }
     }
     float x = 5.0f, y = 6.0f, az = 0.0f, pl = rad(-30.0f);

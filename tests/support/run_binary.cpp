@@ -71,6 +71,16 @@ std::vector<std::vector<std::string>> tableRows(const std::string& name, char se
     return rows;
 }
 
+std::vector<double> numbers(const std::string& text) {
+    std::vector<double> v;
+    char* end = nullptr;
+    for (const char* p = text.c_str();; p = end) {
+        const double x = std::strtod(p, &end);
+        if (end == p) return v;
+        v.push_back(x);
+    }
+}
+
 int findLine(const std::vector<std::string>& lines, const std::string& line, int from) {
     for (int i = from < 0 ? 0 : from; i < static_cast<int>(lines.size()); ++i)
         if (lines[i] == line) return i;

@@ -65,6 +65,8 @@ std::vector<std::string> splitLines(const std::string& text);
 // The rows of a table file of tests/data (lines neither blank nor '#' comments), each cut at
 // `separator` into fields with their surrounding blanks removed.
 std::vector<std::vector<std::string>> tableRows(const std::string& name, char separator = '|');
+// The numbers a text holds one after the other, up to the first that is not one ("nan" is one).
+std::vector<double> numbers(const std::string& text);
 
 // Index of the first line equal to `line` at or after `from`, or -1.
 int findLine(const std::vector<std::string>& lines, const std::string& line, int from = 0);
