@@ -175,38 +175,27 @@ TEST(FixedParams, SlotChecksAndMenu) {
     EXPECT_EQ(real, 0.0f);
 }
 
+// What a run prints: the line of a table row (its leading blank restored) once, or nothing.
+bool printsItsLine(const Lines& out, const std::vector<std::string>& row) {
+    const std::string line = row.size() > 2 && !row[2].empty() ? " " + row[2] : "";
+    return onceOrSilent(out, line.empty() ? nullptr : line.c_str());
+}
+
 TEST(Levels, ConsistencyByType) {
-    struct Case {
-        float levi, levf, levd;
-        int32_t nlev, type, inter;
-        int32_t wantNlev, wantType;
-        float wantLevd;
-        const char* message;  // printed once, or nothing at all
-    };
-    const Case cases[] = {
-        {0, 1, 0, 1, 1, 1, 1, 1, 1.0f, nullptr},
-        {0, 1, 0.3f, 0, 2, 1, 4, 2, 1.0f / 3, " ==> RECOMPUTED:"},
-        {0, 1, 0.3f, 0, 3, 1, 4, 3, 0.3f, " ==> final level not reached"},
-        {0, 0.25f, 0.3f, 0, 2, 1, 1, 2, 0.3f, nullptr},
-        // 2.999 steps: the last level lies 0.001 of a step beyond, silently.
-        {0, 2.999f, 1, 0, 2, 1, 4, 2, 1.0f, nullptr},
-        {1, 0, 0.1f, 0, 3, 1, 1, 1, 1.0f, " ==> SETTING SINGLE LEVEL"},
-        {2, 0, -0.5f, 0, 2, 1, 5, 2, -0.5f, nullptr},
-        {0, 1, 0, 0, 0, 1, 1, 0, 1.0f, " ==> NEED nb > 0"},
-        {0, 1, 0, 3, 4, 1, 1, 4, 0.0f, " Single level:"},
-        {0, 1, 0.1f, 0, 9, 1, 11, 2, 0.1f, " ==> RESETTING TYPE TO USE INCREMENT"},
-        // The never-set block holds no level.
-        {7, 7, 7, 7, 1, 3, 1, 1, 1.0f, " ==> RESET nb =    1"}};
-    for (const Case& c : cases) {
-        float levi = c.levi, levf = c.levf, levd = c.levd;
-        int32_t nlev = c.nlev, type = c.type;
+    const auto rows = tableRows("curve_levels.txt");
+    ASSERT_EQ(rows.size(), 11u);
+    for (const auto& row : rows) {
+        const auto c = numbers(row[0] + " " + row[1]);
+        ASSERT_EQ(c.size(), 9u) << row[0];
+        float levi = float(c[0]), levf = float(c[1]), levd = float(c[2]);
+        int32_t nlev = int32_t(c[3]), type = int32_t(c[4]);
         std::string name(10, ' ');
         const Lines out =
-            curveRun("\n", [&] { sclevel2(levi, levf, levd, nlev, type, name, c.inter); });
-        const std::string what = std::to_string(c.type) + " " + std::to_string(c.levd);
-        EXPECT_EQ(std::tuple(plevblock.nlev, type), std::tuple(c.wantNlev, c.wantType)) << what;
-        EXPECT_NEAR(plevblock.levd, c.wantLevd, 1e-6f) << what;
-        EXPECT_TRUE(onceOrSilent(out, c.message)) << what;
+            curveRun("\n", [&] { sclevel2(levi, levf, levd, nlev, type, name, int32_t(c[5])); });
+        EXPECT_EQ(std::tuple(plevblock.nlev, type), std::tuple(int32_t(c[6]), int32_t(c[7])))
+            << row[0];
+        EXPECT_NEAR(plevblock.levd, c[8], 1e-6f) << row[0];
+        EXPECT_TRUE(printsItsLine(out, row)) << row[0];
     }
 }
 
@@ -235,37 +224,24 @@ TEST(Levels, Menu) {
 const std::string kPauses = "\n\n\n\n";
 
 TEST(RunningPoint, TypesRemaindersAndTheCap) {
-    struct Case {
-        float pti, ptf, ptdOrNp;  // the increment, or the number of points for types 0 and 1
-        int32_t type;
-        int32_t np;
-        float ptd;
-        const char* message;  // a line the run must print once, or nothing
-    };
-    const Case cases[] = {{0, 1, 11, 1, 11, 0.1f, nullptr},
-                          {0, 1, 1, 0, 1, 0.0f, " ===> WILL PLOT ONLY ONE POINT"},
-                          {0, 1, 0.3f, 2, 4, 1.0f / 3, " RECOMPUTED VALUE:"},
-                          {0, 1, 0.3f, 3, 4, 0.3f, " ==> final point is not reached"},
-                          // 9.99 + 0.002 truncates to 9.
-                          {0, 0.999f, 0.1f, 2, 10, 0.111f, " ==> large remainder"},
-                          {2, 0, -0.5f, 2, 5, -0.5f, nullptr},
-                          // A remainder of 0.0005 steps is refitted without a word.
-                          {0, 1, 0.099995f, 2, 11, 0.1f, nullptr},
-                          {0, 1, 0.0001f, 2, 1000, 1.0f / 999, " ===> WILL NOT PLOT ALL THE DATA"},
-                          {0, 1, 11, 7, 11, 0.1f, " ==> RESETTING TYPE TO USE NP"}};
-    for (const Case& c : cases) {
+    const auto rows = tableRows("curve_points.txt");
+    ASSERT_EQ(rows.size(), 9u);
+    for (const auto& row : rows) {
+        const auto c = numbers(row[0] + " " + row[1]);
+        ASSERT_EQ(c.size(), 6u) << row[0];
+        const int32_t type = int32_t(c[3]);
         const Lines out = curveRun(kPauses, [&] {
-            float a = c.pti, b = c.ptf, d = c.ptdOrNp;
-            int32_t n = static_cast<int32_t>(c.ptdOrNp);
+            float a = float(c[0]), b = float(c[1]), d = float(c[2]);
+            int32_t n = int32_t(c[2]);
             scptif(a, b, 1);
-            if (c.type < 2 || c.type > 3) scptnp(n, 1);
-            if (c.type == 2 || c.type == 3) scptd(d, 1);
-            scptend(c.type, 1);
+            if (type < 2 || type > 3) scptnp(n, 1);
+            if (type == 2 || type == 3) scptd(d, 1);
+            scptend(type, 1);
         });
-        const std::string what = std::to_string(c.type) + " " + std::to_string(c.ptdOrNp);
-        EXPECT_EQ(std::tuple(ptblock.np, ptblock.rnseg), std::tuple(c.np, c.np - 1.0f)) << what;
-        EXPECT_NEAR(ptblock.ptd, c.ptd, 1e-6f) << what;
-        EXPECT_TRUE(onceOrSilent(out, c.message)) << what;
+        EXPECT_EQ(std::tuple(ptblock.np, ptblock.rnseg), std::tuple(int32_t(c[4]), c[4] - 1.0f))
+            << row[0];
+        EXPECT_NEAR(ptblock.ptd, c[5], 1e-6f) << row[0];
+        EXPECT_TRUE(printsItsLine(out, row)) << row[0];
     }
 }
 
