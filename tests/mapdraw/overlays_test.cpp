@@ -52,22 +52,17 @@ std::string total(int n) {
 }
 
 TEST(Overlays, LongitudeWindow) {
-    const struct {
-        float lonmin, lonmax, origin, rmin, rmax, width;
-        bool warned;
-    } cases[] = {
-        {-10, 30, -13, -10, 30, 40, false}, {170, -170, 167, 170, 190, 20, false},
-        {0, 360, 0, 0, 360, 360, false},    {-175, 180, -177.5f, -175, 180, 355, false},
-        {20, 20, 17, 20, 20, 0, true},      {20, 380, 20, 20, 380, 360, false},
-    };
-    for (const auto& c : cases) {
+    const auto rows = tableRows("overlay_windows.txt");
+    ASSERT_EQ(rows.size(), 6u);
+    for (const auto& row : rows) {
+        const auto c = numbers(row[0] + " " + row[1] + " " + row[2]);
+        ASSERT_EQ(c.size(), 7u) << row[0];
         ConsoleCapture cap("\n");
-        const LonWindow w = lonWindow(c.lonmin, c.lonmax);
-        EXPECT_EQ(w.origin, c.origin) << c.lonmin << " " << c.lonmax;
-        EXPECT_EQ(w.lonmin, c.rmin) << c.lonmin;
-        EXPECT_EQ(w.lonmax, c.rmax) << c.lonmin;
-        EXPECT_EQ(w.width, c.width) << c.lonmin;
-        EXPECT_EQ(countLines(cap.lines(), " INCONSISTENT BOUNDS"), c.warned ? 1 : 0);
+        const LonWindow w = lonWindow(float(c[0]), float(c[1]));
+        EXPECT_EQ(std::tuple(w.origin, w.lonmin, w.lonmax, w.width),
+                  std::tuple(float(c[2]), float(c[3]), float(c[4]), float(c[5])))
+            << row[0];
+        EXPECT_EQ(countLines(cap.lines(), " INCONSISTENT BOUNDS"), c[6]) << row[0];
     }
     const LonWindow w = lonWindow(-10, 30);
     EXPECT_EQ(intoWindow(-12, w), -12);
@@ -76,26 +71,16 @@ TEST(Overlays, LongitudeWindow) {
 }
 
 TEST(Overlays, ExtentOfShorelinePolygons) {
-    const struct {
-        Frame frame;
-        float west, east, south, north;
-        bool in, warned;
-    } cases[] = {
-        {{0, 40, 30, 50}, -10, 10, 35, 40, true, false},  // reduced 350 to 10: across the seam
-        {{0, 40, 30, 50}, 40, 45, 35, 40, true, false},   // touching the east edge
-        {{0, 40, 30, 50}, 41, 45, 35, 40, false, false},
-        {{0, 40, 30, 50}, 10, 20, 51, 60, false, false},
-        {{0, 40, 30, 50}, 10, 20, 20, 29, false, false},
-        {{170, -170, -20, 0}, -178, -172, -10, -5, true, false},
-        {{0, 40, 30, 50}, 60, 50, 35, 40, true, true},  // west east of east: latitude alone
-        {{0, 40, 30, 50}, 60, 50, 55, 60, false, true},
-    };
-    for (const auto& c : cases) {
+    const auto rows = tableRows("overlay_extents.txt");
+    ASSERT_EQ(rows.size(), 8u);
+    for (const auto& row : rows) {
+        const auto c = numbers(row[0] + " " + row[1] + " " + row[2] + " " + row[3]);
+        ASSERT_EQ(c.size(), 10u) << row[1];
         ConsoleCapture cap("\n");
-        ShoreHeader h{7, 4, 1, 0, c.west, c.east, c.south, c.north};
-        const Frame& f = c.frame;
-        EXPECT_EQ(shoreInFrame(h, lonWindow(f.lonmin, f.lonmax), f, 3), c.in) << c.west;
-        EXPECT_EQ(countLines(cap.lines(), " PROBLEM IN INPUT FILE ?"), c.warned ? 1 : 0);
+        const Frame f{float(c[0]), float(c[1]), float(c[2]), float(c[3])};
+        const ShoreHeader h{7, 4, 1, 0, float(c[4]), float(c[5]), float(c[6]), float(c[7])};
+        EXPECT_EQ(shoreInFrame(h, lonWindow(f.lonmin, f.lonmax), f, 3), c[8] == 1) << row[1];
+        EXPECT_EQ(countLines(cap.lines(), " PROBLEM IN INPUT FILE ?"), c[9]) << row[1];
     }
 }
 
