@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "catalogue_fixture.hpp"
 
@@ -102,41 +103,26 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
 
 // Values no event can have are reported with their event, line and field, and kept as read.
 TEST_F(ReadLoop, ImpossibleValuesAreReportedAndKept) {
-    const struct {
-        const char* what;
-        std::vector<std::string> event;
-        const RecordLayout& layout;
-        const char* field;  // null: nothing to report
-        const char* value;
-        int32_t line;  // of the second event in the file
-    } cases[] = {
-        {"latitude 99.45", withField(kNdkEvent, 0, 27, "  99.45"), ndkLayout, "rlat", "99.45", 6},
-        {"longitude 360 east", withField(kNdkEvent, 0, 34, "  360.00"), ndkLayout, nullptr, "", 0},
-        {"centroid longitude 400", withField(kNdkEvent, 2, 35, "  400.00"), ndkLayout, "clong",
-         "400.00", 8},
-        {"month 14", withField(kNdkEvent, 0, 11, "14"), ndkLayout, "month", "14", 6},
-        {"day 32", withField(kNdkEvent, 0, 14, "32"), ndkLayout, "day", "32", 6},
-        {"29 February 2005", withField(kNdkEvent, 0, 11, "02/29"), ndkLayout, "day", "29", 6},
-        {"29 February 2004", withField(kNdkEvent, 0, 6, "2004/02/29"), ndkLayout, nullptr, "", 0},
-        {"minute 73", withField(kNdkEvent, 0, 20, "73"), ndkLayout, "minute", "73", 6},
-        {"a leap second", withField(kNdkEvent, 0, 23, "60.4"), ndkLayout, nullptr, "", 0},
-        {"second 61.0", withField(kNdkEvent, 0, 23, "61.0"), ndkLayout, "second", "61.0", 6},
-        {"a date that is no date", withField(kNdkEvent, 0, 11, "xx"), ndkLayout, "month", "xx", 6},
-        {"dek month 13 (mm/dd/yy)", withField(kDekEvent, 0, 10, "13/01/05"), dekLayout, "month",
-         "13", 5},
-        {"dek centroid latitude", withField(kDekEvent, 1, 45, "-95.00"), dekLayout, "clat",
-         "-95.00", 6}};
-    for (const auto& c : cases) {
+    const auto rows = tableRows("impossible_values.txt", ';');
+    ASSERT_EQ(rows.size(), 13u);
+    for (const auto& c : rows) {
         SetUp();
-        const std::string good = joined(c.layout.dataType == kDekData ? kDekEvent : kNdkEvent);
-        const ReadOutcome r = readText(good + joined(c.event), c.layout);
-        ASSERT_EQ(gcmtblk.count, 2) << c.what;  // kept as read
-        EXPECT_EQ(r.outOfRange.count, c.field != nullptr ? 1 : 0) << c.what;
-        if (c.field == nullptr || r.outOfRange.shown.empty()) continue;
+        const bool dek = c.at(1) == "dek";
+        const Lines& good = dek ? kDekEvent : kNdkEvent;
+        const auto at = numbers(c.at(2));
+        const Lines bad = withField(good, std::size_t(at.at(0)), std::size_t(at.at(1)),
+                                    c.at(3).substr(1, c[3].size() - 2));
+        const ReadOutcome r = readText(joined(good) + joined(bad), dek ? dekLayout : ndkLayout);
+        ASSERT_EQ(gcmtblk.count, 2) << c[0];  // kept as read
+        std::string field, value;
+        int32_t line = 0;
+        std::istringstream(c.at(4)) >> field >> value >> line;
+        EXPECT_EQ(r.outOfRange.count, field != "-" ? 1 : 0) << c[0];
+        if (field == "-" || r.outOfRange.shown.empty()) continue;
         const OutOfRange& v = r.outOfRange.shown[0];
         EXPECT_EQ(std::tuple(v.event, v.line, std::string(v.field), std::string(v.value)),
-                  std::tuple(2, c.line, std::string(c.field), std::string(c.value)))
-            << c.what;
+                  std::tuple(2, line, field, value))
+            << c[0];
     }
     // A screenful is shown; the rest are counted.
     const std::string bad = joined(withField(kNdkEvent, 0, 20, "73"));
