@@ -42,17 +42,14 @@ TEST(SelectionRun, TypedPolygonAndLatitudeBandKeepExactlyTheEventsInside) {
 
 // A whole session from a command file, ended by its quit: help, the Si-Sh switch and file, a
 // contour the selection refuses, a polygon file and a longitude band, the read, the listing and
-// the writer. Menus and prompts stay short; reports, help and boxes show, and the boxes pause on
-// the keyboard. The quit closes the Si-Sh file after the command file.
+// the writer (the command file is in tests/data). Menus and prompts stay short; reports, help and
+// boxes show, and the boxes pause on the keyboard. The quit closes the Si-Sh file after the command
+// file.
 TEST(SelectionRun, WholeSessionFromACommandFileEndedByItsQuit) {
-    const Session s(
-        "\n5000\n5001\ncmds.txt\n\n\n\n",
-        {{"cat.ndk", sevenEvents()},
-         {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
-         {"cmds.txt",
-          "900\n7\ny\n13\nsish.txt\n1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n"
-          "264\n0\n10\n99\n100\n10\ny\n252\npoly.txt\n200\ny\n210\n25\n180\n99\n1001\ncat.ndk\n"
-          "1100\n1200\n1001\nout.ndk\ny\n900\n3000\n99\n5000\n5003\n"}});
+    const Session s("\n5000\n5001\ncmds.txt\n\n\n\n",
+                    {{"cat.ndk", sevenEvents()},
+                     {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
+                     {"cmds.txt", test::testData("selection_session.cmd")}});
     EXPECT_EQ(s.result.status, 0);
     // From the command file on: the short menus, the reports, the help, the boxes with their
     // pauses, the tests table and the listing; then the keyboard's menu, the quit and the banner.

@@ -29,13 +29,7 @@ namespace {
 // write ndk and a table; open the plot file, widen its lines (330), switch the Si-Sh file on
 // and open it; map plane 1 on the open page with the grid from the test bounds; close the plot
 // (its close asks for a return); map plane 2 in the map's own file; close it and the Si-Sh
-// file; the sheet of two pages; quit, which closes the sheet.
-const char* kCommands =
-    "900\n1000\n100\n10\ny\n100\ny\n110\n0\n50\n200\ny\n210\n120\n150\n99\n1001\njan15.ndk\n"
-    "1100\n1200\n1001\nout.ndk\ny\n2001\nout.tab\ny\n99\n10\n\nseis.ps\n330\n10\n0.05\n99\n"
-    "7\ny\n13\nsish.txt\n2001\n330\n1000\n2\n99\n99\n99\n20\n\n"
-    "2002\n1000\n\nseis.map.ps\n99\n99\n99\n20\n\n23\n"
-    "3000\n1000\n\nfps_bb.ps\n\n99\n9999\n\n";
+// file; the sheet of two pages; quit, which closes the sheet. The command file is in tests/data.
 
 std::vector<std::string> words(const std::string& line) {
     std::istringstream in(line);
@@ -112,7 +106,7 @@ TEST(WholeSession, EveryMainMenuEntryOnARealCatalogue) {
     Session s;
     // Read in place, under a name that fits the 40 characters of the file table.
     std::filesystem::create_symlink(real, s.dir.file("jan15.ndk"));
-    s.run("\n5000\n5001\nsession.cmd\n", {{"session.cmd", kCommands}}, 60);
+    s.run("\n5000\n5001\nsession.cmd\n", {{"session.cmd", testData("whole_session.cmd")}}, 60);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(" ===> HIT RETURN TO RESUME COMMANDS"), 0);  // no box on the way
     EXPECT_EQ(s.count("        Did you REALLY expect help ?        "), 1);
