@@ -14,12 +14,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_samples.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
 #include "support/transcript.hpp"
@@ -27,29 +25,9 @@
 namespace tensova {
 namespace {
 
-struct Event {
-    const char* lonlat;  // "  18.45  -72.53"
-    const char* planes;  // strike, dip, rake of plane 1, then plane 2
-};
-
-// The worked examples first, then a thrust, a strike-slip and a normal fault.
-const Event kEvents[] = {{"  18.45  -72.53", "  30 60   45 273 52  141"},
-                         {"  18.45  -72.53", " 120 70  -30 221 62 -157"},
-                         {"  18.45  -72.53", " 200 50  150 310 67   44"},
-                         {"  45.00    0.00", "  30 45   90 210 45   90"},
-                         {"  30.00   40.00", "   0 90    0 270 90  180"},
-                         {" -40.00  -50.00", "  30 45  -90 210 45  -90"}};
-
-std::string catalogue() {
-    std::string text;
-    for (const Event& e : kEvents) {
-        const auto ev = test::withField(test::kNdkEvent, 0, 6, "2010/01/12 21:53:10.0");
-        text += test::joined(test::withField(
-            test::withField(ev, 0, 27, std::string(e.lonlat) + "  12.0"), 4, 57, e.planes));
-    }
-    return text;
-}
-
+// six.ndk of tests/data: the worked examples first (18.45/-72.53 with the planes 30/60/45,
+// 120/70/-30 and 200/50/150), then a thrust 30/45/90 at 45/0, a strike-slip 0/90/0 at 30/40 and
+// a normal fault 30/45/-90 at -40/-50, each with its auxiliary plane.
 // Boxes the run showed from line `from` on.
 int boxes(const test::Session& s, int from) {
     return static_cast<int>(std::count_if(s.lines.begin() + from, s.lines.end(), [](auto& l) {
@@ -77,7 +55,7 @@ TEST(Map, BothPlanesWithTheSiShFile) {
     const test::Session s(
         "\n1000\n1001\nsix.ndk\n7\ny\n2001\nsish.txt\n1000\n\nseis.map.ps\n99\n99\n"
         "99\n2002\n1000\n\n99\n99\n99\n9999\n\n",
-        {{"six.ndk", catalogue()}});
+        {{"six.ndk", test::testData("six.ndk")}});
     EXPECT_EQ(s.result.status, 0);
     test::expectGolden(test::fromMainMenu(s.result.out), "map.txt#both planes");
     // Both planes of a mechanism give one vertical axis and one SHmax: the file holds both

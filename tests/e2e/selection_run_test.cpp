@@ -17,22 +17,15 @@ namespace {
 using test::Lines;
 using test::Session;
 
-// Seven events (latitude, longitude) around the quadrangle of corners (0, 10), (60, 10),
-// (60, 40), (0, 40) (longitude, latitude). With great-circle edges its lower edge runs at
-// 11.5 degrees north at longitude 30 and its upper edge at 44.1.
-std::string sevenEvents() {
-    std::string s;
-    for (const auto& [lat, lon] : std::vector<std::pair<double, double>>{
-             {20, 20}, {35, 30}, {11, 30}, {42, 30}, {25, 50}, {20, 70}, {-5, 30}})
-        s += test::ndkAt(lat, lon);
-    return s;
-}
-
+// seven.ndk of tests/data: seven events at (latitude, longitude) (20, 20), (35, 30), (11, 30),
+// (42, 30), (25, 50), (20, 70) and (-5, 30), around the quadrangle of corners (0, 10), (60, 10),
+// (60, 40), (0, 40) (longitude, latitude). With great-circle edges its lower edge runs at 11.5
+// degrees north at longitude 30 and its upper edge at 44.1.
 TEST(SelectionRun, TypedPolygonAndLatitudeBandKeepExactlyTheEventsInside) {
     const Session s(
         "\n1000\n100\n10\ny\n100\ny\n110\n-10\n41\n250\ny\n253\n4\n"
         "261\n0\n10\n262\n60\n10\n263\n60\n40\n264\n0\n40\n99\n1001\ncat.ndk\n1100\n9999\n",
-        {{"cat.ndk", sevenEvents()}});
+        {{"cat.ndk", test::testData("seven.ndk")}});
     EXPECT_EQ(s.result.status, 0);
     // The tests table, the read's summary (7 read, 3 kept) and the listing of those kept: the
     // three inside both. Refused: below the lower edge though above its parallel, above the
@@ -47,7 +40,7 @@ TEST(SelectionRun, TypedPolygonAndLatitudeBandKeepExactlyTheEventsInside) {
 // file.
 TEST(SelectionRun, WholeSessionFromACommandFileEndedByItsQuit) {
     const Session s("\n5000\n5001\ncmds.txt\n\n\n\n",
-                    {{"cat.ndk", sevenEvents()},
+                    {{"cat.ndk", test::testData("seven.ndk")},
                      {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
                      {"cmds.txt", test::testData("selection_session.cmd")}});
     EXPECT_EQ(s.result.status, 0);

@@ -13,14 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_samples.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -28,19 +27,8 @@ namespace {
 using test::Session;
 using Point = std::array<double, 2>;
 
-// 21 events a day apart, the first and the last with the planes 30/60/45 and 273/52/141.
-std::string catalogue() {
-    const char* kPlanes[] = {"  30 60   45 273 52  141", " 120 70  -30 221 62 -157",
-                             " 200 50  150 310 67   44", " 310 20   95 125 70   88"};
-    std::string text;
-    for (int k = 1; k <= 21; ++k) {
-        char day[3];
-        std::snprintf(day, sizeof day, "%02d", k);
-        auto ev = test::withField(test::withField(test::kNdkEvent, 0, 14, day), 1, 8, day);
-        text += test::joined(test::withField(ev, 4, 57, kPlanes[k == 21 ? 0 : (k - 1) % 4]));
-    }
-    return text;
-}
+// twentyone.ndk of tests/data: 21 events a day apart with the planes 30/60/45, 120/70/-30,
+// 200/50/150 and 310/20/95 in turn, the first and the last with 30/60/45 and 273/52/141.
 
 struct Net {
     std::vector<Point> axes;    // P, B, T
@@ -106,7 +94,7 @@ TEST(Sheet, TwoPagesOfNetsOnBothKindsOfNet) {
     const std::string symbols = "10\n-1\n20\n-1\n99\n";
     const Session s("\n1000\n1001\ncat21.ndk\n3000\n310\n" + symbols + symbols + symbols +
                         "1000\n\n\n\n300\n2\n1000\n\n\n99\n9999\n\n",
-                    {{"cat21.ndk", catalogue()}});
+                    {{"cat21.ndk", test::testData("twentyone.ndk")}});
     EXPECT_EQ(s.result.status, 0);
     test::expectGolden(test::fromMainMenu(s.result.out), "sheet.txt");
     const test::Lines ps = test::splitLines(s.dir.read("fps_bb.ps"));
