@@ -10,20 +10,11 @@
 
 namespace tensova::test {
 
-// One ndk event, five lines of 80 columns.
-inline const std::vector<std::string> kNdkEvent = {
-    "PDE  2005/01/01 01:20:05.4  13.78  -88.78 193.1 5.0 0.0 NEAR COAST OF REGION    ",
-    "C200501010120A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6",
-    "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201",
-    "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030",
-    "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753 262 72  -11 355 79 -162"};
+// One ndk event (one.ndk of tests/data), five lines of 80 columns.
+inline const std::vector<std::string> kNdkEvent = splitLines(testData("one.ndk"));
 
-// The same event in dek form, four lines of 79, 79, 80 and 73 columns.
-inline const std::vector<std::string> kDekEvent = {
-    "C010105A 01/01/05 01:20:05.4  13.78  -88.78 193.15.00.0NEAR COAST OF REGION    ",
-    "PDE B:  4  4  40 M: 27 33 125 CEN  -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5",
-    " TRI 0.6 FR 24 -0.25 0.05 -1.28 0.04  1.53 0.04 -0.06 0.20  2.14 0.24  0.23 0.03",
-    "   2.75 28 129   0.01 57 280  -2.76 14  31   2.75 262 72  -11 355 79 -162"};
+// The same event in dek form (one.dek), four lines of 79, 79, 80 and 73 columns.
+inline const std::vector<std::string> kDekEvent = splitLines(testData("one.dek"));
 
 // The lines with `text` put over columns first..first+size-1 of line `line` (from 0).
 inline std::vector<std::string> withField(std::vector<std::string> lines, std::size_t line,
