@@ -46,31 +46,13 @@ TEST(MainMenu, StartHelpSwitchUnknownNumbersBadAnswersAndQuit) {
                        "main_menu.txt");
 }
 
+// The waiting points, and the line each shows first, are the rows of a table of tests/data.
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
-    const std::string select = "\n1000\n100\n", writer = "\n1000\n1001\nthree.ndk\n1200\n";
-    const std::string badContour =
-        "250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n";
-    const std::pair<std::string, const char*> cases[] = {
-        // The input, and a line that must come before the stop.
-        {"", " @         HIT RETURN TO CONTINUE"},  // the banner
-        {"\n", " Enter your choice"},
-        {"\nabc\n", " ===> HIT RETURN TO CONTINUE"},  // inside a box pause
-        {"\n7\n", " write extracted data to si-sh file ?"},
-        {"\n13\n", " Choose extracted si-sh output file name"},
-        // The selection menu, its switches, bounds, polygon file and vertices.
-        {select, " Enter your choice"},
-        {select + "10\n", " activate test ?"},
-        {select + "110\n5\n", " Enter maximum latitude"},
-        {select + "252\n", " Choose polygon input file name"},
-        {select + "252\nnope.txt\n", " ===> RETRYING"},
-        {select + "253\n2\n\n", " outside [3,9]"},
-        {select + badContour, " => BACK TO INTERACTIVE MENU"},
-        // The writer's menu, its question and box; what was written is kept.
-        {writer, " @ subroutine gcmtwrite  "},
-        {writer + "1001\nout.ndk\n", " close output file ?"},
-        {writer + "3000\n", " ===> HIT RETURN TO CONTINUE"}};
+    const auto cases = tableRows("end_of_input.txt", ';');
+    ASSERT_EQ(cases.size(), 15u);
     const std::string three = test::testData("three.ndk");
-    for (const auto& [input, before] : cases) {
+    for (const auto& c : cases) {
+        const std::string &input = c.at(0), &before = c.at(1);
         Session s;  // a run that does not end is killed after 10 s and fails
         s.run(input, {{"three.ndk", three}}, 10);
         EXPECT_EQ(s.result.status, 1) << input;

@@ -65,7 +65,11 @@ std::vector<std::vector<std::string>> tableRows(const std::string& name, char se
         std::istringstream in(line);
         for (std::string f; std::getline(in, f, separator);) {
             const auto b = f.find_first_not_of(' '), e = f.find_last_not_of(' ');
-            row.push_back(b == std::string::npos ? "" : f.substr(b, e + 1 - b));
+            f = b == std::string::npos ? "" : f.substr(b, e + 1 - b);
+            if (f.size() > 1 && f.front() == '"' && f.back() == '"') f = f.substr(1, f.size() - 2);
+            for (auto at = f.find("\\n"); at != std::string::npos; at = f.find("\\n", at + 1))
+                f.replace(at, 2, "\n");
+            row.push_back(f);
         }
     }
     return rows;

@@ -63,7 +63,8 @@ inline std::string testData(const std::string& name) {
 std::vector<std::string> splitLines(const std::string& text);
 
 // The rows of a table file of tests/data (lines neither blank nor '#' comments), each cut at
-// `separator` into fields with their surrounding blanks removed.
+// `separator` into fields with their surrounding blanks removed; a field between double quotes
+// keeps its blanks, and "\n" in a field is a newline.
 std::vector<std::vector<std::string>> tableRows(const std::string& name, char separator = '|');
 // The numbers a text holds one after the other, up to the first that is not one ("nan" is one).
 std::vector<double> numbers(const std::string& text);
