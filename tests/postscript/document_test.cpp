@@ -158,33 +158,20 @@ TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
     }
 }
 
+// The settings files and what is read from them are the rows of a table of tests/data.
 TEST(Settings, RecordsAsRead) {
-    struct Case {
-        const char* content;
-        bool read;
-        PsSettings want;  // the defaults when not read
-    };
-    // Blanks inside a number are ignored and an all-blank number reads as 0; a dialect outside
-    // 1..3 is 2, copies are held to 1..999; nothing beyond column 14 or the first record counts.
-    // clang-format off
-    const Case cases[] = {
-        {"  T 12  LUS  3", true, {true, 12, "LUS", 3}},
-        {" .t 1 2 LA4 +1\n", true, {true, 12, "LA4", 1}},
-        {"  F   1 P     ", true, {false, 1, "P  ", 2}},
-        {"  F   0 XYZ  1", true, {false, 1, "XYZ", 1}},
-        {"  T", true, {true, 1, "   ", 2}},
-        {"  F   1 P    2x", true, {false, 1, "P  ", 2}}, {"  F *** P    2", false, {}},
-        {"    1 P    2", false, {}}, {"", false, {}},
-        {"\n  F   3 P    1\n", false, {}}};
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.content);
+    const auto cases = tableRows("ps_settings_records.txt", ';');
+    ASSERT_EQ(cases.size(), 10u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at(0));
         InFolder f;
-        f.dir.write("pslib7_ini.txt", c.content);
+        f.dir.write("pslib7_ini.txt", c[0]);
         PsSettings s{true, 5, "LUS", 3};
-        EXPECT_EQ(readPsSettings(s), c.read);
-        EXPECT_TRUE(s.overlay == c.want.overlay && s.copies == c.want.copies &&
-                    s.orientation == c.want.orientation && s.dialect == c.want.dialect);
+        const auto n = numbers(c.at(1) + " " + c.at(2));
+        ASSERT_EQ(n.size(), 4u);
+        EXPECT_EQ(readPsSettings(s), n[0] == 1);
+        EXPECT_TRUE(s.overlay == (n[1] == 1) && s.copies == n[2] && s.orientation == c.at(3) &&
+                    s.dialect == n[3]);
     }
 }
 
