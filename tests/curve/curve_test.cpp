@@ -108,34 +108,22 @@ TEST(FixedParams, CountIsHeldToTheSlots) {
 }
 
 TEST(FixedParams, ValueFormsFollowTheType) {
-    struct Case {
-        int32_t type;
-        float real;
-        int32_t integer;
-        const char* text;
-        float wantReal;
-        int32_t wantInteger;
-        const char* wantText;  // as stored: 12 characters
-        const char* wantInfo;  // as stored: 17 characters
-    };
-    const Case cases[] = {
-        {0, 3.5f, 3, "abc", 0.0f, 0, "---         ", "speed            "},
-        {1, 2.7f, 0, "", 2.7f, 2, " 2.700000   ", "speed = 2.700000 "},
-        {1, -2.7f, 0, "", -2.7f, -2, "-2.700000   ", "speed = -2.700000"},
-        {2, 0.0f, 42, "", 42.0f, 42, "42          ", "speed = 42       "},
-        {3, 1.0f, 1, "a long text value", 0.0f, 0, "a long text ", "speed = a long te"}};
-    for (const Case& c : cases) {
-        std::string name = fit(" speed", 10), text = fit(c.text, 35);
-        int32_t type = c.type, integer = c.integer, slot = 1;
-        float real = c.real;
+    const auto cases = tableRows("curve_value_forms.txt", ';');
+    ASSERT_EQ(cases.size(), 5u);
+    for (const auto& c : cases) {
+        const auto n = numbers(c.at(0) + " " + c.at(2));
+        ASSERT_EQ(n.size(), 5u) << c[0];
+        std::string name = fit(" speed", 10), text = fit(c.at(1), 35);
+        int32_t type = int32_t(n[0]), integer = int32_t(n[2]), slot = 1;
+        float real = float(n[1]);
         curveRun("", [&] {
             pfixblock.nparfix = 1;
             scparfix1(name, type, real, integer, text, slot, 1);
         });
         EXPECT_EQ(std::tuple(pfixblock.pfix[0], pfixblock.ipfix[0], pfixblock.pfixvalue[0],
                              pfixblock.pfixinfo[0], pfixblock.pfixname[0]),
-                  std::tuple(c.wantReal, c.wantInteger, c.wantText, c.wantInfo, " spee"))
-            << c.type;
+                  std::tuple(float(n[3]), int32_t(n[4]), c.at(3), c.at(4), " spee"))
+            << c[0];
     }
 }
 
