@@ -1,8 +1,6 @@
 // The grid drawn on the start-up projection (spherical Mercator, origin 0/45): counts of lines
-// and ticks, where ticks point, labels, settings that give no count, and the projected extent.
-//
-// Reference extent (python3, double): x = lon in radians, y = ln tan(pi/4 + lat/2) minus the
-// same at 45: lon 80 -> 1.3962634; lat 80 -> 1.5548725, lat -80 -> -3.3176196.
+// and ticks, where ticks point, labels, settings that give no count, and the projected extent
+// (the cases and the reference extents are tables of tests/data).
 
 #include <gtest/gtest.h>
 
@@ -18,15 +16,14 @@
 namespace tensova::test {
 namespace {
 
-struct Settings {
-    float lonmin = -80, lonmax = 80, loninc = 10, latmin = -80, latmax = 80, latinc = 10;
-    int32_t npgrid = 3, nptick = 2, gridtype = 1;
-};
-
-void useGrid(const Settings& s) {
-    float latmin = s.latmin, latmax = s.latmax, lonmin = s.lonmin, lonmax = s.lonmax;
-    float latinc = s.latinc, loninc = s.loninc, ticsize = 1;
-    int32_t npgrid = s.npgrid, nptick = s.nptick, gridtype = s.gridtype, ndec = 1;
+// The grid settings of a table row: west, east bounds and longitude increment, south, north
+// bounds and latitude increment, points per grid line and per tick, grid type.
+void useGrid(const std::string& row) {
+    const auto n = numbers(row);
+    ASSERT_EQ(n.size(), 9u) << row;
+    float lonmin = float(n[0]), lonmax = float(n[1]), loninc = float(n[2]);
+    float latmin = float(n[3]), latmax = float(n[4]), latinc = float(n[5]), ticsize = 1;
+    int32_t npgrid = int32_t(n[6]), nptick = int32_t(n[7]), gridtype = int32_t(n[8]), ndec = 1;
     sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
              ndec, 1);
 }
@@ -42,53 +39,28 @@ struct GridDocument : PlotDocument {
 };
 
 TEST(GridDrawing, LinesTicksLabelsAndGuards) {
-    const struct {
-        Settings s;
-        const char* line;               // a console line
-        std::size_t paths, lineLength;  // points of the first line
-        const char* label;
-    } cases[] = {
-        {{}, " nb of meridians =     17", 3 * 17 + 3 * 17, 5, "(-80.0)"},
-        // 165 degrees by 10: 16 intervals of 10.3125 degrees.
-        {{-80, 85}, " nb of parallels =     17", 102, 5, "(74.7)"},
-        // The frame alone, but a tick and a label at every position.
-        {{.nptick = 3, .gridtype = 2},
-         " LAT-LONG GRID TYPE =    2",
-         2 + 2 * 17 + 2 + 2 * 17,
-         5,
-         "(70.0)"},
-        // Spans below their increments, increments of zero or less, counts below one: one of
-        // each; a count beyond 1000 is held there.
-        {{0, 5, 10, 0, 5, 0, 0, -2}, " nb of parallels =      2", 12, 3, "(5.0)"},
-        {{-80, 80, -10, -80, 80, 1e-30f, 1, 0},
-         " nb of parallels =   1001",
-         6 + 3 * 1001,
-         3,
-         "(80.0)"},
-        {{.gridtype = 0}, " NO LAT-LONG GRID", 0, 0, ""},
-        // Mercator has no pole: lines stop short of it, its ticks and labels are left out.
-        {{.latmax = 90}, " nb of parallels =     18", 85, 4, "(-80.0)"},
-    };
+    const auto cases = tableRows("grid_drawings.txt", ';');
+    ASSERT_EQ(cases.size(), 7u);
     for (const auto& c : cases) {
-        useGrid(c.s);
+        useGrid(c.at(0));
         GridDocument doc;
         drawllgrid();
-        const std::string out = doc.console.output();
-        EXPECT_NE(findLine(splitLines(out), c.line), -1) << c.line;
-        EXPECT_EQ(out.find("WARNING"), std::string::npos) << c.line;
+        const std::string out = doc.console.output(), &line = c.at(1);
+        EXPECT_NE(findLine(splitLines(out), line), -1) << line;
+        EXPECT_EQ(out.find("WARNING"), std::string::npos) << line;
         const Lines lines = doc.finish();
         const auto got = paths(lines);
-        ASSERT_EQ(got.size(), c.paths) << c.line;
-        if (c.paths == 0) continue;
-        EXPECT_EQ(got[0].points.size(), c.lineLength) << c.line;
-        EXPECT_NE(findLine(lines, c.label), -1) << c.label;
+        ASSERT_EQ(got.size(), std::stoul(c.at(2))) << line;
+        if (got.empty()) continue;
+        EXPECT_EQ(got[0].points.size(), std::stoul(c.at(3))) << line;
+        EXPECT_NE(findLine(lines, c.at(4)), -1) << c[4];
         for (const auto& path : got)
             for (const Point& p : path.points) ASSERT_LT(std::fabs(p[0]) + std::fabs(p[1]), 1e4);
     }
     // The first bottom tick, at 80 east: out of the box, or into it for type 3. Its path holds
     // the move, the edge point again, two steps, then the label's own move.
     for (const int32_t type : {1, 3}) {
-        useGrid({.gridtype = type});
+        useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type));
         GridDocument doc;
         drawllgrid();
         EXPECT_EQ(psattributes.justif, -7);
@@ -106,23 +78,14 @@ TEST(GridDrawing, ExtentOfTheCorners) {
     ConsoleCapture cap;
     int32_t iproj = 0;
     sprojll2(iproj, 5);
-    const struct {
-        Settings s;
-        float xmin, ymin, xmax, ymax;
-    } cases[] = {
-        {{}, -1.3962634f, -3.3176196f, 1.3962634f, 1.5548725f},
-        {{80, -80, 10, 80, -80}, -1.3962634f, -3.3176196f, 1.3962634f, 1.5548725f},
-        // The corners at the pole cannot be placed: only the southern ones count.
-        {{.latmax = 90}, -1.3962634f, -3.3176196f, 1.3962634f, -3.3176196f},
-        {{.latmin = -90, .latmax = 90}, 0, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        useGrid(c.s);
+    for (const auto& c : tableRows("grid_extents.txt", ';')) {
+        useGrid(c.at(0));
+        const auto want = numbers(c.at(1));
+        ASSERT_EQ(want.size(), 4u);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
         extrllgrid(xmin, ymin, xmax, ymax);
-        for (const auto& [got, want] :
-             {std::pair{xmin, c.xmin}, {ymin, c.ymin}, {xmax, c.xmax}, {ymax, c.ymax}})
-            EXPECT_NEAR(got, want, 2e-6f);
+        for (const auto& [got, k] : {std::pair{xmin, 0}, {ymin, 1}, {xmax, 2}, {ymax, 3}})
+            EXPECT_NEAR(got, want[k], 2e-6f) << c[0];
     }
 }
 
