@@ -92,36 +92,19 @@ TEST(Overlays, MenuModesAndSettings) {
 }
 
 TEST(Overlays, SixKindsCountedAndDrawn) {
-    using Sizes = std::vector<std::size_t>;
-    const struct {
-        int kind;
-        std::string file;
-        bool clip;
-        int counter;
-        Sizes drawn;
-        std::string heading;
-    } cases[] = {
-        // clang-format off
-        {1, "overlay.utig", false, 3, {4, 18, 38}, " | line #|# point|"},
-        {1, "overlay.utig", true, 3, {4, 18, 38}, " | line #|# point|"},
-        {2, "overlay.ign", false, 4, {2, 2, 1, 1}, " | line #|"},
-        {3, "overlay.gebco", true, 2, {3, 4}, " | line #|   code|# point|"},
-        {4, "overlay.usgs", false, 5, {2, 2, 1, 2}, " | line #|"},
-        {5, "overlay.gshhs", false, 3, {17, 4, 5},
-         " | line #|   code|# point|   type|   west|   east|  south|  north|"},
-        {5, "overlay.gshhs", true, 2, {17, 5}, ""},
-        {6, "overlay.poly", false, 1, {67, 79, 60, 79}, ""},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        const std::string keys = std::string(c.clip ? "" : "10\nn\n") + std::to_string(c.kind) +
-                                 "\n" + c.file + "\n99\n";
-        const Drawn r = overlay(keys, {{c.file, testData(c.file)}}, {0, 40, 30, 50}, true);
-        EXPECT_EQ(r.count(total(c.counter)), 1) << c.file;
-        EXPECT_EQ(r.count(" input file " + c.file + " closed"), 1) << c.file;
-        EXPECT_EQ(sizes(r.paths), c.drawn) << c.file << " " << c.clip;
-        EXPECT_EQ(r.count(c.heading), c.heading.empty() ? 0 : 1) << c.file;
-        if (c.kind == 1) {
+    const auto cases = tableRows("overlay_kinds.txt", ';');
+    ASSERT_EQ(cases.size(), 8u);
+    for (const auto& row : cases) {
+        const auto n = numbers(row.at(0)), drawn = numbers(row.at(2));
+        const std::string &file = row.at(1), heading = row.size() > 3 ? row[3] : "";
+        const std::string keys = std::string(n.at(1) == 1 ? "" : "10\nn\n") +
+                                 std::to_string(int(n[0])) + "\n" + file + "\n99\n";
+        const Drawn r = overlay(keys, {{file, testData(file)}}, {0, 40, 30, 50}, true);
+        EXPECT_EQ(r.count(total(int(n.at(2)))), 1) << file;
+        EXPECT_EQ(r.count(" input file " + file + " closed"), 1) << file;
+        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end())) << row[0];
+        EXPECT_EQ(r.count(heading), heading.empty() ? 0 : 1) << file;
+        if (n[0] == 1) {
             const Point want[] = {at(10, 45), at(10.5f, 45.1f), at(11.5f, 45.1f), at(11.5f, 44.1f)};
             for (std::size_t k = 0; k < 4; ++k) expectNear(r.paths[0].points[k], want[k], "utig");
             expectNear(r.paths[1].points[17], at(20.1f, 36.6f), "continuation");
