@@ -90,51 +90,28 @@ std::string randomBytes() {
 }
 
 TEST_F(Columns, RecordsAndFailuresOfTheSilentRead) {
-    const std::string head = "'Stations'\n'lon' 'lat'\n";
-    struct Case {
-        const char* what;
-        std::string content;
-        int32_t ndim1, ititle, iheader;
-        int32_t ierr, nread;
-        std::vector<std::pair<float, float>> rows;  // the first rows afterwards
-        std::string said;                           // a line of the transcript
-    };
-    const std::vector<std::pair<float, float>> none{{kUntouched, kUntouched}};
-    const std::string stored = " Stored   2 variables and ";
-    // clang-format off
-    const Case cases[] = {
-        {"split, surplus, blank", head + "1 2\n3\n\n4\n5 6 7\n8,9\n", 1000, 1, 2, 0, 4,
-         {{1, 2}, {3, 4}, {5, 6}, {8, 9}}, stored + "    4 lines"},
-        {"cut last record", head + "1 2\n3", 1000, 1, 2, 0, 1, {{1, 2}, none[0]}, ""},
-        {"more than the array", head + "1 2\n3 4\n5 6\n", 2, 1, 2, 0, 2, {{1, 2}, {3, 4}},
-         " The array size has been reached"},
-        {"headers only", head, 1000, 1, 2, 0, 0, none, stored + "    0 lines"},
-        {"no names line", "'T'\n\n1e1 -2.5D0\n", 1000, 1, 0, 0, 1, {{10, -2.5f}},
-         " Name of column   2 File.col.2 "},
-        {"bad value after good records", head + "1 2\n3 4\n5 x\n", 1000, 1, 2, 1, -1, none,
-         " WHILE READING   3 th DATA LINE"},
-        {"end of file before the names", "'T'\n", 1000, 1, 2, 1, -1, none,
-         " WHILE READING COLUMN HEADERS"},
-        {"end of file in the skipped lines", "x\n", 1000, 0, 0, 1, -1, none,
-         " WHILE READING   2 th HEADER LINE"},
-        {"random bytes", randomBytes(), 1000, 1, 2, 1, -1, none, " Try again on same file ......1"}
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    const auto cases = tableRows("column_reads.txt", ';');
+    ASSERT_EQ(cases.size(), 9u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at(0));
+        const auto set = numbers(c.at(2)), got = numbers(c.at(3)), rows = numbers(c.at(4));
         readrealsetup = Readrealsetup{};
         InFolder here;
-        here.dir.write("c.txt", c.content);
+        here.dir.write("c.txt", c.at(1) == "random" ? randomBytes() : c[1]);
         // Every pause and the recovery menu take the same answer: the exit.
         ConsoleCapture cap(exits(12));
         PointFile p;
         p.fname = fit("c.txt", 40);
-        p.ndim1 = c.ndim1, p.ititle = c.ititle, p.iheader = c.iheader;
-        EXPECT_EQ(std::tuple(p.read(1), p.nread), std::tuple(c.ierr, c.nread));
-        for (std::size_t k = 0; k < c.rows.size(); ++k)
-            EXPECT_EQ(p.row(static_cast<int>(k)), c.rows[k]) << k;
+        p.ndim1 = int32_t(set.at(0)), p.ititle = int32_t(set.at(1)), p.iheader = int32_t(set.at(2));
+        EXPECT_EQ(std::tuple(p.read(1), p.nread),
+                  std::tuple(int32_t(got.at(0)), int32_t(got.at(1))));
+        for (std::size_t k = 0; 2 * k < rows.size(); ++k)
+            EXPECT_EQ(p.row(static_cast<int>(k)),
+                      std::pair(float(rows[2 * k]), float(rows[2 * k + 1])))
+                << k;
+        const std::string said = c.size() > 5 ? c[5] : "";
         const std::string out = cap.output();
-        EXPECT_TRUE(c.said.empty() || countLines(cap.lines(), c.said) > 0) << out;
+        EXPECT_TRUE(said.empty() || countLines(cap.lines(), said) > 0) << out;
         // Nothing from the file drives the terminal.
         EXPECT_EQ(out.find_first_of(std::string("\0\r\x1b", 3)), std::string::npos);
         EXPECT_FALSE(unitIsOpen(kUnit));
