@@ -11,6 +11,7 @@
 
 #include "console/text.hpp"
 #include "support/console_capture.hpp"
+#include "support/run_binary.hpp"
 
 namespace tensova {
 namespace {
@@ -41,23 +42,13 @@ TEST(NumText, Intg2char) {
 
 TEST(NumText, Real2charf1Sizes) {
     ConsoleCapture cap("\n\n\n");
-    struct Case {
-        float x;
-        int32_t ndec, nmax;
-        const char* want;
-        int32_t n;
-    };
-    const Case cases[] = {
-        {3.14159f, 2, 10, "3.14", 4}, {9.96f, 1, 10, "10.0", 4}, {-9.96f, 1, 10, "-10.0", 5},
-        {-0.5f, 1, 10, "-0.5", 4},    {0.0f, 2, 10, "0.00", 4},  {123.456f, 0, 10, "123.", 4},
-        {12.5f, 3, 5, " 12.5", 5},  // room cut: one decimal fewer, one blank to spare
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : test::tableRows("numtext_reals.txt", ';')) {
+        const auto n = test::numbers(c.at(0));
         std::string text(12, '#');
-        int32_t n = 0;
-        real2charf1(text, n, c.ndec, c.nmax, c.x);
-        EXPECT_EQ(text.substr(0, static_cast<std::size_t>(n)), c.want) << c.x;
-        EXPECT_EQ(n, c.n) << c.x;
+        int32_t length = 0;
+        real2charf1(text, length, int32_t(n.at(1)), int32_t(n.at(2)), float(n.at(0)));
+        EXPECT_EQ(text.substr(0, static_cast<std::size_t>(length)), c.at(1)) << c[0];
+        EXPECT_EQ(length, std::stoi(c.at(2))) << c[0];
     }
     EXPECT_TRUE(cap.output().empty());
     std::string text(8, '#');
@@ -135,20 +126,11 @@ TEST(NumText, FixedAndExponentWriters) {
 
 TEST(NumText, CareamChoosesTheForm) {
     ConsoleCapture cap;
-    struct Case {
-        int32_t m;
-        float x;
-        const char* want;
-    };
-    const Case cases[] = {
-        {8, 1234.5678f, " 1234.57"},   {8, 0.0000123f, " 0.00001"}, {8, 1.2e-6f, " 0.1E-05"},
-        {8, 123456789.0f, " 0.1E+09"}, {5, -1234.5f, "*****"},      {6, 0.0f, " 0.000"},
-        {7, 0.5f, " 0.5000"},  // every magnitude from 0.1 to 10 counts as one digit
-    };
-    for (const auto& c : cases) {
-        std::string text(static_cast<std::size_t>(c.m), '#');
-        caream(text, c.m, c.x);
-        EXPECT_EQ(text, c.want) << c.x;
+    for (const auto& c : test::tableRows("numtext_caream.txt", ';')) {
+        const auto n = test::numbers(c.at(0));
+        std::string text(static_cast<std::size_t>(n.at(0)), '#');
+        caream(text, int32_t(n[0]), float(n.at(1)));
+        EXPECT_EQ(text, c.at(1)) << c[0];
     }
     EXPECT_TRUE(cap.output().empty());
     std::string text(5, '#');
