@@ -234,21 +234,11 @@ TEST(RunningPoint, TypesRemaindersAndTheCap) {
 }
 
 TEST(RunningPoint, PointCountIsHeldToTheBuffer) {
-    struct Case {
-        int32_t np, inter, want;
-        const char* message;
-    };
-    const Case cases[] = {
-        {5000, 1, 1000, " nb of points =    5000 > plot buffer size =    1000"},
-        {1, 7, 1, nullptr},
-        {0, 1, 1, " ===> UPSTREAM PROBLEM ?"},
-        {-3, 1, 1, " nb of points np =      -3"},
-        {99, 3, 1, " ===> RESETTING np =       1"},  // the never-set block holds 0
-    };
-    for (const Case& c : cases) {
-        int32_t np = c.np;
-        const Lines out = curveRun(kPauses, [&] { scptnp(np, c.inter); });
-        EXPECT_TRUE(np == c.want && ptblock.np == c.want && onceOrSilent(out, c.message)) << c.np;
+    for (const auto& row : tableRows("curve_point_counts.txt", ';')) {
+        const auto c = numbers(row.at(0) + " " + row.at(1));
+        int32_t np = int32_t(c.at(0));
+        const Lines out = curveRun(kPauses, [&] { scptnp(np, int32_t(c.at(1))); });
+        EXPECT_TRUE(np == c.at(2) && ptblock.np == c[2] && printsItsLine(out, row)) << row[0];
     }
 }
 

@@ -72,6 +72,7 @@ std::vector<std::vector<std::string>> tableRows(const std::string& name, char se
             row.push_back(f);
         }
     }
+    EXPECT_FALSE(rows.empty()) << "no rows in the table " << name;
     return rows;
 }
 
