@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "plot/plot_fixture.hpp"
 #include "seismo/circles_arrows.hpp"
@@ -74,36 +75,25 @@ TEST(NetDrawing, CirclesArcsAndArrows) {
 }
 
 TEST(NetDrawing, GreatCircles) {
-    int32_t np = 41;  // a point every 4.5 degrees: t = 45 and 90 degrees are points 11 and 21
-    const float r15 = std::tan(rad(15.0f));
-    const struct {
-        int32_t iproj;
-        float strike, dip;
-        std::vector<std::pair<std::size_t, Point>> points;
-    } planes[] = {
-        {4,
-         30,
-         60,
-         {{0, net(0.5f, 0.8660254f)},
-          {10, net(0.5195633f, 0.3429963f)},
-          {20, net(0.3169873f, -0.1830127f)},
-          {40, net(-0.5f, -0.8660254f)}}},
-        {2, 30, 60, {{20, net(r15 * 0.8660254f, -r15 * 0.5f)}}},
-        // Vertical: the north-south diameter. Horizontal: the eastern half of the frame.
-        {4, 0, 90, {{0, net(0, 1)}, {10, net(0, 0.5411961f)}, {20, net(0, 0)}, {40, net(0, -1)}}},
-        {4, 0, 0, {{0, net(0, 1)}, {20, net(1, 0)}, {40, net(0, -1)}}},
-    };
-    for (const auto& p : planes) {
-        NetDocument doc(p.iproj);
+    const auto planes = tableRows("net_great_circles.txt", ';');
+    ASSERT_EQ(planes.size(), 4u);
+    for (const auto& row : planes) {
+        const auto p = numbers(row.at(0));
+        NetDocument doc(int32_t(p.at(0)));
+        int32_t np = 41;
         sdspgc(np, 1);
-        const float az[2] = {rad(p.strike), rad(p.strike)}, dip[2] = {rad(p.dip), rad(p.dip)};
+        const float az[2] = {rad(float(p.at(1))), rad(float(p[1]))};
+        const float dip[2] = {rad(float(p.at(2))), rad(float(p[2]))};
         dspgcfadn(az, dip, 2);
         const auto got = paths(doc.finish());
         ASSERT_EQ(got.size(), 2u);
         ASSERT_EQ(got[1].points.size(), 41u);
-        for (const auto& [i, want] : p.points)
-            expectNear(got[1].points[i], want,
-                       std::to_string(p.strike) + " point " + std::to_string(i));
+        std::istringstream points(row.at(1));
+        for (std::string point; std::getline(points, point, '/');) {
+            const auto w = numbers(point);
+            expectNear(got[1].points.at(std::size_t(w.at(0))), net(float(w.at(1)), float(w.at(2))),
+                       row[0] + " point " + point);
+        }
     }
 }
 
