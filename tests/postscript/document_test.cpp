@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
+
 #include "ps_fixture.hpp"
 #include "support/transcript.hpp"
 
@@ -102,7 +104,6 @@ TEST(Document, OpeningAgainFinishesTheFileStillOpenAndANewOneStartsWithNothingGa
 
 // The settings file and the opening dialog: defaults, memory from one opening to the next,
 // damaged and unwritable files, and the answers the dialog accepts.
-const std::string kDefaultRecord = "  F   1 P    2\n    \n";
 
 // Opens "a.ps" through the dialog with the keyboard answers given, and finishes it. The
 // console's lines; the file is rendered.
@@ -117,44 +118,23 @@ Lines openAndFinish(const std::string& keys) {
     return console.lines();
 }
 
+// The cases are the rows of a table of tests/data.
 TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
-    struct Case {
-        const char* found;  // the settings file before the opening; nullptr: none
-        const char* keys;   // the answers before the file name
-        std::string after;  // the settings file after the opening
-        std::vector<std::pair<std::size_t, std::string>> head;  // lines of the plot file
-    };
-    const std::string kept = "  F   3 LA4  1\n    \nkept\n", seven = "  F   1 P    7\n    \n";
-    const std::pair<std::size_t, std::string> init{46, "% Initialize coordinate system and scales"},
-        copies3{47, "/#copies   3 def"}, la4{48, " 595 0 translate 90 rotate"};
-    // A missing or unreadable file gives all four defaults and is written; a record read is kept
-    // as it is, its dialect 7 read as 2. Answers: no to the defaults, then overlay, copies,
-    // orientation (asked again while unknown) and dialect. What the dialog shows is the part of
-    // the golden file numbered as the case.
-    // clang-format off
-    const Case cases[] = {
-        {nullptr, "\n", kDefaultRecord, {{1, init.second}}},
-        {"  T   3 LA4 x1\n", "\n", kDefaultRecord, {}},
-        {kept.c_str(), "\n", kept, {init, copies3, la4}},
-        {seven.c_str(), "\n", seven, {}},
-        {nullptr, "n\nn\n3\nLA4\n1\n", "  F   3 LA4  1\n    \n", {init, copies3, la4}},
-        {nullptr, "n\n\n1000\n\n1\n", "  F 999 P    1\n    \n", {{47, "/#copies 999 def"}}},
-        {nullptr, "n\ny\n\n\n2\n", "  T   1 P    2\n    \n", {{0, "% Ready to go"}}},
-        {nullptr, "n\n\n\nLus\nx\nlus\n\n", "  F   1 LUS  2\n    \n",
-         {{4, " 612 0 translate 90 rotate"}}},
-        {nullptr, "n\n\n\nPortrait\n\n", kDefaultRecord, {{4, " 0.000  0.000  0.000 setrgbcolor"}}}};
-    // clang-format on
-    for (std::size_t k = 0; k < std::size(cases); ++k) {
-        const Case& c = cases[k];
-        SCOPED_TRACE(std::string(c.found ? c.found : "no file") + " answers " + c.keys);
+    const auto cases = tableRows("ps_settings_dialog.txt", ';');
+    ASSERT_EQ(cases.size(), 9u);
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const auto& c = cases[k];
+        SCOPED_TRACE(c.at(0) + " answers " + c.at(1));
         InFolder f;
-        if (c.found) f.dir.write("pslib7_ini.txt", c.found);
-        expectGolden(openAndFinish(std::string(c.keys) + "a.ps\n"),
-                     "ps_settings.txt#" + std::to_string(k));
-        EXPECT_EQ(f.dir.read("pslib7_ini.txt"), c.after);
+        if (c[0] != "-") f.dir.write("pslib7_ini.txt", c[0]);
+        expectGolden(openAndFinish(c[1] + "a.ps\n"), "ps_settings.txt#" + std::to_string(k));
+        EXPECT_EQ(f.dir.read("pslib7_ini.txt"), c.at(2));
         const Lines file = splitLines(f.dir.read("a.ps"));
-        for (const auto& [line, text] : c.head)
-            EXPECT_TRUE(line < file.size() && file[line] == text) << text;
+        std::istringstream head(c.size() > 3 ? c[3] : "");
+        for (std::string want; std::getline(head, want, '|');) {
+            const auto line = std::stoul(want), b = want.find('"'), e = want.rfind('"');
+            EXPECT_TRUE(line < file.size() && file[line] == want.substr(b + 1, e - b - 1)) << want;
+        }
     }
 }
 
