@@ -52,19 +52,13 @@ TEST(Symbols, PiecesOfEachForm) {
 }
 
 TEST(Symbols, InkOfEveryTypeWhereTheMapPutsIt) {
-    // Extent of each form's ink in units of r: x0, y0, x1, y1. The dot (10), a stroke of no
-    // length, is drawn round, as wide as the line.
-    // clang-format off
-    const std::vector<std::pair<int32_t, Box>> kinds = {
-        {1, {-0.986, -0.997, 1, 0.997}}, {3, {-0.866, -0.5, 0.866, 1}}, {4, {-1, -1, 1, 1}},
-        {5, {-0.951, -0.809, 0.951, 1}}, {6, {-0.866, -1, 0.866, 1}},
-        {7, {-0.975, -0.901, 0.975, 1}}, {8, {-1, -1, 1, 1}}, {9, {-0.985, -0.940, 0.985, 1}},
-        {10, {0, 0, 0, 0}}, {11, {-1, 0, 1, 0}}, {12, {0, -1, 0, 1}},
-        {13, {-1, -1, 1, 1}}, {14, {-0.707, -0.707, 0.707, 0.707}}, {15, {-0.866, -1, 0.866, 1}},
-        {16, {-0.866, -0.5, 0.866, 1}}, {17, {-0.951, -0.809, 0.951, 1}},
-        {20, {-0.986, -0.997, 1, 0.997}}, {21, {-1, -0.997, 1, 0.997}}, {22, {-0.986, -1, 1, 1}},
-        {23, {-1, -1, 1, 1}}, {40, {-0.707, -0.707, 0.707, 0.707}}};
-    // clang-format on
+    // The extent of each form's ink in units of r (a table of tests/data).
+    std::vector<std::pair<int32_t, Box>> kinds;
+    for (const auto& row : tableRows("symbol_extents.txt")) {
+        const auto v = numbers(row.at(0) + " " + row.at(1));
+        kinds.push_back({int32_t(v.at(0)), {v.at(1), v.at(2), v.at(3), v.at(4)}});
+    }
+    ASSERT_EQ(kinds.size(), 21u);
     PlotDocument doc;
     // User limits 0..100 on 15 cm from (3, 5) cm: (u, v) lies at (3 + 0.15 u, 5 + 0.15 v) cm.
     float l[8] = {3, 5, 15, 15, 0, 100, 0, 100};
