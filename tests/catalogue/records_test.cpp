@@ -143,27 +143,19 @@ TEST(QualityValues, UndefinedValuesAreReportedAndSetToTen) {
 }
 
 TEST(QualityValues, ValuesBeyondTheFloatsAreUndefinedToo) {
-    struct Case {
-        float t, b, mrr, dmrr;  // T (and -P) and B eigenvalues, Mrr and its error
-        float fclvd, erelm;
-    };
-    const Case cases[] = {
-        {1e-30f, 1e30f, 1.0f, 0.1f, 10.0f, 0.1f},   // CLVD ratio overflows
-        {1.0f, 0.5f, 3e38f, 0.1f, -0.5f, 10.0f},    // tensor norm overflows
-        {1.0f, 0.5f, 3e38f, 3e38f, -0.5f, 10.0f},   // both norms overflow
-        {1.0f, 0.5f, 1e-20f, 1e30f, -0.5f, 10.0f},  // relative error overflows
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : tableRows("quality_overflows.txt", ';')) {
+        const auto c = numbers(row.at(0) + " " + row.at(1));
+        ASSERT_EQ(c.size(), 6u) << row[0];
         ConsoleCapture cap("\n\n");
         auto s = std::make_unique<Gcmtblk>();
-        s->tmval[kAxisT][0] = c.t;
-        s->tmval[kAxisB][0] = c.b;
-        s->tmval[kAxisP][0] = -c.t;
-        s->tmomt[0] = {c.mrr, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-        s->tmomte[0] = {c.dmrr, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s->tmval[kAxisT][0] = float(c[0]);
+        s->tmval[kAxisB][0] = float(c[1]);
+        s->tmval[kAxisP][0] = -float(c[0]);
+        s->tmomt[0] = {float(c[2]), 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        s->tmomte[0] = {float(c[3]), 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
         deriveQuality(*s, 0, kGcmtreadex1);
-        EXPECT_EQ(s->fclvd[0], c.fclvd) << c.t << " " << c.b;
-        EXPECT_EQ(s->erelm[0], c.erelm) << c.mrr << " " << c.dmrr;
+        EXPECT_EQ(std::pair(s->fclvd[0], s->erelm[0]), std::pair(float(c[4]), float(c[5])))
+            << row.at(2);
     }
 }
 

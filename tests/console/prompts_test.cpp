@@ -99,19 +99,15 @@ TEST(Prompts, Transcripts) {
 }
 
 TEST(RealPrompt, LayoutsOfRangeAndDefault) {
-    struct Case {
-        float lo, hi, def;
-    };
-    const Case cases[] = {{0.0f, 100.0f, 50.0f},
-                          {0.01f, 1000.0f, 1.0f},
-                          {-1.0f, 1.0f, 0.5f},
-                          {0.0f, 50.0f, 5.0f},
-                          {0.0f, 2.0e6f, 5.0f}};
-    for (const auto& c : cases) {
-        float r = c.def;
-        const Lines lines = ask("\n", true, [&] { inrealvindef(r, "value", c.def, c.lo, c.hi); });
-        expectGolden(lines, "prompts.txt#range " + std::to_string(&c - cases));
-        EXPECT_FLOAT_EQ(r, c.def);
+    const auto cases = tableRows("real_prompts.txt");
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const auto c = numbers(cases[k].at(0));
+        const float def = float(c.at(2));
+        float r = def;
+        const Lines lines =
+            ask("\n", true, [&] { inrealvindef(r, "value", def, float(c.at(0)), float(c.at(1))); });
+        expectGolden(lines, "prompts.txt#range " + std::to_string(k));
+        EXPECT_FLOAT_EQ(r, def);
     }
     float r = 1.0f;
     const Lines lines =
