@@ -132,24 +132,17 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
 
 std::string maskVolatile(const std::string& transcript) {
     std::string out;
-    bool inPicture = false;
+    bool inPicture = false;  // between the end time and the closing line of the end banner
     for (const std::string& line : splitLines(transcript)) {
-        if (inPicture) {
-            if (line.rfind(" @---", 0) == 0) {
-                out += line + "\n";
-                continue;
-            }
-            if (line == " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@") {
-                inPicture = false;
-                out += " <picture>\n" + line + "\n";
-            }
-            continue;
-        }
-        if (line.rfind(" @ Running on:", 0) == 0) {
+        const bool closing = line == " @@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@";
+        if (inPicture && !closing && !line.starts_with(" @---")) continue;
+        if (inPicture && closing) out += " <picture>\n";
+        inPicture = inPicture && !closing;
+        if (line.starts_with(" @ Running on:")) {
             out += " @ Running on: <date> at: <time>\n";
-        } else if (line.rfind(" @ On system:", 0) == 0) {
+        } else if (line.starts_with(" @ On system:")) {
             out += " @ On system: <system>\n";
-        } else if (line.rfind(" @ EXECUTION TERMINATED AT:", 0) == 0) {
+        } else if (line.starts_with(" @ EXECUTION TERMINATED AT:")) {
             out += " @ EXECUTION TERMINATED AT: <time>\n";
             inPicture = true;
         } else {
