@@ -51,16 +51,12 @@ TEST(Banners, EndBannerPictureFollowsLastDigitOfSeconds) {
 }
 
 TEST(RunInfo, SystemDescription) {
-    constexpr int32_t i586 = ('i' << 24) | ('5' << 16) | ('8' << 8) | '6';
-    EXPECT_EQ(describeSystem(false, "", false, 0, false, 0), "MacOS?-CPU?-?MHz");
-    EXPECT_EQ(describeSystem(true, "Linux6.18", true, i586, true, 2600000000LL),
-              "Linux6.18-i86-2.6GHz");
-    EXPECT_EQ(describeSystem(true, "Linux10.12", true, 12345, true, 999000000LL),
-              "Linux10.1-CPU?\?\?\?-999MHz");
-    EXPECT_EQ(describeSystem(true, "Linux6.1", true, 0x108, true, 733300000LL),
-              "Linux6.1-PPC750-733MHz");
-    EXPECT_EQ(describeSystem(true, "Linux6.1", true, 0, true, 1960000000LL),
-              "Linux6.1-M68000-2.0GHz");
+    for (const auto& c : tableRows("system_descriptions.txt", ';')) {
+        const auto cpu = numbers(c.at(1)), clock = numbers(c.at(2));
+        EXPECT_EQ(describeSystem(!c[0].empty(), c[0], cpu.at(0) == 1, int32_t(cpu.at(1)),
+                                 clock.at(0) == 1, static_cast<int64_t>(clock.at(1))),
+                  c.at(3));
+    }
     // The system that runs is named, with its major and minor release.
     utsname u{};
     ASSERT_EQ(uname(&u), 0);

@@ -52,29 +52,20 @@ TEST(CurveMenu, FixedParameterRowsAndSlotsNotInUse) {
 }
 
 TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
-    struct Case {
-        int32_t type;
-        float pti, ptf, ptd;
-        int32_t np;
-        std::string keyboard;  // the box's pause, then the menus
-        int32_t wantNp;
-        float wantPtd;
-    };
-    const Case cases[] = {{2, 1, 0, 0.1f, 0, "\n310\n10\n0\n11\n1\n99\n99\n", 11, 0.1f},
-                          {3, 0, 1, 0.0f, 0, "\n99\n\n320\n10\n0.5\n\n\n", 3, 0.5f},
-                          {1, 0, 1, 0.0f, 0, "\n300\n10\n5\n\n\n", 5, 0.25f}};
-    for (const Case& c : cases) {
-        const Lines out = curveRun(c.keyboard, [&] {
-            ptblock.pti = c.pti;
-            ptblock.ptf = c.ptf;
-            ptblock.ptd = c.ptd;
-            ptblock.np = c.np;
-            scptend(c.type, 1);
+    for (const auto& row : tableRows("curve_repairs.txt", ';')) {
+        const auto c = numbers(row.at(0) + " " + row.at(2));
+        const int32_t type = int32_t(c.at(0));
+        const Lines out = curveRun(row.at(1), [&] {
+            ptblock.pti = float(c.at(1));
+            ptblock.ptf = float(c.at(2));
+            ptblock.ptd = float(c.at(3));
+            ptblock.np = int32_t(c.at(4));
+            scptend(type, 1);
         });
         EXPECT_EQ(
             std::tuple(ptblock.np, ptblock.ptd, countLines(out, "            CURVES PARAMETERS")),
-            std::tuple(c.wantNp, c.wantPtd, c.type == 3 ? 3 : 2))
-            << c.keyboard;
+            std::tuple(int32_t(c.at(5)), float(c.at(6)), type == 3 ? 3 : 2))
+            << row[1];
     }
 }
 
