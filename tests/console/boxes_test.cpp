@@ -89,19 +89,13 @@ TEST(ValueChecks, IntegersInsideAndOutsideAndMaximum) {
 }
 
 TEST(ValueChecks, RealsAreResetToTheNearerBound) {
-    // clang-format off
-    const std::tuple<float, int32_t, const char*, float> cases[] = {{95.0f, 0, "\n", 90.0f},
-                                                                    {-95.4f, 1, "\n", -90.0f},
-                                                                    {100.0f, 2, "\n\n", 90.0f},
-                                                                    {100.0f, 3, "n\n\n", 90.0f},
-                                                                    {100.0f, 7, "n\n\n", 90.0f}};
-    // clang-format on
-    for (const auto& [value, gravity, keyboard, after] : cases) {
-        ConsoleCapture cap(keyboard);
-        float r = value;
-        EXPECT_EQ(crevin2(" lat ", r, -90.0f, 90.0f, "sproj", gravity), 1);
-        EXPECT_FLOAT_EQ(r, after);
-        expectGolden(cap.lines(), "console_boxes.txt#gravity " + std::to_string(gravity));
+    for (const auto& c : tableRows("reals_reset.txt", ';')) {
+        const auto n = numbers(c.at(0) + " " + c.at(2));
+        ConsoleCapture cap(c.at(1));
+        float r = float(n.at(0));
+        EXPECT_EQ(crevin2(" lat ", r, -90.0f, 90.0f, "sproj", int32_t(n.at(1))), 1);
+        EXPECT_FLOAT_EQ(r, float(n.at(2)));
+        expectGolden(cap.lines(), "console_boxes.txt#gravity " + std::to_string(int(n[1])));
     }
     ConsoleCapture cap;
     float nan = std::nanf(""), edge = 90.0f;

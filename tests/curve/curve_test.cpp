@@ -80,21 +80,15 @@ TEST(CurveMenuDeathTest, EndOfInputInsideTheMenuEndsTheRun) {
 const std::string kGoOn = "n\n\n";
 
 TEST(FixedParams, CountIsHeldToTheSlots) {
-    struct Case {
-        int32_t n, inter;
-        std::string keyboard;
-        int32_t want;
-    };
-    // Either bound crossed gives all four slots. In the menu the default 0 lies outside 1..4.
-    const Case cases[] = {
-        {3, 5, "", 0}, {7, 1, kGoOn, 4}, {-1, 1, kGoOn, 4}, {0, 4, "10\n\n\n2\n\n", 2}};
-    for (const Case& c : cases) {
-        int32_t n = c.n;
-        const Lines out = curveRun(c.keyboard, [&] { scparfixnb(n, c.inter); });
+    for (const auto& row : tableRows("curve_slot_counts.txt", ';')) {
+        const auto c = numbers(row.at(0) + " " + row.at(2));
+        int32_t n = int32_t(c.at(0));
+        const int32_t want = int32_t(c.at(2));
+        const Lines out = curveRun(row.at(1), [&] { scparfixnb(n, int32_t(c.at(1))); });
         EXPECT_EQ(
             std::tuple(n, pfixblock.nparfix, countLines(out, "   ===> reset nparfixa =      4")),
-            std::tuple(c.want, c.want, c.want == 4 ? 1 : 0))
-            << c.n;
+            std::tuple(want, want, want == 4 ? 1 : 0))
+            << row[0];
     }
 }
 
