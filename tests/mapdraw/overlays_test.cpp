@@ -172,37 +172,17 @@ TEST(Overlays, PolygonSidesSampled) {
 TEST(Overlays, ShortDamagedAndOverlongFiles) {
     std::string poly1000 = "1000 3 1 10\n";
     for (int i = 0; i < 1000; ++i) poly1000 += std::to_string(i * 0.01) + " 40\n";
-    const struct {
-        int kind;
-        std::string text;
-        std::string keys;  // after the file name: the pauses of the boxes
-        int counter;       // -1: a read error
-        std::vector<std::size_t> drawn;
-        std::string message;
-    } cases[] = {
-        // clang-format off
-        // Counts below one: nothing drawn, no record read for them, the next line read.
-        {1, "  1   450    100\n  4   450    100494550406050\n", "", 2, {2}, ""},
-        {3, "7 0\n8 -2\n9 2\n45 10\n46 11\n", "", 3, {2}, ""},
-        {5, shoreHeader(1, 0, 10, 20, 35, 40) + shoreHeader(2, 2, 10, 20, 35, 40) + "10 35\n20 40\n", "",
-         2, {2}, ""},
-        {6, "0 1 1 10\n", "", 1, {}, ""},
-        // Unreadable records: what was drawn stays drawn.
-        {3, "1 2\n45 10\n46 11\n2 2\n45 x\n", "\n", -1, {2}, ""},
-        {4, "  45.00000       10.00000\n  4x.00000       10.00000\n", "\n", -1, {1}, ""},
-        {6, "2 1 1\n", "\n\n", -1, {}, " WHILE READING 1st LINE OF FILE t"},
-        {6, "2 1 1 10\n0 0\n", "\n\n", -1, {}, " WHILE READING DATA LINE #      2"},
-        // Too many vertices: the first 999, closed.
-        {6, poly1000, "\n", 1, {501, 500}, " Number of vertices to read     =    999"},
-        // clang-format on
-    };
+    const auto cases = tableRows("overlay_damaged.txt", ';');
+    ASSERT_EQ(cases.size(), 9u);
     for (const auto& c : cases) {
-        const Drawn r =
-            overlay(std::to_string(c.kind) + "\nt\n" + c.keys + "99\n", {{"t", c.text}});
-        const std::string what = c.text.substr(0, 20);
-        EXPECT_EQ(r.count(c.counter < 0 ? " WHILE READING FILE t" : total(c.counter)), 1) << what;
-        EXPECT_EQ(r.count(c.message), c.message.empty() ? 0 : 1) << what;
-        EXPECT_EQ(sizes(r.paths), c.drawn) << what;
+        const std::string text = c.at(1) == "poly1000" ? poly1000 : c[1], what = text.substr(0, 20);
+        const Drawn r = overlay(c.at(0) + "\nt\n" + c.at(2) + "99\n", {{"t", text}});
+        const int counter = std::stoi(c.at(3));
+        const std::string message = c.size() > 5 ? c[5] : "";
+        EXPECT_EQ(r.count(counter < 0 ? " WHILE READING FILE t" : total(counter)), 1) << what;
+        EXPECT_EQ(r.count(message), message.empty() ? 0 : 1) << what;
+        const auto drawn = numbers(c.at(4));
+        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end())) << what;
     }
 }
 
