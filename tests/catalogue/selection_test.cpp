@@ -126,28 +126,17 @@ std::string polygonState() {
     return s;
 }
 
-// Polygon files read through the menu: the vertices and the edge kind stored, what the menu
-// says, one pause for each box.
+// Polygon files read through the menu (a table of tests/data): the vertices and the edge kind
+// stored, what the menu says, one pause for each box.
 TEST(SelectionMenu, PolygonFiles) {
-    std::string twelve = "12 1\n";
-    for (int k = 1; k <= 12; ++k) twelve += std::to_string(k) + " " + std::to_string(-k) + "\n";
     InFolder here;
-    // The file's text, one line for each box's pause, and polygonState() afterwards; what the
-    // menu shows is the part of the golden file numbered as the case.
-    const std::array<std::string, 3> cases[] = {
-        {"4 1\n0 0\n60 0\n60 40\n0 40\n", "", "4 T 0,0 60,0 60,40 0,40"},
-        {"3 0\n1 2\n3 4\n5 6\n", "", "3 F 1,2 3,4 5,6"},
-        // A read takes its values across lines and commas; the rest of its last line goes.
-        {"3,\n1\n10,\n20\n30 40 50 60\n-5.5e1 7.25D0 x\n", "", "3 T 10,20 30,40 -55,7.25"},
-        {twelve, "\n", "9 T 1,-1 2,-2 3,-3 4,-4 5,-5 6,-6 7,-7 8,-8 9,-9"},  // 9 at most
-        {"4 0\n11 12\n13 14\n", "\n", "0 F 11,12 13,14 60,0"},
-        {"4 1\n1 1\n2 2\n3 x\n4 4\n", "\n", "0 T 1,1 2,2 3,0"},
-        {"", "\n", "0 T 0,0 0,60 60,0"}};
-    for (std::size_t k = 0; k < std::size(cases); ++k) {
-        const auto& [content, pauses, state] = cases[k];
+    const auto cases = tableRows("polygon_file_cases.txt", ';');
+    ASSERT_EQ(cases.size(), 7u);
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const std::string& content = cases[k].at(0);
         here.dir.write("p", content);
-        const Lines lines = runMenu("252\np\n" + pauses + "99\n");
-        EXPECT_EQ(polygonState(), state) << content;
+        const Lines lines = runMenu("252\np\n" + cases[k].at(1) + "99\n");
+        EXPECT_EQ(polygonState(), cases[k].at(2)) << content;
         expectGolden(lines, "polygon_files.txt#" + std::to_string(k));
         EXPECT_FALSE(seistest2.ltestpoly) << content;  // a file does not switch the test on
     }
