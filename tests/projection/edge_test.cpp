@@ -58,7 +58,6 @@ TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
 // Whatever the point and the parameters, a coordinate is a number no larger than the sentinel.
 TEST(ProjectionEdges, NoProjectionEverReturnsNaNOrInfinity) {
     ConsoleCapture cap;
-    anglesReady();
     std::vector<float> lon, lat;
     for (float lo :
          {-540.0f, -360.0f, -180.0f, -179.99f, -90.0f, -1e-3f, 0.0f, 0.4f, 90.0f, 180.0f, 360.0f}) {

@@ -24,16 +24,21 @@ struct Parameters {
     float centreLon = 20.0f, centreLat = 40.0f;
 };
 
-// The angle constants, as the program sets them at start-up (their lines go to the console).
-inline void anglesReady() {
-    if (anglerad(kPi) == 0.0f) trigoset();
-}
+// The angle constants, set as at the program's start-up before any test runs, so that no
+// transcript depends on which test of the program came first.
+class AnglesSet : public ::testing::Environment {
+    void SetUp() override {
+        ConsoleCapture quiet;
+        trigoset();
+    }
+};
+inline ::testing::Environment* const kAnglesSet =
+    ::testing::AddGlobalTestEnvironment(new AnglesSet);
 
 // Makes projection iproj current with the parameters, its derived constants and zero offsets,
-// as the projection menu would leave it. Prints the ellipsoid summary (and the angle constants'
-// lines the first time): run it inside a console capture.
+// as the projection menu would leave it. Prints the ellipsoid summary: run it inside a console
+// capture.
 inline void useProjection(int32_t iproj, const Parameters& p = {}) {
-    anglesReady();
     projtype.iproj = iproj;
     llorig = Llorig{};
     llpparam = Llpparam{rad(p.lon0), rad(p.lon2), rad(p.lat1), rad(p.lat2), {}, rad(p.omega)};

@@ -18,7 +18,6 @@ struct Ref {
 // table is tested at its entries with the edges).
 TEST(ProjectionReference, EveryProjectionMatchesItsReferencesInPlaceOrNot) {
     ConsoleCapture cap;
-    anglesReady();
     std::vector<Ref> all;
     for (const auto& row : tableRows("projection_references.txt")) {
         const auto n = numbers(row[0]);
