@@ -34,11 +34,14 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 // Draws the grid with the current subplot, projection and line and text attributes, and says
 // how many meridians and parallels it has. Leaves the text alignment at its last value. Counts
 // below one (a span below its increment, an increment of zero or less) are taken as one, and
-// counts are held to at most 1000; a line lifts the pen over points the projection cannot place.
+// counts are held to at most 1000; a line lifts the pen over points the map does not show, and
+// ends on an azimuthal map's rim.
 void drawllgrid();
 
-// The smallest and largest projected x and y of the four corners of the grid box; corners the
-// projection cannot place are passed over, and all four results are 0 when none is left.
+// The smallest and largest projected x and y of the grid's frame as the map shows it: its four
+// sides sampled at least every degree (a curved side bulges beyond its corners) and, on an
+// azimuthal map, the part of the rim that lies in the frame. Points the map does not show are
+// passed over, and all four results are 0 when none is left.
 void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax);
 
 }  // namespace tensova

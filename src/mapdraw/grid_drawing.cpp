@@ -1,6 +1,7 @@
 // Drawing the grid and measuring its projected extent.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "console/menus.hpp"
 #include "console/numtext.hpp"
 #include "mapdraw/grid.hpp"
+#include "mapdraw/map_drawing.hpp"
 #include "numeric/angles.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
@@ -23,10 +25,12 @@ const Stamp kDrawllgrid("drawllgrid", "", "");
 // its increment, an increment of zero or less and a count below one all give one; beyond the
 // cap the lines would merge on any page.
 constexpr int32_t kCountMax = 1000;
+// Samples of a side of the frame at the most: one every tenth of a degree of a full turn.
+constexpr int32_t kSidesMax = 3600;
 
-int32_t heldCount(float v) {
+int32_t heldCount(float v, int32_t most = kCountMax) {
     if (!(v >= 1.0f)) return 1;
-    return v >= static_cast<float>(kCountMax) ? kCountMax : static_cast<int32_t>(v);
+    return v >= static_cast<float>(most) ? most : static_cast<int32_t>(v);
 }
 int32_t heldCount(int32_t n) {
     return std::clamp(n, 1, kCountMax);
@@ -39,40 +43,18 @@ int32_t intervals(float span, float inc) {
     return heldCount(span / inc + 0.0005f);
 }
 
-// The projected point, false for one the projection cannot place on the map.
+// The projected point, false for one the map does not show.
 bool project(float lon, float lat, float& x, float& y) {
-    projlln(&x, &y, &lon, &lat, 1);
-    return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
+    projllnShown(&x, &y, &lon, &lat, 1);
+    return onMap(x, y);
 }
 
-// A pen that lifts over the points the projection cannot place, so that the line goes on from
-// the next point it can.
-class Pen {
-  public:
-    void move(float lon, float lat) {
-        down_ = false;
-        to(lon, lat);
-    }
-    void to(float lon, float lat) {
-        float x = 0.0f, y = 0.0f;
-        if (!project(lon, lat, x, y)) {
-            down_ = false;
-            return;
-        }
-        usplot(x, y, down_ ? 1 : 0);
-        down_ = true;
-    }
-
-  private:
-    bool down_ = false;
-};
-
 // A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
-void stepLine(Pen& pen, float lon, float lat, float dlon, float dlat, int32_t steps) {
-    pen.move(lon, lat);
+void stepLine(MapPen& pen, float lon, float lat, float dlon, float dlat, int32_t steps) {
+    pen.to(lon, lat, false);
     for (int32_t j = 0; j <= steps; ++j) {
         const float f = static_cast<float>(j);
-        pen.to(lon + f * dlon, lat + f * dlat);
+        pen.to(lon + f * dlon, lat + f * dlat, true);
     }
 }
 
@@ -87,6 +69,66 @@ void label(float lon, float lat, float value, int32_t ndec) {
     int32_t nchar = 0;
     real2charf1(text, nchar, ndec, 9, deg(value));
     ustext2(x, y, std::string_view(text).substr(0, static_cast<std::size_t>(nchar)));
+}
+
+// Sides of the frame are sampled at least every degree.
+constexpr float kSideStepDegrees = 1.0f;
+constexpr int32_t kSidePieces = 64;
+constexpr int32_t kRimPoints = 720;
+// A rim point this close (radians) to the frame lies on it.
+constexpr float kFrameTolerance = 1.0e-5f;
+
+// The bounding box of the projected points that the map shows; all zero when there is none.
+struct Extent {
+    bool any = false;
+    float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
+
+    void points(const float* lon, const float* lat, int32_t n) {
+        std::array<float, kSidePieces> x{}, y{};
+        projllnShown(x.data(), y.data(), lon, lat, n);
+        for (int32_t k = 0; k < n; ++k) {
+            const float px = x[static_cast<std::size_t>(k)], py = y[static_cast<std::size_t>(k)];
+            if (!onMap(px, py)) continue;
+            if (!any) {
+                xmin = xmax = px;
+                ymin = ymax = py;
+                any = true;
+            }
+            xmin = std::min(xmin, px);
+            xmax = std::max(xmax, px);
+            ymin = std::min(ymin, py);
+            ymax = std::max(ymax, py);
+        }
+    }
+    // The side from one corner to the other, both ends exactly at the corners.
+    void side(float lon1, float lat1, float lon2, float lat2) {
+        const float span = std::max(std::fabs(lon2 - lon1), std::fabs(lat2 - lat1));
+        const int32_t n = heldCount(std::ceil(span / rad(kSideStepDegrees)), kSidesMax);
+        std::array<float, kSidePieces> lon{}, lat{};
+        int32_t m = 0;
+        for (int32_t k = 0; k <= n; ++k) {
+            const float t = static_cast<float>(k) / static_cast<float>(n);
+            const auto i = static_cast<std::size_t>(m);
+            lon[i] = k == n ? lon2 : lon1 + t * (lon2 - lon1);
+            lat[i] = k == n ? lat2 : lat1 + t * (lat2 - lat1);
+            if (++m == kSidePieces || k == n) {
+                points(lon.data(), lat.data(), m);
+                m = 0;
+            }
+        }
+    }
+};
+
+// Whether a point (radians) lies in the grid's frame, longitudes compared modulo a turn.
+bool inFrame(const Gridll& g, float lon, float lat) {
+    const float south = std::min(g.latmin, g.latmax), north = std::max(g.latmin, g.latmax);
+    if (lat < south - kFrameTolerance || lat > north + kFrameTolerance) return false;
+    const float west = std::min(g.lonmin, g.lonmax), east = std::max(g.lonmin, g.lonmax);
+    const float turn = anglerad(kTwoPi);
+    if (east - west >= turn - kFrameTolerance) return true;
+    float r = lon;
+    modulro(&r, &lon, turn, west - kFrameTolerance, 1);
+    return r <= east + kFrameTolerance;
 }
 
 }  // namespace
@@ -109,7 +151,7 @@ void drawllgrid() {
     const float s = (g.gridtype == 3 ? 1.0f : -1.0f) * g.ticsize / static_cast<float>(nptick);
     const float offset = 1.5f * g.ticsize;
     const int32_t ndec = std::clamp(g.ndec, 0, 4);
-    Pen pen;
+    MapPen pen;
 
     // Meridians, spread evenly over the span from east to west.
     const int32_t m = intervals(dlon, g.loninc);
@@ -165,24 +207,23 @@ void drawllgrid() {
 
 void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax) {
     const Gridll& g = gridll;
-    const float lon[4] = {g.lonmin, g.lonmax, g.lonmax, g.lonmin};
-    const float lat[4] = {g.latmin, g.latmin, g.latmax, g.latmax};
-    bool first = true;
-    xmin = ymin = xmax = ymax = 0.0f;
-    for (int k = 0; k < 4; ++k) {
-        // A corner the projection cannot place (at infinity) would leave no scale for the rest.
-        float x = 0.0f, y = 0.0f;
-        if (!project(lon[k], lat[k], x, y)) continue;
-        if (first) {
-            xmin = xmax = x;
-            ymin = ymax = y;
-            first = false;
-        }
-        xmin = std::min(xmin, x);
-        xmax = std::max(xmax, x);
-        ymin = std::min(ymin, y);
-        ymax = std::max(ymax, y);
+    Extent e;
+    // The four sides, each sampled closely enough that no bulge of a curved side is missed.
+    e.side(g.lonmin, g.latmin, g.lonmax, g.latmin);
+    e.side(g.lonmax, g.latmin, g.lonmax, g.latmax);
+    e.side(g.lonmax, g.latmax, g.lonmin, g.latmax);
+    e.side(g.lonmin, g.latmax, g.lonmin, g.latmin);
+    // Where the frame reaches an azimuthal map's rim, the rim is the map's edge.
+    std::array<float, kRimPoints> lon{}, lat{};
+    const int32_t n = projectionRim(lon.data(), lat.data(), kRimPoints);
+    for (int32_t k = 0; k < n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (inFrame(g, lon[i], lat[i])) e.points(&lon[i], &lat[i], 1);
     }
+    xmin = e.xmin;
+    ymin = e.ymin;
+    xmax = e.xmax;
+    ymax = e.ymax;
 }
 
 }  // namespace tensova

@@ -23,6 +23,7 @@ namespace {
 
 constexpr float kTurn = 360.0f;
 constexpr float kMaxMargin = 3.0f;
+constexpr float kTurnRounding = 1.0e-3f;
 // A side whose vertices are this close (or this close to opposite) has no defined great
 // circle in single precision: its plane would be rounding noise.
 constexpr float kDegenerateSide = 1.0e-6f;
@@ -34,10 +35,6 @@ float reduced(float lon, float origin) {
     float r = lon;
     modulro(&r, &lon, kTurn, origin, 1);
     return r;
-}
-
-bool usable(float x, float y) {
-    return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
 }
 
 std::string f93(float v) {
@@ -94,35 +91,27 @@ Side sideOf(float lon1, float lat1, float lon2, float lat2) {
     return s;
 }
 
-// Projected points drawn as polylines, split where the projection sent points out of reach.
-void drawProjected(const float* x, const float* y, int32_t n) {
-    int32_t start = 0;
-    for (int32_t i = 0; i <= n; ++i) {
-        if (i < n && usable(x[i], y[i])) continue;
-        if (i > start) usline(x + start, y + start, i - start);
-        start = i + 1;
-    }
-}
-
 }  // namespace
 
 LonWindow lonWindow(float lonmin, float lonmax) {
     LonWindow w;
     w.origin = lonmin;
     w.lonmin = lonmin;
+    // A frame of one turn comes back from radians with a rounding, which must not make it a
+    // window of width zero (or nearly) at its far side: within that rounding it is the full
+    // circle.
+    const bool oneTurn = std::fabs(lonmax - lonmin - kTurn) <= kTurnRounding;
     w.lonmax = reduced(lonmax, lonmin);
     w.width = w.lonmax - w.lonmin;
-    if (w.width == 0.0f) {
-        if (lonmax - lonmin <= 0.0f) {
-            warninghead(kContours1);
-            wout({"INCONSISTENT BOUNDS"});
-            wout({"longitude min =", f93(lonmin)});
-            wout({"longitude max =", f93(lonmax)});
-            warningtail00();
-        } else if (lonmax - lonmin >= kTurn) {
-            w.lonmax = lonmin + kTurn;
-            w.width = kTurn;
-        }
+    if (oneTurn || (w.width == 0.0f && lonmax - lonmin >= kTurn)) {
+        w.lonmax = lonmin + kTurn;
+        w.width = kTurn;
+    } else if (w.width == 0.0f && lonmax - lonmin <= 0.0f) {
+        warninghead(kContours1);
+        wout({"INCONSISTENT BOUNDS"});
+        wout({"longitude min =", f93(lonmin)});
+        wout({"longitude max =", f93(lonmax)});
+        warningtail00();
     }
     if (kTurn - w.width > 0.0f) {
         const float margin = std::min(0.5f * (kTurn - w.width), kMaxMargin);
@@ -160,27 +149,8 @@ bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int3
     return !(f.latmax < h.south || f.latmin > h.north);
 }
 
-bool projectDegrees(float lon, float lat, float& x, float& y) {
-    const float lonr = rad(lon);
-    const float latr = rad(lat);
-    projlln(&x, &y, &lonr, &latr, 1);
-    return usable(x, y);
-}
-
-void Pen::to(float x, float y, bool draw) {
-    if (!usable(x, y)) {
-        down_ = false;
-        return;
-    }
-    usplot(x, y, draw && down_ ? 1 : 0);
-    down_ = true;
-}
-
 void PenLine::point(float lon, float lat) {
-    float x = 0.0f;
-    float y = 0.0f;
-    projectDegrees(lon, lat, x, y);
-    pen_.to(x, y, true);
+    pen_.to(rad(lon), rad(lat), true);
 }
 
 bool ClippedLine::inside(float lon, float lat) const {
@@ -191,21 +161,12 @@ bool ClippedLine::inside(float lon, float lat) const {
 
 void ClippedLine::point(float lon, float lat) {
     const bool in = inside(lon, lat);
-    float x = 0.0f;
-    float y = 0.0f;
     if (first_) {
         pen_.lift();
-        if (in) {
-            projectDegrees(lon, lat, x, y);
-            pen_.to(x, y, false);
-        }
+        if (in) pen_.to(rad(lon), rad(lat), false);
     } else if (in || prevInside_) {
-        if (!prevInside_) {
-            projectDegrees(prevLon_, prevLat_, x, y);
-            pen_.to(x, y, false);
-        }
-        projectDegrees(lon, lat, x, y);
-        pen_.to(x, y, true);
+        if (!prevInside_) pen_.to(rad(prevLon_), rad(prevLat_), false);
+        pen_.to(rad(lon), rad(lat), true);
     }
     first_ = false;
     prevInside_ = in;
@@ -221,9 +182,7 @@ void drawPolylineDegrees(int32_t n) {
 }
 
 void drawPolylineRadians(int32_t n) {
-    Cc3dbuff& b = cc3dbuff;
-    projlln(b.x(), b.y(), cc2dbuff.x(), cc2dbuff.y(), n);
-    drawProjected(b.x(), b.y(), n);
+    drawMapLine(cc2dbuff.x(), cc2dbuff.y(), n, true);
 }
 
 void drawSides(int32_t v, int32_t boundary, float ppd) {
@@ -274,8 +233,7 @@ void drawSides(int32_t v, int32_t boundary, float ppd) {
             }
         }
         if (boundary == 1) cc2lln(b.x(), b.y(), b.x(), b.y(), b.z(), ptblock.np);
-        projlln(b.x(), b.y(), b.x(), b.y(), ptblock.np);
-        drawProjected(b.x(), b.y(), ptblock.np);
+        drawMapLine(b.x(), b.y(), ptblock.np, true);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "console/text.hpp"
+#include "mapdraw/map_drawing.hpp"
 
 namespace tensova {
 
@@ -55,32 +56,20 @@ struct ShoreHeader {
 // on latitude alone.
 bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter);
 
-// One point projected: false when the projection sends it out of reach.
-bool projectDegrees(float lon, float lat, float& x, float& y);
-
-// The pen of a line drawn point by point: a point that the projection sends out of reach lifts
-// it, and the next point is reached with a move.
-class Pen {
-  public:
-    void lift() { down_ = false; }
-    void to(float x, float y, bool draw);
-
-  private:
-    bool down_ = false;
-};
-
-// Lines drawn point by point, each point projected on its own (degrees in).
+// Lines drawn point by point (degrees in), each point projected on its own; the pen lifts
+// across the map's longitude seam.
 class PenLine {
   public:
     void restart() { pen_.lift(); }
     void point(float lon, float lat);
 
   private:
-    Pen pen_;
+    MapPen pen_{true};
 };
 
 // Clipped drawing: a segment is drawn whole, to its true ends, as soon as one of its ends lies
-// in the box (bounds included); a segment whose ends both lie outside is left out.
+// in the box (bounds included); a segment whose ends both lie outside is left out. The pen lifts
+// across the map's longitude seam.
 class ClippedLine {
   public:
     ClippedLine(float xmin, float xmax, float ymin, float ymax)
@@ -91,7 +80,7 @@ class ClippedLine {
   private:
     bool inside(float lon, float lat) const;
     float xmin_, xmax_, ymin_, ymax_;
-    Pen pen_;
+    MapPen pen_{true};
     bool first_ = true;
     bool prevInside_ = false;
     float prevLon_ = 0.0f;
@@ -99,9 +88,9 @@ class ClippedLine {
 };
 
 // The n points of cc2dbuff (degrees, converted in place) projected at once and drawn as one
-// polyline (split where the projection sends points out of reach).
+// polyline, split where the map does not show them and across the longitude seam.
 void drawPolylineDegrees(int32_t n);
-// The n points of cc2dbuff (radians) projected into cc3dbuff and drawn.
+// The n points of cc2dbuff (radians) drawn so.
 void drawPolylineRadians(int32_t n);
 
 // The sides between the v vertices of cc2dbuff (radians): great circles (kind 1) and lines of

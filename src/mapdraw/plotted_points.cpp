@@ -16,6 +16,7 @@
 #include "console/setup.hpp"
 #include "curve/point_buffers.hpp"
 #include "curve/running_point.hpp"
+#include "mapdraw/map_drawing.hpp"
 #include "numeric/angles.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
@@ -122,7 +123,7 @@ void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::st
             deg2rad(x, x, n);
             deg2rad(y, y, n);
         }
-        projlln(x, y, x, y, n);
+        projllnShown(x, y, x, y, n);
     } else {
         wout({"NO PROJECTION"});
         wout({"X, Y = input"});
@@ -131,7 +132,12 @@ void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::st
     wout({kEquals22});
     wout({"PLOTTING LOCATION"});
     wout({kEquals22});
-    ussymbol(x, y, n);
+    // Points the map does not show are not drawn (they keep their row in the listing).
+    if (useproj) {
+        symbolsOnMap(x, y, n);
+    } else {
+        ussymbol(x, y, n);
+    }
     if (!settings.listing) return;
     wout({kEquals22});
     wout({"Plotted coordinates:"});

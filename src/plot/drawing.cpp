@@ -73,6 +73,10 @@ void uspolygon(const float* x, const float* y, int32_t n) {
     inChunks(x, y, n, depolygon, [n] { polygonSplitWarning(n); });
 }
 
+void sclampboxes(int32_t boxes) {
+    psclampboxes(boxes);
+}
+
 void ustext2(float x, float y, std::string_view text) {
     us2de(&x, &y, &x, &y, 1);
     detext2(x, y, text);

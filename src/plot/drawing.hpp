@@ -27,6 +27,10 @@ void cmtext2(float x, float y, std::string_view text);
 bool buffer2(float* xbuf, float* ybuf, int32_t nbuf, int32_t& nout, const float* x, const float* y,
              int32_t nx, int32_t& is);
 
+// How many warning boxes points beyond the device range may still give before they are
+// clamped without a word; below zero, one box for every coordinate, as by default.
+void sclampboxes(int32_t boxes);
+
 // One symbol of the current type and size at each of the n points.
 void ussymbol(const float* x, const float* y, int32_t n);
 

@@ -21,8 +21,16 @@ const Stamp kPslineto("pslineto", " 7.0", "18-07-2001");
 constexpr float kDeviceMax = 9.9e7f;
 constexpr float kMetresPerPoint = 0.00035278f;
 
+// Boxes left for clamped coordinates; below zero, no limit.
+int32_t clampBoxesLeft = -1;
+
 void clampBox(const Stamp& s, float& v, float bound, std::string_view label,
               std::string_view resetLabel) {
+    if (clampBoxesLeft == 0) {
+        v = bound;
+        return;
+    }
+    if (clampBoxesLeft > 0) --clampBoxesLeft;
     warninghead(s);
     wout({label, fmtG(v * kMetresPerPoint, 10, 3)});
     v = bound;
@@ -157,6 +165,10 @@ void deplot(float& x, float& y, int32_t ipen) {
     } else if (ipen == 1) {
         pslineto(&x, &y, 1);
     }
+}
+
+void psclampboxes(int32_t boxes) {
+    clampBoxesLeft = boxes;
 }
 
 void intslinewidth(float w) {

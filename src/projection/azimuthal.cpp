@@ -13,6 +13,12 @@
 namespace tensova {
 namespace {
 
+// A point this close (in the cosine of its distance from the centre) to the limit of an
+// azimuthal map is on it: the rim's own points are shown whatever their rounding.
+constexpr float kReachTolerance = 1.0e-6f;
+// The equal-area rim is taken this far (radians) short of the antipode.
+constexpr float kNearAntipode = 1.0e-3f;
+
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
 // of the centre (the oblique aspects): equal-area, stereographic (conformal) and orthographic.
@@ -171,6 +177,82 @@ void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n)
 void spers2() {
     llpparam.derived[0] = std::sin(0.5f * llpparam.omega);
     llpparam.derived[1] = std::cos(0.5f * llpparam.omega);
+}
+
+AzimuthalReach azimuthalReach(int32_t iproj) {
+    const float pi = anglerad(kPi), halfPi = anglerad(kHalfPi);
+    const float omega = std::clamp(llpparam.omega, 0.0f, pi);
+    AzimuthalReach r;
+    r.polar = iproj % 2 == 1;
+    switch (iproj) {
+        case 5:
+        case 6:
+            // The equal-area map draws even the antipode, as the circle of radius 1: its rim is
+            // taken just short of it, where the azimuth still tells the points apart.
+            r.angle = omega;
+            r.rimAngle = std::min(omega, pi - kNearAntipode);
+            break;
+        case 7:
+        case 8:
+            // The stereographic antipode lies at infinity.
+            r.angle = omega;
+            r.rimAngle = omega < pi ? omega : -1.0f;
+            break;
+        case 9:
+            r.angle = std::min(omega, halfPi);
+            r.rimAngle = r.angle;
+            break;
+        case 10:
+            r.angle = halfPi;
+            r.rimAngle = halfPi;
+            break;
+        case 11:
+        case 12:
+            // The eye sees the globe down to its limb, where vz = sin(view/2).
+            r.angle = std::max(halfPi - 0.5f * omega, 0.0f);
+            r.rimAngle = r.angle;
+            break;
+        default:  // 17, 18: the gnomonic sends the great circle 90 degrees away to infinity
+            r.angle = halfPi;
+            r.inclusive = false;
+            break;
+    }
+    return r;
+}
+
+void hideBeyondReach(const AzimuthalReach& r, float* x, float* y, const float* lon,
+                     const float* lat, int32_t n) {
+    if (r.inclusive && r.angle >= anglerad(kPi)) return;
+    const float limit = std::cos(r.angle);
+    for (int32_t i = 0; i < n; ++i) {
+        // The cosine of the distance from the centre.
+        const float c = r.polar ? std::sin(lat[i]) : rotated(lon[i], lat[i])[2];
+        const bool shown = r.inclusive ? c >= limit - kReachTolerance : c > limit + kReachTolerance;
+        if (shown) continue;
+        x[i] = kFarAway;
+        y[i] = kFarAway;
+    }
+}
+
+void rimOfReach(const AzimuthalReach& r, float* lon, float* lat, int32_t n) {
+    const float twoPi = anglerad(kTwoPi), halfPi = anglerad(kHalfPi);
+    const float s = std::sin(r.rimAngle), c = std::cos(r.rimAngle);
+    for (int32_t k = 0; k < n; ++k) {
+        const float a = twoPi * static_cast<float>(k) / static_cast<float>(n);
+        if (r.polar) {
+            lon[k] = a;
+            lat[k] = halfPi - r.rimAngle;
+            continue;
+        }
+        // From the frame of the centre back to the earth's: the transpose of the oblique matrix.
+        const Vec3 v{s * std::cos(a), s * std::sin(a), c};
+        Vec3 e{};
+        for (int32_t j = 1; j <= 3; ++j)
+            for (int32_t i = 1; i <= 3; ++i)
+                e[static_cast<std::size_t>(j - 1)] +=
+                    a2b.ab[at(i, j, 3)] * v[static_cast<std::size_t>(i - 1)];
+        cc2lln(&lon[k], &lat[k], &e[0], &e[1], &e[2], 1);
+    }
 }
 
 }  // namespace tensova

@@ -1,5 +1,6 @@
 // The dispatcher: one table from the projection number to its forward transform.
 
+#include <algorithm>
 #include <array>
 
 #include "console/boxes.hpp"
@@ -36,34 +37,35 @@ void gnomonic(float* x, float* y, const float* lon, const float* lat, int32_t n)
 struct Projection {
     Forward forward;
     void (*setup)();  // derives the projection's constants from its parameters, if it has any
+    bool azimuthal;   // centred on a point, with no cut along a meridian
 };
 
 constexpr std::array<Projection, 25> kProjections = {{
-    {tm2, nullptr},              // 1 transverse Mercator
-    {tme2, nullptr},             // 2 transverse Mercator, ellipsoidal
-    {lcc2, slcc2},               // 3 Lambert conformal conic
-    {lcce2, slcce2},             // 4 Lambert conformal conic, ellipsoidal
-    {lazea2, nullptr},           // 5 Lambert azimuthal equal-area, polar
-    {lazeaobl, nullptr},         // 6 Lambert azimuthal equal-area, oblique
-    {stereographic, nullptr},    // 7 stereographic, polar
-    {inversobl, nullptr},        // 8 stereographic, oblique
-    {orthographic, nullptr},     // 9 orthographic, polar
-    {orthobl2, nullptr},         // 10 orthographic, oblique
-    {perspectivePolar, spers2},  // 11 perspective, polar
-    {persobl2, spers2},          // 12 perspective, oblique
-    {polyco2, nullptr},          // 13 polyconic
-    {imwpoly2, simwpoly2},       // 14 modified polyconic, ellipsoidal
-    {mersphe2, nullptr},         // 15 Mercator
-    {merel2, nullptr},           // 16 Mercator, ellipsoidal
-    {gnomonic, nullptr},         // 17 gnomonic, polar
-    {gnomoobl, nullptr},         // 18 gnomonic, oblique
-    {albesph2, salbesph2},       // 19 Albers equal-area conic
-    {bonnesph2, sbonnesph2},     // 20 Bonne
-    {wernesphe2, nullptr},       // 21 Werner
-    {sanflamsph2, nullptr},      // 22 Sanson-Flamsteed
-    {lcnesphe2, nullptr},        // 23 Lambert cylindrical equal-area
-    {mollw2, nullptr},           // 24 Mollweide
-    {grinte2, nullptr},          // 25 Van der Grinten
+    {tm2, nullptr, false},             // 1 transverse Mercator
+    {tme2, nullptr, false},            // 2 transverse Mercator, ellipsoidal
+    {lcc2, slcc2, false},              // 3 Lambert conformal conic
+    {lcce2, slcce2, false},            // 4 Lambert conformal conic, ellipsoidal
+    {lazea2, nullptr, true},           // 5 Lambert azimuthal equal-area, polar
+    {lazeaobl, nullptr, true},         // 6 Lambert azimuthal equal-area, oblique
+    {stereographic, nullptr, true},    // 7 stereographic, polar
+    {inversobl, nullptr, true},        // 8 stereographic, oblique
+    {orthographic, nullptr, true},     // 9 orthographic, polar
+    {orthobl2, nullptr, true},         // 10 orthographic, oblique
+    {perspectivePolar, spers2, true},  // 11 perspective, polar
+    {persobl2, spers2, true},          // 12 perspective, oblique
+    {polyco2, nullptr, false},         // 13 polyconic
+    {imwpoly2, simwpoly2, false},      // 14 modified polyconic, ellipsoidal
+    {mersphe2, nullptr, false},        // 15 Mercator
+    {merel2, nullptr, false},          // 16 Mercator, ellipsoidal
+    {gnomonic, nullptr, true},         // 17 gnomonic, polar
+    {gnomoobl, nullptr, true},         // 18 gnomonic, oblique
+    {albesph2, salbesph2, false},      // 19 Albers equal-area conic
+    {bonnesph2, sbonnesph2, false},    // 20 Bonne
+    {wernesphe2, nullptr, false},      // 21 Werner
+    {sanflamsph2, nullptr, false},     // 22 Sanson-Flamsteed
+    {lcnesphe2, nullptr, false},       // 23 Lambert cylindrical equal-area
+    {mollw2, nullptr, false},          // 24 Mollweide
+    {grinte2, nullptr, false},         // 25 Van der Grinten
 }};
 
 bool known(int32_t iproj) {
@@ -90,6 +92,12 @@ void resetProjection() {
     }
 }
 
+// The current projection, reset first when its number is unknown.
+const Projection& current() {
+    if (!known(projtype.iproj)) resetProjection();
+    return kProjections[static_cast<std::size_t>(projtype.iproj - 1)];
+}
+
 }  // namespace
 
 void setProjectionMenu(ProjectionMenu menu) {
@@ -103,10 +111,44 @@ void deriveConstants(int32_t iproj) {
 }
 
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    if (!known(projtype.iproj)) resetProjection();
-    const Projection& p = kProjections[static_cast<std::size_t>(projtype.iproj - 1)];
+    const Projection& p = current();
     if (n < 1) return;
     p.forward(x, y, lon, lat, n);
+}
+
+void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    const Projection& p = current();
+    if (n < 1) return;
+    if (!p.azimuthal) {
+        p.forward(x, y, lon, lat, n);
+        return;
+    }
+    // The test reads the points before the projection may overwrite them: hide afterwards
+    // what lay beyond.
+    const AzimuthalReach r = azimuthalReach(projtype.iproj);
+    constexpr int32_t kPiece = 256;
+    std::array<float, kPiece> plon{}, plat{};
+    for (int32_t start = 0; start < n; start += kPiece) {
+        const int32_t m = std::min(kPiece, n - start);
+        std::copy_n(lon + start, m, plon.begin());
+        std::copy_n(lat + start, m, plat.begin());
+        p.forward(x + start, y + start, plon.data(), plat.data(), m);
+        hideBeyondReach(r, x + start, y + start, plon.data(), plat.data(), m);
+    }
+}
+
+int32_t projectionRim(float* lon, float* lat, int32_t n) {
+    if (n < 1 || !projectionHasRim()) return 0;
+    rimOfReach(azimuthalReach(projtype.iproj), lon, lat, n);
+    return n;
+}
+
+bool projectionHasRim() {
+    return current().azimuthal && azimuthalReach(projtype.iproj).rimAngle >= 0.0f;
+}
+
+bool projectionHasSeam() {
+    return !current().azimuthal;
 }
 
 }  // namespace tensova

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/selection_tests.hpp"
 #include "console/boxes.hpp"
@@ -20,6 +21,7 @@
 #include "console/units.hpp"
 #include "mapdraw/contours.hpp"
 #include "mapdraw/grid.hpp"
+#include "mapdraw/map_drawing.hpp"
 #include "mapdraw/plotted_points.hpp"
 #include "mapdraw/projection_menu.hpp"
 #include "numeric/angles.hpp"
@@ -47,6 +49,8 @@ constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
+// The step (radians) towards a point north of an event, to find local north on the map.
+constexpr float kNorthStep = 1.0e-3f;
 
 // The grid settings as its set-up routine passes them, in degrees.
 struct GridArgs {
@@ -285,23 +289,38 @@ void scaleToGrid() {
     sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, isoxy, 1);
 }
 
-// An event the projection placed: the sentinel marks a point it cannot show.
-bool onMap(const Events& e, int32_t i) {
-    return std::fabs(e.xd[i]) < kFarAway && std::fabs(e.yd[i]) < kFarAway;
+// An event the map shows.
+bool shown(const Events& e, int32_t i) {
+    return onMap(e.xd[i], e.yd[i]);
 }
 
-// One symbol per placed event, in runs of consecutive placed events.
-void drawEpicentres(const Events& e) {
-    int32_t i = 0;
-    while (i < e.n) {
-        if (!onMap(e, i)) {
-            ++i;
+// The direction of local north on the map at each event it shows, as an angle clockwise from
+// user y: towards the projected point a little north of the event (a little south, the other
+// way round, where north is off the map or past the pole). Zero on a map whose meridians run
+// along y; an event the map does not show gets zero too.
+void northAngles(const Events& e, std::vector<float>& angle) {
+    const auto n = static_cast<std::size_t>(e.n);
+    static std::vector<float> lon, lat, x, y;
+    angle.assign(n, 0.0f);
+    lon.resize(n);
+    lat.resize(n);
+    x.resize(n);
+    y.resize(n);
+    const float halfPi = anglerad(kHalfPi);
+    deg2rad(lon.data(), e.rlong, e.n);
+    deg2rad(lat.data(), e.rlat, e.n);
+    for (float& l : lat) l = l + kNorthStep <= halfPi ? l + kNorthStep : halfPi + 1.0f;
+    projllnShown(x.data(), y.data(), lon.data(), lat.data(), e.n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const float x0 = e.xd[i], y0 = e.yd[i];
+        if (!onMap(x0, y0)) continue;
+        if (onMap(x[i], y[i])) {
+            angle[i] = std::atan2(x[i] - x0, y[i] - y0);
             continue;
         }
-        int32_t j = i + 1;
-        while (j < e.n && onMap(e, j)) ++j;
-        ussymbol(e.xd + i, e.yd + i, j - i);
-        i = j;
+        float south = rad(e.rlat[i]) - kNorthStep, xs = 0.0f, ys = 0.0f;
+        projllnShown(&xs, &ys, &lon[i], &south, 1);
+        if (onMap(xs, ys)) angle[i] = std::atan2(x0 - xs, y0 - ys);
     }
 }
 
@@ -317,12 +336,15 @@ int32_t sishUnit(int32_t islot) {
 }
 
 // The stress axes of every event: the console table of flagged events, the stress symbols of
-// the placed ones, and the Si-Sh lines when `unit` is not 0.
+// the events the map shows, turned against local north, and the Si-Sh lines (azimuths from
+// geographic north) when `unit` is not 0.
 void drawStress(const Events& e, float thresholdRad, int32_t unit) {
     if (unit != 0) unitWrite(unit, sishHeader());
     const int32_t out = iocom.stdOut;
     std::string record;
     SishEvent s;
+    static std::vector<float> north;
+    northAngles(e, north);
     for (int32_t i = 0; i < e.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         fsadr2steff(s.az, s.pl, rad(e.azd1[k]), rad(e.dipd1[k]), rad(e.rakd1[k]), 0.0f);
@@ -332,7 +354,10 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
         writepbsv(&s.azshmax, &s.isv, &s.az[0], &s.pl[0], &s.az[1], &s.pl[1], &s.az[2], &s.pl[2], 1,
                   out, i + 1);
         s.isv = std::abs(s.isv);
-        if (onMap(e, i)) dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1);
+        if (shown(e, i)) {
+            const float onPage = s.azshmax + north[k];
+            dmapsh2(e.xd + i, e.yd + i, &onPage, &s.isv, 1);
+        }
         if (unit == 0) continue;
         s.date = e.date(k);
         s.time = e.time(k);
@@ -356,6 +381,8 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
 
 void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
+    // Points beyond the device range are clamped; one box says so for the whole map.
+    sclampboxes(1);
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
@@ -377,9 +404,9 @@ void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool 
         announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
         deg2rad(e.xd, e.rlong, e.n);
         deg2rad(e.yd, e.rlat, e.n);
-        projlln(e.xd, e.yd, e.xd, e.yd, e.n);
+        projllnShown(e.xd, e.yd, e.xd, e.yd, e.n);
         int32_t off = 0;
-        for (int32_t i = 0; i < e.n; ++i) off += onMap(e, i) ? 0 : 1;
+        for (int32_t i = 0; i < e.n; ++i) off += shown(e, i) ? 0 : 1;
         if (off > 0) {
             warninghead(kMapseis4);
             wout({"events off the map projection =", fmtI(off, 6)});
@@ -389,7 +416,7 @@ void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool 
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});
-        drawEpicentres(e);
+        symbolsOnMap(e.xd, e.yd, e.n);
     }
     if (m.shDirections) {
         announce({"PLOTTING STRESS DIRECTIONS"});
@@ -401,6 +428,7 @@ void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool 
         grid.set(3);
         contours1(grid.lonmin, grid.lonmax, grid.latmin, grid.latmax, 1);
     }
+    sclampboxes(-1);
 }
 
 }  // namespace

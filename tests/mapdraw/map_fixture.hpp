@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mapdraw/overlays.hpp"
+#include "numeric/angles.hpp"
 #include "plot/plot_fixture.hpp"
 #include "projection/projection.hpp"
 
@@ -32,7 +33,8 @@ struct MapDocument {
 // The device point of a longitude and latitude.
 inline Point at(float lon, float lat) {
     Point p{};
-    projectDegrees(lon, lat, p[0], p[1]);
+    const float lonr = rad(lon), latr = rad(lat);
+    projlln(&p[0], &p[1], &lonr, &latr, 1);
     return toDevice(p);
 }
 
