@@ -1,6 +1,7 @@
 // The edges of the projections: poles, the antimeridian, clamping to the central angle,
 // degenerate parameters, the oblique centre, and the guards that keep every result finite.
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -37,6 +38,27 @@ TEST(ProjectionEdges, PolesAntimeridianCentresAndDegenerateParameters) {
     EXPECT_EQ(south.x, 0.0f);
     EXPECT_GT(std::fabs(south.y), 1e6);
     EXPECT_LT(std::fabs(south.y), 1e8);
+}
+
+// Maps leave out what an azimuthal projection cannot place truly, and their extent reaches its
+// rim: every rim point lies at the rim's radius from the centre.
+TEST(ProjectionEdges, WhatTheMapShowsAndItsRim) {
+    ConsoleCapture cap;
+    for (const auto& row : tableRows("projection_shown.txt")) {
+        SCOPED_TRACE(row[0]);
+        const auto n = numbers(row[2] + " " + row[3] + " " + row[4] + " " + row[5]);
+        ASSERT_EQ(n.size(), 5u);
+        useProjection(std::stoi(row[1]), {.omega = float(n[0])});
+        float x = rad(float(n[1])), y = rad(float(n[2]));
+        projllnShown(&x, &y, &x, &y, 1);
+        EXPECT_EQ(std::fabs(x) < kFarAway && std::fabs(y) < kFarAway, n[3] == 1);
+        std::array<float, 36> lon{}, lat{};
+        const int32_t rim = projectionRim(lon.data(), lat.data(), 36);
+        EXPECT_EQ(rim, n[4] > 0 ? 36 : 0);
+        std::array<float, 36> rx{}, ry{};
+        projllnShown(rx.data(), ry.data(), lon.data(), lat.data(), rim);
+        for (int32_t k = 0; k < rim; ++k) EXPECT_NEAR(std::hypot(rx[k], ry[k]), n[4], 2e-5) << k;
+    }
 }
 
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
