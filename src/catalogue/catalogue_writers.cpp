@@ -44,7 +44,7 @@ WriteOutcome writeEvents(int32_t unit, const EventForm& form) {
         }
     }
     // Buffered records reach the file only now: a full disk may refuse them here.
-    if (!unitFlush(unit)) return {false, count};
+    if (!unitFlush(unit)) return {false, count, true};
     return {true, count};
 }
 

@@ -18,7 +18,9 @@ inline const Stamp kGcmtwrite("gcmtwrite  ", " 2.2", "22-09-2009");
 
 struct WriteOutcome {
     bool complete = true;  // every record written and flushed to the file
-    int32_t event = 0;     // events written; on a failure the event being written (from 1)
+    int32_t event = 0;     // events written; on a failed record the event being written (from 1)
+    // Every record was taken, but the final flush or close could not put them all in the file.
+    bool atFlush = false;
 };
 
 // Writes the store as a catalogue file in the layout (four lines per event for dek, five for

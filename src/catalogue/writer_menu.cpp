@@ -95,9 +95,15 @@ std::string_view openingExplanation(int32_t answer) {
     }
 }
 
-void writeErrorBox(const Output& out, int32_t event) {
+// A failed close is a failed final flush: the records are in the stream, not all in the file.
+constexpr WriteOutcome kCloseFailed{false, 0, true};
+
+void writeErrorBox(const Output& out, const WriteOutcome& failure) {
     errorhead(kGcmtwrite);
-    wout({"  WHILE WRITING", fmtI(event, 6), "th DATA"});
+    if (failure.atFlush)
+        wout({"  FINAL FLUSH/CLOSE FAILED"});
+    else
+        wout({"  WHILE WRITING", fmtI(failure.event, 6), "th DATA"});
     wout({"  IN FILE:", out.name()});
     if (out.isOpen()) {
         wout({"  closing the file"});
@@ -133,7 +139,7 @@ void completionReport(const Output& out, int32_t written) {
             if (clofou(out.ifile))
                 wout({"output file", out.name(), "closed"});
             else
-                writeErrorBox(out, written);
+                writeErrorBox(out, kCloseFailed);
         }
     }
     menutail();
@@ -154,13 +160,12 @@ Writer writerFor(int32_t answer) {
     return {};
 }
 
-void runWriter(const Output& out, const Writer& writer, int32_t& written) {
+void runWriter(const Output& out, const Writer& writer) {
     const WriteOutcome r = writer.write(*writer.layout, out.ifile);
-    written = r.event;
     if (r.complete)
         completionReport(out, r.event);
     else
-        writeErrorBox(out, r.event);
+        writeErrorBox(out, r);
 }
 
 bool isWriterCommand(int32_t answer) {
@@ -173,8 +178,6 @@ bool isWriterCommand(int32_t answer) {
 void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
     if (ifile < 1 || static_cast<std::size_t>(ifile) > fiocom.iouf.size()) return;
     const Output out{ifile, static_cast<std::size_t>(ifile - 1)};
-    // Events of the last writer run into the file still open, for a failure found on closing.
-    int32_t written = 0;
     for (;;) {
         showMenu(out);
         int32_t answer = kExit;
@@ -184,14 +187,13 @@ void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
         // Opening empties the file: it is opened only when something will be written to it.
         if (!out.isOpen() && (answer == kOpen || writer.write != nullptr)) {
             opefou(ifile, openingExplanation(answer), 0);
-            written = 0;
         } else if ((answer == kClose || answer == kExit) && out.isOpen()) {
-            if (!clofou(out.ifile)) writeErrorBox(out, written);
+            if (!clofou(out.ifile)) writeErrorBox(out, kCloseFailed);
         }
         if (answer == kExit) return;
         if (answer == kList) listgcmt(ListingHead::SubMenu, kGcmtwrite, answer);
         if (writer.write != nullptr)
-            runWriter(out, writer, written);
+            runWriter(out, writer);
         else if (isWriterCommand(answer))
             noWriterBox(answer);
     }

@@ -201,10 +201,12 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         // A command file's answer is the name from now on, and so the default of a retry; the
         // chooser changes the name only when the file opens.
         if (fromFile && fits) fname = fit(name, fname.size());
+        // A file the run holds open is no output: the open refuses it, and says why.
+        const bool held = fits && status != OpenStatus::Old && unitHolding(name) != 0;
         if (imode == 0 && !fromFile && status == OpenStatus::New) {
             // At the keyboard a name to save under may replace a file, as a save dialog does,
             // but only once the user has said so; otherwise the name is asked for again.
-            if (fits && regularFileExists(name)) {
+            if (fits && !held && regularFileExists(name)) {
                 bool replace = false;
                 inlogicdef(replace, "file exists: replace it", false);
                 if (!replace) continue;
@@ -230,10 +232,10 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         wout({"COULD NOT OPEN FILE", shown});
         if (!fits)
             wout({"name longer than", fmtIown(static_cast<int64_t>(fname.size())), "characters"});
+        if (fits && (fromFile || held)) wout({why});
         if (fromFile) {
             // The command file's next lines answer what comes after this name: taken as names
             // they would misfile data. It ends here and the keyboard takes over.
-            if (fits) wout({why});
             wout({"===> END OF COMMAND FILE"});
             endRunningCommandFile();
         }

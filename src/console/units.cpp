@@ -132,6 +132,10 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
     if (path.empty()) return fail("No name given");
     // A NUL would end the name early for the file system: another file would be opened.
     if (path.find('\0') != std::string::npos) return fail("Name holds a NUL character");
+    // Writing would empty or overwrite the file under the unit that holds it, and nobody
+    // would be told.
+    if (status != OpenStatus::Old && unitHolding(path) != 0)
+        return fail("File already open in this run");
     Unit unit;
     unit.name = path;
     // Opened without waiting, so that a named pipe cannot hold the run; what the name turns out
@@ -180,6 +184,21 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
     }
     table()[u] = std::move(unit);
     return true;
+}
+
+int32_t unitHolding(const std::string& path) {
+    struct stat want {};
+    if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &want) != 0 ||
+        !S_ISREG(want.st_mode))
+        return 0;
+    for (const auto& [num, unit] : table()) {
+        const int fd = unit.fd >= 0 ? unit.fd : unit.out != nullptr ? ::fileno(unit.out) : -1;
+        struct stat st {};
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && st.st_dev == want.st_dev &&
+            st.st_ino == want.st_ino)
+            return num;
+    }
+    return 0;
 }
 
 bool regularFileExists(const std::string& path) {

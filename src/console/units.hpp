@@ -26,8 +26,11 @@ constexpr int32_t kConsoleUnit = 6;
 // Opens unit `u` on `path`, never waiting. Returns false (and leaves the unit closed) when the
 // file system refuses: a missing file for Old, an existing one for New, a directory, anything
 // but a regular file to read, anything but a regular file or a character device to write, an
-// empty name or one holding a NUL. `why` then receives the reason in a few words.
+// empty name or one holding a NUL. An output is also refused on a file that a unit holds open
+// ("File already open in this run"). `why` then receives the reason in a few words.
 bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string* why = nullptr);
+// The unit that holds the regular file `path` open (the file itself, under whatever name), or 0.
+int32_t unitHolding(const std::string& path);
 // True when `path` names an existing regular file.
 bool regularFileExists(const std::string& path);
 bool unitIsOpen(int32_t u);

@@ -106,11 +106,14 @@ void updateDialog(PsSettings& s) {
     inintegvindef(s.dialect, "your choice", s.dialect, 1, 3);
 }
 
+// The file is said to be written only once it is: flushed and closed.
 void saveSettings(const PsSettings& s) {
-    submenuhead(kIntplinit);
-    wout({"pslib7_ini.txt updated or created"});
-    menutail();
-    if (writePsSettings(s)) return;
+    if (writePsSettings(s)) {
+        submenuhead(kIntplinit);
+        wout({"pslib7_ini.txt updated or created"});
+        menutail();
+        return;
+    }
     warninghead(kIntplinit);
     wout({"pslib7_ini.txt could not be written"});
     wout({"==> the settings hold for this run only"});

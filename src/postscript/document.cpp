@@ -128,8 +128,15 @@ void pageTransform() {
     if (psparams.orientation == "LA4") psLine(" 595 0 translate 90 rotate");
 }
 
+// A page number in its field of three; from page 1000 on in full, since a page comment must
+// name its page.
+std::string pageField() {
+    const int32_t n = psparams.pageNumber;
+    return n > 999 ? fmtIown(n) : fmtI(n, 3);
+}
+
 void pageComment() {
-    psLine("%%Page: " + fmtI(psparams.pageNumber, 3) + " " + fmtI(psparams.pageNumber, 3));
+    psLine("%%Page: " + pageField() + " " + pageField());
 }
 
 void compressedHead(int32_t copies) {
@@ -232,7 +239,7 @@ void psend() {
         psLine("showpage");
         psLine("%%End Page");
         psLine("%%Trailer");
-        psLine("%%Pages: " + fmtI(psparams.pageNumber, 3));
+        psLine("%%Pages: " + pageField());
         psLine("%%EOF");
     }
     psFlush();

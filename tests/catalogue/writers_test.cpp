@@ -70,7 +70,8 @@ TEST_F(Writers, DekRecordsHaveTheReadersColumnsAndWidths) {
 TEST_F(Writers, EmptyStoresAndRefusedRecords) {
     // A failure shows as the event being written: a closed slot refuses the first record (the
     // title record of a table, before any event); a full disk takes the records into the buffer
-    // and refuses them at the final flush, or, for a full store, long before its end.
+    // and refuses them at the final flush, which names no record, or, for a full store, long
+    // before its end.
     const bool full = std::filesystem::exists("/dev/full");
     const std::function<WriteOutcome()> file = [] { return writeCatalogueFile(ndkLayout, kSlot); };
     const std::function<WriteOutcome()> table = [] {
@@ -84,14 +85,15 @@ TEST_F(Writers, EmptyStoresAndRefusedRecords) {
         bool complete;
         int32_t eventMin, eventMax;
         std::size_t lines;  // in the file of the folder
-    } cases[] = {
-        {"empty store, file", file, 0, "", true, 0, 0, 0},
-        {"empty store, table", table, 0, "", true, 0, 0, 2},
-        {"closed slot, file", file, 2, "closed", false, 1, 1, 0},
-        {"closed slot, table", table, 2, "closed", false, 0, 0, 0},
-        {"full disk, file", file, 3, "/dev/full", false, 3, 3, 0},
-        {"full disk, table", table, 3, "/dev/full", false, 3, 3, 0},
-        {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1, kCapacity - 2, 0}};
+        bool atFlush;
+    } cases[] = {{"empty store, file", file, 0, "", true, 0, 0, 0, false},
+                 {"empty store, table", table, 0, "", true, 0, 0, 2, false},
+                 {"closed slot, file", file, 2, "closed", false, 1, 1, 0, false},
+                 {"closed slot, table", table, 2, "closed", false, 0, 0, 0, false},
+                 {"full disk, file", file, 3, "/dev/full", false, 3, 3, 0, true},
+                 {"full disk, table", table, 3, "/dev/full", false, 3, 3, 0, true},
+                 {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1,
+                  kCapacity - 2, 0, false}};
     for (const auto& c : cases) {
         if (c.target == "/dev/full" && !full) continue;
         SetUp();
@@ -107,6 +109,7 @@ TEST_F(Writers, EmptyStoresAndRefusedRecords) {
             EXPECT_EQ(unitClose(outputUnit()), closed) << c.what;  // a closed unit holds nothing
         }
         EXPECT_EQ(r.complete, c.complete) << c.what;
+        EXPECT_EQ(r.atFlush, c.atFlush) << c.what;
         EXPECT_GE(r.event, c.eventMin) << c.what;
         EXPECT_LE(r.event, c.eventMax) << c.what;
     }

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "console/text.hpp"
 #include "e2e/session.hpp"
@@ -171,6 +173,46 @@ TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
     s.run("\n1000\n1001\npipe\n\n/dev/zero\n\nthree.ndk\n9999\n", {}, 5);
     EXPECT_EQ(s.result.status, 0);
     expectGolden(fromMainMenu(s.result.out), "menu_sessions.txt#pipes and devices");
+}
+
+// A file the run holds open, under its name or another, is refused as an output with a box
+// that says so, and the name is asked for again: the Si-Sh file as a plot file, the plot file as
+// a catalogue output, the running command file as a plot file (which also ends the command file).
+TEST(Chooser, AFileTheRunHoldsOpenIsNoOutput) {
+    const std::string three = testData("three.ndk");
+    const std::string cmds = "10\n\ncmds.txt\n";
+    const std::string sish = "1000\n1001\nthree.ndk\n13\nsame.txt\n7\ny\n2001\n1000\n\n";
+    const auto sishKept = [](const std::string& t) { return splitLines(t).size() == 4; };
+    const auto plotKept = [](const std::string& t) { return t.ends_with("%%EOF\n"); };
+    const struct {
+        const char* what;
+        std::string input;  // after the banner's line
+        const char* kept;   // the file held open
+        std::function<bool(const std::string&)> intact;
+        const char* written;  // the name given after the refusal
+    } cases[] = {
+        {"plot file on the Si-Sh file", sish + "same.txt\n\nother.ps\n99\n99\n99\n9999\n\n",
+         "same.txt", sishKept, "other.ps"},
+        {"plot file on a link to the Si-Sh file",
+         sish + "link.ps\n\nother.ps\n99\n99\n99\n9999\n\n", "same.txt", sishKept, "other.ps"},
+        {"catalogue output on the plot file",
+         "10\n\nplot.ps\n1000\n1001\nthree.ndk\n1200\n1001\nplot.ps\n\nnew.ndk\ny\n99\n20\n\n"
+         "9999\n",
+         "plot.ps", plotKept, "new.ndk"},
+        {"plot file on the command file", "5000\n5001\ncmds.txt\n\nplot.ps\n20\n\n9999\n",
+         "cmds.txt", [&](const std::string& t) { return t == cmds; }, "plot.ps"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        ASSERT_EQ(symlink("same.txt", s.dir.file("link.ps").c_str()), 0);
+        s.run("\n" + c.input, {{"three.ndk", three}, {"cmds.txt", cmds}});
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(s.count(" File already open in this run"), 1);
+        EXPECT_TRUE(c.intact(s.dir.read(c.kept)));
+        EXPECT_FALSE(s.dir.read(c.written).empty());
+        for (const std::string name : {c.kept, c.written})
+            if (name.ends_with(".ps")) expectRenders(s.dir.file(name));
+    }
 }
 
 }  // namespace

@@ -12,11 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_samples.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
 #include "support/transcript.hpp"
@@ -128,6 +131,32 @@ TEST(Sheet, EmptyStoreAndARealCatalogue) {
     EXPECT_GE(s.find(" PLOTTING Page 11/11"), 0);
     EXPECT_GE(s.find(" Data 201 -> 210"), 0);
     test::expectRenders(s.dir.file("fps_bb.ps"), "", 11);
+}
+
+// A full store gives 1250 pages: from page 1000 on the page comments name their pages in full.
+// Not rendered: Ghostscript takes page comments as comments, and it would spend seconds on the
+// 250 MB of nets that the other sheet tests render on their pages.
+TEST(Sheet, PageCommentsOfAFullStore) {
+    const Session s(
+        "\n1000\n1001\nfull.ndk\n3000\n1000\n\n\n" + std::string(1249, '\n') + "99\n9999\n\n",
+        {{"full.ndk", test::repeatedNdk(25000)}});
+    EXPECT_EQ(s.result.status, 0);
+    std::ifstream ps(s.dir.file("fps_bb.ps"));
+    test::Lines pages;        // the page comments
+    std::string count, last;  // the trailer's page count and the file's last line
+    for (std::string l; std::getline(ps, l); last = l) {
+        if (l.starts_with("%%Page:")) pages.push_back(l);
+        if (l.starts_with("%%Pages:")) count = l;
+    }
+    ASSERT_EQ(pages.size(), 1250u);
+    EXPECT_EQ(
+        std::count_if(pages.begin(), pages.end(), [](auto& l) { return l.find('*') != l.npos; }),
+        0);
+    EXPECT_EQ(pages[998], "%%Page: 999 999");
+    EXPECT_EQ(pages[999], "%%Page: 1000 1000");
+    EXPECT_EQ(pages[1249], "%%Page: 1250 1250");
+    EXPECT_EQ(count, "%%Pages: 1250");
+    EXPECT_EQ(last, "%%EOF");
 }
 
 // After a RUN the scaling offers the lower-left net's placement, not that of the last net drawn
