@@ -20,15 +20,11 @@ bool blank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// The lines of the file, counted.
+// The lines of the file, counted by its unit.
 struct CountedLines {
     int32_t unit;
-    int32_t number = 0;  // of the last line read
-    ReadResult next(std::string& line) {
-        const ReadResult r = unitReadLine(unit, line);
-        if (r != ReadResult::Eof) ++number;
-        return r;
-    }
+    ReadResult next(std::string& line) { return unitReadLine(unit, line); }
+    int32_t number() const { return unitLineNumber(unit); }  // of the last line read
 };
 
 enum class RecordRead { Complete, EndOfFile, Bad };
@@ -39,7 +35,7 @@ RecordRead readRecord(const RecordLayout& layout, CountedLines& in, Gcmtblk& sto
                       std::string& line, int32_t& first, ReadOutcome& out) {
     first = 0;
     const auto bad = [&](BadLine why) {
-        out.line = in.number;
+        out.line = in.number();
         out.bad = why;
         return RecordRead::Bad;
     };
@@ -49,7 +45,7 @@ RecordRead readRecord(const RecordLayout& layout, CountedLines& in, Gcmtblk& sto
         // the end) are passed over.
         while (first == 0 && r == ReadResult::Ok && blank(line)) r = in.next(line);
         if (r == ReadResult::Eof) return RecordRead::EndOfFile;
-        if (first == 0) first = in.number;
+        if (first == 0) first = in.number();
         if (r == ReadResult::Error) return bad(BadLine::Unreadable);
         if (line.size() > kLongestLine) return bad(BadLine::TooLong);
         // A last line that stops short of its last column at the end of the file is the
@@ -124,7 +120,7 @@ ReadOutcome readCatalogue(const RecordLayout& layout, int32_t unit, bool showAll
         }
         ++record;
         if (slot > kCapacity) {
-            const int32_t last = in.number;
+            const int32_t last = in.number();
             if (moreData(in, line)) {
                 out.end = ReadEnd::StoreFull;
                 out.line = last;

@@ -36,6 +36,7 @@ struct Unit {
     bool atEnd = false;
     bool failed = false;
     bool terminated = true;  // the last line read ended with a line end
+    int32_t lines = 0;       // lines read since the opening or the last rewind
 };
 
 std::map<int32_t, Unit>& table() {
@@ -216,11 +217,9 @@ std::string unitName(int32_t u) {
     return p ? p->name : std::string{};
 }
 
-ReadResult unitReadLine(int32_t u, std::string& line) {
-    line.clear();
-    Unit* p = find(u);
-    if (p == nullptr || p->fd < 0) return ReadResult::Error;
-    if (u == kKeyboardUnit) std::fflush(consoleOut().out);
+namespace {
+
+ReadResult readLine(Unit* p, std::string& line) {
     p->terminated = true;
     std::size_t scanned = 0;  // bytes after pos known to hold no line end
     for (;;) {
@@ -274,6 +273,26 @@ ReadResult unitReadLine(int32_t u, std::string& line) {
     }
 }
 
+}  // namespace
+
+ReadResult unitReadLine(int32_t u, std::string& line) {
+    line.clear();
+    Unit* p = find(u);
+    if (p == nullptr || p->fd < 0) return ReadResult::Error;
+    if (u == kKeyboardUnit) std::fflush(consoleOut().out);
+    // The pieces of an over-long line count as one line; a line that could not be read counts,
+    // so that a message can name it.
+    const bool newLine = p->terminated;
+    const ReadResult r = readLine(p, line);
+    if (r != ReadResult::Eof && newLine) ++p->lines;
+    return r;
+}
+
+int32_t unitLineNumber(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr ? 0 : p->lines;
+}
+
 bool unitLineTerminated(int32_t u) {
     Unit* p = find(u);
     return p == nullptr || p->terminated;
@@ -314,6 +333,8 @@ void unitRewind(int32_t u) {
         p->failed = ::lseek(p->fd, 0, SEEK_SET) != 0;
         p->pos = p->len = 0;
         p->atEnd = p->failed;
+        p->terminated = true;
+        p->lines = 0;
     }
     if (p->out != nullptr) std::rewind(p->out);
 }

@@ -40,6 +40,9 @@ std::string unitName(int32_t u);
 // without a line end is still a line; a line longer than a megabyte comes in pieces. Flushes
 // standard output first when it reads the keyboard.
 ReadResult unitReadLine(int32_t u, std::string& line);
+// The number of the last line read (or that could not be read) since the unit was opened or
+// rewound, from 1; 0 before the first. The pieces of an over-long line count as one line.
+int32_t unitLineNumber(int32_t u);
 // False when the last line read stopped at the end of the file (or was a piece of an over-long
 // line) rather than at a line end: the last line of a cut file.
 bool unitLineTerminated(int32_t u);

@@ -125,7 +125,16 @@ void overlayFile(int32_t choice, const Frame& frame, const LonWindow& window) {
     }
     const FileEnd end = kind.read(f);
     unitClose(kOverlayUnit);
+    const auto report = [&] {
+        for (const std::string& line : f.report) wout({line});
+    };
     switch (end) {
+        case FileEnd::Incomplete:
+            // What was read is drawn and counted; the user learns where the file stops short.
+            warninghead(kContours1);
+            report();
+            warningtail00();
+            [[fallthrough]];
         case FileEnd::Eof:
             wout({kDashes43});
             totalLine(f);
@@ -136,6 +145,7 @@ void overlayFile(int32_t choice, const Frame& frame, const LonWindow& window) {
             errorhead(kContours1);
             wout({"WHILE READING FILE", trimmed(f.name)});
             closedLine(f);
+            report();
             errortail00();
             break;
         case FileEnd::Cut:

@@ -37,19 +37,151 @@ bool readLine(std::string& line, ReadResult& r) {
     return r == ReadResult::Ok;
 }
 
-FileEnd endOf(ReadResult r) {
-    return r == ReadResult::Eof ? FileEnd::Eof : FileEnd::Error;
+int32_t lineNumber() {
+    return unitLineNumber(kOverlayUnit);
+}
+
+// A record of a kind as the messages name it, with the values it holds.
+struct Record {
+    std::string_view name;
+    std::string_view fields;
+};
+constexpr Record kIgnRecord{"IGN RECORD", "code 1, code 2, longitude, latitude"};
+constexpr Record kGebcoHeader{"GEBCO HEADER", "code, points"};
+constexpr Record kGebcoPoint{"GEBCO POINT", "latitude, longitude"};
+constexpr Record kUsgsRecord{"USGS RECORD", "latitude, longitude"};
+constexpr Record kShoreHeader{"GSHHS HEADER", "id, points, level, area, west, east, south, north"};
+constexpr Record kShorePoint{"GSHHS POINT", "longitude, latitude"};
+constexpr Record kPolygonFirst{"SELECTION POLYGON FIRST LINE",
+                               "vertices, boundary kind, closed flag, points per degree"};
+constexpr Record kPolygonVertex{"SELECTION POLYGON VERTEX", "longitude, latitude"};
+
+// The widths of whole records of fixed columns: a last line shorter than its record is what
+// is left of a cut file.
+constexpr std::size_t kIgnWidth = 22;
+constexpr std::size_t kShoreHeaderWidth = 73;
+
+std::string expected(const Record& r) {
+    return std::string(r.name) + " EXPECTED: " + std::string(r.fields);
+}
+
+std::string fileEnds() {
+    const int32_t n = lineNumber();
+    return n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n);
+}
+
+// A record that cannot be read: its line, what it should hold, and what is wrong with it.
+FileEnd badRecord(OverlayFile& f, const Record& r, std::string why) {
+    f.report = {"AT LINE " + fmtIown(lineNumber()) + ": " + expected(r), std::move(why)};
+    return FileEnd::Error;
+}
+
+FileEnd endOf(OverlayFile& f, ReadResult r) {
+    if (r == ReadResult::Eof) return FileEnd::Eof;
+    f.report = {"AT LINE " + fmtIown(lineNumber()) + ": THE FILE COULD NOT BE READ"};
+    return FileEnd::Error;
+}
+
+// The file ends inside a record that begins on line `from`: nothing of it is used.
+FileEnd cutRecord(OverlayFile& f, int32_t from, const Record& r) {
+    f.report = {"INCOMPLETE LAST RECORD FROM LINE " + fmtIown(from),
+                fileEnds() + ": " + expected(r), "==> NOT DRAWN"};
+    return FileEnd::Incomplete;
+}
+
+// The file ends inside a line or polygon that begins on line `from` and declares more points
+// than it holds. Its points read are drawn, and the listing shows how many in its points
+// column (`column`, from 0); below 0 for a polygon outside the frame, neither listed nor drawn.
+FileEnd cutLine(OverlayFile& f, std::string_view what, int32_t from, int32_t read, int32_t declared,
+                int32_t column) {
+    if (column >= 0 && lwito(2)) listingRow({read}, {}, column);
+    f.report = {"INCOMPLETE LAST " + std::string(what) + " FROM LINE " + fmtIown(from),
+                fileEnds() + " AFTER " + fmtIown(read) + " OF " + fmtIown(declared) + " POINTS",
+                column >= 0 ? "==> THE POINTS READ ARE DRAWN" : "==> OUTSIDE THE FRAME, NOT DRAWN"};
+    return FileEnd::Incomplete;
+}
+
+// The last line of a cut file: it stops short of the record's last column at the end of the
+// file, where a whole record would have its line end. Blank fields would read as zeros.
+bool cutShort(const std::string& line, std::size_t width) {
+    return !unitLineTerminated(kOverlayUnit) && line.size() < width &&
+           line.find_first_not_of(' ') != std::string::npos;
+}
+
+// The fixed-column fields of one record, read in turn until one is not a number.
+class Fields {
+  public:
+    explicit Fields(std::string_view line) : line_(line) {}
+    Fields& integer(std::string_view name, int first, int width, int32_t& v) {
+        if (ok() && !readFixedInt(line_, first, width, v)) fail(name, first, width);
+        return *this;
+    }
+    Fields& real(std::string_view name, int first, int width, int decimals, float& v) {
+        if (ok() && !readFixedReal(line_, first, width, decimals, v)) fail(name, first, width);
+        return *this;
+    }
+    bool ok() const { return why_.empty(); }
+    // The field that is not a number, with its columns.
+    const std::string& why() const { return why_; }
+
+  private:
+    void fail(std::string_view name, int first, int width) {
+        why_ = "FIELD " + std::string(name) + ", COLUMNS " + fmtIown(first) + "-" +
+               fmtIown(first + width - 1) + ", IS NOT A NUMBER";
+    }
+    std::string_view line_;
+    std::string why_;
+};
+
+// The values of one free-format record, read in turn until the file ends or one is not a
+// number.
+class Values {
+  public:
+    template <typename T>
+    Values& operator()(std::string_view name, T& v) {
+        if (result_ != ReadResult::Ok) return *this;
+        result_ = record_.next(v);
+        if (result_ != ReadResult::Ok)
+            bad_ = name;
+        else if (read_++ == 0)
+            first_ = lineNumber();
+        return *this;
+    }
+    ReadResult result() const { return result_; }
+    // Whether the file ended inside the record rather than before it.
+    bool started() const { return read_ > 0; }
+    int32_t firstLine() const { return first_; }
+    std::string why() const { return "VALUE " + std::string(bad_) + " IS NOT A NUMBER"; }
+
+  private:
+    FreeRecord record_{kOverlayUnit};
+    ReadResult result_ = ReadResult::Ok;
+    int32_t read_ = 0;
+    int32_t first_ = 0;
+    std::string_view bad_;
+};
+
+// Where a point record of a line or polygon failed: the file ended or a value is not a
+// number. The arguments after the values are those of cutLine.
+FileEnd pointsEnd(OverlayFile& f, const Values& v, const Record& r, std::string_view what,
+                  int32_t from, int32_t read, int32_t declared, int32_t column) {
+    if (v.result() == ReadResult::Eof) return cutLine(f, what, from, read, declared, column);
+    return badRecord(f, r, v.why());
 }
 
 // The n step codes of a coastline record from column `first`, as latitude and longitude steps.
-bool readSteps(const std::string& line, int32_t first, int32_t n, float* dlat, float* dlon) {
+void readSteps(Fields& in, int32_t first, int32_t n, float* dlat, float* dlon) {
     for (int32_t i = 0; i < n; ++i) {
         const int32_t col = first + 4 * i;
-        if (!readFixedReal(line, col, 2, 1, dlat[i]) ||
-            !readFixedReal(line, col + 2, 2, 1, dlon[i]))
-            return false;
+        in.real("latitude step", col, 2, 1, dlat[i]).real("longitude step", col + 2, 2, 1, dlon[i]);
     }
-    return true;
+}
+
+// A coastline record must hold the codes of every point it gives: a line cut short would read
+// its missing codes as zeros.
+std::string shortRecord(std::size_t length, int32_t points, int32_t need) {
+    return "LINE OF " + fmtIown(static_cast<int64_t>(length)) + " COLUMNS, ITS " + fmtIown(points) +
+           " POINTS NEED " + fmtIown(need);
 }
 
 // Points from..to (from 1) of cc2dbuff follow their predecessors by the steps given.
@@ -85,32 +217,28 @@ void drawBuffered(OverlayFile& f, int32_t n) {
     }
 }
 
-// A point record of two reals in free format.
-ReadResult readPair(float& a, float& b) {
-    std::array<float, 2> v{};
-    const ReadResult r = readFreeReals(kOverlayUnit, v.data(), 2);
-    a = v[0];
-    b = v[1];
-    return r;
+void readShoreHeader(Fields& in, ShoreHeader& h) {
+    in.integer("id", 3, 6, h.id).integer("points", 9, 8, h.n).integer("level", 17, 2, h.level);
+    in.real("area", 21, 13, 3, h.area).real("west", 34, 10, 5, h.west);
+    in.real("east", 44, 10, 5, h.east).real("south", 54, 10, 5, h.south);
+    in.real("north", 64, 10, 5, h.north);
 }
 
-bool readShoreHeader(const std::string& line, ShoreHeader& h) {
-    return readFixedInt(line, 3, 6, h.id) && readFixedInt(line, 9, 8, h.n) &&
-           readFixedInt(line, 17, 2, h.level) && readFixedReal(line, 21, 13, 3, h.area) &&
-           readFixedReal(line, 34, 10, 5, h.west) && readFixedReal(line, 44, 10, 5, h.east) &&
-           readFixedReal(line, 54, 10, 5, h.south) && readFixedReal(line, 64, 10, 5, h.north);
-}
-
-// A polygon in chunks of a buffer's length that share their end points; a chunk cut short by
-// the end of the file is not drawn.
-FileEnd shoreChunks(int32_t n) {
+// A polygon in chunks of a buffer's length that share their end points. A file that ends
+// inside the polygon has its points read drawn; after a point that cannot be read, the chunk
+// not yet drawn is dropped.
+FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
     float* lon = cc2dbuff.x();
     float* lat = cc2dbuff.y();
     int32_t m = 0;
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(m);
-        const ReadResult r = readPair(lon[k], lat[k]);
-        if (r != ReadResult::Ok) return endOf(r);
+        Values point;
+        point("longitude", lon[k])("latitude", lat[k]);
+        if (point.result() != ReadResult::Ok) {
+            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
+            return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
+        }
         lon[k] = rad(lon[k]);
         lat[k] = rad(lat[k]);
         if (++m == kBufferPoints) {
@@ -148,16 +276,25 @@ FileEnd readUtig(OverlayFile& f) {
     std::array<float, 2 * kRecordPoints> steps{};
     float* dlat = steps.data();
     float* dlon = steps.data() + kRecordPoints;
+    constexpr Record kHeader{"UTIG HEADER",
+                             "value count, latitude, longitude, steps of points 2 to 17"};
     while (readLine(line, r)) {
+        const int32_t from = lineNumber();
         int32_t count = 0;
         float lat = 0.0f;
         float lon = 0.0f;
-        if (!readFixedInt(line, 1, 3, count) || !readFixedReal(line, 4, 6, 1, lat) ||
-            !readFixedReal(line, 10, 7, 1, lon) ||
-            !readSteps(line, kHeaderCodes, kHeaderPoints - 1, dlat, dlon))
-            return FileEnd::Error;
+        Fields head(line);
+        head.integer("value count", 1, 3, count).real("latitude", 4, 6, 1, lat);
+        head.real("longitude", 10, 7, 1, lon);
+        readSteps(head, kHeaderCodes, kHeaderPoints - 1, dlat, dlon);
+        if (!head.ok()) return badRecord(f, kHeader, head.why());
+        const int32_t declared = count / 2;
+        int32_t n = declared;
+        const int32_t inHeader = std::min(n, kHeaderPoints);
+        const int32_t need = kHeaderCodes - 1 + 4 * (inHeader - 1);
+        if (n >= 1 && static_cast<int32_t>(line.size()) < need)
+            return badRecord(f, kHeader, shortRecord(line.size(), inHeader, need));
         ++f.counter;
-        int32_t n = count / 2;
         if (lwito(2)) listingRow({f.counter, n});
         const bool cut = n > kBufferPoints;
         if (cut) {
@@ -167,23 +304,31 @@ FileEnd readUtig(OverlayFile& f) {
         if (n < 1) continue;
         cc2dbuff.x()[0] = lon;
         cc2dbuff.y()[0] = lat;
-        applySteps(2, std::min(n, kHeaderPoints), dlat, dlon);
+        applySteps(2, inHeader, dlat, dlon);
         // The continuation records; a file that ends among them ends with the points read.
-        int32_t have = std::min(n, kHeaderPoints);
+        int32_t have = inHeader;
         while (have < n) {
-            if (!readLine(line, r)) {
-                drawBuffered(f, have);
-                return endOf(r);
-            }
-            if (!readSteps(line, 1, kRecordPoints, dlat, dlon)) return FileEnd::Error;
             const int32_t to = std::min(n, have + kRecordPoints);
+            const std::string fields =
+                "steps of points " + fmtIown(have + 1) + " to " + fmtIown(to);
+            const Record record{"UTIG CONTINUATION RECORD", fields};
+            if (!readLine(line, r)) {
+                if (r != ReadResult::Eof) return endOf(f, r);
+                drawBuffered(f, have);
+                return cutLine(f, "CURVE", from, have, declared, 1);
+            }
+            if (static_cast<int32_t>(line.size()) < 4 * (to - have))
+                return badRecord(f, record, shortRecord(line.size(), to - have, 4 * (to - have)));
+            Fields codes(line);
+            readSteps(codes, 1, kRecordPoints, dlat, dlon);
+            if (!codes.ok()) return badRecord(f, record, codes.why());
             applySteps(have + 1, to, dlat, dlon);
             have = to;
         }
         drawBuffered(f, n);
         if (cut) return FileEnd::Cut;
     }
-    return endOf(r);
+    return endOf(f, r);
 }
 
 FileEnd readIgn(OverlayFile& f) {
@@ -195,13 +340,15 @@ FileEnd readIgn(OverlayFile& f) {
     int32_t code1 = 0;
     int32_t code2 = 0;
     while (readLine(line, r)) {
+        if (cutShort(line, kIgnWidth)) return cutRecord(f, lineNumber(), kIgnRecord);
         int32_t c1 = 0;
         int32_t c2 = 0;
         float lon = 0.0f;
         float lat = 0.0f;
-        if (!readFixedInt(line, 1, 1, c1) || !readFixedInt(line, 2, 1, c2) ||
-            !readFixedReal(line, 4, 9, 4, lon) || !readFixedReal(line, 14, 9, 4, lat))
-            return FileEnd::Error;
+        Fields in(line);
+        in.integer("code 1", 1, 1, c1).integer("code 2", 2, 1, c2);
+        in.real("longitude", 4, 9, 4, lon).real("latitude", 14, 9, 4, lat);
+        if (!in.ok()) return badRecord(f, kIgnRecord, in.why());
         if (first || c1 != code1 || c2 != code2 || c1 == 3 || c1 == 4) {
             first = false;
             code1 = c1;
@@ -217,23 +364,29 @@ FileEnd readIgn(OverlayFile& f) {
             pen.point(lon, lat);
         }
     }
-    return endOf(r);
+    return endOf(f, r);
 }
 
 FileEnd readGebco(OverlayFile& f) {
     PenLine pen;
     for (;;) {
-        std::array<int32_t, 2> head{};
-        ReadResult r = readFreeInts(kOverlayUnit, head.data(), 2);
-        if (r != ReadResult::Ok) return endOf(r);
+        int32_t code = 0;
+        int32_t n = 0;
+        Values head;
+        head("code", code)("points", n);
+        if (head.result() == ReadResult::Eof)
+            return head.started() ? cutRecord(f, head.firstLine(), kGebcoHeader) : FileEnd::Eof;
+        if (head.result() != ReadResult::Ok) return badRecord(f, kGebcoHeader, head.why());
         ++f.counter;
-        if (lwito(2)) listingRow({f.counter, head[0], head[1]});
+        if (lwito(2)) listingRow({f.counter, code, n});
         pen.restart();
-        for (int32_t i = 1; i <= head[1]; ++i) {
+        for (int32_t i = 1; i <= n; ++i) {
             float lat = 0.0f;
             float lon = 0.0f;
-            r = readPair(lat, lon);
-            if (r != ReadResult::Ok) return endOf(r);
+            Values point;
+            point("latitude", lat)("longitude", lon);
+            if (point.result() != ReadResult::Ok)
+                return pointsEnd(f, point, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
             pen.point(lon, lat);
         }
     }
@@ -250,10 +403,13 @@ FileEnd readUsgs(OverlayFile& f) {
             inSegment = false;
             continue;
         }
+        if (cutShort(line, static_cast<std::size_t>(kDumpWidth)))
+            return cutRecord(f, lineNumber(), kUsgsRecord);
         float lat = 0.0f;
         float lon = 0.0f;
-        if (!readFixedReal(record, 1, 10, 5, lat) || !readFixedReal(record, 16, 10, 5, lon))
-            return FileEnd::Error;
+        Fields in(record);
+        in.real("latitude", 1, 10, 5, lat).real("longitude", 16, 10, 5, lon);
+        if (!in.ok()) return badRecord(f, kUsgsRecord, in.why());
         const bool marker = lat <= kSegmentMarker;
         if (!inSegment) {
             ++f.counter;
@@ -263,7 +419,7 @@ FileEnd readUsgs(OverlayFile& f) {
         inSegment = !marker;
         if (!marker) pen.point(lon, lat);
     }
-    return endOf(r);
+    return endOf(f, r);
 }
 
 FileEnd readShore(OverlayFile& f) {
@@ -271,14 +427,20 @@ FileEnd readShore(OverlayFile& f) {
     ReadResult r{};
     const LonWindow& w = f.window;
     while (readLine(line, r)) {
+        const int32_t from = lineNumber();
+        if (cutShort(line, kShoreHeaderWidth)) return cutRecord(f, from, kShoreHeader);
         ShoreHeader h;
-        if (!readShoreHeader(line, h)) return FileEnd::Error;
+        Fields in(line);
+        readShoreHeader(in, h);
+        if (!in.ok()) return badRecord(f, kShoreHeader, in.why());
         if (f.clip && !shoreInFrame(h, w, f.frame, f.counter)) {
             for (int32_t i = 1; i <= h.n; ++i) {
                 float lon = 0.0f;
                 float lat = 0.0f;
-                r = readPair(lon, lat);
-                if (r != ReadResult::Ok) return endOf(r);
+                Values point;
+                point("longitude", lon)("latitude", lat);
+                if (point.result() != ReadResult::Ok)
+                    return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
             }
             continue;
         }
@@ -288,7 +450,7 @@ FileEnd readShore(OverlayFile& f) {
             if (f.clip) listingRow({}, {intoWindow(h.west, w), intoWindow(h.east, w)}, 4);
         }
         if (!f.clip) {
-            const FileEnd end = shoreChunks(h.n);
+            const FileEnd end = shoreChunks(f, h.n, from);
             if (end != FileEnd::Eof) return end;
             continue;
         }
@@ -296,12 +458,14 @@ FileEnd readShore(OverlayFile& f) {
         for (int32_t i = 1; i <= h.n; ++i) {
             float lon = 0.0f;
             float lat = 0.0f;
-            r = readPair(lon, lat);
-            if (r != ReadResult::Ok) return endOf(r);
+            Values point;
+            point("longitude", lon)("latitude", lat);
+            if (point.result() != ReadResult::Ok)
+                return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
             clipped.point(intoWindow(lon, w), lat);
         }
     }
-    return endOf(r);
+    return endOf(f, r);
 }
 
 FileEnd readSelectionPolygon(OverlayFile& f) {
@@ -318,10 +482,16 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     int32_t closed = 0;
     float ppd = 0.0f;
     {
-        FreeRecord first(kOverlayUnit);
-        if (first.next(n) != ReadResult::Ok || first.next(boundary) != ReadResult::Ok ||
-            first.next(closed) != ReadResult::Ok || first.next(ppd) != ReadResult::Ok)
+        Values first;
+        first("vertices", n)("boundary kind", boundary)("closed flag", closed);
+        first("points per degree", ppd);
+        if (first.result() != ReadResult::Ok) {
+            if (first.result() == ReadResult::Eof)
+                f.report = {fileEnds() + ": " + expected(kPolygonFirst)};
+            else
+                badRecord(f, kPolygonFirst, first.why());
             return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
+        }
     }
     *f.ppd = ppd;
     const bool isClosed = closed == 1;
@@ -331,8 +501,17 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     float* lat = cc2dbuff.y();
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
-        if (readPair(lon[k], lat[k]) != ReadResult::Ok)
+        Values vertex;
+        vertex("longitude", lon[k])("latitude", lat[k]);
+        if (vertex.result() != ReadResult::Ok) {
+            // A polygon cut short would enclose another region: it is not drawn.
+            if (vertex.result() == ReadResult::Eof)
+                f.report = {fileEnds() + " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) +
+                            " VERTICES"};
+            else
+                badRecord(f, kPolygonVertex, vertex.why());
             return failed({"WHILE READING DATA LINE #", fmtI(i, 6)}, {"IN FILE", trimmed(f.name)});
+        }
     }
     if (n >= 1) {
         if (isClosed) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/text.hpp"
 #include "mapdraw/map_drawing.hpp"
@@ -116,13 +117,17 @@ struct OverlayFile {
     LonWindow window;      // in use while clip is on
     float* ppd = nullptr;  // the menu's points per degree, which a selection polygon file sets
     int32_t counter = 0;   // lines counted
+    // Where and why reading stopped early: the lines that the box of an error or of an
+    // incomplete end adds.
+    std::vector<std::string> report;
 };
 
 // How the reading of a file ended.
 enum class FileEnd {
-    Eof,    // the end of the file: the normal end
-    Error,  // a record that cannot be read
-    Cut,    // a line too long for the buffer: reading stopped after it
+    Eof,         // the end of the file: the normal end
+    Error,       // a record that cannot be read
+    Cut,         // a line too long for the buffer: reading stopped after it
+    Incomplete,  // the end of the file inside a record, a line or a polygon
 };
 
 FileEnd readUtig(OverlayFile& f);

@@ -65,6 +65,24 @@ TEST(Units, LinesWithoutEndComeInPieces) {
     EXPECT_FALSE(ends[0]);
 }
 
+// Messages name a file's lines by the count the unit keeps: the pieces of an over-long line are
+// one line, and a rewound file counts afresh.
+TEST(Units, LinesCountedFromTheOpening) {
+    TempDir dir;
+    dir.write("f", "one\r\n" + std::string((1u << 20) + 5, 'x') + "\nthree\rfour");
+    ASSERT_TRUE(unitOpen(40, dir.file("f"), OpenStatus::Old));
+    std::string line;
+    std::vector<int32_t> numbers;
+    while (unitReadLine(40, line) == ReadResult::Ok) numbers.push_back(unitLineNumber(40));
+    EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2, 2, 3, 4}));
+    EXPECT_EQ(unitLineNumber(40), 4);
+    unitRewind(40);
+    EXPECT_EQ(unitLineNumber(40), 0);
+    ASSERT_EQ(unitReadLine(40, line), ReadResult::Ok);
+    EXPECT_EQ(unitLineNumber(40), 1);
+    unitClose(40);
+}
+
 // The one-pass reading of short numbers agrees with the full parser, and integer fields with
 // from_chars, on random fields of blanks, signs, digits and points, valid or not, anywhere in a
 // line.

@@ -96,6 +96,59 @@ TEST(Map, EmptyStoreWithAPointAndOverlays) {
     test::expectRenders(s.dir.file("seis.map.ps"));
 }
 
+// From the RUN's overlay menu: a shoreline file that ends inside its polygon is drawn as far as
+// it goes, with a box that says where it ends and the listing's count of the points read; a
+// coastline whose continuation record is cut mid-line is a read error that names the line and
+// what it should hold, not a record of zero steps.
+TEST(Map, OverlayFilesCutShort) {
+    std::string shore =
+        "       1      17 1          0.000  10.00000  20.00000  35.00000  40.00000\n";
+    for (int i = 0; i < 15; ++i) shore += std::to_string(10 + i * 0.5) + " 37\n";
+    std::string utig = " 76   350    200";
+    for (int i = 0; i < 16; ++i) utig += "4950";
+    const test::Session s(
+        "\n2001\n1000\n\nseis.map.ps\n99\n5\ncut.gsh\n\n1\ncut.utig\n\n99\n99\n9999\n\n",
+        {{"cut.gsh", shore}, {"cut.utig", utig + "\n5049504950\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    const test::Lines incomplete = {" |       |       |     15|",
+                                    " ///////////////////////////////////////////",
+                                    " ///        subroutine contours1         ///",
+                                    " ///               WARNING               ///",
+                                    " ///////////////////////////////////////////",
+                                    " INCOMPLETE LAST POLYGON FROM LINE 1",
+                                    " FILE ENDS AT LINE 16 AFTER 15 OF 17 POINTS",
+                                    " ==> THE POINTS READ ARE DRAWN"};
+    EXPECT_EQ(test::block(s.lines, incomplete), incomplete);
+    EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 1);
+    const test::Lines cut = {
+        " WHILE READING FILE cut.utig", " input file cut.utig closed",
+        " AT LINE 2: UTIG CONTINUATION RECORD EXPECTED: steps of points 18 to 37",
+        " LINE OF 10 COLUMNS, ITS 20 POINTS NEED 80"};
+    EXPECT_EQ(test::block(s.lines, cut), cut);
+    test::expectRenders(s.dir.file("seis.map.ps"));
+}
+
+// The real world shoreline, read in place: whole, every polygon counted and no box; opened as a
+// dump file, another layout, refused at its first line with the field that is not a number.
+TEST(Map, RealShorelineInPlace) {
+    const std::filesystem::path real =
+        std::filesystem::path(TENSOVA_REAL_DATA) / "misc" / "world_coast_low.gshhs";
+    if (!std::filesystem::exists(real)) GTEST_SKIP() << "real shoreline absent: " << real;
+    test::Session s;
+    std::filesystem::create_symlink(real, s.dir.file("world.gsh"));
+    s.run("\n2001\n1000\n\nseis.map.ps\n99\n10\nn\n5\nworld.gsh\n4\nworld.gsh\n\n99\n99\n9999\n\n");
+    EXPECT_EQ(s.result.status, 0);
+    const int menu = s.find(" Enter type of line file");
+    ASSERT_GE(menu, 0);
+    EXPECT_EQ(s.count(" total nb of plotted curves =   2187"), 1);
+    EXPECT_EQ(boxes(s, menu), 1);
+    const test::Lines refused = {" WHILE READING FILE world.gsh", " input file world.gsh closed",
+                                 " AT LINE 1: USGS RECORD EXPECTED: latitude, longitude",
+                                 " FIELD longitude, COLUMNS 16-25, IS NOT A NUMBER"};
+    EXPECT_EQ(test::block(s.lines, refused), refused);
+    test::expectRenders(s.dir.file("seis.map.ps"));
+}
+
 // Every real catalogue maps with one Si-Sh record of 109 columns per stored event, and without a
 // box of the map's own but for the event stored with its latitude of 99.45, which no map can
 // place. The reader's boxes on the damaged files pause for a return each, and so does the map's:
