@@ -9,6 +9,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/fixed_columns.hpp"
 #include "console/files.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
@@ -157,10 +158,7 @@ void badLine(const ReadOutcome& r) {
     wout({"  AT LINE", fmtIown(r.line), "OF THE FILE"});
     switch (r.bad) {
         case BadLine::Field:
-            wout({"  FIELD " + fieldName(*r.badField) + ", COLUMNS",
-                  fmtIown(r.badField->first) + "-" +
-                      fmtIown(r.badField->first + r.badField->width - 1) + ",",
-                  "IS NOT A NUMBER"});
+            wout({"  " + notANumber(fieldName(*r.badField), r.badField->first, r.badField->width)});
             break;
         case BadLine::TooLong:
             wout({"  LINE LONGER THAN", fmtIown(static_cast<int64_t>(kLongestLine)), "CHARACTERS"});

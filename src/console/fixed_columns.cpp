@@ -199,4 +199,9 @@ void readFixedText(std::string_view line, int first, int width, char* out, std::
     if (f.size() < n) std::memset(out + f.size(), ' ', n - f.size());
 }
 
+std::string notANumber(std::string_view name, int first, int width) {
+    return "FIELD " + std::string(name) + ", COLUMNS " + std::to_string(first) + "-" +
+           std::to_string(first + width - 1) + ", IS NOT A NUMBER";
+}
+
 }  // namespace tensova

@@ -11,6 +11,7 @@
 // nearest to the decimal number.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tensova {
@@ -30,6 +31,9 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
 // the float nearest to it; a number too small for a float is zero. False when it is not a
 // number or no float holds it.
 bool readRealNumber(std::string_view number, int decimals, float& v);
+
+// What a read error says of a field that is not a number: its name and columns.
+std::string notANumber(std::string_view name, int first, int width);
 
 // Copies the field into `out` of length n (n >= width): left-aligned, blank-padded.
 void readFixedText(std::string_view line, int first, int width, char* out, std::size_t n);

@@ -126,8 +126,7 @@ class Fields {
 
   private:
     void fail(std::string_view name, int first, int width) {
-        why_ = "FIELD " + std::string(name) + ", COLUMNS " + fmtIown(first) + "-" +
-               fmtIown(first + width - 1) + ", IS NOT A NUMBER";
+        why_ = notANumber(name, first, width);
     }
     std::string_view line_;
     std::string why_;
