@@ -309,12 +309,12 @@ void northAngles(const Events& e, std::vector<float>& angle) {
     const float halfPi = anglerad(kHalfPi);
     deg2rad(lon.data(), e.rlong, e.n);
     deg2rad(lat.data(), e.rlat, e.n);
-    for (float& l : lat) l = l + kNorthStep <= halfPi ? l + kNorthStep : halfPi + 1.0f;
+    for (float& l : lat) l += kNorthStep;
     projllnShown(x.data(), y.data(), lon.data(), lat.data(), e.n);
     for (std::size_t i = 0; i < n; ++i) {
         const float x0 = e.xd[i], y0 = e.yd[i];
         if (!onMap(x0, y0)) continue;
-        if (onMap(x[i], y[i])) {
+        if (lat[i] <= halfPi && onMap(x[i], y[i])) {
             angle[i] = std::atan2(x[i] - x0, y[i] - y0);
             continue;
         }
