@@ -14,7 +14,7 @@ void expectBox(const Box& got, const Box& want, double tol, const std::string& w
 }
 
 TEST(Rendering, LinesInEachDialectAndOrientation) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     // A line from (100, 100) to (300, 400), 2 points wide. A landscape A4 page turns the drawing:
     // (x, y) lands at (595 - y, x); US Letter at (612 - y, x). A line drawn with no current point
     // in the file continues the polyline, from (300, 400) to (300, 500).
@@ -39,7 +39,7 @@ TEST(Rendering, LinesInEachDialectAndOrientation) {
 }
 
 TEST(Rendering, PolygonFillsAndOutlines) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     struct Case {
         int32_t dialect;
         bool colour;
@@ -86,7 +86,7 @@ Box turned(const Box& ref, double ax, double ay, double degrees, double along, d
 }
 
 TEST(Rendering, TextsAtEachJustificationAndAngle) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     // Every justification once, the angles and dialects in turn. "HHHH" at 14 points: 4 Helvetica
     // H of 722 units of 1000; a text at full length keeps its blanks, so only "HHHH" has none.
     const std::array<int32_t, 15> codes = {1, 2, 3, 5, 6, 7, 9, 10, 11, -1, -6, -11, 0, 4, 8};
