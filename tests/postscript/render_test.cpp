@@ -71,6 +71,22 @@ TEST(Rendering, PolygonFillsAndOutlines) {
     }
 }
 
+// A line of one point is a dot as wide as the line, in each dialect.
+TEST(Rendering, ADotLeavesInk) {
+    if (!canRender("the pages of this test")) return;
+    for (int32_t dialect = 1; dialect <= 3; ++dialect) {
+        SCOPED_TRACE("dialect " + std::to_string(dialect));
+        PsDocument doc(PsSettings{false, 1, "P  ", dialect}, false);
+        intslinewidth(6);
+        float x = 200, y = 200;
+        deline(&x, &y, 1);
+        doc.finish();
+        expectRenders(doc.path);
+        const Image image = renderImage(doc.path, dialect == 3 ? illustratorStub() : "");
+        EXPECT_EQ(image.at(201.5, 201.5), (std::array<int, 3>{0, 0, 0}));
+    }
+}
+
 // The ink of a text turned by `degrees` about its anchor (ax, ay), from the box `ref` of the
 // text justified bottom left and upright, shifted along and across its baseline.
 Box turned(const Box& ref, double ax, double ay, double degrees, double along, double across) {
