@@ -40,7 +40,7 @@ struct GridDocument : PlotDocument {
 
 TEST(GridDrawing, LinesTicksLabelsAndGuards) {
     const auto cases = tableRows("grid_drawings.txt", ';');
-    ASSERT_EQ(cases.size(), 7u);
+    ASSERT_EQ(cases.size(), 8u);
     for (const auto& c : cases) {
         useGrid(c.at(0));
         GridDocument doc;
@@ -58,7 +58,14 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
             for (const Point& p : path.points) ASSERT_LT(std::fabs(p[0]) + std::fabs(p[1]), 1e4);
     }
     // The first bottom tick, at 80 east: out of the box, or into it for type 3. Its path holds
-    // the move, the edge point again, two steps, then the label's own move.
+    // the move, the edge point again, two steps, then the label's own move: a tick and a half
+    // beyond the edge either way, its baseline one text height (0.5 cm) under that, as the
+    // label hangs from its anchor.
+    const auto device = [](float lon, float lat) {
+        Point p{rad(lon), rad(lat)};
+        projlln(&p[0], &p[1], &p[0], &p[1], 1);
+        return toDevice(p);
+    };
     for (const int32_t type : {1, 3}) {
         useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type));
         GridDocument doc;
@@ -66,11 +73,9 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         EXPECT_EQ(psattributes.justif, -7);
         const auto tick = paths(doc.finish())[type == 1 ? 17 : 2].points;
         ASSERT_EQ(tick.size(), 5u);
-        Point want{rad(80.0f), rad(type == 1 ? -81.0f : -79.0f)};
-        projlln(&want[0], &want[1], &want[0], &want[1], 1);
-        want = toDevice(want);
-        EXPECT_NEAR(tick[3][0], want[0], 0.02);
-        EXPECT_NEAR(tick[3][1], want[1], 0.02);
+        expectNear(tick[3], device(80, type == 1 ? -81.0f : -79.0f), "tick end");
+        const Point anchor = device(80, -81.5f);
+        expectNear(tick[4], {anchor[0], anchor[1] - 14.175f}, "label");
     }
 }
 

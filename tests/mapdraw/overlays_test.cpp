@@ -170,12 +170,18 @@ TEST(Overlays, PolygonSidesSampled) {
 }
 
 TEST(Overlays, ShortDamagedAndOverlongFiles) {
-    std::string poly1000 = "1000 3 1 10\n";
-    for (int i = 0; i < 1000; ++i) poly1000 += std::to_string(i * 0.01) + " 40\n";
+    // "polyN": a closed polygon of N vertices every 0.01 degree along 40 north.
+    const auto polygon = [](const std::string& name) {
+        const int n = std::stoi(name.substr(4));
+        std::string text = std::to_string(n) + " 3 1 10\n";
+        for (int i = 0; i < n; ++i) text += std::to_string(i * 0.01) + " 40\n";
+        return text;
+    };
     const auto cases = tableRows("overlay_damaged.txt", ';');
-    ASSERT_EQ(cases.size(), 9u);
+    ASSERT_EQ(cases.size(), 10u);
     for (const auto& c : cases) {
-        const std::string text = c.at(1) == "poly1000" ? poly1000 : c[1], what = text.substr(0, 20);
+        const std::string text = c.at(1).starts_with("poly") ? polygon(c[1]) : c[1];
+        const std::string what = text.substr(0, 20);
         const Drawn r = overlay(c.at(0) + "\nt\n" + c.at(2) + "99\n", {{"t", text}});
         const int counter = std::stoi(c.at(3));
         const std::string message = c.size() > 5 ? c[5] : "";
