@@ -23,6 +23,7 @@ TEST(Rendering, LinesInEachDialectAndOrientation) {
          {{false, 1, "LUS", 2}, {112, 99.2, 512.6, 301}},
          {{false, 1, "LA4", 3}, {95, 99.2, 495.6, 301}}}};
     for (const auto& [settings, want] : cases) {
+        SCOPED_TRACE(settings.orientation);
         PsDocument doc(settings);
         std::array<float, 2> x{100, 300}, y{100, 400};
         intslinewidth(2);
@@ -34,7 +35,7 @@ TEST(Rendering, LinesInEachDialectAndOrientation) {
         doc.finish();
         const auto boxes = pageBoxes(expectRenders(doc.path));
         ASSERT_EQ(boxes.size(), 1u);
-        expectBox(boxes[0], want, 0.5, settings.orientation);
+        expectBox(boxes[0], want, 0.5, "the line");
     }
 }
 
@@ -52,6 +53,8 @@ TEST(Rendering, PolygonFillsAndOutlines) {
                           {3, true, 1, {0, 0, 0}, {0, 0, 0}},
                           {3, false, 0, {255, 255, 255}, {0, 0, 0}}};
     for (const Case& c : cases) {
+        SCOPED_TRACE("dialect " + std::to_string(c.dialect) + (c.colour ? " colour" : " grey") +
+                     " fill style " + std::to_string(c.fillstyle));
         PsDocument doc(PsSettings{false, 1, "P  ", c.dialect}, c.colour);
         psattributes.fillcolor = 2;
         psattributes.linecolor = 4;
@@ -65,8 +68,8 @@ TEST(Rendering, PolygonFillsAndOutlines) {
         const Image image = renderImage(doc.path, prolog);
         const auto inside = image.at(200, 160), edge = image.at(200, 100.5);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_NEAR(inside[k], c.inside[k], 2) << c.dialect << c.colour << c.fillstyle;
-            EXPECT_NEAR(edge[k], c.edge[k], 2) << c.dialect << c.colour << c.fillstyle;
+            EXPECT_NEAR(inside[k], c.inside[k], 2) << "inside " << k;
+            EXPECT_NEAR(edge[k], c.edge[k], 2) << "edge " << k;
         }
     }
 }
@@ -110,6 +113,7 @@ TEST(Rendering, TextsAtEachJustificationAndAngle) {
     constexpr double kAdvance = 4 * 0.722 * 14;
     constexpr float kX = 300, kY = 400;
     for (int32_t dialect = 1; dialect <= 3; ++dialect) {
+        SCOPED_TRACE("dialect " + std::to_string(dialect));
         PsDocument doc(PsSettings{false, 1, "P  ", dialect});
         float x = kX, y = kY;
         detext2(x, y, "HHHH");  // the reference, bottom left and upright
