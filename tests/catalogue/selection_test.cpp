@@ -132,6 +132,10 @@ TEST(SelectionMenu, PolygonFiles) {
     InFolder here;
     const auto cases = tableRows("polygon_file_cases.txt", ';');
     ASSERT_EQ(cases.size(), 7u);
+    // The menu offers the last polygon file read as the next name: one named p read first makes
+    // that default the same whatever this process ran before.
+    here.dir.write("p", cases[0].at(0));
+    runMenu("252\np\n99\n");
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const std::string& content = cases[k].at(0);
         here.dir.write("p", content);

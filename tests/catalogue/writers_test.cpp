@@ -22,6 +22,7 @@ using Writers = CatalogueFixture;
 // their fields, the reader's computed values at the end with no TAB after them.
 TEST_F(Writers, TablesOfBothOrders) {
     for (const RecordLayout* layout : {&dekLayout, &ndkLayout}) {
+        SCOPED_TRACE(layout->name);
         const bool dek = layout == &dekLayout;
         const std::string one = joined(dek ? kDekEvent : kNdkEvent);
         ASSERT_EQ(readText(one + one, *layout).records, 2);

@@ -220,6 +220,7 @@ TEST_F(Columns, ColumnsAndCountsOutOfRangeAreReset) {
     EXPECT_EQ(std::make_tuple(readrealsetup.nvar, readrealsetup.nfcol, readrealsetup.jcol[1]),
               std::make_tuple(2, 1, 2));
     for (const int32_t count : {-4, 7}) {
+        SCOPED_TRACE("nvar " + std::to_string(count));
         Correspondence d;
         d.nvar = count;
         expectGolden(d.run(exits(12), 1), "columns.txt#nvar " + std::to_string(count));

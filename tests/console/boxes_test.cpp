@@ -52,6 +52,7 @@ TEST(Banners, EndBannerPictureFollowsLastDigitOfSeconds) {
 
 TEST(RunInfo, SystemDescription) {
     for (const auto& c : tableRows("system_descriptions.txt", ';')) {
+        SCOPED_TRACE(c.at(0) + " " + c.at(1) + " " + c.at(2));
         const auto cpu = numbers(c.at(1)), clock = numbers(c.at(2));
         EXPECT_EQ(describeSystem(!c[0].empty(), c[0], cpu.at(0) == 1, int32_t(cpu.at(1)),
                                  clock.at(0) == 1, static_cast<int64_t>(clock.at(1))),
@@ -90,6 +91,7 @@ TEST(ValueChecks, IntegersInsideAndOutsideAndMaximum) {
 
 TEST(ValueChecks, RealsAreResetToTheNearerBound) {
     for (const auto& c : tableRows("reals_reset.txt", ';')) {
+        SCOPED_TRACE(c.at(0));
         const auto n = numbers(c.at(0) + " " + c.at(2));
         ConsoleCapture cap(c.at(1));
         float r = float(n.at(0));

@@ -53,9 +53,10 @@ TEST(CurveMenu, FixedParameterRowsAndSlotsNotInUse) {
 
 TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
     for (const auto& row : tableRows("curve_repairs.txt", ';')) {
-        const auto c = numbers(row.at(0) + " " + row.at(2));
+        SCOPED_TRACE(row.at(0));
+        const auto c = numbers(row.at(1) + " " + row.at(3));
         const int32_t type = int32_t(c.at(0));
-        const Lines out = curveRun(row.at(1), [&] {
+        const Lines out = curveRun(row.at(2), [&] {
             ptblock.pti = float(c.at(1));
             ptblock.ptf = float(c.at(2));
             ptblock.ptd = float(c.at(3));
@@ -64,8 +65,7 @@ TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {
         });
         EXPECT_EQ(
             std::tuple(ptblock.np, ptblock.ptd, countLines(out, "            CURVES PARAMETERS")),
-            std::tuple(int32_t(c.at(5)), float(c.at(6)), type == 3 ? 3 : 2))
-            << row[1];
+            std::tuple(int32_t(c.at(5)), float(c.at(6)), type == 3 ? 3 : 2));
     }
 }
 
@@ -81,14 +81,14 @@ const std::string kGoOn = "n\n\n";
 
 TEST(FixedParams, CountIsHeldToTheSlots) {
     for (const auto& row : tableRows("curve_slot_counts.txt", ';')) {
-        const auto c = numbers(row.at(0) + " " + row.at(2));
+        SCOPED_TRACE(row.at(0));
+        const auto c = numbers(row.at(1) + " " + row.at(3));
         int32_t n = int32_t(c.at(0));
         const int32_t want = int32_t(c.at(2));
-        const Lines out = curveRun(row.at(1), [&] { scparfixnb(n, int32_t(c.at(1))); });
+        const Lines out = curveRun(row.at(2), [&] { scparfixnb(n, int32_t(c.at(1))); });
         EXPECT_EQ(
             std::tuple(n, pfixblock.nparfix, countLines(out, "   ===> reset nparfixa =      4")),
-            std::tuple(want, want, want == 4 ? 1 : 0))
-            << row[0];
+            std::tuple(want, want, want == 4 ? 1 : 0));
     }
 }
 

@@ -41,37 +41,44 @@ struct GridDocument : PlotDocument {
 
 TEST(GridDrawing, LinesTicksLabelsAndGuards) {
     const auto cases = tableRows("grid_drawings.txt", ';');
-    ASSERT_EQ(cases.size(), 7u);
+    ASSERT_EQ(cases.size(), 8u);
     for (const auto& c : cases) {
-        useGrid(c.at(0));
+        SCOPED_TRACE(c.at(0));
+        useGrid(c.at(1));
         GridDocument doc;
         drawllgrid();
-        const std::string out = doc.console.output(), &line = c.at(1);
+        const std::string out = doc.console.output(), &line = c.at(2);
         EXPECT_NE(findLine(splitLines(out), line), -1) << line;
-        EXPECT_EQ(out.find("WARNING"), std::string::npos) << line;
+        EXPECT_EQ(out.find("WARNING"), std::string::npos);
         const Lines lines = doc.finish();
         const auto got = paths(lines);
-        ASSERT_EQ(got.size(), std::stoul(c.at(2))) << line;
+        ASSERT_EQ(got.size(), std::stoul(c.at(3)));
         if (got.empty()) continue;
-        EXPECT_EQ(got[0].points.size(), std::stoul(c.at(3))) << line;
-        EXPECT_NE(findLine(lines, c.at(4)), -1) << c[4];
+        EXPECT_EQ(got[0].points.size(), std::stoul(c.at(4)));
+        EXPECT_NE(findLine(lines, c.at(5)), -1) << c[5];
         for (const auto& path : got)
             for (const Point& p : path.points) ASSERT_LT(std::fabs(p[0]) + std::fabs(p[1]), 1e4);
     }
     // The first bottom tick, at 80 east: out of the box, or into it for type 3. Its path holds
-    // the move, the edge point again, two steps, then the label's own move.
+    // the move, the edge point again, two steps, then the label's own move: a tick and a half
+    // beyond the edge either way, its baseline one text height (0.5 cm) under that, as the
+    // label hangs from its anchor.
+    const auto device = [](float lon, float lat) {
+        Point p{rad(lon), rad(lat)};
+        projlln(&p[0], &p[1], &p[0], &p[1], 1);
+        return toDevice(p);
+    };
     for (const int32_t type : {1, 3}) {
+        SCOPED_TRACE("grid type " + std::to_string(type));
         useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type));
         GridDocument doc;
         drawllgrid();
         EXPECT_EQ(psattributes.justif, -7);
         const auto tick = paths(doc.finish())[type == 1 ? 17 : 2].points;
         ASSERT_EQ(tick.size(), 5u);
-        Point want{rad(80.0f), rad(type == 1 ? -81.0f : -79.0f)};
-        projlln(&want[0], &want[1], &want[0], &want[1], 1);
-        want = toDevice(want);
-        EXPECT_NEAR(tick[3][0], want[0], 0.02);
-        EXPECT_NEAR(tick[3][1], want[1], 0.02);
+        expectNear(tick[3], device(80, type == 1 ? -81.0f : -79.0f), "tick end");
+        const Point anchor = device(80, -81.5f);
+        expectNear(tick[4], {anchor[0], anchor[1] - 14.175f}, "label");
     }
 }
 
@@ -80,13 +87,14 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     int32_t iproj = 0;
     sprojll2(iproj, 5);
     for (const auto& c : tableRows("grid_extents.txt", ';')) {
+        SCOPED_TRACE(c.at(0));
         useGrid(c.at(0));
         const auto want = numbers(c.at(1));
         ASSERT_EQ(want.size(), 4u);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
         extrllgrid(xmin, ymin, xmax, ymax);
         for (const auto& [got, k] : {std::pair{xmin, 0}, {ymin, 1}, {xmax, 2}, {ymax, 3}})
-            EXPECT_NEAR(got, want[k], 2e-6 * std::max(1.0, std::fabs(want[k]))) << c[0];
+            EXPECT_NEAR(got, want[k], 2e-6 * std::max(1.0, std::fabs(want[k]))) << k;
     }
 }
 

@@ -95,15 +95,17 @@ TEST(Overlays, SixKindsCountedAndDrawn) {
     const auto cases = tableRows("overlay_kinds.txt", ';');
     ASSERT_EQ(cases.size(), 8u);
     for (const auto& row : cases) {
-        const auto n = numbers(row.at(0)), drawn = numbers(row.at(2));
-        const std::string &file = row.at(1), heading = row.size() > 3 ? row[3] : "";
+        SCOPED_TRACE(row.at(0));
+        const auto n = numbers(row.at(1)), drawn = numbers(row.at(3));
+        const std::string &file = row.at(2), heading = row.size() > 4 ? row[4] : "";
+        // 10 n: clipping off; then the kind, the file, 99 (leave).
         const std::string keys = std::string(n.at(1) == 1 ? "" : "10\nn\n") +
                                  std::to_string(int(n[0])) + "\n" + file + "\n99\n";
         const Drawn r = overlay(keys, {{file, testData(file)}}, {0, 40, 30, 50}, true);
-        EXPECT_EQ(r.count(total(int(n.at(2)))), 1) << file;
-        EXPECT_EQ(r.count(" input file " + file + " closed"), 1) << file;
-        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end())) << row[0];
-        EXPECT_EQ(r.count(heading), heading.empty() ? 0 : 1) << file;
+        EXPECT_EQ(r.count(total(int(n.at(2)))), 1);
+        EXPECT_EQ(r.count(" input file " + file + " closed"), 1);
+        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end()));
+        EXPECT_EQ(r.count(heading), heading.empty() ? 0 : 1);
         if (n[0] == 1) {
             const Point want[] = {at(10, 45), at(10.5f, 45.1f), at(11.5f, 45.1f), at(11.5f, 44.1f)};
             for (std::size_t k = 0; k < 4; ++k) expectNear(r.paths[0].points[k], want[k], "utig");
@@ -170,20 +172,25 @@ TEST(Overlays, PolygonSidesSampled) {
 }
 
 TEST(Overlays, ShortDamagedAndOverlongFiles) {
-    std::string poly1000 = "1000 3 1 10\n";
-    for (int i = 0; i < 1000; ++i) poly1000 += std::to_string(i * 0.01) + " 40\n";
+    // "polyN": a closed polygon of N vertices every 0.01 degree along 40 north.
+    const auto polygon = [](const std::string& name) {
+        const int n = std::stoi(name.substr(4));
+        std::string text = std::to_string(n) + " 3 1 10\n";
+        for (int i = 0; i < n; ++i) text += std::to_string(i * 0.01) + " 40\n";
+        return text;
+    };
     const auto cases = tableRows("overlay_damaged.txt", ';');
-    ASSERT_EQ(cases.size(), 26u);
+    ASSERT_EQ(cases.size(), 27u);
     for (const auto& c : cases) {
-        const std::string text = c.at(1) == "poly1000" ? poly1000 : c[1], what = text.substr(0, 20);
-        SCOPED_TRACE(c.size() > 5 ? c[5] : what);
-        const Drawn r = overlay(c.at(0) + "\nt\n" + c.at(2) + "99\n", {{"t", text}});
-        const int counter = std::stoi(c.at(3));
-        EXPECT_EQ(r.count(counter < 0 ? " WHILE READING FILE t" : total(counter)), 1) << what;
-        for (std::size_t k = 5; k < c.size(); ++k)
-            EXPECT_EQ(r.count(c[k]), c[k].empty() ? 0 : 1) << what;
-        const auto drawn = numbers(c.at(4));
-        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end())) << what;
+        SCOPED_TRACE(c.at(0));
+        const std::string text = c.at(2).starts_with("poly") ? polygon(c[2]) : c[2];
+        const Drawn r = overlay(c.at(1) + "\nt\n" + c.at(3) + "99\n", {{"t", text}});
+        const int counter = std::stoi(c.at(4));
+        EXPECT_EQ(r.count(counter < 0 ? " WHILE READING FILE t" : total(counter)), 1);
+        for (std::size_t k = 6; k < c.size(); ++k)
+            EXPECT_EQ(r.count(c[k]), c[k].empty() ? 0 : 1) << c[k];
+        const auto drawn = numbers(c.at(5));
+        EXPECT_EQ(sizes(r.paths), std::vector<std::size_t>(drawn.begin(), drawn.end()));
     }
 }
 

@@ -32,6 +32,8 @@ TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     float size = 0.5f;
     slinecolor(line, 1), sfillcolor(fill, 1), ssymboltype(type, 1), ssymbolsize(size, 1);
     bool useproj = true;
+    mappoint(useproj, 5);  // the menu's own point and attributes at their defaults
+    map.doc.console.clear();
     mappoint(useproj, 0);
     EXPECT_FALSE(useproj);
     EXPECT_EQ(ptblock.ipt, 2);

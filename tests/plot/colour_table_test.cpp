@@ -34,15 +34,26 @@ const ColourFile kFiles[] = {
     {"4\n0 1 2 3 a\n1 0 0 0 b\n", 4, 1, "b", 0},
     {"", 12, 2, "Red", 50}};
 
-TEST(ColourTable, ColourFiles) {
-    for (const ColourFile& f : kFiles) {
-        SCOPED_TRACE(f.text);
-        InFolder folder;
-        folder.dir.write("colours.txt", f.text);
-        PlotDocument doc("300\ncolours.txt\n99\n");
+// The menu reads `text` as colours.txt on a table at its defaults.
+struct ColourFileRead {
+    explicit ColourFileRead(const std::string& text) {
+        folder.dir.write("colours.txt", text);
         iocom.pauseOn = false;
         psattributes.fillcolor = 12;
         scolortable(0);
+    }
+    InFolder folder;
+    PlotDocument doc{"300\ncolours.txt\n99\n"};
+};
+
+TEST(ColourTable, ColourFiles) {
+    // The menu offers the last file read as the next name: colours.txt read first makes that
+    // default the same whatever this process ran before.
+    ColourFileRead{kFiles[0].text};
+    for (const ColourFile& f : kFiles) {
+        SCOPED_TRACE(f.text);
+        ColourFileRead read(f.text);
+        PlotDocument& doc = read.doc;
         // What each file gives rise to is a part of the golden file, in the order of the files.
         expectGolden(doc.console.lines(),
                      "plot_life.txt#colour file " + std::to_string(&f - kFiles));

@@ -21,6 +21,7 @@ TEST(Drawing, LongLinesAndPolygonsInPieces) {
     for (std::size_t i = 0; i < x.size(); ++i) x[i] = 0.1f * static_cast<float>(i + 1);
     for (const bool polygon : {false, true}) {
         for (const auto& [n, chunks] : cases) {
+            SCOPED_TRACE(std::to_string(n) + (polygon ? " points of a polygon" : " of a line"));
             PlotDocument doc;
             psattributes.fillstyle = 0;
             matrixMap(0, 0, 1, 0, 0, 1);
@@ -36,7 +37,7 @@ TEST(Drawing, LongLinesAndPolygonsInPieces) {
                 EXPECT_EQ(static_cast<int>(p.points.size()), count > 1 || polygon ? count : 2);
                 EXPECT_EQ(p.closed, polygon);
             }
-            EXPECT_EQ(got, chunks) << n << " " << polygon;
+            EXPECT_EQ(got, chunks);
             const Lines out = doc.console.lines();
             const int splits = polygon && n > 0 ? static_cast<int>(chunks.size()) - 1 : 0;
             EXPECT_EQ(countLines(out, " Polygone vertices = " + std::to_string(n)), splits);

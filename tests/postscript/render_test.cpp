@@ -14,7 +14,7 @@ void expectBox(const Box& got, const Box& want, double tol, const std::string& w
 }
 
 TEST(Rendering, LinesInEachDialectAndOrientation) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     // A line from (100, 100) to (300, 400), 2 points wide. A landscape A4 page turns the drawing:
     // (x, y) lands at (595 - y, x); US Letter at (612 - y, x). A line drawn with no current point
     // in the file continues the polyline, from (300, 400) to (300, 500).
@@ -23,6 +23,7 @@ TEST(Rendering, LinesInEachDialectAndOrientation) {
          {{false, 1, "LUS", 2}, {112, 99.2, 512.6, 301}},
          {{false, 1, "LA4", 3}, {95, 99.2, 495.6, 301}}}};
     for (const auto& [settings, want] : cases) {
+        SCOPED_TRACE(settings.orientation);
         PsDocument doc(settings);
         std::array<float, 2> x{100, 300}, y{100, 400};
         intslinewidth(2);
@@ -34,12 +35,12 @@ TEST(Rendering, LinesInEachDialectAndOrientation) {
         doc.finish();
         const auto boxes = pageBoxes(expectRenders(doc.path));
         ASSERT_EQ(boxes.size(), 1u);
-        expectBox(boxes[0], want, 0.5, settings.orientation);
+        expectBox(boxes[0], want, 0.5, "the line");
     }
 }
 
 TEST(Rendering, PolygonFillsAndOutlines) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     struct Case {
         int32_t dialect;
         bool colour;
@@ -52,6 +53,8 @@ TEST(Rendering, PolygonFillsAndOutlines) {
                           {3, true, 1, {0, 0, 0}, {0, 0, 0}},
                           {3, false, 0, {255, 255, 255}, {0, 0, 0}}};
     for (const Case& c : cases) {
+        SCOPED_TRACE("dialect " + std::to_string(c.dialect) + (c.colour ? " colour" : " grey") +
+                     " fill style " + std::to_string(c.fillstyle));
         PsDocument doc(PsSettings{false, 1, "P  ", c.dialect}, c.colour);
         psattributes.fillcolor = 2;
         psattributes.linecolor = 4;
@@ -65,9 +68,25 @@ TEST(Rendering, PolygonFillsAndOutlines) {
         const Image image = renderImage(doc.path, prolog);
         const auto inside = image.at(200, 160), edge = image.at(200, 100.5);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_NEAR(inside[k], c.inside[k], 2) << c.dialect << c.colour << c.fillstyle;
-            EXPECT_NEAR(edge[k], c.edge[k], 2) << c.dialect << c.colour << c.fillstyle;
+            EXPECT_NEAR(inside[k], c.inside[k], 2) << "inside " << k;
+            EXPECT_NEAR(edge[k], c.edge[k], 2) << "edge " << k;
         }
+    }
+}
+
+// A line of one point is a dot as wide as the line, in each dialect.
+TEST(Rendering, ADotLeavesInk) {
+    if (!canRender("the pages of this test")) return;
+    for (int32_t dialect = 1; dialect <= 3; ++dialect) {
+        SCOPED_TRACE("dialect " + std::to_string(dialect));
+        PsDocument doc(PsSettings{false, 1, "P  ", dialect}, false);
+        intslinewidth(6);
+        float x = 200, y = 200;
+        deline(&x, &y, 1);
+        doc.finish();
+        expectRenders(doc.path);
+        const Image image = renderImage(doc.path, dialect == 3 ? illustratorStub() : "");
+        EXPECT_EQ(image.at(201.5, 201.5), (std::array<int, 3>{0, 0, 0}));
     }
 }
 
@@ -86,7 +105,7 @@ Box turned(const Box& ref, double ax, double ay, double degrees, double along, d
 }
 
 TEST(Rendering, TextsAtEachJustificationAndAngle) {
-    if (!ghostscriptAvailable()) GTEST_SKIP() << "Ghostscript (gs) is not installed";
+    if (!canRender("the pages of this test")) return;
     // Every justification once, the angles and dialects in turn. "HHHH" at 14 points: 4 Helvetica
     // H of 722 units of 1000; a text at full length keeps its blanks, so only "HHHH" has none.
     const std::array<int32_t, 15> codes = {1, 2, 3, 5, 6, 7, 9, 10, 11, -1, -6, -11, 0, 4, 8};
@@ -94,6 +113,7 @@ TEST(Rendering, TextsAtEachJustificationAndAngle) {
     constexpr double kAdvance = 4 * 0.722 * 14;
     constexpr float kX = 300, kY = 400;
     for (int32_t dialect = 1; dialect <= 3; ++dialect) {
+        SCOPED_TRACE("dialect " + std::to_string(dialect));
         PsDocument doc(PsSettings{false, 1, "P  ", dialect});
         float x = kX, y = kY;
         detext2(x, y, "HHHH");  // the reference, bottom left and upright

@@ -221,6 +221,7 @@ TEST_F(NetTest, ReferenceDirections) {
     const auto rows = tableRows("net_directions.txt");
     ASSERT_EQ(rows.size(), 8u);
     for (const auto& row : rows) {
+        SCOPED_TRACE(row[0]);
         const auto n = numbers(row[0]);  // azimuth, plunge, Schmidt x and y, Wulff x and y
         ASSERT_EQ(n.size(), 6u) << row[0];
         const std::vector<float> c(n.begin(), n.end());
@@ -273,6 +274,7 @@ TEST_F(NetTest, UnknownNumberLeadsToTheMenu) {
         int32_t chosen;
     } cases[] = {{"\n\n", false, 4}, {"\n3\n", true, 3}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.projecting ? "projecting" : "setting up");
         keyboard(c.keyboard);
         sprojtype.iproj = 9;
         float x = 0.0f, y = 0.0f, az = rad(90.0f), pl = 0.0f;

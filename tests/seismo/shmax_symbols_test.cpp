@@ -19,6 +19,7 @@ TEST(ShmaxSymbols, PairsByRegimeAndType) {
     const auto cases = tableRows("shmax_pairs.txt", ';');
     ASSERT_EQ(cases.size(), 6u);
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.at(0));
         const auto n = numbers(c.at(0));
         const int32_t isv = int32_t(n.at(0));
         PlotDocument doc("\n\n");

@@ -51,6 +51,7 @@ TEST(NetDrawing, CirclesArcsAndArrows) {
         {pi / 2, 0, 50, net(0, 1), net(std::sin(pi / 98), std::cos(pi / 98)), net(1, 0)},
     };
     for (const auto& a : arcs) {
+        SCOPED_TRACE("arc of " + std::to_string(a.points) + " points");
         NetDocument doc;
         usacircle(0, 0, 1, a.a1, a.a2, 200);
         const auto got = paths(doc.finish());
@@ -78,6 +79,7 @@ TEST(NetDrawing, GreatCircles) {
     const auto planes = tableRows("net_great_circles.txt", ';');
     ASSERT_EQ(planes.size(), 4u);
     for (const auto& row : planes) {
+        SCOPED_TRACE(row.at(0));
         const auto p = numbers(row.at(0));
         NetDocument doc(int32_t(p.at(0)));
         int32_t np = 41;
@@ -125,6 +127,7 @@ TEST(NetDrawing, AxesOfAMechanism) {
         expectNear(got[2].points[0], t, "T");
     }
     for (int32_t radial : {100, 101}) {
+        SCOPED_TRACE("symbol " + std::to_string(radial));
         NetDocument doc;
         int32_t istd = radial, ialt = 3;
         sdspaxsymb(istd, ialt, 1);

@@ -1,14 +1,38 @@
 #include "support/console_capture.hpp"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "console/console.hpp"
+#include "console/stop.hpp"
 #include "console/units.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova::test {
+namespace {
+
+ConsoleCapture* current = nullptr;
+
+// A run that stops (the scripted keyboard ran out at a prompt, or a box paused where none
+// was expected) ends the test program at once: say in which test and what the console printed
+// last, or the program would end without a word.
+void reportStop() {
+    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::fprintf(stderr, "The run stopped in %s.%s; its console ended with:\n",
+                 test != nullptr ? test->test_suite_name() : "?",
+                 test != nullptr ? test->name() : "?");
+    if (current == nullptr) return;
+    const std::vector<std::string> lines = current->lines();
+    for (std::size_t k = lines.size() > 12 ? lines.size() - 12 : 0; k < lines.size(); ++k)
+        std::fprintf(stderr, "%s\n", lines[k].c_str());
+}
+
+}  // namespace
 
 ConsoleCapture::ConsoleCapture(const std::string& keyboard) {
+    static const bool registered = (atStop(reportStop), true);
+    (void)registered;
+    current = this;
     in_ = std::tmpfile();
     std::fwrite(keyboard.data(), 1, keyboard.size(), in_);
     std::fflush(in_);
@@ -19,6 +43,7 @@ ConsoleCapture::ConsoleCapture(const std::string& keyboard) {
 }
 
 ConsoleCapture::~ConsoleCapture() {
+    if (current == this) current = nullptr;
     unitCloseAll();
     unitBindConsole(0, stdout);
     iocom = Iocom{};

@@ -9,6 +9,11 @@ namespace tensova::test {
 
 bool ghostscriptAvailable();
 
+// Whether Ghostscript is there to render `what`. When it is not, the calling test is marked
+// skipped (its other checks still run, and a failing one still fails it), or failed when the
+// environment variable CI is "true": a render check is never passed without being run.
+bool canRender(const std::string& what);
+
 struct GsResult {
     int exitCode = -1;
     int pages = 0;       // pages the interpreter drew (one bounding box each)
@@ -33,7 +38,7 @@ struct Image {
     // The colour at a point in points (origin bottom left); {-1, -1, -1} off the page.
     std::array<int, 3> at(double x, double y) const;
 };
-// Empty when the file cannot be drawn; `prolog`, when given, is read first.
+// Empty when the file cannot be drawn (see canRender); `prolog`, when given, is read first.
 Image renderImage(const std::string& path, const std::string& prolog = "", int page = 1,
                   int dpi = 72);
 
@@ -42,7 +47,7 @@ std::string illustratorStub();
 
 // Renders the file and expects exit 0, no error and its page count: that of its trailer in
 // dialects 1 and 2, page breaks plus one for Illustrator files (drawn after the stub), or
-// `pages` when given. `prolog` is read first when given. Says so when there is no Ghostscript.
+// `pages` when given. `prolog` is read first when given. Without Ghostscript, see canRender.
 GsResult expectRenders(const std::string& path, const std::string& prolog = "", int pages = -1);
 
 }  // namespace tensova::test
