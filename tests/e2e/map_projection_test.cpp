@@ -195,39 +195,48 @@ TEST(MapProjection, OverlayLinesLiftThePenAtTheSeam) {
     test::expectRenders(s.dir.file("map.ps"));
 }
 
-// The world shoreline on a Mollweide map about 150E, grid -30..330, draws at least nine tenths
-// of the polygons that the map about 0 with grid -180..180 draws; no line spans half the map.
-TEST(MapProjection, PacificCentredWorldKeepsItsShorelines) {
+// The world shoreline: on Mercator and on Mollweide about 0 (grid -180..180) no line spans half
+// the map; on Mollweide about 150E (grid -30..330) at least nine tenths of the polygons of the
+// map about 0 are drawn.
+TEST(MapProjection, WorldShorelinesWhereverTheMapIsCentred) {
     const std::filesystem::path real(TENSOVA_REAL_DATA);
     const std::string world = test::readFile((real / "misc/world_coast_low.gshhs").string());
     if (world.empty()) GTEST_SKIP() << "world shoreline absent: " << real;
-    int curves[2] = {0, 0};
-    for (int pacific = 0; pacific <= 1; ++pacific) {
-        SCOPED_TRACE(pacific ? "about 150E" : "about 0");
-        const std::string centre = pacific ? "1\n150\n99\n" : "99\n";
-        const std::string lon = pacific ? "-30 330 30" : "-180 180 30";
-        const test::Session s("\n2001\n300\n24\n99\n" + centre + "99\n320\n10\n-80 80 20\n20\n" +
-                                  lon +
+    struct Case {
+        const char* name;
+        std::string projection;  // map menu keys
+        const char* longitudes;  // of the grid
+    };
+    const Case cases[] = {
+        {"Mercator", "", "-180 180 30"},
+        {"Mollweide about 0", "300\n24\n99\n99\n99\n", "-180 180 30"},
+        {"Mollweide about 150E", "300\n24\n99\n1\n150\n99\n99\n", "-30 330 30"},
+    };
+    int curves[3] = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        const Case& c = cases[k];
+        SCOPED_TRACE(c.name);
+        const test::Session s("\n2001\n" + c.projection + "320\n10\n-80 80 20\n20\n" +
+                                  c.longitudes +
                                   "\n31\n60\n99\n343\nn\n1000\n\nmap.ps\n5\nworld.gsh\n99\n"
                                   "\n20\n\n9999\n\n",
                               {{"world.gsh", world}});
         EXPECT_EQ(s.result.status, 0);
         for (const std::string& l : s.lines)
-            if (l.starts_with(" total nb of plotted curves ="))
-                curves[pacific] = std::stoi(l.substr(30));
+            if (l.starts_with(" total nb of plotted curves =")) curves[k] = std::stoi(l.substr(30));
         double longest = 0, left = kPageWidth, right = 0;
         for (const PsPath& p : psPaths(s.dir.read("map.ps")))
-            for (std::size_t k = 0; k < p.points.size(); ++k) {
-                left = std::min(left, p.points[k][0]);
-                right = std::max(right, p.points[k][0]);
-                if (k > 0)
-                    longest = std::max(longest, std::hypot(p.points[k][0] - p.points[k - 1][0],
-                                                           p.points[k][1] - p.points[k - 1][1]));
+            for (std::size_t i = 0; i < p.points.size(); ++i) {
+                left = std::min(left, p.points[i][0]);
+                right = std::max(right, p.points[i][0]);
+                if (i > 0)
+                    longest = std::max(longest, std::hypot(p.points[i][0] - p.points[i - 1][0],
+                                                           p.points[i][1] - p.points[i - 1][1]));
             }
         EXPECT_LT(longest, 0.5 * (right - left));
     }
-    EXPECT_GT(curves[0], 2000);
-    EXPECT_GE(curves[1], 0.9 * curves[0]);
+    EXPECT_GT(curves[1], 2000);
+    EXPECT_GE(curves[2], 0.9 * curves[1]);
 }
 
 }  // namespace
