@@ -110,6 +110,7 @@ void overlayFile(int32_t choice, const Frame& frame, const LonWindow& window) {
     OverlayFile f;
     f.name = fit("", kNameLength);
     f.frame = frame;
+    f.view = mapViewOf(frame.lonmin, frame.lonmax, frame.latmin, frame.latmax);
     f.clip = settings.clip && !kind.clipped.empty();
     f.window = window;
     f.ppd = &settings.ppd;

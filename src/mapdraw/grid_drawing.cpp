@@ -27,6 +27,8 @@ const Stamp kDrawllgrid("drawllgrid", "", "");
 constexpr int32_t kCountMax = 1000;
 // Samples of a side of the frame at the most: one every tenth of a degree of a full turn.
 constexpr int32_t kSidesMax = 3600;
+// The longest chord of a grid line that the projection curves, degrees.
+constexpr float kChordDegrees = 1.0f;
 
 int32_t heldCount(float v, int32_t most = kCountMax) {
     if (!(v >= 1.0f)) return 1;
@@ -50,10 +52,19 @@ bool project(float lon, float lat, float& x, float& y) {
 }
 
 // A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
-void stepLine(MapPen& pen, float lon, float lat, float dlon, float dlat, int32_t steps) {
+// Where the projection curves the line, each step is divided so that no chord spans more than
+// a degree.
+void stepLine(MapPen& pen, float lon, float lat, float dlon, float dlat, int32_t steps,
+              bool straight) {
+    int32_t parts = 1;
+    if (!straight) {
+        const float span = std::max(std::fabs(dlon), std::fabs(dlat));
+        parts = heldCount(std::ceil(span / rad(kChordDegrees)));
+    }
+    const float each = static_cast<float>(parts);
     pen.to(lon, lat, false);
-    for (int32_t j = 0; j <= steps; ++j) {
-        const float f = static_cast<float>(j);
+    for (int32_t j = 0; j <= steps * parts; ++j) {
+        const float f = static_cast<float>(j) / each;
         pen.to(lon + f * dlon, lat + f * dlat, true);
     }
 }
@@ -75,8 +86,6 @@ void label(float lon, float lat, float value, int32_t ndec) {
 constexpr float kSideStepDegrees = 1.0f;
 constexpr int32_t kSidePieces = 64;
 constexpr int32_t kRimPoints = 720;
-// A rim point this close (radians) to the frame lies on it.
-constexpr float kFrameTolerance = 1.0e-5f;
 
 // The bounding box of the projected points that the map shows; all zero when there is none.
 struct Extent {
@@ -119,18 +128,6 @@ struct Extent {
     }
 };
 
-// Whether a point (radians) lies in the grid's frame, longitudes compared modulo a turn.
-bool inFrame(const Gridll& g, float lon, float lat) {
-    const float south = std::min(g.latmin, g.latmax), north = std::max(g.latmin, g.latmax);
-    if (lat < south - kFrameTolerance || lat > north + kFrameTolerance) return false;
-    const float west = std::min(g.lonmin, g.lonmax), east = std::max(g.lonmin, g.lonmax);
-    const float turn = anglerad(kTwoPi);
-    if (east - west >= turn - kFrameTolerance) return true;
-    float r = lon;
-    modulro(&r, &lon, turn, west - kFrameTolerance, 1);
-    return r <= east + kFrameTolerance;
-}
-
 }  // namespace
 
 void drawllgrid() {
@@ -152,6 +149,8 @@ void drawllgrid() {
     const float offset = 1.5f * g.ticsize;
     const int32_t ndec = std::clamp(g.ndec, 0, 4);
     MapPen pen;
+    const bool straightMeridians = projectionDrawsStraight(true);
+    const bool straightParallels = projectionDrawsStraight(false);
 
     // Meridians, spread evenly over the span from east to west.
     const int32_t m = intervals(dlon, g.loninc);
@@ -162,18 +161,18 @@ void drawllgrid() {
     const int32_t mLines = frameOnly ? 1 : m;
     for (int32_t i = 0; i <= mLines; ++i)
         stepLine(pen, meridian(i, mLines), g.latmin, 0.0f, dlat / static_cast<float>(npgrid),
-                 npgrid);
+                 npgrid, straightMeridians);
     if (ticks) {
         align(-10);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(pen, lon, g.latmin, 0.0f, s, nptick);
+            stepLine(pen, lon, g.latmin, 0.0f, s, nptick, straightMeridians);
             label(lon, g.latmin - offset, lon, ndec);
         }
         align(-2);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(pen, lon, g.latmax, 0.0f, -s, nptick);
+            stepLine(pen, lon, g.latmax, 0.0f, -s, nptick, straightMeridians);
             label(lon, g.latmax + offset, lon, ndec);
         }
     }
@@ -187,18 +186,18 @@ void drawllgrid() {
     const int32_t pLines = frameOnly ? 1 : p;
     for (int32_t k = 0; k <= pLines; ++k)
         stepLine(pen, g.lonmax, parallel(k, pLines), -dlon / static_cast<float>(npgrid), 0.0f,
-                 npgrid);
+                 npgrid, straightParallels);
     if (ticks) {
         align(-5);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(pen, g.lonmax, lat, -s, 0.0f, nptick);
+            stepLine(pen, g.lonmax, lat, -s, 0.0f, nptick, straightParallels);
             label(g.lonmax + offset, lat, lat, ndec);
         }
         align(-7);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(pen, g.lonmin, lat, s, 0.0f, nptick);
+            stepLine(pen, g.lonmin, lat, s, 0.0f, nptick, straightParallels);
             label(g.lonmin - offset, lat, lat, ndec);
         }
     }
@@ -216,9 +215,10 @@ void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax) {
     // Where the frame reaches an azimuthal map's rim, the rim is the map's edge.
     std::array<float, kRimPoints> lon{}, lat{};
     const int32_t n = projectionRim(lon.data(), lat.data(), kRimPoints);
+    const MapView view = gridMapView();
     for (int32_t k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (inFrame(g, lon[i], lat[i])) e.points(&lon[i], &lat[i], 1);
+        if (view.contains(view.into(lon[i]), lat[i])) e.points(&lon[i], &lat[i], 1);
     }
     xmin = e.xmin;
     ymin = e.ymin;

@@ -1,56 +1,302 @@
-// Drawing on the map: symbols and lines where the map shows the ground, lines ended on an
-// azimuthal map's rim and lifted across the longitude seam.
+// Drawing on the map: the frame and its longitude window, symbols where the map shows the
+// ground, and one tracer of lines that ends them on an azimuthal map's rim, follows them along
+// it, and lifts the pen where the window's edge or the projection tears them apart.
 
 #include "mapdraw/map_drawing.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
+#include "mapdraw/grid.hpp"
 #include "numeric/angles.hpp"
 #include "plot/drawing.hpp"
+#include "plot/transforms.hpp"
 #include "projection/projection.hpp"
 
 namespace tensova {
 namespace {
 
+// A point this close (radians) outside the frame lies on its edge: the bounds come back from
+// degrees with a rounding.
+constexpr float kFrameEdge = 1.0e-5f;
 // Halvings of a segment in search of the rim: the point found lies within 2^-24 of the
 // segment's length from it.
 constexpr int32_t kRimSteps = 24;
+// On a map with a rim, a chord is divided where the ground between its ends lies farther than
+// this (cm on the paper) from it: near the antipode of an equal-area map a short piece of
+// ground runs along the rim. Each chord is divided at most this many times over.
+constexpr float kFlatnessCm = 0.01f;
+constexpr int32_t kDivisionsMax = 12;
+// A chord longer than this (cm) is checked for a tear: halved towards its longer half, the
+// piece that holds a jump never gets shorter than the jump, while a continuous piece shrinks
+// below a quarter of the chord within a few halvings.
+constexpr float kTearCheckCm = 1.0f;
+constexpr int32_t kTearSteps = 40;
+constexpr float kTearShare = 0.25f;
+// The ground step (radians, some 6 km) to find how the ground lies on the map around a point.
+constexpr float kGroundStep = 1.0e-3f;
+// The step along a parallel is the ground step in angle of longitude, but no longer than this:
+// close to a pole the parallel is a small circle.
+constexpr float kLongitudeStepMax = 0.1f;
 
-bool project(float lon, float lat, float& x, float& y) {
-    projllnShown(&x, &y, &lon, &lat, 1);
-    return onMap(x, y);
+float turnOf() {
+    return anglerad(kTwoPi);
 }
 
-bool acrossSeam(float lon1, float lon2) {
-    return std::fabs(lon2 - lon1) > anglerad(kPi);
+float pi() {
+    return anglerad(kPi);
 }
 
-// The last point on the map of the segment from (lon1, lat1), on the map, towards (lon2, lat2),
-// which is not: where the segment meets the rim. The longitudes go the short way round.
-void rimPoint(float lon1, float lat1, float lon2, float lat2, float& x, float& y) {
-    const float pi = anglerad(kPi);
-    float dlon = lon2 - lon1;
-    if (dlon > pi) dlon -= anglerad(kTwoPi);
-    if (dlon < -pi) dlon += anglerad(kTwoPi);
-    const float dlat = lat2 - lat1;
-    project(lon1, lat1, x, y);
-    float shown = 0.0f, hidden = 1.0f;
-    for (int32_t k = 0; k < kRimSteps; ++k) {
-        const float t = 0.5f * (shown + hidden);
-        float xt = 0.0f, yt = 0.0f;
-        if (project(lon1 + t * dlon, lat1 + t * dlat, xt, yt)) {
-            shown = t;
-            x = xt;
-            y = yt;
-        } else {
-            hidden = t;
+// A frame whose eastern bound is given below its western one runs east across the seam: 170
+// to -170 is 170 to 190.
+MapView viewOfRadians(float west, float east, float lat1, float lat2) {
+    MapView v;
+    v.west = west;
+    v.east = east;
+    if (east < west) v.east += turnOf() * std::ceil((west - east) / turnOf());
+    v.south = std::min(lat1, lat2);
+    v.north = std::max(lat1, lat2);
+    v.origin = 0.5f * (v.west + v.east) - pi();
+    return v;
+}
+
+// User units per centimetre on the paper, along its x.
+float userPerCm() {
+    std::array<float, 2> x{0.0f, 1.0f}, y{0.0f, 0.0f};
+    cm2us(x.data(), y.data(), x.data(), y.data(), 2);
+    return std::hypot(x[1] - x[0], y[1] - y[0]);
+}
+
+LineRules rulesFor(const MapView* window) {
+    LineRules r;
+    r.window = window;
+    r.rim = projectionHasRim();
+    r.tears = projectionHasSeam();
+    r.seam = window != nullptr && r.tears;
+    const float unit = userPerCm();
+    r.flatness = kFlatnessCm * unit;
+    r.tearCheck = kTearCheckCm * unit;
+    return r;
+}
+
+LinePoint projected(float lon, float lat) {
+    LinePoint p{lon, lat, 0.0f, 0.0f, false};
+    projllnShown(&p.x, &p.y, &lon, &lat, 1);
+    p.shown = onMap(p.x, p.y);
+    return p;
+}
+
+float chord(const LinePoint& a, const LinePoint& b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// How far the projected point m lies from the chord ab.
+float offChord(const LinePoint& a, const LinePoint& m, const LinePoint& b) {
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float len2 = dx * dx + dy * dy;
+    float t = len2 > 0.0f ? ((m.x - a.x) * dx + (m.y - a.y) * dy) / len2 : 0.0f;
+    t = std::clamp(t, 0.0f, 1.0f);
+    return std::hypot(m.x - (a.x + t * dx), m.y - (a.y + t * dy));
+}
+
+// Receives the moves and draws of a traced line.
+class Sink {
+  public:
+    virtual void move(float x, float y) = 0;
+    virtual void draw(float x, float y) = 0;
+
+  protected:
+    ~Sink() = default;
+};
+
+// Every move and draw at once, through the pen.
+class PenSink final : public Sink {
+  public:
+    void move(float x, float y) override { usplot(x, y, 0); }
+    void draw(float x, float y) override { usplot(x, y, 1); }
+};
+
+// Whole polylines: a run of points from a move to the next move. A run of one point has no
+// length and leaves no ink.
+class PolylineSink final : public Sink {
+  public:
+    void move(float x, float y) override {
+        flush();
+        draw(x, y);
+    }
+    void draw(float x, float y) override {
+        x_.push_back(x);
+        y_.push_back(y);
+    }
+    void flush() {
+        if (x_.size() >= 2) usline(x_.data(), y_.data(), static_cast<int32_t>(x_.size()));
+        x_.clear();
+        y_.clear();
+    }
+
+  private:
+    std::vector<float> x_, y_;
+};
+
+// The one rule of lines on the map, for both the pen and the polylines. The pen stands on the
+// last point of the line whenever the map shows that point.
+class Tracer {
+  public:
+    Tracer(const LineRules& r, Sink& s) : r_(r), sink_(s) {}
+
+    void start(const LinePoint& p) {
+        if (p.shown) sink_.move(p.x, p.y);
+    }
+
+    // From the line's last point a to its next point b.
+    void next(const LinePoint& a, const LinePoint& b) {
+        if (r_.seam && std::fabs(b.lon - a.lon) > pi()) {
+            // The line leaves the window on one side and comes back on the other: it is drawn
+            // to the window's edge and goes on from the opposite edge.
+            const float lo = r_.window->origin, hi = lo + turnOf();
+            const bool west = b.lon > a.lon;
+            const float da = west ? a.lon - lo : hi - a.lon;
+            const float db = west ? hi - b.lon : b.lon - lo;
+            const float t = da + db > 0.0f ? std::clamp(da / (da + db), 0.0f, 1.0f) : 0.0f;
+            const float lat = a.lat + t * (b.lat - a.lat);
+            const LinePoint ea = projected(west ? lo : hi, lat);
+            const LinePoint eb = projected(west ? hi : lo, lat);
+            segment(a, ea, 0);
+            start(eb);
+            segment(eb, b, 0);
+            return;
+        }
+        segment(a, b, 0);
+    }
+
+  private:
+    // The point at t of the way from a to b; an overlay line goes the short way round.
+    LinePoint between(const LinePoint& a, const LinePoint& b, float t) const {
+        float dlon = b.lon - a.lon;
+        if (r_.window != nullptr) {
+            if (dlon > pi()) dlon -= turnOf();
+            if (dlon < -pi()) dlon += turnOf();
+        }
+        return projected(a.lon + t * dlon, a.lat + t * (b.lat - a.lat));
+    }
+
+    // The last point the map shows on the way from a, shown, to b, not shown: the rim.
+    LinePoint rimPoint(const LinePoint& a, const LinePoint& b) const {
+        LinePoint found = a;
+        float shown = 0.0f, hidden = 1.0f;
+        for (int32_t k = 0; k < kRimSteps; ++k) {
+            const float t = 0.5f * (shown + hidden);
+            const LinePoint p = between(a, b, t);
+            if (p.shown) {
+                shown = t;
+                found = p;
+            } else {
+                hidden = t;
+            }
+        }
+        return found;
+    }
+
+    // Whether the projection tears the chord ab apart; if so, ta and tb are the points on
+    // either side of the tear.
+    bool torn(const LinePoint& a, const LinePoint& b, LinePoint& ta, LinePoint& tb) const {
+        const float whole = chord(a, b);
+        LinePoint lo = a, hi = b;
+        for (int32_t k = 0; k < kTearSteps; ++k) {
+            const LinePoint m = between(lo, hi, 0.5f);
+            if ((m.lon == lo.lon && m.lat == lo.lat) || (m.lon == hi.lon && m.lat == hi.lat))
+                break;  // no point left between them
+            if (!m.shown) break;
+            const float da = chord(lo, m), db = chord(m, hi);
+            if (da >= db) {
+                hi = m;
+            } else {
+                lo = m;
+            }
+            if (std::max(da, db) < kTearShare * whole) return false;
+        }
+        ta = lo;
+        tb = hi;
+        return true;
+    }
+
+    void segment(const LinePoint& a, const LinePoint& b, int32_t depth) {
+        if (a.shown && b.shown) {
+            if (r_.rim) {
+                const LinePoint m = between(a, b, 0.5f);
+                if (!m.shown) {
+                    // The ground between them lies beyond the rim.
+                    const LinePoint out = rimPoint(a, m), in = rimPoint(b, m);
+                    sink_.draw(out.x, out.y);
+                    sink_.move(in.x, in.y);
+                    sink_.draw(b.x, b.y);
+                    return;
+                }
+                if (depth < kDivisionsMax && offChord(a, m, b) > r_.flatness) {
+                    segment(a, m, depth + 1);
+                    segment(m, b, depth + 1);
+                    return;
+                }
+            } else if (r_.tears && chord(a, b) > r_.tearCheck) {
+                LinePoint ta, tb;
+                if (torn(a, b, ta, tb)) {
+                    sink_.draw(ta.x, ta.y);
+                    sink_.move(tb.x, tb.y);
+                }
+            }
+            sink_.draw(b.x, b.y);
+        } else if (a.shown) {
+            if (r_.rim) {
+                const LinePoint p = rimPoint(a, b);
+                sink_.draw(p.x, p.y);
+            }
+        } else if (b.shown) {
+            if (r_.rim) {
+                const LinePoint p = rimPoint(b, a);
+                sink_.move(p.x, p.y);
+                sink_.draw(b.x, b.y);
+            } else {
+                sink_.move(b.x, b.y);
+            }
         }
     }
-}
+
+    const LineRules& r_;
+    Sink& sink_;
+};
 
 }  // namespace
+
+float MapView::into(float lon) const {
+    if (lon >= west - kFrameEdge && lon <= east + kFrameEdge) return lon;
+    float r = lon;
+    modulro(&r, &lon, turnOf(), origin, 1);
+    return r;
+}
+
+bool MapView::contains(float lon, float lat) const {
+    return lat >= south - kFrameEdge && lat <= north + kFrameEdge && lon >= west - kFrameEdge &&
+           lon <= east + kFrameEdge;
+}
+
+MapView mapViewOf(float lonmin, float lonmax, float latmin, float latmax) {
+    return viewOfRadians(rad(lonmin), rad(lonmax), rad(latmin), rad(latmax));
+}
+
+MapView gridMapView() {
+    const Gridll& g = gridll;
+    return viewOfRadians(g.lonmin, g.lonmax, g.latmin, g.latmax);
+}
+
+MapRun::MapRun() {
+    sclampboxes(1);
+}
+
+MapRun::~MapRun() {
+    sclampboxes(-1);
+}
 
 bool onMap(float x, float y) {
     return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
@@ -70,78 +316,97 @@ void symbolsOnMap(const float* x, const float* y, int32_t n) {
     }
 }
 
-MapPen::MapPen(bool seam) : seam_(seam && projectionHasSeam()), rim_(projectionHasRim()) {}
+MapPen::MapPen(const MapView* window) : rules_(rulesFor(window)) {}
 
 void MapPen::to(float lon, float lat, bool draw) {
-    float x = 0.0f, y = 0.0f;
-    const bool shown = project(lon, lat, x, y);
-    const bool goesOn = draw && started_ && !(seam_ && acrossSeam(lon_, lon));
-    float rx = 0.0f, ry = 0.0f;
-    if (shown) {
-        if (goesOn && !down_ && rim_) {
-            // Back from beyond the rim: the line starts on it.
-            rimPoint(lon, lat, lon_, lat_, rx, ry);
-            usplot(rx, ry, 0);
-            usplot(x, y, 1);
-        } else {
-            usplot(x, y, goesOn && down_ ? 1 : 0);
-        }
-    } else if (goesOn && down_ && rim_) {
-        rimPoint(lon_, lat_, lon, lat, rx, ry);
-        usplot(rx, ry, 1);
+    const LinePoint p = projected(rules_.window ? rules_.window->into(lon) : lon, lat);
+    PenSink sink;
+    Tracer t(rules_, sink);
+    if (draw && started_) {
+        t.next(last_, p);
+    } else {
+        t.start(p);
     }
-    down_ = shown;
     started_ = true;
-    lon_ = lon;
-    lat_ = lat;
+    last_ = p;
 }
 
-void drawMapLine(const float* lon, const float* lat, int32_t n, bool seam) {
+void drawMapLine(const float* lon, const float* lat, int32_t n, const MapView* window) {
     if (n < 1) return;
-    // Projected points, and a run with its rim ends.
-    static std::vector<float> px, py, rx, ry;
     const auto size = static_cast<std::size_t>(n);
-    if (px.size() < size) {
-        px.resize(size);
-        py.resize(size);
-        rx.resize(size + 2);
-        ry.resize(size + 2);
-    }
-    projllnShown(px.data(), py.data(), lon, lat, n);
-    const bool cut = seam && projectionHasSeam();
-    const bool rim = projectionHasRim();
-    const auto shown = [&](int32_t k) {
-        return onMap(px[static_cast<std::size_t>(k)], py[static_cast<std::size_t>(k)]);
-    };
-    int32_t i = 0;
-    while (i < n) {
-        if (!shown(i)) {
-            ++i;
-            continue;
-        }
-        int32_t j = i + 1;
-        while (j < n && shown(j) && !(cut && acrossSeam(lon[j - 1], lon[j]))) ++j;
-        const bool rimStart = rim && i > 0;  // a point before the run, off the map
-        const bool rimEnd = rim && j < n;
-        if (!rimStart && !rimEnd) {
-            usline(px.data() + i, py.data() + i, j - i);
+    std::vector<float> wlon(lon, lon + size), x(size), y(size);
+    if (window != nullptr)
+        for (float& l : wlon) l = window->into(l);
+    projllnShown(x.data(), y.data(), wlon.data(), lat, n);
+    const LineRules rules = rulesFor(window);
+    PolylineSink sink;
+    Tracer t(rules, sink);
+    LinePoint last;
+    for (std::size_t i = 0; i < size; ++i) {
+        const LinePoint p{wlon[i], lat[i], x[i], y[i], onMap(x[i], y[i])};
+        if (i == 0) {
+            t.start(p);
         } else {
-            int32_t m = 0;
-            if (rimStart) {
-                rimPoint(lon[i], lat[i], lon[i - 1], lat[i - 1], rx[0], ry[0]);
-                m = 1;
-            }
-            std::copy(px.begin() + i, px.begin() + j, rx.begin() + m);
-            std::copy(py.begin() + i, py.begin() + j, ry.begin() + m);
-            m += j - i;
-            if (rimEnd) {
-                const auto k = static_cast<std::size_t>(m);
-                rimPoint(lon[j - 1], lat[j - 1], lon[j], lat[j], rx[k], ry[k]);
-                ++m;
-            }
-            usline(rx.data(), ry.data(), m);
+            t.next(last, p);
         }
-        i = j;
+        last = p;
+    }
+    sink.flush();
+}
+
+float GroundAxes::turn(float azimuth, bool conformal) const {
+    if (!ok) return 0.0f;
+    if (conformal) return std::atan2(nx, ny);
+    const float s = std::sin(azimuth), c = std::cos(azimuth);
+    float t = std::atan2(s * ex + c * nx, s * ey + c * ny) - azimuth;
+    if (t > pi()) t -= turnOf();
+    if (t <= -pi()) t += turnOf();
+    return t;
+}
+
+void groundAxes(GroundAxes* axes, const float* lon, const float* lat, const float* x,
+                const float* y, int32_t n) {
+    if (n < 1) return;
+    const auto size = static_cast<std::size_t>(n);
+    const float edge = anglerad(kHalfPi) - 2.0f * kGroundStep;
+    // Around each point: the point itself (moved off a pole along its meridian, where east has
+    // no direction), a step north and south, a step east and west.
+    constexpr std::size_t kAround = 5;
+    std::vector<float> slon(kAround * size), slat(kAround * size);
+    std::vector<float> sx(kAround * size), sy(kAround * size);
+    std::vector<float> dlon(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        const float phi = std::clamp(lat[i], -edge, edge);
+        dlon[i] = std::min(kGroundStep / std::cos(phi), kLongitudeStepMax);
+        const std::array<float, kAround> ln{lon[i], lon[i], lon[i], lon[i] + dlon[i],
+                                            lon[i] - dlon[i]};
+        const std::array<float, kAround> lt{phi, phi + kGroundStep, phi - kGroundStep, phi, phi};
+        for (std::size_t k = 0; k < kAround; ++k) {
+            slon[kAround * i + k] = ln[k];
+            slat[kAround * i + k] = lt[k];
+        }
+    }
+    projllnShown(sx.data(), sy.data(), slon.data(), slat.data(),
+                 static_cast<int32_t>(kAround * size));
+    for (std::size_t i = 0; i < size; ++i) {
+        GroundAxes& a = axes[i];
+        a = GroundAxes{};
+        if (!onMap(x[i], y[i])) continue;
+        const std::size_t b = kAround * i;
+        const auto shown = [&](std::size_t k) { return onMap(sx[b + k], sy[b + k]); };
+        if (!shown(0)) continue;
+        // A central difference where both steps are shown, one step where only one is.
+        const auto difference = [&](std::size_t plus, std::size_t minus, float step, float& dx,
+                                    float& dy) {
+            const std::size_t hi = shown(plus) ? plus : 0, lo = shown(minus) ? minus : 0;
+            if (hi == lo) return false;
+            const float span = (hi == 0 || lo == 0) ? step : 2.0f * step;
+            dx = (sx[b + hi] - sx[b + lo]) / span;
+            dy = (sy[b + hi] - sy[b + lo]) / span;
+            return true;
+        };
+        const float ground = dlon[i] * std::cos(slat[b]);
+        a.ok = difference(1, 2, kGroundStep, a.nx, a.ny) && difference(3, 4, ground, a.ex, a.ey);
     }
 }
 

@@ -153,39 +153,69 @@ void PenLine::point(float lon, float lat) {
     pen_.to(rad(lon), rad(lat), true);
 }
 
-bool ClippedLine::inside(float lon, float lat) const {
-    int32_t code = 0;
-    locate2dbox(&code, xmin_, xmax_, ymin_, ymax_, &lon, &lat, 1);
-    return code == 0;
+namespace {
+
+// Where the way from a, in the frame, to b, outside it, crosses the frame's edge. The way is
+// the short way round, as the pen draws it.
+void frameCrossing(const MapView& v, float alon, float alat, float blon, float blat, float& lon,
+                   float& lat) {
+    const float turn = anglerad(kTwoPi), half = anglerad(kPi);
+    float dlon = blon - alon;
+    if (dlon > half) dlon -= turn;
+    if (dlon < -half) dlon += turn;
+    const float dlat = blat - alat;
+    float t = 1.0f;
+    const auto limit = [&](float from, float step, float lo, float hi) {
+        if (step > 0.0f && from + step > hi) t = std::min(t, (hi - from) / step);
+        if (step < 0.0f && from + step < lo) t = std::min(t, (lo - from) / step);
+    };
+    limit(alon, dlon, v.west, v.east);
+    limit(alat, dlat, v.south, v.north);
+    t = std::clamp(t, 0.0f, 1.0f);
+    lon = alon + t * dlon;
+    lat = alat + t * dlat;
 }
 
+}  // namespace
+
 void ClippedLine::point(float lon, float lat) {
-    const bool in = inside(lon, lat);
+    const float l = view_.into(rad(lon)), p = rad(lat);
+    const bool in = view_.contains(l, p);
+    float xlon = 0.0f, xlat = 0.0f;
     if (first_) {
         pen_.lift();
-        if (in) pen_.to(rad(lon), rad(lat), false);
-    } else if (in || prevInside_) {
-        if (!prevInside_) pen_.to(rad(prevLon_), rad(prevLat_), false);
-        pen_.to(rad(lon), rad(lat), true);
+        if (in) pen_.to(l, p, false);
+    } else if (in && prevInside_) {
+        pen_.to(l, p, true);
+    } else if (in) {
+        // Coming in: from the edge.
+        frameCrossing(view_, l, p, prevLon_, prevLat_, xlon, xlat);
+        const bool onEdge = xlon == l && xlat == p;
+        pen_.to(xlon, xlat, false);
+        if (!onEdge) pen_.to(l, p, true);
+    } else if (prevInside_) {
+        // Going out: to the edge.
+        frameCrossing(view_, prevLon_, prevLat_, l, p, xlon, xlat);
+        pen_.to(xlon, xlat, true);
     }
     first_ = false;
     prevInside_ = in;
-    prevLon_ = lon;
-    prevLat_ = lat;
+    prevLon_ = l;
+    prevLat_ = p;
 }
 
-void drawPolylineDegrees(int32_t n) {
+void drawPolylineDegrees(const MapView& view, int32_t n) {
     Cc2dbuff& a = cc2dbuff;
     deg2rad(a.x(), a.x(), n);
     deg2rad(a.y(), a.y(), n);
-    drawPolylineRadians(n);
+    drawPolylineRadians(view, n);
 }
 
-void drawPolylineRadians(int32_t n) {
-    drawMapLine(cc2dbuff.x(), cc2dbuff.y(), n, true);
+void drawPolylineRadians(const MapView& view, int32_t n) {
+    drawMapLine(cc2dbuff.x(), cc2dbuff.y(), n, &view);
 }
 
-void drawSides(int32_t v, int32_t boundary, float ppd) {
+void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd) {
     const float* lon = cc2dbuff.x();
     const float* lat = cc2dbuff.y();
     Cc3dbuff& b = cc3dbuff;
@@ -195,7 +225,7 @@ void drawSides(int32_t v, int32_t boundary, float ppd) {
             wout({"Boundaries = Xp-Yp lines"});
             wout({"Number of sides =", fmtI(v, 6)});
         }
-        drawPolylineRadians(v);
+        drawPolylineRadians(view, v);
         return;
     }
     std::string name = boundary == 1 ? "Angle (radians)" : "Barycentic coef";
@@ -233,7 +263,7 @@ void drawSides(int32_t v, int32_t boundary, float ppd) {
             }
         }
         if (boundary == 1) cc2lln(b.x(), b.y(), b.x(), b.y(), b.z(), ptblock.np);
-        drawMapLine(b.x(), b.y(), ptblock.np, true);
+        drawMapLine(b.x(), b.y(), ptblock.np, &view);
     }
 }
 

@@ -208,11 +208,11 @@ void bufferTooSmall(int32_t line, int32_t n) {
 void drawBuffered(OverlayFile& f, int32_t n) {
     if (n < 1) return;
     if (f.clip) {
-        ClippedLine line(f.frame.lonmin, f.frame.lonmax, f.frame.latmin, f.frame.latmax);
+        ClippedLine line(f.view);
         for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k)
             line.point(cc2dbuff.x()[k], cc2dbuff.y()[k]);
     } else {
-        drawPolylineDegrees(n);
+        drawPolylineDegrees(f.view, n);
     }
 }
 
@@ -235,19 +235,19 @@ FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
         Values point;
         point("longitude", lon[k])("latitude", lat[k]);
         if (point.result() != ReadResult::Ok) {
-            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
+            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(f.view, m);
             return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
         }
         lon[k] = rad(lon[k]);
         lat[k] = rad(lat[k]);
         if (++m == kBufferPoints) {
-            drawPolylineRadians(m);
+            drawPolylineRadians(f.view, m);
             lon[0] = lon[k];
             lat[0] = lat[k];
             m = 1;
         }
     }
-    if (m > 1) drawPolylineRadians(m);
+    if (m > 1) drawPolylineRadians(f.view, m);
     return FileEnd::Eof;
 }
 
@@ -333,8 +333,8 @@ FileEnd readUtig(OverlayFile& f) {
 FileEnd readIgn(OverlayFile& f) {
     std::string line;
     ReadResult r{};
-    ClippedLine clipped(f.frame.lonmin, f.frame.lonmax, f.frame.latmin, f.frame.latmax);
-    PenLine pen;
+    ClippedLine clipped(f.view);
+    PenLine pen(f.view);
     bool first = true;
     int32_t code1 = 0;
     int32_t code2 = 0;
@@ -367,7 +367,7 @@ FileEnd readIgn(OverlayFile& f) {
 }
 
 FileEnd readGebco(OverlayFile& f) {
-    PenLine pen;
+    PenLine pen(f.view);
     for (;;) {
         int32_t code = 0;
         int32_t n = 0;
@@ -394,7 +394,7 @@ FileEnd readGebco(OverlayFile& f) {
 FileEnd readUsgs(OverlayFile& f) {
     std::string line;
     ReadResult r{};
-    PenLine pen;
+    PenLine pen(f.view);
     bool inSegment = false;
     while (readLine(line, r)) {
         const std::string_view record = fixedField(line, 1, kDumpWidth);
@@ -453,7 +453,7 @@ FileEnd readShore(OverlayFile& f) {
             if (end != FileEnd::Eof) return end;
             continue;
         }
-        ClippedLine clipped(w.lonmin, w.lonmax, f.frame.latmin, f.frame.latmax);
+        ClippedLine clipped(f.view);
         for (int32_t i = 1; i <= h.n; ++i) {
             float lon = 0.0f;
             float lat = 0.0f;
@@ -461,7 +461,7 @@ FileEnd readShore(OverlayFile& f) {
             point("longitude", lon)("latitude", lat);
             if (point.result() != ReadResult::Ok)
                 return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
-            clipped.point(intoWindow(lon, w), lat);
+            clipped.point(lon, lat);
         }
     }
     return endOf(f, r);
@@ -520,7 +520,7 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
         const auto v = static_cast<int32_t>(ndraw);
         deg2rad(lon, lon, v);
         deg2rad(lat, lat, v);
-        drawSides(v, boundary, *f.ppd);
+        drawSides(f.view, v, boundary, *f.ppd);
     }
     f.counter = 1;
     return FileEnd::Eof;

@@ -57,47 +57,47 @@ struct ShoreHeader {
 // on latitude alone.
 bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter);
 
-// Lines drawn point by point (degrees in), each point projected on its own; the pen lifts
-// across the map's longitude seam.
+// Lines drawn point by point (degrees in), each point projected on its own, its longitude
+// taken into the map's window; the pen lifts at the window's edge.
 class PenLine {
   public:
+    explicit PenLine(const MapView& view) : pen_(&view) {}
     void restart() { pen_.lift(); }
     void point(float lon, float lat);
 
   private:
-    MapPen pen_{true};
+    MapPen pen_;
 };
 
-// Clipped drawing: a segment is drawn whole, to its true ends, as soon as one of its ends lies
-// in the box (bounds included); a segment whose ends both lie outside is left out. The pen lifts
-// across the map's longitude seam.
+// Clipped drawing: a segment is drawn as soon as one of its ends lies in the frame (bounds
+// included), and only up to where it crosses the frame's edge; a segment whose ends both lie
+// outside is left out. Longitudes are taken into the map's window first; the pen lifts at the
+// window's edge.
 class ClippedLine {
   public:
-    ClippedLine(float xmin, float xmax, float ymin, float ymax)
-        : xmin_(xmin), xmax_(xmax), ymin_(ymin), ymax_(ymax) {}
+    explicit ClippedLine(const MapView& view) : view_(view), pen_(&view) {}
     void restart() { first_ = true; }
     void point(float lon, float lat);
 
   private:
-    bool inside(float lon, float lat) const;
-    float xmin_, xmax_, ymin_, ymax_;
-    MapPen pen_{true};
+    const MapView& view_;
+    MapPen pen_;
     bool first_ = true;
     bool prevInside_ = false;
-    float prevLon_ = 0.0f;
+    float prevLon_ = 0.0f;  // radians, in the window
     float prevLat_ = 0.0f;
 };
 
 // The n points of cc2dbuff (degrees, converted in place) projected at once and drawn as one
-// polyline, split where the map does not show them and across the longitude seam.
-void drawPolylineDegrees(int32_t n);
+// polyline, split where the map does not show them and at the window's edge.
+void drawPolylineDegrees(const MapView& view, int32_t n);
 // The n points of cc2dbuff (radians) drawn so.
-void drawPolylineRadians(int32_t n);
+void drawPolylineRadians(const MapView& view, int32_t n);
 
 // The sides between the v vertices of cc2dbuff (radians): great circles (kind 1) and lines of
 // longitude and latitude (kind 2) sampled at ppd points a degree, any other kind straight lines
 // in the map plane.
-void drawSides(int32_t v, int32_t boundary, float ppd);
+void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd);
 
 // The listing of a file's lines (written at output level 2): the rule, the heading line with
 // each heading in 7 characters, and a row of up to four integers and four reals; `blankInts`
@@ -113,6 +113,7 @@ void shoreHeadings();
 struct OverlayFile {
     std::string name;  // as opened
     Frame frame;
+    MapView view;  // the map's view of the frame: its window and its edges
     bool clip = true;
     LonWindow window;      // in use while clip is on
     float* ppd = nullptr;  // the menu's points per degree, which a selection polygon file sets

@@ -13,11 +13,17 @@
 namespace tensova {
 namespace {
 
-// A point this close (in the cosine of its distance from the centre) to the limit of an
-// azimuthal map is on it: the rim's own points are shown whatever their rounding.
-constexpr float kReachTolerance = 1.0e-6f;
-// The equal-area rim is taken this far (radians) short of the antipode.
+// A point this close (radians, some 13 m) beyond the limit of an azimuthal map is on it: the
+// rim's own points are shown whatever their rounding. The distance is taken from its sine and
+// cosine together, which keeps its digits near the centre and near the antipode alike.
+constexpr float kReachTolerance = 2.0e-6f;
+// A map that reaches the antipode ends this far (radians) short of it: the equal-area map
+// would draw the antipode as the whole rim circle, the stereographic at infinity.
 constexpr float kNearAntipode = 1.0e-3f;
+// The gnomonic sends the great circle 90 degrees from its centre to infinity: it shows the
+// ground up to this far from the centre (radians, 80 degrees), or its central angle where
+// smaller.
+constexpr float kGnomonicReach = 1.3962634f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
@@ -187,34 +193,23 @@ AzimuthalReach azimuthalReach(int32_t iproj) {
     switch (iproj) {
         case 5:
         case 6:
-            // The equal-area map draws even the antipode, as the circle of radius 1: its rim is
-            // taken just short of it, where the azimuth still tells the points apart.
-            r.angle = omega;
-            r.rimAngle = std::min(omega, pi - kNearAntipode);
-            break;
         case 7:
         case 8:
-            // The stereographic antipode lies at infinity.
-            r.angle = omega;
-            r.rimAngle = omega < pi ? omega : -1.0f;
+            r.angle = std::min(omega, pi - kNearAntipode);
             break;
         case 9:
             r.angle = std::min(omega, halfPi);
-            r.rimAngle = r.angle;
             break;
         case 10:
             r.angle = halfPi;
-            r.rimAngle = halfPi;
             break;
         case 11:
         case 12:
             // The eye sees the globe down to its limb, where vz = sin(view/2).
             r.angle = std::max(halfPi - 0.5f * omega, 0.0f);
-            r.rimAngle = r.angle;
             break;
-        default:  // 17, 18: the gnomonic sends the great circle 90 degrees away to infinity
-            r.angle = halfPi;
-            r.inclusive = false;
+        default:  // 17, 18
+            r.angle = std::min(omega, kGnomonicReach);
             break;
     }
     return r;
@@ -222,13 +217,14 @@ AzimuthalReach azimuthalReach(int32_t iproj) {
 
 void hideBeyondReach(const AzimuthalReach& r, float* x, float* y, const float* lon,
                      const float* lat, int32_t n) {
-    if (r.inclusive && r.angle >= anglerad(kPi)) return;
-    const float limit = std::cos(r.angle);
+    const float halfPi = anglerad(kHalfPi), limit = r.angle + kReachTolerance;
     for (int32_t i = 0; i < n; ++i) {
-        // The cosine of the distance from the centre.
-        const float c = r.polar ? std::sin(lat[i]) : rotated(lon[i], lat[i])[2];
-        const bool shown = r.inclusive ? c >= limit - kReachTolerance : c > limit + kReachTolerance;
-        if (shown) continue;
+        float distance = halfPi - lat[i];
+        if (!r.polar) {
+            const Vec3 v = rotated(lon[i], lat[i]);
+            distance = std::atan2(std::hypot(v[0], v[1]), v[2]);
+        }
+        if (distance <= limit) continue;
         x[i] = kFarAway;
         y[i] = kFarAway;
     }
@@ -236,12 +232,12 @@ void hideBeyondReach(const AzimuthalReach& r, float* x, float* y, const float* l
 
 void rimOfReach(const AzimuthalReach& r, float* lon, float* lat, int32_t n) {
     const float twoPi = anglerad(kTwoPi), halfPi = anglerad(kHalfPi);
-    const float s = std::sin(r.rimAngle), c = std::cos(r.rimAngle);
+    const float s = std::sin(r.angle), c = std::cos(r.angle);
     for (int32_t k = 0; k < n; ++k) {
         const float a = twoPi * static_cast<float>(k) / static_cast<float>(n);
         if (r.polar) {
             lon[k] = a;
-            lat[k] = halfPi - r.rimAngle;
+            lat[k] = halfPi - r.angle;
             continue;
         }
         // From the frame of the centre back to the earth's: the transpose of the oblique matrix.

@@ -34,38 +34,48 @@ void gnomonic(float* x, float* y, const float* lon, const float* lat, int32_t n)
     gnomopsll(x, y, lon, lat, n, llorig.xoff, llorig.yoff);
 }
 
+// Which lines of the graticule a projection draws straight.
+enum Straight : uint8_t {
+    kCurved = 0,
+    kMeridians = 1,
+    kParallels = 2,
+    kBoth = kMeridians | kParallels,
+};
+
 struct Projection {
     Forward forward;
     void (*setup)();  // derives the projection's constants from its parameters, if it has any
     bool azimuthal;   // centred on a point, with no cut along a meridian
+    bool conformal;   // keeps angles: every direction at a point turns as north does
+    Straight straight;
 };
 
 constexpr std::array<Projection, 25> kProjections = {{
-    {tm2, nullptr, false},             // 1 transverse Mercator
-    {tme2, nullptr, false},            // 2 transverse Mercator, ellipsoidal
-    {lcc2, slcc2, false},              // 3 Lambert conformal conic
-    {lcce2, slcce2, false},            // 4 Lambert conformal conic, ellipsoidal
-    {lazea2, nullptr, true},           // 5 Lambert azimuthal equal-area, polar
-    {lazeaobl, nullptr, true},         // 6 Lambert azimuthal equal-area, oblique
-    {stereographic, nullptr, true},    // 7 stereographic, polar
-    {inversobl, nullptr, true},        // 8 stereographic, oblique
-    {orthographic, nullptr, true},     // 9 orthographic, polar
-    {orthobl2, nullptr, true},         // 10 orthographic, oblique
-    {perspectivePolar, spers2, true},  // 11 perspective, polar
-    {persobl2, spers2, true},          // 12 perspective, oblique
-    {polyco2, nullptr, false},         // 13 polyconic
-    {imwpoly2, simwpoly2, false},      // 14 modified polyconic, ellipsoidal
-    {mersphe2, nullptr, false},        // 15 Mercator
-    {merel2, nullptr, false},          // 16 Mercator, ellipsoidal
-    {gnomonic, nullptr, true},         // 17 gnomonic, polar
-    {gnomoobl, nullptr, true},         // 18 gnomonic, oblique
-    {albesph2, salbesph2, false},      // 19 Albers equal-area conic
-    {bonnesph2, sbonnesph2, false},    // 20 Bonne
-    {wernesphe2, nullptr, false},      // 21 Werner
-    {sanflamsph2, nullptr, false},     // 22 Sanson-Flamsteed
-    {lcnesphe2, nullptr, false},       // 23 Lambert cylindrical equal-area
-    {mollw2, nullptr, false},          // 24 Mollweide
-    {grinte2, nullptr, false},         // 25 Van der Grinten
+    {tm2, nullptr, false, true, kCurved},                 // 1 transverse Mercator
+    {tme2, nullptr, false, true, kCurved},                // 2 transverse Mercator, ellipsoidal
+    {lcc2, slcc2, false, true, kMeridians},               // 3 Lambert conformal conic
+    {lcce2, slcce2, false, true, kMeridians},             // 4 Lambert conformal conic, ellipsoidal
+    {lazea2, nullptr, true, false, kMeridians},           // 5 Lambert azimuthal equal-area, polar
+    {lazeaobl, nullptr, true, false, kCurved},            // 6 Lambert azimuthal equal-area, oblique
+    {stereographic, nullptr, true, true, kMeridians},     // 7 stereographic, polar
+    {inversobl, nullptr, true, true, kCurved},            // 8 stereographic, oblique
+    {orthographic, nullptr, true, false, kMeridians},     // 9 orthographic, polar
+    {orthobl2, nullptr, true, false, kCurved},            // 10 orthographic, oblique
+    {perspectivePolar, spers2, true, false, kMeridians},  // 11 perspective, polar
+    {persobl2, spers2, true, false, kCurved},             // 12 perspective, oblique
+    {polyco2, nullptr, false, false, kCurved},            // 13 polyconic
+    {imwpoly2, simwpoly2, false, false, kMeridians},      // 14 modified polyconic, ellipsoidal
+    {mersphe2, nullptr, false, true, kBoth},              // 15 Mercator
+    {merel2, nullptr, false, true, kBoth},                // 16 Mercator, ellipsoidal
+    {gnomonic, nullptr, true, false, kMeridians},         // 17 gnomonic, polar
+    {gnomoobl, nullptr, true, false, kMeridians},         // 18 gnomonic, oblique
+    {albesph2, salbesph2, false, false, kMeridians},      // 19 Albers equal-area conic
+    {bonnesph2, sbonnesph2, false, false, kCurved},       // 20 Bonne
+    {wernesphe2, nullptr, false, false, kCurved},         // 21 Werner
+    {sanflamsph2, nullptr, false, false, kParallels},     // 22 Sanson-Flamsteed
+    {lcnesphe2, nullptr, false, false, kBoth},            // 23 Lambert cylindrical equal-area
+    {mollw2, nullptr, false, false, kParallels},          // 24 Mollweide
+    {grinte2, nullptr, false, false, kCurved},            // 25 Van der Grinten
 }};
 
 bool known(int32_t iproj) {
@@ -144,11 +154,19 @@ int32_t projectionRim(float* lon, float* lat, int32_t n) {
 }
 
 bool projectionHasRim() {
-    return current().azimuthal && azimuthalReach(projtype.iproj).rimAngle >= 0.0f;
+    return current().azimuthal;
 }
 
 bool projectionHasSeam() {
     return !current().azimuthal;
+}
+
+bool projectionIsConformal() {
+    return current().conformal;
+}
+
+bool projectionDrawsStraight(bool meridians) {
+    return (current().straight & (meridians ? kMeridians : kParallels)) != 0;
 }
 
 }  // namespace tensova

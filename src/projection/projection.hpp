@@ -81,14 +81,15 @@ void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // Projects as projlln, but a point that the current projection does not place truly gets the
 // sentinel: on an azimuthal map one farther from the centre than its central angle (5 to 9),
-// one on the far side of the globe (orthographic 9 and 10, perspective 11 and 12), or one 90
-// degrees or more from the centre of a gnomonic map (17, 18). The maps are drawn through it, so
-// that nothing is drawn where it is not.
+// one on the far side of the globe (orthographic 9 and 10, perspective 11 and 12), one more
+// than 80 degrees from the centre of a gnomonic map (17, 18, or its central angle where
+// smaller), and the antipode of an equal-area or stereographic map that reaches it. The maps are
+// drawn through it, so that nothing is drawn where it is not.
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
-// Where the shown part of an azimuthal map ends at a finite distance on the map (its central
-// angle, the horizon of an orthographic or perspective globe): n points of that rim (radians),
-// spread evenly around the centre, and n; 0 for a map without such a rim.
+// Where the shown part of an azimuthal map ends, at a finite distance on the map: n points of
+// that rim (radians), spread evenly around the centre, and n; 0 for a map that is not
+// azimuthal.
 int32_t projectionRim(float* lon, float* lat, int32_t n);
 bool projectionHasRim();
 
@@ -96,6 +97,14 @@ bool projectionHasRim();
 // azimuthal ones): a line between two points more than half a turn apart in longitude would
 // run across the whole map.
 bool projectionHasSeam();
+
+// Whether the current projection keeps angles (transverse Mercator, Lambert conformal conic,
+// stereographic, Mercator): a direction at a point turns on the map as north does there.
+bool projectionIsConformal();
+
+// Whether the current projection draws every meridian (`meridians`) or every parallel as a
+// straight line, so that a grid line needs no more points than its steps.
+bool projectionDrawsStraight(bool meridians);
 
 // The projection menu, called with a scratch number in mode 4 when the projection number is
 // invalid. The menu lives with the map drawing, above this folder, and installs itself here;

@@ -62,13 +62,12 @@ void spers2();
 
 // How far from its centre an azimuthal projection places points truly. Its formulas go on past
 // that distance (a point beyond the central angle held on the rim, the far side of an
-// orthographic globe drawn over the near side); maps leave such points out.
+// orthographic globe drawn over the near side, the gnomonic's and the stereographic's far
+// points towards infinity); maps leave such points out, and the shown part ends on a rim at
+// a finite distance on the map.
 struct AzimuthalReach {
-    bool polar = true;       // centred on the north pole; otherwise on the oblique centre
-    float angle = 0.0f;      // the largest distance from the centre shown, radians
-    bool inclusive = true;   // a point at that distance is shown (not for the gnomonic)
-    float rimAngle = -1.0f;  // where the shown part ends at a finite distance on the map, or
-                             // below zero when it does not (the gnomonic's limit is at infinity)
+    bool polar = true;   // centred on the north pole; otherwise on the oblique centre
+    float angle = 0.0f;  // the largest distance from the centre shown, radians: the rim's
 };
 // The reach of projection iproj (5 to 12, 17 and 18) with the current parameters.
 AzimuthalReach azimuthalReach(int32_t iproj);

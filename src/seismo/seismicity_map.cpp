@@ -49,8 +49,6 @@ constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
-// The step (radians) towards a point north of an event, to find local north on the map.
-constexpr float kNorthStep = 1.0e-3f;
 
 // The grid settings as its set-up routine passes them, in degrees.
 struct GridArgs {
@@ -94,6 +92,8 @@ struct Events {
     std::size_t timeLength;
     const float *azd1, *dipd1, *rakd1;
     int32_t n;
+    // Where the map places them: longitude in the map's window and latitude, radians.
+    std::vector<float> lon = {}, lat = {};
     std::string_view date(std::size_t i) const { return {date1 + i * dateLength, dateLength}; }
     std::string_view time(std::size_t i) const { return {time1 + i * timeLength, timeLength}; }
 };
@@ -294,36 +294,6 @@ bool shown(const Events& e, int32_t i) {
     return onMap(e.xd[i], e.yd[i]);
 }
 
-// The direction of local north on the map at each event it shows, as an angle clockwise from
-// user y: towards the projected point a little north of the event (a little south, the other
-// way round, where north is off the map or past the pole). Zero on a map whose meridians run
-// along y; an event the map does not show gets zero too.
-void northAngles(const Events& e, std::vector<float>& angle) {
-    const auto n = static_cast<std::size_t>(e.n);
-    static std::vector<float> lon, lat, x, y;
-    angle.assign(n, 0.0f);
-    lon.resize(n);
-    lat.resize(n);
-    x.resize(n);
-    y.resize(n);
-    const float halfPi = anglerad(kHalfPi);
-    deg2rad(lon.data(), e.rlong, e.n);
-    deg2rad(lat.data(), e.rlat, e.n);
-    for (float& l : lat) l += kNorthStep;
-    projllnShown(x.data(), y.data(), lon.data(), lat.data(), e.n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const float x0 = e.xd[i], y0 = e.yd[i];
-        if (!onMap(x0, y0)) continue;
-        if (lat[i] <= halfPi && onMap(x[i], y[i])) {
-            angle[i] = std::atan2(x[i] - x0, y[i] - y0);
-            continue;
-        }
-        float south = rad(e.rlat[i]) - kNorthStep, xs = 0.0f, ys = 0.0f;
-        projllnShown(&xs, &ys, &lon[i], &south, 1);
-        if (onMap(xs, ys)) angle[i] = std::atan2(x0 - xs, y0 - ys);
-    }
-}
-
 // The Si-Sh unit, or 0 with a warning when the slot holds no open file.
 int32_t sishUnit(int32_t islot) {
     if (islot >= 1 && islot <= fiocom.nout && fiocom.iopou[static_cast<std::size_t>(islot - 1)])
@@ -336,15 +306,17 @@ int32_t sishUnit(int32_t islot) {
 }
 
 // The stress axes of every event: the console table of flagged events, the stress symbols of
-// the events the map shows, turned against local north, and the Si-Sh lines (azimuths from
-// geographic north) when `unit` is not 0.
+// the events the map shows, each arm along its ground azimuth as the map shows that direction
+// at the event, and the Si-Sh lines (azimuths from geographic north) when `unit` is not 0.
 void drawStress(const Events& e, float thresholdRad, int32_t unit) {
     if (unit != 0) unitWrite(unit, sishHeader());
     const int32_t out = iocom.stdOut;
     std::string record;
     SishEvent s;
-    static std::vector<float> north;
-    northAngles(e, north);
+    std::vector<GroundAxes> axes(static_cast<std::size_t>(e.n));
+    groundAxes(axes.data(), e.lon.data(), e.lat.data(), e.xd, e.yd, e.n);
+    const bool conformal = projectionIsConformal();
+    const float halfPi = anglerad(kHalfPi), pi = anglerad(kPi);
     for (int32_t i = 0; i < e.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         fsadr2steff(s.az, s.pl, rad(e.azd1[k]), rad(e.dipd1[k]), rad(e.rakd1[k]), 0.0f);
@@ -355,8 +327,12 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
                   out, i + 1);
         s.isv = std::abs(s.isv);
         if (shown(e, i)) {
-            const float onPage = s.azshmax + north[k];
-            dmapsh2(e.xd + i, e.yd + i, &onPage, &s.isv, 1);
+            const GroundAxes& g = axes[k];
+            const float az = s.azshmax;
+            const ArmTurns turns{{g.turn(az, conformal), g.turn(az + pi, conformal),
+                                  g.turn(az + halfPi, conformal),
+                                  g.turn(az + pi + halfPi, conformal)}};
+            dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1, &turns);
         }
         if (unit == 0) continue;
         s.date = e.date(k);
@@ -379,10 +355,36 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
     }
 }
 
-void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
+// The events projected into xd and yd: each longitude taken into the map's window first. An
+// event the projection cannot place truly, or that lies outside the grid's frame, is not drawn
+// (its position becomes the sentinel); one box counts them.
+void projectEvents(Events& e) {
+    const MapView view = gridMapView();
+    const auto n = static_cast<std::size_t>(e.n);
+    e.lon.resize(n);
+    e.lat.resize(n);
+    deg2rad(e.lon.data(), e.rlong, e.n);
+    deg2rad(e.lat.data(), e.rlat, e.n);
+    for (float& l : e.lon) l = view.into(l);
+    projllnShown(e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
+    int32_t off = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (onMap(e.xd[i], e.yd[i]) && view.contains(e.lon[i], e.lat[i])) continue;
+        e.xd[i] = kFarAway;
+        e.yd[i] = kFarAway;
+        ++off;
+    }
+    if (off > 0) {
+        warninghead(kMapseis4);
+        wout({"events off the map projection =", fmtI(off, 6)});
+        wout({"==> NOT DRAWN"});
+        warningtail00();
+    }
+}
+
+void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
-    // Points beyond the device range are clamped; one box says so for the whole map.
-    sclampboxes(1);
+    const MapRun map;
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
@@ -402,17 +404,7 @@ void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool 
         int32_t type = m.epitype;
         ssymboltype(type, 1);
         announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
-        deg2rad(e.xd, e.rlong, e.n);
-        deg2rad(e.yd, e.rlat, e.n);
-        projllnShown(e.xd, e.yd, e.xd, e.yd, e.n);
-        int32_t off = 0;
-        for (int32_t i = 0; i < e.n; ++i) off += shown(e, i) ? 0 : 1;
-        if (off > 0) {
-            warninghead(kMapseis4);
-            wout({"events off the map projection =", fmtI(off, 6)});
-            wout({"==> NOT DRAWN"});
-            warningtail00();
-        }
+        projectEvents(e);
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});
@@ -428,7 +420,6 @@ void run(const Events& e, int32_t isub, float thresholdRad, int32_t islot, bool 
         grid.set(3);
         contours1(grid.lonmin, grid.lonmax, grid.latmin, grid.latmax, 1);
     }
-    sclampboxes(-1);
 }
 
 }  // namespace
@@ -444,19 +435,19 @@ void mapseis4(float* xd, float* yd, const float* rlong, const float* rlat, const
     ssubinfo(kMapseis4);
     float thresholdRad = rad(mapseis.threshold);
     // Never more events than the arrays hold.
-    const Events events{xd,
-                        yd,
-                        rlong,
-                        rlat,
-                        depth,
-                        date1,
-                        static_cast<std::size_t>(std::max(dateLength, 0)),
-                        time1,
-                        static_cast<std::size_t>(std::max(timeLength, 0)),
-                        azd1,
-                        dipd1,
-                        rakd1,
-                        std::clamp(n, 0, std::max(nmax, 0))};
+    Events events{xd,
+                  yd,
+                  rlong,
+                  rlat,
+                  depth,
+                  date1,
+                  static_cast<std::size_t>(std::max(dateLength, 0)),
+                  time1,
+                  static_cast<std::size_t>(std::max(timeLength, 0)),
+                  azd1,
+                  dipd1,
+                  rakd1,
+                  std::clamp(n, 0, std::max(nmax, 0))};
     SavedSymbol saved;
     if (iocom.plotOpen) saved.save();
     for (;;) {

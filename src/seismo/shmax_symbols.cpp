@@ -114,19 +114,17 @@ struct Shape {
 };
 
 // The shape moved so that its local origin lies at (x0 + dx, y0), turned about (x0, y0) by the
-// rotation r and drawn, then turned by a further half turn and drawn again: a symmetric pair.
-void drawPair(const Shape& s, float x0, float y0, float dx, const Mat22& r) {
-    // The half turn of every pair, made once.
-    static const Mat22 halfTurn = [] {
-        Mat22 m{};
-        matrot2drad(m, anglerad(kPi));
-        return m;
-    }();
+// angle `first` (counter-clockwise) and drawn, then turned by the further angle `second` and
+// drawn again: a pair, symmetric when `second` is a half turn.
+void drawPair(const Shape& s, float x0, float y0, float dx, float first, float second) {
+    Mat22 r{};
     Shape t = s;
     transl2d1(t.x.data(), t.y.data(), s.x.data(), s.y.data(), s.n, x0 + dx, y0);
+    matrot2drad(r, first);
     rot2daffm(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, r);
     uspolygon(t.x.data(), t.y.data(), t.n);
-    rot2daffm(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, halfTurn);
+    matrot2drad(r, second);
+    rot2daffm(t.x.data(), t.y.data(), t.x.data(), t.y.data(), t.n, x0, y0, r);
     uspolygon(t.x.data(), t.y.data(), t.n);
 }
 
@@ -169,7 +167,8 @@ void smapsh2(float& sizmaxa, float& sizmina, int32_t& epitype, int32_t& isha, in
     isha = p.isha;
 }
 
-void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n) {
+void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n,
+             const ArmTurns* turns) {
     const Mapshpar& p = mapshpar;
     float savedSize = 0.0f;
     int32_t savedType = 0;
@@ -197,7 +196,12 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
     homot02d1(majorArrow.x.data(), majorArrow.y.data(), arrow.x.data(), arrow.y.data(), arrow.n, a);
     homot02d1(minorArrow.x.data(), minorArrow.y.data(), arrow.x.data(), arrow.y.data(), arrow.n, b);
 
-    const float halfPi = anglerad(kHalfPi);
+    const float halfPi = anglerad(kHalfPi), pi = anglerad(kPi);
+    // The turns of event i's arms; the second arm of a pair goes on from the first by a half
+    // turn less the difference of their turns.
+    const auto turn = [&](int32_t i, std::size_t arm) {
+        return turns != nullptr ? turns[i].turn[arm] : 0.0f;
+    };
     if (p.isha != -2) {
         const Shape& inward = p.isha == -1 ? minorArrow : majorArrow;
         const Shape& plain = p.isha == -1 ? minorBar : majorBar;
@@ -205,9 +209,9 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool compressive = isv[i] == 2 || isv[i] == 3;
             if (!compressive && isv[i] != 1)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmax");
-            Mat22 r{};
-            matrot2drad(r, halfPi - azshmax[i]);
-            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a, r);
+            const float t1 = turn(i, 0), t2 = turn(i, 1);
+            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a, halfPi - azshmax[i] - t1,
+                     pi - (t2 - t1));
         }
     }
     if (p.isha != 2) {
@@ -220,12 +224,12 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool extensional = isv[i] == 1 || isv[i] == 2;
             if (!extensional && isv[i] != 3)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmin");
-            Mat22 r{};
-            matrot2drad(r, -azshmax[i]);
+            const float t3 = turn(i, 2), t4 = turn(i, 3);
+            const float first = -azshmax[i] - t3, second = pi - (t4 - t3);
             if (extensional) {
-                drawPair(outward, x[i], y[i], outwardShift, r);
+                drawPair(outward, x[i], y[i], outwardShift, first, second);
             } else {
-                drawPair(plain, x[i], y[i], kGap * a, r);
+                drawPair(plain, x[i], y[i], kGap * a, first, second);
             }
         }
     }

@@ -3,6 +3,7 @@
 // along SHmax and a pair along Shmin, inward arrows for a compressive horizontal axis, outward
 // arrows for an extensional one and bars for a horizontal intermediate axis.
 
+#include <array>
 #include <cstdint>
 
 namespace tensova {
@@ -21,10 +22,20 @@ inline Mapshpar mapshpar;
 // warning. An even mode opens the menu. Every mode stores the result.
 void smapsh2(float& sizmaxa, float& sizmina, int32_t& epitype, int32_t& isha, int32_t mode);
 
+// How far each arm of an event's stress symbols turns on the page from its ground azimuth
+// (radians, clockwise): the SHmax arm along azshmax and the one opposite it, then the Shmin arm
+// along azshmax + 90 degrees and the one opposite it. On a map that is not conformal the four
+// need not stay at right angles.
+struct ArmTurns {
+    std::array<float, 4> turn{};
+};
+
 // Draws the epicentre symbol (of size sizmaxa cm) and the stress symbols of the n events at
 // (x, y) in user units of the current subplot, azshmax their SHmax azimuths (radians,
-// clockwise from user y) and isv the index (1 to 3) of their vertical stress axis. An isv
-// outside 1 to 3 gets bars, with a warning. Leaves the symbol size and type as it found them.
-void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n);
+// clockwise from user y) and isv the index (1 to 3) of their vertical stress axis; with turns,
+// each arm turned by its own turn of the event. An isv outside 1 to 3 gets bars, with a
+// warning. Leaves the symbol size and type as it found them.
+void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n,
+             const ArmTurns* turns = nullptr);
 
 }  // namespace tensova

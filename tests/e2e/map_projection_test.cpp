@@ -48,9 +48,8 @@ std::vector<PsPath> psPaths(const std::string& text) {
 // over leaves the map menu, and the main menu passes blank lines over).
 const std::string kMollweideWorld =
     "300\n24\n99\n99\n99\n320\n10\n-80 80 20\n20\n-180 180 30\n99\n";
-const std::string kLambertJapan =
-    "300\n3\n99\n1\n140\n99\n1\n32\n99\n1\n42\n99\n1\n140\n2\n37\n99\n"
-    "320\n10\n25 50 5\n20\n125 155 5\n99\n";
+const std::string kLambert = "300\n3\n99\n1\n140\n99\n1\n32\n99\n1\n42\n99\n1\n140\n2\n37\n99\n";
+const std::string kLambertJapan = kLambert + "320\n10\n25 50 5\n20\n125 155 5\n99\n";
 const std::string kRunQuiet = "343\nn\n340\nn\n1000\n\nmap.ps\n\n\n\n\n20\n\n9999\n\n";
 
 // An ndk event at a place, from the thrust of six.ndk (planes 0/45/90 and 180/45/90: SHmax
@@ -122,10 +121,10 @@ TEST(MapProjection, StressSymbolsTurnWithLocalNorth) {
     std::string sish[2];
     for (int lambert = 0; lambert <= 1; ++lambert) {
         SCOPED_TRACE(lambert ? "Lambert" : "Mercator");
-        const test::Session s(
-            "\n1000\n1001\ntwo.ndk\n7\ny\n2001\nsish.txt\n" +
-                (lambert ? kLambertJapan : "320\n10\n25 50 5\n20\n125 175 5\n99\n") + kRunQuiet,
-            {{"two.ndk", events}});
+        const test::Session s("\n1000\n1001\ntwo.ndk\n7\ny\n2001\nsish.txt\n" +
+                                  (lambert ? kLambert : "") +
+                                  "320\n10\n25 50 5\n20\n125 175 5\n99\n" + kRunQuiet,
+                              {{"two.ndk", events}});
         EXPECT_EQ(s.result.status, 0);
         sish[lambert] = s.dir.read("sish.txt");
         // The arrows are the only polygons of 7 vertices: each event's SHmax pair, whose tips lie

@@ -149,10 +149,11 @@ TEST(Map, RealShorelineInPlace) {
     test::expectRenders(s.dir.file("seis.map.ps"));
 }
 
-// Every real catalogue maps with one Si-Sh record of 109 columns per stored event, and without a
-// box of the map's own but for the event stored with its latitude of 99.45, which no map can
-// place. The reader's boxes on the damaged files pause for a return each, and so does the map's:
-// blank lines at the main prompt are passed over, and one in the map menu leaves it.
+// Every real catalogue maps on a world grid with one Si-Sh record of 109 columns per stored
+// event, and without a box of the map's own but for the event stored with its latitude of
+// 99.45, which no map can place. The reader's boxes on the damaged files pause for a return each,
+// and so does the map's: blank lines at the main prompt are passed over, and one in the map menu
+// leaves it.
 TEST(Map, RealCatalogues) {
     const std::filesystem::path real(TENSOVA_REAL_DATA);
     if (!std::filesystem::exists(real)) GTEST_SKIP() << "real catalogues absent: " << real;
@@ -164,7 +165,8 @@ TEST(Map, RealCatalogues) {
         SCOPED_TRACE(name);
         const test::Session s(
             "\n1000\n1001\ncat.ndk\n" + std::string(40, '\n') +
-                "7\ny\n2001\nsish.txt\n343\nn\n340\nn\n1000\n\nseis.map.ps\n\n99\n"
+                "7\ny\n2001\nsish.txt\n320\n10\n-85 85 17\n20\n-180 180 30\n99\n343\nn\n340\nn\n"
+                "1000\n\nseis.map.ps\n\n99\n"
                 "9999\n\n",
             {{"cat.ndk", test::readFile(entry.path().string())}});
         EXPECT_EQ(s.result.status, 0) << name;

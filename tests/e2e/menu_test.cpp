@@ -181,7 +181,8 @@ TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
 TEST(Chooser, AFileTheRunHoldsOpenIsNoOutput) {
     const std::string three = testData("three.ndk");
     const std::string cmds = "10\n\ncmds.txt\n";
-    const std::string sish = "1000\n1001\nthree.ndk\n13\nsame.txt\n7\ny\n2001\n1000\n\n";
+    const std::string sish =
+        "1000\n1001\nthree.ndk\n13\nsame.txt\n7\ny\n2001\n320\n20\n-180 180 30\n99\n1000\n\n";
     const auto sishKept = [](const std::string& t) { return splitLines(t).size() == 4; };
     const auto plotKept = [](const std::string& t) { return t.ends_with("%%EOF\n"); };
     const struct {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "mapdraw/grid.hpp"
 #include "mapdraw/overlays.hpp"
 #include "numeric/angles.hpp"
 #include "plot/plot_fixture.hpp"
@@ -23,6 +24,9 @@ struct MapDocument {
         projtype.iproj = 15;
         llorig = {};
         llpparam = {};
+        // The grid's frame, which holds every point the tests plot: 80 degrees each way.
+        gridll.lonmin = gridll.latmin = rad(-80);
+        gridll.lonmax = gridll.latmax = rad(80);
         matrixMap(2, 2, 25, 0, 0, 25);
     }
     std::vector<Path> finish() { return paths(doc.finish()); }

@@ -114,18 +114,23 @@ TEST(Overlays, SixKindsCountedAndDrawn) {
     }
 }
 
-TEST(Overlays, ClippingKeepsWholeSegmentsWithAnEndInside) {
-    // Frame 0..10 by 0..10: in, out (drawn to), out (dropped although the segment crosses the
-    // frame), on the edge (reached from the point before), in.
+TEST(Overlays, ClippingEndsSegmentsAtTheFrame) {
+    // Frame 0..10 by 0..10: in, out (drawn to the edge), out (dropped although the segment
+    // crosses the frame), on the edge (the line starts there), in; then out across the top
+    // corner's latitude and back in across the east edge.
     const std::string ign =
         "11    5.0000    5.0000\n11   15.0000    5.0000\n"
         "11   -5.0000    5.0000\n11    0.0000    8.0000\n"
-        "11    4.0000    8.0000\n";
+        "11    4.0000    8.0000\n11    6.0000   12.0000\n"
+        "11   12.0000    6.0000\n11    8.0000    2.0000\n";
     const Drawn r = overlay("2\nf.ign\n99\n", {{"f.ign", ign}}, {0, 10, 0, 10});
-    ASSERT_EQ(sizes(r.paths), (std::vector<std::size_t>{2, 3}));
-    expectNear(r.paths[0].points[1], at(15, 5), "drawn out");
-    expectNear(r.paths[1].points[0], at(-5, 5), "moved back");
-    expectNear(r.paths[1].points[2], at(4, 8), "last");
+    ASSERT_EQ(sizes(r.paths), (std::vector<std::size_t>{2, 3, 2}));
+    expectNear(r.paths[0].points[1], at(10, 5), "drawn to the edge");
+    expectNear(r.paths[1].points[0], at(0, 8), "on the edge");
+    expectNear(r.paths[1].points[1], at(4, 8), "in");
+    expectNear(r.paths[1].points[2], at(5, 10), "out at the top");
+    expectNear(r.paths[2].points[0], at(10, 4), "back at the east edge");
+    expectNear(r.paths[2].points[1], at(8, 2), "last");
 }
 
 TEST(Overlays, ShorelineAcrossTheAntimeridianAndInChunks) {
@@ -159,11 +164,16 @@ TEST(Overlays, PolygonSidesSampled) {
     EXPECT_NEAR(mid[1], peak[1], 0.02);
     EXPECT_EQ(ptblock.ipt, 101);
 
-    // Longitude-latitude lines do not wrap: 170 to -170 runs through 0. Straight map lines:
-    // one polyline through the vertices. Equal vertices: that side alone is skipped.
+    // Longitude-latitude lines do not wrap: 170 to -170 runs through 0, and its last point
+    // lies beyond the edge of the window of frame 0..40, [-160, 200): the line lifts the pen
+    // there and ends at 190. Straight map lines: one polyline through the vertices. Equal
+    // vertices: that side alone is skipped.
     const Drawn ll = overlay("6\nl.pol\n99\n", {{"l.pol", "2 2 0 1.72\n170 0\n-170 0\n"}});
-    ASSERT_EQ(sizes(ll.paths), (std::vector<std::size_t>{34}));
+    ASSERT_EQ(sizes(ll.paths), (std::vector<std::size_t>{34, 2}));
     expectNear(ll.paths[0].points[17], at(170 - 340 * 17 / 33.0f, 0), "through 0");
+    expectNear(ll.paths[0].points[33], at(-160, 0), "to the window's edge");
+    expectNear(ll.paths[1].points[0], at(200, 0), "from the other edge");
+    expectNear(ll.paths[1].points[1], at(190, 0), "where -170 lies on this map");
     const Drawn st = overlay("6\nm.pol\n99\n", {{"m.pol", "3 3 1 10\n0 0\n1 0\n1 1\n"}});
     EXPECT_EQ(sizes(st.paths), (std::vector<std::size_t>{4}));
     const Drawn eq = overlay("6\ne.pol\n\n99\n", {{"e.pol", "3 1 0 10\n0 0\n0 0\n1.05 0\n"}});

@@ -1,6 +1,7 @@
 // The edges of the projections: poles, the antimeridian, clamping to the central angle,
 // degenerate parameters, the oblique centre, and the guards that keep every result finite.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -57,7 +58,11 @@ TEST(ProjectionEdges, WhatTheMapShowsAndItsRim) {
         EXPECT_EQ(rim, n[4] > 0 ? 36 : 0);
         std::array<float, 36> rx{}, ry{};
         projllnShown(rx.data(), ry.data(), lon.data(), lat.data(), rim);
-        for (int32_t k = 0; k < rim; ++k) EXPECT_NEAR(std::hypot(rx[k], ry[k]), n[4], 2e-5) << k;
+        // Single precision: a few units in the last place of the radius, which near the
+        // stereographic antipode is 2000.
+        const double tolerance = std::max(2e-5, 2e-4 * n[4]);
+        for (int32_t k = 0; k < rim; ++k)
+            EXPECT_NEAR(std::hypot(rx[k], ry[k]), n[4], tolerance) << k;
     }
 }
 
