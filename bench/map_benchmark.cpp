@@ -59,9 +59,11 @@ void BM_Map(benchmark::State& state) {
     const auto count = static_cast<int32_t>(state.range(0));
     int64_t bytes = 0, sish = 0;
     for (auto _ : state) {
-        // A fresh Si-Sh file; no point or overlay menu; RUN opens the plot file with the
-        // settings and the name kept; leave; close the plot file with its return.
-        bench::keyboard("343\nn\n340\nn\n1000\n\nseis.map.ps\n99\n\n");
+        // A fresh Si-Sh file; a world grid, which holds every event; no point or overlay
+        // menu; RUN opens the plot file with the settings and the name kept; leave; close the
+        // plot file with its return.
+        bench::keyboard(
+            "320\n10\n-90 90 30\n20\n-180 180 30\n99\n343\nn\n340\nn\n1000\n\nseis.map.ps\n99\n\n");
         fiocom.oufnam[kSishSlot - 1] = fit("sish.txt", 40);
         std::filesystem::remove("sish.txt");
         opefou(kSishSlot, "extracted si-sh output", 1);

@@ -77,6 +77,12 @@ void modulro(float* out, const float* in, float p, float origin, int32_t n) {
     for (int32_t i = 0; i < n; ++i) out[i] = reduced(in[i] - origin, p) + origin;
 }
 
+float withinTurn(float degrees) {
+    constexpr double kTurn = 360.0;
+    if (!(std::fabs(degrees) > kTurn)) return degrees;
+    return static_cast<float>(std::remainder(static_cast<double>(degrees), kTurn));
+}
+
 void moduri(int32_t* out, const int32_t* in, int32_t p, int32_t n) {
     // A period below 1 has no residues; dividing by it would trap.
     if (p < 1) return;

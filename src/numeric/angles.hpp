@@ -61,6 +61,10 @@ void modulr(float* out, const float* in, float p, int32_t n);
 void modulro(float* out, const float* in, float p, float origin, int32_t n);
 // Each integer into 1 to p. A period below 1 changes nothing.
 void moduri(int32_t* out, const int32_t* in, int32_t p, int32_t n);
+// An angle in degrees beyond a turn either way, reduced exactly into [-180, 180]; one within a
+// turn as it is. A point's sine and cosine computed from a longitude of 1e10 degrees would
+// have no digits left in single precision.
+float withinTurn(float degrees);
 // Each angle (radians) into [0, 2pi).
 void na2pin(float* out, const float* in, int32_t n);
 // Polar angle of each point, from -pi to pi; the origin gives pi/2.

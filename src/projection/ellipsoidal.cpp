@@ -90,8 +90,10 @@ void simwpoly2() {
     Forimwpoly& w = forimwpoly;
     if (std::fabs(llpparam.lat1 - llpparam.lat2) < kSameParallel)
         resetParallels(kSimwpoly2, "==> BOUNDING PARALLELS MUST DIFFER");
-    w.lat1 = llpparam.lat1;
-    w.lat2 = llpparam.lat2;
+    // The sheet runs from its southern bounding parallel to its northern one, whichever order
+    // they were given in: the second is the one moved to keep the true-scale meridian's length.
+    w.lat1 = std::min(llpparam.lat1, llpparam.lat2);
+    w.lat2 = std::max(llpparam.lat1, llpparam.lat2);
     const float dl2 = llpparam.lon2 - llpparam.lon0;
     const float nearHalfPi = angleradi(kHalfPi);
 

@@ -81,6 +81,7 @@ void soblique(float& lon, float& lat, int32_t mode) {
         if (choice == 2) inrealvindef(lat, "central latitude in degrees", lat, -90.0f, 90.0f);
     }
 
+    lon = withinTurn(lon);
     centreLon = rad(lon);
     centreLat = rad(lat);
     storeRotation(centreLon, centreLat);

@@ -100,6 +100,7 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
             inrealdef(value, a.texts.prompt, value);
         }
     }
+    value = withinTurn(value);
     llpparam.*a.member = rad(value);
 }
 
@@ -107,12 +108,13 @@ struct Plane {
     float x, y;
 };
 
-// The origin projected with both offsets at zero.
+// The origin projected with both offsets at zero; the sentinel where the map cannot place it
+// truly (beyond an azimuthal map's reach).
 Plane projectedOrigin(float lon, float lat) {
     llorig.xoff = 0.0f;
     llorig.yoff = 0.0f;
-    Plane p{rad(lon), rad(lat)};
-    projlln(&p.x, &p.y, &p.x, &p.y, 1);
+    Plane p{rad(withinTurn(lon)), rad(lat)};
+    projllnShown(&p.x, &p.y, &p.x, &p.y, 1);
     return p;
 }
 
@@ -156,11 +158,14 @@ void sllorig(float& lon, float& lat, int32_t mode) {
         p = projectedOrigin(lon, lat);
     }
 
+    lon = withinTurn(lon);
     llorig.lon = rad(lon);
     llorig.lat = rad(lat);
     if (std::fabs(p.x) >= kFarAway || std::fabs(p.y) >= kFarAway) {
-        // A point at infinity (a Mercator pole, the perspective's eye) cannot be the middle of
-        // the map: subtracting it would put every other point at infinity too.
+        // A point at infinity (a Mercator pole, the perspective's eye) or beyond the map's
+        // reach (90 degrees from a gnomonic centre) cannot be the middle of the map:
+        // subtracting it would put every other point far away, where single precision leaves
+        // them no digits.
         warninghead(kSllorig);
         wout({"origin longitude =", angle8(lon)});
         wout({"origin latitude  =", angle8(lat)});
