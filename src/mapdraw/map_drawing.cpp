@@ -101,6 +101,29 @@ float offChord(const LinePoint& a, const LinePoint& m, const LinePoint& b) {
     return std::hypot(m.x - (a.x + t * dx), m.y - (a.y + t * dy));
 }
 
+// The point at t of the great circle from (lon1, lat1) to (lon2, lat2), its longitude taken
+// the short way from lon1 (so that it stays in the same window). Double precision: the points
+// of a short side differ in the last digits of their unit vectors.
+void greatCircle(float lon1, float lat1, float lon2, float lat2, float t, float& lon, float& lat) {
+    const auto unit = [](float lo, float la) {
+        return std::array<double, 3>{std::cos(double(la)) * std::cos(double(lo)),
+                                     std::cos(double(la)) * std::sin(double(lo)),
+                                     std::sin(double(la))};
+    };
+    const auto a = unit(lon1, lat1), b = unit(lon2, lat2);
+    const double dot = std::clamp(a[0] * b[0] + a[1] * b[1] + a[2] * b[2], -1.0, 1.0);
+    const double angle = std::acos(dot), s = std::sin(angle);
+    // Points this close give the straight mix; opposite points no circle, the straight mix too.
+    constexpr double kTiny = 1e-12;
+    const double wa = s > kTiny ? std::sin((1.0 - t) * angle) / s : 1.0 - t;
+    const double wb = s > kTiny ? std::sin(t * angle) / s : t;
+    std::array<double, 3> v{};
+    for (std::size_t k = 0; k < 3; ++k) v[k] = wa * a[k] + wb * b[k];
+    const double dlon = std::atan2(v[1], v[0]) - double(lon1);
+    lon = lon1 + static_cast<float>(std::remainder(dlon, 2.0 * M_PI));
+    lat = static_cast<float>(std::atan2(v[2], std::hypot(v[0], v[1])));
+}
+
 // Receives the moves and draws of a traced line.
 class Sink {
   public:
@@ -172,14 +195,15 @@ class Tracer {
     }
 
   private:
-    // The point at t of the way from a to b; an overlay line goes the short way round.
+    // The point at t of the way from a to b. A grid line runs straight in longitude and
+    // latitude, along its meridian or parallel; an overlay line joins its points by the great
+    // circle, which stays the same line through a pole and near the antipode.
     LinePoint between(const LinePoint& a, const LinePoint& b, float t) const {
-        float dlon = b.lon - a.lon;
-        if (r_.window != nullptr) {
-            if (dlon > pi()) dlon -= turnOf();
-            if (dlon < -pi()) dlon += turnOf();
-        }
-        return projected(a.lon + t * dlon, a.lat + t * (b.lat - a.lat));
+        if (r_.window == nullptr)
+            return projected(a.lon + t * (b.lon - a.lon), a.lat + t * (b.lat - a.lat));
+        float lon = 0.0f, lat = 0.0f;
+        greatCircle(a.lon, a.lat, b.lon, b.lat, t, lon, lat);
+        return projected(lon, lat);
     }
 
     // The last point the map shows on the way from a, shown, to b, not shown: the rim.

@@ -1,0 +1,180 @@
+// Lines on the map, as the grid and the overlays draw them: ended on an azimuthal map's rim and
+// started on it, joined across longitude 180 where no seam is, through the pole, lifted at the
+// window's edge and where transverse Mercator tears, and kept along the rim near the antipode of
+// an equal-area map. Both ways of drawing (point by point, and a whole array at once) must give
+// the same lines. And one warning box for clamped coordinates per map.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "map_fixture.hpp"
+#include "mapdraw/map_drawing.hpp"
+#include "projection/dialogs.hpp"
+#include "projection/transforms.hpp"
+
+namespace tensova::test {
+namespace {
+
+// A projection with its central angle, oblique centre and central longitude (degrees), and zero
+// origin offsets: the centre of an azimuthal map is the user origin.
+struct MapSetting {
+    int32_t iproj = 15;
+    float omega = 180, centreLon = 20, centreLat = 40, lon0 = 0;
+};
+
+void useMap(const MapSetting& m) {
+    projtype.iproj = m.iproj;
+    llorig = {};
+    llpparam = {};
+    llpparam.omega = rad(m.omega);
+    llpparam.lon0 = rad(m.lon0);
+    float lon = m.centreLon, lat = m.centreLat;
+    soblique(lon, lat, 1);
+    deriveConstants(m.iproj);
+}
+
+// The line through the points (degrees), drawn point by point (pen) or at once, as paths.
+std::vector<Path> traced(const MapSetting& m, const std::vector<Point>& ll, bool pen,
+                         const MapView* window = nullptr) {
+    MapDocument map("");
+    useMap(m);
+    std::vector<float> lon, lat;
+    for (const Point& p : ll) lon.push_back(rad(p[0])), lat.push_back(rad(p[1]));
+    if (pen) {
+        MapPen line(window);
+        for (std::size_t k = 0; k < ll.size(); ++k) line.to(lon[k], lat[k], k > 0);
+    } else {
+        drawMapLine(lon.data(), lat.data(), static_cast<int32_t>(ll.size()), window);
+    }
+    return map.finish();
+}
+
+// Distance on the page (points) from the map's centre, the user origin.
+float fromCentre(const Point& p) {
+    const Point c = toDevice({0, 0});
+    return std::hypot(p[0] - c[0], p[1] - c[1]);
+}
+// A length in user units on the page (25 cm to the unit).
+float onPage(float user) {
+    return toDevice({user, 0})[0] - toDevice({0, 0})[0];
+}
+
+std::vector<Point> along(float lon1, float lat1, float lon2, float lat2, int steps) {
+    std::vector<Point> out;
+    for (int k = 0; k <= steps; ++k) {
+        const float t = float(k) / float(steps);
+        out.push_back({lon1 + t * (lon2 - lon1), lat1 + t * (lat2 - lat1)});
+    }
+    return out;
+}
+
+TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
+    const MapSetting equalArea90{5, 90}, stereo120{8, 120}, polar{5, 180}, stereoPole{7, 180};
+    const MapSetting tm{1}, wholeEqualArea{6, 180};
+    const MapView frame160to200 = mapViewOf(160, 200, 0, 30), world = mapViewOf(-180, 180, 0, 30);
+    struct Case {
+        const char* name;
+        MapSetting map;
+        std::vector<Point> line;
+        const MapView* window;
+        std::size_t paths;
+        std::function<void(const std::vector<Path>&)> check;
+    };
+    const Case cases[] = {
+        // Equal-area of 90 degrees: the rim, the equator, at sin 45 = 0.7071068.
+        {"ends on the rim", equalArea90, along(0, 60, 0, -30, 8), nullptr, 1,
+         [](auto& p) { EXPECT_NEAR(fromCentre(p[0].points.back()), onPage(0.7071068f), 0.1); }},
+        {"starts on the rim", equalArea90, along(0, -30, 0, 60, 8), nullptr, 1,
+         [](auto& p) { EXPECT_NEAR(fromCentre(p[0].points.front()), onPage(0.7071068f), 0.1); }},
+        // Oblique stereographic of 120 about (20, 40): the rim at tan 60 = 1.7320508, crossed
+        // on the centre's meridian at latitude -80.
+        {"oblique rim", stereo120, along(20, 30, 20, -89, 17), nullptr, 1,
+         [](auto& p) { EXPECT_NEAR(fromCentre(p[0].points.back()), onPage(1.7320508f), 0.1); }},
+        // No seam on a polar map: across 180 the line goes on, from its first point to its
+        // last.
+        {"across 180 on a polar map",
+         polar,
+         {{170, 60}, {179, 60}, {-179, 60}, {-170, 60}},
+         &world,
+         1,
+         [](auto& p) {
+             expectNear(p[0].points.front(), at(170, 60), "first");
+             expectNear(p[0].points.back(), at(-170, 60), "last");
+         }},
+        // An overlay line through the pole: the meridians 0 and 180, straight through the
+        // centre.
+        {"through the pole",
+         stereoPole,
+         {{0, 80}, {0, 90}, {180, 80}},
+         &frame160to200,
+         1,
+         [](auto& p) {
+             ASSERT_EQ(p[0].points.size(), 3u);
+             EXPECT_NEAR(fromCentre(p[0].points[1]), 0, 0.02);
+         }},
+        // Mercator, frame 160 to 200: its window is [0, 360), and 10 lies on its west side.
+        {"the window's edge",
+         {},
+         {{350, 10}, {10, 10}},
+         &frame160to200,
+         2,
+         [](auto& p) {
+             expectNear(p[0].points.back(), at(360, 10), "to the east edge");
+             expectNear(p[1].points.front(), at(0, 10), "from the west edge");
+         }},
+        // Transverse Mercator about 0: south of the equator y jumps by two pi where the
+        // longitude passes 90 degrees.
+        {"transverse Mercator tears", tm, along(80, -30, 100, -30, 10), nullptr, 2,
+         [](auto& p) {
+             for (const Path& q : p)
+                 for (std::size_t k = 1; k < q.points.size(); ++k)
+                     EXPECT_LT(std::hypot(q.points[k][0] - q.points[k - 1][0],
+                                          q.points[k][1] - q.points[k - 1][1]),
+                               onPage(0.5f));
+         }},
+        // Equal-area of the whole sphere about (20, 40): a line 0.3 degree from the antipode
+        // (-160, -40) runs out to the rim, the unit circle, along it and back; no chord cuts
+        // into the disc deeper than its ends lie.
+        {"near the antipode", wholeEqualArea, along(-170, -40.3f, -150, -40.3f, 20), &frame160to200,
+         1,
+         [](auto& p) {
+             for (std::size_t k = 1; k < p[0].points.size(); ++k) {
+                 const Point a = p[0].points[k - 1], b = p[0].points[k];
+                 const Point mid{0.5f * (a[0] + b[0]), 0.5f * (a[1] + b[1])};
+                 EXPECT_GT(fromCentre(mid), std::min(fromCentre(a), fromCentre(b)) - 0.5f) << k;
+             }
+         }},
+    };
+    for (const Case& c : cases) {
+        for (const bool pen : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (pen ? ", point by point" : ", at once"));
+            const auto paths = traced(c.map, c.line, pen, c.window);
+            ASSERT_EQ(paths.size(), c.paths);
+            c.check(paths);
+        }
+    }
+}
+
+// Coordinates beyond the device range: one box for a whole map, one each outside a map.
+TEST(MapLines, OneClampBoxPerMap) {
+    MapDocument map("\n\n\n\n\n\n");
+    const auto boxes = [&] {
+        return countLines(map.doc.console.lines(), " ///               WARNING               ///");
+    };
+    {
+        const MapRun run;
+        for (int k = 0; k < 3; ++k) usplot(1e9f, 1e9f, k == 0 ? 0 : 1);
+        EXPECT_EQ(boxes(), 1);
+    }
+    usplot(1e9f, 1e9f, 1);
+    usplot(-1e9f, 1e9f, 1);
+    EXPECT_GE(boxes(), 3);
+}
+
+}  // namespace
+}  // namespace tensova::test
