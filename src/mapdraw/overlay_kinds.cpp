@@ -45,16 +45,21 @@ int32_t lineNumber() {
 struct Record {
     std::string_view name;
     std::string_view fields;
+    bool latitudeFirst = false;  // a point record that gives its latitude before its longitude
 };
+// The free-format record of one point: the order of its two values is the kind's.
+constexpr Record pointRecord(std::string_view name, bool latitudeFirst) {
+    return {name, latitudeFirst ? "latitude, longitude" : "longitude, latitude", latitudeFirst};
+}
 constexpr Record kIgnRecord{"IGN RECORD", "code 1, code 2, longitude, latitude"};
 constexpr Record kGebcoHeader{"GEBCO HEADER", "code, points"};
-constexpr Record kGebcoPoint{"GEBCO POINT", "latitude, longitude"};
+constexpr Record kGebcoPoint = pointRecord("GEBCO POINT", true);
 constexpr Record kUsgsRecord{"USGS RECORD", "latitude, longitude"};
 constexpr Record kShoreHeader{"GSHHS HEADER", "id, points, level, area, west, east, south, north"};
-constexpr Record kShorePoint{"GSHHS POINT", "longitude, latitude"};
+constexpr Record kShorePoint = pointRecord("GSHHS POINT", false);
 constexpr Record kPolygonFirst{"SELECTION POLYGON FIRST LINE",
                                "vertices, boundary kind, closed flag, points per degree"};
-constexpr Record kPolygonVertex{"SELECTION POLYGON VERTEX", "longitude, latitude"};
+constexpr Record kPolygonVertex = pointRecord("SELECTION POLYGON VERTEX", false);
 
 // The widths of whole records of fixed columns: a last line shorter than its record is what
 // is left of a cut file.
@@ -146,6 +151,14 @@ class Values {
             first_ = lineNumber();
         return *this;
     }
+    // A point record: its longitude and latitude, in the order the kind's record gives them.
+    bool point(const Record& r, float& lon, float& lat) {
+        if (r.latitudeFirst)
+            (*this)("latitude", lat)("longitude", lon);
+        else
+            (*this)("longitude", lon)("latitude", lat);
+        return result_ == ReadResult::Ok;
+    }
     ReadResult result() const { return result_; }
     // Whether the file ended inside the record rather than before it.
     bool started() const { return read_ > 0; }
@@ -232,11 +245,10 @@ FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
     int32_t m = 0;
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(m);
-        Values point;
-        point("longitude", lon[k])("latitude", lat[k]);
-        if (point.result() != ReadResult::Ok) {
-            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
-            return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
+        Values record;
+        if (!record.point(kShorePoint, lon[k], lat[k])) {
+            if (record.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
+            return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, n, 2);
         }
         lon[k] = rad(lon[k]);
         lat[k] = rad(lat[k]);
@@ -382,10 +394,9 @@ FileEnd readGebco(OverlayFile& f) {
         for (int32_t i = 1; i <= n; ++i) {
             float lat = 0.0f;
             float lon = 0.0f;
-            Values point;
-            point("latitude", lat)("longitude", lon);
-            if (point.result() != ReadResult::Ok)
-                return pointsEnd(f, point, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
+            Values record;
+            if (!record.point(kGebcoPoint, lon, lat))
+                return pointsEnd(f, record, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
             pen.point(lon, lat);
         }
     }
@@ -436,10 +447,9 @@ FileEnd readShore(OverlayFile& f) {
             for (int32_t i = 1; i <= h.n; ++i) {
                 float lon = 0.0f;
                 float lat = 0.0f;
-                Values point;
-                point("longitude", lon)("latitude", lat);
-                if (point.result() != ReadResult::Ok)
-                    return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
+                Values record;
+                if (!record.point(kShorePoint, lon, lat))
+                    return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
             }
             continue;
         }
@@ -457,10 +467,9 @@ FileEnd readShore(OverlayFile& f) {
         for (int32_t i = 1; i <= h.n; ++i) {
             float lon = 0.0f;
             float lat = 0.0f;
-            Values point;
-            point("longitude", lon)("latitude", lat);
-            if (point.result() != ReadResult::Ok)
-                return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
+            Values record;
+            if (!record.point(kShorePoint, lon, lat))
+                return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
             clipped.point(intoWindow(lon, w), lat);
         }
     }
@@ -501,8 +510,7 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         Values vertex;
-        vertex("longitude", lon[k])("latitude", lat[k]);
-        if (vertex.result() != ReadResult::Ok) {
+        if (!vertex.point(kPolygonVertex, lon[k], lat[k])) {
             // A polygon cut short would enclose another region: it is not drawn.
             if (vertex.result() == ReadResult::Eof)
                 f.report = {fileEnds() + " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) +
