@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -70,9 +71,13 @@ std::string expected(const Record& r) {
     return std::string(r.name) + " EXPECTED: " + std::string(r.fields);
 }
 
-std::string fileEnds() {
+// Adds to a report where the file ends, with `what` after it. A cut last line, which was not
+// used, gets a line of its own: the box must not let it pass for part of the file.
+void addFileEnd(std::vector<std::string>& report, const std::string& what) {
     const int32_t n = lineNumber();
-    return n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n);
+    report.push_back((n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n)) +
+                     what);
+    if (freeEndCut(kOverlayUnit)) report.push_back(cutLastLine(kOverlayUnit));
 }
 
 // A record that cannot be read: its line, what it should hold, and what is wrong with it.
@@ -89,8 +94,9 @@ FileEnd endOf(OverlayFile& f, ReadResult r) {
 
 // The file ends inside a record that begins on line `from`: nothing of it is used.
 FileEnd cutRecord(OverlayFile& f, int32_t from, const Record& r) {
-    f.report = {"INCOMPLETE LAST RECORD FROM LINE " + fmtIown(from),
-                fileEnds() + ": " + expected(r), "==> NOT DRAWN"};
+    f.report = {"INCOMPLETE LAST RECORD FROM LINE " + fmtIown(from)};
+    addFileEnd(f.report, ": " + expected(r));
+    f.report.push_back("==> NOT DRAWN");
     return FileEnd::Incomplete;
 }
 
@@ -100,9 +106,10 @@ FileEnd cutRecord(OverlayFile& f, int32_t from, const Record& r) {
 FileEnd cutLine(OverlayFile& f, std::string_view what, int32_t from, int32_t read, int32_t declared,
                 int32_t column) {
     if (column >= 0 && lwito(2)) listingRow({read}, {}, column);
-    f.report = {"INCOMPLETE LAST " + std::string(what) + " FROM LINE " + fmtIown(from),
-                fileEnds() + " AFTER " + fmtIown(read) + " OF " + fmtIown(declared) + " POINTS",
-                column >= 0 ? "==> THE POINTS READ ARE DRAWN" : "==> OUTSIDE THE FRAME, NOT DRAWN"};
+    f.report = {"INCOMPLETE LAST " + std::string(what) + " FROM LINE " + fmtIown(from)};
+    addFileEnd(f.report, " AFTER " + fmtIown(read) + " OF " + fmtIown(declared) + " POINTS");
+    f.report.push_back(column >= 0 ? "==> THE POINTS READ ARE DRAWN"
+                                   : "==> OUTSIDE THE FRAME, NOT DRAWN");
     return FileEnd::Incomplete;
 }
 
@@ -160,12 +167,14 @@ class Values {
         return result_ == ReadResult::Ok;
     }
     ReadResult result() const { return result_; }
-    // Whether the file ended inside the record rather than before it.
-    bool started() const { return read_ > 0; }
-    int32_t firstLine() const { return first_; }
+    // Whether the file ended inside the record rather than before it: a record that would begin
+    // on a cut last line began there.
+    bool started() const { return read_ > 0 || cut(); }
+    int32_t firstLine() const { return read_ > 0 ? first_ : lineNumber(); }
     std::string why() const { return "VALUE " + std::string(bad_) + " IS NOT A NUMBER"; }
 
   private:
+    bool cut() const { return result_ == ReadResult::Eof && freeEndCut(kOverlayUnit); }
     FreeRecord record_{kOverlayUnit};
     ReadResult result_ = ReadResult::Ok;
     int32_t read_ = 0;
@@ -495,7 +504,7 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
         first("points per degree", ppd);
         if (first.result() != ReadResult::Ok) {
             if (first.result() == ReadResult::Eof)
-                f.report = {fileEnds() + ": " + expected(kPolygonFirst)};
+                addFileEnd(f.report, ": " + expected(kPolygonFirst));
             else
                 badRecord(f, kPolygonFirst, first.why());
             return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
@@ -513,8 +522,8 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
         if (!vertex.point(kPolygonVertex, lon[k], lat[k])) {
             // A polygon cut short would enclose another region: it is not drawn.
             if (vertex.result() == ReadResult::Eof)
-                f.report = {fileEnds() + " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) +
-                            " VERTICES"};
+                addFileEnd(f.report,
+                           " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) + " VERTICES");
             else
                 badRecord(f, kPolygonVertex, vertex.why());
             return failed({"WHILE READING DATA LINE #", fmtI(i, 6)}, {"IN FILE", trimmed(f.name)});
