@@ -61,6 +61,8 @@ constexpr Record kShorePoint = pointRecord("GSHHS POINT", false);
 constexpr Record kPolygonFirst{"SELECTION POLYGON FIRST LINE",
                                "vertices, boundary kind, closed flag, points per degree"};
 constexpr Record kPolygonVertex = pointRecord("SELECTION POLYGON VERTEX", false);
+// The fewest vertices that make a side.
+constexpr int32_t kPolygonMinVertices = 2;
 
 // The widths of whole records of fixed columns: a last line shorter than its record is what
 // is left of a cut file.
@@ -80,9 +82,9 @@ void addFileEnd(std::vector<std::string>& report, const std::string& what) {
     if (freeEndCut(kOverlayUnit)) report.push_back(cutLastLine(kOverlayUnit));
 }
 
-// A record that cannot be read: its line, what it should hold, and what is wrong with it.
-FileEnd badRecord(OverlayFile& f, const Record& r, std::string why) {
-    f.report = {"AT LINE " + fmtIown(lineNumber()) + ": " + expected(r), std::move(why)};
+// A record that cannot be read or used: its line, what it should hold, and what is wrong.
+FileEnd badRecord(OverlayFile& f, const Record& r, std::string why, int32_t line = lineNumber()) {
+    f.report = {"AT LINE " + fmtIown(line) + ": " + expected(r), std::move(why)};
     return FileEnd::Error;
 }
 
@@ -507,6 +509,15 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
                 addFileEnd(f.report, ": " + expected(kPolygonFirst));
             else
                 badRecord(f, kPolygonFirst, first.why());
+            return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
+        }
+        // Fewer vertices make no side: nothing would be drawn, yet the file would count as a
+        // curve plotted.
+        if (n < kPolygonMinVertices) {
+            badRecord(f, kPolygonFirst,
+                      "VALUE vertices IS " + fmtIown(n) + ": AT LEAST " +
+                          fmtIown(kPolygonMinVertices) + " EXPECTED",
+                      first.firstLine());
             return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
         }
     }
