@@ -500,6 +500,7 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     int32_t boundary = 0;
     int32_t closed = 0;
     float ppd = 0.0f;
+    int32_t from = 0;
     {
         Values first;
         first("vertices", n)("boundary kind", boundary)("closed flag", closed);
@@ -511,17 +512,18 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
                 badRecord(f, kPolygonFirst, first.why());
             return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
         }
-        // Fewer vertices make no side: nothing would be drawn, yet the file would count as a
-        // curve plotted.
-        if (n < kPolygonMinVertices) {
-            badRecord(f, kPolygonFirst,
-                      "VALUE vertices IS " + fmtIown(n) + ": AT LEAST " +
-                          fmtIown(kPolygonMinVertices) + " EXPECTED",
-                      first.firstLine());
-            return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
-        }
+        from = first.firstLine();
     }
     *f.ppd = ppd;
+    // Fewer vertices make no side: nothing would be drawn, yet the file would count as a curve
+    // plotted.
+    if (n < kPolygonMinVertices) {
+        badRecord(f, kPolygonFirst,
+                  "VALUE vertices IS " + fmtIown(n) + ": AT LEAST " + fmtIown(kPolygonMinVertices) +
+                      " EXPECTED",
+                  from);
+        return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
+    }
     const bool isClosed = closed == 1;
     int64_t ndraw = isClosed ? int64_t{n} + 1 : n;
     if (ndraw > kBufferPoints) holdVertices(n, ndraw, isClosed);
