@@ -161,12 +161,9 @@ class Values {
         return *this;
     }
     // A point record: its longitude and latitude, in the order the kind's record gives them.
-    bool point(const Record& r, float& lon, float& lat) {
-        if (r.latitudeFirst)
-            (*this)("latitude", lat)("longitude", lon);
-        else
-            (*this)("longitude", lon)("latitude", lat);
-        return result_ == ReadResult::Ok;
+    Values& lonLat(const Record& r, float& lon, float& lat) {
+        if (r.latitudeFirst) return (*this)("latitude", lat)("longitude", lon);
+        return (*this)("longitude", lon)("latitude", lat);
     }
     ReadResult result() const { return result_; }
     // Whether the file ended inside the record rather than before it: a record that would begin
@@ -256,10 +253,11 @@ FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
     int32_t m = 0;
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(m);
-        Values record;
-        if (!record.point(kShorePoint, lon[k], lat[k])) {
-            if (record.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
-            return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, n, 2);
+        Values point;
+        point.lonLat(kShorePoint, lon[k], lat[k]);
+        if (point.result() != ReadResult::Ok) {
+            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(m);
+            return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
         }
         lon[k] = rad(lon[k]);
         lat[k] = rad(lat[k]);
@@ -405,9 +403,10 @@ FileEnd readGebco(OverlayFile& f) {
         for (int32_t i = 1; i <= n; ++i) {
             float lat = 0.0f;
             float lon = 0.0f;
-            Values record;
-            if (!record.point(kGebcoPoint, lon, lat))
-                return pointsEnd(f, record, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
+            Values point;
+            point.lonLat(kGebcoPoint, lon, lat);
+            if (point.result() != ReadResult::Ok)
+                return pointsEnd(f, point, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
             pen.point(lon, lat);
         }
     }
@@ -458,9 +457,10 @@ FileEnd readShore(OverlayFile& f) {
             for (int32_t i = 1; i <= h.n; ++i) {
                 float lon = 0.0f;
                 float lat = 0.0f;
-                Values record;
-                if (!record.point(kShorePoint, lon, lat))
-                    return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
+                Values point;
+                point.lonLat(kShorePoint, lon, lat);
+                if (point.result() != ReadResult::Ok)
+                    return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
             }
             continue;
         }
@@ -478,9 +478,10 @@ FileEnd readShore(OverlayFile& f) {
         for (int32_t i = 1; i <= h.n; ++i) {
             float lon = 0.0f;
             float lat = 0.0f;
-            Values record;
-            if (!record.point(kShorePoint, lon, lat))
-                return pointsEnd(f, record, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
+            Values point;
+            point.lonLat(kShorePoint, lon, lat);
+            if (point.result() != ReadResult::Ok)
+                return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
             clipped.point(intoWindow(lon, w), lat);
         }
     }
@@ -532,7 +533,8 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         Values vertex;
-        if (!vertex.point(kPolygonVertex, lon[k], lat[k])) {
+        vertex.lonLat(kPolygonVertex, lon[k], lat[k]);
+        if (vertex.result() != ReadResult::Ok) {
             // A polygon cut short would enclose another region: it is not drawn.
             if (vertex.result() == ReadResult::Eof)
                 addFileEnd(f.report,
