@@ -163,10 +163,13 @@ void polygonFileClosed(const std::string& name) {
 }
 
 // The polygon file could not be read to its end: no vertex is in force any more; what was
-// read stays in the block.
+// read stays in the block. A file cut short in its last line is refused too, and the box names
+// that line: a vertex cut inside a number, or an outline short of a vertex, would select the
+// events of another region.
 void polygonInputFailed(Seistest2& t, const std::string& name, std::string_view reason) {
     warninghead(kSetseistest);
     wout({reason});
+    if (freeEndCut(kPolygonUnit)) wout({cutLastLine(kPolygonUnit)});
     wout({"=> POLYGON INPUT FAILED"});
     t.nvrtx = 0;
     wout({"RESETTING # vertices =", fmtI(t.nvrtx, 6)});

@@ -50,6 +50,16 @@ bool holdArrayColumn(int32_t i, int32_t& col, int32_t ndim2) {
     return true;
 }
 
+// The file ends in a line without its line end, where a copy stopped: a number on it may be
+// cut short, so the row is not stored; the rows before it are whole, as points of a line are.
+void cutLastRow(int32_t row, int32_t iu) {
+    warninghead(kGetfreal);
+    wout({"WHILE READING", counted(row), "th DATA LINE"});
+    wout({cutLastLine(iu)});
+    wout({"==> the lines before it are read"});
+    warningtail00();
+}
+
 void report(const std::string& title, const std::string& fname, int32_t nread, int32_t ncolmax,
             int32_t ndim1, int32_t ndim2, int32_t inter) {
     const int32_t nvar = readrealsetup.nvar;
@@ -133,7 +143,10 @@ int32_t getfreal(int32_t& nread, int32_t& ncolmax, std::span<float> rdat, int32_
     int32_t row = 1;
     for (; row <= rows; ++row) {
         const ReadResult r = readFreeReals(iu, blk.rr.data(), nfcol);
-        if (r == ReadResult::Eof) break;
+        if (r == ReadResult::Eof) {
+            if (freeEndCut(iu)) cutLastRow(row, iu);
+            break;
+        }
         if (r == ReadResult::Error) {
             errorhead(kGetfreal);
             wout({"WHILE READING", counted(row), "th DATA LINE"});

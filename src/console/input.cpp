@@ -4,6 +4,7 @@
 
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
+#include "console/fields.hpp"
 #include "console/fixed_columns.hpp"
 #include "console/stop.hpp"
 
@@ -130,6 +131,10 @@ ReadResult FreeRecord::value(Read read) {
         if (r != ReadResult::Ok) return r;
         values_ = FreeFormat(line_);
         started_ = true;
+        if (unitLineCut(unit_) && !values_.atEnd()) {
+            values_ = FreeFormat("");
+            return ReadResult::Eof;
+        }
     }
     return read(values_) ? ReadResult::Ok : ReadResult::Error;
 }
@@ -174,6 +179,16 @@ ReadResult readFreeReals(int32_t unit, float* values, int n) {
 
 ReadResult readFreeTexts(int32_t unit, std::string* values, int n) {
     return readFree(unit, values, n);
+}
+
+bool freeEndCut(int32_t unit) {
+    // A record that passed over the cut line (it held no value) read on to the true end, which
+    // clears the unit's mark.
+    return unitLineCut(unit);
+}
+
+std::string cutLastLine(int32_t unit) {
+    return "LAST LINE " + fmtIown(unitLineNumber(unit)) + " HAS NO LINE END: CUT SHORT, NOT USED";
 }
 
 }  // namespace tensova

@@ -48,7 +48,9 @@ bool parseReal(std::string_view text, float& v);
 
 // One free-format record of a file unit, read value by value: it starts on a new line and goes
 // on across lines as needed; the rest of its last line is passed over. Error names a value that
-// cannot be read, Eof the end of the file before it.
+// cannot be read, Eof the end of the file before it. A last line that holds values but no line
+// end is where a copy of the file stopped, maybe inside a number ("46.0 1" of "46.0 11.0"):
+// none of its values is used, and the record meets the end of the file there (freeEndCut).
 class FreeRecord {
   public:
     explicit FreeRecord(int32_t unit) : unit_(unit) {}
@@ -74,5 +76,10 @@ class FreeRecord {
 ReadResult readFreeInts(int32_t unit, int32_t* values, int n);
 ReadResult readFreeReals(int32_t unit, float* values, int n);
 ReadResult readFreeTexts(int32_t unit, std::string* values, int n);
+
+// After a free-format read of the unit that met the end of the file: whether that end is a cut
+// last line left unused, and the line of a box that names it.
+bool freeEndCut(int32_t unit);
+std::string cutLastLine(int32_t unit);
 
 }  // namespace tensova

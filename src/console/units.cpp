@@ -36,6 +36,7 @@ struct Unit {
     bool atEnd = false;
     bool failed = false;
     bool terminated = true;  // the last line read ended with a line end
+    bool cut = false;        // the last line read ran to the end of the file without one
     int32_t lines = 0;       // lines read since the opening or the last rewind
 };
 
@@ -221,6 +222,7 @@ namespace {
 
 ReadResult readLine(Unit* p, std::string& line) {
     p->terminated = true;
+    p->cut = false;
     std::size_t scanned = 0;  // bytes after pos known to hold no line end
     for (;;) {
         const char* start = p->buf.data() + p->pos;
@@ -266,6 +268,7 @@ ReadResult readLine(Unit* p, std::string& line) {
                 line.assign(p->buf.data() + p->pos, p->len - p->pos);
                 p->pos = p->len;
                 p->terminated = false;
+                p->cut = true;
                 return ReadResult::Ok;
             }
             return p->failed ? ReadResult::Error : ReadResult::Eof;
@@ -296,6 +299,11 @@ int32_t unitLineNumber(int32_t u) {
 bool unitLineTerminated(int32_t u) {
     Unit* p = find(u);
     return p == nullptr || p->terminated;
+}
+
+bool unitLineCut(int32_t u) {
+    Unit* p = find(u);
+    return p != nullptr && p->cut;
 }
 
 void unitWrite(int32_t u, std::string_view text) {
@@ -334,6 +342,7 @@ void unitRewind(int32_t u) {
         p->pos = p->len = 0;
         p->atEnd = p->failed;
         p->terminated = true;
+        p->cut = false;
         p->lines = 0;
     }
     if (p->out != nullptr) std::rewind(p->out);

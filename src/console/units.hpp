@@ -46,6 +46,9 @@ int32_t unitLineNumber(int32_t u);
 // False when the last line read stopped at the end of the file (or was a piece of an over-long
 // line) rather than at a line end: the last line of a cut file.
 bool unitLineTerminated(int32_t u);
+// True when the last line read ran to the end of the file without a line end (not a piece of an
+// over-long line): where a copy of the file stopped.
+bool unitLineCut(int32_t u);
 // Writes the text followed by a newline.
 void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -45,16 +46,23 @@ int32_t lineNumber() {
 struct Record {
     std::string_view name;
     std::string_view fields;
+    bool latitudeFirst = false;  // a point record that gives its latitude before its longitude
 };
+// The free-format record of one point: the order of its two values is the kind's.
+constexpr Record pointRecord(std::string_view name, bool latitudeFirst) {
+    return {name, latitudeFirst ? "latitude, longitude" : "longitude, latitude", latitudeFirst};
+}
 constexpr Record kIgnRecord{"IGN RECORD", "code 1, code 2, longitude, latitude"};
 constexpr Record kGebcoHeader{"GEBCO HEADER", "code, points"};
-constexpr Record kGebcoPoint{"GEBCO POINT", "latitude, longitude"};
+constexpr Record kGebcoPoint = pointRecord("GEBCO POINT", true);
 constexpr Record kUsgsRecord{"USGS RECORD", "latitude, longitude"};
 constexpr Record kShoreHeader{"GSHHS HEADER", "id, points, level, area, west, east, south, north"};
-constexpr Record kShorePoint{"GSHHS POINT", "longitude, latitude"};
+constexpr Record kShorePoint = pointRecord("GSHHS POINT", false);
 constexpr Record kPolygonFirst{"SELECTION POLYGON FIRST LINE",
                                "vertices, boundary kind, closed flag, points per degree"};
-constexpr Record kPolygonVertex{"SELECTION POLYGON VERTEX", "longitude, latitude"};
+constexpr Record kPolygonVertex = pointRecord("SELECTION POLYGON VERTEX", false);
+// The fewest vertices that make a side.
+constexpr int32_t kPolygonMinVertices = 2;
 
 // The widths of whole records of fixed columns: a last line shorter than its record is what
 // is left of a cut file.
@@ -65,14 +73,18 @@ std::string expected(const Record& r) {
     return std::string(r.name) + " EXPECTED: " + std::string(r.fields);
 }
 
-std::string fileEnds() {
+// Adds to a report where the file ends, with `what` after it. A cut last line, which was not
+// used, gets a line of its own: the box must not let it pass for part of the file.
+void addFileEnd(std::vector<std::string>& report, const std::string& what) {
     const int32_t n = lineNumber();
-    return n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n);
+    report.push_back((n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n)) +
+                     what);
+    if (freeEndCut(kOverlayUnit)) report.push_back(cutLastLine(kOverlayUnit));
 }
 
-// A record that cannot be read: its line, what it should hold, and what is wrong with it.
-FileEnd badRecord(OverlayFile& f, const Record& r, std::string why) {
-    f.report = {"AT LINE " + fmtIown(lineNumber()) + ": " + expected(r), std::move(why)};
+// A record that cannot be read or used: its line, what it should hold, and what is wrong.
+FileEnd badRecord(OverlayFile& f, const Record& r, std::string why, int32_t line = lineNumber()) {
+    f.report = {"AT LINE " + fmtIown(line) + ": " + expected(r), std::move(why)};
     return FileEnd::Error;
 }
 
@@ -84,8 +96,9 @@ FileEnd endOf(OverlayFile& f, ReadResult r) {
 
 // The file ends inside a record that begins on line `from`: nothing of it is used.
 FileEnd cutRecord(OverlayFile& f, int32_t from, const Record& r) {
-    f.report = {"INCOMPLETE LAST RECORD FROM LINE " + fmtIown(from),
-                fileEnds() + ": " + expected(r), "==> NOT DRAWN"};
+    f.report = {"INCOMPLETE LAST RECORD FROM LINE " + fmtIown(from)};
+    addFileEnd(f.report, ": " + expected(r));
+    f.report.push_back("==> NOT DRAWN");
     return FileEnd::Incomplete;
 }
 
@@ -95,9 +108,10 @@ FileEnd cutRecord(OverlayFile& f, int32_t from, const Record& r) {
 FileEnd cutLine(OverlayFile& f, std::string_view what, int32_t from, int32_t read, int32_t declared,
                 int32_t column) {
     if (column >= 0 && lwito(2)) listingRow({read}, {}, column);
-    f.report = {"INCOMPLETE LAST " + std::string(what) + " FROM LINE " + fmtIown(from),
-                fileEnds() + " AFTER " + fmtIown(read) + " OF " + fmtIown(declared) + " POINTS",
-                column >= 0 ? "==> THE POINTS READ ARE DRAWN" : "==> OUTSIDE THE FRAME, NOT DRAWN"};
+    f.report = {"INCOMPLETE LAST " + std::string(what) + " FROM LINE " + fmtIown(from)};
+    addFileEnd(f.report, " AFTER " + fmtIown(read) + " OF " + fmtIown(declared) + " POINTS");
+    f.report.push_back(column >= 0 ? "==> THE POINTS READ ARE DRAWN"
+                                   : "==> OUTSIDE THE FRAME, NOT DRAWN");
     return FileEnd::Incomplete;
 }
 
@@ -146,13 +160,20 @@ class Values {
             first_ = lineNumber();
         return *this;
     }
+    // A point record: its longitude and latitude, in the order the kind's record gives them.
+    Values& lonLat(const Record& r, float& lon, float& lat) {
+        if (r.latitudeFirst) return (*this)("latitude", lat)("longitude", lon);
+        return (*this)("longitude", lon)("latitude", lat);
+    }
     ReadResult result() const { return result_; }
-    // Whether the file ended inside the record rather than before it.
-    bool started() const { return read_ > 0; }
-    int32_t firstLine() const { return first_; }
+    // Whether the file ended inside the record rather than before it: a record that would begin
+    // on a cut last line began there.
+    bool started() const { return read_ > 0 || cut(); }
+    int32_t firstLine() const { return read_ > 0 ? first_ : lineNumber(); }
     std::string why() const { return "VALUE " + std::string(bad_) + " IS NOT A NUMBER"; }
 
   private:
+    bool cut() const { return result_ == ReadResult::Eof && freeEndCut(kOverlayUnit); }
     FreeRecord record_{kOverlayUnit};
     ReadResult result_ = ReadResult::Ok;
     int32_t read_ = 0;
@@ -233,7 +254,7 @@ FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(m);
         Values point;
-        point("longitude", lon[k])("latitude", lat[k]);
+        point.lonLat(kShorePoint, lon[k], lat[k]);
         if (point.result() != ReadResult::Ok) {
             if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(f.view, m);
             return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
@@ -383,7 +404,7 @@ FileEnd readGebco(OverlayFile& f) {
             float lat = 0.0f;
             float lon = 0.0f;
             Values point;
-            point("latitude", lat)("longitude", lon);
+            point.lonLat(kGebcoPoint, lon, lat);
             if (point.result() != ReadResult::Ok)
                 return pointsEnd(f, point, kGebcoPoint, "CURVE", head.firstLine(), i - 1, n, 2);
             pen.point(lon, lat);
@@ -437,7 +458,7 @@ FileEnd readShore(OverlayFile& f) {
                 float lon = 0.0f;
                 float lat = 0.0f;
                 Values point;
-                point("longitude", lon)("latitude", lat);
+                point.lonLat(kShorePoint, lon, lat);
                 if (point.result() != ReadResult::Ok)
                     return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, -1);
             }
@@ -458,7 +479,7 @@ FileEnd readShore(OverlayFile& f) {
             float lon = 0.0f;
             float lat = 0.0f;
             Values point;
-            point("longitude", lon)("latitude", lat);
+            point.lonLat(kShorePoint, lon, lat);
             if (point.result() != ReadResult::Ok)
                 return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, h.n, 2);
             clipped.point(lon, lat);
@@ -480,19 +501,30 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     int32_t boundary = 0;
     int32_t closed = 0;
     float ppd = 0.0f;
+    int32_t from = 0;
     {
         Values first;
         first("vertices", n)("boundary kind", boundary)("closed flag", closed);
         first("points per degree", ppd);
         if (first.result() != ReadResult::Ok) {
             if (first.result() == ReadResult::Eof)
-                f.report = {fileEnds() + ": " + expected(kPolygonFirst)};
+                addFileEnd(f.report, ": " + expected(kPolygonFirst));
             else
                 badRecord(f, kPolygonFirst, first.why());
             return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
         }
+        from = first.firstLine();
     }
     *f.ppd = ppd;
+    // Fewer vertices make no side: nothing would be drawn, yet the file would count as a curve
+    // plotted.
+    if (n < kPolygonMinVertices) {
+        badRecord(f, kPolygonFirst,
+                  "VALUE vertices IS " + fmtIown(n) + ": AT LEAST " + fmtIown(kPolygonMinVertices) +
+                      " EXPECTED",
+                  from);
+        return failed({"WHILE READING 1st LINE OF FILE", trimmed(f.name)}, {});
+    }
     const bool isClosed = closed == 1;
     int64_t ndraw = isClosed ? int64_t{n} + 1 : n;
     if (ndraw > kBufferPoints) holdVertices(n, ndraw, isClosed);
@@ -501,12 +533,12 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
     for (int32_t i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         Values vertex;
-        vertex("longitude", lon[k])("latitude", lat[k]);
+        vertex.lonLat(kPolygonVertex, lon[k], lat[k]);
         if (vertex.result() != ReadResult::Ok) {
             // A polygon cut short would enclose another region: it is not drawn.
             if (vertex.result() == ReadResult::Eof)
-                f.report = {fileEnds() + " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) +
-                            " VERTICES"};
+                addFileEnd(f.report,
+                           " AFTER " + fmtIown(i - 1) + " OF " + fmtIown(n) + " VERTICES");
             else
                 badRecord(f, kPolygonVertex, vertex.why());
             return failed({"WHILE READING DATA LINE #", fmtI(i, 6)}, {"IN FILE", trimmed(f.name)});

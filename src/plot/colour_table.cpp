@@ -245,10 +245,13 @@ void readColourFile() {
         ++line;
         r = readColour(kColourFileUnit);
     }
+    // A last record cut where a copy stopped was not applied; the box names its line.
+    const std::string cut = freeEndCut(kColourFileUnit) ? cutLastLine(kColourFileUnit) : "";
     unitClose(kColourFileUnit);
     if (r != ReadResult::Ok) {
         errorhead(kScolortable);
         if (r == ReadResult::Eof) wout({"END OF FILE REACHED UNEXPECTEDLY"});
+        if (!cut.empty()) wout({cut});
         wout({"WHILE READING LINE NUMBER ", fmtI(line, 4)});
         fileClosedLine(fname);
         errortail00();

@@ -131,7 +131,7 @@ std::string polygonState() {
 TEST(SelectionMenu, PolygonFiles) {
     InFolder here;
     const auto cases = tableRows("polygon_file_cases.txt", ';');
-    ASSERT_EQ(cases.size(), 7u);
+    ASSERT_EQ(cases.size(), 10u);
     // The menu offers the last polygon file read as the next name: one named p read first makes
     // that default the same whatever this process ran before.
     here.dir.write("p", cases[0].at(0));

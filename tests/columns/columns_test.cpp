@@ -91,7 +91,7 @@ std::string randomBytes() {
 
 TEST_F(Columns, RecordsAndFailuresOfTheSilentRead) {
     const auto cases = tableRows("column_reads.txt", ';');
-    ASSERT_EQ(cases.size(), 9u);
+    ASSERT_EQ(cases.size(), 11u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.at(0));
         const auto set = numbers(c.at(2)), got = numbers(c.at(3)), rows = numbers(c.at(4));

@@ -21,13 +21,16 @@ namespace {
 
 using test::TempDir;
 
-std::vector<std::string> readAll(const std::string& path, std::vector<bool>* ends = nullptr) {
+// The lines of a file; with `ends`, for each line whether it ended with a line end and whether
+// it was cut at the end of the file.
+std::vector<std::string> readAll(const std::string& path,
+                                 std::vector<std::pair<bool, bool>>* ends = nullptr) {
     std::vector<std::string> lines;
     EXPECT_TRUE(unitOpen(40, path, OpenStatus::Old));
     std::string line;
     while (unitReadLine(40, line) == ReadResult::Ok) {
         lines.push_back(line);
-        if (ends != nullptr) ends->push_back(unitLineTerminated(40));
+        if (ends != nullptr) ends->emplace_back(unitLineTerminated(40), unitLineCut(40));
     }
     unitClose(40);
     return lines;
@@ -46,23 +49,25 @@ TEST(Units, EveryLineEndConvention) {
         EXPECT_EQ(readAll(dir.file(name)), want) << name;
     }
     // The read buffer holds 256 KiB: here its last byte is a carriage return. A last line may
-    // lack its end.
+    // lack its end: it is where a copy stopped.
     const std::string longLine(262143, 'a');
     dir.write("edge", longLine + "\r\nnext\rcut");
-    std::vector<bool> ends;
+    std::vector<std::pair<bool, bool>> ends;
     EXPECT_EQ(readAll(dir.file("edge"), &ends),
               (std::vector<std::string>{longLine, "next", "cut"}));
-    EXPECT_EQ(ends, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(ends,
+              (std::vector<std::pair<bool, bool>>{{true, false}, {true, false}, {false, true}}));
 }
 
 TEST(Units, LinesWithoutEndComeInPieces) {
     TempDir dir;
     dir.write("blob", std::string(3u << 20, '\0'));
-    std::vector<bool> ends;
+    std::vector<std::pair<bool, bool>> ends;
     const auto lines = readAll(dir.file("blob"), &ends);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].size(), 1u << 20);
-    EXPECT_FALSE(ends[0]);
+    // A piece has no line end, yet the file goes on: it is not a cut last line.
+    EXPECT_EQ(ends[0], std::pair(false, false));
 }
 
 // Messages name a file's lines by the count the unit keeps: the pieces of an over-long line are

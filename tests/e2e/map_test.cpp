@@ -99,7 +99,8 @@ TEST(Map, EmptyStoreWithAPointAndOverlays) {
 // From the RUN's overlay menu: a shoreline file that ends inside its polygon is drawn as far as
 // it goes, with a box that says where it ends and the listing's count of the points read; a
 // coastline whose continuation record is cut mid-line is a read error that names the line and
-// what it should hold, not a record of zero steps.
+// what it should hold, not a record of zero steps; a GEBCO line whose last line has no line end
+// (cut inside "46.0 11.0") draws the points before it and names that line.
 TEST(Map, OverlayFilesCutShort) {
     std::string shore =
         "       1      17 1          0.000  10.00000  20.00000  35.00000  40.00000\n";
@@ -107,8 +108,11 @@ TEST(Map, OverlayFilesCutShort) {
     std::string utig = " 76   350    200";
     for (int i = 0; i < 16; ++i) utig += "4950";
     const test::Session s(
-        "\n2001\n1000\n\nseis.map.ps\n99\n5\ncut.gsh\n\n1\ncut.utig\n\n99\n99\n9999\n\n",
-        {{"cut.gsh", shore}, {"cut.utig", utig + "\n5049504950\n"}});
+        "\n2001\n1000\n\nseis.map.ps\n99\n5\ncut.gsh\n\n1\ncut.utig\n\n3\ncut.gebco\n\n99\n99\n"
+        "9999\n\n",
+        {{"cut.gsh", shore},
+         {"cut.utig", utig + "\n5049504950\n"},
+         {"cut.gebco", "101 3\n45.0 10.0\n45.5 10.5\n46.0 1"}});
     EXPECT_EQ(s.result.status, 0);
     const test::Lines incomplete = {" |       |       |     15|",
                                     " ///////////////////////////////////////////",
@@ -119,12 +123,16 @@ TEST(Map, OverlayFilesCutShort) {
                                     " FILE ENDS AT LINE 16 AFTER 15 OF 17 POINTS",
                                     " ==> THE POINTS READ ARE DRAWN"};
     EXPECT_EQ(test::block(s.lines, incomplete), incomplete);
-    EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 1);
+    EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 2);  // the shoreline and GEBCO
     const test::Lines cut = {
         " WHILE READING FILE cut.utig", " input file cut.utig closed",
         " AT LINE 2: UTIG CONTINUATION RECORD EXPECTED: steps of points 18 to 37",
         " LINE OF 10 COLUMNS, ITS 20 POINTS NEED 80"};
     EXPECT_EQ(test::block(s.lines, cut), cut);
+    const test::Lines unended = {
+        " INCOMPLETE LAST CURVE FROM LINE 1", " FILE ENDS AT LINE 4 AFTER 2 OF 3 POINTS",
+        " LAST LINE 4 HAS NO LINE END: CUT SHORT, NOT USED", " ==> THE POINTS READ ARE DRAWN"};
+    EXPECT_EQ(test::block(s.lines, unended), unended);
     test::expectRenders(s.dir.file("seis.map.ps"));
 }
 

@@ -190,7 +190,7 @@ TEST(Overlays, ShortDamagedAndOverlongFiles) {
         return text;
     };
     const auto cases = tableRows("overlay_damaged.txt", ';');
-    ASSERT_EQ(cases.size(), 27u);
+    ASSERT_EQ(cases.size(), 38u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.at(0));
         const std::string text = c.at(2).starts_with("poly") ? polygon(c[2]) : c[2];

@@ -32,7 +32,9 @@ const ColourFile kFiles[] = {
     {"2\n0 100 100 100 w\n1 120 -5 0 b\n2 0 0 0 k\n", 2, 1, "b", 100},  // percentages reset
     {"2\n0 100 100 100 w\n1 zero 0 0 b\n", 2, 0, "w", 100},
     {"4\n0 1 2 3 a\n1 0 0 0 b\n", 4, 1, "b", 0},
-    {"", 12, 2, "Red", 50}};
+    {"", 12, 2, "Red", 50},
+    // A last line without its line end is where a copy stopped: "Bl" may be "Blue" cut short.
+    {"2\n0 100 100 100 w\n1 100 0 0 r\n2 0 0 100 Bl", 2, 2, "Red", 50}};
 
 // The menu reads `text` as colours.txt on a table at its defaults.
 struct ColourFileRead {
