@@ -82,6 +82,33 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
     }
 }
 
+// Where the projection curves a grid line, each of its steps is divided into chords of at most
+// a degree: 160 degrees in 3 steps of 53.3 degrees, each in 54 chords, 162 chords in all; the
+// path holds the move, the first point again and one point per chord. Straight lines keep their
+// 3 steps: Mercator's both, the meridians of a polar map and the parallels of Mollweide's.
+TEST(GridDrawing, CurvedLinesInChordsOfADegree) {
+    const struct {
+        const char* name;
+        int32_t iproj;
+        std::size_t meridian, parallel;  // points of the first of each
+    } cases[] = {
+        {"Mercator", 15, 5, 5}, {"polar stereographic", 7, 5, 164}, {"Mollweide", 24, 164, 5}};
+    useGrid("-80 80 10 -80 80 10 3 2 1");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridDocument doc;
+        projtype.iproj = c.iproj;
+        llorig = {};
+        llpparam.omega = rad(180.0f);
+        drawllgrid();
+        const auto got = paths(doc.finish());
+        // 17 meridians, 17 ticks at the bottom and 17 at the top, then the parallels.
+        ASSERT_GT(got.size(), 51u);
+        EXPECT_EQ(got[0].points.size(), c.meridian);
+        EXPECT_EQ(got[51].points.size(), c.parallel);
+    }
+}
+
 TEST(GridDrawing, ExtentOfTheFrame) {
     ConsoleCapture cap;
     int32_t iproj = 0;
@@ -96,6 +123,16 @@ TEST(GridDrawing, ExtentOfTheFrame) {
         for (const auto& [got, k] : {std::pair{xmin, 0}, {ymin, 1}, {xmax, 2}, {ymax, 3}})
             EXPECT_NEAR(got, want[k], 2e-6 * std::max(1.0, std::fabs(want[k]))) << k;
     }
+    // A polar equal-area map of 90 degrees shows the frame down to the equator, its rim at
+    // sin 45 = 0.7071068: the sides alone (the circle of 80 north, the meridian 180 down to
+    // the rim) would give a sliver; the rim holds the frame's whole width and depth.
+    projtype.iproj = 5;
+    llorig = {};
+    llpparam.omega = rad(90.0f);
+    useGrid("-180 180 10 -80 80 10 3 2 1");
+    float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
+    extrllgrid(xmin, ymin, xmax, ymax);
+    for (const float v : {-xmin, -ymin, xmax, ymax}) EXPECT_NEAR(v, 0.7071068f, 2e-6);
 }
 
 }  // namespace

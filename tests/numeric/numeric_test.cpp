@@ -55,6 +55,10 @@ TEST(Angles, ConversionsAndReductions) {
     std::array<float, 4> o{190, -180, 180, -190};
     modulro(o.data(), o.data(), 360.0f, -180.0f, 4);
     expectBits(o, {-170, -180, -180, 170});
+    // Beyond a turn, degrees reduced exactly (1e10 is 27777778 turns less 80); within, kept.
+    std::array<float, 4> w{1e10f, -721, 359, -360};
+    for (float& v : w) v = withinTurn(v);
+    expectBits(w, {-80, -1, 359, -360});
     // -1e-8 + 2pi rounds to the upper end.
     const float twoPi = anglerad(kTwoPi);
     std::array<float, 4> n{-1e-8f, twoPi, 2 * twoPi, -kHalfPiF};

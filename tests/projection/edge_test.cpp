@@ -66,6 +66,40 @@ TEST(ProjectionEdges, WhatTheMapShowsAndItsRim) {
     }
 }
 
+// A map finds the points it does not show however many it projects at once: 600 points of an
+// equal-area map of 60 degrees about the pole, every third 70 degrees from it, give what each
+// gives alone.
+TEST(ProjectionEdges, ManyPointsAtOnceAsOneByOne) {
+    ConsoleCapture cap;
+    useProjection(5, {.omega = 60});
+    constexpr int32_t kPoints = 600;
+    std::vector<float> lon(kPoints), lat(kPoints), x(kPoints), y(kPoints);
+    for (int32_t i = 0; i < kPoints; ++i) {
+        lon[i] = rad(0.6f * float(i));
+        lat[i] = rad(i % 3 == 0 ? 20.0f : 40.0f);
+    }
+    projllnShown(x.data(), y.data(), lon.data(), lat.data(), kPoints);
+    for (int32_t i = 0; i < kPoints; ++i) {
+        float xi = lon[i], yi = lat[i];
+        projllnShown(&xi, &yi, &xi, &yi, 1);
+        EXPECT_EQ(x[i], xi) << i;
+        EXPECT_EQ(y[i], yi) << i;
+        EXPECT_EQ(xi == kFarAway, i % 3 == 0) << i;
+    }
+}
+
+// The modified polyconic's sheet runs from its southern parallel to its northern one, in
+// whichever order they are given: 36 north lies above 32 north either way.
+TEST(ProjectionEdges, ModifiedPolyconicTakesItsParallelsInEitherOrder) {
+    ConsoleCapture cap;
+    useProjection(14, {.lat1 = 36, .lat2 = 32});
+    const Point north = project(12, 36), south = project(12, 32);
+    EXPECT_GT(north.y - south.y, 0.06f);
+    useProjection(14, {.lat1 = 32, .lat2 = 36});
+    EXPECT_EQ(project(12, 36).y, north.y);
+    EXPECT_EQ(project(12, 32).y, south.y);
+}
+
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
     // No cone fits the first four; the modified polyconic needs two bounding parallels.
     for (const std::array<int32_t, 3> b :
