@@ -53,17 +53,18 @@ const std::string kLambertJapan = kLambert + "320\n10\n25 50 5\n20\n125 155 5\n9
 const std::string kRunQuiet = "343\nn\n340\nn\n1000\n\nmap.ps\n\n\n\n\n20\n\n9999\n\n";
 
 // An ndk event at a place, from the thrust of six.ndk (planes 0/45/90 and 180/45/90: SHmax
-// east-west, S3 vertical).
-std::string thrustAt(double lat, double lon) {
-    char head[64];
+// east-west, S3 vertical), or turned to another strike (SHmax along strike + 90).
+std::string thrustAt(double lat, double lon, int strike = 0) {
+    char head[64], planes[40];
     std::snprintf(head, sizeof head, "PDE  2010/01/12 21:53:10.0 %6.2f %7.2f", lat, lon);
+    std::snprintf(planes, sizeof planes, " %3d 45   90 %3d 45   90\n", strike, strike + 180);
     const std::string rest =
         "  12.0 5.0 0.0 NEAR COAST OF REGION    \n"
         "C200501010120A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6\n"
         "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201\n"
         "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030\n"
-        "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753   0 45   90 180 45   90\n";
-    return std::string(head) + rest;
+        "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753";
+    return std::string(head) + rest + planes;
 }
 
 // Boxes the run showed.
@@ -73,14 +74,58 @@ int boxes(const test::Session& s) {
     }));
 }
 
+// A thrust event as the map draws it: where (the middle of its two SHmax arrow tips, the
+// arrows being the only closed paths of 7 points), and the page azimuths, 0 to 180 degrees, of
+// its SHmax arrows and of its Shmin bars (closed paths of 4 points).
+struct Drawn {
+    double x, y, shmax, shmin;
+};
+double pageAzimuth(const std::array<double, 2>& from, const std::array<double, 2>& to) {
+    const double a = std::atan2(to[0] - from[0], to[1] - from[1]) * 180.0 / M_PI;
+    return std::fmod(a + 360.0, 180.0);
+}
+std::vector<Drawn> thrustsDrawn(const std::string& ps) {
+    std::vector<PsPath> arrows, bars;
+    for (const PsPath& p : psPaths(ps)) {
+        if (p.closed && p.points.size() == 7) arrows.push_back(p);
+        if (p.closed && p.points.size() == 4) bars.push_back(p);
+    }
+    std::vector<Drawn> out;
+    for (std::size_t k = 0; k + 1 < arrows.size() && k + 1 < bars.size(); k += 2) {
+        const auto& a = arrows[k].points[0];
+        const auto& b = arrows[k + 1].points[0];
+        out.push_back({0.5 * (a[0] + b[0]), 0.5 * (a[1] + b[1]), pageAzimuth(b, a),
+                       pageAzimuth(bars[k].points[0], bars[k].points[1])});
+    }
+    return out;
+}
+
+// Every point of the paths: none beyond 1e5 points, and the longest segment.
+struct Reach {
+    double farthest = 0, longest = 0;
+};
+Reach reach(const std::string& ps) {
+    Reach r;
+    for (const PsPath& p : psPaths(ps))
+        for (std::size_t k = 0; k < p.points.size(); ++k) {
+            r.farthest =
+                std::max({r.farthest, std::fabs(p.points[k][0]), std::fabs(p.points[k][1])});
+            if (k > 0)
+                r.longest = std::max(r.longest, std::hypot(p.points[k][0] - p.points[k - 1][0],
+                                                           p.points[k][1] - p.points[k - 1][1]));
+        }
+    return r;
+}
+
 TEST(MapProjection, MapsLieOnThePage) {
     struct Case {
         const char* name;
         std::string keys;  // from the main menu to the map's RUN
         int maxBoxes;
     };
-    const std::filesystem::path real(TENSOVA_REAL_DATA);
-    const std::string jan15 = test::readFile((real / "gcmt_2015-01_jan15.ndk").string());
+    // Events all round the globe; the southern ones lie on the far side of the polar globe.
+    std::string round;
+    for (int k = 0; k < 12; ++k) round += thrustAt(k % 2 ? 40 : -40, -165 + 30 * k);
     const Case cases[] = {
         {"world Mollweide", "2001\n" + kMollweideWorld, 0},
         {"polar stereographic",
@@ -88,17 +133,16 @@ TEST(MapProjection, MapsLieOnThePage) {
          "320\n10\n30 90 10\n20\n-180 180 30\n99\n",
          0},
         {"Lambert conic of Japan", "2001\n" + kLambertJapan, 0},
-        // The globe of the selection tests' bounds: the southern events and the hidden half of
-        // the grid left out, one box for the events; small symbols, which stay on the page.
+        // The globe of the whole earth: the southern events and the hidden half of the grid
+        // left out, one box for the events; small symbols, which stay on the page.
         {"orthographic globe",
-         "1000\n1001\njan15.ndk\n2001\n300\n9\n99\n99\n99\n330\n"
-         "315\n10\n0.1\n99\n",
-         3},
+         "1000\n1001\nround.ndk\n2001\n300\n9\n99\n99\n99\n"
+         "320\n10\n-90 90 30\n20\n-180 180 30\n99\n315\n10\n0.1\n99\n",
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.maxBoxes > 0 && jan15.empty()) continue;
-        const test::Session s("\n" + c.keys + kRunQuiet, {{"jan15.ndk", jan15}});
+        const test::Session s("\n" + c.keys + kRunQuiet, {{"round.ndk", round}});
         EXPECT_EQ(s.result.status, 0);
         EXPECT_LE(boxes(s), c.maxBoxes);
         const auto paths = psPaths(s.dir.read("map.ps"));
@@ -236,6 +280,124 @@ TEST(MapProjection, WorldShorelinesWhereverTheMapIsCentred) {
     }
     EXPECT_GT(curves[1], 2000);
     EXPECT_GE(curves[2], 0.9 * curves[1]);
+}
+
+// Events where the grid puts their longitude, and none outside the frame. Fiji, at -177.34 on
+// Mollweide about 150E over -30..330, lies between the events at 140E and at 70W (290): east
+// of 180, in the map's window. Tonga on Mercator over 160..200, east of 180 too. On the Lambert
+// map of Japan the events at 170E, 20S and 100W lie outside the frame: not drawn, one box counts
+// them, and the Si-Sh file keeps all four.
+TEST(MapProjection, EventsInTheMapsWindowAndFrame) {
+    const struct {
+        const char* name;
+        std::string events, keys;
+        int hidden;
+        std::size_t drawn;
+    } cases[] = {
+        {"Mollweide about 150E", thrustAt(35, 140) + thrustAt(-16.38, -177.34) + thrustAt(-20, -70),
+         "300\n24\n99\n1\n150\n99\n99\n320\n10\n-80 80 20\n20\n-30 330 30\n99\n", 0, 3},
+        {"Mercator over 160..200", thrustAt(-15, 170) + thrustAt(-21, -175),
+         "320\n10\n-40 0 10\n20\n160 200 10\n99\n", 0, 2},
+        {"Lambert of Japan",
+         thrustAt(37, 140) + thrustAt(37, 170) + thrustAt(-20, 140) + thrustAt(37, -100),
+         kLambertJapan, 3, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s("\n1000\n1001\ne.ndk\n7\ny\n2001\nsish.txt\n" + c.keys + kRunQuiet,
+                              {{"e.ndk", c.events}});
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(boxes(s), c.hidden > 0 ? 1 : 0);
+        EXPECT_EQ(s.count(" events off the map projection =      " + std::to_string(c.hidden)),
+                  c.hidden > 0 ? 1 : 0);
+        EXPECT_EQ(test::splitLines(s.dir.read("sish.txt")).size(), c.events.size() / 400 + 1);
+        const auto drawn = thrustsDrawn(s.dir.read("map.ps"));
+        ASSERT_EQ(drawn.size(), c.drawn);
+        for (std::size_t k = 1; k < drawn.size(); ++k) EXPECT_LT(drawn[k - 1].x, drawn[k].x) << k;
+        for (const Drawn& d : drawn) EXPECT_TRUE(d.x > 0 && d.x < kPageWidth && d.y > 0);
+    }
+}
+
+// Each arm of the stress symbols along its own ground direction, as PROJ 9.1.1 maps it: the
+// page azimuth of a ground azimuth is the direction from the projection of the point 1e-6
+// radian back along it to that of the point 1e-6 radian on along it (proj +proj=sinu +R=1,
+// +proj=moll +R=1, +proj=cea +R=1, +proj=ortho +R=1 +lat_0=37 +lon_0=140 +lon_0=140). The
+// thrust of strike 33 has SHmax 123 and Shmin 33; the two need not stay at right angles.
+TEST(MapProjection, StressArmsAlongTheGround) {
+    const std::string ortho = "300\n10\n99\n1\n140\n2\n37\n99\n1\n140\n2\n37\n99\n";
+    const std::string grid = "320\n10\n-80 80 10\n20\n100 180 10\n99\n";
+    // At the pole, north is along the event's meridian, towards the pole: on meridian 0 of the
+    // polar equal-area map (no conformal map, so east counts too) that is page up, on meridian
+    // 90 page left.
+    const std::string pole = "300\n5\n99\n99\n99\n320\n10\n30 90 10\n20\n-180 180 30\n99\n";
+    const struct {
+        const char* name;
+        std::string keys;  // projection and grid
+        double lat, lon, shmax, shmin;
+    } cases[] = {
+        {"sinusoidal at 150E 60N", "300\n22\n99\n99\n" + grid, 60, 150, 104.72, 121.72},
+        {"Mollweide at 170E 75N", "300\n24\n99\n99\n99\n" + grid, 75, 170, 97.72, 110.77},
+        {"cylindrical equal-area at 140E 60N", "300\n23\n99\n99\n" + grid, 60, 140, 99.22, 68.94},
+        {"orthographic about 140E 37N at 160E 20S", ortho + grid, -20, 160, 100.23, 46.47},
+        {"Mercator at 150E 60N", grid, 60, 150, 123, 33},
+        {"the pole on meridian 0", pole, 90, 0, 123, 33},
+        {"the pole on meridian 90", pole, 90, 90, 33, 123},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + c.keys + kRunQuiet,
+                              {{"e.ndk", thrustAt(c.lat, c.lon, 33)}});
+        const auto drawn = thrustsDrawn(s.dir.read("map.ps"));
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_NEAR(drawn[0].shmax, c.shmax, 0.3);
+        EXPECT_NEAR(drawn[0].shmin, c.shmin, 0.3);
+    }
+}
+
+// The traps of the projections: a gnomonic origin 90 degrees from the centre (its box, no
+// lattice of coordinates), a stereographic map of 180 degrees with an event at the antipode
+// (hidden and counted), a gnomonic with a line just inside 90 degrees, transverse Mercator of
+// the world with a line across its tear, a centre longitude of 1e10. On each map no coordinate
+// lies beyond 1e5 points and no segment runs across half the map, with the boxes named alone.
+TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
+    // Grid lines of 60 steps: a straight meridian of 3 steps would be a long segment by right.
+    const std::string world = "320\n10\n-90 90 30\n20\n-180 180 30\n31\n60\n99\n";
+    const struct {
+        const char* name;
+        std::string keys, events, line;
+        const char* box;  // the one box of the map, if any
+    } cases[] = {
+        {"oblique gnomonic about 90E, origin at 0 45",
+         "300\n18\n99\n1\n90\n2\n0\n99\n99\n\n320\n31\n60\n99\n", thrustAt(0, 60),
+         "1 3\n0 20\n0 40\n0 60\n", " ==> ORIGIN CANNOT BE PROJECTED"},
+        {"stereographic of 180, an event at the south pole", "300\n7\n99\n99\n99\n" + world,
+         thrustAt(-90, 0) + thrustAt(45, 10), "1 3\n-89 0\n-89.9 90\n-89 180\n",
+         " events off the map projection =      1"},
+        {"polar gnomonic, a line just inside 90 degrees", "300\n17\n99\n99\n" + world,
+         thrustAt(45, 10), "1 4\n20 0\n1 0\n0.5 1\n0.01 2\n", nullptr},
+        {"transverse Mercator of the world", "300\n1\n99\n99\n99\n" + world, thrustAt(45, 10),
+         "1 11\n-30 80\n-30 82\n-30 84\n-30 86\n-30 88\n-30 90.5\n-30 92\n-30 94\n"
+         "-30 96\n-30 98\n-30 100\n",
+         nullptr},
+        {"centre longitude 1e10", "300\n6\n99\n99\n1\n1e10\n2\n37\n99\n99\n", thrustAt(45, 10),
+         "1 2\n0 10\n0 20\n", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The box of hidden events comes before the overlay menu.
+        const bool hidden = c.box != nullptr && std::string(c.box).starts_with(" events");
+        const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + c.keys + "343\nn\n1000\n\nmap.ps\n" +
+                                  (hidden ? "\n" : "") + "3\nline.geb\n99\n\n\n\n20\n\n9999\n\n",
+                              {{"e.ndk", c.events}, {"line.geb", c.line}});
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(boxes(s), c.box ? 1 : 0);
+        if (c.box) EXPECT_EQ(s.count(c.box), 1);
+        EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 1);
+        const Reach r = reach(s.dir.read("map.ps"));
+        EXPECT_LT(r.farthest, 1e5);
+        EXPECT_LT(r.longest, 0.5 * kPageWidth);
+        test::expectRenders(s.dir.file("map.ps"));
+    }
 }
 
 }  // namespace
