@@ -92,6 +92,12 @@ float chord(const LinePoint& a, const LinePoint& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
+// Whether the chord ab is longer than `length`, without a square root: most chords are short.
+bool longerThan(const LinePoint& a, const LinePoint& b, float length) {
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    return dx * dx + dy * dy > length * length;
+}
+
 // How far the projected point m lies from the chord ab.
 float offChord(const LinePoint& a, const LinePoint& m, const LinePoint& b) {
     const float dx = b.x - a.x, dy = b.y - a.y;
@@ -263,7 +269,7 @@ class Tracer {
                     segment(m, b, depth + 1);
                     return;
                 }
-            } else if (r_.tears && chord(a, b) > r_.tearCheck) {
+            } else if (r_.tears && longerThan(a, b, r_.tearCheck)) {
                 LinePoint ta, tb;
                 if (torn(a, b, ta, tb)) {
                     sink_.draw(ta.x, ta.y);
