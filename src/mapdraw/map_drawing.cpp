@@ -41,7 +41,7 @@ constexpr float kGroundStep = 1.0e-3f;
 // close to a pole the parallel is a small circle.
 constexpr float kLongitudeStepMax = 0.1f;
 
-float turnOf() {
+float fullTurn() {
     return anglerad(kTwoPi);
 }
 
@@ -55,18 +55,11 @@ MapView viewOfRadians(float west, float east, float lat1, float lat2) {
     MapView v;
     v.west = west;
     v.east = east;
-    if (east < west) v.east += turnOf() * std::ceil((west - east) / turnOf());
+    if (east < west) v.east += fullTurn() * std::ceil((west - east) / fullTurn());
     v.south = std::min(lat1, lat2);
     v.north = std::max(lat1, lat2);
     v.origin = 0.5f * (v.west + v.east) - pi();
     return v;
-}
-
-// User units per centimetre on the paper, along its x.
-float userPerCm() {
-    std::array<float, 2> x{0.0f, 1.0f}, y{0.0f, 0.0f};
-    cm2us(x.data(), y.data(), x.data(), y.data(), 2);
-    return std::hypot(x[1] - x[0], y[1] - y[0]);
 }
 
 LineRules rulesFor(const MapView* window) {
@@ -75,7 +68,7 @@ LineRules rulesFor(const MapView* window) {
     r.rim = projectionHasRim();
     r.tears = projectionHasSeam();
     r.seam = window != nullptr && r.tears;
-    const float unit = userPerCm();
+    const float unit = usPerCm();
     r.flatness = kFlatnessCm * unit;
     r.tearCheck = kTearCheckCm * unit;
     return r;
@@ -184,7 +177,7 @@ class Tracer {
         if (r_.seam && std::fabs(b.lon - a.lon) > pi()) {
             // The line leaves the window on one side and comes back on the other: it is drawn
             // to the window's edge and goes on from the opposite edge.
-            const float lo = r_.window->origin, hi = lo + turnOf();
+            const float lo = r_.window->origin, hi = lo + fullTurn();
             const bool west = b.lon > a.lon;
             const float da = west ? a.lon - lo : hi - a.lon;
             const float db = west ? hi - b.lon : b.lon - lo;
@@ -302,7 +295,7 @@ class Tracer {
 float MapView::into(float lon) const {
     if (lon >= west - kFrameEdge && lon <= east + kFrameEdge) return lon;
     float r = lon;
-    modulro(&r, &lon, turnOf(), origin, 1);
+    modulro(&r, &lon, fullTurn(), origin, 1);
     return r;
 }
 
@@ -389,8 +382,8 @@ float GroundAxes::turn(float azimuth, bool conformal) const {
     if (conformal) return std::atan2(nx, ny);
     const float s = std::sin(azimuth), c = std::cos(azimuth);
     float t = std::atan2(s * ex + c * nx, s * ey + c * ny) - azimuth;
-    if (t > pi()) t -= turnOf();
-    if (t <= -pi()) t += turnOf();
+    if (t > pi()) t -= fullTurn();
+    if (t <= -pi()) t += fullTurn();
     return t;
 }
 

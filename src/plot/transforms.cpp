@@ -1,5 +1,6 @@
 #include "plot/transforms.hpp"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -143,6 +144,12 @@ void cm2de(float* xde, float* yde, const float* xcm, const float* ycm, int32_t n
 void cm2us(float* xus, float* yus, const float* xcm, const float* ycm, int32_t n) {
     const std::size_t c = subplotIndex(current());
     affine(xus, yus, xcm, ycm, n, plt1blk.cm0tous[c], plt1blk.cmtous[c]);
+}
+
+float usPerCm() {
+    std::array<float, 2> x{0.0f, 1.0f}, y{0.0f, 0.0f};
+    cm2us(x.data(), y.data(), x.data(), y.data(), 2);
+    return std::hypot(x[1] - x[0], y[1] - y[0]);
 }
 
 void lengthcm2de(float& lde, float lcm) {

@@ -181,9 +181,7 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
     if (p.epitype != 0) ussymbol(x, y, n);
 
     // User units of 5 cm on the paper, measured along the paper's x.
-    std::array<float, 2> ucx{0.0f, 1.0f}, ucy{0.0f, 0.0f};
-    cm2us(ucx.data(), ucy.data(), ucx.data(), ucy.data(), 2);
-    const float unit = kUnitLengthCm * std::hypot(ucx[1] - ucx[0], ucy[1] - ucy[0]);
+    const float unit = kUnitLengthCm * usPerCm();
     const float a = p.sizmaxa * unit;
     const float b = p.sizmina * unit;
 
