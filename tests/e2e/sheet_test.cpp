@@ -113,8 +113,30 @@ TEST(Sheet, TwoPagesOfNetsOnBothKindsOfNet) {
     expectNet(s.dir.file("fps_bb.ps"), 4, kWulff, "stereographic");
 }
 
+// Each axis is drawn from both planes, and the second plane of twentyone.ndk gives some axes in
+// the upward sense: taken downwards, every mark gets the standard symbol of its axis. With the
+// defaults (open standard, filled alternate) no mark is filled; with filled standard symbols
+// all 126 marks (21 nets, 3 axes, 2 planes) are.
+TEST(Sheet, EveryAxisMarkTakesTheStandardSymbol) {
+    const std::string filledStandard = "10\n-1\n20\n1\n99\n";
+    const struct {
+        const char* what;
+        std::string symbols;  // answers to 310, or none
+        int filled;
+    } cases[] = {{"default symbols", "", 0},
+                 {"filled standard symbols",
+                  "310\n" + filledStandard + filledStandard + filledStandard, 126}};
+    for (const auto& c : cases) {
+        const Session s("\n1000\n1001\ncat21.ndk\n3000\n" + c.symbols + "1000\n\n\n\n99\n9999\n\n",
+                        {{"cat21.ndk", test::testData("twentyone.ndk")}});
+        EXPECT_EQ(s.result.status, 0) << c.what;
+        const test::Lines ps = test::splitLines(s.dir.read("fps_bb.ps"));
+        EXPECT_EQ(test::countLines(ps, "closepath gsave"), c.filled) << c.what;
+    }
+}
+
 // No events: RUN opens the plot file and draws nothing. The real catalogue of January 2015:
-// 210 events on 11 pages.
+// 210 events on 11 pages, no axis mark filled.
 TEST(Sheet, EmptyStoreAndARealCatalogue) {
     const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
     EXPECT_EQ(empty.result.status, 0);
@@ -130,6 +152,7 @@ TEST(Sheet, EmptyStoreAndARealCatalogue) {
     EXPECT_EQ(s.result.status, 0);
     EXPECT_GE(s.find(" PLOTTING Page 11/11"), 0);
     EXPECT_GE(s.find(" Data 201 -> 210"), 0);
+    EXPECT_EQ(test::countLines(test::splitLines(s.dir.read("fps_bb.ps")), "closepath gsave"), 0);
     test::expectRenders(s.dir.file("fps_bb.ps"), "", 11);
 }
 
