@@ -208,6 +208,26 @@ bool regularFileExists(const std::string& path) {
            S_ISREG(st.st_mode);
 }
 
+bool regularFileBeginsWith(const std::string& path, std::string_view prefix) {
+    if (path.find('\0') != std::string::npos) return false;
+    // Never waiting, as an opening: a named pipe is no regular file and is not read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st {};
+    std::string head(prefix.size(), '\0');
+    std::size_t got = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        while (got < head.size()) {
+            const ssize_t n = ::read(fd, head.data() + got, head.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    return got == prefix.size() && head == prefix;
+}
+
 bool unitIsOpen(int32_t u) {
     return find(u) != nullptr;
 }

@@ -33,6 +33,8 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
 int32_t unitHolding(const std::string& path);
 // True when `path` names an existing regular file.
 bool regularFileExists(const std::string& path);
+// True when `path` names a regular file that can be read and begins with `prefix`.
+bool regularFileBeginsWith(const std::string& path, std::string_view prefix);
 bool unitIsOpen(int32_t u);
 // The name the unit was opened with, empty when it is not open.
 std::string unitName(int32_t u);

@@ -83,6 +83,23 @@ TEST(Units, LinesCountedFromTheOpening) {
     unitClose(40);
 }
 
+// What a file begins with, for the outputs that replace files of their own kind only: regular
+// files alone are read, and a file shorter than the beginning does not begin with it.
+TEST(Units, WhatARegularFileBeginsWith) {
+    TempDir dir;
+    dir.write("ps", "%!PS-Adobe-2.0\n");
+    dir.write("short", "%");
+    dir.write("empty", "");
+    dir.write("later", " %!");
+    const struct {
+        const char* name;
+        bool begins;
+    } cases[] = {{"ps", true},     {"short", false},   {"empty", false},
+                 {"later", false}, {"missing", false}, {"", false}};  // "": the folder
+    for (const auto& c : cases)
+        EXPECT_EQ(regularFileBeginsWith(dir.file(c.name), "%!"), c.begins) << c.name;
+}
+
 // The one-pass reading of short numbers agrees with the full parser, and integer fields with
 // from_chars, on random fields of blanks, signs, digits and points, valid or not, anywhere in a
 // line.
