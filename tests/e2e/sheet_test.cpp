@@ -156,6 +156,33 @@ TEST(Sheet, EmptyStoreAndARealCatalogue) {
     test::expectRenders(s.dir.file("fps_bb.ps"), "", 11);
 }
 
+// The lines of a file that begin with `prefix`, and its last line: the file (250 MB) is scanned
+// a few megabytes at a time for the prefix, as reading it line by line takes long in a slow
+// build.
+test::Lines linesBeginningWith(const std::string& path, const std::string& prefix,
+                               std::string* last) {
+    test::Lines found;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> chunk(4 << 20);
+    std::string text = "\n";  // from the newline before the first line not yet scanned
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())), in.gcount() > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        for (std::size_t at = text.find(prefix, 1); at != std::string::npos;
+             at = text.find(prefix, at + 1)) {
+            const std::size_t end = text.find('\n', at);
+            if (end == std::string::npos) break;  // the line goes on in the next chunk
+            if (text[at - 1] == '\n') found.push_back(text.substr(at, end - at));
+        }
+        text.erase(0, text.rfind('\n'));
+    }
+    in.clear();
+    in.seekg(-64, std::ios::end);
+    const test::Lines tail = test::splitLines(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    *last = tail.empty() ? "" : tail.back();
+    return found;
+}
+
 // A full store gives 1250 pages: from page 1000 on the page comments name their pages in full.
 // Not rendered: Ghostscript takes page comments as comments, and it would spend seconds on the
 // 250 MB of nets that the other sheet tests render on their pages.
@@ -164,10 +191,9 @@ TEST(Sheet, PageCommentsOfAFullStore) {
         "\n1000\n1001\nfull.ndk\n3000\n1000\n\n\n" + std::string(1249, '\n') + "99\n9999\n\n",
         {{"full.ndk", test::repeatedNdk(25000)}});
     EXPECT_EQ(s.result.status, 0);
-    std::ifstream ps(s.dir.file("fps_bb.ps"));
     test::Lines pages;        // the page comments
     std::string count, last;  // the trailer's page count and the file's last line
-    for (std::string l; std::getline(ps, l); last = l) {
+    for (const std::string& l : linesBeginningWith(s.dir.file("fps_bb.ps"), "%%Page", &last)) {
         if (l.starts_with("%%Page:")) pages.push_back(l);
         if (l.starts_with("%%Pages:")) count = l;
     }

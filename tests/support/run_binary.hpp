@@ -47,7 +47,9 @@ struct RunResult {
 };
 
 // Runs tensova in `dir` with `input` as its standard input. A run that does not end within
-// `timeoutSeconds` is killed and reported as timed out. With `fileBytes` of 0 or more no file
+// `timeoutSeconds` is killed and reported as timed out: the limit of an optimised build, which
+// a slower build (sanitizers, no optimisation) multiplies, up to 90 seconds, so that the test's
+// own limit of 120 seconds still leaves it time to report. With `fileBytes` of 0 or more no file
 // that the run writes grows past that many bytes, as on a small disk; the transcript is kept
 // whole.
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20,
