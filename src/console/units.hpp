@@ -63,6 +63,12 @@ bool unitFlush(int32_t u);
 int64_t unitBytesHanded(int32_t u);
 int64_t unitBytesInFile(int32_t u);
 
+void unitRewind(int32_t u);
+// Closes the unit; returns false when its last data could not be written.
+bool unitClose(int32_t u);
+// Closes every file unit and flushes standard output.
+void unitCloseAll();
+
 // The records a writer writes to a unit one after the other, for the count of those that lie
 // whole in the file when a write fails (a full disk): records the buffer held are not there.
 class UnitRecords {
@@ -78,11 +84,6 @@ class UnitRecords {
     int32_t unit_;
     std::vector<int64_t> ends_;
 };
-void unitRewind(int32_t u);
-// Closes the unit; returns false when its last data could not be written.
-bool unitClose(int32_t u);
-// Closes every file unit and flushes standard output.
-void unitCloseAll();
 
 // Standard input and standard output can be redirected for unit tests of the console layer.
 void unitBindConsole(int inputFd, std::FILE* output);
