@@ -18,12 +18,26 @@ void announceWriting(int32_t ifile, std::string_view form) {
     wout({form});
 }
 
-bool writeRecord(int32_t unit, std::string_view record) {
+bool writeRecord(UnitRecords& records, int32_t unit, std::string_view record) {
     unitWrite(unit, record);
+    records.ended();
     return unitGood(unit);
 }
 
-WriteOutcome writeEvents(int32_t unit, const EventForm& form) {
+namespace {
+
+// What a failed writing left in the file: the buffer meets a full disk long after the record
+// that did not fit, so the file, not the record being written, says how far it got.
+WriteOutcome failure(const UnitRecords& records, int32_t head) {
+    const int32_t whole = records.whole();
+    if (whole < head) return {false, 0, 0};
+    return {false, whole - head + 1, whole - head};
+}
+
+}  // namespace
+
+WriteOutcome writeEvents(int32_t unit, const EventForm& form, UnitRecords& records) {
+    const int32_t head = records.marked();
     // The store keeps each field of all events together: a block of events is written a field
     // at a time, over copies of the event text, and then handed to the file event by event.
     constexpr int32_t kBlock = 64;
@@ -40,12 +54,13 @@ WriteOutcome writeEvents(int32_t unit, const EventForm& form) {
         for (int32_t j = 0; j < n; ++j) {
             unitWriteRaw(
                 unit, std::string_view(block).substr(static_cast<std::size_t>(j) * pitch, pitch));
-            if (!unitGood(unit)) return {false, k + j + 1};
+            records.ended();
+            if (!unitGood(unit)) return failure(records, head);
         }
     }
     // Buffered records reach the file only now: a full disk may refuse them here.
-    if (!unitFlush(unit)) return {false, count, true};
-    return {true, count};
+    if (!unitFlush(unit)) return failure(records, head);
+    return {true, count, count};
 }
 
 WriteOutcome writeCatalogueFile(const RecordLayout& layout, int32_t ifile) {
@@ -59,7 +74,9 @@ WriteOutcome writeCatalogueFile(const RecordLayout& layout, int32_t ifile) {
         form.text.append(static_cast<std::size_t>(line.width), ' ');
         form.text += '\n';
     }
-    return writeEvents(fiocom.iouf[static_cast<std::size_t>(ifile - 1)], form);
+    const int32_t unit = fiocom.iouf[static_cast<std::size_t>(ifile - 1)];
+    UnitRecords records(unit);
+    return writeEvents(unit, form, records);
 }
 
 }  // namespace tensova

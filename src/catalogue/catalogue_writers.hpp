@@ -10,6 +10,7 @@
 
 #include "catalogue/record_layout.hpp"
 #include "console/text.hpp"
+#include "console/units.hpp"
 
 namespace tensova {
 
@@ -18,8 +19,11 @@ inline const Stamp kGcmtwrite("gcmtwrite  ", " 2.2", "22-09-2009");
 
 struct WriteOutcome {
     bool complete = true;  // every record written and flushed to the file
-    int32_t event = 0;     // events written; on a failed record the event being written (from 1)
-    // Every record was taken, but the final flush or close could not put them all in the file.
+    // Events written; on a failure the first event that the file does not hold whole (from 1),
+    // or 0 when it lacks a record written before the events (a table's title or names).
+    int32_t event = 0;
+    int32_t saved = 0;  // events the file holds whole
+    // Every record reached the file, but closing it failed: no record can be named.
     bool atFlush = false;
 };
 
@@ -30,8 +34,9 @@ WriteOutcome writeCatalogueFile(const RecordLayout& layout, int32_t ifile);
 // Shared by every writer: the console lines before the first record, naming the file and the
 // form written.
 void announceWriting(int32_t ifile, std::string_view form);
-// Writes one record (one line) on the unit; false when the file has refused it.
-bool writeRecord(int32_t unit, std::string_view record);
+// Writes one record (one line) on the unit and marks its end; false when the file has refused
+// it.
+bool writeRecord(UnitRecords& records, int32_t unit, std::string_view record);
 
 // The text a writer makes of each event: every value has its fixed place in it, so the rest
 // (blanks, separators, line ends) is the same for all events.
@@ -47,7 +52,7 @@ struct EventForm {
 };
 
 // Writes every event of the store in the form on the unit, then flushes it. Stops at the first
-// event the file refuses.
-WriteOutcome writeEvents(int32_t unit, const EventForm& form);
+// event the file refuses. `records` holds the records written before the events.
+WriteOutcome writeEvents(int32_t unit, const EventForm& form, UnitRecords& records);
 
 }  // namespace tensova

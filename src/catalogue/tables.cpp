@@ -96,10 +96,11 @@ WriteOutcome writeCatalogueTable(const RecordLayout& layout, int32_t ifile) {
     wout({"+ Computed Fclvd, Erel, Nfree"});
     const auto slot = static_cast<std::size_t>(ifile - 1);
     const int32_t unit = fiocom.iouf[slot];
-    if (!writeRecord(unit, " '" + fiocom.oufnam[slot] + "'") ||
-        !writeRecord(unit, nameRecord(form)))
-        return {false, 0};
-    return writeEvents(unit, eventForm(layout, form));
+    UnitRecords records(unit);
+    if (!writeRecord(records, unit, " '" + fiocom.oufnam[slot] + "'") ||
+        !writeRecord(records, unit, nameRecord(form)))
+        return {false, 0, 0};
+    return writeEvents(unit, eventForm(layout, form), records);
 }
 
 }  // namespace tensova

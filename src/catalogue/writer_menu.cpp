@@ -95,8 +95,8 @@ std::string_view openingExplanation(int32_t answer) {
     }
 }
 
-// A failed close is a failed final flush: the records are in the stream, not all in the file.
-constexpr WriteOutcome kCloseFailed{false, 0, true};
+// Every record reached the file, but the file could not be closed.
+constexpr WriteOutcome kCloseFailed{false, 0, 0, true};
 
 void writeErrorBox(const Output& out, const WriteOutcome& failure) {
     errorhead(kGcmtwrite);
@@ -104,6 +104,7 @@ void writeErrorBox(const Output& out, const WriteOutcome& failure) {
         wout({"  FINAL FLUSH/CLOSE FAILED"});
     else
         wout({"  WHILE WRITING", fmtI(failure.event, 6), "th DATA"});
+    if (!failure.atFlush) wout({"  NUMBER OF SAVED DATA =", fmtI(failure.saved, 6)});
     wout({"  IN FILE:", out.name()});
     if (out.isOpen()) {
         wout({"  closing the file"});

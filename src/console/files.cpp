@@ -175,8 +175,8 @@ bool clofou(int32_t k) {
     return written;
 }
 
-void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status,
-           int32_t imode) {
+void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status, int32_t imode,
+           std::string_view kind) {
     const std::string_view what = trimmed(expl);
     const std::string question = fit(std::string(what) + " file name", 40);
     for (;;) {
@@ -185,7 +185,6 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         menutail();
         std::string tried = fname;  // the name as the user gave it, before any cut
         std::string chosen = fname;
-        OpenStatus how = status;
         bool fromFile = false;
         if (imode == 0) {
             // The file chooser of a console: the name is typed, the current name is the
@@ -203,7 +202,12 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         if (fromFile && fits) fname = fit(name, fname.size());
         // A file the run holds open is no output: the open refuses it, and says why.
         const bool held = fits && status != OpenStatus::Old && unitHolding(name) != 0;
-        if (imode == 0 && !fromFile && status == OpenStatus::New) {
+        // A file of another kind (a catalogue under a plot file's name) is no more replaced
+        // than by a new file.
+        const bool foreign = status == OpenStatus::Unknown && !kind.empty() && fits && !held &&
+                             regularFileExists(name) && !regularFileBeginsWith(name, kind);
+        OpenStatus how = foreign ? OpenStatus::New : status;
+        if (imode == 0 && !fromFile && how == OpenStatus::New) {
             // At the keyboard a name to save under may replace a file, as a save dialog does,
             // but only once the user has said so; otherwise the name is asked for again.
             if (fits && !held && regularFileExists(name)) {

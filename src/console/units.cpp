@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace tensova {
@@ -24,11 +26,14 @@ constexpr std::size_t kWriteBuffer = 1 << 18;
 struct Unit {
     std::string name;
     int fd = -1;               // read side
-    std::FILE* out = nullptr;  // write side
-    // The write side's buffer. glibc sizes a stream's buffer itself when setvbuf is given none,
-    // and flushes streams still open at exit, after the unit table is gone: so the buffer is
-    // the unit's own and lives until its stream is closed.
-    char* outBuf = nullptr;
+    std::FILE* out = nullptr;  // write side of standard output (a stream, as the tests bind it)
+    // The write side of a file: the unit buffers its output itself and counts what the file
+    // took, so that a writer can tell which of its records a full disk left whole.
+    int wfd = -1;
+    std::unique_ptr<char[]> outBuf;
+    std::size_t outLen = 0;
+    int64_t handed = 0;   // bytes handed to the unit, kept or not
+    int64_t reached = 0;  // bytes the file took
     bool owns = true;
     std::vector<char> buf;
     std::size_t pos = 0;
@@ -83,8 +88,45 @@ Unit* find(int32_t u) {
         p = &it->second;
         lastFound = {u, p};
     }
-    if (p->fd < 0 && p->out == nullptr) return nullptr;
+    if (p->fd < 0 && p->out == nullptr && p->wfd < 0) return nullptr;
     return p;
+}
+
+// Hands the buffer to the file. A write that fails ends the unit's writing for good: nothing
+// after a lost piece reaches the file, so what did is always a beginning of what was handed.
+bool drain(Unit& u) {
+    std::size_t done = 0;
+    while (done < u.outLen && !u.failed) {
+        const ssize_t n = ::write(u.wfd, u.outBuf.get() + done, u.outLen - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            u.failed = true;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+        u.reached += n;
+    }
+    u.outLen = 0;
+    return !u.failed;
+}
+
+void put(Unit& u, const char* bytes, std::size_t n) {
+    u.handed += static_cast<int64_t>(n);
+    if (u.failed) return;
+    // Plot files take millions of lines: most go straight into the buffer.
+    if (n <= kWriteBuffer - u.outLen) {
+        std::memcpy(u.outBuf.get() + u.outLen, bytes, n);
+        u.outLen += n;
+        return;
+    }
+    while (n > 0) {
+        if (u.outLen == kWriteBuffer && !drain(u)) return;
+        const std::size_t k = std::min(n, kWriteBuffer - u.outLen);
+        std::memcpy(u.outBuf.get() + u.outLen, bytes, k);
+        u.outLen += k;
+        bytes += k;
+        n -= k;
+    }
 }
 
 bool refill(Unit& u) {
@@ -116,9 +158,9 @@ bool refill(Unit& u) {
 void release(Unit& u) {
     if (u.owns) {
         if (u.fd >= 0) ::close(u.fd);
+        if (u.wfd >= 0) ::close(u.wfd);
         if (u.out != nullptr) std::fclose(u.out);
     }
-    std::free(u.outBuf);
     u = Unit{};
 }
 
@@ -170,19 +212,8 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
     if (status == OpenStatus::Old) {
         unit.fd = fd;
     } else {
-        unit.out = ::fdopen(fd, "w");
-        if (unit.out == nullptr) {
-            const char* reason = std::strerror(errno);
-            ::close(fd);
-            return fail(reason);
-        }
-        // Output goes out in large writes; without its buffer the stream keeps its own.
-        unit.outBuf = static_cast<char*>(std::malloc(kWriteBuffer));
-        if (unit.outBuf != nullptr &&
-            std::setvbuf(unit.out, unit.outBuf, _IOFBF, kWriteBuffer) != 0) {
-            std::free(unit.outBuf);
-            unit.outBuf = nullptr;
-        }
+        unit.wfd = fd;
+        unit.outBuf = std::make_unique_for_overwrite<char[]>(kWriteBuffer);
     }
     table()[u] = std::move(unit);
     return true;
@@ -194,7 +225,10 @@ int32_t unitHolding(const std::string& path) {
         !S_ISREG(want.st_mode))
         return 0;
     for (const auto& [num, unit] : table()) {
-        const int fd = unit.fd >= 0 ? unit.fd : unit.out != nullptr ? ::fileno(unit.out) : -1;
+        const int fd = unit.fd >= 0          ? unit.fd
+                       : unit.wfd >= 0       ? unit.wfd
+                       : unit.out != nullptr ? ::fileno(unit.out)
+                                             : -1;
         struct stat st {};
         if (fd >= 0 && ::fstat(fd, &st) == 0 && st.st_dev == want.st_dev &&
             st.st_ino == want.st_ino)
@@ -207,6 +241,26 @@ bool regularFileExists(const std::string& path) {
     struct stat st {};
     return path.find('\0') == std::string::npos && ::stat(path.c_str(), &st) == 0 &&
            S_ISREG(st.st_mode);
+}
+
+bool regularFileBeginsWith(const std::string& path, std::string_view prefix) {
+    if (path.find('\0') != std::string::npos) return false;
+    // Never waiting, as an opening: a named pipe is no regular file and is not read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st {};
+    std::string head(prefix.size(), '\0');
+    std::size_t got = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        while (got < head.size()) {
+            const ssize_t n = ::read(fd, head.data() + got, head.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    return got == prefix.size() && head == prefix;
 }
 
 bool unitIsOpen(int32_t u) {
@@ -308,17 +362,26 @@ bool unitLineCut(int32_t u) {
 
 void unitWrite(int32_t u, std::string_view text) {
     Unit* p = find(u);
-    if (p == nullptr || p->out == nullptr) return;
-    // Unlocked: the program has one thread, and plot files take millions of lines.
-    if (fwrite_unlocked(text.data(), 1, text.size(), p->out) != text.size() ||
-        fputc_unlocked('\n', p->out) == EOF)
-        p->failed = true;
+    if (p == nullptr) return;
+    if (p->wfd >= 0) {
+        put(*p, text.data(), text.size());
+        put(*p, "\n", 1);
+    } else if (p->out != nullptr) {
+        // Unlocked: the program has one thread.
+        if (fwrite_unlocked(text.data(), 1, text.size(), p->out) != text.size() ||
+            fputc_unlocked('\n', p->out) == EOF)
+            p->failed = true;
+    }
 }
 
 void unitWriteRaw(int32_t u, std::string_view bytes) {
     Unit* p = find(u);
-    if (p == nullptr || p->out == nullptr) return;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), p->out) != bytes.size()) p->failed = true;
+    if (p == nullptr) return;
+    if (p->wfd >= 0)
+        put(*p, bytes.data(), bytes.size());
+    else if (p->out != nullptr &&
+             std::fwrite(bytes.data(), 1, bytes.size(), p->out) != bytes.size())
+        p->failed = true;
 }
 
 bool unitGood(int32_t u) {
@@ -329,8 +392,26 @@ bool unitGood(int32_t u) {
 bool unitFlush(int32_t u) {
     Unit* p = find(u);
     if (p == nullptr) return false;
+    if (p->wfd >= 0) drain(*p);
     if (p->out != nullptr && std::fflush(p->out) != 0) p->failed = true;
     return unitGood(u);
+}
+
+int64_t unitBytesHanded(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr ? 0 : p->handed;
+}
+
+int64_t unitBytesInFile(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr ? 0 : p->reached;
+}
+
+int32_t UnitRecords::whole() const {
+    // A closed unit holds none of them.
+    if (!unitIsOpen(unit_)) return 0;
+    const auto end = std::upper_bound(ends_.begin(), ends_.end(), unitBytesInFile(unit_));
+    return static_cast<int32_t>(end - ends_.begin());
 }
 
 void unitRewind(int32_t u) {
@@ -345,6 +426,11 @@ void unitRewind(int32_t u) {
         p->cut = false;
         p->lines = 0;
     }
+    if (p->wfd >= 0) {
+        drain(*p);
+        if (::lseek(p->wfd, 0, SEEK_SET) != 0) p->failed = true;
+        p->handed = p->reached = 0;
+    }
     if (p->out != nullptr) std::rewind(p->out);
 }
 
@@ -352,13 +438,19 @@ bool unitClose(int32_t u) {
     if (u == kKeyboardUnit || u == kConsoleUnit) return unitFlush(u);
     auto it = table().find(u);
     if (it == table().end()) return true;
-    bool ok = !it->second.failed;
-    if (it->second.out != nullptr) {
-        if (std::fflush(it->second.out) != 0 || std::ferror(it->second.out)) ok = false;
-        if (it->second.owns && std::fclose(it->second.out) != 0) ok = false;
-        it->second.out = nullptr;
+    Unit& unit = it->second;
+    if (unit.wfd >= 0) {
+        drain(unit);
+        if (unit.owns && ::close(unit.wfd) != 0) unit.failed = true;
+        unit.wfd = -1;
     }
-    release(it->second);
+    if (unit.out != nullptr) {
+        if (std::fflush(unit.out) != 0 || std::ferror(unit.out)) unit.failed = true;
+        if (unit.owns && std::fclose(unit.out) != 0) unit.failed = true;
+        unit.out = nullptr;
+    }
+    const bool ok = !unit.failed;
+    release(unit);
     if (lastFound.unit == &it->second) lastFound = {};
     table().erase(it);
     return ok;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tensova {
 
@@ -33,6 +34,8 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
 int32_t unitHolding(const std::string& path);
 // True when `path` names an existing regular file.
 bool regularFileExists(const std::string& path);
+// True when `path` names a regular file that can be read and begins with `prefix`.
+bool regularFileBeginsWith(const std::string& path, std::string_view prefix);
 bool unitIsOpen(int32_t u);
 // The name the unit was opened with, empty when it is not open.
 std::string unitName(int32_t u);
@@ -53,15 +56,37 @@ bool unitLineCut(int32_t u);
 void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).
 void unitWriteRaw(int32_t u, std::string_view bytes);
-// False once a write or flush on the unit has failed (disk full, closed stream).
+// False once a write or flush on the unit has failed (disk full, closed stream). A file unit
+// writes nothing more after a failure: what reached the file is a beginning of what was written.
 bool unitGood(int32_t u);
 // Flushes the unit; returns false when the data could not be written.
 bool unitFlush(int32_t u);
+// Of a file unit since its opening or rewinding: the bytes written to the unit, and those of
+// them that reached the file (the rest is buffered, or was refused).
+int64_t unitBytesHanded(int32_t u);
+int64_t unitBytesInFile(int32_t u);
+
 void unitRewind(int32_t u);
 // Closes the unit; returns false when its last data could not be written.
 bool unitClose(int32_t u);
 // Closes every file unit and flushes standard output.
 void unitCloseAll();
+
+// The records a writer writes to a unit one after the other, for the count of those that lie
+// whole in the file when a write fails (a full disk): records the buffer held are not there.
+class UnitRecords {
+  public:
+    explicit UnitRecords(int32_t unit) : unit_(unit) {}
+    // Marks the end of the record just written to the unit.
+    void ended() { ends_.push_back(unitBytesHanded(unit_)); }
+    int32_t marked() const { return static_cast<int32_t>(ends_.size()); }
+    // How many records, from the first, reached the file whole.
+    int32_t whole() const;
+
+  private:
+    int32_t unit_;
+    std::vector<int64_t> ends_;
+};
 
 // Standard input and standard output can be redirected for unit tests of the console layer.
 void unitBindConsole(int inputFd, std::FILE* output);

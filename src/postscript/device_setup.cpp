@@ -133,7 +133,8 @@ void intplinit(std::string& fname, int32_t inter) {
     inlogicdef(keep, "(vokplt) Use default settings ?", true);
     if (!keep) updateDialog(s);
     if (!keep || !read) saveSettings(s);
-    opef2(fname, fit("postcript plot", 45), kPlotUnit, OpenStatus::Unknown, inter % 2);
+    // A plot file replaces plot files only: whatever else the name holds is asked about first.
+    opef2(fname, fit("postcript plot", 45), kPlotUnit, OpenStatus::Unknown, inter % 2, "%!");
     beginDocument(s, fname);
 }
 

@@ -309,7 +309,11 @@ int32_t sishUnit(int32_t islot) {
 // the events the map shows, each arm along its ground azimuth as the map shows that direction
 // at the event, and the Si-Sh lines (azimuths from geographic north) when `unit` is not 0.
 void drawStress(const Events& e, float thresholdRad, int32_t unit) {
-    if (unit != 0) unitWrite(unit, sishHeader());
+    UnitRecords records(unit);
+    if (unit != 0) {
+        unitWrite(unit, sishHeader());
+        records.ended();
+    }
     const int32_t out = iocom.stdOut;
     std::string record;
     SishEvent s;
@@ -346,10 +350,14 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
         record.clear();
         appendSishRecord(record, s);
         unitWrite(unit, record);
+        records.ended();
     }
     if (unit != 0 && !unitFlush(unit)) {
+        // The events whose records the file holds whole, after the header.
+        const int32_t saved = std::max(records.whole() - 1, 0);
         warninghead(kMapseis4);
         wout({"Si-Sh file could not be written"});
+        wout({"NUMBER OF SAVED DATA =", fmtI(saved, 6)});
         wout({"==> Si-Sh OUTPUT INCOMPLETE"});
         warningtail00();
     }

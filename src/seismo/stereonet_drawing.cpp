@@ -38,14 +38,6 @@ void setAlign(int32_t just) {
     stextalign(just, 1);
 }
 
-// The axis, or its antipode when it points upwards; true for the antipode.
-bool lowerHemisphere(float& az, float& pl) {
-    if (!(pl < 0.0f)) return false;
-    az = az + anglerad(kPi);
-    pl = -pl;
-    return true;
-}
-
 // Label k (0 or 1) beside the point of the frame circle at azimuth az: to the right of it when
 // the point is the circle's rightmost, above it when it is the topmost.
 void directionLabel(std::size_t k, float az) {
@@ -70,6 +62,13 @@ void cornerLabel(std::size_t k, float x, float y, int32_t just) {
 }
 
 }  // namespace
+
+bool lowerHemisphere(float& az, float& pl) {
+    if (!(pl < 0.0f)) return false;
+    az = az + anglerad(kPi);
+    pl = -pl;
+    return true;
+}
 
 void dspgcfadn(const float* az, const float* dip, int32_t n) {
     int32_t np = dspgcbk.np;

@@ -49,6 +49,10 @@ struct Stefram2 {
 };
 inline Stefram2 stefram2;
 
+// An axis that points upwards (plunge below 0) becomes its antipode, the same line taken
+// downwards; true when it did. Plunge 0 stays as it is.
+bool lowerHemisphere(float& az, float& pl);
+
 // The lower-hemisphere great circle of each of n planes (strike azimuths and dips).
 void dspgcfadn(const float* az, const float* dip, int32_t n);
 // n axes (azimuths and plunges) with the symbols of dspaxbk.

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -86,6 +88,71 @@ TEST(Units, LinesCountedFromTheOpening) {
     ASSERT_EQ(unitReadLine(40, line), ReadResult::Ok);
     EXPECT_EQ(unitLineNumber(40), 1);
     unitClose(40);
+}
+
+// Ten records of 100 bytes written to a file unit, through its buffer, to a disk with room for
+// some of them: the unit counts what reached the file, the records that end within it are whole,
+// and once a write has failed nothing more reaches the file, even where there would be room.
+TEST(Units, TheRecordsThatReachedTheFileWhole) {
+    TempDir dir;
+    const struct {
+        const char* what;
+        std::string path;
+        long long room;  // -1: no limit
+        int64_t inFile;
+        int32_t whole;
+    } cases[] = {{"room for all", dir.file("all"), -1, 1005, 10},
+                 {"room for five and a half", dir.file("part"), 550, 550, 5},
+                 {"no room", dir.file("none"), 0, 0, 0},
+                 {"the full device", "/dev/full", -1, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.path == "/dev/full" && !std::filesystem::exists(c.path)) continue;
+        ASSERT_TRUE(unitOpen(40, c.path, OpenStatus::Unknown));
+        UnitRecords records(40);
+        bool flushed = false;
+        {
+            const std::optional<FileSizeLimit> limit =
+                c.room < 0 ? std::nullopt : std::optional<FileSizeLimit>(std::in_place, c.room);
+            for (int k = 0; k < 10; ++k) {
+                unitWriteRaw(40, std::string(99, 'a' + static_cast<char>(k)) + "\n");
+                records.ended();
+            }
+            flushed = unitFlush(40);
+        }
+        // Room again: a failed unit still writes nothing.
+        unitWrite(40, "more");
+        unitFlush(40);
+        const int64_t inFile = unitBytesInFile(40);
+        EXPECT_EQ(flushed, c.whole == 10);
+        EXPECT_EQ(unitBytesHanded(40), 1005);
+        EXPECT_EQ(inFile, c.inFile);
+        EXPECT_EQ(records.whole(), c.whole);
+        unitClose(40);
+        if (c.path != "/dev/full") {
+            EXPECT_EQ(static_cast<int64_t>(readFile(c.path).size()), c.inFile);
+        }
+    }
+    UnitRecords closed(40);
+    closed.ended();
+    EXPECT_EQ(closed.whole(), 0);
+}
+
+// What a file begins with, for the outputs that replace files of their own kind only: regular
+// files alone are read, and a file shorter than the beginning does not begin with it.
+TEST(Units, WhatARegularFileBeginsWith) {
+    TempDir dir;
+    dir.write("ps", "%!PS-Adobe-2.0\n");
+    dir.write("short", "%");
+    dir.write("empty", "");
+    dir.write("later", " %!");
+    const struct {
+        const char* name;
+        bool begins;
+    } cases[] = {{"ps", true},     {"short", false},   {"empty", false},
+                 {"later", false}, {"missing", false}, {"", false}};  // "": the folder
+    for (const auto& c : cases)
+        EXPECT_EQ(regularFileBeginsWith(dir.file(c.name), "%!"), c.begins) << c.name;
 }
 
 // The one-pass reading of short numbers agrees with the full parser, and integer fields with

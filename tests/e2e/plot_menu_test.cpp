@@ -46,6 +46,44 @@ TEST(PlotMenu, TheEndOfInputFinishesAnOpenPlotFile) {
     }
 }
 
+// A plot file replaces plot files only. A name that holds another file (here the catalogue read
+// in the run) is asked about first, default No, and No asks for a name again, at the main menu's
+// plot prompt and the sheet's alike; at the end of the input the run stops and the file is kept.
+// A command file that gives such a name is refused, ends, and the keyboard gives another. A file
+// that begins with "%!" is replaced without a question.
+TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
+    const std::string three = test::testData("three.ndk");
+    const std::string read = "\n1000\n1001\nthree.ndk\n";
+    const std::string cmds = "1000\n1001\nthree.ndk\n10\n\nthree.ndk\n9999\n";
+    const struct {
+        const char* what;
+        std::string input;
+        int status;
+        int questions;     // "file exists: replace it ?"
+        int refusals;      // boxes that refuse the name because the file exists
+        const char* plot;  // the file that holds the finished plot; "" none
+    } cases[] = {
+        {"no, then another name", read + "10\n\nthree.ndk\n\nplot.ps\n20\n\n9999\n", 0, 1, 0,
+         "plot.ps"},
+        {"yes", read + "10\n\nthree.ndk\ny\n20\n\n9999\n", 0, 1, 0, "three.ndk"},
+        {"end of input at the question", read + "10\n\nthree.ndk\n", 1, 1, 0, ""},
+        {"the sheet's plot prompt", read + "3000\n10\n\nthree.ndk\nn\nplot.ps\n99\n20\n\n9999\n", 0,
+         1, 0, "plot.ps"},
+        {"a command file", "\n5000\n5001\ncmds.txt\n\nplot.ps\n20\n\n9999\n", 0, 0, 1, "plot.ps"},
+        {"a PostScript file", "\n10\n\nold.ps\n20\n\n9999\n", 0, 0, 0, "old.ps"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, {{"three.ndk", three}, {"cmds.txt", cmds}, {"old.ps", "%!\n"}});
+        EXPECT_EQ(s.result.status, c.status);
+        EXPECT_EQ(s.count(" file exists: replace it ?"), c.questions);
+        EXPECT_EQ(s.count(" File exists"), c.refusals);
+        if (std::string(c.plot) != "three.ndk") {
+            EXPECT_EQ(s.dir.read("three.ndk"), three);
+        }
+        if (*c.plot != '\0') expectComplete(s, c.plot);
+    }
+}
+
 // A settings file that cannot be written (a folder in its place, a full disk) is never said to be
 // written: the warning alone, with its pause, and the plot file is written all the same.
 TEST(PlotMenu, AnUnwritableSettingsFileIsNotSaidToBeWritten) {

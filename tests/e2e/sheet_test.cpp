@@ -113,8 +113,30 @@ TEST(Sheet, TwoPagesOfNetsOnBothKindsOfNet) {
     expectNet(s.dir.file("fps_bb.ps"), 4, kWulff, "stereographic");
 }
 
+// Each axis is drawn from both planes, and the second plane of twentyone.ndk gives some axes in
+// the upward sense: taken downwards, every mark gets the standard symbol of its axis. With the
+// defaults (open standard, filled alternate) no mark is filled; with filled standard symbols
+// all 126 marks (21 nets, 3 axes, 2 planes) are.
+TEST(Sheet, EveryAxisMarkTakesTheStandardSymbol) {
+    const std::string filledStandard = "10\n-1\n20\n1\n99\n";
+    const struct {
+        const char* what;
+        std::string symbols;  // answers to 310, or none
+        int filled;
+    } cases[] = {{"default symbols", "", 0},
+                 {"filled standard symbols",
+                  "310\n" + filledStandard + filledStandard + filledStandard, 126}};
+    for (const auto& c : cases) {
+        const Session s("\n1000\n1001\ncat21.ndk\n3000\n" + c.symbols + "1000\n\n\n\n99\n9999\n\n",
+                        {{"cat21.ndk", test::testData("twentyone.ndk")}});
+        EXPECT_EQ(s.result.status, 0) << c.what;
+        const test::Lines ps = test::splitLines(s.dir.read("fps_bb.ps"));
+        EXPECT_EQ(test::countLines(ps, "closepath gsave"), c.filled) << c.what;
+    }
+}
+
 // No events: RUN opens the plot file and draws nothing. The real catalogue of January 2015:
-// 210 events on 11 pages.
+// 210 events on 11 pages, no axis mark filled.
 TEST(Sheet, EmptyStoreAndARealCatalogue) {
     const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
     EXPECT_EQ(empty.result.status, 0);
@@ -130,7 +152,35 @@ TEST(Sheet, EmptyStoreAndARealCatalogue) {
     EXPECT_EQ(s.result.status, 0);
     EXPECT_GE(s.find(" PLOTTING Page 11/11"), 0);
     EXPECT_GE(s.find(" Data 201 -> 210"), 0);
+    EXPECT_EQ(test::countLines(test::splitLines(s.dir.read("fps_bb.ps")), "closepath gsave"), 0);
     test::expectRenders(s.dir.file("fps_bb.ps"), "", 11);
+}
+
+// The lines of a file that begin with `prefix`, and its last line: the file (250 MB) is scanned
+// a few megabytes at a time for the prefix, as reading it line by line takes long in a slow
+// build.
+test::Lines linesBeginningWith(const std::string& path, const std::string& prefix,
+                               std::string* last) {
+    test::Lines found;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> chunk(4 << 20);
+    std::string text = "\n";  // from the newline before the first line not yet scanned
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())), in.gcount() > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        for (std::size_t at = text.find(prefix, 1); at != std::string::npos;
+             at = text.find(prefix, at + 1)) {
+            const std::size_t end = text.find('\n', at);
+            if (end == std::string::npos) break;  // the line goes on in the next chunk
+            if (text[at - 1] == '\n') found.push_back(text.substr(at, end - at));
+        }
+        text.erase(0, text.rfind('\n'));
+    }
+    in.clear();
+    in.seekg(-64, std::ios::end);
+    const test::Lines tail = test::splitLines(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    *last = tail.empty() ? "" : tail.back();
+    return found;
 }
 
 // A full store gives 1250 pages: from page 1000 on the page comments name their pages in full.
@@ -141,10 +191,9 @@ TEST(Sheet, PageCommentsOfAFullStore) {
         "\n1000\n1001\nfull.ndk\n3000\n1000\n\n\n" + std::string(1249, '\n') + "99\n9999\n\n",
         {{"full.ndk", test::repeatedNdk(25000)}});
     EXPECT_EQ(s.result.status, 0);
-    std::ifstream ps(s.dir.file("fps_bb.ps"));
     test::Lines pages;        // the page comments
     std::string count, last;  // the trailer's page count and the file's last line
-    for (std::string l; std::getline(ps, l); last = l) {
+    for (const std::string& l : linesBeginningWith(s.dir.file("fps_bb.ps"), "%%Page", &last)) {
         if (l.starts_with("%%Page:")) pages.push_back(l);
         if (l.starts_with("%%Pages:")) count = l;
     }

@@ -1,10 +1,13 @@
 #include "support/run_binary.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -98,21 +101,72 @@ int countLines(const std::vector<std::string>& lines, const std::string& line) {
     return n;
 }
 
-RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds) {
+namespace {
+
+// The longest a session may take in any build, in seconds.
+constexpr double kLongestSession = 90.0;
+
+// No file of the process grows past `bytes`, and the write past the end fails rather than ends
+// the process. False when the limit could not be set.
+bool limitFiles(long long bytes) {
+    rlimit l{};
+    if (getrlimit(RLIMIT_FSIZE, &l) != 0) return false;
+    signal(SIGXFSZ, SIG_IGN);
+    l.rlim_cur = std::min(static_cast<rlim_t>(bytes), l.rlim_max);
+    return setrlimit(RLIMIT_FSIZE, &l) == 0;
+}
+
+}  // namespace
+
+FileSizeLimit::FileSizeLimit(long long bytes) {
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    saved_ = static_cast<long long>(l.rlim_cur);
+    handler_ = signal(SIGXFSZ, SIG_IGN);
+    EXPECT_TRUE(limitFiles(bytes));
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    l.rlim_cur = static_cast<rlim_t>(saved_);
+    setrlimit(RLIMIT_FSIZE, &l);
+    signal(SIGXFSZ, handler_);
+}
+
+RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds,
+                     long long fileBytes) {
     RunResult result;
     const std::string in = dir + "/.stdin", out = dir + "/.stdout", err = dir + "/.stderr";
     std::ofstream(in, std::ios::binary) << input;
+    // Under a file size limit the transcript comes through a pipe, which the limit does not
+    // cut; this side empties it as the run goes.
+    int transcript[2] = {-1, -1};
+    if (fileBytes >= 0 && pipe2(transcript, O_CLOEXEC) != 0) return result;
     const pid_t pid = fork();
     if (pid == 0) {
         // The standard streams go to files of the folder: nothing waits on a pipe.
         if (!std::freopen(in.c_str(), "rb", stdin) || !std::freopen(out.c_str(), "wb", stdout) ||
             !std::freopen(err.c_str(), "wb", stderr) || chdir(dir.c_str()) != 0)
             _exit(126);
+        // Both kept through the exec.
+        if (fileBytes >= 0 && (dup2(transcript[1], STDOUT_FILENO) < 0 || !limitFiles(fileBytes)))
+            _exit(125);
         execl(TENSOVA_BINARY, "tensova", static_cast<char*>(nullptr));
         _exit(127);
     }
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    std::string piped;
+    const auto drain = [&] {
+        char buf[1 << 16];
+        for (ssize_t n; transcript[0] >= 0 && (n = read(transcript[0], buf, sizeof buf)) > 0;)
+            piped.append(buf, static_cast<std::size_t>(n));
+    };
+    if (transcript[0] >= 0) {
+        close(transcript[1]);
+        fcntl(transcript[0], F_SETFL, O_NONBLOCK);
+    }
+    const double limit = std::min(timeoutSeconds * TENSOVA_SLOWDOWN, kLongestSession);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limit);
     int status = 0;
     while (waitpid(pid, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
@@ -121,10 +175,13 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
             result.timedOut = true;
             break;
         }
+        drain();
         usleep(1000);
     }
+    drain();
+    if (transcript[0] >= 0) close(transcript[0]);
     result.status = (!result.timedOut && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(out);
+    result.out = transcript[0] >= 0 ? piped : readFile(out);
     result.err = readFile(err);
     for (const auto& f : {in, out, err}) unlink(f.c_str());
     return result;

@@ -47,8 +47,27 @@ struct RunResult {
 };
 
 // Runs tensova in `dir` with `input` as its standard input. A run that does not end within
-// `timeoutSeconds` is killed and reported as timed out.
-RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20);
+// `timeoutSeconds` is killed and reported as timed out: the limit of an optimised build, which
+// a slower build (sanitizers, no optimisation) multiplies, up to 90 seconds, so that the test's
+// own limit of 120 seconds still leaves it time to report. With `fileBytes` of 0 or more no file
+// that the run writes grows past that many bytes, as on a small disk; the transcript is kept
+// whole.
+RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20,
+                     long long fileBytes = -1);
+
+// While it lives, no file of this process grows past `bytes`, as on a small full disk: a write
+// past the end writes what fits and then fails. It holds for root too, and needs no privilege.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    long long saved_;  // the soft limit before
+    void (*handler_)(int);
+};
 
 // Masks what changes from run to run: the run date and time, the system description, the end
 // time and the picture of the end banner.

@@ -1,0 +1,80 @@
+// Writers on a small full disk: the box says how many records the file holds whole, for the
+// catalogue files, the tables and the Si-Sh file.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "catalogue/catalogue_samples.hpp"
+#include "e2e/session.hpp"
+#include "support/run_binary.hpp"
+
+namespace tensova {
+namespace {
+
+// A console line of a label and a count in six columns.
+std::string counted(const std::string& label, int n) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%6d", n);
+    return " " + label + " " + number;
+}
+
+// 860 ndk events (348,300 bytes) and 300 dek events (94,500 bytes) written to a disk of 64 KiB:
+// the 256 KiB buffer of the unit meets the full disk at its first write, long after the last
+// record that fits; the box names the first record that is not whole and counts those that are.
+TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
+    const std::string read = "1000\n1001\ncat.ndk\n";
+    const std::string map = "7\ny\n2001\nout.txt\n1000\n\nmap.ps\n99\n99\n";
+    const struct {
+        const char* what;
+        std::string input;  // after the banner's line
+        int head;           // lines before the first event's record
+        int lines;          // lines of an event's record
+        bool sish;          // the Si-Sh box (no record named) rather than the writer's
+    } cases[] = {
+        {"ndk file", read + "1200\n1001\nout.txt\n\n99\n9999\n", 0, 5, false},
+        {"dek file", "1000\n1000\ncat.dek\n1200\n1000\nout.txt\n\n99\n9999\n", 0, 4, false},
+        {"ndk table", read + "1200\n2001\nout.txt\n\n99\n9999\n", 2, 1, false},
+        {"Si-Sh file", read + map + "\n99\n9999\n\n", 1, 1, true}};
+    std::string dek;
+    for (int i = 0; i < 300; ++i) dek += test::testData("one.dek");
+    constexpr long long kDisk = 64 * 1024;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        dir.write("cat.ndk", test::repeatedNdk(860));
+        dir.write("cat.dek", dek);
+        const test::RunResult r = test::runTensova("\n" + c.input, dir.path(), 20, kDisk);
+        EXPECT_EQ(r.status, 0);
+        const std::string cut = dir.read("out.txt");
+        EXPECT_EQ(static_cast<long long>(cut.size()), kDisk);
+        const int whole =
+            (static_cast<int>(std::count(cut.begin(), cut.end(), '\n')) - c.head) / c.lines;
+        const test::Lines lines = test::splitLines(r.out);
+        EXPECT_EQ(test::countLines(
+                      lines, counted(c.sish ? "NUMBER OF SAVED DATA =" : "  NUMBER OF SAVED DATA =",
+                                     whole)),
+                  1)
+            << whole;
+        if (!c.sish) {
+            EXPECT_EQ(test::countLines(lines, counted("  WHILE WRITING", whole + 1) + " th DATA"),
+                      1);
+        }
+    }
+}
+
+// A disk with no room at all holds no record: the box names the first.
+TEST(FullDisk, NoRoomAtAllNoRecord) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const test::Session s("\n1000\n1001\ncat.ndk\n1200\n1001\n/dev/full\n\n99\n9999\n",
+                          {{"cat.ndk", test::repeatedNdk(860)}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(counted("  WHILE WRITING", 1) + " th DATA"), 1);
+    EXPECT_EQ(s.count(counted("  NUMBER OF SAVED DATA =", 0)), 1);
+}
+
+}  // namespace
+}  // namespace tensova
