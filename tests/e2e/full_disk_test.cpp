@@ -27,7 +27,9 @@ std::string counted(const std::string& label, int n) {
 // record that fits; the box names the first record that is not whole and counts those that are.
 TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
     const std::string read = "1000\n1001\ncat.ndk\n";
-    const std::string map = "7\ny\n2001\nout.txt\n1000\n\nmap.ps\n99\n99\n";
+    // A world grid, which holds every event.
+    const std::string map =
+        "7\ny\n2001\nout.txt\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\nmap.ps\n99\n99\n";
     const struct {
         const char* what;
         std::string input;  // after the banner's line

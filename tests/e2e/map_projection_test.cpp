@@ -391,7 +391,9 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
                               {{"e.ndk", c.events}, {"line.geb", c.line}});
         EXPECT_EQ(s.result.status, 0);
         EXPECT_EQ(boxes(s), c.box ? 1 : 0);
-        if (c.box) EXPECT_EQ(s.count(c.box), 1);
+        if (c.box) {
+            EXPECT_EQ(s.count(c.box), 1);
+        }
         EXPECT_EQ(s.count(" total nb of plotted curves =      1"), 1);
         const Reach r = reach(s.dir.read("map.ps"));
         EXPECT_LT(r.farthest, 1e5);
