@@ -70,10 +70,14 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
         {"the sheet's plot prompt", read + "3000\n10\n\nthree.ndk\nn\nplot.ps\n99\n20\n\n9999\n", 0,
          1, 0, "plot.ps"},
         {"a command file", "\n5000\n5001\ncmds.txt\n\nplot.ps\n20\n\n9999\n", 0, 0, 1, "plot.ps"},
-        {"a PostScript file", "\n10\n\nold.ps\n20\n\n9999\n", 0, 0, 0, "old.ps"}};
+        {"a PostScript file", "\n10\n\nold.ps\n20\n\n9999\n", 0, 0, 0, "old.ps"},
+        {"a plot piece to lay over another", "\n10\n\nover.ps\n20\n\n9999\n", 0, 0, 0, "over.ps"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const Session s(c.input, {{"three.ndk", three}, {"cmds.txt", cmds}, {"old.ps", "%!\n"}});
+        const Session s(c.input, {{"three.ndk", three},
+                                  {"cmds.txt", cmds},
+                                  {"old.ps", "%!\n"},
+                                  {"over.ps", "% Ready to go\n"}});
         EXPECT_EQ(s.result.status, c.status);
         EXPECT_EQ(s.count(" file exists: replace it ?"), c.questions);
         EXPECT_EQ(s.count(" File exists"), c.refusals);
