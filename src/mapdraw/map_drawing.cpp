@@ -325,6 +325,26 @@ bool onMap(float x, float y) {
     return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
 }
 
+int32_t projectOnMap(float* x, float* y, float* lon, const float* lat, int32_t n) {
+    if (n < 1) return 0;
+    const MapView view = gridMapView();
+    // The frame is tested before the projection may overwrite the points.
+    std::vector<bool> inFrame(static_cast<std::size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        lon[i] = view.into(lon[i]);
+        inFrame[static_cast<std::size_t>(i)] = view.contains(lon[i], lat[i]);
+    }
+    projllnShown(x, y, lon, lat, n);
+    int32_t off = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (inFrame[static_cast<std::size_t>(i)] && onMap(x[i], y[i])) continue;
+        x[i] = kFarAway;
+        y[i] = kFarAway;
+        ++off;
+    }
+    return off;
+}
+
 void symbolsOnMap(const float* x, const float* y, int32_t n) {
     int32_t i = 0;
     while (i < n) {

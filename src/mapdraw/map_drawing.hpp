@@ -50,6 +50,12 @@ class MapRun {
 // Whether a projected point is on the map.
 bool onMap(float x, float y);
 
+// The n points (radians) projected into x and y where the grid's map places them: each
+// longitude is first taken into the map's window (lon holds it afterwards); a point that the
+// projection cannot place truly, or that lies outside the frame, gets the sentinel. x and y may
+// be lon and lat. Returns how many points are not on the map.
+int32_t projectOnMap(float* x, float* y, float* lon, const float* lat, int32_t n);
+
 // One symbol of the current type and size at each of the n projected points that are on the map.
 void symbolsOnMap(const float* x, const float* y, int32_t n);
 

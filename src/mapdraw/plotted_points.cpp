@@ -3,11 +3,9 @@
 
 #include "mapdraw/plotted_points.hpp"
 
-#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "columns/column_reader.hpp"
 #include "console/boxes.hpp"
@@ -112,23 +110,6 @@ bool readPoints(int32_t& nread, std::array<std::string, 2>& colnames,
     return true;
 }
 
-// The n points (radians) projected in place where the map places them: each longitude taken
-// into the map's window; a point outside the grid's frame is not on the map (the sentinel).
-void projectOnMap(float* x, float* y, int32_t n) {
-    const MapView view = gridMapView();
-    std::vector<bool> inFrame(static_cast<std::size_t>(std::max(n, 0)));
-    for (int32_t i = 0; i < n; ++i) {
-        x[i] = view.into(x[i]);
-        inFrame[static_cast<std::size_t>(i)] = view.contains(x[i], y[i]);
-    }
-    projllnShown(x, y, x, y, n);
-    for (int32_t i = 0; i < n; ++i) {
-        if (inFrame[static_cast<std::size_t>(i)]) continue;
-        x[i] = kFarAway;
-        y[i] = kFarAway;
-    }
-}
-
 // The n points of cc2dbuff: radians already for a typed point, degrees from a file.
 void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::string, 2>& varnam,
                 const std::array<std::string, 2>& colnames) {
@@ -142,7 +123,7 @@ void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::st
             deg2rad(x, x, n);
             deg2rad(y, y, n);
         }
-        projectOnMap(x, y, n);
+        projectOnMap(x, y, x, y, n);
     } else {
         wout({"NO PROJECTION"});
         wout({"X, Y = input"});

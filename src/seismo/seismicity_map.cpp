@@ -367,21 +367,12 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
 // event the projection cannot place truly, or that lies outside the grid's frame, is not drawn
 // (its position becomes the sentinel); one box counts them.
 void projectEvents(Events& e) {
-    const MapView view = gridMapView();
     const auto n = static_cast<std::size_t>(e.n);
     e.lon.resize(n);
     e.lat.resize(n);
     deg2rad(e.lon.data(), e.rlong, e.n);
     deg2rad(e.lat.data(), e.rlat, e.n);
-    for (float& l : e.lon) l = view.into(l);
-    projllnShown(e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
-    int32_t off = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (onMap(e.xd[i], e.yd[i]) && view.contains(e.lon[i], e.lat[i])) continue;
-        e.xd[i] = kFarAway;
-        e.yd[i] = kFarAway;
-        ++off;
-    }
+    const int32_t off = projectOnMap(e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
     if (off > 0) {
         warninghead(kMapseis4);
         wout({"events off the map projection =", fmtI(off, 6)});
