@@ -63,8 +63,8 @@ void overlay(benchmark::State& state, const std::string& keys) {
         iocom.plotOpen = true;
         splotparam2(5);
         projtype.iproj = 15;
-        contours1(0, 0, 0, 0, 5);
-        contours1(0, 22, 0, 45, 1);
+        contours1(5);
+        contours1(Map(mapFrameOf(0, 22, 0, 45)), 1);
         psend();
         close(fd);
     }

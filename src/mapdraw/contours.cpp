@@ -17,6 +17,7 @@
 #include "console/setup.hpp"
 #include "console/units.hpp"
 #include "mapdraw/overlays.hpp"
+#include "numeric/angles.hpp"
 
 namespace tensova {
 namespace {
@@ -60,10 +61,6 @@ const std::array<Kind, 6> kKinds = {{
     {"Selection polygon", "", "Selection polygons (no clipping)", {}, readSelectionPolygon},
 }};
 
-std::string f93(float v) {
-    return fmtF(v, 9, 3);
-}
-
 void showMenu(const Frame& f, const LonWindow& w) {
     submenuhead(kContours1);
     if (!lwito(2)) return;
@@ -105,12 +102,12 @@ void totalLine(const OverlayFile& f) {
 }
 
 // Opens a file of the kind, reads and draws it, closes it and says how it ended.
-void overlayFile(int32_t choice, const Frame& frame, const LonWindow& window) {
+void overlayFile(int32_t choice, const Map& map, const Frame& frame, const LonWindow& window) {
     const Kind& kind = kKinds[static_cast<std::size_t>(choice - 1)];
     OverlayFile f;
     f.name = fit("", kNameLength);
     f.frame = frame;
-    f.view = mapViewOf(frame.lonmin, frame.lonmax, frame.latmin, frame.latmax);
+    f.map = &map;
     f.clip = settings.clip && !kind.clipped.empty();
     f.window = window;
     f.ppd = &settings.ppd;
@@ -191,26 +188,32 @@ void listingRow(std::initializer_list<int32_t> ints, std::initializer_list<float
     wout({line});
 }
 
-void contours1(float lonmin, float lonmax, float latmin, float latmax, int32_t inter) {
+void contours1(int32_t inter) {
+    if (!startsFromDefaults(inter)) return;
+    submenuhead(kContours1);
+    wout({"INITIALIZING MAP CONTOURS"});
+    settings = Settings{};
+}
+
+void contours1(const Map& map, int32_t inter) {
     if (startsFromDefaults(inter)) {
-        submenuhead(kContours1);
-        wout({"INITIALIZING MAP CONTOURS"});
-        settings = Settings{};
+        contours1(inter);
         return;
     }
-    const Frame frame{lonmin, lonmax, latmin, latmax};
+    const MapFrame& m = map.frame();
+    const Frame frame{deg(m.west), deg(m.east), deg(m.south), deg(m.north)};
     LonWindow window;
-    if (settings.clip) window = lonWindow(lonmin, lonmax);
+    if (settings.clip) window = lonWindow(frame.lonmin, frame.lonmax);
     for (;;) {
         showMenu(frame, window);
         int32_t choice = kExit;
         inintegvindef(choice, "type of line file", kExit, 1, kExit);
         if (choice == kExit) return;
         if (choice >= 1 && choice <= static_cast<int32_t>(kKinds.size())) {
-            overlayFile(choice, frame, window);
+            overlayFile(choice, map, frame, window);
         } else if (choice == kClipEntry) {
             inlogicdef(settings.clip, "clip to grid bounds", settings.clip);
-            if (settings.clip) window = lonWindow(lonmin, lonmax);
+            if (settings.clip) window = lonWindow(frame.lonmin, frame.lonmax);
         } else if (choice == kDensityEntry) {
             inrealdef(settings.ppd, "Nb of points for 1 deg (polygons)", settings.ppd);
         }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "mapdraw/map_drawing.hpp"
+
 namespace tensova {
 
 // The grid settings; angles in radians. Written only by sllgrid3.
@@ -36,12 +38,12 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 // below one (a span below its increment, an increment of zero or less) are taken as one, and
 // counts are held to at most 1000; a line lifts the pen over points the map does not show, and
 // ends on an azimuthal map's rim.
-void drawllgrid();
+void drawllgrid(const Map& map);
 
 // The smallest and largest projected x and y of the grid's frame as the map shows it: its four
 // sides sampled at least every degree (a curved side bulges beyond its corners) and, on an
 // azimuthal map, the part of the rim that lies in the frame. Points the map does not show are
 // passed over, and all four results are 0 when none is left.
-void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax);
+void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax);
 
 }  // namespace tensova

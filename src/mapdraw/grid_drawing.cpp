@@ -29,6 +29,9 @@ constexpr int32_t kCountMax = 1000;
 constexpr int32_t kSidesMax = 3600;
 // The longest chord of a grid line that the projection curves, degrees.
 constexpr float kChordDegrees = 1.0f;
+// The points of one grid line or tick mark at the most: a turn in tenths of a degree. Beyond
+// it a line's steps are not divided, whatever its span.
+constexpr int32_t kLinePointsMax = 3600;
 
 int32_t heldCount(float v, int32_t most = kCountMax) {
     if (!(v >= 1.0f)) return 1;
@@ -45,27 +48,31 @@ int32_t intervals(float span, float inc) {
     return heldCount(span / inc + 0.0005f);
 }
 
-// The projected point, false for one the map does not show.
-bool project(float lon, float lat, float& x, float& y) {
-    projllnShown(&x, &y, &lon, &lat, 1);
-    return onMap(x, y);
-}
-
 // A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
 // Where the projection curves the line, each step is divided so that no chord spans more than
-// a degree.
-void stepLine(MapPen& pen, float lon, float lat, float dlon, float dlat, int32_t steps,
-              bool straight) {
+// a degree, up to kLinePointsMax points a line. A grid line's points are placed by the map one
+// by one; a tick mark's (`tick`) continue from its placed foot, beyond the frame's edge.
+void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, float dlat,
+              int32_t steps, bool straight, bool tick = false) {
     int32_t parts = 1;
     if (!straight) {
         const float span = std::max(std::fabs(dlon), std::fabs(dlat));
-        parts = heldCount(std::ceil(span / rad(kChordDegrees)));
+        parts = std::min(heldCount(std::ceil(span / rad(kChordDegrees))),
+                         std::max(kLinePointsMax / steps, 1));
     }
     const float each = static_cast<float>(parts);
-    pen.to(lon, lat, false);
+    const float foot = tick ? map.place(lon) : lon;
+    const auto to = [&](float l, float p, bool draw) {
+        if (tick) {
+            pen.toPlaced(l, p, draw);
+        } else {
+            pen.to(l, p, draw);
+        }
+    };
+    to(foot, lat, false);
     for (int32_t j = 0; j <= steps * parts; ++j) {
         const float f = static_cast<float>(j) / each;
-        pen.to(lon + f * dlon, lat + f * dlat, true);
+        to(foot + f * dlon, lat + f * dlat, true);
     }
 }
 
@@ -73,9 +80,14 @@ void align(int32_t code) {
     stextalign(code, 1);
 }
 
-void label(float lon, float lat, float value, int32_t ndec) {
+// The label of a line (value), beside its foot (lon, lat) at `offset` beyond the frame's edge:
+// placed as the foot is, and continued from it.
+void label(const Map& map, float lon, float lat, float dlon, float dlat, float value,
+           int32_t ndec) {
     float x = 0.0f, y = 0.0f;
-    if (!project(lon, lat, x, y)) return;
+    const float l = map.place(lon) + dlon, p = lat + dlat;
+    map.project(&x, &y, &l, &p, 1);
+    if (!onMap(x, y)) return;
     std::string text(9, ' ');
     int32_t nchar = 0;
     real2charf1(text, nchar, ndec, 9, deg(value));
@@ -89,12 +101,14 @@ constexpr int32_t kRimPoints = 720;
 
 // The bounding box of the projected points that the map shows; all zero when there is none.
 struct Extent {
+    const Map& map;
     bool any = false;
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
 
+    // n points, their longitudes as placed.
     void points(const float* lon, const float* lat, int32_t n) {
         std::array<float, kSidePieces> x{}, y{};
-        projllnShown(x.data(), y.data(), lon, lat, n);
+        map.project(x.data(), y.data(), lon, lat, n);
         for (int32_t k = 0; k < n; ++k) {
             const float px = x[static_cast<std::size_t>(k)], py = y[static_cast<std::size_t>(k)];
             if (!onMap(px, py)) continue;
@@ -109,8 +123,9 @@ struct Extent {
             ymax = std::max(ymax, py);
         }
     }
-    // The side from one corner to the other, both ends exactly at the corners.
-    void side(float lon1, float lat1, float lon2, float lat2) {
+    // The side from one corner to the other, both ends exactly at the corners, each point
+    // placed by the map (`placed` false) or as given.
+    void side(float lon1, float lat1, float lon2, float lat2, bool placed = false) {
         const float span = std::max(std::fabs(lon2 - lon1), std::fabs(lat2 - lat1));
         const int32_t n = heldCount(std::ceil(span / rad(kSideStepDegrees)), kSidesMax);
         std::array<float, kSidePieces> lon{}, lat{};
@@ -119,6 +134,7 @@ struct Extent {
             const float t = static_cast<float>(k) / static_cast<float>(n);
             const auto i = static_cast<std::size_t>(m);
             lon[i] = k == n ? lon2 : lon1 + t * (lon2 - lon1);
+            if (!placed) lon[i] = map.place(lon[i]);
             lat[i] = k == n ? lat2 : lat1 + t * (lat2 - lat1);
             if (++m == kSidePieces || k == n) {
                 points(lon.data(), lat.data(), m);
@@ -130,8 +146,9 @@ struct Extent {
 
 }  // namespace
 
-void drawllgrid() {
+void drawllgrid(const Map& map) {
     const Gridll& g = gridll;
+    const MapFrame& f = map.frame();
     submenuhead(kDrawllgrid);
     if (g.gridtype == 0) {
         wout({"NO LAT-LONG GRID"});
@@ -141,39 +158,40 @@ void drawllgrid() {
     wout({"LAT-LONG GRID TYPE =", fmtI(g.gridtype, 4)});
     const bool frameOnly = g.gridtype == 2 || g.gridtype == 3;
     const bool ticks = g.gridtype >= 1 && g.gridtype <= 3;
-    const float dlon = g.lonmax - g.lonmin;
-    const float dlat = g.latmax - g.latmin;
+    const float dlon = f.east - f.west;
+    const float dlat = f.north - f.south;
     const int32_t npgrid = heldCount(g.npgrid);
     const int32_t nptick = heldCount(g.nptick);
     const float s = (g.gridtype == 3 ? 1.0f : -1.0f) * g.ticsize / static_cast<float>(nptick);
     const float offset = 1.5f * g.ticsize;
     const int32_t ndec = std::clamp(g.ndec, 0, 4);
-    MapPen pen;
-    const bool straightMeridians = projectionDrawsStraight(true);
-    const bool straightParallels = projectionDrawsStraight(false);
+    MapPen pen(map, Join::kGraticule);
+    const Straight straight = map.projection().straight;
+    const bool straightMeridians = (straight & kStraightMeridians) != 0;
+    const bool straightParallels = (straight & kStraightParallels) != 0;
 
     // Meridians, spread evenly over the span from east to west.
     const int32_t m = intervals(dlon, g.loninc);
     wout({"nb of meridians =", fmtI(m + 1, 6)});
     const auto meridian = [&](int32_t i, int32_t count) {
-        return g.lonmax - dlon * static_cast<float>(i) / static_cast<float>(count);
+        return f.east - dlon * static_cast<float>(i) / static_cast<float>(count);
     };
     const int32_t mLines = frameOnly ? 1 : m;
     for (int32_t i = 0; i <= mLines; ++i)
-        stepLine(pen, meridian(i, mLines), g.latmin, 0.0f, dlat / static_cast<float>(npgrid),
+        stepLine(map, pen, meridian(i, mLines), f.south, 0.0f, dlat / static_cast<float>(npgrid),
                  npgrid, straightMeridians);
     if (ticks) {
         align(-10);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(pen, lon, g.latmin, 0.0f, s, nptick, straightMeridians);
-            label(lon, g.latmin - offset, lon, ndec);
+            stepLine(map, pen, lon, f.south, 0.0f, s, nptick, straightMeridians, true);
+            label(map, lon, f.south, 0.0f, -offset, lon, ndec);
         }
         align(-2);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(pen, lon, g.latmax, 0.0f, -s, nptick, straightMeridians);
-            label(lon, g.latmax + offset, lon, ndec);
+            stepLine(map, pen, lon, f.north, 0.0f, -s, nptick, straightMeridians, true);
+            label(map, lon, f.north, 0.0f, offset, lon, ndec);
         }
     }
 
@@ -181,44 +199,52 @@ void drawllgrid() {
     const int32_t p = intervals(dlat, g.latinc);
     wout({"nb of parallels =", fmtI(p + 1, 6)});
     const auto parallel = [&](int32_t k, int32_t count) {
-        return g.latmin + dlat * static_cast<float>(k) / static_cast<float>(count);
+        return f.south + dlat * static_cast<float>(k) / static_cast<float>(count);
     };
     const int32_t pLines = frameOnly ? 1 : p;
     for (int32_t k = 0; k <= pLines; ++k)
-        stepLine(pen, g.lonmax, parallel(k, pLines), -dlon / static_cast<float>(npgrid), 0.0f,
+        stepLine(map, pen, f.east, parallel(k, pLines), -dlon / static_cast<float>(npgrid), 0.0f,
                  npgrid, straightParallels);
     if (ticks) {
         align(-5);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(pen, g.lonmax, lat, -s, 0.0f, nptick, straightParallels);
-            label(g.lonmax + offset, lat, lat, ndec);
+            stepLine(map, pen, f.east, lat, -s, 0.0f, nptick, straightParallels, true);
+            label(map, f.east, lat, offset, 0.0f, lat, ndec);
         }
         align(-7);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(pen, g.lonmin, lat, s, 0.0f, nptick, straightParallels);
-            label(g.lonmin - offset, lat, lat, ndec);
+            stepLine(map, pen, f.west, lat, s, 0.0f, nptick, straightParallels, true);
+            label(map, f.west, lat, -offset, 0.0f, lat, ndec);
         }
     }
     menutail();
 }
 
-void extrllgrid(float& xmin, float& ymin, float& xmax, float& ymax) {
-    const Gridll& g = gridll;
-    Extent e;
+void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax) {
+    const MapFrame& f = map.frame();
+    Extent e{map};
     // The four sides, each sampled closely enough that no bulge of a curved side is missed.
-    e.side(g.lonmin, g.latmin, g.lonmax, g.latmin);
-    e.side(g.lonmax, g.latmin, g.lonmax, g.latmax);
-    e.side(g.lonmax, g.latmax, g.lonmin, g.latmax);
-    e.side(g.lonmin, g.latmax, g.lonmin, g.latmin);
-    // Where the frame reaches an azimuthal map's rim, the rim is the map's edge.
+    e.side(f.west, f.south, f.east, f.south);
+    e.side(f.east, f.south, f.east, f.north);
+    e.side(f.east, f.north, f.west, f.north);
+    e.side(f.west, f.north, f.west, f.south);
+    // Where the frame holds the seam, the map's edges there are part of the frame's outline:
+    // both edges of the seam, from the frame's south to its north. (A map placed in the
+    // frame's own turn has its seam on the frame's edges, which the sides hold already.)
+    const ProjectionRow& row = map.projection();
+    if (row.seam && row.placement != Placement::kFrame && f.contains(map.seamEast(), f.south)) {
+        e.side(map.seamWest(), f.south, map.seamWest(), f.north, true);
+        e.side(map.seamEast(), f.south, map.seamEast(), f.north, true);
+    }
+    // Where the frame reaches the rim of the projection's reach, the rim is the map's edge.
+    // (The maps with a rim have no seam: its longitudes need no placing.)
     std::array<float, kRimPoints> lon{}, lat{};
-    const int32_t n = projectionRim(lon.data(), lat.data(), kRimPoints);
-    const MapView view = gridMapView();
+    const int32_t n = map.rim(lon.data(), lat.data(), kRimPoints);
     for (int32_t k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (view.contains(view.into(lon[i]), lat[i])) e.points(&lon[i], &lat[i], 1);
+        if (f.contains(lon[i], lat[i])) e.points(&lon[i], &lat[i], 1);
     }
     xmin = e.xmin;
     ymin = e.ymin;

@@ -1,9 +1,11 @@
 // The grid settings and their menu.
 
 #include <algorithm>
+#include <utility>
 #include <string>
 #include <string_view>
 
+#include "console/checks.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -11,6 +13,7 @@
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
 #include "mapdraw/grid.hpp"
+#include "mapdraw/map_drawing.hpp"
 #include "numeric/angles.hpp"
 
 namespace tensova {
@@ -140,6 +143,21 @@ void menu(GridDegrees& g) {
     }
 }
 
+// The frame as every map reads it: latitudes on the globe, south to north; longitudes running
+// east from the first bound, a turn at most. A bound off the globe or more than a turn from the
+// other is brought back with a box: far out, it would draw nothing true and write without end.
+void normaliseFrame(GridDegrees& g) {
+    const std::string_view who = kSllgrid3.name;
+    crevin2("latitude minimum", g.latmin, -90.0f, 90.0f, who, 0);
+    crevin2("latitude maximum", g.latmax, -90.0f, 90.0f, who, 0);
+    if (g.latmin > g.latmax) std::swap(g.latmin, g.latmax);
+    crevin2("longitude minimum", g.lonmin, -360.0f, 360.0f, who, 0);
+    crevin2("longitude maximum", g.lonmax, g.lonmin - 360.0f, g.lonmin + 360.0f, who, 0);
+    g.lonmax = eastOf(g.lonmin, g.lonmax);
+    // A tick longer than a quarter turn reaches nothing a map shows.
+    crevin2("tic size", g.ticsize, -90.0f, 90.0f, who, 0);
+}
+
 }  // namespace
 
 void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float& latinc,
@@ -157,6 +175,7 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
     }
     if (isDialog(inter)) menu(g);
     if (inter != 3) {
+        normaliseFrame(g);
         gridll = {rad(g.latmin), rad(g.latmax), rad(g.lonmin),  rad(g.lonmax),
                   rad(g.latinc), rad(g.loninc), rad(g.ticsize), g.npgrid,
                   g.nptick,      g.gridtype,    g.ndec};

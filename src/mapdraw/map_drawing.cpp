@@ -1,6 +1,6 @@
-// Drawing on the map: the frame and its longitude window, symbols where the map shows the
-// ground, and one tracer of lines that ends them on an azimuthal map's rim, follows them along
-// it, and lifts the pen where the window's edge or the projection tears them apart.
+// The map: its frame, placement and membership; symbols where the map shows the ground, and
+// one tracer of lines that ends them on the rim of the projection's reach, follows an
+// azimuthal rim, and lifts the pen where the seam or the projection tears them apart.
 
 #include "mapdraw/map_drawing.hpp"
 
@@ -45,38 +45,35 @@ float fullTurn() {
     return anglerad(kTwoPi);
 }
 
+// The difference d taken the short way round a turn, in [-turn/2, turn/2].
+template <typename T>
+T shortWayOf(T d, T turn) {
+    return std::remainder(d, turn);
+}
+
 float pi() {
     return anglerad(kPi);
 }
 
-// A frame whose eastern bound is given below its western one runs east across the seam: 170
-// to -170 is 170 to 190.
-MapView viewOfRadians(float west, float east, float lat1, float lat2) {
-    MapView v;
-    v.west = west;
-    v.east = east;
-    if (east < west) v.east += fullTurn() * std::ceil((west - east) / fullTurn());
-    v.south = std::min(lat1, lat2);
-    v.north = std::max(lat1, lat2);
-    v.origin = 0.5f * (v.west + v.east) - pi();
-    return v;
-}
-
-LineRules rulesFor(const MapView* window) {
+LineRules rulesFor(const Map& map, Join join) {
+    const ProjectionRow& p = map.projection();
     LineRules r;
-    r.window = window;
-    r.rim = projectionHasRim();
-    r.tears = projectionHasSeam();
-    r.seam = window != nullptr && r.tears;
-    const float unit = usPerCm();
+    r.map = &map;
+    r.join = join;
+    r.rim = p.reachFrom != ReachFrom::kEverywhere;
+    r.follow = p.azimuthal();
+    r.seam = p.seam;
+    r.tears = p.tears;
+    const float unit = map.unitsPerCm();
     r.flatness = kFlatnessCm * unit;
     r.tearCheck = kTearCheckCm * unit;
     return r;
 }
 
-LinePoint projected(float lon, float lat) {
+// The point (its longitude as placed) where the map puts it.
+LinePoint projected(const Map& map, float lon, float lat) {
     LinePoint p{lon, lat, 0.0f, 0.0f, false};
-    projllnShown(&p.x, &p.y, &lon, &lat, 1);
+    map.project(&p.x, &p.y, &lon, &lat, 1);
     p.shown = onMap(p.x, p.y);
     return p;
 }
@@ -118,8 +115,7 @@ void greatCircle(float lon1, float lat1, float lon2, float lat2, float t, float&
     const double wb = s > kTiny ? std::sin(t * angle) / s : t;
     std::array<double, 3> v{};
     for (std::size_t k = 0; k < 3; ++k) v[k] = wa * a[k] + wb * b[k];
-    const double dlon = std::atan2(v[1], v[0]) - double(lon1);
-    lon = lon1 + static_cast<float>(std::remainder(dlon, 2.0 * M_PI));
+    lon = lon1 + static_cast<float>(shortWayOf(std::atan2(v[1], v[0]) - double(lon1), 2.0 * M_PI));
     lat = static_cast<float>(std::atan2(v[2], std::hypot(v[0], v[1])));
 }
 
@@ -174,17 +170,18 @@ class Tracer {
 
     // From the line's last point a to its next point b.
     void next(const LinePoint& a, const LinePoint& b) {
-        if (r_.seam && std::fabs(b.lon - a.lon) > pi()) {
-            // The line leaves the window on one side and comes back on the other: it is drawn
-            // to the window's edge and goes on from the opposite edge.
-            const float lo = r_.window->origin, hi = lo + fullTurn();
+        const Map& map = *r_.map;
+        if (r_.seam && map.crossesSeam(a.lon, b.lon)) {
+            // The line leaves the map's turn on one side and comes back on the other: it is
+            // drawn to the seam and goes on from the seam's other edge.
+            const float lo = map.seamWest(), hi = map.seamEast();
             const bool west = b.lon > a.lon;
             const float da = west ? a.lon - lo : hi - a.lon;
             const float db = west ? hi - b.lon : b.lon - lo;
             const float t = da + db > 0.0f ? std::clamp(da / (da + db), 0.0f, 1.0f) : 0.0f;
             const float lat = a.lat + t * (b.lat - a.lat);
-            const LinePoint ea = projected(west ? lo : hi, lat);
-            const LinePoint eb = projected(west ? hi : lo, lat);
+            const LinePoint ea = projected(map, west ? lo : hi, lat);
+            const LinePoint eb = projected(map, west ? hi : lo, lat);
             segment(a, ea, 0);
             start(eb);
             segment(eb, b, 0);
@@ -194,15 +191,13 @@ class Tracer {
     }
 
   private:
-    // The point at t of the way from a to b. A grid line runs straight in longitude and
-    // latitude, along its meridian or parallel; an overlay line joins its points by the great
-    // circle, which stays the same line through a pole and near the antipode.
+    // The point at t of the way from a to b, as the line joins them.
     LinePoint between(const LinePoint& a, const LinePoint& b, float t) const {
-        if (r_.window == nullptr)
-            return projected(a.lon + t * (b.lon - a.lon), a.lat + t * (b.lat - a.lat));
+        if (r_.join == Join::kGraticule)
+            return projected(*r_.map, a.lon + t * (b.lon - a.lon), a.lat + t * (b.lat - a.lat));
         float lon = 0.0f, lat = 0.0f;
         greatCircle(a.lon, a.lat, b.lon, b.lat, t, lon, lat);
-        return projected(lon, lat);
+        return projected(*r_.map, lon, lat);
     }
 
     // The last point the map shows on the way from a, shown, to b, not shown: the rim.
@@ -257,12 +252,13 @@ class Tracer {
                     sink_.draw(b.x, b.y);
                     return;
                 }
-                if (depth < kDivisionsMax && offChord(a, m, b) > r_.flatness) {
+                if (r_.follow && depth < kDivisionsMax && offChord(a, m, b) > r_.flatness) {
                     segment(a, m, depth + 1);
                     segment(m, b, depth + 1);
                     return;
                 }
-            } else if (r_.tears && longerThan(a, b, r_.tearCheck)) {
+            }
+            if (r_.tears && longerThan(a, b, r_.tearCheck)) {
                 LinePoint ta, tb;
                 if (torn(a, b, ta, tb)) {
                     sink_.draw(ta.x, ta.y);
@@ -292,25 +288,84 @@ class Tracer {
 
 }  // namespace
 
-float MapView::into(float lon) const {
+bool MapFrame::contains(float lon, float lat) const {
+    if (lat < south - kFrameEdge || lat > north + kFrameEdge) return false;
+    const float l = fromWest(lon);
+    // Just west of the west edge comes back a turn east of it.
+    return l <= east + kFrameEdge || l >= west + fullTurn() - kFrameEdge;
+}
+
+float MapFrame::fromWest(float lon) const {
     if (lon >= west - kFrameEdge && lon <= east + kFrameEdge) return lon;
     float r = lon;
-    modulro(&r, &lon, fullTurn(), origin, 1);
+    modulro(&r, &lon, fullTurn(), west, 1);
     return r;
 }
 
-bool MapView::contains(float lon, float lat) const {
-    return lat >= south - kFrameEdge && lat <= north + kFrameEdge && lon >= west - kFrameEdge &&
-           lon <= east + kFrameEdge;
+float eastOf(float west, float east) {
+    constexpr double kTurn = 360.0;
+    const double span = static_cast<double>(east) - static_cast<double>(west);
+    if (span > 0.0) return east;
+    return static_cast<float>(static_cast<double>(west) + std::fmod(span, kTurn) + kTurn);
 }
 
-MapView mapViewOf(float lonmin, float lonmax, float latmin, float latmax) {
-    return viewOfRadians(rad(lonmin), rad(lonmax), rad(latmin), rad(latmax));
+MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax) {
+    return {rad(lonmin), rad(eastOf(lonmin, lonmax)), rad(std::min(latmin, latmax)),
+            rad(std::max(latmin, latmax))};
 }
 
-MapView gridMapView() {
+Map::Map(const MapFrame& frame)
+    : row_(&currentProjection()), frame_(frame), half_(pi()), unitsPerCm_(usPerCm()) {
+    switch (row_->placement) {
+        case Placement::kFrame:
+            centre_ = 0.5f * (frame.west + frame.east);
+            break;
+        case Placement::kCentralMeridian:
+            centre_ = llpparam.lon0;
+            break;
+        case Placement::kGreenwich:
+            centre_ = 0.0f;
+            break;
+    }
+}
+
+Map Map::ofGrid() {
     const Gridll& g = gridll;
-    return viewOfRadians(g.lonmin, g.lonmax, g.latmin, g.latmax);
+    return Map(MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax),
+                        std::max(g.latmin, g.latmax)});
+}
+
+float Map::place(float lon) const {
+    if (lon >= seamWest() - kFrameEdge && lon <= seamEast() + kFrameEdge) return lon;
+    float r = lon;
+    modulro(&r, &lon, fullTurn(), seamWest(), 1);
+    return r;
+}
+
+bool Map::crossesSeam(float lonA, float lonB) const {
+    const float d = lonB - lonA;
+    return shortWay(d) != d;
+}
+
+void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
+                  bool exact) const {
+    if (exact) {
+        projllnExact(x, y, lon, lat, n);
+    } else {
+        projllnShown(x, y, lon, lat, n);
+    }
+}
+
+int32_t Map::rim(float* lon, float* lat, int32_t n) const {
+    return projectionRim(lon, lat, n);
+}
+
+void Map::takePageScale() {
+    unitsPerCm_ = usPerCm();
+}
+
+float shortWay(float dlon) {
+    return shortWayOf(dlon, fullTurn());
 }
 
 MapRun::MapRun() {
@@ -325,16 +380,16 @@ bool onMap(float x, float y) {
     return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
 }
 
-int32_t projectOnMap(float* x, float* y, float* lon, const float* lat, int32_t n) {
+int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float* lat,
+                     int32_t n) {
     if (n < 1) return 0;
-    const MapView view = gridMapView();
     // The frame is tested before the projection may overwrite the points.
     std::vector<bool> inFrame(static_cast<std::size_t>(n));
     for (int32_t i = 0; i < n; ++i) {
-        lon[i] = view.into(lon[i]);
-        inFrame[static_cast<std::size_t>(i)] = view.contains(lon[i], lat[i]);
+        inFrame[static_cast<std::size_t>(i)] = map.frame().contains(lon[i], lat[i]);
+        lon[i] = map.place(lon[i]);
     }
-    projllnShown(x, y, lon, lat, n);
+    map.project(x, y, lon, lat, n);
     int32_t off = 0;
     for (int32_t i = 0; i < n; ++i) {
         if (inFrame[static_cast<std::size_t>(i)] && onMap(x[i], y[i])) continue;
@@ -359,10 +414,14 @@ void symbolsOnMap(const float* x, const float* y, int32_t n) {
     }
 }
 
-MapPen::MapPen(const MapView* window) : rules_(rulesFor(window)) {}
+MapPen::MapPen(const Map& map, Join join) : rules_(rulesFor(map, join)) {}
 
 void MapPen::to(float lon, float lat, bool draw) {
-    const LinePoint p = projected(rules_.window ? rules_.window->into(lon) : lon, lat);
+    toPlaced(rules_.map->place(lon), lat, draw);
+}
+
+void MapPen::toPlaced(float lon, float lat, bool draw) {
+    const LinePoint p = projected(*rules_.map, lon, lat);
     PenSink sink;
     Tracer t(rules_, sink);
     if (draw && started_) {
@@ -374,14 +433,13 @@ void MapPen::to(float lon, float lat, bool draw) {
     last_ = p;
 }
 
-void drawMapLine(const float* lon, const float* lat, int32_t n, const MapView* window) {
+void drawMapLine(const Map& map, const float* lon, const float* lat, int32_t n) {
     if (n < 1) return;
     const auto size = static_cast<std::size_t>(n);
-    std::vector<float> wlon(lon, lon + size), x(size), y(size);
-    if (window != nullptr)
-        for (float& l : wlon) l = window->into(l);
-    projllnShown(x.data(), y.data(), wlon.data(), lat, n);
-    const LineRules rules = rulesFor(window);
+    std::vector<float> wlon(size), x(size), y(size);
+    for (std::size_t i = 0; i < size; ++i) wlon[i] = map.place(lon[i]);
+    map.project(x.data(), y.data(), wlon.data(), lat, n);
+    const LineRules rules = rulesFor(map, Join::kGreatCircle);
     PolylineSink sink;
     Tracer t(rules, sink);
     LinePoint last;
@@ -407,10 +465,17 @@ float GroundAxes::turn(float azimuth, bool conformal) const {
     return t;
 }
 
-void groundAxes(GroundAxes* axes, const float* lon, const float* lat, const float* x,
-                const float* y, int32_t n) {
+void groundAxes(const Map& map, GroundAxes* axes, const float* lon, const float* lat,
+                const float* x, const float* y, int32_t n) {
     if (n < 1) return;
-    const auto size = static_cast<std::size_t>(n);
+    // Only the points on the map get symbols: the others are passed over.
+    std::vector<std::size_t> shown;
+    for (int32_t i = 0; i < n; ++i) {
+        axes[i] = GroundAxes{};
+        if (onMap(x[i], y[i])) shown.push_back(static_cast<std::size_t>(i));
+    }
+    if (shown.empty()) return;
+    const std::size_t size = shown.size();
     const float edge = anglerad(kHalfPi) - 2.0f * kGroundStep;
     // Around each point: the point itself (moved off a pole along its meridian, where east has
     // no direction), a step north and south, a step east and west.
@@ -418,37 +483,36 @@ void groundAxes(GroundAxes* axes, const float* lon, const float* lat, const floa
     std::vector<float> slon(kAround * size), slat(kAround * size);
     std::vector<float> sx(kAround * size), sy(kAround * size);
     std::vector<float> dlon(size);
-    for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t j = 0; j < size; ++j) {
+        const std::size_t i = shown[j];
         const float phi = std::clamp(lat[i], -edge, edge);
-        dlon[i] = std::min(kGroundStep / std::cos(phi), kLongitudeStepMax);
-        const std::array<float, kAround> ln{lon[i], lon[i], lon[i], lon[i] + dlon[i],
-                                            lon[i] - dlon[i]};
+        dlon[j] = std::min(kGroundStep / std::cos(phi), kLongitudeStepMax);
+        const std::array<float, kAround> ln{lon[i], lon[i], lon[i], lon[i] + dlon[j],
+                                            lon[i] - dlon[j]};
         const std::array<float, kAround> lt{phi, phi + kGroundStep, phi - kGroundStep, phi, phi};
         for (std::size_t k = 0; k < kAround; ++k) {
-            slon[kAround * i + k] = ln[k];
-            slat[kAround * i + k] = lt[k];
+            slon[kAround * j + k] = ln[k];
+            slat[kAround * j + k] = lt[k];
         }
     }
-    projllnShown(sx.data(), sy.data(), slon.data(), slat.data(),
-                 static_cast<int32_t>(kAround * size));
-    for (std::size_t i = 0; i < size; ++i) {
-        GroundAxes& a = axes[i];
-        a = GroundAxes{};
-        if (!onMap(x[i], y[i])) continue;
-        const std::size_t b = kAround * i;
-        const auto shown = [&](std::size_t k) { return onMap(sx[b + k], sy[b + k]); };
-        if (!shown(0)) continue;
+    map.project(sx.data(), sy.data(), slon.data(), slat.data(),
+                static_cast<int32_t>(kAround * size), true);
+    for (std::size_t j = 0; j < size; ++j) {
+        GroundAxes& a = axes[shown[j]];
+        const std::size_t b = kAround * j;
+        const auto seen = [&](std::size_t k) { return onMap(sx[b + k], sy[b + k]); };
+        if (!seen(0)) continue;
         // A central difference where both steps are shown, one step where only one is.
         const auto difference = [&](std::size_t plus, std::size_t minus, float step, float& dx,
                                     float& dy) {
-            const std::size_t hi = shown(plus) ? plus : 0, lo = shown(minus) ? minus : 0;
+            const std::size_t hi = seen(plus) ? plus : 0, lo = seen(minus) ? minus : 0;
             if (hi == lo) return false;
             const float span = (hi == 0 || lo == 0) ? step : 2.0f * step;
             dx = (sx[b + hi] - sx[b + lo]) / span;
             dy = (sy[b + hi] - sy[b + lo]) / span;
             return true;
         };
-        const float ground = dlon[i] * std::cos(slat[b]);
+        const float ground = dlon[j] * std::cos(slat[b]);
         a.ok = difference(1, 2, kGroundStep, a.nx, a.ny) && difference(3, 4, ground, a.ex, a.ey);
     }
 }

@@ -1,41 +1,97 @@
 #pragma once
-// Drawing on the map through the projection, only where the map shows the ground truly.
+// The map, and drawing on it only where it shows the ground truly.
 //
-// The map is the grid's frame seen through the current projection. A point of the ground that
-// is drawn on it (an event, a plotted point, a point of an overlay line) first has its
-// longitude taken into the map's window, the turn centred on the frame, so that it lands where
-// the grid places that longitude: -175 on a map of 160 to 200 east is drawn at 185. A point
-// that the projection cannot place (the sentinel), or that lies where the map does not show it
-// (beyond an azimuthal map's rim, on the far side of a globe), is left out: a symbol is not
-// drawn there, a line lifts the pen, and on a map with a rim the line ends or starts on the
-// rim. A line also lifts the pen where the projection tears it apart (the window's edge, the
-// far side of a transverse Mercator map).
+// A map is one value, made once per run: the current projection's row, the grid's frame, the
+// turn its longitudes are placed in and the page's scale. The grid, the fit to the page, the
+// events, the stress symbols, the plotted points and the overlays all draw through it, so that
+// they all follow one rule each:
+//
+// - Placement: a longitude is taken into the map's turn before it is projected. A map cut along
+//   a meridian centres that turn on its central meridian (0 where the projection has none), so
+//   that a point lands where the projection puts it whatever the frame; the turn's edge is the
+//   seam, where lines lift the pen. Cylindrical maps, whose x is a shift of longitude, and the
+//   maps without a seam centre the turn on the frame: -175 on a Mercator map of 160 to 200 east
+//   is drawn at 185.
+// - Membership: a point is drawn when it lies in the frame (its edge inside), in any turn, and
+//   the projection shows it: not beyond its reach (an azimuthal map's rim, the far side of a
+//   globe, a transverse Mercator's 80 degrees), not at the sentinel. A line ends or starts on
+//   the rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
+//   transverse Mercator map).
 
 #include <cstdint>
 
+#include "projection/projection.hpp"
+
 namespace tensova {
 
-// The map's frame (radians; west <= east, south <= north) and its longitude window.
-struct MapView {
+// The grid's frame (radians): its longitudes run east from `west` to `east`, at most one turn
+// apart; south <= north.
+struct MapFrame {
     float west = 0.0f;
     float east = 0.0f;
     float south = 0.0f;
     float north = 0.0f;
-    float origin = 0.0f;  // the window is [origin, origin + one turn), centred on the frame
 
-    // The longitude as the map places it: unchanged in the frame, taken into the window
-    // otherwise.
-    float into(float lon) const;
-    // Whether the point (its longitude taken into the window) lies in the frame; a point on
-    // the frame's edge is inside.
+    // Whether the point, its longitude in any turn, lies in the frame; a point on the frame's
+    // edge is inside.
     bool contains(float lon, float lat) const;
+    // The longitude in the frame's own turn, [west, west + one turn), a point on the west edge
+    // kept there.
+    float fromWest(float lon) const;
 };
 
-// The view of a frame given in degrees: latitudes in either order; longitudes from the western
-// bound eastwards to the eastern one, across the seam where it is the smaller.
-MapView mapViewOf(float lonmin, float lonmax, float latmin, float latmax);
-// The view of the grid's frame as it stands.
-MapView gridMapView();
+// The eastern bound (degrees) of a frame whose longitudes run east from `west` to `east`: east
+// itself when it lies up to a turn east of west, else the same meridian a whole number of turns
+// away, so that `170 -170` is 170 to 190 and `180 -180` (or two equal bounds) a whole turn.
+// `east` lies less than a turn west of `west` or at most a turn east of it.
+float eastOf(float west, float east);
+
+// The frame of bounds in degrees, latitudes in either order.
+MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
+
+class Map {
+  public:
+    // The map of a frame through the current projection, at the page's current scale.
+    explicit Map(const MapFrame& frame);
+    // The map of the grid's frame.
+    static Map ofGrid();
+
+    const ProjectionRow& projection() const { return *row_; }
+    const MapFrame& frame() const { return frame_; }
+
+    // The longitude as the map places it: unchanged within the map's turn (its edges
+    // included), taken into it otherwise.
+    float place(float lon) const;
+    // The map's turn, [seamWest, seamWest + one turn].
+    float seamWest() const { return centre_ - half_; }
+    float seamEast() const { return centre_ + half_; }
+    // Whether the way between two placed longitudes crosses the seam: they lie more than half
+    // a turn apart.
+    bool crossesSeam(float lonA, float lonB) const;
+
+    // The n points (radians, longitudes as placed) projected where the map shows them, the
+    // sentinel elsewhere; x and y may be lon and lat. `exact` projects through the exact
+    // transform, for the directions of the ground.
+    void project(float* x, float* y, const float* lon, const float* lat, int32_t n,
+                 bool exact = false) const;
+    // n points of the map's rim (radians), and n; 0 where the projection has no reach.
+    int32_t rim(float* lon, float* lat, int32_t n) const;
+
+    // User units per centimetre of the page: the scale lines are traced at.
+    float unitsPerCm() const { return unitsPerCm_; }
+    // Takes the page's scale again, after the map has been fitted to the page.
+    void takePageScale();
+
+  private:
+    const ProjectionRow* row_;
+    MapFrame frame_;
+    float centre_ = 0.0f;
+    float half_ = 0.0f;
+    float unitsPerCm_ = 0.0f;
+};
+
+// The difference of two longitudes the short way round, in [-half a turn, half a turn].
+float shortWay(float dlon);
 
 // One map being drawn: while it lasts, coordinates clamped to the device range give one warning
 // box in all, not one each.
@@ -50,21 +106,28 @@ class MapRun {
 // Whether a projected point is on the map.
 bool onMap(float x, float y);
 
-// The n points (radians) projected into x and y where the grid's map places them: each
-// longitude is first taken into the map's window (lon holds it afterwards); a point that the
-// projection cannot place truly, or that lies outside the frame, gets the sentinel. x and y may
-// be lon and lat. Returns how many points are not on the map.
-int32_t projectOnMap(float* x, float* y, float* lon, const float* lat, int32_t n);
+// The n points (radians) projected into x and y where the map places them: each longitude is
+// first placed, and lon holds the placed longitudes (x and y may be lon and lat, which then hold
+// the projected points); a point that the projection cannot show truly, or that lies outside
+// the frame, gets the sentinel. Returns how many points are not on the map.
+int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float* lat, int32_t n);
 
 // One symbol of the current type and size at each of the n projected points that are on the map.
 void symbolsOnMap(const float* x, const float* y, int32_t n);
 
-// How lines are traced on the current map; made once for a line (or a pen's lines).
+// How a line joins its points: grid lines run straight in longitude and latitude, along their
+// meridian or parallel; overlay lines by the great circle, which stays the same line through a
+// pole and near the antipode.
+enum class Join : uint8_t { kGraticule, kGreatCircle };
+
+// How lines are traced on a map; made once for a line (or a pen's lines).
 struct LineRules {
-    const MapView* window = nullptr;  // overlay lines: longitudes into its window
-    bool rim = false;                 // lines end on the rim of an azimuthal map
-    bool seam = false;                // the pen lifts at the window's edge
-    bool tears = false;               // the projection may tear a line apart
+    const Map* map = nullptr;
+    Join join = Join::kGraticule;
+    bool rim = false;     // lines end on the rim of the projection's reach
+    bool follow = false;  // chords are divided where the ground runs off them (an azimuthal rim)
+    bool seam = false;    // the pen lifts at the map's seam
+    bool tears = false;   // the projection may tear a line apart elsewhere
     float flatness = 0.0f;   // user units: a chord farther than this from its ground is divided
     float tearCheck = 0.0f;  // user units: a chord longer than this is checked for a tear
 };
@@ -78,17 +141,18 @@ struct LinePoint {
     bool shown = false;
 };
 
-// A line drawn point by point, each point (radians) projected on its own. With a view (an
-// overlay line), each longitude is taken into the view's window first, consecutive points are
-// joined the short way round, and the line lifts the pen at the window's edge; without (the
-// grid), the points are joined as given.
+// A line drawn point by point, each point (radians) projected on its own.
 class MapPen {
   public:
-    explicit MapPen(const MapView* window = nullptr);
+    MapPen(const Map& map, Join join);
     // The next point starts a new line.
     void lift() { started_ = false; }
     // A move (draw false) starts a new line at the point; a draw goes on from the last point.
+    // The longitude is placed by the map first.
     void to(float lon, float lat, bool draw);
+    // The same for a longitude already as the map places it, or continued past the seam from
+    // one that is (a tick mark beyond the frame's edge).
+    void toPlaced(float lon, float lat, bool draw);
 
   private:
     LineRules rules_;
@@ -96,9 +160,10 @@ class MapPen {
     LinePoint last_;
 };
 
-// The n points (radians) projected at once and drawn as polylines, split and ended as a MapPen
-// with the same window would split and end them. The points are not changed.
-void drawMapLine(const float* lon, const float* lat, int32_t n, const MapView* window);
+// The n points (radians) of an overlay line projected at once and drawn as polylines, joined by
+// the great circle, split and ended as a MapPen would split and end them. The points are not
+// changed.
+void drawMapLine(const Map& map, const float* lon, const float* lat, int32_t n);
 
 // How the ground around a point lies on the map: the page vectors (user units per radian of
 // ground) of a step north and of a step east from it.
@@ -111,9 +176,9 @@ struct GroundAxes {
     // azimuth turns as north does. Zero where not ok.
     float turn(float azimuth, bool conformal) const;
 };
-// The ground axes at each of the n points (radians, longitudes in the map's window) whose
-// projected positions are x and y.
-void groundAxes(GroundAxes* axes, const float* lon, const float* lat, const float* x,
-                const float* y, int32_t n);
+// The ground axes at each of the n points (radians, longitudes as placed) whose projected
+// positions are x and y, from the exact transform; only the points on the map get them.
+void groundAxes(const Map& map, GroundAxes* axes, const float* lon, const float* lat,
+                const float* x, const float* y, int32_t n);
 
 }  // namespace tensova

@@ -1,5 +1,6 @@
-// The geometry of the overlays: the longitude window, the extent test of shoreline polygons,
-// the ways a line is drawn through the map projection, and the sampling of polygon sides.
+// The geometry of the overlays: the longitude window of the shoreline listing, the extent test
+// of shoreline polygons, the ways a line is drawn on the map, and the sampling of polygon
+// sides.
 
 #include <algorithm>
 #include <cmath>
@@ -35,10 +36,6 @@ float reduced(float lon, float origin) {
     float r = lon;
     modulro(&r, &lon, kTurn, origin, 1);
     return r;
-}
-
-std::string f93(float v) {
-    return fmtF(v, 9, 3);
 }
 
 void sideBox(int32_t side, float lon1, float lat1, float lon2, float lat2) {
@@ -85,13 +82,20 @@ Side sideOf(float lon1, float lat1, float lon2, float lat2) {
     vecnorm(&s.wlen, s.w.data(), 3, 1);
     if (s.wlen > kDegenerateSide)
         for (float& c : s.w) c /= s.wlen;
-    float dot = 0.0f;
+    // The angle from the sine and the cosine together: the arc cosine of a dot product near 1
+    // has no digits left for a side of a few kilometres.
+    float dot = 0.0f, cross = 0.0f;
     scalprodn(&dot, s.v1.data(), v2.data(), 3, 1);
-    s.angle = std::acos(std::clamp(dot, -1.0f, 1.0f));
+    vecnorm(&cross, normal.data(), 3, 1);
+    s.angle = std::atan2(cross, dot);
     return s;
 }
 
 }  // namespace
+
+std::string f93(float v) {
+    return fmtF(v, 9, 3);
+}
 
 LonWindow lonWindow(float lonmin, float lonmax) {
     LonWindow w;
@@ -155,22 +159,19 @@ void PenLine::point(float lon, float lat) {
 
 namespace {
 
-// Where the way from a, in the frame, to b, outside it, crosses the frame's edge. The way is
-// the short way round, as the pen draws it.
-void frameCrossing(const MapView& v, float alon, float alat, float blon, float blat, float& lon,
+// Where the way from a, in the frame (its longitude in the frame's turn), to b, outside it,
+// crosses the frame's edge. The way is the short way round, as the pen draws it.
+void frameCrossing(const MapFrame& f, float alon, float alat, float blon, float blat, float& lon,
                    float& lat) {
-    const float turn = anglerad(kTwoPi), half = anglerad(kPi);
-    float dlon = blon - alon;
-    if (dlon > half) dlon -= turn;
-    if (dlon < -half) dlon += turn;
+    const float dlon = shortWay(blon - alon);
     const float dlat = blat - alat;
     float t = 1.0f;
     const auto limit = [&](float from, float step, float lo, float hi) {
         if (step > 0.0f && from + step > hi) t = std::min(t, (hi - from) / step);
         if (step < 0.0f && from + step < lo) t = std::min(t, (lo - from) / step);
     };
-    limit(alon, dlon, v.west, v.east);
-    limit(alat, dlat, v.south, v.north);
+    limit(alon, dlon, f.west, f.east);
+    limit(alat, dlat, f.south, f.north);
     t = std::clamp(t, 0.0f, 1.0f);
     lon = alon + t * dlon;
     lat = alat + t * dlat;
@@ -179,8 +180,9 @@ void frameCrossing(const MapView& v, float alon, float alat, float blon, float b
 }  // namespace
 
 void ClippedLine::point(float lon, float lat) {
-    const float l = view_.into(rad(lon)), p = rad(lat);
-    const bool in = view_.contains(l, p);
+    const MapFrame& f = map_.frame();
+    const float l = f.fromWest(rad(lon)), p = rad(lat);
+    const bool in = f.contains(l, p);
     float xlon = 0.0f, xlat = 0.0f;
     if (first_) {
         pen_.lift();
@@ -189,13 +191,13 @@ void ClippedLine::point(float lon, float lat) {
         pen_.to(l, p, true);
     } else if (in) {
         // Coming in: from the edge.
-        frameCrossing(view_, l, p, prevLon_, prevLat_, xlon, xlat);
+        frameCrossing(f, l, p, prevLon_, prevLat_, xlon, xlat);
         const bool onEdge = xlon == l && xlat == p;
         pen_.to(xlon, xlat, false);
         if (!onEdge) pen_.to(l, p, true);
     } else if (prevInside_) {
         // Going out: to the edge.
-        frameCrossing(view_, prevLon_, prevLat_, l, p, xlon, xlat);
+        frameCrossing(f, prevLon_, prevLat_, l, p, xlon, xlat);
         pen_.to(xlon, xlat, true);
     }
     first_ = false;
@@ -204,18 +206,18 @@ void ClippedLine::point(float lon, float lat) {
     prevLat_ = p;
 }
 
-void drawPolylineDegrees(const MapView& view, int32_t n) {
+void drawPolylineDegrees(const Map& map, int32_t n) {
     Cc2dbuff& a = cc2dbuff;
     deg2rad(a.x(), a.x(), n);
     deg2rad(a.y(), a.y(), n);
-    drawPolylineRadians(view, n);
+    drawPolylineRadians(map, n);
 }
 
-void drawPolylineRadians(const MapView& view, int32_t n) {
-    drawMapLine(cc2dbuff.x(), cc2dbuff.y(), n, &view);
+void drawPolylineRadians(const Map& map, int32_t n) {
+    drawMapLine(map, cc2dbuff.x(), cc2dbuff.y(), n);
 }
 
-void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd) {
+void drawSides(const Map& map, int32_t v, int32_t boundary, float ppd) {
     const float* lon = cc2dbuff.x();
     const float* lat = cc2dbuff.y();
     Cc3dbuff& b = cc3dbuff;
@@ -225,7 +227,7 @@ void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd) {
             wout({"Boundaries = Xp-Yp lines"});
             wout({"Number of sides =", fmtI(v, 6)});
         }
-        drawPolylineRadians(view, v);
+        drawPolylineRadians(map, v);
         return;
     }
     std::string name = boundary == 1 ? "Angle (radians)" : "Barycentic coef";
@@ -263,7 +265,7 @@ void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd) {
             }
         }
         if (boundary == 1) cc2lln(b.x(), b.y(), b.x(), b.y(), b.z(), ptblock.np);
-        drawMapLine(b.x(), b.y(), ptblock.np, &view);
+        drawMapLine(map, b.x(), b.y(), ptblock.np);
     }
 }
 

@@ -229,11 +229,11 @@ void bufferTooSmall(int32_t line, int32_t n) {
 void drawBuffered(OverlayFile& f, int32_t n) {
     if (n < 1) return;
     if (f.clip) {
-        ClippedLine line(f.view);
+        ClippedLine line(*f.map);
         for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k)
             line.point(cc2dbuff.x()[k], cc2dbuff.y()[k]);
     } else {
-        drawPolylineDegrees(f.view, n);
+        drawPolylineDegrees(*f.map, n);
     }
 }
 
@@ -256,19 +256,19 @@ FileEnd shoreChunks(OverlayFile& f, int32_t n, int32_t from) {
         Values point;
         point.lonLat(kShorePoint, lon[k], lat[k]);
         if (point.result() != ReadResult::Ok) {
-            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(f.view, m);
+            if (point.result() == ReadResult::Eof && m > 1) drawPolylineRadians(*f.map, m);
             return pointsEnd(f, point, kShorePoint, "POLYGON", from, i - 1, n, 2);
         }
         lon[k] = rad(lon[k]);
         lat[k] = rad(lat[k]);
         if (++m == kBufferPoints) {
-            drawPolylineRadians(f.view, m);
+            drawPolylineRadians(*f.map, m);
             lon[0] = lon[k];
             lat[0] = lat[k];
             m = 1;
         }
     }
-    if (m > 1) drawPolylineRadians(f.view, m);
+    if (m > 1) drawPolylineRadians(*f.map, m);
     return FileEnd::Eof;
 }
 
@@ -354,8 +354,8 @@ FileEnd readUtig(OverlayFile& f) {
 FileEnd readIgn(OverlayFile& f) {
     std::string line;
     ReadResult r{};
-    ClippedLine clipped(f.view);
-    PenLine pen(f.view);
+    ClippedLine clipped(*f.map);
+    PenLine pen(*f.map);
     bool first = true;
     int32_t code1 = 0;
     int32_t code2 = 0;
@@ -388,7 +388,7 @@ FileEnd readIgn(OverlayFile& f) {
 }
 
 FileEnd readGebco(OverlayFile& f) {
-    PenLine pen(f.view);
+    PenLine pen(*f.map);
     for (;;) {
         int32_t code = 0;
         int32_t n = 0;
@@ -415,7 +415,7 @@ FileEnd readGebco(OverlayFile& f) {
 FileEnd readUsgs(OverlayFile& f) {
     std::string line;
     ReadResult r{};
-    PenLine pen(f.view);
+    PenLine pen(*f.map);
     bool inSegment = false;
     while (readLine(line, r)) {
         const std::string_view record = fixedField(line, 1, kDumpWidth);
@@ -474,7 +474,7 @@ FileEnd readShore(OverlayFile& f) {
             if (end != FileEnd::Eof) return end;
             continue;
         }
-        ClippedLine clipped(f.view);
+        ClippedLine clipped(*f.map);
         for (int32_t i = 1; i <= h.n; ++i) {
             float lon = 0.0f;
             float lat = 0.0f;
@@ -552,7 +552,7 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
         const auto v = static_cast<int32_t>(ndraw);
         deg2rad(lon, lon, v);
         deg2rad(lat, lat, v);
-        drawSides(f.view, v, boundary, *f.ppd);
+        drawSides(*f.map, v, boundary, *f.ppd);
     }
     f.counter = 1;
     return FileEnd::Eof;

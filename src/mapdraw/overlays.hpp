@@ -1,7 +1,7 @@
 #pragma once
-// The insides of the overlay menu, shared by its files: the longitude window, the ways a line is
-// drawn through the map projection, the listing of the lines read, and the readers of the six
-// kinds of line files. Nothing outside this folder calls them.
+// The insides of the overlay menu, shared by its files: the longitude window of the shoreline
+// listing, the ways a line is drawn on the map, the listing of the lines read, and the readers
+// of the six kinds of line files. Nothing outside this folder calls them.
 
 #include <cstdint>
 #include <initializer_list>
@@ -28,9 +28,10 @@ struct Frame {
     float latmax = 0.0f;
 };
 
-// The longitudes of a shoreline are reduced into one turn [origin, origin + 360) that holds the
-// frame, with a margin of up to 3 degrees on its west side, so that a polygon can be clipped
-// across the 180 degree meridian.
+// The turn [origin, origin + 360) that holds the frame, with a margin of up to 3 degrees on its
+// west side, into which the extent test reduces a shoreline polygon's west and east bounds, so
+// that a polygon across the 180 degree meridian is kept; the menu and the listing show it. (The
+// points themselves are clipped by the map, as every clipped line is.)
 struct LonWindow {
     float origin = 0.0f;
     float lonmin = 0.0f;  // the frame's bounds reduced into the window
@@ -40,6 +41,9 @@ struct LonWindow {
 // The window of the frame; a frame of no width gets a warning box.
 LonWindow lonWindow(float lonmin, float lonmax);
 float intoWindow(float lon, const LonWindow& w);
+
+// A value in 9 characters with 3 decimals, as the overlay boxes and menu write degrees.
+std::string f93(float v);
 
 // The header of a shoreline polygon.
 struct ShoreHeader {
@@ -57,11 +61,11 @@ struct ShoreHeader {
 // on latitude alone.
 bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter);
 
-// Lines drawn point by point (degrees in), each point projected on its own, its longitude
-// taken into the map's window; the pen lifts at the window's edge.
+// Lines drawn point by point (degrees in), each point projected on its own where the map
+// places it, joined by the great circle.
 class PenLine {
   public:
-    explicit PenLine(const MapView& view) : pen_(&view) {}
+    explicit PenLine(const Map& map) : pen_(map, Join::kGreatCircle) {}
     void restart() { pen_.lift(); }
     void point(float lon, float lat);
 
@@ -69,35 +73,34 @@ class PenLine {
     MapPen pen_;
 };
 
-// Clipped drawing: a segment is drawn as soon as one of its ends lies in the frame (bounds
-// included), and only up to where it crosses the frame's edge; a segment whose ends both lie
-// outside is left out. Longitudes are taken into the map's window first; the pen lifts at the
-// window's edge.
+// Clipped drawing: a segment is drawn as soon as one of its ends lies in the map's frame (in
+// any turn, bounds included), and only up to where it crosses the frame's edge, the short way
+// round in longitude and latitude; a segment whose ends both lie outside is left out.
 class ClippedLine {
   public:
-    explicit ClippedLine(const MapView& view) : view_(view), pen_(&view) {}
+    explicit ClippedLine(const Map& map) : map_(map), pen_(map, Join::kGreatCircle) {}
     void restart() { first_ = true; }
     void point(float lon, float lat);
 
   private:
-    const MapView& view_;
+    const Map& map_;
     MapPen pen_;
     bool first_ = true;
     bool prevInside_ = false;
-    float prevLon_ = 0.0f;  // radians, in the window
+    float prevLon_ = 0.0f;  // radians, in the frame's turn
     float prevLat_ = 0.0f;
 };
 
 // The n points of cc2dbuff (degrees, converted in place) projected at once and drawn as one
-// polyline, split where the map does not show them and at the window's edge.
-void drawPolylineDegrees(const MapView& view, int32_t n);
+// polyline, split where the map does not show them and at its seam.
+void drawPolylineDegrees(const Map& map, int32_t n);
 // The n points of cc2dbuff (radians) drawn so.
-void drawPolylineRadians(const MapView& view, int32_t n);
+void drawPolylineRadians(const Map& map, int32_t n);
 
 // The sides between the v vertices of cc2dbuff (radians): great circles (kind 1) and lines of
 // longitude and latitude (kind 2) sampled at ppd points a degree, any other kind straight lines
 // in the map plane.
-void drawSides(const MapView& view, int32_t v, int32_t boundary, float ppd);
+void drawSides(const Map& map, int32_t v, int32_t boundary, float ppd);
 
 // The listing of a file's lines (written at output level 2): the rule, the heading line with
 // each heading in 7 characters, and a row of up to four integers and four reals; `blankInts`
@@ -113,7 +116,7 @@ void shoreHeadings();
 struct OverlayFile {
     std::string name;  // as opened
     Frame frame;
-    MapView view;  // the map's view of the frame: its window and its edges
+    const Map* map = nullptr;  // the map the lines are drawn on
     bool clip = true;
     LonWindow window;      // in use while clip is on
     float* ppd = nullptr;  // the menu's points per degree, which a selection polygon file sets

@@ -111,7 +111,8 @@ bool readPoints(int32_t& nread, std::array<std::string, 2>& colnames,
 }
 
 // The n points of cc2dbuff: radians already for a typed point, degrees from a file.
-void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::string, 2>& varnam,
+void plotPoints(const Map& map, int32_t n, bool fromFile, bool useproj,
+                const std::array<std::string, 2>& varnam,
                 const std::array<std::string, 2>& colnames) {
     float* x = cc2dbuff.x();
     float* y = cc2dbuff.y();
@@ -123,7 +124,7 @@ void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::st
             deg2rad(x, x, n);
             deg2rad(y, y, n);
         }
-        projectOnMap(x, y, x, y, n);
+        projectOnMap(map, x, y, x, y, n);
     } else {
         wout({"NO PROJECTION"});
         wout({"X, Y = input"});
@@ -153,11 +154,16 @@ void plotPoints(int32_t n, bool fromFile, bool useproj, const std::array<std::st
 
 }  // namespace
 
-void mappoint(bool& useproj, int32_t inter) {
+void mappoint(bool& /*useproj*/, int32_t inter) {
+    if (!startsFromDefaults(inter)) return;
+    submenuhead(kMappoint);
+    wout({"INITIALIZING PARAMETERS"});
+    settings = Settings{};
+}
+
+void mappoint(bool& useproj, int32_t inter, const Map& map) {
     if (startsFromDefaults(inter)) {
-        submenuhead(kMappoint);
-        wout({"INITIALIZING PARAMETERS"});
-        settings = Settings{};
+        mappoint(useproj, inter);
         return;
     }
     Attributes found;
@@ -201,12 +207,12 @@ void mappoint(bool& useproj, int32_t inter) {
             case 100:
                 cc2dbuff.x()[0] = useproj ? rad(settings.x) : settings.x;
                 cc2dbuff.y()[0] = useproj ? rad(settings.y) : settings.y;
-                plotPoints(1, false, useproj, varnam, colnames);
+                plotPoints(map, 1, false, useproj, varnam, colnames);
                 break;
             case 200: {
                 int32_t nread = 0;
                 if (readPoints(nread, colnames, varnam))
-                    plotPoints(nread, true, useproj, varnam, colnames);
+                    plotPoints(map, nread, true, useproj, varnam, colnames);
                 break;
             }
             default:

@@ -3,6 +3,7 @@
 // and their oblique aspects, which turn the points by the oblique centre's matrix first.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "numeric/angles.hpp"
@@ -24,6 +25,10 @@ constexpr float kNearAntipode = 1.0e-3f;
 // ground up to this far from the centre (radians, 80 degrees), or its central angle where
 // smaller.
 constexpr float kGnomonicReach = 1.3962634f;
+// The transverse Mercator sends the poles of its central meridian's great circle to infinity:
+// it shows the ground up to this far from that circle (radians, 80 degrees), where the scale
+// is nearly six times the central meridian's.
+constexpr float kTransverseReach = 1.3962634f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
@@ -185,70 +190,132 @@ void spers2() {
     llpparam.derived[1] = std::cos(0.5f * llpparam.omega);
 }
 
-AzimuthalReach azimuthalReach(int32_t iproj) {
-    const float pi = anglerad(kPi), halfPi = anglerad(kHalfPi);
-    const float omega = std::clamp(llpparam.omega, 0.0f, pi);
-    AzimuthalReach r;
-    r.polar = iproj % 2 == 1;
-    switch (iproj) {
-        case 5:
-        case 6:
-        case 7:
-        case 8:
-            r.angle = std::min(omega, pi - kNearAntipode);
-            break;
-        case 9:
-            r.angle = std::min(omega, halfPi);
-            break;
-        case 10:
-            r.angle = halfPi;
-            break;
-        case 11:
-        case 12:
-            // The eye sees the globe down to its limb, where vz = sin(view/2).
-            r.angle = std::max(halfPi - 0.5f * omega, 0.0f);
-            break;
-        default:  // 17, 18
-            r.angle = std::min(omega, kGnomonicReach);
-            break;
-    }
-    return r;
+namespace {
+
+float omegaOnGlobe() {
+    return std::clamp(llpparam.omega, 0.0f, anglerad(kPi));
 }
 
-void hideBeyondReach(const AzimuthalReach& r, float* x, float* y, const float* lon,
-                     const float* lat, int32_t n) {
-    const float halfPi = anglerad(kHalfPi), limit = r.angle + kReachTolerance;
-    for (int32_t i = 0; i < n; ++i) {
-        float distance = halfPi - lat[i];
-        if (!r.polar) {
-            const Vec3 v = rotated(lon[i], lat[i]);
-            distance = std::atan2(std::hypot(v[0], v[1]), v[2]);
+// The angular distance of a point from where the reach is measured. Each is taken from a sine
+// and a cosine together, which keeps its digits near the centre and near the antipode alike.
+float distanceFrom(ReachFrom from, float lon, float lat) {
+    switch (from) {
+        case ReachFrom::kPole:
+            return anglerad(kHalfPi) - lat;
+        case ReachFrom::kObliqueCentre: {
+            const Vec3 v = rotated(lon, lat);
+            return std::atan2(std::hypot(v[0], v[1]), v[2]);
         }
-        if (distance <= limit) continue;
+        case ReachFrom::kCentralCircle: {
+            // The component along the pole of the central meridian's great circle, and the
+            // rest.
+            const float dl = lon - llpparam.lon0, cp = std::cos(lat);
+            return std::atan2(std::fabs(std::sin(dl) * cp),
+                              std::hypot(std::cos(dl) * cp, std::sin(lat)));
+        }
+        case ReachFrom::kEverywhere:
+            break;
+    }
+    return 0.0f;
+}
+
+// The point at `angle` from the centre r3, in the direction turned by a from r1 towards r2
+// (r1, r2, r3 a right-handed orthonormal frame): r3 cos(angle) + (r1 cos a + r2 sin a) sin(angle).
+void circlePoint(const Vec3& r1, const Vec3& r2, const Vec3& r3, float angle, float a, float& lon,
+                 float& lat) {
+    const float s = std::sin(angle);
+    const Vec3 v{s * std::cos(a), s * std::sin(a), std::cos(angle)};
+    Vec3 e{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        e[k] += r1[k] * v[0];
+        e[k] += r2[k] * v[1];
+        e[k] += r3[k] * v[2];
+    }
+    cc2lln(&lon, &lat, &e[0], &e[1], &e[2], 1);
+}
+
+}  // namespace
+
+float reachOfAzimuthal() {
+    return std::min(omegaOnGlobe(), anglerad(kPi) - kNearAntipode);
+}
+
+float reachOfOrthographicPolar() {
+    return std::min(omegaOnGlobe(), anglerad(kHalfPi));
+}
+
+float reachOfOrthographicOblique() {
+    return anglerad(kHalfPi);
+}
+
+float reachOfPerspective() {
+    // The eye sees the globe down to its limb, where vz = sin(view/2).
+    return std::max(anglerad(kHalfPi) - 0.5f * omegaOnGlobe(), 0.0f);
+}
+
+float reachOfGnomonic() {
+    return std::min(omegaOnGlobe(), kGnomonicReach);
+}
+
+float reachOfTransverse() {
+    return kTransverseReach;
+}
+
+void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,
+                     int32_t n) {
+    if (r.from == ReachFrom::kEverywhere) return;
+    const float limit = r.angle + kReachTolerance;
+    for (int32_t i = 0; i < n; ++i) {
+        if (distanceFrom(r.from, lon[i], lat[i]) <= limit) continue;
         x[i] = kFarAway;
         y[i] = kFarAway;
     }
 }
 
-void rimOfReach(const AzimuthalReach& r, float* lon, float* lat, int32_t n) {
+int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
+    if (n < 1 || r.from == ReachFrom::kEverywhere) return 0;
     const float twoPi = anglerad(kTwoPi), halfPi = anglerad(kHalfPi);
-    const float s = std::sin(r.angle), c = std::cos(r.angle);
-    for (int32_t k = 0; k < n; ++k) {
-        const float a = twoPi * static_cast<float>(k) / static_cast<float>(n);
-        if (r.polar) {
-            lon[k] = a;
-            lat[k] = halfPi - r.angle;
-            continue;
-        }
-        // From the frame of the centre back to the earth's: the transpose of the oblique matrix.
-        const Vec3 v{s * std::cos(a), s * std::sin(a), c};
-        Vec3 e{};
-        for (int32_t j = 1; j <= 3; ++j)
+    const auto around = [&](int32_t k, int32_t count) {
+        return twoPi * static_cast<float>(k) / static_cast<float>(count);
+    };
+    switch (r.from) {
+        case ReachFrom::kPole:
+            for (int32_t k = 0; k < n; ++k) {
+                lon[k] = around(k, n);
+                lat[k] = halfPi - r.angle;
+            }
+            break;
+        case ReachFrom::kObliqueCentre: {
+            // The axes of the centre's frame in the earth's: the rows of the oblique matrix.
+            std::array<Vec3, 3> rows{};
             for (int32_t i = 1; i <= 3; ++i)
-                e[static_cast<std::size_t>(j - 1)] +=
-                    a2b.ab[at(i, j, 3)] * v[static_cast<std::size_t>(i - 1)];
-        cc2lln(&lon[k], &lat[k], &e[0], &e[1], &e[2], 1);
+                for (int32_t j = 1; j <= 3; ++j)
+                    rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] =
+                        a2b.ab[at(i, j, 3)];
+            for (int32_t k = 0; k < n; ++k)
+                circlePoint(rows[0], rows[1], rows[2], r.angle, around(k, n), lon[k], lat[k]);
+            break;
+        }
+        case ReachFrom::kCentralCircle: {
+            // Two small circles, half the points each, about the poles of the central
+            // meridian's great circle, on the equator a quarter turn either side of it.
+            const float lon0 = llpparam.lon0;
+            const int32_t half = (n + 1) / 2;
+            for (int32_t k = 0; k < n; ++k) {
+                const bool east = k < half;
+                const float pole = lon0 + (east ? halfPi : -halfPi);
+                const Vec3 c{std::cos(pole), std::sin(pole), 0.0f};
+                const Vec3 up{0.0f, 0.0f, 1.0f};
+                const Vec3 side{c[1], -c[0], 0.0f};  // c x up
+                const int32_t j = east ? k : k - half, count = east ? half : n - half;
+                circlePoint(up, side, c, halfPi - r.angle, around(j, count), lon[k], lat[k]);
+            }
+            break;
+        }
+        case ReachFrom::kEverywhere:
+            break;
     }
+    return n;
 }
 
 }  // namespace tensova

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 namespace tensova {
 
@@ -80,32 +82,100 @@ inline Forimwpoly forimwpoly;
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // Projects as projlln, but a point that the current projection does not place truly gets the
-// sentinel: on an azimuthal map one farther from the centre than its central angle (5 to 9),
-// one on the far side of the globe (orthographic 9 and 10, perspective 11 and 12), one more
-// than 80 degrees from the centre of a gnomonic map (17, 18, or its central angle where
-// smaller), and the antipode of an equal-area or stereographic map that reaches it. The maps are
-// drawn through it, so that nothing is drawn where it is not.
+// sentinel: one beyond the projection's reach (see ProjectionRow). The maps are drawn through
+// it, so that nothing is drawn where it is not.
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
-// Where the shown part of an azimuthal map ends, at a finite distance on the map: n points of
-// that rim (radians), spread evenly around the centre, and n; 0 for a map that is not
-// azimuthal.
+// Projects as projllnShown, but through the exact transform where the current projection's own
+// one reads a table or snaps points: for the directions of the ground around a point, which a
+// table's slope or a snap would turn.
+void projllnExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
+
+// Where the shown part of the current map ends, at a finite distance on the map: n points of
+// that rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
 int32_t projectionRim(float* lon, float* lat, int32_t n);
-bool projectionHasRim();
 
-// Whether the current projection cuts the sphere along a meridian (every map but the
-// azimuthal ones): a line between two points more than half a turn apart in longitude would
-// run across the whole map.
-bool projectionHasSeam();
+// The parameter dialogs a projection uses, run in this order after its section's title.
+enum ProjectionDialog : unsigned {
+    kEllipsoidDialog = 1,  // before the section
+    kCentralLongitudeDialog = 2,
+    kSecondLongitudeDialog = 4,  // offered as the central longitude plus 2 degrees
+    kFirstLatitudeDialog = 8,
+    kSecondLatitudeDialog = 16,
+    kCentralAngleDialog = 32,
+    kObliqueCentreDialog = 64,
+};
 
-// Whether the current projection keeps angles (transverse Mercator, Lambert conformal conic,
-// stereographic, Mercator): a direction at a point turns on the map as north does there.
-bool projectionIsConformal();
+// Where a longitude goes before it is projected. A map that cuts the sphere along a meridian
+// places each longitude in the turn centred on its central meridian, so that a point lands
+// where the projection's formulas put it, whatever the frame; the turn's edge is the seam.
+enum class Placement : uint8_t {
+    kFrame,            // x is a shift of longitude (cylindrical), or no seam (azimuthal): any
+                       // turn gives the same map; the turn centred on the frame keeps its digits
+    kCentralMeridian,  // the turn centred on the central longitude
+    kGreenwich,        // the projection has no central longitude: the turn centred on 0
+};
 
-// Whether the current projection draws every meridian (`meridians`) or every parallel as a
-// straight line, so that a grid line needs no more points than its steps.
-bool projectionDrawsStraight(bool meridians);
+// How far a projection shows the ground truly, measured from its centre: its formulas go on
+// past it (a point beyond the central angle held on the rim, the far side of an orthographic
+// globe drawn over the near side, the gnomonic's far points towards infinity, the transverse
+// Mercator's towards its poles at infinity); maps leave such points out, and the shown part
+// ends on a rim at a finite distance on the map.
+enum class ReachFrom : uint8_t {
+    kEverywhere,      // every point the projection places is shown
+    kPole,            // angular distance from the north pole
+    kObliqueCentre,   // angular distance from the oblique centre
+    kCentralCircle,   // angular distance from the great circle of the central meridian
+};
+struct Reach {
+    ReachFrom from = ReachFrom::kEverywhere;
+    float angle = 0.0f;  // the largest distance shown, radians
+};
 
+// Which lines of the graticule a projection draws straight.
+enum Straight : uint8_t {
+    kCurved = 0,
+    kStraightMeridians = 1,
+    kStraightParallels = 2,
+    kStraightBoth = kStraightMeridians | kStraightParallels,
+};
+
+using ProjectionForward = void (*)(float* x, float* y, const float* lon, const float* lat,
+                                   int32_t n);
+
+// All that the program knows of one projection.
+struct ProjectionRow {
+    int32_t number;
+    int32_t menuGroup;            // the projection menu's group, 1 to 6
+    std::string_view menuLine;    // its entry in that group
+    std::vector<std::string_view> titles;  // its section's title, shown before its dialogs
+    unsigned dialogs;             // ProjectionDialog flags
+    ProjectionForward forward;
+    ProjectionForward exact;      // null where the forward transform is exact
+    void (*setup)();              // derives its constants from its parameters, if it has any
+    Placement placement;
+    ReachFrom reachFrom;
+    float (*reachAngle)();        // the reach with the current parameters, radians
+    bool seam;       // the map is cut along the meridian opposite its centre: lines lift there
+    bool tears;      // between two points it shows, the map may tear a line apart or hide its
+                     // middle (the far side of a transverse Mercator map, a Mercator pole);
+                     // an azimuthal map's rim ends lines instead
+    bool conformal;  // keeps angles: every direction at a point turns as north does there
+    Straight straight;
+
+    bool azimuthal() const {
+        return reachFrom == ReachFrom::kPole || reachFrom == ReachFrom::kObliqueCentre;
+    }
+    Reach reach() const;
+};
+
+inline constexpr int32_t kProjectionCount = 25;
+inline constexpr int32_t kDefaultProjection = 15;
+bool knownProjection(int32_t iproj);
+// The row of projection iproj, 1 to 25.
+const ProjectionRow& projectionRow(int32_t iproj);
+// The row of the current projection, which is reset first when its number is unknown.
+const ProjectionRow& currentProjection();
 // The projection menu, called with a scratch number in mode 4 when the projection number is
 // invalid. The menu lives with the map drawing, above this folder, and installs itself here;
 // without it the projection is simply reset to the default.

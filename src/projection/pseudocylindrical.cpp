@@ -66,32 +66,59 @@ void sanflamsph2(float* x, float* y, const float* lon, const float* lat, int32_t
     }
 }
 
-void mollw2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+namespace {
+
+// Mollweide's auxiliary angle (radians) from the table, interpolated between whole degrees.
+float tableTheta(float phi) {
+    const float d = deg(phi);
+    const float ad = std::fabs(d);
+    // Whole degrees, held to the table (a latitude past 90, or not a number, takes 90).
+    const int32_t k = ad < 90.0f ? static_cast<int32_t>(ad) : 90;
+    const auto ku = static_cast<std::size_t>(k);
+    float theta = kMollweideTheta[ku] +
+                  (kMollweideTheta[ku + 1] - kMollweideTheta[ku]) * (ad - static_cast<float>(k));
+    if (d < 0.0f) theta = -theta;
+    return rad(theta);
+}
+
+// The angle itself: 2t + sin 2t = pi sin(lat) solved by Newton's method in double, on u = 2t,
+// from u = lat, below the root: u + sin u is concave there, so every step stays below it and
+// climbs towards it. Close to a pole the root turns double and the steps slow down; at the
+// pole the angle is the latitude.
+float exactTheta(float phi) {
+    const double pi = anglerad(kPi), p = phi;
+    const double target = pi * std::sin(p);
+    if (!(std::fabs(p) < 0.5 * pi - 1e-7)) return phi;
+    double u = p;
+    for (int32_t k = 0; k < 60; ++k) {
+        const double step = (u + std::sin(u) - target) / (1.0 + std::cos(u));
+        u -= step;
+        if (std::fabs(step) < 1e-13) break;
+    }
+    return static_cast<float>(0.5 * u);
+}
+
+template <float (*Theta)(float)>
+void mollweide(float* x, float* y, const float* lon, const float* lat, int32_t n) {
     const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
     for (int32_t i = 0; i < n; ++i) {
         const float dl = lon[i] - lon0;
-        const float d = deg(lat[i]);
-        const float ad = std::fabs(d);
-        // Whole degrees, held to the table (a latitude past 90, or not a number, takes 90).
-        const int32_t k = ad < 90.0f ? static_cast<int32_t>(ad) : 90;
-        const auto ku = static_cast<std::size_t>(k);
-        float theta = kMollweideTheta[ku] + (kMollweideTheta[ku + 1] - kMollweideTheta[ku]) *
-                                                (ad - static_cast<float>(k));
-        if (d < 0.0f) theta = -theta;
-        theta = rad(theta);
+        const float theta = Theta(lat[i]);
         storePoint(x[i], y[i], 0.63661975f * dl * std::cos(theta), std::sin(theta), xoff, yoff);
     }
 }
 
-void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+// Van der Grinten's map; `snap` draws points within half a degree of the central meridian on
+// it.
+template <bool snap>
+void grinten(float* x, float* y, const float* lon, const float* lat, int32_t n) {
     const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
-    const float snap = 0.5f * anglerad(kDegToRad);
+    const float near = 0.5f * anglerad(kDegToRad);
     const double pi = anglerad(kPi);
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i];
         float dl = lon[i] - lon0;
-        // Points within half a degree of the central meridian are drawn on it.
-        if (std::fabs(dl) < snap) dl = 0.0f;
+        if (snap && std::fabs(dl) < near) dl = 0.0f;
         double xq = 0.0, yq = 0.0;
         if (phi == 0.0f) {
             xq = std::fabs(dl) / pi;
@@ -102,6 +129,24 @@ void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n) 
         const auto py = static_cast<float>(phi >= 0.0f ? yq : -yq);
         storePoint(x[i], y[i], px, py, xoff, yoff);
     }
+}
+
+}  // namespace
+
+void mollw2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    mollweide<tableTheta>(x, y, lon, lat, n);
+}
+
+void mollweideExact(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    mollweide<exactTheta>(x, y, lon, lat, n);
+}
+
+void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    grinten<true>(x, y, lon, lat, n);
+}
+
+void grintenExact(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+    grinten<false>(x, y, lon, lat, n);
 }
 
 }  // namespace tensova

@@ -60,21 +60,26 @@ void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n)
 void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 12
 void spers2();
 
-// How far from its centre an azimuthal projection places points truly. Its formulas go on past
-// that distance (a point beyond the central angle held on the rim, the far side of an
-// orthographic globe drawn over the near side, the gnomonic's and the stereographic's far
-// points towards infinity); maps leave such points out, and the shown part ends on a rim at
-// a finite distance on the map.
-struct AzimuthalReach {
-    bool polar = true;   // centred on the north pole; otherwise on the oblique centre
-    float angle = 0.0f;  // the largest distance from the centre shown, radians: the rim's
-};
-// The reach of projection iproj (5 to 12, 17 and 18) with the current parameters.
-AzimuthalReach azimuthalReach(int32_t iproj);
+// The exact twins of the transforms that read a table (Mollweide's auxiliary angle) or snap
+// points (Van der Grinten's central meridian).
+void mollweideExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void grintenExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
+
+// The reach of each kind of map with the current parameters (radians): the azimuthal maps of
+// the equal-area and stereographic laws (5 to 8), the orthographic polar (9) and oblique (10),
+// the perspective (11, 12), the gnomonic (17, 18) and the transverse Mercator (1, 2).
+float reachOfAzimuthal();
+float reachOfOrthographicPolar();
+float reachOfOrthographicOblique();
+float reachOfPerspective();
+float reachOfGnomonic();
+float reachOfTransverse();
+
 // Sets to the sentinel the projected points of x and y that lie beyond the reach.
-void hideBeyondReach(const AzimuthalReach& r, float* x, float* y, const float* lon,
-                     const float* lat, int32_t n);
-// n points (radians) spread evenly around the centre at the rim's distance.
-void rimOfReach(const AzimuthalReach& r, float* lon, float* lat, int32_t n);
+void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,
+                     int32_t n);
+// n points (radians) spread evenly along the rim at the reach's distance, and n; 0 for a reach
+// of everywhere.
+int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n);
 
 }  // namespace tensova

@@ -269,15 +269,14 @@ void drawHeading(int32_t n) {
     stextalign(saved, 1);
 }
 
-// The projected grid box into the page's box, both axes at the same scale. A box that has no
-// extent, or a corner that the projection cannot place, cannot be fitted: the scaling stays.
-void scaleToGrid() {
+// The projected grid box into the page's box, both axes at the same scale; the map then takes
+// the page's new scale. A box that has no extent (nothing of the frame shown) cannot be fitted:
+// the scaling stays.
+void scaleToGrid(Map& map) {
     announce({"SCALING GRID IN A4 Portrait"});
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
-    extrllgrid(xmin, ymin, xmax, ymax);
-    const bool placed = std::fabs(xmin) < kFarAway && std::fabs(xmax) < kFarAway &&
-                        std::fabs(ymin) < kFarAway && std::fabs(ymax) < kFarAway;
-    if (!placed || !(xmax > xmin) || !(ymax > ymin)) {
+    extrllgrid(map, xmin, ymin, xmax, ymax);
+    if (!(xmax > xmin) || !(ymax > ymin)) {
         warninghead(kMapseis4);
         wout({"the grid box has no extent on the map"});
         wout({"==> SCALING UNCHANGED"});
@@ -287,6 +286,7 @@ void scaleToGrid() {
     float x0 = kBoxX, y0 = kBoxY, width = kBoxWidth, height = kBoxHeight;
     int32_t isoxy = 1;
     sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, isoxy, 1);
+    map.takePageScale();
 }
 
 // An event the map shows.
@@ -308,7 +308,7 @@ int32_t sishUnit(int32_t islot) {
 // The stress axes of every event: the console table of flagged events, the stress symbols of
 // the events the map shows, each arm along its ground azimuth as the map shows that direction
 // at the event, and the Si-Sh lines (azimuths from geographic north) when `unit` is not 0.
-void drawStress(const Events& e, float thresholdRad, int32_t unit) {
+void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t unit) {
     UnitRecords records(unit);
     if (unit != 0) {
         unitWrite(unit, sishHeader());
@@ -318,8 +318,8 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
     std::string record;
     SishEvent s;
     std::vector<GroundAxes> axes(static_cast<std::size_t>(e.n));
-    groundAxes(axes.data(), e.lon.data(), e.lat.data(), e.xd, e.yd, e.n);
-    const bool conformal = projectionIsConformal();
+    groundAxes(map, axes.data(), e.lon.data(), e.lat.data(), e.xd, e.yd, e.n);
+    const bool conformal = map.projection().conformal;
     const float halfPi = anglerad(kHalfPi), pi = anglerad(kPi);
     for (int32_t i = 0; i < e.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -363,16 +363,16 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
     }
 }
 
-// The events projected into xd and yd: each longitude taken into the map's window first. An
-// event the projection cannot place truly, or that lies outside the grid's frame, is not drawn
-// (its position becomes the sentinel); one box counts them.
-void projectEvents(Events& e) {
+// The events projected into xd and yd where the map places them. An event the projection
+// cannot show truly, or that lies outside the map's frame, is not drawn (its position becomes
+// the sentinel); one box counts them.
+void projectEvents(const Map& map, Events& e) {
     const auto n = static_cast<std::size_t>(e.n);
     e.lon.resize(n);
     e.lat.resize(n);
     deg2rad(e.lon.data(), e.rlong, e.n);
     deg2rad(e.lat.data(), e.rlat, e.n);
-    const int32_t off = projectOnMap(e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
+    const int32_t off = projectOnMap(map, e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
     if (off > 0) {
         warninghead(kMapseis4);
         wout({"events off the map projection =", fmtI(off, 6)});
@@ -383,18 +383,19 @@ void projectEvents(Events& e) {
 
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
-    const MapRun map;
+    const MapRun boxes;
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
     drawHeading(e.n);
-    if (m.scaleToFit) scaleToGrid();
+    Map map = Map::ofGrid();
+    if (m.scaleToFit) scaleToGrid(map);
     announce({"PLOTTING LAT LONG GRID"});
-    drawllgrid();
+    drawllgrid(map);
     if (m.points) {
         announce({"PLOTTING LOCATION"});
         bool useproj = true;
-        mappoint(useproj, 0);
+        mappoint(useproj, 0, map);
     }
     if (m.epicentres || m.shDirections) {
         ShArgs sh;
@@ -403,7 +404,7 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
         int32_t type = m.epitype;
         ssymboltype(type, 1);
         announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
-        projectEvents(e);
+        projectEvents(map, e);
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});
@@ -411,13 +412,11 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     }
     if (m.shDirections) {
         announce({"PLOTTING STRESS DIRECTIONS"});
-        drawStress(e, thresholdRad, lsish ? sishUnit(islot) : 0);
+        drawStress(map, e, thresholdRad, lsish ? sishUnit(islot) : 0);
     }
     if (m.contours) {
         announce({"PLOTTING LAT LONG CONTOURS"});
-        GridArgs grid;
-        grid.set(3);
-        contours1(grid.lonmin, grid.lonmax, grid.latmin, grid.latmax, 1);
+        contours1(map, 1);
     }
 }
 

@@ -46,7 +46,7 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         SCOPED_TRACE(c.at(0));
         useGrid(c.at(1));
         GridDocument doc;
-        drawllgrid();
+        drawllgrid(Map::ofGrid());
         const std::string out = doc.console.output(), &line = c.at(2);
         EXPECT_NE(findLine(splitLines(out), line), -1) << line;
         EXPECT_EQ(out.find("WARNING"), std::string::npos);
@@ -72,7 +72,7 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         SCOPED_TRACE("grid type " + std::to_string(type));
         useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type));
         GridDocument doc;
-        drawllgrid();
+        drawllgrid(Map::ofGrid());
         EXPECT_EQ(psattributes.justif, -7);
         const auto tick = paths(doc.finish())[type == 1 ? 17 : 2].points;
         ASSERT_EQ(tick.size(), 5u);
@@ -100,7 +100,7 @@ TEST(GridDrawing, CurvedLinesInChordsOfADegree) {
         projtype.iproj = c.iproj;
         llorig = {};
         llpparam.omega = rad(180.0f);
-        drawllgrid();
+        drawllgrid(Map::ofGrid());
         const auto got = paths(doc.finish());
         // 17 meridians, 17 ticks at the bottom and 17 at the top, then the parallels.
         ASSERT_GT(got.size(), 51u);
@@ -119,7 +119,7 @@ TEST(GridDrawing, ExtentOfTheFrame) {
         const auto want = numbers(c.at(1));
         ASSERT_EQ(want.size(), 4u);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
-        extrllgrid(xmin, ymin, xmax, ymax);
+        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
         for (const auto& [got, k] : {std::pair{xmin, 0}, {ymin, 1}, {xmax, 2}, {ymax, 3}})
             EXPECT_NEAR(got, want[k], 2e-6 * std::max(1.0, std::fabs(want[k]))) << k;
     }
@@ -131,7 +131,7 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     llpparam.omega = rad(90.0f);
     useGrid("-180 180 10 -80 80 10 3 2 1");
     float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
-    extrllgrid(xmin, ymin, xmax, ymax);
+    extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
     for (const float v : {-xmin, -ymin, xmax, ymax}) EXPECT_NEAR(v, 0.7071068f, 2e-6);
 }
 

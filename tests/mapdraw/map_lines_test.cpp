@@ -38,20 +38,23 @@ void useMap(const MapSetting& m) {
     deriveConstants(m.iproj);
 }
 
-// The line through the points (degrees), drawn point by point (pen) or at once, as paths.
+// The line through the points (degrees), drawn point by point (pen) or at once, as paths: an
+// overlay line on a map of the frame, or without one a grid line on the document's map (drawn
+// at once, it is joined as an overlay line is).
 std::vector<Path> traced(const MapSetting& m, const std::vector<Point>& ll, bool pen,
-                         const MapView* window = nullptr) {
-    MapDocument map("");
+                         const MapFrame* frame = nullptr) {
+    MapDocument doc("");
     useMap(m);
+    const Map map = frame != nullptr ? Map(*frame) : Map::ofGrid();
     std::vector<float> lon, lat;
     for (const Point& p : ll) lon.push_back(rad(p[0])), lat.push_back(rad(p[1]));
     if (pen) {
-        MapPen line(window);
+        MapPen line(map, frame != nullptr ? Join::kGreatCircle : Join::kGraticule);
         for (std::size_t k = 0; k < ll.size(); ++k) line.to(lon[k], lat[k], k > 0);
     } else {
-        drawMapLine(lon.data(), lat.data(), static_cast<int32_t>(ll.size()), window);
+        drawMapLine(map, lon.data(), lat.data(), static_cast<int32_t>(ll.size()));
     }
-    return map.finish();
+    return doc.finish();
 }
 
 // Distance on the page (points) from the map's centre, the user origin.
@@ -76,12 +79,12 @@ std::vector<Point> along(float lon1, float lat1, float lon2, float lat2, int ste
 TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     const MapSetting equalArea90{5, 90}, stereo120{8, 120}, polar{5, 180}, stereoPole{7, 180};
     const MapSetting tm{1}, wholeEqualArea{6, 180};
-    const MapView frame160to200 = mapViewOf(160, 200, 0, 30), world = mapViewOf(-180, 180, 0, 30);
+    const MapFrame frame160to200 = mapFrameOf(160, 200, 0, 30), world = mapFrameOf(-180, 180, 0, 30);
     struct Case {
         const char* name;
         MapSetting map;
         std::vector<Point> line;
-        const MapView* window;
+        const MapFrame* frame;
         std::size_t paths;
         std::function<void(const std::vector<Path>&)> check;
     };
@@ -153,7 +156,7 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     for (const Case& c : cases) {
         for (const bool pen : {true, false}) {
             SCOPED_TRACE(std::string(c.name) + (pen ? ", point by point" : ", at once"));
-            const auto paths = traced(c.map, c.line, pen, c.window);
+            const auto paths = traced(c.map, c.line, pen, c.frame);
             ASSERT_EQ(paths.size(), c.paths);
             c.check(paths);
         }

@@ -32,8 +32,8 @@ struct Drawn {
 Drawn overlay(const std::string& keys, const Files& files, Frame f = {0, 40, 30, 50},
               bool render = false) {
     MapDocument map(keys, files);
-    contours1(0, 0, 0, 0, 5);
-    contours1(f.lonmin, f.lonmax, f.latmin, f.latmax, 1);
+    contours1(5);
+    contours1(Map(mapFrameOf(f.lonmin, f.lonmax, f.latmin, f.latmax)), 1);
     Drawn r{map.doc.console.lines(), map.finish()};
     if (render) expectRenders(map.doc.path);
     return r;

@@ -34,7 +34,7 @@ TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     bool useproj = true;
     mappoint(useproj, 5);  // the menu's own point and attributes at their defaults
     map.doc.console.clear();
-    mappoint(useproj, 0);
+    mappoint(useproj, 0, Map::ofGrid());
     EXPECT_FALSE(useproj);
     EXPECT_EQ(ptblock.ipt, 2);
     line = fill = type = 0;
