@@ -48,12 +48,16 @@ int32_t intervals(float span, float inc) {
     return heldCount(span / inc + 0.0005f);
 }
 
+// How the points of a grid line are placed by the map: one by one (a grid line), from the
+// placed foot onwards (a tick mark, which continues beyond the frame's edge), or not at all
+// (a line already where the map places it).
+enum class Placing : uint8_t { kEach, kFoot, kGiven };
+
 // A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
 // Where the projection curves the line, each step is divided so that no chord spans more than
-// a degree, up to kLinePointsMax points a line. A grid line's points are placed by the map one
-// by one; a tick mark's (`tick`) continue from its placed foot, beyond the frame's edge.
+// a degree, up to kLinePointsMax points a line.
 void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, float dlat,
-              int32_t steps, bool straight, bool tick = false) {
+              int32_t steps, bool straight, Placing placing = Placing::kEach) {
     int32_t parts = 1;
     if (!straight) {
         const float span = std::max(std::fabs(dlon), std::fabs(dlat));
@@ -61,12 +65,12 @@ void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, flo
                          std::max(kLinePointsMax / steps, 1));
     }
     const float each = static_cast<float>(parts);
-    const float foot = tick ? map.place(lon) : lon;
+    const float foot = placing == Placing::kFoot ? map.place(lon) : lon;
     const auto to = [&](float l, float p, bool draw) {
-        if (tick) {
-            pen.toPlaced(l, p, draw);
-        } else {
+        if (placing == Placing::kEach) {
             pen.to(l, p, draw);
+        } else {
+            pen.toPlaced(l, p, draw);
         }
     };
     to(foot, lat, false);
@@ -177,20 +181,30 @@ void drawllgrid(const Map& map) {
         return f.east - dlon * static_cast<float>(i) / static_cast<float>(count);
     };
     const int32_t mLines = frameOnly ? 1 : m;
-    for (int32_t i = 0; i <= mLines; ++i)
-        stepLine(map, pen, meridian(i, mLines), f.south, 0.0f, dlat / static_cast<float>(npgrid),
-                 npgrid, straightMeridians);
+    const float meridianStep = dlat / static_cast<float>(npgrid);
+    int32_t seamEdges = 0;  // the edges of the seam that a meridian lies on: 1 west, 2 east
+    for (int32_t i = 0; i <= mLines; ++i) {
+        const float lon = meridian(i, mLines);
+        stepLine(map, pen, lon, f.south, 0.0f, meridianStep, npgrid, straightMeridians);
+        const int32_t edge = map.seamEdge(map.place(lon));
+        if (edge != 0) seamEdges |= edge < 0 ? 1 : 2;
+    }
+    // A meridian on the seam is both edges of the map: drawn on the one it is placed on, it is
+    // drawn on the other too, unless another meridian of the grid lies there.
+    if (seamEdges == 1 || seamEdges == 2)
+        stepLine(map, pen, seamEdges == 1 ? map.seamEast() : map.seamWest(), f.south, 0.0f,
+                 meridianStep, npgrid, straightMeridians, Placing::kGiven);
     if (ticks) {
         align(-10);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(map, pen, lon, f.south, 0.0f, s, nptick, straightMeridians, true);
+            stepLine(map, pen, lon, f.south, 0.0f, s, nptick, straightMeridians, Placing::kFoot);
             label(map, lon, f.south, 0.0f, -offset, lon, ndec);
         }
         align(-2);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
-            stepLine(map, pen, lon, f.north, 0.0f, -s, nptick, straightMeridians, true);
+            stepLine(map, pen, lon, f.north, 0.0f, -s, nptick, straightMeridians, Placing::kFoot);
             label(map, lon, f.north, 0.0f, offset, lon, ndec);
         }
     }
@@ -209,13 +223,13 @@ void drawllgrid(const Map& map) {
         align(-5);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(map, pen, f.east, lat, -s, 0.0f, nptick, straightParallels, true);
+            stepLine(map, pen, f.east, lat, -s, 0.0f, nptick, straightParallels, Placing::kFoot);
             label(map, f.east, lat, offset, 0.0f, lat, ndec);
         }
         align(-7);
         for (int32_t k = 0; k <= p; ++k) {
             const float lat = parallel(k, p);
-            stepLine(map, pen, f.west, lat, s, 0.0f, nptick, straightParallels, true);
+            stepLine(map, pen, f.west, lat, s, 0.0f, nptick, straightParallels, Placing::kFoot);
             label(map, f.west, lat, -offset, 0.0f, lat, ndec);
         }
     }

@@ -342,6 +342,13 @@ float Map::place(float lon) const {
     return r;
 }
 
+int32_t Map::seamEdge(float lon) const {
+    if (!row_->seam) return 0;
+    if (std::fabs(lon - seamWest()) <= kFrameEdge) return -1;
+    if (std::fabs(lon - seamEast()) <= kFrameEdge) return 1;
+    return 0;
+}
+
 bool Map::crossesSeam(float lonA, float lonB) const {
     const float d = lonB - lonA;
     return shortWay(d) != d;

@@ -68,6 +68,9 @@ class Map {
     // Whether the way between two placed longitudes crosses the seam: they lie more than half
     // a turn apart.
     bool crossesSeam(float lonA, float lonB) const;
+    // Which edge of the seam a placed longitude lies on: -1 the west edge, 1 the east edge, 0
+    // neither, or a map without a seam.
+    int32_t seamEdge(float lon) const;
 
     // The n points (radians, longitudes as placed) projected where the map shows them, the
     // sentinel elsewhere; x and y may be lon and lat. `exact` projects through the exact
