@@ -321,11 +321,17 @@ TEST(MapProjection, EventsInTheMapsWindowAndFrame) {
 // Each arm of the stress symbols along its own ground direction, as PROJ 9.1.1 maps it: the
 // page azimuth of a ground azimuth is the direction from the projection of the point 1e-6
 // radian back along it to that of the point 1e-6 radian on along it (proj +proj=sinu +R=1,
-// +proj=moll +R=1, +proj=cea +R=1, +proj=ortho +R=1 +lat_0=37 +lon_0=140 +lon_0=140). The
-// thrust of strike 33 has SHmax 123 and Shmin 33; the two need not stay at right angles.
+// +proj=moll +R=1, +proj=cea +R=1, +proj=ortho +R=1 +lat_0=37 +lon_0=140 +lon_0=140,
+// +proj=moll +lon_0=150, +proj=vandg +lon_0=180, +proj=aea +lat_1=30 +lat_2=30,
+// +proj=bonne +lat_1=30, +proj=lcc +lat_1=45 +lat_2=60 +lon_0=-175, all +R=1). The thrust of
+// strike 33 has SHmax 123 and Shmin 33; the two need not stay at right angles. Mollweide's
+// directions come from its exact auxiliary angle, not the slope of its table; Van der Grinten's
+// from its exact map, not the snap to its central meridian; a map about 175W places 172E west
+// of its central meridian, whatever the frame's middle.
 TEST(MapProjection, StressArmsAlongTheGround) {
     const std::string ortho = "300\n10\n99\n1\n140\n2\n37\n99\n1\n140\n2\n37\n99\n";
     const std::string grid = "320\n10\n-80 80 10\n20\n100 180 10\n99\n";
+    const std::string europe = "320\n10\n-80 80 10\n20\n0 80 10\n99\n";
     // At the pole, north is along the event's meridian, towards the pole: on meridian 0 of the
     // polar equal-area map (no conformal map, so east counts too) that is page up, on meridian
     // 90 page left.
@@ -340,6 +346,19 @@ TEST(MapProjection, StressArmsAlongTheGround) {
         {"cylindrical equal-area at 140E 60N", "300\n23\n99\n99\n" + grid, 60, 140, 99.22, 68.94},
         {"orthographic about 140E 37N at 160E 20S", ortho + grid, -20, 160, 100.23, 46.47},
         {"Mercator at 150E 60N", grid, 60, 150, 123, 33},
+        {"Mollweide about 150E at 150E 11.5N", "300\n24\n99\n1\n150\n99\n99\n" + grid, 11.5, 150,
+         128.27, 28.13},
+        {"Van der Grinten about 180E at 179.7W 30N",
+         "300\n25\n99\n1\n180\n99\n99\n320\n10\n20 40 10\n20\n170 190 10\n99\n", 30, -179.7,
+         122.31, 33.66},
+        {"Albers at 20E 40N", "300\n19\n99\n99\n99\n" + europe, 40,
+         20, 112.11, 23.90},
+        {"Bonne at 20E 40N", "300\n20\n99\n99\n99\n" + europe, 40,
+         20, 112.29, 20.99},
+        {"Lambert conic about 175W at 172E 52N",
+         "300\n3\n99\n1\n-175\n99\n1\n45\n99\n1\n60\n99\n99\n"
+         "320\n10\n40 70 10\n20\n160 210 10\n99\n",
+         52, 172, 133.34, 43.34},
         {"the pole on meridian 0", pole, 90, 0, 123, 33},
         {"the pole on meridian 90", pole, 90, 90, 33, 123},
     };
