@@ -19,8 +19,8 @@ namespace tensova {
 void fsadr2steff(std::array<float, 3>& azsr, std::array<float, 3>& plsr, float strike, float dip,
                  float rake, float phi);
 
-// Two absolute plunges (radians) closer than this are alike: a tie. fsadr2steff leaves the
-// plunges of a true tie within 1.8e-7 of each other (3 units in the last place of 1) for every
+// Two absolute plunges (radians) no farther apart than this are alike: a tie. fsadr2steff leaves
+// the plunges of a true tie within 1.8e-7 of each other (3 units of 2^-24) for every
 // mechanism in whole degrees, as the catalogues give them, while the closest plunges that truly
 // differ there are 7.2e-6 apart (dip 30, rake 145); the tie lies between, 5 to 7 times from each.
 constexpr float kAlikePlunges = 1e-6f;

@@ -123,7 +123,7 @@ TEST_F(AxesTest, PlungesAlikeAreATie) {
     const struct {
         float strike, dip, rake;
         int32_t isv;
-        float shmax;  // degrees, in [0, 360)
+        float shmax;                               // degrees, in [0, 360)
     } mechanisms[] = {{294, 65, 180, 2, 156.19f},  // flattest S1 and S3 (2019/06/23 03:53)
                       {0, 30, -180, 1, 270},       // steepest S1 and S3: S2's azimuth
                       {0, 45, -90, 1, 180},        // flattest S2 and S3: S2's azimuth
