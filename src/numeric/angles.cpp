@@ -12,12 +12,14 @@ const Stamp kTrigoset("trigoset", " 7.1", "15-12-2008");
 
 constexpr float kTolerance = 1e-5f;
 
+// fmod is exact, so only the last sum rounds: a value just below 0 (within half a unit in the
+// last place of p) gives r + p equal to p itself, which is 0 again modulo p.
 float reduced(float v, float p) {
     if (v >= p) return std::fmod(v, p);
     if (v >= 0.0f) return v;
     float r = std::fmod(v, p);
     if (r != 0.0f) r = r + p;
-    return r;
+    return r == p ? 0.0f : r;
 }
 
 }  // namespace
@@ -74,7 +76,12 @@ void modulr(float* out, const float* in, float p, int32_t n) {
 }
 
 void modulro(float* out, const float* in, float p, float origin, int32_t n) {
-    for (int32_t i = 0; i < n; ++i) out[i] = reduced(in[i] - origin, p) + origin;
+    // Adding the origin back rounds too: a result that reaches the upper end is the origin.
+    const float end = origin + p;
+    for (int32_t i = 0; i < n; ++i) {
+        const float r = reduced(in[i] - origin, p) + origin;
+        out[i] = r >= end ? origin : r;
+    }
 }
 
 float withinTurn(float degrees) {

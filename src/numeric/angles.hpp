@@ -55,9 +55,11 @@ float deg(float x);
 void deg2rad(float* out, const float* in, int32_t n);
 void rad2deg(float* out, const float* in, int32_t n);
 
-// Each value into [0, p), p > 0. A negative exact multiple of p gives a negative zero.
+// Each value into [0, p), p > 0, never p itself: a value so little below 0 that adding p rounds
+// to p gives 0. A negative exact multiple of p gives a negative zero; NaN stays NaN.
 void modulr(float* out, const float* in, float p, int32_t n);
-// Each value into [origin, origin + p), p > 0.
+// Each value into [origin, origin + p), p > 0; a result that rounds up to origin + p is the
+// origin.
 void modulro(float* out, const float* in, float p, float origin, int32_t n);
 // Each integer into 1 to p. A period below 1 changes nothing.
 void moduri(int32_t* out, const int32_t* in, int32_t p, int32_t n);
@@ -65,7 +67,7 @@ void moduri(int32_t* out, const int32_t* in, int32_t p, int32_t n);
 // turn as it is. A point's sine and cosine computed from a longitude of 1e10 degrees would
 // have no digits left in single precision.
 float withinTurn(float degrees);
-// Each angle (radians) into [0, 2pi).
+// Each angle (radians) into [0, 2pi), as modulr.
 void na2pin(float* out, const float* in, int32_t n);
 // Polar angle of each point, from -pi to pi; the origin gives pi/2.
 void xy2t(float* theta, const float* x, const float* y, int32_t n);

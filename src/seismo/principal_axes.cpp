@@ -56,9 +56,9 @@ void siap2sv(float* azshmax, int32_t* isv, const float* az1, const float* pl1, c
         // Never another datum's value, whatever happens below.
         azshmax[i] = 0.0f;
         int32_t isteep = 0;
-        float steepest = 0.0f;
+        float steepest = -1.0f;  // below every absolute plunge
         int32_t iflat = 0;
-        float flattest = 2.0f;
+        float flattest = 2.0f;  // above every one
         std::array<float, 3> p = {std::fabs(pl1[i]), std::fabs(pl2[i]), std::fabs(pl3[i])};
         for (int32_t k = 1; k <= 3; ++k) {
             float& pk = p[static_cast<std::size_t>(k - 1)];
@@ -70,13 +70,15 @@ void siap2sv(float* azshmax, int32_t* isv, const float* az1, const float* pl1, c
                 errortail00();
             }
         }
+        // A later axis takes the place only when it is not alike: ties stay with the lower
+        // index, whichever way rounding has tipped them.
         for (int32_t k = 1; k <= 3; ++k) {
             const float pk = p[static_cast<std::size_t>(k - 1)];
-            if (pk > steepest) {
+            if (pk > steepest + kAlikePlunges) {
                 isteep = k;
                 steepest = pk;
             }
-            if (pk < flattest) {
+            if (pk < flattest - kAlikePlunges) {
                 iflat = k;
                 flattest = pk;
             }

@@ -23,15 +23,19 @@ inline std::vector<std::string> withField(std::vector<std::string> lines, std::s
     return lines;
 }
 
-// The sample event moved to the given hypocentre (degrees).
-inline std::string ndkAt(double lat, double lon) {
-    std::vector<std::string> ev = kNdkEvent;
+// The ndk event of `lines` (its five lines) moved to the given hypocentre (degrees).
+inline std::string ndkMoved(std::vector<std::string> lines, double lat, double lon) {
     char field[16];
     std::snprintf(field, sizeof field, "%7.2f", lat);
-    ev[0].replace(26, 7, field);
+    lines[0].replace(26, 7, field);
     std::snprintf(field, sizeof field, "%8.2f", lon);
-    ev[0].replace(33, 8, field);
-    return joined(ev);
+    lines[0].replace(33, 8, field);
+    return joined(lines);
+}
+
+// The sample event moved to the given hypocentre (degrees).
+inline std::string ndkAt(double lat, double lon) {
+    return ndkMoved(kNdkEvent, lat, lon);
 }
 
 // A catalogue of n copies of the event, with a latitude that rises from event to event so

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "compare.hpp"
@@ -59,11 +61,11 @@ TEST(Angles, ConversionsAndReductions) {
     std::array<float, 4> w{1e10f, -721, 359, -360};
     for (float& v : w) v = withinTurn(v);
     expectBits(w, {-80, -1, 359, -360});
-    // -1e-8 + 2pi rounds to the upper end.
+    // -1e-8 + 2pi rounds to the upper end, which is 0 again.
     const float twoPi = anglerad(kTwoPi);
     std::array<float, 4> n{-1e-8f, twoPi, 2 * twoPi, -kHalfPiF};
     na2pin(n.data(), n.data(), 4);
-    expectBits(n, {twoPi, 0, 0, n[3]});
+    expectBits(n, {0, 0, 0, n[3]});
     EXPECT_TRUE(nearRef(n[3], 1.5 * std::numbers::pi));
     // The origin gives pi/2, -0 counts as 0, and the tiny arc tangent of -1e-30 is lost.
     const std::array<float, 7> x{0, -0.0f, -1, -1, -1, 1, -2}, y{0, -2, 0, -0.0f, -1e-30f, 1, -1};
@@ -72,6 +74,49 @@ TEST(Angles, ConversionsAndReductions) {
     expectBits(t,
                {kHalfPiF, -kHalfPiF, kPiF, kPiF, -kPiF, std::bit_cast<float>(0x3F490FDBu), t[6]});
     EXPECT_TRUE(nearRef(t[6], std::atan2(-1.0, -2.0)));
+}
+
+// No reduction reaches the upper end of its range. A value just below the lower end, whose
+// sum with the period rounds up to the end, is the lower end; so is a sum with the origin that
+// rounds up to it. Values whose results were inside keep them bit for bit.
+TEST(Angles, ReductionsStayBelowTheUpperEnd) {
+    anglesSet();
+    const float twoPi = anglerad(kTwoPi);
+    const float below = -std::numeric_limits<float>::denorm_min();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float kNone = 0.0f;  // modulr: no origin
+    const struct {
+        const char* name;
+        bool shifted;  // modulro with the origin, else modulr
+        float v, p, origin, want;
+    } cases[] = {
+        {"just below 0, 2pi", false, -1e-9f, twoPi, kNone, 0},
+        {"an SHmax of -1e-6 degrees", false, -1e-6f, 180, kNone, 0},
+        {"the least float below 0", false, below, 180, kNone, 0},
+        {"below 0 by more than rounding", false, -0.25f, 180, kNone, 179.75f},
+        {"minus the period", false, -180, 180, kNone, -0.0f},
+        {"an exact multiple", false, 540, 180, kNone, 0},
+        {"large", false, 1e7f, 360, kNone, 280},
+        {"large and negative", false, -1e7f, 360, kNone, 80},
+        {"not a number", false, nan, 360, kNone, nan},
+        {"at the upper end", true, 180, 360, -180, -180},
+        {"just below -180", true, std::nextafter(-180.0f, -1e9f), 360, -180, -180},
+        {"the sum with the origin rounds up", true, 99.999985f, 180, 100, 100},
+        {"just below the origin by more", true, 99.75f, 180, 100, 279.75f},
+    };
+    for (const auto& c : cases) {
+        float got = 0.0f;
+        if (c.shifted) {
+            modulro(&got, &c.v, c.p, c.origin, 1);
+        } else {
+            modulr(&got, &c.v, c.p, 1);
+        }
+        if (std::isnan(c.want)) {
+            EXPECT_TRUE(std::isnan(got)) << c.name;
+        } else {
+            EXPECT_EQ(bitsOf(got), bitsOf(c.want)) << c.name << ": " << got;
+        }
+    }
 }
 
 TEST(Angles, ModuriReducesIntoOneToPeriod) {

@@ -115,6 +115,37 @@ TEST_F(AxesTest, RankingRules) {
     }
 }
 
+// Plunges alike within the rounding of single precision are a tie, which the lower number
+// wins, whichever way rounding tipped it; plunges that truly differ rank as they are: the
+// closest of any whole-degree mechanism (0/30/145, 7.2e-6 rad), and given plunges half a
+// tolerance and one and a half tolerances apart.
+TEST_F(AxesTest, PlungesAlikeAreATie) {
+    const struct {
+        float strike, dip, rake;
+        int32_t isv;
+        float shmax;                               // degrees, in [0, 360)
+    } mechanisms[] = {{294, 65, 180, 2, 156.19f},  // flattest S1 and S3 (2019/06/23 03:53)
+                      {0, 30, -180, 1, 270},       // steepest S1 and S3: S2's azimuth
+                      {0, 45, -90, 1, 180},        // flattest S2 and S3: S2's azimuth
+                      {0, 90, 0, 2, 315},          // flattest S1 and S3
+                      {45, 45, 90, 3, 315},        // flattest S1 and S2
+                      {0, 30, 145, 3, 38.96f}};    // S2 flatter than S1: S2's azimuth + 90
+    for (const auto& m : mechanisms) {
+        const Axes a = compute(m.strike, m.dip, m.rake);
+        const std::string id = std::to_string(int(m.dip)) + "/" + std::to_string(int(m.rake));
+        EXPECT_EQ(a.isv, m.isv) << id;
+        EXPECT_NEAR(a.shmax, m.shmax, 0.01) << id;
+    }
+    const float flat = rad(17.4f), steep = rad(60), az1 = rad(10), az2 = rad(100), az3 = rad(40);
+    for (const float apart : {0.5f, 1.5f}) {
+        const float pl1 = flat + apart * kAlikePlunges;
+        float shmax = 0.0f;
+        int32_t isv = 0;
+        siap2sv(&shmax, &isv, &az1, &pl1, &az2, &steep, &az3, &flat, 0.0f, 1);
+        EXPECT_NEAR(deg(shmax), apart < 1 ? 10 : 130, 1e-3) << apart;
+    }
+}
+
 // Of two events, the second is flagged under a threshold of 60 degrees and shows its own
 // number; on a file unit the fields are TAB-separated and there are no rules.
 TEST_F(AxesTest, FlaggedEventsTable) {
