@@ -1,0 +1,166 @@
+// The rules of the map as one value: the frame normalised where it is set, membership in it in
+// any turn, placement about the central meridian (the same event lands at the same place on the
+// page whatever the frame's middle), longitudes beyond a turn in the dialogs, and the transverse
+// Mercator's reach, which lets a wide frame fit the page.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "map_fixture.hpp"
+#include "mapdraw/grid.hpp"
+#include "mapdraw/map_drawing.hpp"
+#include "projection/dialogs.hpp"
+#include "projection/transforms.hpp"
+
+namespace tensova::test {
+namespace {
+
+constexpr const char* kWarning = " ///               WARNING               ///";
+
+TEST(MapRules, TheFrameIsNormalisedWhereItIsSet) {
+    const struct {
+        const char* name;
+        float lonmin, lonmax, latmin, latmax, tic;  // as typed
+        float west, east, south, north, stored;     // as stored
+        int boxes;
+    } cases[] = {
+        {"east to west runs east", 170, -170, -35, -10, 1, 170, 190, -35, -10, 1, 0},
+        {"180 -180 is a whole turn", 180, -180, -80, 80, 1, 180, 540, -80, 80, 1, 0},
+        {"equal bounds are a whole turn", 10, 10, -80, 80, 1, 10, 370, -80, 80, 1, 0},
+        {"a frame as given", -180, 180, -80, 80, 1, -180, 180, -80, 80, 1, 0},
+        {"latitudes in either order", 0, 40, 50, 10, 1, 0, 40, 10, 50, 1, 0},
+        {"a latitude off the globe", 0, 40, 1e38f, 80, 1, 0, 40, 80, 90, 1, 1},
+        {"a longitude far west", -1e10f, -1e10f + 10, -80, 80, 1, -360, 0, -80, 80, 1, 2},
+        {"more than a turn", 0, 720, -80, 80, 1, 0, 360, -80, 80, 1, 1},
+        {"a tick beyond a quarter turn", 0, 40, -80, 80, 1e38f, 0, 40, -80, 80, 90, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConsoleCapture cap("\n\n\n\n");
+        float latmin = c.latmin, latmax = c.latmax, lonmin = c.lonmin, lonmax = c.lonmax;
+        float latinc = 10, loninc = 10, tic = c.tic;
+        int32_t npgrid = 3, nptick = 2, type = 1, ndec = 1;
+        sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, tic, nptick, type, ndec,
+                 1);
+        EXPECT_EQ(countLines(cap.lines(), kWarning), c.boxes);
+        const Gridll& g = gridll;
+        EXPECT_FLOAT_EQ(deg(g.lonmin), c.west);
+        EXPECT_FLOAT_EQ(deg(g.lonmax), c.east);
+        EXPECT_FLOAT_EQ(deg(g.latmin), c.south);
+        EXPECT_FLOAT_EQ(deg(g.latmax), c.north);
+        EXPECT_FLOAT_EQ(deg(g.ticsize), c.stored);
+    }
+}
+
+TEST(MapRules, APointIsInTheFrameInAnyTurnItsEdgeIncluded) {
+    const MapFrame pacific = mapFrameOf(170, -170, -40, 0), world = mapFrameOf(-180, 180, -80, 80);
+    const struct {
+        const char* name;
+        const MapFrame& frame;
+        float lon, lat;
+        bool inside;
+    } cases[] = {
+        {"east of 180, given west of it", pacific, -175, -20, true},
+        {"on the east edge", pacific, -170, -20, true},
+        {"on the east edge, a turn on", pacific, 190, -20, true},
+        {"on the west edge", pacific, 170, -40, true},
+        {"just beyond the east edge", pacific, -169.99f, -20, false},
+        {"just beyond the west edge", pacific, 169.99f, -20, false},
+        {"south of the frame", pacific, 180, -40.01f, false},
+        {"two turns on", pacific, 180 + 720, 0, true},
+        {"a whole turn holds every longitude", world, 1234, 0, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.frame.contains(rad(c.lon), rad(c.lat)), c.inside) << c.name;
+}
+
+// Makes projection iproj current about the central meridian lon0 (degrees), with zero offsets.
+void useProjection(int32_t iproj, float lon0) {
+    projtype.iproj = iproj;
+    llorig = {};
+    llpparam = {};
+    llpparam.lon0 = rad(lon0);
+    llpparam.lat1 = rad(30.0f);
+    llpparam.lat2 = rad(60.0f);
+    llpparam.omega = rad(180.0f);
+    int32_t iell = 1;
+    sellipsoid(iell, 1);
+    float lon = 150, lat = 30;
+    soblique(lon, lat, 1);
+    deriveConstants(iproj);
+}
+
+// On every map whose x is not a shift of longitude (the cylindrical ones place in the frame's
+// own turn), an event lands where the projection puts it, whatever the frame's middle: about 150E,
+// the frames -30..330 and -180..180 (centred on its antimeridian) and 100..260 give one page.
+TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
+    ConsoleCapture cap;
+    const float lon[] = {-175, 140, -70, 179.9f, -31, 150, 175};
+    const float lat[] = {10, 35, -20, 0, 5, -60, 45};
+    constexpr int32_t n = 7;
+    const MapFrame frames[] = {mapFrameOf(-30, 330, -80, 80), mapFrameOf(-180, 180, -80, 80),
+                               mapFrameOf(100, 260, -80, 80)};
+    for (int32_t iproj = 1; iproj <= kProjectionCount; ++iproj) {
+        // Mercator's x and the cylindrical equal-area's are shifts of longitude.
+        if (iproj == 15 || iproj == 16 || iproj == 23) continue;
+        SCOPED_TRACE(projectionRow(iproj).titles[0]);
+        useProjection(iproj, 150);
+        float x[3][n], y[3][n];
+        for (int f = 0; f < 3; ++f) {
+            float l[n], p[n];
+            for (int32_t i = 0; i < n; ++i) l[i] = rad(lon[i]), p[i] = rad(lat[i]);
+            projectOnMap(Map(frames[f]), x[f], y[f], l, p, n);
+        }
+        for (int32_t i = 0; i < n; ++i) {
+            const bool inAll = frames[2].contains(rad(lon[i]), rad(lat[i]));
+            for (int f = 1; f < (inAll ? 3 : 2); ++f) {
+                EXPECT_NEAR(x[f][i], x[0][i], 1e-5f * std::max(1.0f, std::fabs(x[0][i]))) << i;
+                EXPECT_NEAR(y[f][i], y[0][i], 1e-5f * std::max(1.0f, std::fabs(y[0][i]))) << i;
+            }
+        }
+    }
+}
+
+// A longitude beyond a turn, typed at the central-meridian or the origin dialog, is the same
+// meridian as its reduction: 1e10 is -80, and 370 is 10.
+TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
+    ConsoleCapture cap("1\n1e10\n99\n1\n370\n2\n0\n99\n");
+    float lon0 = 0;
+    slong1(lon0, 0);
+    EXPECT_EQ(llpparam.lon0, rad(-80.0f));
+    float lon = 0, lat = 0;
+    sllorig(lon, lat, 0);
+    EXPECT_EQ(llorig.lon, rad(10.0f));
+}
+
+// A transverse Mercator of a frame wider than its reach (-100..100 about 0): its grid ends on
+// the rim, 80 degrees from the central meridian's great circle, x = atanh(sin 80) = 2.4362460
+// either way (python3), and the fit reaches it.
+TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
+    MapDocument doc("");
+    useProjection(1, 0);
+    gridll.lonmin = rad(-100.0f);
+    gridll.lonmax = rad(100.0f);
+    gridll.latmin = rad(-80.0f);
+    gridll.latmax = rad(80.0f);
+    gridll.latinc = gridll.loninc = rad(10.0f);
+    gridll.npgrid = 3;
+    gridll.gridtype = 1;
+    const Map map = Map::ofGrid();
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    extrllgrid(map, xmin, ymin, xmax, ymax);
+    EXPECT_NEAR(xmax, 2.4362460f, 1e-4f);
+    EXPECT_NEAR(xmin, -2.4362460f, 1e-4f);
+    drawllgrid(map);
+    const float rim = toDevice({2.4362460f, 0})[0] - toDevice({0, 0})[0];
+    float widest = 0;
+    for (const Path& p : doc.finish())
+        for (const Point& q : p.points)
+            widest = std::max(widest, std::fabs(q[0] - toDevice({0, 0})[0]));
+    EXPECT_NEAR(widest, rim, 0.05f);
+}
+
+}  // namespace
+}  // namespace tensova::test
