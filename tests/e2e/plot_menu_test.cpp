@@ -49,8 +49,8 @@ TEST(PlotMenu, TheEndOfInputFinishesAnOpenPlotFile) {
 // A plot file replaces plot files only. A name that holds another file (here the catalogue read
 // in the run) is asked about first, default No, and No asks for a name again, at the main menu's
 // plot prompt and the sheet's alike; at the end of the input the run stops and the file is kept.
-// A command file that gives such a name is refused, ends, and the keyboard gives another. A file
-// that begins with "%!" is replaced without a question.
+// A command file that gives such a name is refused, ends, and the keyboard gives another. A plot
+// file of this program is replaced without a question.
 TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
     const std::string three = test::testData("three.ndk");
     const std::string read = "\n1000\n1001\nthree.ndk\n";
@@ -76,7 +76,7 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
         SCOPED_TRACE(c.what);
         const Session s(c.input, {{"three.ndk", three},
                                   {"cmds.txt", cmds},
-                                  {"old.ps", "%!\n"},
+                                  {"old.ps", "%!\n%%Pages: (atend)\n"},
                                   {"over.ps", "% Ready to go\n"}});
         EXPECT_EQ(s.result.status, c.status);
         EXPECT_EQ(s.count(" file exists: replace it ?"), c.questions);
@@ -85,6 +85,51 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
             EXPECT_EQ(s.dir.read("three.ndk"), three);
         }
         if (*c.plot != '\0') expectComplete(s, c.plot);
+    }
+}
+
+// Which existing files a plot file replaces without a question: those that begin as this
+// program's plot files begin (the head of each dialect, a piece laid over another). Any other
+// file, PostScript of other programs and files that merely begin with "%" among them, is asked
+// about at the keyboard (No keeps it) and refused in a command file, which then ends.
+TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
+    const struct {
+        const char* what;
+        std::string head;
+        bool asked;
+    } cases[] = {
+        {"compressed head", "%!\n%%Pages: (atend)\n%%BoundingBox: 0 0 595 842\n", false},
+        {"NeWS head", "%!\n% Initialize coordinate system and scales\n%%Pages: (atend)\n", false},
+        {"Illustrator head", "%!PS-Adobe-2.0 EPSF-1.2\n%%Title: f.ps\n", false},
+        {"piece laid over another", "% Ready to go\n0.5 setlinewidth\n", false},
+        {"PostScript of another program", "%!PS-Adobe-3.0\n%%Creator: cairo\n", true},
+        {"Illustrator's own file", "%!PS-Adobe-2.0 EPSF-1.2\n%%Creator:Adobe Illustrator\n", true},
+        {"bare PostScript", "%!\nshowpage\n", true},
+        {"TeX source", "% comment\n\\documentclass{article}\n", true},
+        {"MATLAB script", "%% matlab\nx = 1;\n", true},
+        {"binary", std::string("\0\x01\xff%!\n", 5), true},
+        {"empty file", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session keyboard(
+            "\n10\n\nf.ps\n" + std::string(c.asked ? "n\nother.ps\n" : "") + "20\n\n9999\n",
+            {{"f.ps", c.head}});
+        EXPECT_EQ(keyboard.result.status, 0);
+        EXPECT_EQ(keyboard.count(" file exists: replace it ?"), c.asked ? 1 : 0);
+        const Session file(
+            "\n5000\n5001\ncmds.txt\n" + std::string(c.asked ? "\nother.ps\n20\n\n9999\n" : ""),
+            {{"f.ps", c.head}, {"cmds.txt", "10\n\nf.ps\n20\n\n9999\n"}});
+        EXPECT_EQ(file.result.status, 0);
+        EXPECT_EQ(file.count(" File exists"), c.asked ? 1 : 0);
+        EXPECT_EQ(file.count(" ===> END OF COMMAND FILE"), c.asked ? 1 : 0);
+        for (const Session* s : {&keyboard, &file}) {
+            if (c.asked) {
+                EXPECT_EQ(s->dir.read("f.ps"), c.head);
+                expectComplete(*s, "other.ps");
+            } else {
+                expectComplete(*s, "f.ps");
+            }
+        }
     }
 }
 
