@@ -353,11 +353,12 @@ void drawStress(const Events& e, float thresholdRad, int32_t unit) {
         records.ended();
     }
     if (unit != 0 && !unitFlush(unit)) {
-        // The events whose records the file holds whole, after the header.
-        const int32_t saved = std::max(records.whole() - 1, 0);
+        // The first event whose record the file does not hold whole, and those it does.
+        const UnitRecords::Cut cut = records.cutAfter(1);
         warninghead(kMapseis4);
         wout({"Si-Sh file could not be written"});
-        wout({"NUMBER OF SAVED DATA =", fmtI(saved, 6)});
+        wout({"WHILE WRITING", fmtI(cut.first, 6), "th DATA"});
+        wout({"NUMBER OF SAVED DATA =", fmtI(cut.whole, 6)});
         wout({"==> Si-Sh OUTPUT INCOMPLETE"});
         warningtail00();
     }
