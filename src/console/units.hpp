@@ -67,6 +67,9 @@ bool unitFlush(int32_t u);
 int64_t unitBytesHanded(int32_t u);
 int64_t unitBytesInFile(int32_t u);
 
+// An input unit is read again from its first line. An output unit hands what it holds to the
+// file, then writes it again from its first byte (the bytes beyond what is written again stay);
+// the counts of bytes and records start again.
 void unitRewind(int32_t u);
 // Closes the unit; returns false when its last data could not be written.
 bool unitClose(int32_t u);

@@ -13,6 +13,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "console/fixed_columns.hpp"
 #include "console/units.hpp"
@@ -193,6 +194,43 @@ TEST(Units, TheFirstRecordNotWholeAfterAHead) {
         EXPECT_EQ(cut.whole, whole) << room;
         unitClose(40);
     }
+}
+
+// A written file whose close fails (its descriptor closed behind the unit's back, as a file
+// system that fails a close would) is not said to be written, though all of it reached the file.
+TEST(Units, AFailedCloseIsAFailure) {
+    TempDir dir;
+    ASSERT_TRUE(unitOpen(40, dir.file("f"), OpenStatus::Unknown));
+    unitWrite(40, "all of it");
+    ASSERT_TRUE(unitFlush(40));
+    ASSERT_TRUE(closeBehind(dir.file("f")));
+    EXPECT_FALSE(unitClose(40));
+    EXPECT_FALSE(unitIsOpen(40));
+    EXPECT_EQ(readFile(dir.file("f")), "all of it\n");
+}
+
+// Rewinding an output unit: what its buffer holds reaches the file first; then the file is
+// written again from its first byte, and the counts of bytes and records start again.
+TEST(Units, RewindingAnOutputUnit) {
+    TempDir dir;
+    ASSERT_TRUE(unitOpen(40, dir.file("f"), OpenStatus::Unknown));
+    UnitRecords before(40);
+    for (const char* line : {"first line", "second line"}) {
+        unitWrite(40, line);
+        before.ended();
+    }
+    unitRewind(40);
+    EXPECT_EQ(std::tuple(unitBytesHanded(40), unitBytesInFile(40), unitRecordsMarked(40)),
+              std::tuple(0, 0, 0));
+    EXPECT_EQ(readFile(dir.file("f")), "first line\nsecond line\n");
+    UnitRecords after(40);
+    unitWrite(40, "new");
+    after.ended();
+    EXPECT_TRUE(unitFlush(40));
+    EXPECT_EQ(std::tuple(unitBytesHanded(40), unitBytesInFile(40), after.whole()),
+              std::tuple(4, 4, 1));
+    EXPECT_TRUE(unitClose(40));
+    EXPECT_EQ(readFile(dir.file("f")), "new\nt line\nsecond line\n");
 }
 
 // What a file begins with, for the outputs that replace files of their own kind only: regular
