@@ -149,6 +149,18 @@ TEST(Sheet, HorizontalAxesTakeTheStandardSymbol) {
     EXPECT_EQ(test::countLines(test::splitLines(s.dir.read("fps_bb.ps")), "closepath gsave"), 0);
 }
 
+// A scale that puts the nets far beyond the page: every point of every net is clamped to the
+// device range, with one box for each RUN (here two, the second on a new page), not one a point.
+TEST(Sheet, OneClampBoxPerRun) {
+    const Session s(
+        "\n1000\n1001\nthree.ndk\n3000\n11\ny\n\n\n1e9\n\n\n\n1000\n\n\n\n1000\n\n\n99\n9999\n\n",
+        {{"three.ndk", test::testData("three.ndk")}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" x in meters =  0.100E+08"), 2);
+    EXPECT_EQ(s.count(" ===> HIT RETURN TO CONTINUE"), 2);
+    test::expectRenders(s.dir.file("fps_bb.ps"), "", 2);
+}
+
 // No events: RUN opens the plot file and draws nothing.
 TEST(Sheet, EmptyStore) {
     const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
