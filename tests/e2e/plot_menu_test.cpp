@@ -133,6 +133,18 @@ TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
     }
 }
 
+// A RUN with a plot file open, answered 1 (close it, open a new one): the new file's name takes
+// 20 characters, and a line that starts with a blank takes its default name, Next_plot.
+TEST(PlotMenu, TheNextPlotFileTakesTwentyCharactersAndABlankTakesTheDefault) {
+    const Session s("\n10\n\nplot.ps\n3000\n1000\n1\n\n\n" + std::string(21, 'n') + "\n\n " +
+                    std::string(20, 'n') + "\n99\n9999\n\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" name longer than 20 characters"), 1);
+    EXPECT_FALSE(s.dir.exists(std::string(20, 'n')));
+    expectComplete(s, "plot.ps");
+    test::expectRenders(s.dir.file("Next_plot"), "", 1);
+}
+
 // A settings file that cannot be written (a folder in its place, a full disk) is never said to be
 // written: the warning alone, with its pause, and the plot file is written all the same.
 void expectUnwritableSettings(bool fullDisk) {
