@@ -29,9 +29,8 @@ namespace {
 // What a failed writing left in the file: the buffer meets a full disk long after the record
 // that did not fit, so the file, not the record being written, says how far it got.
 WriteOutcome failure(const UnitRecords& records, int32_t head) {
-    const int32_t whole = records.whole();
-    if (whole < head) return {false, 0, 0};
-    return {false, whole - head + 1, whole - head};
+    const UnitRecords::Cut cut = records.cutAfter(head);
+    return {false, cut.first, cut.whole};
 }
 
 }  // namespace

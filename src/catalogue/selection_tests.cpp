@@ -169,7 +169,7 @@ void polygonFileClosed(const std::string& name) {
 void polygonInputFailed(Seistest2& t, const std::string& name, std::string_view reason) {
     warninghead(kSetseistest);
     wout({reason});
-    if (freeEndCut(kPolygonUnit)) wout({cutLastLine(kPolygonUnit)});
+    if (unitLineCut(kPolygonUnit)) wout({cutLastLine(kPolygonUnit)});
     wout({"=> POLYGON INPUT FAILED"});
     t.nvrtx = 0;
     wout({"RESETTING # vertices =", fmtI(t.nvrtx, 6)});

@@ -144,7 +144,7 @@ int32_t getfreal(int32_t& nread, int32_t& ncolmax, std::span<float> rdat, int32_
     for (; row <= rows; ++row) {
         const ReadResult r = readFreeReals(iu, blk.rr.data(), nfcol);
         if (r == ReadResult::Eof) {
-            if (freeEndCut(iu)) cutLastRow(row, iu);
+            if (unitLineCut(iu)) cutLastRow(row, iu);
             break;
         }
         if (r == ReadResult::Error) {

@@ -1,5 +1,7 @@
 #include "console/files.hpp"
 
+#include <algorithm>
+
 #include "console/boxes.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
@@ -176,7 +178,7 @@ bool clofou(int32_t k) {
 }
 
 void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status, int32_t imode,
-           std::string_view kind) {
+           std::span<const std::string> replaceable) {
     const std::string_view what = trimmed(expl);
     const std::string question = fit(std::string(what) + " file name", 40);
     for (;;) {
@@ -202,10 +204,13 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         if (fromFile && fits) fname = fit(name, fname.size());
         // A file the run holds open is no output: the open refuses it, and says why.
         const bool held = fits && status != OpenStatus::Old && unitHolding(name) != 0;
-        // A file of another kind (a catalogue under a plot file's name) is no more replaced
-        // than by a new file.
-        const bool foreign = status == OpenStatus::Unknown && !kind.empty() && fits && !held &&
-                             regularFileExists(name) && !regularFileBeginsWith(name, kind);
+        // A file of another kind (a catalogue, a TeX source under a plot file's name) is no more
+        // replaced than by a new file.
+        const bool foreign = status == OpenStatus::Unknown && !replaceable.empty() && fits &&
+                             !held && regularFileExists(name) &&
+                             std::ranges::none_of(replaceable, [&](const std::string& h) {
+                                 return regularFileBeginsWith(name, h);
+                             });
         OpenStatus how = foreign ? OpenStatus::New : status;
         if (imode == 0 && !fromFile && how == OpenStatus::New) {
             // At the keyboard a name to save under may replace a file, as a save dialog does,

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,10 +42,10 @@ bool clofou(int32_t k);
 // the name typed (the current name as default); in a command file its next line. Any other
 // imode uses fname as given. A failed open is retried with imode 0 and ends the run otherwise.
 // fname (its size is its declared length) receives the name opened. Returns only with the file
-// open. With status Unknown, `kind` (when not empty) is how the files that the output may replace
-// without a question begin: any other existing file is kept as status New keeps it (asked about
-// at the keyboard, refused in a command file).
+// open. With status Unknown, `replaceable` (when not empty) holds how the files that the output
+// may replace without a question begin: any other existing file is kept as status New keeps it
+// (asked about at the keyboard, refused in a command file).
 void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus status, int32_t imode,
-           std::string_view kind = {});
+           std::span<const std::string> replaceable = {});
 
 }  // namespace tensova

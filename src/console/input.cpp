@@ -181,12 +181,6 @@ ReadResult readFreeTexts(int32_t unit, std::string* values, int n) {
     return readFree(unit, values, n);
 }
 
-bool freeEndCut(int32_t unit) {
-    // A record that passed over the cut line (it held no value) read on to the true end, which
-    // clears the unit's mark.
-    return unitLineCut(unit);
-}
-
 std::string cutLastLine(int32_t unit) {
     return "LAST LINE " + fmtIown(unitLineNumber(unit)) + " HAS NO LINE END: CUT SHORT, NOT USED";
 }

@@ -50,7 +50,7 @@ bool parseReal(std::string_view text, float& v);
 // on across lines as needed; the rest of its last line is passed over. Error names a value that
 // cannot be read, Eof the end of the file before it. A last line that holds values but no line
 // end is where a copy of the file stopped, maybe inside a number ("46.0 1" of "46.0 11.0"):
-// none of its values is used, and the record meets the end of the file there (freeEndCut).
+// none of its values is used, and the record meets the end of the file there (unitLineCut).
 class FreeRecord {
   public:
     explicit FreeRecord(int32_t unit) : unit_(unit) {}
@@ -77,9 +77,9 @@ ReadResult readFreeInts(int32_t unit, int32_t* values, int n);
 ReadResult readFreeReals(int32_t unit, float* values, int n);
 ReadResult readFreeTexts(int32_t unit, std::string* values, int n);
 
-// After a free-format read of the unit that met the end of the file: whether that end is a cut
-// last line left unused, and the line of a box that names it.
-bool freeEndCut(int32_t unit);
+// After a free-format read of the unit that met the end of the file at a cut last line left
+// unused (unitLineCut; a record that passed over a cut line holding no value read on to the true
+// end, which clears the mark): the line of a box that names it.
 std::string cutLastLine(int32_t unit);
 
 }  // namespace tensova

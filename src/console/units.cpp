@@ -32,8 +32,9 @@ struct Unit {
     int wfd = -1;
     std::unique_ptr<char[]> outBuf;
     std::size_t outLen = 0;
-    int64_t handed = 0;   // bytes handed to the unit, kept or not
-    int64_t reached = 0;  // bytes the file took
+    int64_t handed = 0;               // bytes handed to the unit, kept or not
+    int64_t reached = 0;              // bytes the file took
+    std::vector<int64_t> recordEnds;  // where each record marked ends, in bytes handed
     bool owns = true;
     std::vector<char> buf;
     std::size_t pos = 0;
@@ -92,6 +93,20 @@ Unit* find(int32_t u) {
     return p;
 }
 
+// How many of the records marked on the unit, from the first, lie whole in what the file took.
+std::vector<int64_t>::const_iterator endOfWholeRecords(const Unit& u) {
+    return std::upper_bound(u.recordEnds.begin(), u.recordEnds.end(), u.reached);
+}
+
+// After a failed write the file ends inside a record, or after a part of one: where records are
+// marked, it is cut back to the last whole one. A device cannot be cut, and has taken nothing.
+void endAtWholeRecord(Unit& u) {
+    if (u.recordEnds.empty()) return;
+    const auto whole = endOfWholeRecords(u);
+    const int64_t keep = whole == u.recordEnds.begin() ? 0 : *(whole - 1);
+    if (keep < u.reached && ::ftruncate(u.wfd, keep) == 0) u.reached = keep;
+}
+
 // Hands the buffer to the file. A write that fails ends the unit's writing for good: nothing
 // after a lost piece reaches the file, so what did is always a beginning of what was handed.
 bool drain(Unit& u) {
@@ -101,6 +116,7 @@ bool drain(Unit& u) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             u.failed = true;
+            endAtWholeRecord(u);
             break;
         }
         done += static_cast<std::size_t>(n);
@@ -407,11 +423,30 @@ int64_t unitBytesInFile(int32_t u) {
     return p == nullptr ? 0 : p->reached;
 }
 
+void unitRecordEnded(int32_t u) {
+    Unit* p = find(u);
+    if (p != nullptr && p->wfd >= 0) p->recordEnds.push_back(p->handed);
+}
+
+int32_t unitRecordsMarked(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr ? 0 : static_cast<int32_t>(p->recordEnds.size());
+}
+
+int32_t unitRecordsWhole(int32_t u) {
+    Unit* p = find(u);
+    return p == nullptr ? 0 : static_cast<int32_t>(endOfWholeRecords(*p) - p->recordEnds.begin());
+}
+
 int32_t UnitRecords::whole() const {
     // A closed unit holds none of them.
-    if (!unitIsOpen(unit_)) return 0;
-    const auto end = std::upper_bound(ends_.begin(), ends_.end(), unitBytesInFile(unit_));
-    return static_cast<int32_t>(end - ends_.begin());
+    return std::clamp(unitRecordsWhole(unit_) - before_, 0, marked_);
+}
+
+UnitRecords::Cut UnitRecords::cutAfter(int32_t head) const {
+    const int32_t w = whole();
+    if (w < head) return {0, 0};
+    return {w - head + 1, w - head};
 }
 
 void unitRewind(int32_t u) {
@@ -430,6 +465,7 @@ void unitRewind(int32_t u) {
         drain(*p);
         if (::lseek(p->wfd, 0, SEEK_SET) != 0) p->failed = true;
         p->handed = p->reached = 0;
+        p->recordEnds.clear();
     }
     if (p->out != nullptr) std::rewind(p->out);
 }

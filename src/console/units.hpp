@@ -57,7 +57,8 @@ void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).
 void unitWriteRaw(int32_t u, std::string_view bytes);
 // False once a write or flush on the unit has failed (disk full, closed stream). A file unit
-// writes nothing more after a failure: what reached the file is a beginning of what was written.
+// writes nothing more after a failure: what reached the file is a beginning of what was written
+// (cut back to its last whole record where the writer marks its records).
 bool unitGood(int32_t u);
 // Flushes the unit; returns false when the data could not be written.
 bool unitFlush(int32_t u);
@@ -66,26 +67,52 @@ bool unitFlush(int32_t u);
 int64_t unitBytesHanded(int32_t u);
 int64_t unitBytesInFile(int32_t u);
 
+// An input unit is read again from its first line. An output unit hands what it holds to the
+// file, then writes it again from its first byte (the bytes beyond what is written again stay);
+// the counts of bytes and records start again.
 void unitRewind(int32_t u);
 // Closes the unit; returns false when its last data could not be written.
 bool unitClose(int32_t u);
 // Closes every file unit and flushes standard output.
 void unitCloseAll();
 
-// The records a writer writes to a unit one after the other, for the count of those that lie
-// whole in the file when a write fails (a full disk): records the buffer held are not there.
+// Marks the end of the record just written to a file unit. A unit whose writer marks its records
+// holds whole records only: when a write fails, its file is cut back to the end of the last
+// record that reached it whole (to nothing when none did), so that nothing of a record the disk
+// refused is in it.
+void unitRecordEnded(int32_t u);
+// Of the records marked on the unit since its opening or rewinding: how many, and how many of
+// them, from the first, the file holds whole.
+int32_t unitRecordsMarked(int32_t u);
+int32_t unitRecordsWhole(int32_t u);
+
+// The records one writing writes to a unit one after the other (after those the unit holds
+// already), for the count of those that lie whole in the file when a write fails (a full disk):
+// records the buffer held are not there.
 class UnitRecords {
   public:
-    explicit UnitRecords(int32_t unit) : unit_(unit) {}
+    explicit UnitRecords(int32_t unit) : unit_(unit), before_(unitRecordsMarked(unit)) {}
     // Marks the end of the record just written to the unit.
-    void ended() { ends_.push_back(unitBytesHanded(unit_)); }
-    int32_t marked() const { return static_cast<int32_t>(ends_.size()); }
-    // How many records, from the first, reached the file whole.
+    void ended() {
+        unitRecordEnded(unit_);
+        ++marked_;
+    }
+    int32_t marked() const { return marked_; }
+    // How many records, from the first, reached the file whole; none when the unit is closed.
     int32_t whole() const;
+    // What a failed writing left, counted after its first `head` records (a header, a title):
+    // the first record that the file does not hold whole (from 1; 0 when a head record is not
+    // whole) and how many the file holds whole.
+    struct Cut {
+        int32_t first;
+        int32_t whole;
+    };
+    Cut cutAfter(int32_t head) const;
 
   private:
     int32_t unit_;
-    std::vector<int64_t> ends_;
+    int32_t before_;  // the unit's records before this writing
+    int32_t marked_ = 0;
 };
 
 // Standard input and standard output can be redirected for unit tests of the console layer.

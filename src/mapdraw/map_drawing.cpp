@@ -375,14 +375,6 @@ float shortWay(float dlon) {
     return shortWayOf(dlon, fullTurn());
 }
 
-MapRun::MapRun() {
-    sclampboxes(1);
-}
-
-MapRun::~MapRun() {
-    sclampboxes(-1);
-}
-
 bool onMap(float x, float y) {
     return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
 }

@@ -96,16 +96,6 @@ class Map {
 // The difference of two longitudes the short way round, in [-half a turn, half a turn].
 float shortWay(float dlon);
 
-// One map being drawn: while it lasts, coordinates clamped to the device range give one warning
-// box in all, not one each.
-class MapRun {
-  public:
-    MapRun();
-    ~MapRun();
-    MapRun(const MapRun&) = delete;
-    MapRun& operator=(const MapRun&) = delete;
-};
-
 // Whether a projected point is on the map.
 bool onMap(float x, float y);
 

@@ -79,7 +79,7 @@ void addFileEnd(std::vector<std::string>& report, const std::string& what) {
     const int32_t n = lineNumber();
     report.push_back((n == 0 ? std::string("FILE IS EMPTY") : "FILE ENDS AT LINE " + fmtIown(n)) +
                      what);
-    if (freeEndCut(kOverlayUnit)) report.push_back(cutLastLine(kOverlayUnit));
+    if (unitLineCut(kOverlayUnit)) report.push_back(cutLastLine(kOverlayUnit));
 }
 
 // A record that cannot be read or used: its line, what it should hold, and what is wrong.
@@ -173,7 +173,7 @@ class Values {
     std::string why() const { return "VALUE " + std::string(bad_) + " IS NOT A NUMBER"; }
 
   private:
-    bool cut() const { return result_ == ReadResult::Eof && freeEndCut(kOverlayUnit); }
+    bool cut() const { return result_ == ReadResult::Eof && unitLineCut(kOverlayUnit); }
     FreeRecord record_{kOverlayUnit};
     ReadResult result_ = ReadResult::Ok;
     int32_t read_ = 0;
@@ -544,16 +544,14 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
             return failed({"WHILE READING DATA LINE #", fmtI(i, 6)}, {"IN FILE", trimmed(f.name)});
         }
     }
-    if (n >= 1) {
-        if (isClosed) {
-            lon[static_cast<std::size_t>(n)] = lon[0];
-            lat[static_cast<std::size_t>(n)] = lat[0];
-        }
-        const auto v = static_cast<int32_t>(ndraw);
-        deg2rad(lon, lon, v);
-        deg2rad(lat, lat, v);
-        drawSides(*f.map, v, boundary, *f.ppd);
+    if (isClosed) {
+        lon[static_cast<std::size_t>(n)] = lon[0];
+        lat[static_cast<std::size_t>(n)] = lat[0];
     }
+    const auto v = static_cast<int32_t>(ndraw);
+    deg2rad(lon, lon, v);
+    deg2rad(lat, lat, v);
+    drawSides(*f.map, v, boundary, *f.ppd);
     f.counter = 1;
     return FileEnd::Eof;
 }

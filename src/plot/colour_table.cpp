@@ -15,6 +15,7 @@
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
+#include "console/units.hpp"
 #include "plot/attributes.hpp"
 #include "plot/plot_blocks.hpp"
 #include "postscript/ps_attributes.hpp"
@@ -246,7 +247,7 @@ void readColourFile() {
         r = readColour(kColourFileUnit);
     }
     // A last record cut where a copy stopped was not applied; the box names its line.
-    const std::string cut = freeEndCut(kColourFileUnit) ? cutLastLine(kColourFileUnit) : "";
+    const std::string cut = unitLineCut(kColourFileUnit) ? cutLastLine(kColourFileUnit) : "";
     unitClose(kColourFileUnit);
     if (r != ReadResult::Ok) {
         errorhead(kScolortable);

@@ -73,8 +73,8 @@ void uspolygon(const float* x, const float* y, int32_t n) {
     inChunks(x, y, n, depolygon, [n] { polygonSplitWarning(n); });
 }
 
-void sclampboxes(int32_t boxes) {
-    psclampboxes(boxes);
+int32_t sclampboxes(int32_t boxes) {
+    return psclampboxes(boxes);
 }
 
 void ustext2(float x, float y, std::string_view text) {

@@ -28,8 +28,22 @@ bool buffer2(float* xbuf, float* ybuf, int32_t nbuf, int32_t& nout, const float*
              int32_t nx, int32_t& is);
 
 // How many warning boxes points beyond the device range may still give before they are
-// clamped without a word; below zero, one box for every coordinate, as by default.
-void sclampboxes(int32_t boxes);
+// clamped without a word; below zero, one box for every coordinate, as by default. Returns the
+// number it replaces.
+int32_t sclampboxes(int32_t boxes);
+
+// One run of a drawing (a map, a sheet): while it lasts, points beyond the device range give
+// one warning box in all, not one each; at its end the boxes left before it hold again.
+class ClampBoxRun {
+  public:
+    ClampBoxRun() : before_(sclampboxes(1)) {}
+    ~ClampBoxRun() { sclampboxes(before_); }
+    ClampBoxRun(const ClampBoxRun&) = delete;
+    ClampBoxRun& operator=(const ClampBoxRun&) = delete;
+
+  private:
+    int32_t before_;
+};
 
 // One symbol of the current type and size at each of the n points.
 void ussymbol(const float* x, const float* y, int32_t n);

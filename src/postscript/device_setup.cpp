@@ -133,10 +133,10 @@ void intplinit(std::string& fname, int32_t inter) {
     inlogicdef(keep, "(vokplt) Use default settings ?", true);
     if (!keep) updateDialog(s);
     if (!keep || !read) saveSettings(s);
-    // A plot file replaces plot files only: whatever else the name holds is asked about first.
-    // Plot files begin with a PostScript comment: "%!" for a whole document, "% Ready to go" for
-    // a piece written to be laid over another.
-    opef2(fname, fit("postcript plot", 45), kPlotUnit, OpenStatus::Unknown, inter % 2, "%");
+    // A plot file replaces the plot files of this program only: whatever else the name holds is
+    // asked about first.
+    opef2(fname, fit("postcript plot", 45), kPlotUnit, OpenStatus::Unknown, inter % 2,
+          plotFileHeads());
     beginDocument(s, fname);
 }
 

@@ -1,6 +1,7 @@
 // The document: head by dialect, page breaks, trailer and the close dialog.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,8 +36,12 @@ constexpr std::array<std::string_view, kFontCount> kFontMacros = {
     "CPP", "CBP", "CPI", "CBI", "SPP", "SBP", "SPI", "SBI"};
 
 constexpr std::string_view kBoundingBox = "%%BoundingBox: 0 0 595 842";
+constexpr std::string_view kMagic = "%!";
+constexpr std::string_view kPagesAtEnd = "%%Pages: (atend)";
 constexpr std::string_view kInitialize = "% Initialize coordinate system and scales";
 constexpr std::string_view kReady = "% Ready to go";
+constexpr std::string_view kIllustratorMagic = "%!PS-Adobe-2.0 EPSF-1.2";
+constexpr std::string_view kTitle = "%%Title: ";
 
 constexpr std::array<std::string_view, 7> kCompressedMacros = {
     "%% Define macros etc", "/L {lineto} def",         "/D {rlineto} def",  "/M {moveto} def",
@@ -140,8 +145,8 @@ void pageComment() {
 }
 
 void compressedHead(int32_t copies) {
-    psLine("%!");
-    psLine("%%Pages: (atend)");
+    psLine(kMagic);
+    psLine(kPagesAtEnd);
     boundingBox();
     lines(kCompressedMacros);
     psLine("/sym {findfont exch scalefont setfont} def");
@@ -161,9 +166,9 @@ void compressedHead(int32_t copies) {
 }
 
 void newsHead() {
-    psLine("%!");
+    psLine(kMagic);
     psLine(kInitialize);
-    psLine("%%Pages: (atend)");
+    psLine(kPagesAtEnd);
     boundingBox();
     pageTransform();
     psrgbcolor(-1);
@@ -172,8 +177,8 @@ void newsHead() {
 }
 
 void illustratorHead(std::string_view fname) {
-    psLine("%!PS-Adobe-2.0 EPSF-1.2");
-    psLine("%%Title: " + std::string(fname));
+    psLine(kIllustratorMagic);
+    psLine(std::string(kTitle) + std::string(fname));
     lines(kIllustratorComments);
     boundingBox();
     lines(kIllustratorSetup);
@@ -194,6 +199,16 @@ void finishAtStop() {
 }
 
 }  // namespace
+
+std::span<const std::string> plotFileHeads() {
+    // Two lines of each head: "%!" alone begins any PostScript, and other programs' heads
+    // begin "%!PS-Adobe" too.
+    const auto line = [](std::string_view l) { return std::string(l) + '\n'; };
+    static const std::array<std::string, 4> heads = {
+        line(kMagic) + line(kPagesAtEnd), line(kMagic) + line(kInitialize),
+        line(kIllustratorMagic) + std::string(kTitle), line(kReady)};
+    return heads;
+}
 
 void beginDocument(const PsSettings& s, std::string_view fname) {
     psDiscard();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -167,8 +168,8 @@ void deplot(float& x, float& y, int32_t ipen) {
     }
 }
 
-void psclampboxes(int32_t boxes) {
-    clampBoxesLeft = boxes;
+int32_t psclampboxes(int32_t boxes) {
+    return std::exchange(clampBoxesLeft, boxes);
 }
 
 void intslinewidth(float w) {

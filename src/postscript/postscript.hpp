@@ -36,8 +36,8 @@ void deline(float* x, float* y, int32_t n);
 void deplot(float& x, float& y, int32_t ipen);
 // How many warning boxes coordinates clamped to the device range may still give: below zero,
 // as by default, one for every coordinate clamped; otherwise that many, and after them the
-// coordinates are clamped without a word.
-void psclampboxes(int32_t boxes);
+// coordinates are clamped without a word. Returns the number it replaces.
+int32_t psclampboxes(int32_t boxes);
 // Strokes the pending path, then sets the line width (points).
 void intslinewidth(float w);
 

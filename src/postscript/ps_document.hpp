@@ -3,6 +3,7 @@
 // document on the plot unit.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ inline constexpr int32_t kMaxCopies = 999;
 bool readPsSettings(PsSettings& s);
 // Writes the settings file anew; false when it could not be written.
 bool writePsSettings(const PsSettings& s);
+
+// How the plot files that this program writes begin: the head of each dialect (a compressed
+// and a NeWS head, an Illustrator head up to its title) and that of a piece written to be laid
+// over another. A plot file replaces without a question only an existing file that begins with
+// one of them.
+std::span<const std::string> plotFileHeads();
 
 // Starts a document on the plot unit, which the caller has opened on the plot file: page 1,
 // no path, the fonts of the dialect, and the head. fname is the file's name at its declared

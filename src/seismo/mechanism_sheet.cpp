@@ -136,12 +136,10 @@ void drawNet(float strike1, float dip1, float rake1, float strike2, float dip2, 
         std::array<float, 3> az{}, pl{};
         fsadr2steff(az, pl, strikes[k], dips[k], rakes[k], 0.0f);
         for (std::size_t j = 0; j < 3; ++j) {
-            // An axis is a line, and the two planes may give it in opposite senses: taken
-            // downwards, both give the same mark, and no axis of the sheet takes the symbol of
-            // what points upwards.
-            lowerHemisphere(az[j], pl[j]);
+            // The two planes may give an axis in opposite senses: taken as a line, both give
+            // the same mark, and no axis of the sheet takes the symbol of what points upwards.
             sdspaxsymb(fpssheet.ipbtsymb[j][0], fpssheet.ipbtsymb[j][1], 1);
-            dspaxfapn2(&az[j], &pl[j], 1);
+            dspaxfapn2(&az[j], &pl[j], 1, AxisSense::Line);
         }
     }
 }
@@ -155,6 +153,8 @@ struct Events {
 };
 
 void run(const Events& e, int32_t isub) {
+    // A scale too large for the page would raise a box for every point of every net.
+    const ClampBoxRun oneBox;
     const FpsSheet& s = fpssheet;
     int32_t fill = 1;
     sfillstyle(fill, 5);

@@ -353,11 +353,12 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
         records.ended();
     }
     if (unit != 0 && !unitFlush(unit)) {
-        // The events whose records the file holds whole, after the header.
-        const int32_t saved = std::max(records.whole() - 1, 0);
+        // The first event whose record the file does not hold whole, and those it does.
+        const UnitRecords::Cut cut = records.cutAfter(1);
         warninghead(kMapseis4);
         wout({"Si-Sh file could not be written"});
-        wout({"NUMBER OF SAVED DATA =", fmtI(saved, 6)});
+        wout({"WHILE WRITING", fmtI(cut.first, 6), "th DATA"});
+        wout({"NUMBER OF SAVED DATA =", fmtI(cut.whole, 6)});
         wout({"==> Si-Sh OUTPUT INCOMPLETE"});
         warningtail00();
     }
@@ -383,7 +384,7 @@ void projectEvents(const Map& map, Events& e) {
 
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
-    const MapRun boxes;
+    const ClampBoxRun boxes;
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});

@@ -61,14 +61,16 @@ void cornerLabel(std::size_t k, float x, float y, int32_t just) {
     ustext2(x, y, fit(stefram2.label[k], 10));
 }
 
-}  // namespace
-
-bool lowerHemisphere(float& az, float& pl) {
+// An axis that points upwards becomes its antipode, the same line taken downwards. True when
+// the axis pointed upwards and is taken as a vector: it then takes the alternate mark.
+bool lowerHemisphere(float& az, float& pl, AxisSense sense) {
     if (!(pl < 0.0f)) return false;
     az = az + anglerad(kPi);
     pl = -pl;
-    return true;
+    return sense == AxisSense::Vector;
 }
+
+}  // namespace
 
 void dspgcfadn(const float* az, const float* dip, int32_t n) {
     int32_t np = dspgcbk.np;
@@ -106,14 +108,14 @@ void dspgcfadn(const float* az, const float* dip, int32_t n) {
     }
 }
 
-void dspaxfapn2(const float* az, const float* pl, int32_t n) {
+void dspaxfapn2(const float* az, const float* pl, int32_t n, AxisSense sense) {
     const int32_t s = dspaxbk.istd;
     if (s >= -99 && s <= 99) {
         int32_t saved = 0;
         ssymboltype(saved, 3);
         for (int32_t i = 0; i < n; ++i) {
             float a = az[i], p = pl[i];
-            int32_t type = lowerHemisphere(a, p) ? dspaxbk.ialt : dspaxbk.istd;
+            int32_t type = lowerHemisphere(a, p, sense) ? dspaxbk.ialt : dspaxbk.istd;
             ssymboltype(type, 1);
             float x = 0.0f, y = 0.0f;
             spron(&x, &y, &a, &p, 1);
@@ -125,8 +127,8 @@ void dspaxfapn2(const float* az, const float* pl, int32_t n) {
     if (s != kRadialLine && s != kRadialArrow) return;
     for (int32_t i = 0; i < n; ++i) {
         float a = az[i], p = pl[i];
-        // Outwards along the radius for a downward axis, inwards for an upward one.
-        const float length = lowerHemisphere(a, p) ? -kRadialMark : kRadialMark;
+        // Outwards along the radius for a downward axis, inwards for an upward vector.
+        const float length = lowerHemisphere(a, p, sense) ? -kRadialMark : kRadialMark;
         float x0 = 0.0f, y0 = 0.0f;
         spron(&x0, &y0, &a, &p, 1);
         const float r = std::sqrt(x0 * x0 + y0 * y0);

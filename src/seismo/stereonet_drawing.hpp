@@ -49,14 +49,16 @@ struct Stefram2 {
 };
 inline Stefram2 stefram2;
 
-// An axis that points upwards (plunge below 0) becomes its antipode, the same line taken
-// downwards; true when it did. Plunge 0 stays as it is.
-bool lowerHemisphere(float& az, float& pl);
+// How an axis is taken. As a vector, one that points upwards (plunge below 0) is marked at its
+// antipode with the alternate symbol, a radial mark pointing inwards. As a line (the two nodal
+// planes of a mechanism may give the same axis in opposite senses), every axis is taken downwards
+// and marked with the standard symbol. Plunge 0 is downward.
+enum class AxisSense { Vector, Line };
 
 // The lower-hemisphere great circle of each of n planes (strike azimuths and dips).
 void dspgcfadn(const float* az, const float* dip, int32_t n);
 // n axes (azimuths and plunges) with the symbols of dspaxbk.
-void dspaxfapn2(const float* az, const float* pl, int32_t n);
+void dspaxfapn2(const float* az, const float* pl, int32_t n, AxisSense sense = AxisSense::Vector);
 // The frame as stefram2 holds it.
 void repstereo();
 

@@ -6,15 +6,25 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 
 #include "catalogue/catalogue_writers.hpp"
 #include "catalogue/tables.hpp"
+#include "catalogue/writer_menu.hpp"
 #include "catalogue_fixture.hpp"
 
 namespace tensova::test {
 namespace {
 
-using Writers = CatalogueFixture;
+struct Refusal;
+
+class Writers : public CatalogueFixture {
+  protected:
+    static WriteOutcome ndkFile() { return writeCatalogueFile(ndkLayout, kSlot); }
+    static WriteOutcome ndkTable() { return writeCatalogueTable(ndkLayout, kSlot); }
+    // Each case's store written by its writer to its target: what the writer reports.
+    void expectOutcomes(std::span<const Refusal> cases);
+};
 
 // Two events of each format; the second with angles that are not whole, long texts and an
 // apostrophe. The tables: a title record and a record of column names, then per event its fields
@@ -68,33 +78,19 @@ TEST_F(Writers, DekRecordsHaveTheReadersColumnsAndWidths) {
     expectGolden(printed(), "catalogue_runs.txt#dek file");
 }
 
-TEST_F(Writers, EmptyStoresAndRefusedRecords) {
-    // A failure names the first event that the file does not hold whole, and counts those it
-    // does: a closed slot refuses the first record (the title record of a table, before any
-    // event: event 0); a full disk takes the records into the buffer and refuses them at the
-    // final flush or, for a full store, at the first write of the buffer: none reached the file.
-    const bool full = std::filesystem::exists("/dev/full");
-    const std::function<WriteOutcome()> file = [] { return writeCatalogueFile(ndkLayout, kSlot); };
-    const std::function<WriteOutcome()> table = [] {
-        return writeCatalogueTable(ndkLayout, kSlot);
-    };
-    const struct {
-        const char* what;
-        std::function<WriteOutcome()> write;
-        int events;
-        std::string target;  // "" for a file of the folder, "closed" for no file at all
-        bool complete;
-        int32_t event, saved;
-        std::size_t lines;  // in the file of the folder
-    } cases[] = {{"empty store, file", file, 0, "", true, 0, 0, 0},
-                 {"empty store, table", table, 0, "", true, 0, 0, 2},
-                 {"closed slot, file", file, 2, "closed", false, 1, 0, 0},
-                 {"closed slot, table", table, 2, "closed", false, 0, 0, 0},
-                 {"full disk, file", file, 3, "/dev/full", false, 1, 0, 0},
-                 {"full disk, table", table, 3, "/dev/full", false, 0, 0, 0},
-                 {"full disk, full store", file, kCapacity - 1, "/dev/full", false, 1, 0, 0}};
+// A failure names the first event that the file does not hold whole, and counts those it does.
+struct Refusal {
+    const char* what;
+    std::function<WriteOutcome()> write;
+    int events;
+    std::string target;  // "" for a file of the folder, "closed" for no file at all
+    bool complete;
+    int32_t event, saved;
+    std::size_t lines;  // in the file of the folder
+};
+
+void Writers::expectOutcomes(std::span<const Refusal> cases) {
     for (const auto& c : cases) {
-        if (c.target == "/dev/full" && !full) continue;
         SetUp();
         readText(repeatedNdk(c.events));
         WriteOutcome r;
@@ -112,7 +108,47 @@ TEST_F(Writers, EmptyStoresAndRefusedRecords) {
         EXPECT_EQ(r.event, c.event) << c.what;
         EXPECT_EQ(r.saved, c.saved) << c.what;
     }
-    if (!full) GTEST_SKIP() << "no /dev/full here: the full-disk cases were not run";
+}
+
+// A closed slot refuses the first record (the title record of a table, before any event:
+// event 0).
+TEST_F(Writers, EmptyStoresAndRefusedRecords) {
+    const Refusal cases[] = {{"empty store, file", ndkFile, 0, "", true, 0, 0, 0},
+                             {"empty store, table", ndkTable, 0, "", true, 0, 0, 2},
+                             {"closed slot, file", ndkFile, 2, "closed", false, 1, 0, 0},
+                             {"closed slot, table", ndkTable, 2, "closed", false, 0, 0, 0}};
+    expectOutcomes(cases);
+}
+
+// A full disk takes the records into the buffer and refuses them at the final flush or, for a
+// full store, at the first write of the buffer: none reached the file.
+TEST_F(Writers, AFullDiskRefusesTheRecords) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const Refusal cases[] = {
+        {"full disk, file", ndkFile, 3, "/dev/full", false, 1, 0, 0},
+        {"full disk, table", ndkTable, 3, "/dev/full", false, 0, 0, 0},
+        {"full disk, full store", ndkFile, kCapacity - 1, "/dev/full", false, 1, 0, 0}};
+    expectOutcomes(cases);
+}
+
+// A written file whose close fails (its descriptor closed behind the unit's back, as a file
+// system that fails a close would) gets the writer's error box, not the closing line.
+TEST(WriterMenu, AFailedCloseIsReported) {
+    TempDir dir;
+    ConsoleCapture cap("22\n\n99\n");
+    initfio(0, 1);
+    const int32_t unit = fiocom.iouf[0];
+    ASSERT_TRUE(unitOpen(unit, dir.file("out.ndk"), OpenStatus::Unknown));
+    fiocom.oufnam[0] = fit("out.ndk", 40);
+    fiocom.iopou[0] = true;
+    unitWrite(unit, "a record");
+    ASSERT_TRUE(unitFlush(unit));
+    ASSERT_TRUE(closeBehind(dir.file("out.ndk")));
+    gcmtwrite1(1, 0);
+    const Lines lines = cap.lines();
+    EXPECT_EQ(countLines(lines, "   FINAL FLUSH/CLOSE FAILED"), 1);
+    EXPECT_EQ(countLines(lines, " FILE " + fit("out.ndk", 40) + " IS CLOSED"), 1);
+    EXPECT_EQ(readFile(dir.file("out.ndk")), "a record\n");
 }
 
 }  // namespace

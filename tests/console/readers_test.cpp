@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "console/fixed_columns.hpp"
 #include "console/units.hpp"
@@ -90,52 +92,145 @@ TEST(Units, LinesCountedFromTheOpening) {
     unitClose(40);
 }
 
-// Ten records of 100 bytes written to a file unit, through its buffer, to a disk with room for
-// some of them: the unit counts what reached the file, the records that end within it are whole,
-// and once a write has failed nothing more reaches the file, even where there would be room.
+// Ten records of 100 bytes written to a file unit, through its buffer, the first `earlier` of
+// them by an earlier writing, to a disk with room for `room` bytes (-1: no limit). What the
+// later writing counts, and what the file holds.
+struct TenRecords {
+    bool flushed;
+    int64_t handed, inFile;
+    int32_t whole;     // of the later writing's records
+    int64_t fileSize;  // -1 for a device
+};
+TenRecords writeTenRecords(const std::string& path, long long room, int earlier = 0) {
+    EXPECT_TRUE(unitOpen(40, path, OpenStatus::Unknown)) << path;
+    UnitRecords first(40);
+    std::optional<UnitRecords> later;
+    TenRecords r{};
+    {
+        const std::optional<FileSizeLimit> limit =
+            room < 0 ? std::nullopt : std::optional<FileSizeLimit>(std::in_place, room);
+        for (int k = 0; k < 10; ++k) {
+            if (k == earlier) later.emplace(40);
+            unitWriteRaw(40, std::string(99, 'a' + static_cast<char>(k)) + "\n");
+            (k < earlier ? first : *later).ended();
+        }
+        r.flushed = unitFlush(40);
+    }
+    // Room again: a failed unit still writes nothing.
+    unitWrite(40, "more");
+    unitFlush(40);
+    r.handed = unitBytesHanded(40);
+    r.inFile = unitBytesInFile(40);
+    r.whole = later->whole();
+    unitClose(40);
+    r.fileSize = std::filesystem::is_regular_file(path)
+                     ? static_cast<int64_t>(std::filesystem::file_size(path))
+                     : -1;
+    return r;
+}
+
+// The unit counts what reached the file, the records that end within it are whole (one that
+// ends exactly at its end too), and the file is cut back to the last of them; once a write has
+// failed nothing more reaches the file, even where there would be room. An earlier writing's
+// records are not counted again.
 TEST(Units, TheRecordsThatReachedTheFileWhole) {
     TempDir dir;
     const struct {
         const char* what;
-        std::string path;
-        long long room;  // -1: no limit
+        long long room;
+        int earlier;
         int64_t inFile;
         int32_t whole;
-    } cases[] = {{"room for all", dir.file("all"), -1, 1005, 10},
-                 {"room for five and a half", dir.file("part"), 550, 550, 5},
-                 {"no room", dir.file("none"), 0, 0, 0},
-                 {"the full device", "/dev/full", -1, 0, 0}};
+    } cases[] = {{"room for all", -1, 0, 1005, 10},
+                 {"room for five and a half", 550, 0, 500, 5},
+                 {"room for five exactly", 500, 0, 500, 5},
+                 {"no room", 0, 0, 0, 0},
+                 {"three earlier, room for five and a half", 550, 3, 500, 2},
+                 {"six earlier, room for five and a half", 550, 6, 500, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.path == "/dev/full" && !std::filesystem::exists(c.path)) continue;
-        ASSERT_TRUE(unitOpen(40, c.path, OpenStatus::Unknown));
-        UnitRecords records(40);
-        bool flushed = false;
-        {
-            const std::optional<FileSizeLimit> limit =
-                c.room < 0 ? std::nullopt : std::optional<FileSizeLimit>(std::in_place, c.room);
-            for (int k = 0; k < 10; ++k) {
-                unitWriteRaw(40, std::string(99, 'a' + static_cast<char>(k)) + "\n");
-                records.ended();
-            }
-            flushed = unitFlush(40);
-        }
-        // Room again: a failed unit still writes nothing.
-        unitWrite(40, "more");
-        unitFlush(40);
-        const int64_t inFile = unitBytesInFile(40);
-        EXPECT_EQ(flushed, c.whole == 10);
-        EXPECT_EQ(unitBytesHanded(40), 1005);
-        EXPECT_EQ(inFile, c.inFile);
-        EXPECT_EQ(records.whole(), c.whole);
-        unitClose(40);
-        if (c.path != "/dev/full") {
-            EXPECT_EQ(static_cast<int64_t>(readFile(c.path).size()), c.inFile);
-        }
+        const TenRecords r = writeTenRecords(dir.file(c.what), c.room, c.earlier);
+        EXPECT_EQ(r.flushed, c.inFile > 1000);
+        EXPECT_EQ(r.handed, 1005);
+        EXPECT_EQ(r.inFile, c.inFile);
+        EXPECT_EQ(r.whole, c.whole);
+        EXPECT_EQ(r.fileSize, c.inFile);
     }
     UnitRecords closed(40);
     closed.ended();
     EXPECT_EQ(closed.whole(), 0);
+}
+
+// The full device takes nothing and cannot be cut.
+TEST(Units, TheFullDeviceHoldsNoRecord) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const TenRecords r = writeTenRecords("/dev/full", -1);
+    EXPECT_FALSE(r.flushed);
+    EXPECT_EQ(r.handed, 1005);
+    EXPECT_EQ(r.inFile, 0);
+    EXPECT_EQ(r.whole, 0);
+}
+
+// What a failed writing left, counted after a head of two records: the first record not whole
+// and the whole ones after the head; 0 when a head record is not whole.
+TEST(Units, TheFirstRecordNotWholeAfterAHead) {
+    TempDir dir;
+    for (const auto& [room, first, whole] :
+         {std::array<int, 3>{150, 0, 0}, {200, 1, 0}, {550, 4, 3}, {1000, 9, 8}}) {
+        const std::string path = dir.file(std::to_string(room));
+        ASSERT_TRUE(unitOpen(40, path, OpenStatus::Unknown));
+        UnitRecords records(40);
+        {
+            const FileSizeLimit limit(room);
+            for (int k = 0; k < 10; ++k) {
+                unitWriteRaw(40, std::string(99, 'x') + "\n");
+                records.ended();
+            }
+            unitWrite(40, "past the disk's end");
+            unitFlush(40);
+        }
+        const UnitRecords::Cut cut = records.cutAfter(2);
+        EXPECT_EQ(cut.first, first) << room;
+        EXPECT_EQ(cut.whole, whole) << room;
+        unitClose(40);
+    }
+}
+
+// A written file whose close fails (its descriptor closed behind the unit's back, as a file
+// system that fails a close would) is not said to be written, though all of it reached the file.
+TEST(Units, AFailedCloseIsAFailure) {
+    TempDir dir;
+    ASSERT_TRUE(unitOpen(40, dir.file("f"), OpenStatus::Unknown));
+    unitWrite(40, "all of it");
+    ASSERT_TRUE(unitFlush(40));
+    ASSERT_TRUE(closeBehind(dir.file("f")));
+    EXPECT_FALSE(unitClose(40));
+    EXPECT_FALSE(unitIsOpen(40));
+    EXPECT_EQ(readFile(dir.file("f")), "all of it\n");
+}
+
+// Rewinding an output unit: what its buffer holds reaches the file first; then the file is
+// written again from its first byte, and the counts of bytes and records start again.
+TEST(Units, RewindingAnOutputUnit) {
+    TempDir dir;
+    ASSERT_TRUE(unitOpen(40, dir.file("f"), OpenStatus::Unknown));
+    UnitRecords before(40);
+    for (const char* line : {"first line", "second line"}) {
+        unitWrite(40, line);
+        before.ended();
+    }
+    unitRewind(40);
+    EXPECT_EQ(std::tuple(unitBytesHanded(40), unitBytesInFile(40), unitRecordsMarked(40)),
+              std::tuple(0, 0, 0));
+    EXPECT_EQ(readFile(dir.file("f")), "first line\nsecond line\n");
+    UnitRecords after(40);
+    unitWrite(40, "new");
+    after.ended();
+    EXPECT_TRUE(unitFlush(40));
+    EXPECT_EQ(std::tuple(unitBytesHanded(40), unitBytesInFile(40), after.whole()),
+              std::tuple(4, 4, 1));
+    EXPECT_TRUE(unitClose(40));
+    EXPECT_EQ(readFile(dir.file("f")), "new\nt line\nsecond line\n");
 }
 
 // What a file begins with, for the outputs that replace files of their own kind only: regular

@@ -24,7 +24,8 @@ std::string counted(const std::string& label, int n) {
 
 // 860 ndk events (348,300 bytes) and 300 dek events (94,500 bytes) written to a disk of 64 KiB:
 // the 256 KiB buffer of the unit meets the full disk at its first write, long after the last
-// record that fits; the box names the first record that is not whole and counts those that are.
+// record that fits; the box names the first record that is not whole and counts those that are,
+// and the file ends with the last of them.
 TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
     const std::string read = "1000\n1001\ncat.ndk\n";
     // A world grid, which holds every event.
@@ -35,7 +36,7 @@ TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
         std::string input;  // after the banner's line
         int head;           // lines before the first event's record
         int lines;          // lines of an event's record
-        bool sish;          // the Si-Sh box (no record named) rather than the writer's
+        bool sish;          // the Si-Sh box rather than the writer's
     } cases[] = {
         {"ndk file", read + "1200\n1001\nout.txt\n\n99\n9999\n", 0, 5, false},
         {"dek file", "1000\n1000\ncat.dek\n1200\n1000\nout.txt\n\n99\n9999\n", 0, 4, false},
@@ -52,19 +53,22 @@ TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
         const test::RunResult r = test::runTensova("\n" + c.input, dir.path(), 20, kDisk);
         EXPECT_EQ(r.status, 0);
         const std::string cut = dir.read("out.txt");
-        EXPECT_EQ(static_cast<long long>(cut.size()), kDisk);
-        const int whole =
-            (static_cast<int>(std::count(cut.begin(), cut.end(), '\n')) - c.head) / c.lines;
+        const test::Lines records = test::splitLines(cut);
+        const int whole = (static_cast<int>(records.size()) - c.head) / c.lines;
+        // Whole records only (each event's of the same length), less than one short of the disk.
+        EXPECT_TRUE(cut.ends_with('\n'));
+        EXPECT_EQ((static_cast<int>(records.size()) - c.head) % c.lines, 0);
+        long long head = 0;
+        for (int i = 0; i < c.head; ++i) head += static_cast<long long>(records.at(i).size()) + 1;
+        const long long record = (static_cast<long long>(cut.size()) - head) / std::max(whole, 1);
+        EXPECT_LE(static_cast<long long>(cut.size()), kDisk);
+        EXPECT_GT(static_cast<long long>(cut.size()) + record, kDisk);
+        const std::string indent = c.sish ? "" : "  ";
         const test::Lines lines = test::splitLines(r.out);
-        EXPECT_EQ(test::countLines(
-                      lines, counted(c.sish ? "NUMBER OF SAVED DATA =" : "  NUMBER OF SAVED DATA =",
-                                     whole)),
-                  1)
+        EXPECT_EQ(test::countLines(lines, counted(indent + "NUMBER OF SAVED DATA =", whole)), 1)
             << whole;
-        if (!c.sish) {
-            EXPECT_EQ(test::countLines(lines, counted("  WHILE WRITING", whole + 1) + " th DATA"),
-                      1);
-        }
+        EXPECT_EQ(
+            test::countLines(lines, counted(indent + "WHILE WRITING", whole + 1) + " th DATA"), 1);
     }
 }
 

@@ -49,8 +49,8 @@ TEST(PlotMenu, TheEndOfInputFinishesAnOpenPlotFile) {
 // A plot file replaces plot files only. A name that holds another file (here the catalogue read
 // in the run) is asked about first, default No, and No asks for a name again, at the main menu's
 // plot prompt and the sheet's alike; at the end of the input the run stops and the file is kept.
-// A command file that gives such a name is refused, ends, and the keyboard gives another. A file
-// that begins with "%!" is replaced without a question.
+// A command file that gives such a name is refused, ends, and the keyboard gives another. A plot
+// file of this program is replaced without a question.
 TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
     const std::string three = test::testData("three.ndk");
     const std::string read = "\n1000\n1001\nthree.ndk\n";
@@ -76,7 +76,7 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
         SCOPED_TRACE(c.what);
         const Session s(c.input, {{"three.ndk", three},
                                   {"cmds.txt", cmds},
-                                  {"old.ps", "%!\n"},
+                                  {"old.ps", "%!\n%%Pages: (atend)\n"},
                                   {"over.ps", "% Ready to go\n"}});
         EXPECT_EQ(s.result.status, c.status);
         EXPECT_EQ(s.count(" file exists: replace it ?"), c.questions);
@@ -88,25 +88,83 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
     }
 }
 
+// Which existing files a plot file replaces without a question: those that begin as this
+// program's plot files begin (the head of each dialect, a piece laid over another). Any other
+// file, PostScript of other programs and files that merely begin with "%" among them, is asked
+// about at the keyboard (No keeps it) and refused in a command file, which then ends.
+TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
+    const struct {
+        const char* what;
+        std::string head;
+        bool asked;
+    } cases[] = {
+        {"compressed head", "%!\n%%Pages: (atend)\n%%BoundingBox: 0 0 595 842\n", false},
+        {"NeWS head", "%!\n% Initialize coordinate system and scales\n%%Pages: (atend)\n", false},
+        {"Illustrator head", "%!PS-Adobe-2.0 EPSF-1.2\n%%Title: f.ps\n", false},
+        {"piece laid over another", "% Ready to go\n0.5 setlinewidth\n", false},
+        {"PostScript of another program", "%!PS-Adobe-3.0\n%%Creator: cairo\n", true},
+        {"Illustrator's own file", "%!PS-Adobe-2.0 EPSF-1.2\n%%Creator:Adobe Illustrator\n", true},
+        {"bare PostScript", "%!\nshowpage\n", true},
+        {"TeX source", "% comment\n\\documentclass{article}\n", true},
+        {"MATLAB script", "%% matlab\nx = 1;\n", true},
+        {"binary", std::string("\0\x01\xff%!\n", 5), true},
+        {"empty file", "", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session keyboard(
+            "\n10\n\nf.ps\n" + std::string(c.asked ? "n\nother.ps\n" : "") + "20\n\n9999\n",
+            {{"f.ps", c.head}});
+        EXPECT_EQ(keyboard.result.status, 0);
+        EXPECT_EQ(keyboard.count(" file exists: replace it ?"), c.asked ? 1 : 0);
+        const Session file(
+            "\n5000\n5001\ncmds.txt\n" + std::string(c.asked ? "\nother.ps\n20\n\n9999\n" : ""),
+            {{"f.ps", c.head}, {"cmds.txt", "10\n\nf.ps\n20\n\n9999\n"}});
+        EXPECT_EQ(file.result.status, 0);
+        EXPECT_EQ(file.count(" File exists"), c.asked ? 1 : 0);
+        EXPECT_EQ(file.count(" ===> END OF COMMAND FILE"), c.asked ? 1 : 0);
+        for (const Session* s : {&keyboard, &file}) {
+            if (c.asked) {
+                EXPECT_EQ(s->dir.read("f.ps"), c.head);
+                expectComplete(*s, "other.ps");
+            } else {
+                expectComplete(*s, "f.ps");
+            }
+        }
+    }
+}
+
+// A RUN with a plot file open, answered 1 (close it, open a new one): the new file's name takes
+// 20 characters, and a line that starts with a blank takes its default name, Next_plot.
+TEST(PlotMenu, TheNextPlotFileTakesTwentyCharactersAndABlankTakesTheDefault) {
+    const Session s("\n10\n\nplot.ps\n3000\n1000\n1\n\n\n" + std::string(21, 'n') + "\n\n " +
+                    std::string(20, 'n') + "\n99\n9999\n\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" name longer than 20 characters"), 1);
+    EXPECT_FALSE(s.dir.exists(std::string(20, 'n')));
+    expectComplete(s, "plot.ps");
+    test::expectRenders(s.dir.file("Next_plot"), "", 1);
+}
+
 // A settings file that cannot be written (a folder in its place, a full disk) is never said to be
 // written: the warning alone, with its pause, and the plot file is written all the same.
+void expectUnwritableSettings(bool fullDisk) {
+    Session s;
+    const std::string settings = s.dir.file("pslib7_ini.txt");
+    ASSERT_EQ(fullDisk ? symlink("/dev/full", settings.c_str()) : mkdir(settings.c_str(), 0755), 0);
+    s.run("\n10\n\n\nplot.ps\n20\n\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" pslib7_ini.txt updated or created"), 0);
+    EXPECT_EQ(s.count(" pslib7_ini.txt could not be written"), 1);
+    expectComplete(s, "plot.ps");
+}
+
 TEST(PlotMenu, AnUnwritableSettingsFileIsNotSaidToBeWritten) {
-    const bool full = std::filesystem::exists("/dev/full");
-    for (const std::string what : {"folder", "full disk"}) {
-        if (what == "full disk" && !full) continue;
-        SCOPED_TRACE(what);
-        Session s;
-        const std::string settings = s.dir.file("pslib7_ini.txt");
-        ASSERT_EQ(what == "folder" ? mkdir(settings.c_str(), 0755)
-                                   : symlink("/dev/full", settings.c_str()),
-                  0);
-        s.run("\n10\n\n\nplot.ps\n20\n\n9999\n");
-        EXPECT_EQ(s.result.status, 0);
-        EXPECT_EQ(s.count(" pslib7_ini.txt updated or created"), 0);
-        EXPECT_EQ(s.count(" pslib7_ini.txt could not be written"), 1);
-        expectComplete(s, "plot.ps");
-    }
-    if (!full) GTEST_SKIP() << "no /dev/full here: the full-disk case was not run";
+    expectUnwritableSettings(false);
+}
+
+TEST(PlotMenu, ASettingsFileOnAFullDiskIsNotSaidToBeWritten) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    expectUnwritableSettings(true);
 }
 
 }  // namespace

@@ -135,15 +135,43 @@ TEST(Sheet, EveryAxisMarkTakesTheStandardSymbol) {
     }
 }
 
-// No events: RUN opens the plot file and draws nothing. The real catalogue of January 2015:
-// 210 events on 11 pages, no axis mark filled.
-TEST(Sheet, EmptyStoreAndARealCatalogue) {
+// Axes that lie in the horizontal: a pure normal and a pure thrust fault on 45-degree planes give
+// a T and a P axis of plunge 0 exactly, a vertical strike-slip P and T axes that rounding tilts
+// either way. Plunge 0 is downward: every mark takes the standard (open) symbol.
+TEST(Sheet, HorizontalAxesTakeTheStandardSymbol) {
+    std::string made;
+    for (const char* planes :
+         {"   0 45  -90 180 45  -90", "   0 45   90 180 45   90", "   0 90    0  90 90  180"})
+        made += test::joined(test::withField(test::kNdkEvent, 4, 57, planes));
+    const Session s("\n1000\n1001\nmade.ndk\n3000\n1000\n\n\n99\n9999\n\n", {{"made.ndk", made}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_GE(s.find(" Data 1 -> 3"), 0);
+    EXPECT_EQ(test::countLines(test::splitLines(s.dir.read("fps_bb.ps")), "closepath gsave"), 0);
+}
+
+// A scale that puts the nets far beyond the page: every point of every net is clamped to the
+// device range, with one box for each RUN (here two, the second on a new page), not one a point.
+TEST(Sheet, OneClampBoxPerRun) {
+    const Session s(
+        "\n1000\n1001\nthree.ndk\n3000\n11\ny\n\n\n1e9\n\n\n\n1000\n\n\n\n1000\n\n\n99\n9999\n\n",
+        {{"three.ndk", test::testData("three.ndk")}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" x in meters =  0.100E+08"), 2);
+    EXPECT_EQ(s.count(" ===> HIT RETURN TO CONTINUE"), 2);
+    test::expectRenders(s.dir.file("fps_bb.ps"), "", 2);
+}
+
+// No events: RUN opens the plot file and draws nothing.
+TEST(Sheet, EmptyStore) {
     const Session empty("\n3000\n1000\n\n\n99\n9999\n\n");
     EXPECT_EQ(empty.result.status, 0);
     EXPECT_EQ(empty.find(" PLOTTING Page 1/1"), -1);
     EXPECT_EQ(test::countLines(test::splitLines(empty.dir.read("fps_bb.ps")), "(North)"), 0);
     test::expectRenders(empty.dir.file("fps_bb.ps"), "", 1);
+}
 
+// The real catalogue of January 2015: 210 events on 11 pages, no axis mark filled.
+TEST(Sheet, ARealCatalogue) {
     const std::string real = std::string(TENSOVA_REAL_DATA) + "/gcmt_2015-01_jan15.ndk";
     if (!std::filesystem::exists(real)) GTEST_SKIP() << "real catalogue " << real << " is absent";
     const Session s(

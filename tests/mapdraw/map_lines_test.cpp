@@ -170,7 +170,7 @@ TEST(MapLines, OneClampBoxPerMap) {
         return countLines(map.doc.console.lines(), " ///               WARNING               ///");
     };
     {
-        const MapRun run;
+        const ClampBoxRun run;
         for (int k = 0; k < 3; ++k) usplot(1e9f, 1e9f, k == 0 ? 0 : 1);
         EXPECT_EQ(boxes(), 1);
     }

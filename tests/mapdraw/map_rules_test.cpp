@@ -127,6 +127,7 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
 // meridian as its reduction: 1e10 is -80, and 370 is 10.
 TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
     ConsoleCapture cap("1\n1e10\n99\n1\n370\n2\n0\n99\n");
+    useProjection(24, 0);
     float lon0 = 0;
     slong1(lon0, 0);
     EXPECT_EQ(llpparam.lon0, rad(-80.0f));

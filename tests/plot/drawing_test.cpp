@@ -48,6 +48,20 @@ TEST(Drawing, LongLinesAndPolygonsInPieces) {
     }
 }
 
+// Points beyond the device range in one run of a drawing give one box in all; after the run the
+// boxes left before it hold again.
+TEST(Drawing, OneClampBoxPerRun) {
+    PlotDocument doc("\n");
+    matrixMap(0, 0, 1, 0, 0, 1);
+    EXPECT_EQ(sclampboxes(2), -1);
+    {
+        const ClampBoxRun run;
+        for (int k = 0; k < 3; ++k) usplot(1e9f, -1e9f, k == 0 ? 0 : 1);
+    }
+    EXPECT_EQ(countLines(doc.console.lines(), " ///               WARNING               ///"), 1);
+    EXPECT_EQ(sclampboxes(-1), 2);
+}
+
 TEST(Drawing, PenMovesAndTexts) {
     PlotDocument doc;
     matrixMap(1, 2, 1, 0, 0, 1);

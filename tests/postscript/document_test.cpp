@@ -12,8 +12,8 @@ namespace tensova::test {
 namespace {
 
 // Heads and trailers of the three dialects, byte for byte (the part of the golden file numbered
-// as the case); the file's life from its opening to its trailer, however the run ends; each file
-// rendered by Ghostscript.
+// as the case), each one of the heads that plot files replace; the file's life from its opening to
+// its trailer, however the run ends; each file rendered by Ghostscript.
 const std::string kProlog = joined(golden("ps_prolog.txt"));
 
 TEST(Document, HeadAndTrailerOfEachDialect) {
@@ -40,6 +40,10 @@ TEST(Document, HeadAndTrailerOfEachDialect) {
         PsDocument doc(settings, c.colour);
         expectGolden(doc.finish(), "ps_heads.txt#" + std::to_string(&c - cases));
         EXPECT_TRUE(readFile(doc.path).ends_with("%%EOF\n"));
+        // A plot file replaces it without a question.
+        EXPECT_TRUE(std::ranges::any_of(plotFileHeads(), [&](const std::string& head) {
+            return regularFileBeginsWith(doc.path, head);
+        }));
         // An overlay goes over a document of its own dialect: drawn after a compressed prolog.
         doc.dir.write("prolog.ps", "%!\n" + kProlog);
         const bool overlay1 = c.overlay && c.dialect == 1;

@@ -106,7 +106,8 @@ TEST(NetDrawing, AxesOfAMechanism) {
                 t = net(-0.4217729f, -0.1884032f);
     // The dot (10) marks downward axes with a zero-length stroke at the axis, the dash (11) the
     // upward P axis at its antipode. A radial mark of 0.2 points outwards from a downward axis
-    // and inwards from an upward one.
+    // and inwards from an upward one; taken as a line, the upward P axis is taken downwards: its
+    // mark points outwards.
     const auto along = [](Point q, float length) {
         const float dx = q[0] - kCentre, dy = q[1] - kCentre, r = std::hypot(dx, dy);
         return Point{q[0] + 100 * length * dx / r, q[1] + 100 * length * dy / r};
@@ -126,20 +127,49 @@ TEST(NetDrawing, AxesOfAMechanism) {
         expectNear(got[1].points[0], b, "B");
         expectNear(got[2].points[0], t, "T");
     }
-    for (int32_t radial : {100, 101}) {
-        SCOPED_TRACE("symbol " + std::to_string(radial));
+    for (const AxisSense sense : {AxisSense::Vector, AxisSense::Line})
+        for (int32_t radial : {100, 101}) {
+            const bool line = sense == AxisSense::Line;
+            SCOPED_TRACE("symbol " + std::to_string(radial) + (line ? " as a line" : ""));
+            NetDocument doc;
+            int32_t istd = radial, ialt = 3;
+            sdspaxsymb(istd, ialt, 1);
+            dspaxfapn2(az.data(), pl.data(), 2, sense);
+            const auto got = paths(doc.finish());
+            ASSERT_EQ(got.size(), radial == 100 ? 2u : 4u);
+            const std::size_t second = radial == 100 ? 1 : 2;
+            expectNear(got[0].points[0], p, "P start");
+            expectNear(radial == 100 ? got[0].points[1] : got[1].points[2],
+                       along(p, line ? 0.2f : -0.2f), "P end");
+            expectNear(got[second].points[0], b, "B start");
+            expectNear(radial == 100 ? got[second].points[1] : got[second + 1].points[2],
+                       along(b, 0.2f), "B end");
+        }
+}
+
+// An axis of plunge 0 is downward: marked where it points (east here, on the rim), with the
+// standard dot, taken as a vector or as a line. One a hair above the horizontal is marked at its
+// antipode, with the alternate dash as a vector and the dot as a line.
+TEST(NetDrawing, AHorizontalAxisIsMarkedWhereItPoints) {
+    const float az[2] = {rad(90), rad(90)}, pl[2] = {0.0f, -1e-6f};
+    for (const AxisSense sense : {AxisSense::Vector, AxisSense::Line}) {
+        const bool line = sense == AxisSense::Line;
+        SCOPED_TRACE(line ? "as a line" : "as a vector");
         NetDocument doc;
-        int32_t istd = radial, ialt = 3;
+        int32_t istd = 10, ialt = 11;
         sdspaxsymb(istd, ialt, 1);
-        dspaxfapn2(az.data(), pl.data(), 2);
+        dspaxfapn2(az, pl, 2, sense);
         const auto got = paths(doc.finish());
-        ASSERT_EQ(got.size(), radial == 100 ? 2u : 4u);
-        const std::size_t second = radial == 100 ? 1 : 2;
-        expectNear(got[0].points[0], p, "P start");
-        expectNear(radial == 100 ? got[0].points[1] : got[1].points[2], along(p, -0.2f), "P end");
-        expectNear(got[second].points[0], b, "B start");
-        expectNear(radial == 100 ? got[second].points[1] : got[second + 1].points[2],
-                   along(b, 0.2f), "B end");
+        ASSERT_EQ(got.size(), 2u);
+        const auto mid = [](const Path& d) {
+            return Point{(d.points.front()[0] + d.points.back()[0]) / 2,
+                         (d.points.front()[1] + d.points.back()[1]) / 2};
+        };
+        const auto isDot = [](const Path& d) { return d.points.front() == d.points.back(); };
+        expectNear(mid(got[0]), net(1, 0), "plunge 0");
+        EXPECT_TRUE(isDot(got[0]));
+        expectNear(mid(got[1]), net(-1, 0), "a hair above");
+        EXPECT_EQ(isDot(got[1]), line);
     }
 }
 

@@ -122,7 +122,9 @@ FileSizeLimit::FileSizeLimit(long long bytes) {
     rlimit l{};
     getrlimit(RLIMIT_FSIZE, &l);
     saved_ = static_cast<long long>(l.rlim_cur);
-    handler_ = signal(SIGXFSZ, SIG_IGN);
+    struct sigaction current {};
+    sigaction(SIGXFSZ, nullptr, &current);
+    handler_ = current.sa_handler;
     EXPECT_TRUE(limitFiles(bytes));
 }
 
@@ -132,6 +134,18 @@ FileSizeLimit::~FileSizeLimit() {
     l.rlim_cur = static_cast<rlim_t>(saved_);
     setrlimit(RLIMIT_FSIZE, &l);
     signal(SIGXFSZ, handler_);
+}
+
+bool closeBehind(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path file = std::filesystem::canonical(path, ec);
+    if (ec) return false;
+    int held = -1;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd", ec)) {
+        const std::filesystem::path target = std::filesystem::read_symlink(entry.path(), ec);
+        if (!ec && target == file) held = std::stoi(entry.path().filename().string());
+    }
+    return held >= 0 && close(held) == 0;
 }
 
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds,

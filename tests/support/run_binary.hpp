@@ -69,6 +69,11 @@ class FileSizeLimit {
     void (*handler_)(int);
 };
 
+// Closes the descriptor through which this process holds the file `path` open, behind the back
+// of what holds it, as a file system whose close fails would: the holder's own close of it then
+// fails. False when no descriptor holds the file.
+bool closeBehind(const std::string& path);
+
 // Masks what changes from run to run: the run date and time, the system description, the end
 // time and the picture of the end banner.
 std::string maskVolatile(const std::string& transcript);
