@@ -42,8 +42,9 @@ void useMap(const MapSetting& m) {
 // overlay line on a map of the frame, or without one a grid line on the document's map (drawn
 // at once, it is joined as an overlay line is).
 std::vector<Path> traced(const MapSetting& m, const std::vector<Point>& ll, bool pen,
-                         const MapFrame* frame = nullptr) {
+                         const MapFrame* frame = nullptr, float cmPerUnit = 25) {
     MapDocument doc("");
+    matrixMap(2, 2, cmPerUnit, 0, 0, cmPerUnit);
     useMap(m);
     const Map map = frame != nullptr ? Map(*frame) : Map::ofGrid();
     std::vector<float> lon, lat;
@@ -78,8 +79,9 @@ std::vector<Point> along(float lon1, float lat1, float lon2, float lat2, int ste
 
 TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     const MapSetting equalArea90{5, 90}, stereo120{8, 120}, polar{5, 180}, stereoPole{7, 180};
-    const MapSetting tm{1}, wholeEqualArea{6, 180};
-    const MapFrame frame160to200 = mapFrameOf(160, 200, 0, 30), world = mapFrameOf(-180, 180, 0, 30);
+    const MapSetting tm{1}, wholeEqualArea{6, 180}, mollweide{24};
+    const MapFrame frame160to200 = mapFrameOf(160, 200, 0, 30),
+                   world = mapFrameOf(-180, 180, 0, 30);
     struct Case {
         const char* name;
         MapSetting map;
@@ -87,6 +89,14 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
         const MapFrame* frame;
         std::size_t paths;
         std::function<void(const std::vector<Path>&)> check;
+        float cmPerUnit = 25;
+    };
+    const auto shortSegments = [](const std::vector<Path>& p) {
+        for (const Path& q : p)
+            for (std::size_t k = 1; k < q.points.size(); ++k)
+                EXPECT_LT(std::hypot(q.points[k][0] - q.points[k - 1][0],
+                                     q.points[k][1] - q.points[k - 1][1]),
+                          onPage(0.5f));
     };
     const Case cases[] = {
         // Equal-area of 90 degrees: the rim, the equator, at sin 45 = 0.7071068.
@@ -132,13 +142,46 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
          }},
         // Transverse Mercator about 0: south of the equator y jumps by two pi where the
         // longitude passes 90 degrees.
-        {"transverse Mercator tears", tm, along(80, -30, 100, -30, 10), nullptr, 2,
+        {"transverse Mercator tears", tm, along(80, -30, 100, -30, 10), nullptr, 2, shortSegments},
+        // The same at 0.3 cm to the unit: the jump of two pi is still longer than the tear
+        // check's centimetre.
+        {"a tear at a small scale", tm, along(80, -30, 100, -30, 10), nullptr, 2, shortSegments,
+         0.3f},
+        // Transverse Mercator about 0 reaches 80 degrees from its central meridian's great
+        // circle: along the equator from 70 to 110 the line ends on the rim at 80, x = atanh(sin
+        // 80), and starts again from it at 100, on the far side.
+        {"both ends shown, the middle hidden",
+         tm,
+         {{70, 0}, {110, 0}},
+         nullptr,
+         2,
          [](auto& p) {
-             for (const Path& q : p)
-                 for (std::size_t k = 1; k < q.points.size(); ++k)
-                     EXPECT_LT(std::hypot(q.points[k][0] - q.points[k - 1][0],
-                                          q.points[k][1] - q.points[k - 1][1]),
-                               onPage(0.5f));
+             expectNear(p[0].points.back(), at(80, 0), "to the rim");
+             expectNear(p[1].points.front(), at(100, 0), "from the rim");
+         }},
+        // A point the map shows between two it cannot place (Mercator's poles) has no length.
+        {"a lone point shown", {}, {{0, 90}, {10, 80}, {20, 90}}, &world, 0, [](auto&) {}},
+        // Mollweide about 0: a line from 170E on the equator to 170W at 20N crosses the seam at
+        // 180 half way, at 10N.
+        {"the seam's latitude",
+         mollweide,
+         {{170, 0}, {-170, 20}},
+         &world,
+         2,
+         [](auto& p) {
+             expectNear(p[0].points.back(), at(180, 10), "to the east edge");
+             expectNear(p[1].points.front(), at(-180, 10), "from the west edge");
+         }},
+        // Mercator over 160..200: a point at 170W is placed at 190, east of 180, and the line
+        // runs on to it.
+        {"a point outside the window",
+         {},
+         {{170, 10}, {-170, 10}},
+         &frame160to200,
+         1,
+         [](auto& p) {
+             ASSERT_EQ(p[0].points.size(), 2u);
+             expectNear(p[0].points.back(), at(190, 10), "placed east of 180");
          }},
         // Equal-area of the whole sphere about (20, 40): a line 0.3 degree from the antipode
         // (-160, -40) runs out to the rim, the unit circle, along it and back; no chord cuts
@@ -156,7 +199,9 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     for (const Case& c : cases) {
         for (const bool pen : {true, false}) {
             SCOPED_TRACE(std::string(c.name) + (pen ? ", point by point" : ", at once"));
-            const auto paths = traced(c.map, c.line, pen, c.frame);
+            // A path of one point (a move the pen made) leaves no ink.
+            auto paths = traced(c.map, c.line, pen, c.frame, c.cmPerUnit);
+            std::erase_if(paths, [](const Path& q) { return q.points.size() < 2; });
             ASSERT_EQ(paths.size(), c.paths);
             c.check(paths);
         }
