@@ -133,6 +133,29 @@ TEST(Overlays, ClippingEndsSegmentsAtTheFrame) {
     expectNear(r.paths[2].points[1], at(8, 2), "last");
 }
 
+// Clipping in the frame's own turn, the short way round, on Mollweide about 0 over 170..190
+// (its seam at 180). From 175E on the equator to 160W at 10N the segment leaves the frame at
+// its east edge, 190 (170W), 0.6 of the way, at 6N; it is drawn to the seam, a third of the way
+// on to the edge (2N), and from the seam's other edge to 170W. From 172E on the equator to 160E
+// at 12N, a point that the frame's turn holds at 520, it leaves at the west edge, 170, at 2N.
+TEST(Overlays, ClippingTheShortWayAcrossTheSeam) {
+    MapDocument doc("");
+    projtype.iproj = 24;
+    const Map map(mapFrameOf(170, -170, -20, 20));
+    ClippedLine line(map);
+    line.point(175, 0);
+    line.point(-160, 10);
+    line.restart();
+    line.point(172, 0);
+    line.point(160, 12);
+    const auto got = doc.finish();
+    ASSERT_EQ(sizes(got), (std::vector<std::size_t>{2, 2, 2}));
+    expectNear(got[0].points[1], at(180, 2), "to the seam");
+    expectNear(got[1].points[0], at(-180, 2), "from its other edge");
+    expectNear(got[1].points[1], at(-170, 6), "to the frame's east edge");
+    expectNear(got[2].points[1], at(170, 2), "to the frame's west edge");
+}
+
 TEST(Overlays, ShorelineAcrossTheAntimeridianAndInChunks) {
     // Clipped in the window of frame 170..-170: longitudes east of 180 are drawn past it.
     const std::string across = shoreHeader(9, 3, 178, 182, -10, -5) + "178 -10\n-178 -8\n-175 -5\n";

@@ -55,5 +55,18 @@ TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     }
 }
 
+// A point outside the map's frame (-80..80) is not drawn, and its listed coordinates are
+// asterisks; one inside is.
+TEST(PlottedPoints, OnlyThoseInTheFrameAreDrawn) {
+    MapDocument map("10\n100\n20\n45\n100\n10\n10\n100\n99\n");
+    bool useproj = true;
+    mappoint(useproj, 5);
+    mappoint(useproj, 0, Map::ofGrid());
+    EXPECT_EQ(countLines(map.doc.console.lines(), " |  1|********|********|"), 1);
+    const auto got = map.finish();
+    ASSERT_EQ(got.size(), 1u);
+    expectNear(centre(got[0]), at(10, 45), "the point inside");
+}
+
 }  // namespace
 }  // namespace tensova::test
