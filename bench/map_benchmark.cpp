@@ -50,7 +50,9 @@ bool fillStore() {
     return gcmtblk.count == kCapacity;
 }
 
-void BM_Map(benchmark::State& state) {
+// The map of `count` events with the map menu's keys up to RUN (`setting`), and the keys after
+// the plot file's name (a return for each box).
+void runMap(benchmark::State& state, const std::string& setting, const std::string& boxes) {
     static const bool ready = fillStore();
     if (!ready) {
         state.SkipWithError("the catalogue did not read back whole");
@@ -59,11 +61,9 @@ void BM_Map(benchmark::State& state) {
     const auto count = static_cast<int32_t>(state.range(0));
     int64_t bytes = 0, sish = 0;
     for (auto _ : state) {
-        // A fresh Si-Sh file; a world grid, which holds every event; no point or overlay
-        // menu; RUN opens the plot file with the settings and the name kept; leave; close the
-        // plot file with its return.
-        bench::keyboard(
-            "320\n10\n-90 90 30\n20\n-180 180 30\n99\n343\nn\n340\nn\n1000\n\nseis.map.ps\n99\n\n");
+        // A fresh Si-Sh file; the setting; no point or overlay menu; RUN opens the plot file
+        // with the settings and the name kept; leave; close the plot file with its return.
+        bench::keyboard(setting + "343\nn\n340\nn\n1000\n\nseis.map.ps\n" + boxes + "99\n\n");
         fiocom.oufnam[kSishSlot - 1] = fit("sish.txt", 40);
         std::filesystem::remove("sish.txt");
         opefou(kSishSlot, "extracted si-sh output", 1);
@@ -77,8 +77,29 @@ void BM_Map(benchmark::State& state) {
     state.counters["SiSh_MB"] = static_cast<double>(sish) / 1e6;
     state.SetItemsProcessed(state.iterations() * count);
 }
+
+// A world grid, which holds every event, on Mercator.
+void BM_Map(benchmark::State& state) {
+    runMap(state, "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", "");
+}
 // A full store, and a small one for instruction counts.
 BENCHMARK(BM_Map)->Arg(kCapacity)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A regional map: the Lambert conic of Japan about 140E, most events off the frame (one box).
+void BM_RegionalMap(benchmark::State& state) {
+    runMap(state,
+           "300\n3\n99\n1\n140\n99\n1\n32\n99\n1\n42\n99\n99\n"
+           "320\n10\n25 50 5\n20\n125 155 5\n99\n",
+           "\n");
+}
+BENCHMARK(BM_RegionalMap)->Arg(kCapacity)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The world on Mollweide about 150E over -180..180, its seam inside the frame.
+void BM_WorldAbout150E(benchmark::State& state) {
+    runMap(state,
+           "300\n24\n99\n1\n150\n99\n99\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n", "");
+}
+BENCHMARK(BM_WorldAbout150E)->Arg(kCapacity)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tensova
