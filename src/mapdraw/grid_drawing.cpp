@@ -29,9 +29,6 @@ constexpr int32_t kCountMax = 1000;
 constexpr int32_t kSidesMax = 3600;
 // The longest chord of a grid line that the projection curves, degrees.
 constexpr float kChordDegrees = 1.0f;
-// The points of one grid line or tick mark at the most: a turn in tenths of a degree. Beyond
-// it a line's steps are not divided, whatever its span.
-constexpr int32_t kLinePointsMax = 3600;
 
 int32_t heldCount(float v, int32_t most = kCountMax) {
     if (!(v >= 1.0f)) return 1;
@@ -55,14 +52,13 @@ enum class Placing : uint8_t { kEach, kFoot, kGiven };
 
 // A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
 // Where the projection curves the line, each step is divided so that no chord spans more than
-// a degree, up to kLinePointsMax points a line.
+// a degree.
 void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, float dlat,
               int32_t steps, bool straight, Placing placing = Placing::kEach) {
     int32_t parts = 1;
     if (!straight) {
         const float span = std::max(std::fabs(dlon), std::fabs(dlat));
-        parts = std::min(heldCount(std::ceil(span / rad(kChordDegrees))),
-                         std::max(kLinePointsMax / steps, 1));
+        parts = heldCount(std::ceil(span / rad(kChordDegrees)));
     }
     const float each = static_cast<float>(parts);
     const float foot = placing == Placing::kFoot ? map.place(lon) : lon;

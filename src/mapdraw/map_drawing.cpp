@@ -458,10 +458,7 @@ float GroundAxes::turn(float azimuth, bool conformal) const {
     if (!ok) return 0.0f;
     if (conformal) return std::atan2(nx, ny);
     const float s = std::sin(azimuth), c = std::cos(azimuth);
-    float t = std::atan2(s * ex + c * nx, s * ey + c * ny) - azimuth;
-    if (t > pi()) t -= fullTurn();
-    if (t <= -pi()) t += fullTurn();
-    return t;
+    return shortWay(std::atan2(s * ex + c * nx, s * ey + c * ny) - azimuth);
 }
 
 void groundAxes(const Map& map, GroundAxes* axes, const float* lon, const float* lat,
