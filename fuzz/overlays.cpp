@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         llpparam = {};
         float x0 = 2.0f, y0 = 2.0f, xx = 25.0f, xy = 0.0f, yx = 0.0f, yy = 25.0f;
         sus2cm1(x0, y0, xx, xy, yx, yy, 1);
-        contours1(0.0f, 0.0f, 0.0f, 0.0f, 5);
+        contours1(5);
         return true;
     }();
     (void)ready;
@@ -49,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::console(std::string(clip ? "10\ny\n" : "10\nn\n") + std::to_string(kind) +
                   "\nlines\n99\n");
     iocom.plotOpen = true;
-    contours1(0.0f, 40.0f, 30.0f, 50.0f, 0);
+    static const Map map(mapFrameOf(0.0f, 40.0f, 30.0f, 50.0f));
+    contours1(map, 0);
     return 0;
 }
