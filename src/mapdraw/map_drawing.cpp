@@ -45,6 +45,15 @@ float fullTurn() {
     return anglerad(kTwoPi);
 }
 
+// The longitude unchanged where it lies from `first` to `last` (their rounding included), taken
+// into the turn from `first` otherwise.
+float intoTurn(float lon, float first, float last) {
+    if (lon >= first - kFrameEdge && lon <= last + kFrameEdge) return lon;
+    float r = lon;
+    modulro(&r, &lon, fullTurn(), first, 1);
+    return r;
+}
+
 // The difference d taken the short way round a turn, in [-turn/2, turn/2].
 template <typename T>
 T shortWayOf(T d, T turn) {
@@ -296,10 +305,7 @@ bool MapFrame::contains(float lon, float lat) const {
 }
 
 float MapFrame::fromWest(float lon) const {
-    if (lon >= west - kFrameEdge && lon <= east + kFrameEdge) return lon;
-    float r = lon;
-    modulro(&r, &lon, fullTurn(), west, 1);
-    return r;
+    return intoTurn(lon, west, east);
 }
 
 float eastOf(float west, float east) {
@@ -336,10 +342,7 @@ Map Map::ofGrid() {
 }
 
 float Map::place(float lon) const {
-    if (lon >= seamWest() - kFrameEdge && lon <= seamEast() + kFrameEdge) return lon;
-    float r = lon;
-    modulro(&r, &lon, fullTurn(), seamWest(), 1);
-    return r;
+    return intoTurn(lon, seamWest(), seamEast());
 }
 
 int32_t Map::seamEdge(float lon) const {
