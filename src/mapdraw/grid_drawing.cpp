@@ -178,28 +178,35 @@ void drawllgrid(const Map& map) {
     };
     const int32_t mLines = frameOnly ? 1 : m;
     const float meridianStep = dlat / static_cast<float>(npgrid);
-    int32_t seamEdges = 0;  // the edges of the seam that a meridian lies on: 1 west, 2 east
+    // Where the frame runs across the seam, the map's two edges there are drawn as its
+    // outline, in place of a meridian that lies on the seam; a frame of a whole turn then has
+    // its two bounds at one place, drawn and labelled once (the western).
+    const bool across = map.seamInFrame();
+    const bool oneBound = across && f.wholeTurn();
+    const auto drawn = [&](int32_t i, float lon) {
+        return !(oneBound && i == 0) && !(across && map.seamEdge(map.place(lon)) != 0);
+    };
     for (int32_t i = 0; i <= mLines; ++i) {
         const float lon = meridian(i, mLines);
-        stepLine(map, pen, lon, f.south, 0.0f, meridianStep, npgrid, straightMeridians);
-        const int32_t edge = map.seamEdge(map.place(lon));
-        if (edge != 0) seamEdges |= edge < 0 ? 1 : 2;
+        if (drawn(i, lon))
+            stepLine(map, pen, lon, f.south, 0.0f, meridianStep, npgrid, straightMeridians);
     }
-    // A meridian on the seam is both edges of the map: drawn on the one it is placed on, it is
-    // drawn on the other too, unless another meridian of the grid lies there.
-    if (seamEdges == 1 || seamEdges == 2)
-        stepLine(map, pen, seamEdges == 1 ? map.seamEast() : map.seamWest(), f.south, 0.0f,
-                 meridianStep, npgrid, straightMeridians, Placing::kGiven);
+    if (across)
+        for (const float edge : {map.seamWest(), map.seamEast()})
+            stepLine(map, pen, edge, f.south, 0.0f, meridianStep, npgrid, straightMeridians,
+                     Placing::kGiven);
     if (ticks) {
         align(-10);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
+            if (oneBound && i == 0) continue;
             stepLine(map, pen, lon, f.south, 0.0f, s, nptick, straightMeridians, Placing::kFoot);
             label(map, lon, f.south, 0.0f, -offset, lon, ndec);
         }
         align(-2);
         for (int32_t i = 0; i <= m; ++i) {
             const float lon = meridian(i, m);
+            if (oneBound && i == 0) continue;
             stepLine(map, pen, lon, f.north, 0.0f, -s, nptick, straightMeridians, Placing::kFoot);
             label(map, lon, f.north, 0.0f, offset, lon, ndec);
         }
@@ -240,11 +247,9 @@ void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
     e.side(f.east, f.south, f.east, f.north);
     e.side(f.east, f.north, f.west, f.north);
     e.side(f.west, f.north, f.west, f.south);
-    // Where the frame holds the seam, the map's edges there are part of the frame's outline:
-    // both edges of the seam, from the frame's south to its north. (A map placed in the
-    // frame's own turn has its seam on the frame's edges, which the sides hold already.)
-    const ProjectionRow& row = map.projection();
-    if (row.seam && row.placement != Placement::kFrame && f.contains(map.seamEast(), f.south)) {
+    // Where the frame runs across the seam, the map's edges there are part of the frame's
+    // outline: both edges of the seam, from the frame's south to its north.
+    if (map.seamInFrame()) {
         e.side(map.seamWest(), f.south, map.seamWest(), f.north, true);
         e.side(map.seamEast(), f.south, map.seamEast(), f.north, true);
     }

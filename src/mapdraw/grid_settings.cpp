@@ -1,9 +1,9 @@
 // The grid settings and their menu.
 
 #include <algorithm>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "console/checks.hpp"
 #include "console/console.hpp"

@@ -177,10 +177,11 @@ class Tracer {
         if (p.shown) sink_.move(p.x, p.y);
     }
 
-    // From the line's last point a to its next point b.
-    void next(const LinePoint& a, const LinePoint& b) {
+    // From the line's last point a to its next point b; `crossing` when the way between them
+    // crosses the seam.
+    void next(const LinePoint& a, const LinePoint& b, bool crossing) {
         const Map& map = *r_.map;
-        if (r_.seam && map.crossesSeam(a.lon, b.lon)) {
+        if (r_.seam && crossing) {
             // The line leaves the map's turn on one side and comes back on the other: it is
             // drawn to the seam and goes on from the seam's other edge.
             const float lo = map.seamWest(), hi = map.seamEast();
@@ -308,6 +309,10 @@ float MapFrame::fromWest(float lon) const {
     return intoTurn(lon, west, east);
 }
 
+bool MapFrame::wholeTurn() const {
+    return east - west >= fullTurn() - kFrameEdge;
+}
+
 float eastOf(float west, float east) {
     constexpr double kTurn = 360.0;
     const double span = static_cast<double>(east) - static_cast<double>(west);
@@ -333,16 +338,31 @@ Map::Map(const MapFrame& frame)
             centre_ = 0.0f;
             break;
     }
+    if (!row_->seam) return;
+    // Where the seam lies in the frame: at one of its edges, a point on the seam belongs to
+    // the map's edge on the frame's side; inside it, the frame runs across the seam.
+    const float seam = frame.fromWest(seamEast());
+    const bool atWest = std::fabs(shortWay(frame.west - seamEast())) <= kFrameEdge;
+    const bool atEast = std::fabs(shortWay(frame.east - seamEast())) <= kFrameEdge;
+    if (atWest != atEast) frameEdgeOnSeam_ = atWest ? -1 : 1;
+    seamInFrame_ = !atWest && !atEast && seam < frame.east;
 }
 
 Map Map::ofGrid() {
     const Gridll& g = gridll;
-    return Map(MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax),
-                        std::max(g.latmin, g.latmax)});
+    return Map(
+        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
 }
 
 float Map::place(float lon) const {
-    return intoTurn(lon, seamWest(), seamEast());
+    const float r = intoTurn(lon, seamWest(), seamEast());
+    if (frameEdgeOnSeam_ != 0 && seamEdge(r) != 0)
+        return frameEdgeOnSeam_ < 0 ? seamWest() : seamEast();
+    return r;
+}
+
+bool Map::inTurn(float lon) const {
+    return lon >= seamWest() - kFrameEdge && lon <= seamEast() + kFrameEdge;
 }
 
 int32_t Map::seamEdge(float lon) const {
@@ -382,8 +402,7 @@ bool onMap(float x, float y) {
     return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
 }
 
-int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float* lat,
-                     int32_t n) {
+int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float* lat, int32_t n) {
     if (n < 1) return 0;
     // The frame is tested before the projection may overwrite the points.
     std::vector<bool> inFrame(static_cast<std::size_t>(n));
@@ -419,15 +438,36 @@ void symbolsOnMap(const float* x, const float* y, int32_t n) {
 MapPen::MapPen(const Map& map, Join join) : rules_(rulesFor(map, join)) {}
 
 void MapPen::to(float lon, float lat, bool draw) {
-    toPlaced(rules_.map->place(lon), lat, draw);
+    const Map& map = *rules_.map;
+    const bool goesOn = draw && started_;
+    if (goesOn && rules_.join == Join::kGraticule) {
+        // A grid line's way is its step, however long: it crosses the seam only where the step
+        // takes it out of the map's turn.
+        const float on = last_.lon + (lon - lastGiven_);
+        lastGiven_ = lon;
+        if (map.inTurn(on)) {
+            step(on, lat, draw, false);
+        } else {
+            step(map.place(lon), lat, draw, true);
+        }
+        return;
+    }
+    lastGiven_ = lon;
+    const float placed = map.place(lon);
+    step(placed, lat, draw, goesOn && map.crossesSeam(last_.lon, placed));
 }
 
 void MapPen::toPlaced(float lon, float lat, bool draw) {
+    lastGiven_ = lon;
+    step(lon, lat, draw, false);
+}
+
+void MapPen::step(float lon, float lat, bool draw, bool crossing) {
     const LinePoint p = projected(*rules_.map, lon, lat);
     PenSink sink;
     Tracer t(rules_, sink);
     if (draw && started_) {
-        t.next(last_, p);
+        t.next(last_, p, crossing);
     } else {
         t.start(p);
     }
@@ -450,7 +490,7 @@ void drawMapLine(const Map& map, const float* lon, const float* lat, int32_t n) 
         if (i == 0) {
             t.start(p);
         } else {
-            t.next(last, p);
+            t.next(last, p, map.crossesSeam(last.lon, p.lon));
         }
         last = p;
     }

@@ -38,6 +38,8 @@ struct MapFrame {
     // The longitude in the frame's own turn, [west, west + one turn), a point on the west edge
     // kept there.
     float fromWest(float lon) const;
+    // Whether the frame spans a whole turn of longitude.
+    bool wholeTurn() const;
 };
 
 // The eastern bound (degrees) of a frame whose longitudes run east from `west` to `east`: east
@@ -60,7 +62,8 @@ class Map {
     const MapFrame& frame() const { return frame_; }
 
     // The longitude as the map places it: unchanged within the map's turn (its edges
-    // included), taken into it otherwise.
+    // included), taken into it otherwise; a point on the seam where the frame ends there is on
+    // the frame's side.
     float place(float lon) const;
     // The map's turn, [seamWest, seamWest + one turn].
     float seamWest() const { return centre_ - half_; }
@@ -71,6 +74,11 @@ class Map {
     // Which edge of the seam a placed longitude lies on: -1 the west edge, 1 the east edge, 0
     // neither, or a map without a seam.
     int32_t seamEdge(float lon) const;
+    // Whether a longitude lies in the map's turn, its edges included.
+    bool inTurn(float lon) const;
+    // Whether the frame runs across the seam (the seam inside it, not on its edge): the map's
+    // two edges there are then part of the frame's outline.
+    bool seamInFrame() const { return seamInFrame_; }
 
     // The n points (radians, longitudes as placed) projected where the map shows them, the
     // sentinel elsewhere; x and y may be lon and lat. `exact` projects through the exact
@@ -91,6 +99,8 @@ class Map {
     float centre_ = 0.0f;
     float half_ = 0.0f;
     float unitsPerCm_ = 0.0f;
+    int32_t frameEdgeOnSeam_ = 0;  // -1 the frame's west edge is the seam, 1 its east edge
+    bool seamInFrame_ = false;
 };
 
 // The difference of two longitudes the short way round, in [-half a turn, half a turn].
@@ -117,10 +127,10 @@ enum class Join : uint8_t { kGraticule, kGreatCircle };
 struct LineRules {
     const Map* map = nullptr;
     Join join = Join::kGraticule;
-    bool rim = false;     // lines end on the rim of the projection's reach
-    bool follow = false;  // chords are divided where the ground runs off them (an azimuthal rim)
-    bool seam = false;    // the pen lifts at the map's seam
-    bool tears = false;   // the projection may tear a line apart elsewhere
+    bool rim = false;        // lines end on the rim of the projection's reach
+    bool follow = false;     // chords are divided where the ground runs off them (an azimuthal rim)
+    bool seam = false;       // the pen lifts at the map's seam
+    bool tears = false;      // the projection may tear a line apart elsewhere
     float flatness = 0.0f;   // user units: a chord farther than this from its ground is divided
     float tearCheck = 0.0f;  // user units: a chord longer than this is checked for a tear
 };
@@ -148,9 +158,12 @@ class MapPen {
     void toPlaced(float lon, float lat, bool draw);
 
   private:
+    void step(float lon, float lat, bool draw, bool crossing);
+
     LineRules rules_;
     bool started_ = false;
     LinePoint last_;
+    float lastGiven_ = 0.0f;  // the last longitude as given, whose step a grid line follows
 };
 
 // The n points (radians) of an overlay line projected at once and drawn as polylines, joined by

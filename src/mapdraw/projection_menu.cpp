@@ -37,8 +37,8 @@ void showMenu(int32_t iproj) {
     wout({" setting projection number:", fmtI(iproj, 4)});
     // The projections group by kind, each group in the order of their numbers.
     static constexpr std::array<std::string_view, 6> kGroups = {
-        "I    - SPHERICAL - CONFORMAL",    "II   - SPHERICAL - EQUIVALENT",
-        "III  - SPHERICAL - OTHERS",       "IV  - ELLIPSOIDAL - CONFORMAL",
+        "I    - SPHERICAL - CONFORMAL",   "II   - SPHERICAL - EQUIVALENT",
+        "III  - SPHERICAL - OTHERS",      "IV  - ELLIPSOIDAL - CONFORMAL",
         "V   - ELLIPSOIDAL - EQUIVALENT", "VI  - ELLIPSOIDAL - OTHERS"};
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
         wout({kDashes43});

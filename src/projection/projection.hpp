@@ -110,8 +110,9 @@ enum ProjectionDialog : unsigned {
 // places each longitude in the turn centred on its central meridian, so that a point lands
 // where the projection's formulas put it, whatever the frame; the turn's edge is the seam.
 enum class Placement : uint8_t {
-    kFrame,            // x is a shift of longitude (cylindrical), or no seam (azimuthal): any
-                       // turn gives the same map; the turn centred on the frame keeps its digits
+    kFrame,            // the longitude only shifts the map (cylindrical) or turns it (Albers'
+                       // cone, which has no central longitude of its own), or the map has no
+                       // seam (azimuthal): the turn centred on the frame keeps the frame whole
     kCentralMeridian,  // the turn centred on the central longitude
     kGreenwich,        // the projection has no central longitude: the turn centred on 0
 };
@@ -122,10 +123,10 @@ enum class Placement : uint8_t {
 // Mercator's towards its poles at infinity); maps leave such points out, and the shown part
 // ends on a rim at a finite distance on the map.
 enum class ReachFrom : uint8_t {
-    kEverywhere,      // every point the projection places is shown
-    kPole,            // angular distance from the north pole
-    kObliqueCentre,   // angular distance from the oblique centre
-    kCentralCircle,   // angular distance from the great circle of the central meridian
+    kEverywhere,     // every point the projection places is shown
+    kPole,           // angular distance from the north pole
+    kObliqueCentre,  // angular distance from the oblique centre
+    kCentralCircle,  // angular distance from the great circle of the central meridian
 };
 struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;
@@ -145,23 +146,23 @@ using ProjectionForward = void (*)(float* x, float* y, const float* lon, const f
 
 // All that the program knows of one projection.
 struct ProjectionRow {
-    int32_t number;
-    int32_t menuGroup;            // the projection menu's group, 1 to 6
-    std::string_view menuLine;    // its entry in that group
+    int32_t number = 0;
+    int32_t menuGroup = 0;                 // the projection menu's group, 1 to 6
+    std::string_view menuLine;             // its entry in that group
     std::vector<std::string_view> titles;  // its section's title, shown before its dialogs
-    unsigned dialogs;             // ProjectionDialog flags
-    ProjectionForward forward;
-    ProjectionForward exact;      // null where the forward transform is exact
-    void (*setup)();              // derives its constants from its parameters, if it has any
-    Placement placement;
-    ReachFrom reachFrom;
-    float (*reachAngle)();        // the reach with the current parameters, radians
-    bool seam;       // the map is cut along the meridian opposite its centre: lines lift there
-    bool tears;      // between two points it shows, the map may tear a line apart or hide its
-                     // middle (the far side of a transverse Mercator map, a Mercator pole);
-                     // an azimuthal map's rim ends lines instead
-    bool conformal;  // keeps angles: every direction at a point turns as north does there
-    Straight straight;
+    unsigned dialogs = 0;                  // ProjectionDialog flags
+    ProjectionForward forward = nullptr;
+    ProjectionForward exact = nullptr;  // null where the forward transform is exact
+    void (*setup)() = nullptr;          // derives its constants from its parameters
+    Placement placement = Placement::kGreenwich;
+    ReachFrom reachFrom = ReachFrom::kEverywhere;
+    float (*reachAngle)() = nullptr;  // the reach with the current parameters, radians
+    bool seam = true;   // the map is cut along the meridian opposite its centre: lines lift there
+    bool tears = true;  // between two points it shows, the map may tear a line apart or hide its
+                        // middle (the far side of a transverse Mercator map, a Mercator pole);
+                        // an azimuthal map's rim ends lines instead
+    bool conformal = false;  // keeps angles: every direction at a point turns as north does there
+    Straight straight = kCurved;
 
     bool azimuthal() const {
         return reachFrom == ReachFrom::kPole || reachFrom == ReachFrom::kObliqueCentre;

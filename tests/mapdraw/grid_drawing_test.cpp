@@ -183,6 +183,21 @@ TEST(GridDrawing, EachChordLiesAlongItsLine) {
     }
 }
 
+// A grid line follows its steps, however long: on a world Mercator map with one step a line,
+// each parallel is one chord across the whole map, not a line that the seam cuts short.
+TEST(GridDrawing, AStepOfMoreThanHalfATurn) {
+    useGrid("-180 180 30 -60 60 20 1 2 1");
+    GridDocument doc;
+    drawllgrid(Map::ofGrid());
+    const float width = toDevice({rad(180.0f), 0})[0] - toDevice({rad(-180.0f), 0})[0];
+    int across = 0;
+    for (const Path& p : paths(doc.finish()))
+        if (p.points.size() >= 2 &&
+            std::fabs(std::fabs(p.points.back()[0] - p.points.front()[0]) - width) < 0.05f)
+            ++across;
+    EXPECT_EQ(across, 7);
+}
+
 TEST(GridDrawing, ExtentOfTheFrame) {
     ConsoleCapture cap;
     int32_t iproj = 0;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -92,8 +93,8 @@ void useProjection(int32_t iproj, float lon0) {
     deriveConstants(iproj);
 }
 
-// On every map whose x is not a shift of longitude (the cylindrical ones place in the frame's
-// own turn), an event lands where the projection puts it, whatever the frame's middle: about 150E,
+// On every map that longitude does not merely shift or turn (those place in the frame's own
+// turn), an event lands where the projection puts it, whatever the frame's middle: about 150E,
 // the frames -30..330 and -180..180 (centred on its antimeridian) and 100..260 give one page.
 TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
     ConsoleCapture cap;
@@ -103,8 +104,9 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
     const MapFrame frames[] = {mapFrameOf(-30, 330, -80, 80), mapFrameOf(-180, 180, -80, 80),
                                mapFrameOf(100, 260, -80, 80)};
     for (int32_t iproj = 1; iproj <= kProjectionCount; ++iproj) {
-        // Mercator's x and the cylindrical equal-area's are shifts of longitude.
-        if (iproj == 15 || iproj == 16 || iproj == 23) continue;
+        // Mercator's x and the cylindrical equal-area's are shifts of longitude; the Albers cone,
+        // which has no central longitude, turns with it.
+        if (iproj == 15 || iproj == 16 || iproj == 19 || iproj == 23) continue;
         SCOPED_TRACE(projectionRow(iproj).titles[0]);
         useProjection(iproj, 150);
         float x[3][n], y[3][n];
@@ -120,6 +122,71 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
                 EXPECT_NEAR(y[f][i], y[0][i], 1e-5f * std::max(1.0f, std::fabs(y[0][i]))) << i;
             }
         }
+    }
+}
+
+// Where the frame meets the seam. Mollweide about 150E (seam at -30) over 150..330: a point on
+// the seam lies on the frame's edge, drawn on the map's east edge (x = 2 at the equator), and
+// the fit holds the frame's half of the map alone. Over -180..180 by 20 the frame runs across the
+// seam: both of the map's edges there are drawn, and the bounds -180 and 180, one meridian in the
+// middle of the map, are drawn and labelled once. The Albers cone of a Pacific frame (160..210),
+// with no central longitude of its own, keeps the frame whole: 175E and 175W lie side by side.
+TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
+    {
+        MapDocument doc("");
+        useProjection(24, 150);
+        gridll.lonmin = rad(150.0f);
+        gridll.lonmax = rad(330.0f);
+        const Map map = Map::ofGrid();
+        float lon = rad(-30.0f), lat = 0, x = 0, y = 0;
+        projectOnMap(map, &x, &y, &lon, &lat, 1);
+        EXPECT_NEAR(x, 2.0f, 1e-5f);
+        float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+        extrllgrid(map, xmin, ymin, xmax, ymax);
+        EXPECT_NEAR(xmin, 0.0f, 1e-5f);
+    }
+    {
+        MapDocument doc("");
+        useProjection(24, 150);
+        gridll.lonmin = rad(-180.0f);
+        gridll.lonmax = rad(180.0f);
+        gridll.loninc = gridll.latinc = rad(20.0f);
+        gridll.npgrid = 3;
+        gridll.nptick = 2;
+        gridll.ticsize = rad(1.0f);
+        gridll.gridtype = 1;
+        gridll.ndec = 1;
+        drawllgrid(Map::ofGrid());
+        const Lines lines = doc.doc.finish();
+        const auto shown = [&](const std::string& label) {
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const std::string& l) { return l.starts_with(label); });
+        };
+        EXPECT_EQ(shown("(-180.0)"), 2);
+        EXPECT_EQ(shown("(180.0)"), 0);
+        // The outline at 50N, where no parallel runs: both edges of the seam are drawn.
+        for (const float lon : {-30.0f, 330.0f}) {
+            float near = 1e9f;
+            const Point o = at(lon, 50);
+            for (const Path& p : paths(lines))
+                for (std::size_t k = 1; k < p.points.size(); ++k) {
+                    const Point a = p.points[k - 1], b = p.points[k];
+                    const float dx = b[0] - a[0], dy = b[1] - a[1];
+                    const float t = std::clamp(
+                        ((o[0] - a[0]) * dx + (o[1] - a[1]) * dy) / (dx * dx + dy * dy + 1e-12f),
+                        0.0f, 1.0f);
+                    near = std::min(near, std::hypot(o[0] - a[0] - t * dx, o[1] - a[1] - t * dy));
+                }
+            EXPECT_LT(near, 0.05f) << lon;
+        }
+    }
+    {
+        ConsoleCapture cap;
+        useProjection(19, 0);
+        const Map map(mapFrameOf(160, -150, 45, 65));
+        float lon[] = {rad(175.0f), rad(-175.0f)}, lat[] = {rad(55.0f), rad(55.0f)}, x[2], y[2];
+        projectOnMap(map, x, y, lon, lat, 2);
+        EXPECT_LT(std::hypot(x[1] - x[0], y[1] - y[0]), rad(10.0f));
     }
 }
 
