@@ -33,17 +33,19 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
               float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
               int32_t& ndec, int32_t inter);
 
-// Draws the grid with the current subplot, projection and line and text attributes, and says
-// how many meridians and parallels it has. Leaves the text alignment at its last value. Counts
-// below one (a span below its increment, an increment of zero or less) are taken as one, and
-// counts are held to at most 1000; a line lifts the pen over points the map does not show, and
-// ends on an azimuthal map's rim.
+// Draws the grid of the map's frame on the map, with the current subplot and line and text
+// attributes, and says how many meridians and parallels it has. Leaves the text alignment at its
+// last value. Counts below one (a span below its increment, an increment of zero or less) are
+// taken as one, and counts are held to at most 1000; a line lifts the pen over points the map
+// does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
+// runs across the seam, the map's two edges there are drawn as its outline.
 void drawllgrid(const Map& map);
 
-// The smallest and largest projected x and y of the grid's frame as the map shows it: its four
-// sides sampled at least every degree (a curved side bulges beyond its corners) and, on an
-// azimuthal map, the part of the rim that lies in the frame. Points the map does not show are
-// passed over, and all four results are 0 when none is left.
+// The smallest and largest projected x and y of the map's frame as the map shows it: its four
+// sides sampled at least every degree (a curved side bulges beyond its corners), the seam's two
+// edges where the frame runs across it, and the part of the projection's rim that lies in the
+// frame. Points the map does not show are passed over, and all four results are 0 when none is
+// left.
 void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax);
 
 }  // namespace tensova
