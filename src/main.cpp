@@ -1,6 +1,7 @@
 // tensova: seismotectonic work on earthquake focal mechanisms. The main program sets up the
 // console, initialises every module and runs the main menu until the user quits.
 
+#include <csignal>
 #include <cstdint>
 #include <string>
 
@@ -180,6 +181,10 @@ void secondDispatch(const MainState& st) {
 }  // namespace
 
 int main() {
+    // A file-size limit or a closed console must not kill the run mid-record: the write fails
+    // instead, and is handled as a full disk or as the end of the input.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     MainState st;
     initsio();
     progheadkt(kTensova);

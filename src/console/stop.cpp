@@ -30,7 +30,7 @@ void stopRun(int status) {
         }
     }
     unitCloseAll();
-    std::_Exit(status);
+    std::_Exit(unitAnyFileFailed() ? kExitFileNotWhole : status);
 }
 
 }  // namespace tensova

@@ -10,7 +10,12 @@ namespace tensova {
 // the reverse order of their registration.
 void atStop(std::function<void()> action);
 
-// Runs the at-stop actions, flushes and closes every unit and ends the process.
+// The exit status of a run in which a file could not be written whole, whatever ended it: a
+// script that runs tensova must not take a cut file for a whole one.
+inline constexpr int kExitFileNotWhole = 2;
+
+// Runs the at-stop actions, flushes and closes every unit and ends the process with `status`,
+// or with kExitFileNotWhole when a file of the run lost a write.
 [[noreturn]] void stopRun(int status);
 
 }  // namespace tensova

@@ -20,7 +20,6 @@ namespace {
 #define TENSOVA_READ_BUFFER (1 << 18)
 #endif
 constexpr std::size_t kReadBuffer = TENSOVA_READ_BUFFER;
-constexpr std::size_t kMaxLine = 1 << 20;
 constexpr std::size_t kWriteBuffer = 1 << 18;
 
 struct Unit {
@@ -35,6 +34,7 @@ struct Unit {
     int64_t handed = 0;               // bytes handed to the unit, kept or not
     int64_t reached = 0;              // bytes the file took
     std::vector<int64_t> recordEnds;  // where each record marked ends, in bytes handed
+    std::string whole;                // the file a Whole unit's close puts it in place of
     bool owns = true;
     std::vector<char> buf;
     std::size_t pos = 0;
@@ -45,6 +45,9 @@ struct Unit {
     bool cut = false;        // the last line read ran to the end of the file without one
     int32_t lines = 0;       // lines read since the opening or the last rewind
 };
+
+// A file of the run lost a write or its close: the run ends with a status that says so.
+bool anyFileFailed = false;
 
 std::map<int32_t, Unit>& table() {
     static std::map<int32_t, Unit> units;
@@ -116,6 +119,8 @@ bool drain(Unit& u) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             u.failed = true;
+            // A file written whole or not at all is left as it was.
+            if (u.whole.empty()) anyFileFailed = true;
             endAtWholeRecord(u);
             break;
         }
@@ -198,6 +203,16 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
         return fail("File already open in this run");
     Unit unit;
     unit.name = path;
+    struct stat st {};
+    if (status == OpenStatus::Whole) {
+        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+            return fail(S_ISDIR(st.st_mode) ? "Is a directory" : "Not a regular file");
+        // Beside the file, so that the rename stays on its file system; the process number
+        // keeps two runs in one folder apart.
+        unit.whole = path;
+        unit.name = path + "." + std::to_string(::getpid()) + ".tmp";
+        status = OpenStatus::New;
+    }
     // Opened without waiting, so that a named pipe cannot hold the run; what the name turns out
     // to be is judged on the open file. Only regular files are read. Character devices (the
     // null device, a full disk) may take output: they neither hold the run nor lose a file.
@@ -206,12 +221,11 @@ bool unitOpen(int32_t u, const std::string& path, OpenStatus status, std::string
         flags |= O_RDONLY;
     else
         flags |= O_WRONLY | O_CREAT | (status == OpenStatus::New ? O_EXCL : O_TRUNC);
-    struct stat st {};
     // Truncating must not reach what cannot be written to as a file.
     if (status == OpenStatus::Unknown && ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) &&
         !S_ISCHR(st.st_mode))
         return fail(S_ISDIR(st.st_mode) ? "Is a directory" : "Not a regular file");
-    const int fd = ::open(path.c_str(), flags, 0644);
+    const int fd = ::open(unit.name.c_str(), flags, 0644);
     if (fd < 0) return fail(errno == ENXIO ? "Not a regular file" : std::strerror(errno));
     const char* refused = nullptr;
     if (::fstat(fd, &st) != 0)
@@ -283,11 +297,6 @@ bool unitIsOpen(int32_t u) {
     return find(u) != nullptr;
 }
 
-std::string unitName(int32_t u) {
-    Unit* p = find(u);
-    return p ? p->name : std::string{};
-}
-
 namespace {
 
 ReadResult readLine(Unit* p, std::string& line) {
@@ -324,11 +333,11 @@ ReadResult readLine(Unit* p, std::string& line) {
             p->pos += n + 1;
             return ReadResult::Ok;
         }
-        if (avail >= kMaxLine) {
+        if (avail >= kLongestUnitLine) {
             // A file without line ends (a binary file, a device) is handed out in pieces: it
             // can neither exhaust the memory nor hold the run.
-            line.assign(start, kMaxLine);
-            p->pos += kMaxLine;
+            line.assign(start, kLongestUnitLine);
+            p->pos += kLongestUnitLine;
             p->terminated = false;
             return ReadResult::Ok;
         }
@@ -352,7 +361,8 @@ ReadResult unitReadLine(int32_t u, std::string& line) {
     line.clear();
     Unit* p = find(u);
     if (p == nullptr || p->fd < 0) return ReadResult::Error;
-    if (u == kKeyboardUnit) std::fflush(consoleOut().out);
+    // A question nobody can see is not answered: the session ends as at the end of its input.
+    if (u == kKeyboardUnit && !unitFlush(kConsoleUnit)) return ReadResult::Eof;
     // The pieces of an over-long line count as one line; a line that could not be read counts,
     // so that a message can name it.
     const bool newLine = p->terminated;
@@ -382,8 +392,9 @@ void unitWrite(int32_t u, std::string_view text) {
     if (p->wfd >= 0) {
         put(*p, text.data(), text.size());
         put(*p, "\n", 1);
-    } else if (p->out != nullptr) {
-        // Unlocked: the program has one thread.
+    } else if (p->out != nullptr && !p->failed) {
+        // Unlocked: the program has one thread. After a failure nothing more is tried: a
+        // closed console would refuse every line again.
         if (fwrite_unlocked(text.data(), 1, text.size(), p->out) != text.size() ||
             fputc_unlocked('\n', p->out) == EOF)
             p->failed = true;
@@ -395,9 +406,18 @@ void unitWriteRaw(int32_t u, std::string_view bytes) {
     if (p == nullptr) return;
     if (p->wfd >= 0)
         put(*p, bytes.data(), bytes.size());
-    else if (p->out != nullptr &&
+    else if (p->out != nullptr && !p->failed &&
              std::fwrite(bytes.data(), 1, bytes.size(), p->out) != bytes.size())
         p->failed = true;
+}
+
+bool unitConsoleLost() {
+    const Unit& u = consoleOut();
+    return u.failed || std::ferror(u.out);
+}
+
+bool unitAnyFileFailed() {
+    return anyFileFailed;
 }
 
 bool unitGood(int32_t u) {
@@ -485,7 +505,15 @@ bool unitClose(int32_t u) {
         if (unit.owns && std::fclose(unit.out) != 0) unit.failed = true;
         unit.out = nullptr;
     }
-    const bool ok = !unit.failed;
+    bool ok = !unit.failed;
+    if (!unit.whole.empty()) {
+        // In place only when all of it was written; else the file stays as it was.
+        if (ok && ::rename(unit.name.c_str(), unit.whole.c_str()) != 0) ok = false;
+        if (!ok) ::unlink(unit.name.c_str());
+    } else if (!ok && unit.owns) {
+        // The console's own stream is not a file of the run.
+        anyFileFailed = true;
+    }
     release(unit);
     if (lastFound.unit == &it->second) lastFound = {};
     table().erase(it);

@@ -17,6 +17,8 @@ enum class OpenStatus {
     Old,      // the file must exist; opened for reading
     New,      // the file must not exist; created for writing
     Unknown,  // created or replaced; opened for writing
+    Whole,    // written whole or not at all: to a file beside it, which its close puts in its
+              // place; a write or a close that fails leaves the file as it was
 };
 
 enum class ReadResult { Ok, Eof, Error };
@@ -37,11 +39,13 @@ bool regularFileExists(const std::string& path);
 // True when `path` names a regular file that can be read and begins with `prefix`.
 bool regularFileBeginsWith(const std::string& path, std::string_view prefix);
 bool unitIsOpen(int32_t u);
-// The name the unit was opened with, empty when it is not open.
-std::string unitName(int32_t u);
+// The longest line read whole: a longer one comes in pieces of this length.
+inline constexpr std::size_t kLongestUnitLine = std::size_t{1} << 20;
+
 // Reads one line without its end: a line feed, a carriage return, or both. A last line
-// without a line end is still a line; a line longer than a megabyte comes in pieces. Flushes
-// standard output first when it reads the keyboard.
+// without a line end is still a line; a line longer than kLongestUnitLine comes in pieces. Flushes
+// standard output first when it reads the keyboard; once standard output can no longer be
+// written to (the console was closed), the keyboard is at its end.
 ReadResult unitReadLine(int32_t u, std::string& line);
 // The number of the last line read (or that could not be read) since the unit was opened or
 // rewound, from 1; 0 before the first. The pieces of an over-long line count as one line.
@@ -56,6 +60,10 @@ bool unitLineCut(int32_t u);
 void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).
 void unitWriteRaw(int32_t u, std::string_view bytes);
+// True once standard output has refused a write: nobody sees the questions any more.
+bool unitConsoleLost();
+// True once a file unit has refused a write or its close: a file of the run is not whole.
+bool unitAnyFileFailed();
 // False once a write or flush on the unit has failed (disk full, closed stream). A file unit
 // writes nothing more after a failure: what reached the file is a beginning of what was written
 // (cut back to its last whole record where the writer marks its records).

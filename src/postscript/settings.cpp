@@ -59,7 +59,8 @@ bool readPsSettings(PsSettings& s) {
 }
 
 bool writePsSettings(const PsSettings& s) {
-    if (!unitOpen(kPlotUnit, std::string(kSettingsFile), OpenStatus::Unknown)) return false;
+    // A full disk must not leave a settings file of a few bytes, which the next run would refuse.
+    if (!unitOpen(kPlotUnit, std::string(kSettingsFile), OpenStatus::Whole)) return false;
     unitWrite(kPlotUnit, " " + fmtL(s.overlay, 2) + " " + fmtI(s.copies, 3) + " " +
                              fit(s.orientation, 3) + " " + fmtI(s.dialect, 2));
     unitWrite(kPlotUnit, "    ");

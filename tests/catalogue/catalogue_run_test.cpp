@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "catalogue_samples.hpp"
+#include "console/stop.hpp"
 #include "console/text.hpp"
 
 namespace tensova {
@@ -19,12 +20,12 @@ using test::slice;
 using test::testData;
 
 // Runs the binary in the folder, with three.ndk in it, on the answers after the banner's; the
-// transcript from the main menu on, its times masked.
-Lines run(const test::TempDir& dir, const std::string& answers) {
+// transcript from the main menu on, its times masked. The run ends with `status`.
+Lines run(const test::TempDir& dir, const std::string& answers, int status = 0) {
     dir.write("three.ndk", testData("three.ndk"));
     const auto r = test::runTensova("\n" + answers, dir.path());
     EXPECT_FALSE(r.timedOut);
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, status);
     return test::fromMainMenu(r.out);
 }
 
@@ -98,7 +99,8 @@ TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {
     test::TempDir dir;
     expectGolden(run(dir,
                      "1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\n1001\nnodir/x.ndk\n\n"
-                     "good.ndk\ny\n99\n9999\n"),
+                     "good.ndk\ny\n99\n9999\n",
+                     kExitFileNotWhole),
                  "catalogue_runs.txt#full disk");
     EXPECT_EQ(dir.read("good.ndk"), testData("three.ndk"));
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "catalogue/catalogue_samples.hpp"
+#include "console/stop.hpp"
 #include "e2e/session.hpp"
 #include "support/run_binary.hpp"
 
@@ -51,7 +52,7 @@ TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
         dir.write("cat.ndk", test::repeatedNdk(860));
         dir.write("cat.dek", dek);
         const test::RunResult r = test::runTensova("\n" + c.input, dir.path(), 20, kDisk);
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, kExitFileNotWhole);
         const std::string cut = dir.read("out.txt");
         const test::Lines records = test::splitLines(cut);
         const int whole = (static_cast<int>(records.size()) - c.head) / c.lines;
@@ -77,7 +78,7 @@ TEST(FullDisk, NoRoomAtAllNoRecord) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     const test::Session s("\n1000\n1001\ncat.ndk\n1200\n1001\n/dev/full\n\n99\n9999\n",
                           {{"cat.ndk", test::repeatedNdk(860)}});
-    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.result.status, kExitFileNotWhole);
     EXPECT_EQ(s.count(counted("  WHILE WRITING", 1) + " th DATA"), 1);
     EXPECT_EQ(s.count(counted("  NUMBER OF SAVED DATA =", 0)), 1);
 }
