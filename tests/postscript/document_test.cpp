@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "ps_fixture.hpp"
@@ -167,6 +168,24 @@ TEST(Settings, AnUnwritableSettingsFileWarnsAndTheRunGoesOn) {
     EXPECT_EQ(countLines(out, " pslib7_ini.txt could not be written"), 1);
     EXPECT_TRUE(std::any_of(out.begin(), out.end(),
                             [](const auto& l) { return l.find("WARNING") != l.npos; }));
+}
+
+// On a disk that takes 5 bytes the settings are not saved, and the file keeps what it held: not
+// the 5 bytes of a record the next run would refuse, nor a leftover beside it.
+TEST(Settings, WrittenWholeOrNotAtAll) {
+    InFolder f;
+    const PsSettings kept{true, 7, "L  ", 3};
+    ASSERT_TRUE(writePsSettings(kept));
+    const std::string before = f.dir.read("pslib7_ini.txt");
+    {
+        const FileSizeLimit disk(5);
+        EXPECT_FALSE(writePsSettings(PsSettings{false, 1, "P  ", 2}));
+    }
+    EXPECT_EQ(f.dir.read("pslib7_ini.txt"), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.path()), {}), 1);
+    PsSettings s;
+    EXPECT_TRUE(readPsSettings(s));
+    EXPECT_EQ(s.copies, 7);
 }
 
 }  // namespace

@@ -166,6 +166,10 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
         // Both kept through the exec.
         if (fileBytes >= 0 && (dup2(transcript[1], STDOUT_FILENO) < 0 || !limitFiles(fileBytes)))
             _exit(125);
+        // The program itself must keep the limit's signal from killing it, and a closed
+        // console's: it starts with both as a shell would leave them.
+        signal(SIGXFSZ, SIG_DFL);
+        signal(SIGPIPE, SIG_DFL);
         execl(TENSOVA_BINARY, "tensova", static_cast<char*>(nullptr));
         _exit(127);
     }
