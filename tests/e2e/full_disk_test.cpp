@@ -1,5 +1,7 @@
 // Writers on a small full disk: the box says how many records the file holds whole, for the
-// catalogue files, the tables and the Si-Sh file.
+// catalogue files, the tables and the Si-Sh file. The limits of the machine (a file-size limit,
+// a closed console) end no run by a signal, and the exit status tells a run whose files are not
+// all whole.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include "catalogue/catalogue_samples.hpp"
 #include "console/stop.hpp"
 #include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova {
@@ -81,6 +84,40 @@ TEST(FullDisk, NoRoomAtAllNoRecord) {
     EXPECT_EQ(s.result.status, kExitFileNotWhole);
     EXPECT_EQ(s.count(counted("  WHILE WRITING", 1) + " th DATA"), 1);
     EXPECT_EQ(s.count(counted("  NUMBER OF SAVED DATA =", 0)), 1);
+}
+
+// A plot file the disk refused is not whole: the run says so with its status, whether it ends
+// with 9999 or at the end of its input.
+TEST(FullDisk, APlotFileNotWholeEndsTheRunWithItsStatus) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const std::string map = "\n1000\n1001\ncat.ndk\n2001\n1000\n\n/dev/full\n99\n99\n20\n\n99\n";
+    for (const std::string end : {"9999\n", ""}) {
+        const test::Session s(map + end, {{"cat.ndk", test::repeatedNdk(20)}});
+        EXPECT_EQ(s.result.status, kExitFileNotWhole) << end;
+        EXPECT_EQ(s.count(" The PostScript plot file could not be written completely"), 1);
+    }
+}
+
+// The console closed while a map is drawn (the output piped into `head -c`): the run ends as at
+// the end of its input, with the map finished and closed, and with the status of that end.
+TEST(FullDisk, AClosedConsoleEndsTheRunAsTheEndOfInput) {
+    // A world grid, which holds every event.
+    const std::string input =
+        "\n1000\n1001\ncat.ndk\n2001\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\n\n99\n99\n"
+        "20\n\n99\n1100\n9999\n";
+    test::TempDir dir;
+    dir.write("cat.ndk", test::repeatedNdk(200));
+    const test::RunResult whole = test::runTensova(input, dir.path());
+    ASSERT_EQ(whole.status, 0);
+    const auto scaling = whole.out.find("SCALING GRID IN A4 Portrait");
+    ASSERT_NE(scaling, std::string::npos);
+    std::filesystem::remove(dir.file("seis.map.ps"));
+    const test::RunResult closed =
+        test::runTensova(input, dir.path(), 20, -1, static_cast<long long>(scaling));
+    EXPECT_EQ(closed.status, 1);
+    const std::string map = dir.read("seis.map.ps");
+    EXPECT_TRUE(map.ends_with("%%EOF\n")) << map.size();
+    if (test::canRender("the map")) test::expectRenders(dir.file("seis.map.ps"));
 }
 
 }  // namespace

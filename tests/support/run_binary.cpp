@@ -149,14 +149,15 @@ bool closeBehind(const std::string& path) {
 }
 
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds,
-                     long long fileBytes) {
+                     long long fileBytes, long long consoleBytes) {
     RunResult result;
     const std::string in = dir + "/.stdin", out = dir + "/.stdout", err = dir + "/.stderr";
     std::ofstream(in, std::ios::binary) << input;
     // Under a file size limit the transcript comes through a pipe, which the limit does not
-    // cut; this side empties it as the run goes.
+    // cut; this side empties it as the run goes, or closes it to close the console.
     int transcript[2] = {-1, -1};
-    if (fileBytes >= 0 && pipe2(transcript, O_CLOEXEC) != 0) return result;
+    const bool piped = fileBytes >= 0 || consoleBytes >= 0;
+    if (piped && pipe2(transcript, O_CLOEXEC) != 0) return result;
     const pid_t pid = fork();
     if (pid == 0) {
         // The standard streams go to files of the folder: nothing waits on a pipe.
@@ -164,7 +165,8 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
             !std::freopen(err.c_str(), "wb", stderr) || chdir(dir.c_str()) != 0)
             _exit(126);
         // Both kept through the exec.
-        if (fileBytes >= 0 && (dup2(transcript[1], STDOUT_FILENO) < 0 || !limitFiles(fileBytes)))
+        if ((piped && dup2(transcript[1], STDOUT_FILENO) < 0) ||
+            (fileBytes >= 0 && !limitFiles(fileBytes)))
             _exit(125);
         // The program itself must keep the limit's signal from killing it, and a closed
         // console's: it starts with both as a shell would leave them.
@@ -173,11 +175,17 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
         execl(TENSOVA_BINARY, "tensova", static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::string piped;
+    std::string shown;
     const auto drain = [&] {
         char buf[1 << 16];
-        for (ssize_t n; transcript[0] >= 0 && (n = read(transcript[0], buf, sizeof buf)) > 0;)
-            piped.append(buf, static_cast<std::size_t>(n));
+        for (ssize_t n; transcript[0] >= 0 && (n = read(transcript[0], buf, sizeof buf)) > 0;) {
+            shown.append(buf, static_cast<std::size_t>(n));
+            if (consoleBytes >= 0 && static_cast<long long>(shown.size()) >= consoleBytes) {
+                shown.resize(static_cast<std::size_t>(consoleBytes));
+                close(transcript[0]);
+                transcript[0] = -1;
+            }
+        }
     };
     if (transcript[0] >= 0) {
         close(transcript[1]);
@@ -199,7 +207,7 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
     drain();
     if (transcript[0] >= 0) close(transcript[0]);
     result.status = (!result.timedOut && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
-    result.out = transcript[0] >= 0 ? piped : readFile(out);
+    result.out = piped ? shown : readFile(out);
     result.err = readFile(err);
     for (const auto& f : {in, out, err}) unlink(f.c_str());
     return result;

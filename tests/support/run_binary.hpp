@@ -51,9 +51,10 @@ struct RunResult {
 // a slower build (sanitizers, no optimisation) multiplies, up to 90 seconds, so that the test's
 // own limit of 120 seconds still leaves it time to report. With `fileBytes` of 0 or more no file
 // that the run writes grows past that many bytes, as on a small disk; the transcript is kept
-// whole.
+// whole. With `consoleBytes` of 0 or more the console is closed once it has shown that many
+// bytes, as when the output is piped into `head -c`.
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20,
-                     long long fileBytes = -1);
+                     long long fileBytes = -1, long long consoleBytes = -1);
 
 // While it lives, no file of this process grows past `bytes`, as on a small full disk: a write
 // past the end writes what fits and then fails. It holds for root too, and needs no privilege.
