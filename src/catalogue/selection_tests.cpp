@@ -155,7 +155,8 @@ void askVertex(Seistest2& t, int32_t k) {
     const auto i = static_cast<std::size_t>(k - 1);
     wout({"vertex number =", fmtI(k, 6)});
     inrealdef(t.vrtxlong[i], question("longitude"), t.vrtxlong[i]);
-    inrealdef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i]);
+    // A latitude off the globe would leave the polygon test keeping nothing, without a word.
+    inrealvindef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i], -90.0f, 90.0f);
 }
 
 void polygonFileClosed(const std::string& name) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.hpp"
+#include "console/input.hpp"
 #include "console/runinfo.hpp"
 
 namespace tensova {
@@ -178,7 +179,7 @@ void progheadkt(const Stamp& s) {
     wout({kAts43});
     std::string answer;
     // Whatever the line holds, and even when there is none, the run goes on.
-    (void)unitReadLine(iocom.stdIn, answer);
+    (void)readWholeLine(iocom.stdIn, answer);
 }
 
 void maintailAt(const Stamp& s, const std::string& time) {

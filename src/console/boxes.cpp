@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/console.hpp"
+#include "console/input.hpp"
 
 namespace tensova {
 namespace {
@@ -51,8 +52,9 @@ void warninghead(const Stamp& s) {
 void pauseForReturn() {
     werr({iocom.cmdOpen ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE"});
     std::string answer;
-    // Any line ends the pause; so does the end of the input, which must not hold the run.
-    (void)unitReadLine(iocom.errIn, answer);
+    // Any line ends the pause, however long (none of it answers the next question); so does the
+    // end of the input, which must not hold the run.
+    (void)readWholeLine(iocom.errIn, answer);
 }
 
 void errortail00() {

@@ -115,4 +115,18 @@ void endRunningCommandFile() {
     endaltsi(r.unit, r.name, 0);
 }
 
+bool answerFromCommandFile() {
+    return iocom.cmdOpen && running.unit != 0 && iocom.stdIn == running.unit;
+}
+
+void endCommandFileInBox() {
+    wout({"===> END OF COMMAND FILE"});
+    endRunningCommandFile();
+}
+
+void endCommandFileAtLine() {
+    wout({"line", fmtIown(unitLineNumber(running.unit)), "of command file", trimmed(running.name)});
+    endCommandFileInBox();
+}
+
 }  // namespace tensova

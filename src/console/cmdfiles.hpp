@@ -16,5 +16,12 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t imode);
 // Ends the running command file as endaltsi does: when its input is used up, or when an
 // answer it gave cannot be used.
 void endRunningCommandFile();
+// Whether the answers come from a running command file.
+bool answerFromCommandFile();
+// Inside a box about an answer of the command file that cannot be used: "===> END OF COMMAND
+// FILE", and the command file ends; the keyboard takes over.
+void endCommandFileInBox();
+// The same, the box first naming the command file's line that gave the answer.
+void endCommandFileAtLine();
 
 }  // namespace tensova

@@ -245,8 +245,7 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         if (fromFile) {
             // The command file's next lines answer what comes after this name: taken as names
             // they would misfile data. It ends here and the keyboard takes over.
-            wout({"===> END OF COMMAND FILE"});
-            endRunningCommandFile();
+            endCommandFileInBox();
         }
         wout({"===> RETRYING"});
         warningtail00();

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "console/boxes.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
@@ -29,9 +30,43 @@ bool integerGrammar(std::string_view t) {
 
 }  // namespace
 
-bool readAnswer(std::string& line) {
-    if (unitReadLine(iocom.stdIn, line) == ReadResult::Ok) return true;
-    if (iocom.cmdOpen && iocom.stdIn != kKeyboardUnit) {
+WholeLine readWholeLine(int32_t unit, std::string& line) {
+    if (unitReadLine(unit, line) != ReadResult::Ok) return WholeLine::End;
+    if (unitLineTerminated(unit) || unitLineCut(unit)) return WholeLine::Ok;
+    // A piece of a longer line: the rest is passed over, to its line end.
+    std::string rest;
+    bool onlyLineEnd = true;  // the line ends right after the piece: it is not too long
+    while (unitReadLine(unit, rest) == ReadResult::Ok) {
+        onlyLineEnd = onlyLineEnd && rest.empty() && unitLineTerminated(unit);
+        if (unitLineTerminated(unit) || unitLineCut(unit)) break;
+    }
+    if (onlyLineEnd) return WholeLine::Ok;
+    line.clear();
+    return WholeLine::TooLong;
+}
+
+void unreadableAnswer(const Stamp& which, std::string_view question, std::string_view why) {
+    errorhead(which);
+    wout({"could not read", question});
+    if (!why.empty()) wout({why});
+    if (answerFromCommandFile()) endCommandFileAtLine();
+    wout({"==> RETRYING"});
+    errortail00();
+}
+
+bool readAnswer(std::string& line, const Stamp& which, std::string_view question) {
+    const bool fromFile = answerFromCommandFile();
+    // While nobody sees the questions, a command file is at its end as the keyboard is.
+    const WholeLine r =
+        fromFile && unitConsoleLost() ? WholeLine::End : readWholeLine(iocom.stdIn, line);
+    if (r == WholeLine::Ok) return true;
+    if (r == WholeLine::TooLong) {
+        unreadableAnswer(
+            which, question,
+            "line longer than " + fmtIown(static_cast<int64_t>(kLongestUnitLine)) + " characters");
+        return false;
+    }
+    if (fromFile) {
         endRunningCommandFile();
         return false;
     }

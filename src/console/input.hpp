@@ -9,14 +9,29 @@
 #include <string>
 #include <string_view>
 
+#include "console/text.hpp"
 #include "console/units.hpp"
 
 namespace tensova {
 
-// Reads one answer line from the standard input unit. Returns false when the command file
-// ended and the input is now the keyboard: the caller asks its question again. Never returns
-// at the end of the keyboard input: the run stops there.
-bool readAnswer(std::string& line);
+// Reads one answer line from the standard input unit, for the question `question` of the
+// routine `which`. Returns false when the command file ended and the input is now the keyboard,
+// or when the line was refused: the caller asks its question again. Never returns at the end of
+// the keyboard input: the run stops there. A line longer than kLongestUnitLine is refused whole
+// (the box of an answer that cannot be read): a part of it never answers the next question.
+bool readAnswer(std::string& line, const Stamp& which, std::string_view question);
+
+// How a line of a unit was read whole.
+enum class WholeLine { Ok, TooLong, End };
+// Reads one line of the unit whole. A line longer than kLongestUnitLine is read to its end and
+// refused (TooLong, `line` empty); End is the end of the unit (or an error reading it).
+WholeLine readWholeLine(int32_t unit, std::string& line);
+
+// The box of an answer that cannot be read (with `why` when given), after which the question is
+// asked again. An answer of a command file also ends the command file, and the box names its
+// line: the keyboard takes over, so that a file of other data started as a command file raises
+// one box, not one for each of its lines.
+void unreadableAnswer(const Stamp& which, std::string_view question, std::string_view why = {});
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional

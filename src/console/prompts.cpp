@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "console/boxes.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -47,13 +48,6 @@ bool takesDefault(const std::string& win) {
     return win.empty() || win[0] == ' ' || win[0] == '\r' || win[0] == '\n';
 }
 
-void couldNotRead(const Stamp& which, std::string_view question) {
-    errorhead(which);
-    wout({"could not read", question});
-    wout({"==> RETRYING"});
-    errortail00();
-}
-
 void outsideBox(const Stamp& which, std::string_view q, const std::string& value,
                 const std::string& bounds) {
     errorhead(which);
@@ -70,19 +64,19 @@ std::string intBounds(int32_t lo, int32_t hi) {
 enum class Answer { Value, Default, Unreadable, AskAgain };
 
 template <typename T, typename Parse>
-Answer readWindow(T& v, Parse parse) {
+Answer readWindow(T& v, Parse parse, const Stamp& which, std::string_view question) {
     std::string line;
-    if (!readAnswer(line)) return Answer::AskAgain;
+    if (!readAnswer(line, which, question)) return Answer::AskAgain;
     const std::string win = window(line, 20);
     if (takesDefault(win)) return Answer::Default;
     return parse(win, v) ? Answer::Value : Answer::Unreadable;
 }
 
 // Reads an integer straight from the input: lines holding only blanks are passed over.
-Answer readDirectInt(int32_t& v) {
+Answer readDirectInt(int32_t& v, const Stamp& which, std::string_view question) {
     std::string line;
     for (;;) {
-        if (!readAnswer(line)) return Answer::AskAgain;
+        if (!readAnswer(line, which, question)) return Answer::AskAgain;
         if (line.find_first_not_of(" \t") != std::string::npos) break;
     }
     return parseInt(line, v) ? Answer::Value : Answer::Unreadable;
@@ -98,13 +92,12 @@ void integerPrompt(int32_t& iv, std::string_view text, const Stamp& which, const
         if (lo != nullptr) wout({"inside  [" + intBounds(*lo, *hi) + "]"});
         if (ivdef != nullptr) defaultLines(fmtI(*ivdef, 12));
         int32_t value = 0;
+        const auto parse = [](const std::string& w, int32_t& v) { return parseInt(w, v); };
         Answer a =
-            ivdef != nullptr
-                ? readWindow(value, [](const std::string& w, int32_t& v) { return parseInt(w, v); })
-                : readDirectInt(value);
+            ivdef != nullptr ? readWindow(value, parse, which, q) : readDirectInt(value, which, q);
         if (a == Answer::AskAgain) continue;
         if (a == Answer::Unreadable) {
-            couldNotRead(which, q);
+            unreadableAnswer(which, q);
             continue;
         }
         if (a == Answer::Default) value = *ivdef;
@@ -153,11 +146,11 @@ void realPrompt(float& r, std::string_view text, const Stamp& which, float rdef,
         if (lo != nullptr) wout({"inside  [" + bounds + "]"});
         defaultLines(shownDefault);
         float value = 0;
-        Answer a =
-            readWindow(value, [](const std::string& w, float& v) { return parseReal(w, v); });
+        Answer a = readWindow(
+            value, [](const std::string& w, float& v) { return parseReal(w, v); }, which, q);
         if (a == Answer::AskAgain) continue;
         if (a == Answer::Unreadable) {
-            couldNotRead(which, q);
+            unreadableAnswer(which, q);
             continue;
         }
         if (a == Answer::Default) value = rdef;
@@ -213,7 +206,8 @@ Verdict judge(char c) {
     }
 }
 
-// Applies the answer; false when the question must be asked again (help, wrong answer).
+// Applies the answer; false when the question must be asked again (help, wrong answer). A wrong
+// answer of a command file ends it.
 bool applyYesNo(bool& l, bool ldef, char c, const Stamp& stamp,
                 const std::function<void(std::initializer_list<std::string_view>)>& out) {
     switch (judge(c)) {
@@ -231,6 +225,7 @@ bool applyYesNo(bool& l, bool ldef, char c, const Stamp& stamp,
         case Verdict::Wrong:
             errorhead(stamp);
             out({"incorrect answer:", std::string(1, c)});
+            if (answerFromCommandFile()) endCommandFileAtLine();
             out({"==> WILL ASK QUESTION AGAIN"});
             errortail00();
             break;
@@ -273,12 +268,14 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
         wout({"or return for default value"});
         wout({"Default =", fmtIown(ivdef)});
         int32_t value = 0;
-        const Answer a =
-            readWindow(value, [](const std::string& w, int32_t& v) { return parseInt(w, v); });
+        const Answer a = readWindow(
+            value, [](const std::string& w, int32_t& v) { return parseInt(w, v); }, kInintegdefnp,
+            text);
         if (a == Answer::AskAgain) continue;
         if (a == Answer::Unreadable) {
             errorhead(kInintegdefnp);
             wout({"could not read", text});
+            if (answerFromCommandFile()) endCommandFileAtLine();
             wout({"             RETRYING              "});
             errortail0();
             continue;
@@ -295,7 +292,7 @@ void inchar1(std::string& answer, std::string_view text) {
         dotsAtLevel2();
         wout({"Enter", q});
         std::string line;
-        if (!readAnswer(line)) continue;
+        if (!readAnswer(line, kInchar1, q)) continue;
         answer = fit(line, answer.size());
         wout({"New value =", answer});
         dotsAtLevel2();
@@ -312,7 +309,7 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
         wout({"Enter", q});
         defaultLines(std::string(trimmed(def)));
         std::string line;
-        if (!readAnswer(line)) continue;
+        if (!readAnswer(line, kInchardef, q)) continue;
         const std::string win = window(line, 80);
         if (takesDefault(win)) {
             wout({"ichar =", fmtI(static_cast<unsigned char>(win[0]), 3), "=> use default value"});
@@ -339,7 +336,7 @@ void inlogicdef(bool& l, std::string_view text, bool ldef) {
             wout({"Default =", word(ldef)});
         }
         std::string line;
-        if (!readAnswer(line)) continue;
+        if (!readAnswer(line, kInlogicdef, q)) continue;
         const char c = line.empty() ? ' ' : line[0];
         if (!applyYesNo(l, ldef, c, kInlogicdef, [](auto items) { wout(items); })) continue;
         wout({"New value = ", word(l)});
@@ -361,9 +358,16 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
         out({"Default =", word(ldef)});
         std::string line;
         char c = ' ';
-        if (unitReadLine(iuin, line) == ReadResult::Ok) {
-            c = line.empty() ? ' ' : line[0];
+        const WholeLine r = readWholeLine(iuin, line);
+        if (r == WholeLine::TooLong) {
+            errorhead(kInlogicdef2);
+            out({"line longer than", fmtIown(static_cast<int64_t>(kLongestUnitLine)),
+                 "characters"});
+            out({"==> WILL ASK QUESTION AGAIN"});
+            errortail00();
+            continue;
         }
+        if (r == WholeLine::Ok) c = line.empty() ? ' ' : line[0];
         // At the end of the input the default answers: the question is asked once and must
         // not hold the run.
         if (!applyYesNo(l, ldef, c, kInlogicdef2, out)) continue;

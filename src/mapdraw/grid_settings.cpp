@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "console/checks.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -73,7 +74,7 @@ void readRange(std::string_view question, std::string_view unitLine, float& vmin
         wout({question});
         wout({unitLine});
         std::string line;
-        if (!readAnswer(line)) continue;
+        if (!readAnswer(line, kSllgrid3, question)) continue;
         FreeFormat values(line);
         float v[3];
         if (values.nextReal(v[0]) && values.nextReal(v[1]) && values.nextReal(v[2])) {
@@ -82,6 +83,9 @@ void readRange(std::string_view question, std::string_view unitLine, float& vmin
             inc = v[2];
             return;
         }
+        // At the keyboard the question is simply asked again; a command file's line that does
+        // not hold three numbers ends it.
+        if (answerFromCommandFile()) unreadableAnswer(kSllgrid3, question);
     }
 }
 

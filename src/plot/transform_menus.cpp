@@ -2,8 +2,10 @@
 // current values, one question, and on Yes a prompt for every value in a fixed order. They
 // work on their arguments only; the set-up stores what they return.
 
+#include <cmath>
 #include <string>
 
+#include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/menus.hpp"
@@ -22,6 +24,19 @@ constexpr std::string_view kDashes42 = "----------------------------------------
 
 void lines(std::initializer_list<std::string_view> texts) {
     for (const std::string_view t : texts) wout({t});
+}
+
+// Whether the scaling's matrix can be inverted, as every drawing in user units needs; a box
+// refuses it otherwise. The determinant is taken as the inversion takes it.
+bool invertible(const Stamp& which, float xx, float xy, float yx, float yy) {
+    const float det = xx * yy - xy * yx;
+    if (det != 0.0f && std::isfinite(det)) return true;
+    errorhead(which);
+    wout({"det(B) =", fmtG(det, 15, 3)});
+    wout({"=> Cannot Invert B"});
+    wout({"==> WILL ASK VALUES AGAIN"});
+    errortail00();
+    return false;
 }
 
 bool wantsChange() {
@@ -75,7 +90,10 @@ void mus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
         wout({kEquals42});
     }
     if (!wantsChange()) return;
-    askEach({{xcm0, "xcm0"}, {ycm0, "ycm0"}, {xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}});
+    askEach({{xcm0, "xcm0"}, {ycm0, "ycm0"}});
+    do {
+        askEach({{xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}});
+    } while (!invertible(kMus2cm1, xx, xy, yx, yy));
 }
 
 void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax,
@@ -112,14 +130,17 @@ void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
         lines({kDashes42});
     }
     if (!wantsChange()) return;
-    askEach({{xumin, "xumin"},
-             {xumax, "xumax"},
-             {yumin, "yumin"},
-             {yumax, "yumax"},
-             {xcm0, "xcm0"},
-             {ycm0, "ycm0"},
-             {xlcm, "xlcm"},
-             {ylcm, "ylcm"}});
+    // The scales of the limits and lengths are the diagonal of the matrix.
+    do {
+        askEach({{xumin, "xumin"},
+                 {xumax, "xumax"},
+                 {yumin, "yumin"},
+                 {yumax, "yumax"},
+                 {xcm0, "xcm0"},
+                 {ycm0, "ycm0"},
+                 {xlcm, "xlcm"},
+                 {ylcm, "ylcm"}});
+    } while (!invertible(kMus2cm3, xlcm / (xumax - xumin), 0.0f, 0.0f, ylcm / (yumax - yumin)));
     inintegvindef(isoxy, "Whether X scale = Y scale", isoxy, 0, 1);
 }
 

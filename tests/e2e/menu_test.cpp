@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "catalogue/catalogue_samples.hpp"
 #include "console/text.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
@@ -110,12 +111,11 @@ TEST(CommandFile, AFileEndingAtAQuestionHandsItToTheKeyboard) {
 }
 
 TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
-    // At the keyboard a missing command file is asked for again. In the file: an unreadable
-    // answer, a second command file, then a name to save under that exists, which ends the file.
-    // One keyboard line for each of the four boxes; the keyboard names the file; then its own
-    // 5000 5002, and its box.
-    const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\n\nfresh.txt\n5000\n5002\n\n9999\n",
-                    {{"cmds.txt", "abc\n5000\n5001\n13\nexists.txt\nnever.txt\n5000\n5002\n"},
+    // At the keyboard a missing command file is asked for again. In the file: a second command
+    // file, then a name to save under that exists, which ends the file. One keyboard line for
+    // each of the three boxes; the keyboard names the file; then its own 5000 5002, and its box.
+    const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\nfresh.txt\n5000\n5002\n\n9999\n",
+                    {{"cmds.txt", "5000\n5001\n13\nexists.txt\nnever.txt\n5000\n5002\n"},
                      {"exists.txt", "keep\n"}});
     EXPECT_EQ(s.result.status, 0);
     expectGolden(fromMainMenu(s.result.out), "menu_sessions.txt#boxes wait");
@@ -214,6 +214,66 @@ TEST(Chooser, AFileTheRunHoldsOpenIsNoOutput) {
         for (const std::string name : {c.kept, c.written})
             if (name.ends_with(".ps")) expectRenders(s.dir.file(name));
     }
+}
+
+// A command file whose answer cannot be read ends there, in one box that names its line: a
+// catalogue started as a command file, a wrong yes or no, a line of the grid's range, a real.
+// The keyboard then answers the question again; the file's later lines are never used.
+TEST(CommandFile, AnAnswerThatCannotBeReadEndsItInOneBox) {
+    const struct {
+        const char* what;
+        std::string cmds;
+        const char* keyboard;  // after the box's pause
+        const char* error;     // the box's first line
+        int line;
+    } cases[] = {
+        {"catalogue", repeatedNdk(3), "9999\n", " could not read your choice", 1},
+        {"yes or no", "7\nmaybe\n9999\n", "\n9999\n", " incorrect answer: m", 2},
+        {"grid range", "2001\n320\n10\n-90 x 30\n99\n99\n9999\n", "-90 90 30\n99\n99\n9999\n",
+         " could not read enter latitude mini, maxi and increment", 4},
+        {"real", "1000\n100\n110\n1O\n9999\n", "10\n20\n99\n99\n9999\n",
+         " could not read minimum latitude", 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s("\n5000\n5001\ncmds.txt\n\n" + std::string(c.keyboard),
+                        {{"cmds.txt", c.cmds}});
+        EXPECT_EQ(s.result.status, 0);
+        const int box = s.find(c.error);
+        EXPECT_EQ(s.find(" line " + std::to_string(c.line) + " of command file cmds.txt"), box + 1);
+        EXPECT_EQ(s.count(" ===> END OF COMMAND FILE"), 1);
+        EXPECT_EQ(s.count(" ===> HIT RETURN TO CONTINUE"), 1);
+    }
+}
+
+// A line longer than the console takes (a megabyte) is refused whole, at a question and at the
+// pause of the box that refuses it: no part of it answers the next question. A line of exactly
+// a megabyte is taken.
+TEST(Answers, AnOverlongLineIsRefusedWhole) {
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+    const std::string overlong = std::string(kMegabyte, 'y') + " 9999\n";
+    const std::string atTheLimit = "y" + std::string(kMegabyte - 1, ' ') + "\n";
+    const Session s("\n7\n" + overlong + overlong + "n\n7\n" + atTheLimit + "9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" line longer than 1048576 characters"), 1);
+    const int no = s.find(" New value =  No ");
+    EXPECT_GT(no, s.find(" line longer than 1048576 characters"));
+    EXPECT_GT(s.find(" New value =  Yes", no), no);
+}
+
+// A typed polygon vertex keeps its latitude on the globe; the scaling of the sheet (its 11)
+// refuses a matrix it cannot invert, and asks again.
+TEST(Answers, OutOfRangeVertexAndSingularScalingAreAskedAgain) {
+    const Session s(
+        "\n1000\n100\n250\ny\n253\n3\n261\n10\n262\n\n40\n99\n99\n"
+        "3000\n11\ny\n0\n0\n0\n0\n0\n0\n\n0.5\n0\n0\n0.5\n99\n9999\n");
+    EXPECT_EQ(s.result.status, 0);
+    const int outside = s.find(" outside [-90.000, 90.000]");
+    EXPECT_GT(outside, 0);
+    const int kept = s.find(" Enter latitude", outside);
+    EXPECT_EQ(s.find(" New value =   40.0000    ", outside), kept + 4);
+    EXPECT_EQ(s.count(" => Cannot Invert B"), 1);
+    EXPECT_EQ(s.count(" ==> WILL ASK VALUES AGAIN"), 1);
 }
 
 }  // namespace
