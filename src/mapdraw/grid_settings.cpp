@@ -89,6 +89,28 @@ void readRange(std::string_view question, std::string_view unitLine, float& vmin
     }
 }
 
+// The longitudes as every map reads them: running east from the first bound, a turn at most.
+// A bound more than a turn from the other, or far off, is brought back with a box: it would
+// draw nothing true and write without end.
+void normaliseLongitudes(GridDegrees& g) {
+    const std::string_view who = kSllgrid3.name;
+    crevin2("longitude minimum", g.lonmin, -360.0f, 360.0f, who, 0);
+    crevin2("longitude maximum", g.lonmax, g.lonmin - 360.0f, g.lonmin + 360.0f, who, 0);
+    g.lonmax = eastOf(g.lonmin, g.lonmax);
+}
+
+// The whole frame as every map reads it: its longitudes, and latitudes on the globe, south to
+// north.
+void normaliseFrame(GridDegrees& g) {
+    const std::string_view who = kSllgrid3.name;
+    crevin2("latitude minimum", g.latmin, -90.0f, 90.0f, who, 0);
+    crevin2("latitude maximum", g.latmax, -90.0f, 90.0f, who, 0);
+    if (g.latmin > g.latmax) std::swap(g.latmin, g.latmax);
+    normaliseLongitudes(g);
+    // A tick longer than a quarter turn reaches nothing a map shows.
+    crevin2("tic size", g.ticsize, -90.0f, 90.0f, who, 0);
+}
+
 void menu(GridDegrees& g) {
     for (;;) {
         showMenu(g);
@@ -108,15 +130,19 @@ void menu(GridDegrees& g) {
             case 13:
                 inrealdef(g.latinc, "latitude increment", g.latinc);
                 break;
+            // The menu shows the longitudes as the map will use them: 170 -170 is 170..190.
             case 20:
                 readRange("enter longitude mini, maxi and increment",
                           std::string(30, ' ') + "in degrees", g.lonmin, g.lonmax, g.loninc);
+                normaliseLongitudes(g);
                 break;
             case 21:
                 inrealdef(g.lonmin, "longitude minimum", g.lonmin);
+                normaliseLongitudes(g);
                 break;
             case 22:
                 inrealdef(g.lonmax, "longitude maximum", g.lonmax);
+                normaliseLongitudes(g);
                 break;
             case 23:
                 inrealdef(g.loninc, "longitude increment", g.loninc);
@@ -145,21 +171,6 @@ void menu(GridDegrees& g) {
                 break;
         }
     }
-}
-
-// The frame as every map reads it: latitudes on the globe, south to north; longitudes running
-// east from the first bound, a turn at most. A bound off the globe or more than a turn from the
-// other is brought back with a box: far out, it would draw nothing true and write without end.
-void normaliseFrame(GridDegrees& g) {
-    const std::string_view who = kSllgrid3.name;
-    crevin2("latitude minimum", g.latmin, -90.0f, 90.0f, who, 0);
-    crevin2("latitude maximum", g.latmax, -90.0f, 90.0f, who, 0);
-    if (g.latmin > g.latmax) std::swap(g.latmin, g.latmax);
-    crevin2("longitude minimum", g.lonmin, -360.0f, 360.0f, who, 0);
-    crevin2("longitude maximum", g.lonmax, g.lonmin - 360.0f, g.lonmin + 360.0f, who, 0);
-    g.lonmax = eastOf(g.lonmin, g.lonmax);
-    // A tick longer than a quarter turn reaches nothing a map shows.
-    crevin2("tic size", g.ticsize, -90.0f, 90.0f, who, 0);
 }
 
 }  // namespace

@@ -47,5 +47,25 @@ TEST(GridSettings, ModesAndMenu) {
     expectGolden(cap.lines(), "grid_settings.txt");
 }
 
+// The menu shows the longitudes as the map will use them, as soon as they are typed.
+TEST(GridSettings, TheMenuShowsTheLongitudesAsStored) {
+    const struct {
+        const char* typed;  // after 20, or after 21 or 22
+        const char* east;
+    } cases[] = {{"20\n170 -170 5\n", "190.000"},
+                 {"20\n180 -180 5\n", "540.000"},
+                 {"21\n100\n", "440.000"},  // the maximum of 80 lies east of 100 by 340
+                 {"22\n-90\n", "270.000"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ConsoleCapture cap(std::string(c.typed) + "99\n");
+        Grid g;
+        g.set(4);
+        const auto lines = cap.lines();
+        const std::string shown = " longitude maximum .............22  " + std::string(c.east);
+        EXPECT_EQ(countLines(lines, shown), 1) << c.east;
+    }
+}
+
 }  // namespace
 }  // namespace tensova::test
