@@ -161,5 +161,17 @@ TEST(Dialogs, SetUpDialogs) {
     EXPECT_EQ(quiet.lines().size(), 5u) << quiet.output();
 }
 
+// The limits form refuses limits and lengths whose scales cannot be inverted: a range of zero
+// width (an infinite scale), then a length of zero; the third set is taken.
+TEST(Dialogs, TheLimitsFormRefusesWhatCannotBeInverted) {
+    ConsoleCapture console(
+        "y\n5\n5\n0\n1\n2\n2\n15\n15\n\n-10\n10\n-10\n10\n2\n2\n15\n0\n\n\n\n\n\n\n\n\n15\n1\n");
+    float v[8] = {2, 2, 15, 15, -10, 10, -10, 10};
+    int32_t iso = 1;
+    mus2cm3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], iso);
+    EXPECT_EQ(countLines(console.lines(), " => Cannot Invert B"), 2);
+    EXPECT_EQ(std::vector<float>(v, v + 8), (std::vector<float>{2, 2, 15, 15, -10, 10, -10, 10}));
+}
+
 }  // namespace
 }  // namespace tensova::test
