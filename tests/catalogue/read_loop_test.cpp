@@ -1,19 +1,56 @@
-// Reads of whole catalogue files into the store: ends of file, bad records, impossible values,
-// and the real catalogue files read and written back. (A full store is read through the binary.)
+// Reads of whole catalogue files into the store: ends of file, bad records, the longest line,
+// impossible values, a full store on a failing disk, and the real catalogue files read and
+// written back. (A full store that reads on is read through the binary.)
 
 #include "catalogue/read_loop.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
 
 #include "catalogue_fixture.hpp"
 
 namespace tensova::test {
+namespace failing {
+// A disk that fails: the file of this inode cannot be read from this offset on (0: none).
+ino_t inode = 0;
+off_t from = 0;
+}  // namespace failing
+}  // namespace tensova::test
+
+// Every read of the test program passes through here, and goes on unchanged but on the failing
+// file, whose reads stop at the failing offset and fail there.
+extern "C" ssize_t read(int fd, void* buf, size_t n) {
+    namespace failing = tensova::test::failing;
+    struct stat st {};
+    if (failing::inode != 0 && fstat(fd, &st) == 0 && st.st_ino == failing::inode) {
+        const off_t at = lseek(fd, 0, SEEK_CUR);
+        if (at >= failing::from) {
+            errno = EIO;
+            return -1;
+        }
+        n = std::min(n, static_cast<size_t>(failing::from - at));
+    }
+    return syscall(SYS_read, fd, buf, n);
+}
+
+namespace tensova::test {
 namespace {
 
 using ReadLoop = CatalogueFixture;
+
+// The sample event with its first line padded with blanks to `width` characters.
+std::string withWideFirstLine(std::size_t width) {
+    auto lines = kNdkEvent;
+    lines[0].resize(width, ' ');
+    return joined(lines);
+}
 
 TEST_F(ReadLoop, EndsOfFileAndBlankLines) {
     const std::string full = testData("three.ndk");
@@ -42,6 +79,7 @@ TEST_F(ReadLoop, EndsOfFileAndBlankLines) {
                  {"blank lines before, between and after records",
                   "\n \n" + one + "\t\n\n" + full + " ", 4, 0},
                  {"empty file", "", 0, 0},
+                 {"a line of 1000 characters", withWideFirstLine(1000), 1, 0},
                  {"a file of one byte", "P", 0, 1}};
     for (const auto& c : cases) {
         SetUp();
@@ -88,6 +126,8 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
          BadLine::Field},
         {"a blank line inside a record", one + blankInside, 2, 8, nullptr, BadLine::Blank},
         {"a line of 5 MB", one + std::string(5'000'000, '1') + "\n" + one, 2, 6, nullptr,
+         BadLine::TooLong},
+        {"a line of 1001 characters", one + withWideFirstLine(1001), 2, 6, nullptr,
          BadLine::TooLong}};
     for (const auto& c : cases) {
         SetUp();
@@ -99,6 +139,24 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
             << c.what;
         EXPECT_EQ(r.badField ? fieldName(*r.badField) : "", c.field ? c.field : "") << c.what;
     }
+}
+
+// The disk fails just after the store's last record: the file may hold more, so the store is
+// full and says so, as when the rest can be read. The alarm ends a read that would ask the
+// failed file for more for ever.
+TEST_F(ReadLoop, AReadErrorAfterAFullStoreIsAFullStore) {
+    const std::string full = repeatedNdk(kCapacity);
+    dir.write("input.txt", full + joined(kNdkEvent));
+    struct stat st {};
+    ASSERT_EQ(stat(dir.file("input.txt").c_str(), &st), 0);
+    failing::inode = st.st_ino;
+    failing::from = static_cast<off_t>(full.size());
+    alarm(20);
+    const ReadOutcome r = readPath(dir.file("input.txt"));
+    alarm(0);
+    failing::inode = 0;
+    EXPECT_EQ(std::tuple(r.end, r.line, gcmtblk.count),
+              std::tuple(ReadEnd::StoreFull, 5 * kCapacity, kCapacity));
 }
 
 // Values no event can have are reported with their event, line and field, and kept as read.

@@ -81,9 +81,10 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     std::filesystem::create_directory(s.dir.file("adir"));
     const std::string longName(41, 'x');
     const std::string withNul("keep.txt\0x", 10);
+    const std::string newName = std::string(36, 'n') + ".txt";  // as long as the field
     // At the keyboard: a directory, a name too long for its field, a name holding a NUL (which
-    // must not open the file named by its first part), then a good name.
-    s.run("\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\nnew.txt\n9999\n");
+    // must not open the file named by its first part), then a good name of 40 characters.
+    s.run("\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\n" + newName + "\n9999\n");
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(couldNotOpen("adir")), 1);
     EXPECT_EQ(s.count(" COULD NOT OPEN FILE " + longName), 1);
@@ -91,7 +92,7 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     EXPECT_EQ(s.count(couldNotOpen(withNul)), 1);
     EXPECT_EQ(s.count(" ===> RETRYING"), 3);
     EXPECT_FALSE(s.dir.exists(longName.substr(0, 40)));
-    EXPECT_TRUE(s.dir.exists("new.txt"));
+    EXPECT_TRUE(s.dir.exists(newName));
     EXPECT_EQ(s.dir.read("keep.txt"), "precious\n");
 }
 

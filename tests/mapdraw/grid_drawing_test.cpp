@@ -214,14 +214,26 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     }
     // A polar equal-area map of 90 degrees shows the frame down to the equator, its rim at
     // sin 45 = 0.7071068: the sides alone (the circle of 80 north, the meridian 180 down to
-    // the rim) would give a sliver; the rim holds the frame's whole width and depth.
+    // the rim) would give a sliver; the rim holds the frame's whole width and depth. Of a
+    // frame of 0..90 east only the rim's quarter in it counts: x from 0, y up to 0.
     projtype.iproj = 5;
     llorig = {};
     llpparam.omega = rad(90.0f);
-    useGrid("-180 180 10 -80 80 10 3 2 1");
-    float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
-    extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
-    for (const float v : {-xmin, -ymin, xmax, ymax}) EXPECT_NEAR(v, 0.7071068f, 2e-6);
+    constexpr float r = 0.7071068f;
+    const struct {
+        const char* grid;
+        float xmin, ymin, xmax, ymax;
+    } polar[] = {{"-180 180 10 -80 80 10 3 2 1", -r, -r, r, r},
+                 {"0 90 10 -80 80 10 3 2 1", 0, -r, r, 0}};
+    for (const auto& c : polar) {
+        useGrid(c.grid);
+        float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
+        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
+        EXPECT_NEAR(xmin, c.xmin, 2e-6) << c.grid;
+        EXPECT_NEAR(ymin, c.ymin, 2e-6) << c.grid;
+        EXPECT_NEAR(xmax, c.xmax, 2e-6) << c.grid;
+        EXPECT_NEAR(ymax, c.ymax, 2e-6) << c.grid;
+    }
 }
 
 }  // namespace

@@ -147,6 +147,9 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
         // check's centimetre.
         {"a tear at a small scale", tm, along(80, -30, 100, -30, 10), nullptr, 2, shortSegments,
          0.3f},
+        // At 0.17 cm the torn chord, from 90 to 92, is 1.06 cm: just over the check's length.
+        {"a tear of just over a centimetre", tm, along(80, -30, 100, -30, 10), nullptr, 2,
+         shortSegments, 0.17f},
         // Transverse Mercator about 0 reaches 80 degrees from its central meridian's great
         // circle: along the equator from 70 to 110 the line ends on the rim at 80, x = atanh(sin
         // 80), and starts again from it at 100, on the far side.

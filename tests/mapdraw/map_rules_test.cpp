@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "map_fixture.hpp"
 #include "mapdraw/grid.hpp"
@@ -33,8 +34,11 @@ TEST(MapRules, TheFrameIsNormalisedWhereItIsSet) {
         {"a frame as given", -180, 180, -80, 80, 1, -180, 180, -80, 80, 1, 0},
         {"latitudes in either order", 0, 40, 50, 10, 1, 0, 40, 10, 50, 1, 0},
         {"a latitude off the globe", 0, 40, 1e38f, 80, 1, 0, 40, 80, 90, 1, 1},
+        {"a latitude maximum off the globe", 0, 40, -80, 1e38f, 1, 0, 40, -80, 90, 1, 1},
         {"a longitude far west", -1e10f, -1e10f + 10, -80, 80, 1, -360, 0, -80, 80, 1, 2},
         {"more than a turn", 0, 720, -80, 80, 1, 0, 360, -80, 80, 1, 1},
+        {"beyond 360, within a turn east", 100, 440, -80, 80, 1, 100, 440, -80, 80, 1, 0},
+        {"beyond -360, within a turn west", -100, -440, -80, 80, 1, -100, -80, -80, 80, 1, 0},
         {"a tick beyond a quarter turn", 0, 40, -80, 80, 1e38f, 0, 40, -80, 80, 90, 1},
     };
     for (const auto& c : cases) {
@@ -57,6 +61,7 @@ TEST(MapRules, TheFrameIsNormalisedWhereItIsSet) {
 
 TEST(MapRules, APointIsInTheFrameInAnyTurnItsEdgeIncluded) {
     const MapFrame pacific = mapFrameOf(170, -170, -40, 0), world = mapFrameOf(-180, 180, -80, 80);
+    const MapFrame america = mapFrameOf(-138, -98, 20, 50);
     const struct {
         const char* name;
         const MapFrame& frame;
@@ -71,24 +76,26 @@ TEST(MapRules, APointIsInTheFrameInAnyTurnItsEdgeIncluded) {
         {"just beyond the west edge", pacific, 169.99f, -20, false},
         {"south of the frame", pacific, 180, -40.01f, false},
         {"two turns on", pacific, 180 + 720, 0, true},
+        {"a turn west of the west edge", america, -138 - 360, 30, true},
         {"a whole turn holds every longitude", world, 1234, 0, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.frame.contains(rad(c.lon), rad(c.lat)), c.inside) << c.name;
 }
 
-// Makes projection iproj current about the central meridian lon0 (degrees), with zero offsets.
-void useProjection(int32_t iproj, float lon0) {
+// Makes projection iproj current about the central meridian lon0 (degrees), with zero offsets,
+// an oblique centre at 150E and centreLat, and a central angle omega.
+void useProjection(int32_t iproj, float lon0, float centreLat = 30, float omega = 180) {
     projtype.iproj = iproj;
     llorig = {};
     llpparam = {};
     llpparam.lon0 = rad(lon0);
     llpparam.lat1 = rad(30.0f);
     llpparam.lat2 = rad(60.0f);
-    llpparam.omega = rad(180.0f);
+    llpparam.omega = rad(omega);
     int32_t iell = 1;
     sellipsoid(iell, 1);
-    float lon = 150, lat = 30;
+    float lon = 150, lat = centreLat;
     soblique(lon, lat, 1);
     deriveConstants(iproj);
 }
@@ -125,6 +132,24 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
     }
 }
 
+// The grid of a whole turn, -180..180 by loninc and by 20 degrees of latitude from -80, on
+// Mollweide about 150E: a frame across the seam, at -30.
+void drawWorldAbout150(float loninc) {
+    useProjection(24, 150);
+    gridll.lonmin = rad(-180.0f);
+    gridll.lonmax = rad(180.0f);
+    gridll.latmin = rad(-80.0f);
+    gridll.latmax = rad(80.0f);
+    gridll.loninc = rad(loninc);
+    gridll.latinc = rad(20.0f);
+    gridll.npgrid = 3;
+    gridll.nptick = 2;
+    gridll.ticsize = rad(1.0f);
+    gridll.gridtype = 1;
+    gridll.ndec = 1;
+    drawllgrid(Map::ofGrid());
+}
+
 // Where the frame meets the seam. Mollweide about 150E (seam at -30) over 150..330: a point on
 // the seam lies on the frame's edge, drawn on the map's east edge (x = 2 at the equator), and
 // the fit holds the frame's half of the map alone. Over -180..180 by 20 the frame runs across the
@@ -147,16 +172,7 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
     }
     {
         MapDocument doc("");
-        useProjection(24, 150);
-        gridll.lonmin = rad(-180.0f);
-        gridll.lonmax = rad(180.0f);
-        gridll.loninc = gridll.latinc = rad(20.0f);
-        gridll.npgrid = 3;
-        gridll.nptick = 2;
-        gridll.ticsize = rad(1.0f);
-        gridll.gridtype = 1;
-        gridll.ndec = 1;
-        drawllgrid(Map::ofGrid());
+        drawWorldAbout150(20);
         const Lines lines = doc.doc.finish();
         const auto shown = [&](const std::string& label) {
             return std::count_if(lines.begin(), lines.end(),
@@ -190,6 +206,56 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
     }
 }
 
+// Mollweide about 0 over the world: a point a rounding beyond either edge of the seam is drawn
+// on that edge (x = -2 or 2 on the equator), not a turn away on the other.
+TEST(MapRules, APointARoundingBeyondTheSeamStaysOnItsEdge) {
+    ConsoleCapture cap;
+    useProjection(24, 0);
+    const Map map(mapFrameOf(-180, 180, -80, 80));
+    for (const float edge : {-180.0001f, 180.0001f}) {
+        float lon = rad(edge), lat = 0, x = 0, y = 0;
+        projectOnMap(map, &x, &y, &lon, &lat, 1);
+        EXPECT_NEAR(x, std::copysign(2.0f, edge), 1e-5f) << edge;
+    }
+}
+
+// Mollweide about 150E over a whole turn by 10 degrees: the bounds -180 and 180 are one line,
+// and the meridian -30 lies on the seam, where the map's two edges are drawn instead; each of
+// these is drawn once.
+TEST(MapRules, AWholeTurnAcrossTheSeamDrawsEachMeridianOnce) {
+    MapDocument doc("");
+    drawWorldAbout150(10);
+    std::vector<float> meridians;  // the x of each line from the frame's south to its north
+    for (const Path& p : doc.finish())
+        if (p.points.size() >= 2 && std::fabs(p.points.front()[1] - at(0, -80)[1]) < 0.01f &&
+            std::fabs(p.points.back()[1] - at(0, 80)[1]) < 0.01f)
+            meridians.push_back(p.points.front()[0]);
+    EXPECT_EQ(meridians.size(), 37u);
+    for (const float lon : {180.0f, -30.0f, 330.0f})
+        EXPECT_EQ(std::ranges::count_if(
+                      meridians, [&](float x) { return std::fabs(x - at(lon, -80)[0]) < 0.01f; }),
+                  1)
+            << lon;
+}
+
+// The ground's axes a few km inside an azimuthal rim, where the step beyond it is hidden, as
+// well as farther in: polar equal-area of 90 degrees, at 90E. North points to the centre (-x),
+// east up (+y), their scales cos(c/2) and 1/cos(c/2) at colatitude c: the azimuth 45 lies on
+// the page at -atan(cos^2(c/2)), clockwise from up.
+TEST(MapRules, GroundAxesAFewKmInsideTheRim) {
+    ConsoleCapture cap;
+    useProjection(5, 0, 90, 90);
+    const Map map(mapFrameOf(-180, 180, -80, 80));
+    for (const float latDeg : {5.0f, 0.02f}) {
+        float lon = rad(90.0f), lat = rad(latDeg), x = 0, y = 0;
+        projectOnMap(map, &x, &y, &lon, &lat, 1);
+        GroundAxes g;
+        groundAxes(map, &g, &lon, &lat, &x, &y, 1);
+        const float h = std::cos(rad(90 - latDeg) / 2);
+        EXPECT_NEAR(g.turn(rad(45.0f), false), -std::atan(h * h) - rad(45.0f), 3e-4f) << latDeg;
+    }
+}
+
 // A longitude beyond a turn, typed at the central-meridian or the origin dialog, is the same
 // meridian as its reduction: 1e10 is -80, and 370 is 10.
 TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
@@ -205,22 +271,25 @@ TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
 
 // A transverse Mercator of a frame wider than its reach (-100..100 about 0): its grid ends on
 // the rim, 80 degrees from the central meridian's great circle, x = atanh(sin 80) = 2.4362460
-// either way (python3), and the fit reaches it.
+// either way (python3), and the fit reaches it. Over -120..120 the sides lie within 60 degrees
+// of that circle: the rim alone, both its small circles, gives the width.
 TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
     MapDocument doc("");
     useProjection(1, 0);
-    gridll.lonmin = rad(-100.0f);
-    gridll.lonmax = rad(100.0f);
     gridll.latmin = rad(-80.0f);
     gridll.latmax = rad(80.0f);
     gridll.latinc = gridll.loninc = rad(10.0f);
     gridll.npgrid = 3;
     gridll.gridtype = 1;
+    for (const float half : {120.0f, 100.0f}) {
+        gridll.lonmin = rad(-half);
+        gridll.lonmax = rad(half);
+        float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
+        EXPECT_NEAR(xmax, 2.4362460f, 1e-4f) << half;
+        EXPECT_NEAR(xmin, -2.4362460f, 1e-4f) << half;
+    }
     const Map map = Map::ofGrid();
-    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-    extrllgrid(map, xmin, ymin, xmax, ymax);
-    EXPECT_NEAR(xmax, 2.4362460f, 1e-4f);
-    EXPECT_NEAR(xmin, -2.4362460f, 1e-4f);
     drawllgrid(map);
     const float rim = toDevice({2.4362460f, 0})[0] - toDevice({0, 0})[0];
     float widest = 0;
