@@ -320,7 +320,7 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
     std::vector<GroundAxes> axes(static_cast<std::size_t>(e.n));
     groundAxes(map, axes.data(), e.lon.data(), e.lat.data(), e.xd, e.yd, e.n);
     const bool conformal = map.projection().conformal;
-    const float halfPi = anglerad(kHalfPi), pi = anglerad(kPi);
+    const float halfPi = anglerad(kHalfPi);
     for (int32_t i = 0; i < e.n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         fsadr2steff(s.az, s.pl, rad(e.azd1[k]), rad(e.dipd1[k]), rad(e.rakd1[k]), 0.0f);
@@ -333,9 +333,7 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
         if (shown(e, i)) {
             const GroundAxes& g = axes[k];
             const float az = s.azshmax;
-            const ArmTurns turns{{g.turn(az, conformal), g.turn(az + pi, conformal),
-                                  g.turn(az + halfPi, conformal),
-                                  g.turn(az + pi + halfPi, conformal)}};
+            const ArmTurns turns{{g.turn(az, conformal), g.turn(az + halfPi, conformal)}};
             dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1, &turns);
         }
         if (unit == 0) continue;

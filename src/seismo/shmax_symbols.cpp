@@ -195,10 +195,10 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
     homot02d1(minorArrow.x.data(), minorArrow.y.data(), arrow.x.data(), arrow.y.data(), arrow.n, b);
 
     const float halfPi = anglerad(kHalfPi), pi = anglerad(kPi);
-    // The turns of event i's arms; the second arm of a pair goes on from the first by a half
-    // turn less the difference of their turns.
-    const auto turn = [&](int32_t i, std::size_t arm) {
-        return turns != nullptr ? turns[i].turn[arm] : 0.0f;
+    // The turn of event i's pair of arms; the second arm of a pair goes on from the first by a
+    // half turn.
+    const auto turn = [&](int32_t i, std::size_t pair) {
+        return turns != nullptr ? turns[i].turn[pair] : 0.0f;
     };
     if (p.isha != -2) {
         const Shape& inward = p.isha == -1 ? minorArrow : majorArrow;
@@ -207,9 +207,8 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool compressive = isv[i] == 2 || isv[i] == 3;
             if (!compressive && isv[i] != 1)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmax");
-            const float t1 = turn(i, 0), t2 = turn(i, 1);
-            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a, halfPi - azshmax[i] - t1,
-                     pi - (t2 - t1));
+            drawPair(compressive ? inward : plain, x[i], y[i], kGap * a,
+                     halfPi - azshmax[i] - turn(i, 0), pi);
         }
     }
     if (p.isha != 2) {
@@ -222,12 +221,11 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
             const bool extensional = isv[i] == 1 || isv[i] == 2;
             if (!extensional && isv[i] != 3)
                 barWarning(i + 1, isv[i], "=> will plot bars for Shmin");
-            const float t3 = turn(i, 2), t4 = turn(i, 3);
-            const float first = -azshmax[i] - t3, second = pi - (t4 - t3);
+            const float first = -azshmax[i] - turn(i, 1);
             if (extensional) {
-                drawPair(outward, x[i], y[i], outwardShift, first, second);
+                drawPair(outward, x[i], y[i], outwardShift, first, pi);
             } else {
-                drawPair(plain, x[i], y[i], kGap * a, first, second);
+                drawPair(plain, x[i], y[i], kGap * a, first, pi);
             }
         }
     }

@@ -22,12 +22,12 @@ inline Mapshpar mapshpar;
 // warning. An even mode opens the menu. Every mode stores the result.
 void smapsh2(float& sizmaxa, float& sizmina, int32_t& epitype, int32_t& isha, int32_t mode);
 
-// How far each arm of an event's stress symbols turns on the page from its ground azimuth
-// (radians, clockwise): the SHmax arm along azshmax and the one opposite it, then the Shmin arm
-// along azshmax + 90 degrees and the one opposite it. On a map that is not conformal the four
-// need not stay at right angles.
+// How far each pair of arms of an event's stress symbols turns on the page from its ground
+// azimuth (radians, clockwise): the SHmax pair along azshmax, then the Shmin pair along azshmax +
+// 90 degrees. The two arms of a pair stay opposite on any map (the map turns a step and the step
+// back alike), but on a map that is not conformal the two pairs need not stay at right angles.
 struct ArmTurns {
-    std::array<float, 4> turn{};
+    std::array<float, 2> turn{};
 };
 
 // Draws the epicentre symbol (of size sizmaxa cm) and the stress symbols of the n events at
