@@ -25,6 +25,7 @@
 #include "mapdraw/plotted_points.hpp"
 #include "mapdraw/projection_menu.hpp"
 #include "numeric/angles.hpp"
+#include "numeric/figures.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
 #include "plot/plot_life.hpp"
@@ -46,6 +47,12 @@ constexpr int32_t kRun = 1000;
 constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
 constexpr float kCountX = 2.0f, kCountY = 28.0f;
 constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0f;
+// The A4 page, 595 by 842 points, in centimetres; the grid's ticks and labels stand on it.
+constexpr float kPageWidth = 595.0f / 28.35f, kPageHeight = 842.0f / 28.35f;
+// A box that leaves ticks or labels off the page is fitted again, less what stuck out and
+// this margin; a few fits settle it (the labels keep their size as the map shrinks).
+constexpr float kMarksMargin = 0.2f;
+constexpr int32_t kFits = 4;
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -283,10 +290,28 @@ void scaleToGrid(Map& map) {
         warningtail00();
         return;
     }
-    float x0 = kBoxX, y0 = kBoxY, width = kBoxWidth, height = kBoxHeight;
-    int32_t isoxy = 1;
-    sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, isoxy, 1);
-    map.takePageScale();
+    Box box{kBoxX, kBoxY, kBoxX + kBoxWidth, kBoxY + kBoxHeight};
+    for (int32_t fit = 1;; ++fit) {
+        float x0 = box.xmin, y0 = box.ymin, width = box.xmax - box.xmin;
+        float height = box.ymax - box.ymin;
+        float x1 = xmin, x2 = xmax, y1 = ymin, y2 = ymax;
+        int32_t isoxy = 1;
+        sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
+        map.takePageScale();
+        Box marks;
+        if (fit == kFits || !gridMarksExtent(map, marks)) return;
+        // The box gives up on each side what the marks there left off the page.
+        const auto off = [](float beyond) { return beyond > 0.0f ? beyond + kMarksMargin : 0.0f; };
+        const Box smaller{box.xmin + off(-marks.xmin), box.ymin + off(-marks.ymin),
+                          box.xmax - off(marks.xmax - kPageWidth),
+                          box.ymax - off(marks.ymax - kPageHeight)};
+        if (smaller.xmin == box.xmin && smaller.ymin == box.ymin && smaller.xmax == box.xmax &&
+            smaller.ymax == box.ymax)
+            return;
+        // Marks that no box on the page can hold leave the last fit.
+        if (!(smaller.xmax > smaller.xmin) || !(smaller.ymax > smaller.ymin)) return;
+        box = smaller;
+    }
 }
 
 // An event the map shows.
