@@ -452,8 +452,10 @@ std::vector<Label> gridLabels(const std::string& ps) {
 // cm from 2 cm) and at the poles of a Mollweide map; the two bounds of a whole turn lie on one
 // meridian, their parallels' labels side by side. The Japan Mercator, whose labels stand whole
 // and apart, keeps its first fit: 125 to 155 E over 17 cm from 2 cm (56.70 to 538.65 points)
-// and all its 26 labels. Labels are compared by boxes inside their ink: half an em a
-// character, from a tenth to six tenths of an em above the baseline.
+// and all its 26 labels. With ticks of 5 degrees the Tonga map's labels stand 7.5 degrees out:
+// its box gives up more than 5 cm at each side, and is let out again until they stand within
+// half a centimetre of the page's edges. Labels are compared by boxes inside their ink: half an
+// em a character, from a tenth to six tenths of an em above the baseline.
 TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
     const std::string mollweide150 = "300\n24\n99\n1\n150\n99\n99\n";
     const struct {
@@ -461,16 +463,20 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
         std::string keys;
         int atPole;  // labels within a centimetre of the south pole, -1 unchecked
         int labels;  // all labels, -1 unchecked
+        bool wide;   // the labels within half a centimetre of the page's left and right edges
     } cases[] = {
-        {"Mercator of Tonga", "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n", -1, -1},
+        {"Mercator of Tonga", "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n", -1, -1, false},
+        {"Mercator of Tonga, ticks of 5 degrees", "320\n10\n-30 -10 5\n20\n170 -170 5\n33\n5\n99\n",
+         -1, -1, true},
         {"south-polar equal-area",
          "300\n6\n99\n99\n1\n0\n2\n-90\n99\n1\n0\n2\n-90\n99\n"
          "320\n10\n-90 -40 10\n20\n-180 180 30\n99\n",
-         1, -1},
+         1, -1, false},
         {"Mollweide about 150E, the world",
          mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1},
-        {"Mollweide about 150E, 80 S to 80 N", mollweide150 + "320\n20\n-180 180 30\n99\n", -1, -1},
-        {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26},
+        {"Mollweide about 150E, 80 S to 80 N", mollweide150 + "320\n20\n-180 180 30\n99\n", -1, -1,
+         false},
+        {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26, false},
     };
     constexpr double kEm = 14, kCm = 28.35;
     for (const auto& c : cases) {
@@ -515,6 +521,10 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
         EXPECT_GT(ink[0][1], 0);
         EXPECT_LT(ink[0][2], kPageWidth);
         EXPECT_LT(ink[0][3], kPageHeight);
+        if (c.wide) {
+            EXPECT_LT(ink[0][0], 0.5 * kCm);
+            EXPECT_GT(ink[0][2], kPageWidth - 0.5 * kCm);
+        }
     }
 }
 
