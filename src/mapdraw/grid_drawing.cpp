@@ -94,8 +94,7 @@ void align(int32_t code) {
 // along its edges.
 struct Layout {
     explicit Layout(const Map& map)
-        : map(map),
-          f(map.frame()),
+        : f(map.frame()),
           frameOnly(gridll.gridtype == 2 || gridll.gridtype == 3),
           ticks(gridll.gridtype >= 1 && gridll.gridtype <= 3),
           dlon(f.east - f.west),
@@ -121,7 +120,6 @@ struct Layout {
         return f.south + dlat * static_cast<float>(k) / static_cast<float>(count);
     }
 
-    const Map& map;
     const MapFrame& f;
     bool frameOnly, ticks;
     float dlon, dlat;

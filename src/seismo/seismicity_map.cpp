@@ -47,7 +47,8 @@ constexpr int32_t kRun = 1000;
 constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
 constexpr float kCountX = 2.0f, kCountY = 28.0f;
 constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0f;
-// The A4 page, 595 by 842 points, in centimetres; the grid's ticks and labels stand on it.
+// The A4 page, 595 by 842 points at 28.35 to the centimetre; the grid's ticks and labels stand
+// on it.
 constexpr float kPageWidth = 595.0f / 28.35f, kPageHeight = 842.0f / 28.35f;
 // Where they do not, the box is fitted again: smaller, the labels this margin inside the page,
 // in a few fits (the labels keep their size as the map shrinks), then let out again in halving
