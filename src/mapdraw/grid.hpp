@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "mapdraw/map_drawing.hpp"
+#include "numeric/figures.hpp"
 
 namespace tensova {
 
@@ -38,8 +39,15 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 // last value. Counts below one (a span below its increment, an increment of zero or less) are
 // taken as one, and counts are held to at most 1000; a line lifts the pen over points the map
 // does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
-// runs across the seam, the map's two edges there are drawn as its outline.
+// runs across the seam, the map's two edges there are drawn as its outline. Labels are drawn
+// in turn, and one that would stand on a label already drawn (at a pole, where meridians
+// converge, where two bounds meet) is left out: the first is drawn.
 void drawllgrid(const Map& map);
+
+// The box (centimetres on the paper, at the current scaling) of the tick marks and labels that
+// drawllgrid would draw along the frame's edges, with the current text attributes; false when
+// the grid has none.
+bool gridMarksExtent(const Map& map, Box& box);
 
 // The smallest and largest projected x and y of the map's frame as the map shows it: its four
 // sides sampled at least every degree (a curved side bulges beyond its corners), the seam's two

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/console.hpp"
 #include "console/fields.hpp"
@@ -14,6 +16,7 @@
 #include "numeric/angles.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
+#include "plot/transforms.hpp"
 #include "projection/projection.hpp"
 
 namespace tensova {
@@ -50,11 +53,12 @@ int32_t intervals(float span, float inc) {
 // (a line already where the map places it).
 enum class Placing : uint8_t { kEach, kFoot, kGiven };
 
-// A line from (lon, lat) in `steps` equal steps of (dlon, dlat), the first point drawn again.
-// Where the projection curves the line, each step is divided so that no chord spans more than
-// a degree.
-void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, float dlat,
-              int32_t steps, bool straight, Placing placing = Placing::kEach) {
+// The points of a line from (lon, lat) in `steps` equal steps of (dlon, dlat), each handed to
+// `to` (longitude, latitude, whether it draws), the first point again after the move. Where the
+// projection curves the line, each step is divided so that no chord spans more than a degree.
+template <typename To>
+void linePoints(const Map& map, float lon, float lat, float dlon, float dlat, int32_t steps,
+                bool straight, Placing placing, To to) {
     int32_t parts = 1;
     if (!straight) {
         const float span = std::max(std::fabs(dlon), std::fabs(dlat));
@@ -62,13 +66,6 @@ void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, flo
     }
     const float each = static_cast<float>(parts);
     const float foot = placing == Placing::kFoot ? map.place(lon) : lon;
-    const auto to = [&](float l, float p, bool draw) {
-        if (placing == Placing::kEach) {
-            pen.to(l, p, draw);
-        } else {
-            pen.toPlaced(l, p, draw);
-        }
-    };
     to(foot, lat, false);
     for (int32_t j = 0; j <= steps * parts; ++j) {
         const float f = static_cast<float>(j) / each;
@@ -76,22 +73,167 @@ void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, flo
     }
 }
 
+// The line drawn with the pen.
+void stepLine(const Map& map, MapPen& pen, float lon, float lat, float dlon, float dlat,
+              int32_t steps, bool straight, Placing placing = Placing::kEach) {
+    linePoints(map, lon, lat, dlon, dlat, steps, straight, placing,
+               [&](float l, float p, bool draw) {
+                   if (placing == Placing::kEach) {
+                       pen.to(l, p, draw);
+                   } else {
+                       pen.toPlaced(l, p, draw);
+                   }
+               });
+}
+
 void align(int32_t code) {
     stextalign(code, 1);
 }
 
-// The label of a line (value), beside its foot (lon, lat) at `offset` beyond the frame's edge:
-// placed as the foot is, and continued from it.
-void label(const Map& map, float lon, float lat, float dlon, float dlat, float value,
-           int32_t ndec) {
-    float x = 0.0f, y = 0.0f;
-    const float l = map.place(lon) + dlon, p = lat + dlat;
-    map.project(&x, &y, &l, &p, 1);
-    if (!onMap(x, y)) return;
-    std::string text(9, ' ');
-    int32_t nchar = 0;
-    real2charf1(text, nchar, ndec, 9, deg(value));
-    ustext2(x, y, std::string_view(text).substr(0, static_cast<std::size_t>(nchar)));
+// What the grid's settings make of the map's frame: its lines, their spacing and the marks
+// along its edges.
+struct Layout {
+    explicit Layout(const Map& map)
+        : f(map.frame()),
+          frameOnly(gridll.gridtype == 2 || gridll.gridtype == 3),
+          ticks(gridll.gridtype >= 1 && gridll.gridtype <= 3),
+          dlon(f.east - f.west),
+          dlat(f.north - f.south),
+          m(intervals(dlon, gridll.loninc)),
+          p(intervals(dlat, gridll.latinc)),
+          npgrid(heldCount(gridll.npgrid)),
+          nptick(heldCount(gridll.nptick)),
+          s((gridll.gridtype == 3 ? 1.0f : -1.0f) * gridll.ticsize / static_cast<float>(nptick)),
+          offset(1.5f * gridll.ticsize),
+          ndec(std::clamp(gridll.ndec, 0, 4)),
+          straightMeridians((map.projection().straight & kStraightMeridians) != 0),
+          straightParallels((map.projection().straight & kStraightParallels) != 0),
+          across(map.seamInFrame()),
+          oneBound(across && f.wholeTurn()) {}
+
+    // Meridians are spread evenly over the span from east to west, parallels from south to
+    // north.
+    float meridian(int32_t i, int32_t count) const {
+        return f.east - dlon * static_cast<float>(i) / static_cast<float>(count);
+    }
+    float parallel(int32_t k, int32_t count) const {
+        return f.south + dlat * static_cast<float>(k) / static_cast<float>(count);
+    }
+
+    const MapFrame& f;
+    bool frameOnly, ticks;
+    float dlon, dlat;
+    int32_t m, p, npgrid, nptick;
+    float s, offset;
+    int32_t ndec;
+    bool straightMeridians, straightParallels;
+    // Where the frame runs across the seam, the map's two edges there are drawn as its
+    // outline, in place of a meridian that lies on the seam; a frame of a whole turn then has
+    // its two bounds at one place, drawn and labelled once (the western).
+    bool across, oneBound;
+};
+
+// The tick marks and labels along the frame's edges, drawn with a pen or, without one, only
+// measured. A label is left out where it would stand on one already placed: where its box,
+// widened by half its height, meets that label's box. What is placed, tick marks and labels,
+// is gathered in one box on the paper.
+class Marks {
+  public:
+    Marks(const Map& map, MapPen* pen) : map_(map), pen_(pen) {}
+
+    void tick(float lon, float lat, float dlon, float dlat, int32_t steps, bool straight) {
+        if (pen_ != nullptr) {
+            stepLine(map_, *pen_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
+            return;
+        }
+        linePoints(map_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot,
+                   [&](float l, float p, bool) {
+                       float x = 0.0f, y = 0.0f;
+                       map_.project(&x, &y, &l, &p, 1);
+                       if (!onMap(x, y)) return;
+                       us2cm(&x, &y, &x, &y, 1);
+                       take({x, y, x, y});
+                   });
+    }
+
+    // The label of a line (value), beside its foot (lon, lat) at an offset (dlon, dlat)
+    // beyond the frame's edge: placed as the foot is, and continued from it.
+    void label(float lon, float lat, float dlon, float dlat, float value, int32_t ndec) {
+        float x = 0.0f, y = 0.0f;
+        const float l = map_.place(lon) + dlon, p = lat + dlat;
+        map_.project(&x, &y, &l, &p, 1);
+        if (!onMap(x, y)) return;
+        std::string text(9, ' ');
+        int32_t nchar = 0;
+        real2charf1(text, nchar, ndec, 9, deg(value));
+        const std::string_view shown =
+            std::string_view(text).substr(0, static_cast<std::size_t>(nchar));
+        Box box;
+        if (ustextbox(x, y, shown, box)) {
+            const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
+            for (const Box& b : labels_)
+                if (apart.overlaps(b)) return;
+            labels_.push_back(box);
+            take(box);
+        }
+        if (pen_ != nullptr) ustext2(x, y, shown);
+    }
+
+    // The box of what was placed; false when nothing was.
+    bool placed(Box& box) const {
+        box = box_;
+        return any_;
+    }
+
+  private:
+    void take(const Box& b) {
+        if (!any_) box_ = b;
+        box_.take(b);
+        any_ = true;
+    }
+
+    const Map& map_;
+    MapPen* pen_;
+    std::vector<Box> labels_;
+    Box box_;
+    bool any_ = false;
+};
+
+// The ticks and labels of the meridians along the bottom and top edges, at every meridian
+// (a frame alone included).
+void meridianMarks(const Layout& g, Marks& marks) {
+    const MapFrame& f = g.f;
+    align(-10);
+    for (int32_t i = 0; i <= g.m; ++i) {
+        const float lon = g.meridian(i, g.m);
+        if (g.oneBound && i == 0) continue;
+        marks.tick(lon, f.south, 0.0f, g.s, g.nptick, g.straightMeridians);
+        marks.label(lon, f.south, 0.0f, -g.offset, lon, g.ndec);
+    }
+    align(-2);
+    for (int32_t i = 0; i <= g.m; ++i) {
+        const float lon = g.meridian(i, g.m);
+        if (g.oneBound && i == 0) continue;
+        marks.tick(lon, f.north, 0.0f, -g.s, g.nptick, g.straightMeridians);
+        marks.label(lon, f.north, 0.0f, g.offset, lon, g.ndec);
+    }
+}
+
+// The ticks and labels of the parallels along the right and left edges.
+void parallelMarks(const Layout& g, Marks& marks) {
+    const MapFrame& f = g.f;
+    align(-5);
+    for (int32_t k = 0; k <= g.p; ++k) {
+        const float lat = g.parallel(k, g.p);
+        marks.tick(f.east, lat, -g.s, 0.0f, g.nptick, g.straightParallels);
+        marks.label(f.east, lat, g.offset, 0.0f, lat, g.ndec);
+    }
+    align(-7);
+    for (int32_t k = 0; k <= g.p; ++k) {
+        const float lat = g.parallel(k, g.p);
+        marks.tick(f.west, lat, g.s, 0.0f, g.nptick, g.straightParallels);
+        marks.label(f.west, lat, -g.offset, 0.0f, lat, g.ndec);
+    }
 }
 
 // Sides of the frame are sampled at least every degree.
@@ -147,96 +289,55 @@ struct Extent {
 }  // namespace
 
 void drawllgrid(const Map& map) {
-    const Gridll& g = gridll;
-    const MapFrame& f = map.frame();
     submenuhead(kDrawllgrid);
-    if (g.gridtype == 0) {
+    if (gridll.gridtype == 0) {
         wout({"NO LAT-LONG GRID"});
         menutail();
         return;
     }
-    wout({"LAT-LONG GRID TYPE =", fmtI(g.gridtype, 4)});
-    const bool frameOnly = g.gridtype == 2 || g.gridtype == 3;
-    const bool ticks = g.gridtype >= 1 && g.gridtype <= 3;
-    const float dlon = f.east - f.west;
-    const float dlat = f.north - f.south;
-    const int32_t npgrid = heldCount(g.npgrid);
-    const int32_t nptick = heldCount(g.nptick);
-    const float s = (g.gridtype == 3 ? 1.0f : -1.0f) * g.ticsize / static_cast<float>(nptick);
-    const float offset = 1.5f * g.ticsize;
-    const int32_t ndec = std::clamp(g.ndec, 0, 4);
+    wout({"LAT-LONG GRID TYPE =", fmtI(gridll.gridtype, 4)});
+    const Layout g(map);
+    const MapFrame& f = g.f;
     MapPen pen(map, Join::kGraticule);
-    const Straight straight = map.projection().straight;
-    const bool straightMeridians = (straight & kStraightMeridians) != 0;
-    const bool straightParallels = (straight & kStraightParallels) != 0;
+    Marks marks(map, &pen);
 
-    // Meridians, spread evenly over the span from east to west.
-    const int32_t m = intervals(dlon, g.loninc);
-    wout({"nb of meridians =", fmtI(m + 1, 6)});
-    const auto meridian = [&](int32_t i, int32_t count) {
-        return f.east - dlon * static_cast<float>(i) / static_cast<float>(count);
-    };
-    const int32_t mLines = frameOnly ? 1 : m;
-    const float meridianStep = dlat / static_cast<float>(npgrid);
-    // Where the frame runs across the seam, the map's two edges there are drawn as its
-    // outline, in place of a meridian that lies on the seam; a frame of a whole turn then has
-    // its two bounds at one place, drawn and labelled once (the western).
-    const bool across = map.seamInFrame();
-    const bool oneBound = across && f.wholeTurn();
+    wout({"nb of meridians =", fmtI(g.m + 1, 6)});
+    const int32_t mLines = g.frameOnly ? 1 : g.m;
+    const float meridianStep = g.dlat / static_cast<float>(g.npgrid);
     const auto drawn = [&](int32_t i, float lon) {
-        return !(oneBound && i == 0) && !(across && map.seamEdge(map.place(lon)) != 0);
+        return !(g.oneBound && i == 0) && !(g.across && map.seamEdge(map.place(lon)) != 0);
     };
     for (int32_t i = 0; i <= mLines; ++i) {
-        const float lon = meridian(i, mLines);
+        const float lon = g.meridian(i, mLines);
         if (drawn(i, lon))
-            stepLine(map, pen, lon, f.south, 0.0f, meridianStep, npgrid, straightMeridians);
+            stepLine(map, pen, lon, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians);
     }
-    if (across)
+    if (g.across)
         for (const float edge : {map.seamWest(), map.seamEast()})
-            stepLine(map, pen, edge, f.south, 0.0f, meridianStep, npgrid, straightMeridians,
+            stepLine(map, pen, edge, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians,
                      Placing::kGiven);
-    if (ticks) {
-        align(-10);
-        for (int32_t i = 0; i <= m; ++i) {
-            const float lon = meridian(i, m);
-            if (oneBound && i == 0) continue;
-            stepLine(map, pen, lon, f.south, 0.0f, s, nptick, straightMeridians, Placing::kFoot);
-            label(map, lon, f.south, 0.0f, -offset, lon, ndec);
-        }
-        align(-2);
-        for (int32_t i = 0; i <= m; ++i) {
-            const float lon = meridian(i, m);
-            if (oneBound && i == 0) continue;
-            stepLine(map, pen, lon, f.north, 0.0f, -s, nptick, straightMeridians, Placing::kFoot);
-            label(map, lon, f.north, 0.0f, offset, lon, ndec);
-        }
-    }
+    if (g.ticks) meridianMarks(g, marks);
 
-    // Parallels, from south to north, each drawn westward.
-    const int32_t p = intervals(dlat, g.latinc);
-    wout({"nb of parallels =", fmtI(p + 1, 6)});
-    const auto parallel = [&](int32_t k, int32_t count) {
-        return f.south + dlat * static_cast<float>(k) / static_cast<float>(count);
-    };
-    const int32_t pLines = frameOnly ? 1 : p;
+    // Parallels, each drawn westward.
+    wout({"nb of parallels =", fmtI(g.p + 1, 6)});
+    const int32_t pLines = g.frameOnly ? 1 : g.p;
     for (int32_t k = 0; k <= pLines; ++k)
-        stepLine(map, pen, f.east, parallel(k, pLines), -dlon / static_cast<float>(npgrid), 0.0f,
-                 npgrid, straightParallels);
-    if (ticks) {
-        align(-5);
-        for (int32_t k = 0; k <= p; ++k) {
-            const float lat = parallel(k, p);
-            stepLine(map, pen, f.east, lat, -s, 0.0f, nptick, straightParallels, Placing::kFoot);
-            label(map, f.east, lat, offset, 0.0f, lat, ndec);
-        }
-        align(-7);
-        for (int32_t k = 0; k <= p; ++k) {
-            const float lat = parallel(k, p);
-            stepLine(map, pen, f.west, lat, s, 0.0f, nptick, straightParallels, Placing::kFoot);
-            label(map, f.west, lat, -offset, 0.0f, lat, ndec);
-        }
-    }
+        stepLine(map, pen, f.east, g.parallel(k, pLines), -g.dlon / static_cast<float>(g.npgrid),
+                 0.0f, g.npgrid, g.straightParallels);
+    if (g.ticks) parallelMarks(g, marks);
     menutail();
+}
+
+bool gridMarksExtent(const Map& map, Box& box) {
+    const Layout g(map);
+    if (!g.ticks) return false;
+    int32_t justification = 0;
+    stextalign(justification, 3);
+    Marks marks(map, nullptr);
+    meridianMarks(g, marks);
+    parallelMarks(g, marks);
+    stextalign(justification, 1);
+    return marks.placed(box);
 }
 
 void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax) {

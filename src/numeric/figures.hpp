@@ -9,6 +9,24 @@
 
 namespace tensova {
 
+// An upright rectangle in the plane, xmin <= xmax and ymin <= ymax.
+struct Box {
+    float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
+    // Whether the boxes share more than an edge.
+    bool overlaps(const Box& b) const {
+        return xmin < b.xmax && b.xmin < xmax && ymin < b.ymax && b.ymin < ymax;
+    }
+    // The box widened by d on every side.
+    Box grown(float d) const { return {xmin - d, ymin - d, xmax + d, ymax + d}; }
+    // The box widened to hold b as well.
+    void take(const Box& b) {
+        xmin = xmin < b.xmin ? xmin : b.xmin;
+        ymin = ymin < b.ymin ? ymin : b.ymin;
+        xmax = xmax > b.xmax ? xmax : b.xmax;
+        ymax = ymax > b.ymax ? ymax : b.ymax;
+    }
+};
+
 // The arrow's 7 vertices into x and y of capacity nmax; n their count. A capacity too small
 // gets an error box with the STOP question; going on stores only the vertices that fit.
 void arrow2d(float* x, float* y, int32_t& n, int32_t nmax);

@@ -82,6 +82,19 @@ void ustext2(float x, float y, std::string_view text) {
     detext2(x, y, text);
 }
 
+bool ustextbox(float x, float y, std::string_view text, Box& box) {
+    const float perCm = plt1blk.cmtodelength;
+    if (!(perCm > 0.0f)) return false;
+    float xd = x, yd = y;
+    us2de(&xd, &yd, &x, &y, 1);
+    if (!detextbox(xd, yd, text, box)) return false;
+    // The device measures from the point in its own units, which are a length per centimetre.
+    us2cm(&x, &y, &x, &y, 1);
+    box = {x + (box.xmin - xd) / perCm, y + (box.ymin - yd) / perCm, x + (box.xmax - xd) / perCm,
+           y + (box.ymax - yd) / perCm};
+    return true;
+}
+
 void cmtext2(float x, float y, std::string_view text) {
     cm2de(&x, &y, &x, &y, 1);
     detext2(x, y, text);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "numeric/figures.hpp"
+
 namespace tensova {
 
 // ipen 0 moves (starting a new path), 1 draws a line from the current point; other values
@@ -20,6 +22,9 @@ void uspolygon(const float* x, const float* y, int32_t n);
 // The text at the point, at its full length, with the current text attributes.
 void ustext2(float x, float y, std::string_view text);
 void cmtext2(float x, float y, std::string_view text);
+// The box (centimetres on the paper) that ustext2 would cover with the text at the point, as
+// the device measures it; false where the text cannot be placed.
+bool ustextbox(float x, float y, std::string_view text, Box& box);
 // Copies the chunk of x and y that begins at point `is` (from 1) into the buffer, at most nbuf
 // points; nout receives their number and `is` the index of the last one copied, so the next
 // chunk begins where this one ends. Starting beyond nx is an error box: nothing is copied,

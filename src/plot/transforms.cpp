@@ -146,6 +146,11 @@ void cm2us(float* xus, float* yus, const float* xcm, const float* ycm, int32_t n
     affine(xus, yus, xcm, ycm, n, plt1blk.cm0tous[c], plt1blk.cmtous[c]);
 }
 
+void us2cm(float* xcm, float* ycm, const float* xus, const float* yus, int32_t n) {
+    const std::size_t c = subplotIndex(current());
+    affine(xcm, ycm, xus, yus, n, plt1blk.us0tocm[c], plt1blk.ustocm[c]);
+}
+
 float usPerCm() {
     std::array<float, 2> x{0.0f, 1.0f}, y{0.0f, 0.0f};
     cm2us(x.data(), y.data(), x.data(), y.data(), 2);

@@ -16,6 +16,7 @@ namespace tensova {
 void us2de(float* xde, float* yde, const float* xus, const float* yus, int32_t n);
 void cm2de(float* xde, float* yde, const float* xcm, const float* ycm, int32_t n);
 void cm2us(float* xus, float* yus, const float* xcm, const float* ycm, int32_t n);
+void us2cm(float* xcm, float* ycm, const float* xus, const float* yus, int32_t n);
 // The user units of one centimetre along the paper's x, in the current subplot.
 float usPerCm();
 // A length in centimetres to device units.

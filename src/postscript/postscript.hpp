@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/figures.hpp"
+
 namespace tensova {
 
 // Opens the plot file: reads or creates the settings file "pslib7_ini.txt", lets the user
@@ -49,6 +51,12 @@ void psrgbcolor(int32_t k);
 void depolygon(float* x, float* y, int32_t n);
 // The text at the point with the current font, height, angle, colour and justification.
 void detext2(float& x, float& y, std::string_view text);
+// The box (device units) that detext2 would cover with the text at the point: across, the
+// advance widths of its characters; up, from just under its baseline to the top of a capital.
+// The widths and heights are those of the characters of a number (digits, blank, point, signs,
+// asterisk); any other character counts an em wide and a descender deep. False where detext2
+// would write nothing.
+bool detextbox(float x, float y, std::string_view text, Box& box);
 // Sets the text height, given in centimetres.
 void intstextsize(float h);
 

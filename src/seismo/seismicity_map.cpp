@@ -25,6 +25,7 @@
 #include "mapdraw/plotted_points.hpp"
 #include "mapdraw/projection_menu.hpp"
 #include "numeric/angles.hpp"
+#include "numeric/figures.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
 #include "plot/plot_life.hpp"
@@ -46,6 +47,15 @@ constexpr int32_t kRun = 1000;
 constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
 constexpr float kCountX = 2.0f, kCountY = 28.0f;
 constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0f;
+// The A4 page, 595 by 842 points at 28.35 to the centimetre; the grid's ticks and labels stand
+// on it.
+constexpr float kPageWidth = 595.0f / 28.35f, kPageHeight = 842.0f / 28.35f;
+// Where they do not, the box is fitted again: smaller, the labels this margin inside the page,
+// in a few fits (the labels keep their size as the map shrinks), then let out again in halving
+// steps as far as they allow.
+constexpr float kMarksMargin = 0.2f;
+constexpr int32_t kShrinks = 4;
+constexpr int32_t kSteps = 8;
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -269,9 +279,47 @@ void drawHeading(int32_t n) {
     stextalign(saved, 1);
 }
 
-// The projected grid box into the page's box, both axes at the same scale; the map then takes
-// the page's new scale. A box that has no extent (nothing of the frame shown) cannot be fitted:
-// the scaling stays.
+// Fits of the projected grid box into boxes on the page.
+struct GridFit {
+    Map& map;
+    float xmin, ymin, xmax, ymax;  // the projected grid box
+
+    // The grid box into the box, both axes at the same scale; the map then takes the page's
+    // new scale.
+    void into(const Box& box) const {
+        float x0 = box.xmin, y0 = box.ymin, width = box.xmax - box.xmin;
+        float height = box.ymax - box.ymin;
+        float x1 = xmin, x2 = xmax, y1 = ymin, y2 = ymax;
+        int32_t isoxy = 1;
+        sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
+        map.takePageScale();
+    }
+    // The box less, at each side, how far the grid's ticks and labels there reach beyond the
+    // page less the margin: the box itself where they all stand within it, or there are none.
+    Box lessMarks(const Box& box, float margin) const {
+        Box marks;
+        if (!gridMarksExtent(map, marks)) return box;
+        const auto off = [](float beyond) { return std::max(beyond, 0.0f); };
+        return {box.xmin + off(margin - marks.xmin), box.ymin + off(margin - marks.ymin),
+                box.xmax - off(marks.xmax - (kPageWidth - margin)),
+                box.ymax - off(marks.ymax - (kPageHeight - margin))};
+    }
+};
+
+bool sameBox(const Box& a, const Box& b) {
+    return a.xmin == b.xmin && a.ymin == b.ymin && a.xmax == b.xmax && a.ymax == b.ymax;
+}
+
+// The box at t of the way from a to b.
+Box between(const Box& a, const Box& b, float t) {
+    const auto at = [t](float u, float v) { return u + t * (v - u); };
+    return {at(a.xmin, b.xmin), at(a.ymin, b.ymin), at(a.xmax, b.xmax), at(a.ymax, b.ymax)};
+}
+
+// The projected grid box into the page's box, both axes at the same scale, and the map takes
+// the page's new scale; where the grid's ticks or labels then stand off the page, into a
+// smaller box that leaves them room. A box that has no extent (nothing of the frame shown)
+// cannot be fitted: the scaling stays.
 void scaleToGrid(Map& map) {
     announce({"SCALING GRID IN A4 Portrait"});
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
@@ -283,10 +331,34 @@ void scaleToGrid(Map& map) {
         warningtail00();
         return;
     }
-    float x0 = kBoxX, y0 = kBoxY, width = kBoxWidth, height = kBoxHeight;
-    int32_t isoxy = 1;
-    sus2cm3(x0, y0, width, height, xmin, xmax, ymin, ymax, isoxy, 1);
-    map.takePageScale();
+    const GridFit fit{map, xmin, ymin, xmax, ymax};
+    const Box first{kBoxX, kBoxY, kBoxX + kBoxWidth, kBoxY + kBoxHeight};
+    fit.into(first);
+    if (sameBox(fit.lessMarks(first, 0.0f), first)) return;
+    // The box gives up at each side what the marks leave off the page there, and the margin,
+    // until they stand on it; where no box on the page holds them the last fit stays.
+    Box held = first;
+    for (int32_t k = 0;; ++k) {
+        const Box less = fit.lessMarks(held, kMarksMargin);
+        if (sameBox(less, held)) break;
+        if (k == kShrinks || !(less.xmax > less.xmin) || !(less.ymax > less.ymin)) return;
+        held = less;
+        fit.into(held);
+    }
+    // The ticks and the labels' offsets shrink with the map, so that box gave up too much: it
+    // is let out towards the first as far as the marks stay on the page.
+    float in = 0.0f, out = 1.0f;
+    for (int32_t k = 0; k < kSteps; ++k) {
+        const float t = 0.5f * (in + out);
+        const Box box = between(held, first, t);
+        fit.into(box);
+        if (sameBox(fit.lessMarks(box, kMarksMargin), box)) {
+            in = t;
+        } else {
+            out = t;
+        }
+    }
+    fit.into(between(held, first, in));
 }
 
 // An event the map shows.

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -349,12 +350,10 @@ TEST(MapProjection, StressArmsAlongTheGround) {
         {"Mollweide about 150E at 150E 11.5N", "300\n24\n99\n1\n150\n99\n99\n" + grid, 11.5, 150,
          128.27, 28.13},
         {"Van der Grinten about 180E at 179.7W 30N",
-         "300\n25\n99\n1\n180\n99\n99\n320\n10\n20 40 10\n20\n170 190 10\n99\n", 30, -179.7,
-         122.31, 33.66},
-        {"Albers at 20E 40N", "300\n19\n99\n99\n99\n" + europe, 40,
-         20, 112.11, 23.90},
-        {"Bonne at 20E 40N", "300\n20\n99\n99\n99\n" + europe, 40,
-         20, 112.29, 20.99},
+         "300\n25\n99\n1\n180\n99\n99\n320\n10\n20 40 10\n20\n170 190 10\n99\n", 30, -179.7, 122.31,
+         33.66},
+        {"Albers at 20E 40N", "300\n19\n99\n99\n99\n" + europe, 40, 20, 112.11, 23.90},
+        {"Bonne at 20E 40N", "300\n20\n99\n99\n99\n" + europe, 40, 20, 112.29, 20.99},
         {"Lambert conic about 175W at 172E 52N",
          "300\n3\n99\n1\n-175\n99\n1\n45\n99\n1\n60\n99\n99\n"
          "320\n10\n40 70 10\n20\n160 210 10\n99\n",
@@ -418,6 +417,114 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
         EXPECT_LT(r.farthest, 1e5);
         EXPECT_LT(r.longest, 0.5 * kPageWidth);
         test::expectRenders(s.dir.file("map.ps"));
+    }
+}
+
+// The grid's labels as the plot file writes them: each number, the start of its baseline (the
+// move before it) and where along it the text stands (the shift that follows: by half the
+// width centred, by the whole width right-justified).
+struct Label {
+    std::string text;
+    double x, y, along;
+};
+std::vector<Label> gridLabels(const std::string& ps) {
+    std::vector<Label> out;
+    std::istringstream in(ps);
+    std::string line;
+    double x = 0, y = 0;
+    char number[32] = {};
+    while (std::getline(in, line)) {
+        double a = 0, b = 0;
+        if (std::sscanf(line.c_str(), "%lf %lf moveto", &a, &b) == 2) x = a, y = b;
+        if (line.find("stringwidth") != line.npos && !out.empty())
+            out.back().along = line.find(" -2 div") != line.npos ? 0.5 : 1.0;
+        if (std::sscanf(line.c_str(), "(%31[-0-9.])", number) == 1 &&
+            line.find(')') == std::strlen(number) + 1)
+            out.push_back({number, x, y, 0.0});
+    }
+    return out;
+}
+
+// Grid labels stand whole on the page and none on another. The Tonga Mercator of 170..190 by
+// 20..30 S, on its first fit 17 cm wide, had its labels of -10.0 to -30.0 run 10.7 points off
+// the left edge of the page: it is fitted again, narrower. The labels of the meridians meet at
+// the pole of a south-polar equal-area map (at 297.68, 297.68: the circle of 40 S fills the 17
+// cm from 2 cm) and at the poles of a Mollweide map; the two bounds of a whole turn lie on one
+// meridian, their parallels' labels side by side. The Japan Mercator, whose labels stand whole
+// and apart, keeps its first fit: 125 to 155 E over 17 cm from 2 cm (56.70 to 538.65 points)
+// and all its 26 labels. With ticks of 5 degrees the Tonga map's labels stand 7.5 degrees out:
+// its box gives up more than 5 cm at each side, and is let out again until they stand within
+// half a centimetre of the page's edges. Labels are compared by boxes inside their ink: half an
+// em a character, from a tenth to six tenths of an em above the baseline.
+TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
+    const std::string mollweide150 = "300\n24\n99\n1\n150\n99\n99\n";
+    const struct {
+        const char* name;
+        std::string keys;
+        int atPole;  // labels within a centimetre of the south pole, -1 unchecked
+        int labels;  // all labels, -1 unchecked
+        bool wide;   // the labels within half a centimetre of the page's left and right edges
+    } cases[] = {
+        {"Mercator of Tonga", "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n", -1, -1, false},
+        {"Mercator of Tonga, ticks of 5 degrees", "320\n10\n-30 -10 5\n20\n170 -170 5\n33\n5\n99\n",
+         -1, -1, true},
+        {"south-polar equal-area",
+         "300\n6\n99\n99\n1\n0\n2\n-90\n99\n1\n0\n2\n-90\n99\n"
+         "320\n10\n-90 -40 10\n20\n-180 180 30\n99\n",
+         1, -1, false},
+        {"Mollweide about 150E, the world",
+         mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1},
+        {"Mollweide about 150E, 80 S to 80 N", mollweide150 + "320\n20\n-180 180 30\n99\n", -1, -1,
+         false},
+        {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26, false},
+    };
+    constexpr double kEm = 14, kCm = 28.35;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s("\n2001\n" + c.keys + kRunQuiet);
+        EXPECT_EQ(s.result.status, 0);
+        const std::string ps = s.dir.read("map.ps");
+        const auto labels = gridLabels(ps);
+        ASSERT_GT(labels.size(), 4u);
+        std::vector<std::array<double, 4>> boxes;
+        for (const Label& l : labels) {
+            const double w = 0.5 * kEm * static_cast<double>(l.text.size());
+            const double x0 = l.x - l.along * w;
+            boxes.push_back({x0, l.y + 0.1 * kEm, x0 + w, l.y + 0.6 * kEm});
+        }
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            for (std::size_t k = 0; k < i; ++k) {
+                const auto &a = boxes[i], &b = boxes[k];
+                EXPECT_FALSE(a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])
+                    << labels[k].text << " and " << labels[i].text << " at " << labels[i].x << " "
+                    << labels[i].y;
+                if (labels[i].text == labels[k].text)
+                    EXPECT_GT(std::hypot(labels[i].x - labels[k].x, labels[i].y - labels[k].y),
+                              2 * kCm)
+                        << labels[i].text << " twice";
+            }
+        if (c.atPole >= 0)
+            EXPECT_EQ(std::count_if(labels.begin(), labels.end(),
+                                    [&](const Label& l) {
+                                        return std::hypot(l.x - 297.68, l.y - 297.68) < kCm;
+                                    }),
+                      c.atPole);
+        if (c.labels >= 0) {
+            EXPECT_EQ(static_cast<int>(labels.size()), c.labels);
+            EXPECT_NE(ps.find("\n538.65 56.70 moveto\n"), ps.npos);
+            EXPECT_NE(ps.find("\n56.70 56.70 moveto\n"), ps.npos);
+        }
+        if (!test::canRender("the grid's labels")) continue;
+        const auto ink = test::pageBoxes(test::expectRenders(s.dir.file("map.ps")));
+        ASSERT_EQ(ink.size(), 1u);
+        EXPECT_GT(ink[0][0], 0);
+        EXPECT_GT(ink[0][1], 0);
+        EXPECT_LT(ink[0][2], kPageWidth);
+        EXPECT_LT(ink[0][3], kPageHeight);
+        if (c.wide) {
+            EXPECT_LT(ink[0][0], 0.5 * kCm);
+            EXPECT_GT(ink[0][2], kPageWidth - 0.5 * kCm);
+        }
     }
 }
 
