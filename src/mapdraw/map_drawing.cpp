@@ -379,15 +379,11 @@ bool Map::crossesSeam(float lonA, float lonB) const {
 
 void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
                   bool exact) const {
-    if (exact) {
-        projllnExact(x, y, lon, lat, n);
-    } else {
-        projllnShown(x, y, lon, lat, n);
-    }
+    row_->projectShown(x, y, lon, lat, n, exact);
 }
 
 int32_t Map::rim(float* lon, float* lat, int32_t n) const {
-    return projectionRim(lon, lat, n);
+    return row_->rim(lon, lat, n);
 }
 
 void Map::takePageScale() {

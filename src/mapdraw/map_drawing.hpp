@@ -1,10 +1,11 @@
 #pragma once
 // The map, and drawing on it only where it shows the ground truly.
 //
-// A map is one value, made once per run: the current projection's row, the grid's frame, the
-// turn its longitudes are placed in and the page's scale. The grid, the fit to the page, the
-// events, the stress symbols, the plotted points and the overlays all draw through it, so that
-// they all follow one rule each:
+// A map is one value, made once per run: the row of its projection (taken when the map is made;
+// the map projects through that row alone, whatever is made current later), its frame and its
+// page fit. The grid, the fit to the page, the events, the stress symbols, the plotted points
+// and the overlays all draw through it, so that they all follow one rule each, which the row
+// decides:
 //
 // - Placement: a longitude is taken into the map's turn before it is projected. A map cut along
 //   a meridian centres that turn on its central meridian (0 where the projection has none), so
@@ -13,9 +14,10 @@
 //   maps without a seam centre the turn on the frame: -175 on a Mercator map of 160 to 200 east
 //   is drawn at 185.
 // - Membership: a point is drawn when it lies in the frame (its edge inside), in any turn, and
-//   the projection shows it: not beyond its reach (an azimuthal map's rim, the far side of a
-//   globe, a transverse Mercator's 80 degrees), not at the sentinel. A line ends or starts on
-//   the rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
+//   the projection shows it: within its reach (an azimuthal map's rim, the near side of a globe,
+//   80 degrees from a spherical transverse Mercator's central great circle, the hemisphere
+//   about an ellipsoidal one's meridian), not at the sentinel. A line ends or starts on the
+//   rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
 //   transverse Mercator map).
 
 #include <cstdint>
@@ -53,7 +55,7 @@ MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
 
 class Map {
   public:
-    // The map of a frame through the current projection, at the page's current scale.
+    // The map of a frame through the current projection's row, at the page's current scale.
     explicit Map(const MapFrame& frame);
     // The map of the grid's frame.
     static Map ofGrid();
