@@ -37,12 +37,20 @@ struct MapFrame {
     // Whether the point, its longitude in any turn, lies in the frame; a point on the frame's
     // edge is inside.
     bool contains(float lon, float lat) const;
+    // Whether the extent from `w` east to `e` (at most a turn) and from `s` to `n` meets the
+    // frame, in any turn; an extent that touches the frame's edge meets it.
+    bool meets(float w, float e, float s, float n) const;
     // The longitude in the frame's own turn, [west, west + one turn), a point on the west edge
     // kept there.
     float fromWest(float lon) const;
     // Whether the frame spans a whole turn of longitude.
     bool wholeTurn() const;
 };
+
+// The one rule of a longitude's turn: the longitude unchanged where it lies from `first` to
+// `last` (their rounding included), taken into the turn from `first` otherwise. The frame, the
+// map's placement and the overlay menu's window all take longitudes so.
+float intoTurn(float lon, float first, float last);
 
 // The eastern bound (degrees) of a frame whose longitudes run east from `west` to `east`: east
 // itself when it lies up to a turn east of west, else the same meridian a whole number of turns
