@@ -25,9 +25,9 @@ constexpr float kNearAntipode = 1.0e-3f;
 // ground up to this far from the centre (radians, 80 degrees), or its central angle where
 // smaller.
 constexpr float kGnomonicReach = 1.3962634f;
-// The transverse Mercator sends the poles of its central meridian's great circle to infinity:
-// it shows the ground up to this far from that circle (radians, 80 degrees), where the scale
-// is nearly six times the central meridian's.
+// The spherical transverse Mercator sends the poles of its central meridian's great circle to
+// infinity: it shows the ground up to this far from that circle (radians, 80 degrees), where the
+// scale is nearly six times the central meridian's.
 constexpr float kTransverseReach = 1.3962634f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
