@@ -214,6 +214,9 @@ float distanceFrom(ReachFrom from, float lon, float lat) {
                               std::hypot(std::cos(dl) * cp, std::sin(lat)));
         }
         case ReachFrom::kCentralPoint: {
+            // A latitude past a pole (a tick running over it) is a point of the far side to the
+            // ellipsoidal series, even on the rim's meridians.
+            if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
             // The component along the central meridian's point on the equator, and the rest.
             const float dl = lon - llpparam.lon0, cp = std::cos(lat);
             return std::atan2(std::hypot(std::sin(dl) * cp, std::sin(lat)), std::cos(dl) * cp);

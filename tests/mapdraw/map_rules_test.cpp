@@ -205,7 +205,8 @@ TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
 }
 
 // A transverse Mercator of a frame wider than its reach: its grid ends on the rim and the fit
-// reaches it, at x = rim either way. The spherical one about 0 over -100..100 reaches 80 degrees
+// reaches it, at x = rim either way; nothing is drawn beyond, not even ticks that run over the
+// poles. The spherical one about 0 over -100..100 reaches 80 degrees
 // from its central meridian's great circle: atanh(sin 80) = 2.4362460. The ellipsoidal one about
 // 150E over 50..250 shows the hemisphere about its meridian: on the equator 90 degrees out, its
 // series a + (1 + e'2) a^3/6 + (5 + 14 e'2) a^5/120 with a = pi/2 and GRS80's e'2 =
@@ -230,6 +231,9 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
         gridll.latinc = gridll.loninc = rad(10.0f);
         gridll.npgrid = 3;
         gridll.gridtype = 1;
+        // Ticks of a quarter turn run over the poles.
+        gridll.ticsize = rad(90.0f);
+        gridll.nptick = 2;
         const Map map = Map::ofGrid();
         float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
         extrllgrid(map, xmin, ymin, xmax, ymax);
@@ -249,6 +253,7 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
 // its points land where PROJ puts them (its series drifts from the exact map by up to 5e-5 at
 // 30 degrees out); beyond, where the series would fold the far side back over the map, nothing
 // is shown; its rim is the great circle 90 degrees from the meridian's point on the equator.
+// A latitude past the pole on a meridian of the rim (a long tick) is no point the series places.
 // References: echo "lon lat" | proj -f %.7f +proj=tmerc +a=1 +b=0.9966472184589324 +k_0=1
 // +lon_0=150 (PROJ 9.1.1).
 TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian) {
@@ -270,6 +275,7 @@ TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian
         {51.65f, 13.82f, false, 0, 0},
         {241, -30, false, 0, 0},
         {-30, 60, false, 0, 0},
+        {60, -100, false, 0, 0},
     };
     for (const auto& c : cases) {
         float lon = rad(c.lon), lat = rad(c.lat), x = 0, y = 0;
