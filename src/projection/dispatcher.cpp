@@ -358,7 +358,7 @@ void deriveConstants(int32_t iproj) {
 
 namespace {
 
-// Projects through `forward` and hides what lies beyond the current map's reach. The test
+// Projects through `forward` and hides what lies beyond the reach r. The test
 // reads the points before the projection may overwrite them: hide afterwards what lay beyond.
 void projectWithin(ProjectionForward forward, const Reach& r, float* x, float* y, const float* lon,
                    const float* lat, int32_t n) {
