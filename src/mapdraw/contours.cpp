@@ -102,11 +102,10 @@ void totalLine(const OverlayFile& f) {
 }
 
 // Opens a file of the kind, reads and draws it, closes it and says how it ended.
-void overlayFile(int32_t choice, const Map& map, const Frame& frame, const LonWindow& window) {
+void overlayFile(int32_t choice, const Map& map, const LonWindow& window) {
     const Kind& kind = kKinds[static_cast<std::size_t>(choice - 1)];
     OverlayFile f;
     f.name = fit("", kNameLength);
-    f.frame = frame;
     f.map = &map;
     f.clip = settings.clip && !kind.clipped.empty();
     f.window = window;
@@ -203,17 +202,17 @@ void contours1(const Map& map, int32_t inter) {
     const MapFrame& m = map.frame();
     const Frame frame{deg(m.west), deg(m.east), deg(m.south), deg(m.north)};
     LonWindow window;
-    if (settings.clip) window = lonWindow(frame.lonmin, frame.lonmax);
+    if (settings.clip) window = lonWindow(m);
     for (;;) {
         showMenu(frame, window);
         int32_t choice = kExit;
         inintegvindef(choice, "type of line file", kExit, 1, kExit);
         if (choice == kExit) return;
         if (choice >= 1 && choice <= static_cast<int32_t>(kKinds.size())) {
-            overlayFile(choice, map, frame, window);
+            overlayFile(choice, map, window);
         } else if (choice == kClipEntry) {
             inlogicdef(settings.clip, "clip to grid bounds", settings.clip);
-            if (settings.clip) window = lonWindow(frame.lonmin, frame.lonmax);
+            if (settings.clip) window = lonWindow(m);
         } else if (choice == kDensityEntry) {
             inrealdef(settings.ppd, "Nb of points for 1 deg (polygons)", settings.ppd);
         }

@@ -45,15 +45,6 @@ float fullTurn() {
     return anglerad(kTwoPi);
 }
 
-// The longitude unchanged where it lies from `first` to `last` (their rounding included), taken
-// into the turn from `first` otherwise.
-float intoTurn(float lon, float first, float last) {
-    if (lon >= first - kFrameEdge && lon <= last + kFrameEdge) return lon;
-    float r = lon;
-    modulro(&r, &lon, fullTurn(), first, 1);
-    return r;
-}
-
 // The difference d taken the short way round a turn, in [-turn/2, turn/2].
 template <typename T>
 T shortWayOf(T d, T turn) {
@@ -298,11 +289,25 @@ class Tracer {
 
 }  // namespace
 
+float intoTurn(float lon, float first, float last) {
+    if (lon >= first - kFrameEdge && lon <= last + kFrameEdge) return lon;
+    float r = lon;
+    modulro(&r, &lon, fullTurn(), first, 1);
+    return r;
+}
+
 bool MapFrame::contains(float lon, float lat) const {
     if (lat < south - kFrameEdge || lat > north + kFrameEdge) return false;
     const float l = fromWest(lon);
     // Just west of the west edge comes back a turn east of it.
     return l <= east + kFrameEdge || l >= west + fullTurn() - kFrameEdge;
+}
+
+bool MapFrame::meets(float w, float e, float s, float n) const {
+    if (n < south - kFrameEdge || s > north + kFrameEdge) return false;
+    // The extent starts in the frame, or runs into it from the west.
+    const float from = fromWest(w);
+    return from <= east + kFrameEdge || from + (e - w) >= west + fullTurn() - kFrameEdge;
 }
 
 float MapFrame::fromWest(float lon) const {
@@ -379,15 +384,11 @@ bool Map::crossesSeam(float lonA, float lonB) const {
 
 void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
                   bool exact) const {
-    if (exact) {
-        projllnExact(x, y, lon, lat, n);
-    } else {
-        projllnShown(x, y, lon, lat, n);
-    }
+    row_->projectShown(x, y, lon, lat, n, exact);
 }
 
 int32_t Map::rim(float* lon, float* lat, int32_t n) const {
-    return projectionRim(lon, lat, n);
+    return row_->rim(lon, lat, n);
 }
 
 void Map::takePageScale() {

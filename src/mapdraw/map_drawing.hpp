@@ -1,10 +1,11 @@
 #pragma once
 // The map, and drawing on it only where it shows the ground truly.
 //
-// A map is one value, made once per run: the current projection's row, the grid's frame, the
-// turn its longitudes are placed in and the page's scale. The grid, the fit to the page, the
-// events, the stress symbols, the plotted points and the overlays all draw through it, so that
-// they all follow one rule each:
+// A map is one value, made once per run: the row of its projection (taken when the map is made;
+// the map projects through that row alone, whatever is made current later), its frame and its
+// page fit. The grid, the fit to the page, the events, the stress symbols, the plotted points
+// and the overlays all draw through it, so that they all follow one rule each, which the row
+// decides:
 //
 // - Placement: a longitude is taken into the map's turn before it is projected. A map cut along
 //   a meridian centres that turn on its central meridian (0 where the projection has none), so
@@ -13,9 +14,10 @@
 //   maps without a seam centre the turn on the frame: -175 on a Mercator map of 160 to 200 east
 //   is drawn at 185.
 // - Membership: a point is drawn when it lies in the frame (its edge inside), in any turn, and
-//   the projection shows it: not beyond its reach (an azimuthal map's rim, the far side of a
-//   globe, a transverse Mercator's 80 degrees), not at the sentinel. A line ends or starts on
-//   the rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
+//   the projection shows it: within its reach (an azimuthal map's rim, the near side of a globe,
+//   80 degrees from a spherical transverse Mercator's central great circle, the hemisphere
+//   about an ellipsoidal one's meridian), not at the sentinel. A line ends or starts on the
+//   rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
 //   transverse Mercator map).
 
 #include <cstdint>
@@ -35,12 +37,20 @@ struct MapFrame {
     // Whether the point, its longitude in any turn, lies in the frame; a point on the frame's
     // edge is inside.
     bool contains(float lon, float lat) const;
+    // Whether the extent from `w` east to `e` (at most a turn) and from `s` to `n` meets the
+    // frame, in any turn; an extent that touches the frame's edge meets it.
+    bool meets(float w, float e, float s, float n) const;
     // The longitude in the frame's own turn, [west, west + one turn), a point on the west edge
     // kept there.
     float fromWest(float lon) const;
     // Whether the frame spans a whole turn of longitude.
     bool wholeTurn() const;
 };
+
+// The one rule of a longitude's turn: the longitude unchanged where it lies from `first` to
+// `last` (their rounding included), taken into the turn from `first` otherwise. The frame, the
+// map's placement and the overlay menu's window all take longitudes so.
+float intoTurn(float lon, float first, float last);
 
 // The eastern bound (degrees) of a frame whose longitudes run east from `west` to `east`: east
 // itself when it lies up to a turn east of west, else the same meridian a whole number of turns
@@ -53,7 +63,7 @@ MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
 
 class Map {
   public:
-    // The map of a frame through the current projection, at the page's current scale.
+    // The map of a frame through the current projection's row, at the page's current scale.
     explicit Map(const MapFrame& frame);
     // The map of the grid's frame.
     static Map ofGrid();

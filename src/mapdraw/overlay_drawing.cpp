@@ -24,19 +24,12 @@ namespace {
 
 constexpr float kTurn = 360.0f;
 constexpr float kMaxMargin = 3.0f;
-constexpr float kTurnRounding = 1.0e-3f;
 // A side whose vertices are this close (or this close to opposite) has no defined great
 // circle in single precision: its plane would be rounding noise.
 constexpr float kDegenerateSide = 1.0e-6f;
 // Bound on points per side before the conversion to an integer; the running point then cuts
 // the number to what the buffers hold, with its own warning.
 constexpr float kSidePointsBound = 1.0e9f;
-
-float reduced(float lon, float origin) {
-    float r = lon;
-    modulro(&r, &lon, kTurn, origin, 1);
-    return r;
-}
 
 void sideBox(int32_t side, float lon1, float lat1, float lon2, float lat2) {
     errorhead(kContours1);
@@ -97,60 +90,34 @@ std::string f93(float v) {
     return fmtF(v, 9, 3);
 }
 
-LonWindow lonWindow(float lonmin, float lonmax) {
+LonWindow lonWindow(const MapFrame& frame) {
     LonWindow w;
-    w.origin = lonmin;
-    w.lonmin = lonmin;
-    // A frame of one turn comes back from radians with a rounding, which must not make it a
-    // window of width zero (or nearly) at its far side: within that rounding it is the full
-    // circle.
-    const bool oneTurn = std::fabs(lonmax - lonmin - kTurn) <= kTurnRounding;
-    w.lonmax = reduced(lonmax, lonmin);
-    w.width = w.lonmax - w.lonmin;
-    if (oneTurn || (w.width == 0.0f && lonmax - lonmin >= kTurn)) {
-        w.lonmax = lonmin + kTurn;
-        w.width = kTurn;
-    } else if (w.width == 0.0f && lonmax - lonmin <= 0.0f) {
-        warninghead(kContours1);
-        wout({"INCONSISTENT BOUNDS"});
-        wout({"longitude min =", f93(lonmin)});
-        wout({"longitude max =", f93(lonmax)});
-        warningtail00();
-    }
-    if (kTurn - w.width > 0.0f) {
-        const float margin = std::min(0.5f * (kTurn - w.width), kMaxMargin);
-        w.origin = lonmin - margin;
-        w.lonmin = reduced(lonmin, w.origin);
-        w.lonmax = reduced(lonmax, w.origin);
-    }
+    w.frame = frame;
+    w.lonmin = deg(frame.west);
+    w.width = frame.wholeTurn() ? kTurn : deg(frame.east) - w.lonmin;
+    w.lonmax = w.lonmin + w.width;
+    const float margin = std::min(0.5f * (kTurn - w.width), kMaxMargin);
+    w.origin = w.lonmin - margin;
+    w.margin = rad(margin);
     return w;
 }
 
 float intoWindow(float lon, const LonWindow& w) {
-    return reduced(lon, w.origin);
+    return deg(intoTurn(rad(lon), w.frame.west - w.margin, w.frame.east));
 }
 
-bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter) {
-    if (h.west > h.east) {
-        warninghead(kContours1);
-        wout({"PROBLEM IN INPUT FILE ?"});
-        listingRule();
-        shoreHeadings();
-        listingRow({counter, h.id, h.n, h.level}, {h.west, h.east, h.south, h.north});
-        listingRule();
-        wout({"longitude mini > maxi"});
-        wout({"=> No global longitude clipping for this polygon"});
-        warningtail00();
-    } else {
-        const float west = intoWindow(h.west, w);
-        const float east = intoWindow(h.east, w);
-        if (west <= east) {
-            if (w.lonmax < west || w.lonmin > east) return false;
-        } else if (west > w.lonmax && w.lonmin > east) {
-            return false;
-        }
-    }
-    return !(f.latmax < h.south || f.latmin > h.north);
+bool shoreInFrame(const ShoreHeader& h, const MapFrame& f, int32_t counter) {
+    if (h.west <= h.east) return f.meets(rad(h.west), rad(h.east), rad(h.south), rad(h.north));
+    warninghead(kContours1);
+    wout({"PROBLEM IN INPUT FILE ?"});
+    listingRule();
+    shoreHeadings();
+    listingRow({counter, h.id, h.n, h.level}, {h.west, h.east, h.south, h.north});
+    listingRule();
+    wout({"longitude mini > maxi"});
+    wout({"=> No global longitude clipping for this polygon"});
+    warningtail00();
+    return f.meets(f.west, f.east, rad(h.south), rad(h.north));
 }
 
 void PenLine::point(float lon, float lat) {

@@ -453,7 +453,7 @@ FileEnd readShore(OverlayFile& f) {
         Fields in(line);
         readShoreHeader(in, h);
         if (!in.ok()) return badRecord(f, kShoreHeader, in.why());
-        if (f.clip && !shoreInFrame(h, w, f.frame, f.counter)) {
+        if (f.clip && !shoreInFrame(h, f.map->frame(), f.counter)) {
             for (int32_t i = 1; i <= h.n; ++i) {
                 float lon = 0.0f;
                 float lat = 0.0f;

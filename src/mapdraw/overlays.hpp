@@ -28,18 +28,20 @@ struct Frame {
     float latmax = 0.0f;
 };
 
-// The turn [origin, origin + 360) that holds the frame, with a margin of up to 3 degrees on its
-// west side, into which the extent test reduces a shoreline polygon's west and east bounds, so
-// that a polygon across the 180 degree meridian is kept; the menu and the listing show it. (The
-// points themselves are clipped by the map, as every clipped line is.)
+// The map frame's longitudes as the overlay menu shows them and the shoreline listing reduces a
+// polygon's bounds: the frame as it is set, in the turn that starts up to 3 degrees west of it,
+// so that a bound a little west of the frame keeps its side. Degrees, but for the frame.
 struct LonWindow {
-    float origin = 0.0f;
-    float lonmin = 0.0f;  // the frame's bounds reduced into the window
+    MapFrame frame;
+    float margin = 0.0f;  // radians west of the frame
+    float origin = 0.0f;  // where the turn starts
+    float lonmin = 0.0f;  // the frame's bounds
     float lonmax = 0.0f;
     float width = 0.0f;
 };
-// The window of the frame; a frame of no width gets a warning box.
-LonWindow lonWindow(float lonmin, float lonmax);
+LonWindow lonWindow(const MapFrame& frame);
+// The longitude (degrees) in the window by the frame's rule: unchanged from the window's origin
+// to the frame's east edge (rounding included), taken into the turn from the origin otherwise.
 float intoWindow(float lon, const LonWindow& w);
 
 // A value in 9 characters with 3 decimals, as the overlay boxes and menu write degrees.
@@ -56,10 +58,10 @@ struct ShoreHeader {
     float south = 0.0f;
     float north = 0.0f;
 };
-// False when the polygon's extent lies wholly outside the frame. A header whose west lies east
-// of its east gets a warning box (counter: the number of the last polygon kept) and is tested
-// on latitude alone.
-bool shoreInFrame(const ShoreHeader& h, const LonWindow& w, const Frame& f, int32_t counter);
+// False when the polygon's extent lies wholly outside the frame, by the frame's rule: an extent
+// that touches the frame's edge is kept. A header whose west lies east of its east gets a
+// warning box (counter: the number of the last polygon kept) and is tested on latitude alone.
+bool shoreInFrame(const ShoreHeader& h, const MapFrame& f, int32_t counter);
 
 // Lines drawn point by point (degrees in), each point projected on its own where the map
 // places it, joined by the great circle.
@@ -114,8 +116,7 @@ void shoreHeadings();
 
 // One overlay file being read and drawn.
 struct OverlayFile {
-    std::string name;  // as opened
-    Frame frame;
+    std::string name;          // as opened
     const Map* map = nullptr;  // the map the lines are drawn on
     bool clip = true;
     LonWindow window;      // in use while clip is on

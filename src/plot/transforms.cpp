@@ -171,10 +171,6 @@ void sus2de() {
     refreshUserToDevice(current());
 }
 
-void scm2us() {
-    refreshCmToUser(current(), true);
-}
-
 void sus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& yy, int32_t inter) {
     int32_t first = 0, last = 0;
     subplotRange(inter, first, last);

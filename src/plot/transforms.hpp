@@ -31,7 +31,6 @@ void sus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
              float& yumin, float& yumax, int32_t& isoxy, int32_t inter);
 // Refresh the user-to-device and the centimetre-to-user map of the current subplot.
 void sus2de();
-void scm2us();
 // Centimetres to device units: 28.35 points to the centimetre, origin at the page's origin.
 void scm2de();
 // Selects and shows the current subplot; isub returns the number selected.

@@ -25,9 +25,9 @@ constexpr float kNearAntipode = 1.0e-3f;
 // ground up to this far from the centre (radians, 80 degrees), or its central angle where
 // smaller.
 constexpr float kGnomonicReach = 1.3962634f;
-// The transverse Mercator sends the poles of its central meridian's great circle to infinity:
-// it shows the ground up to this far from that circle (radians, 80 degrees), where the scale
-// is nearly six times the central meridian's.
+// The spherical transverse Mercator sends the poles of its central meridian's great circle to
+// infinity: it shows the ground up to this far from that circle (radians, 80 degrees), where the
+// scale is nearly six times the central meridian's.
 constexpr float kTransverseReach = 1.3962634f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
@@ -213,10 +213,25 @@ float distanceFrom(ReachFrom from, float lon, float lat) {
             return std::atan2(std::fabs(std::sin(dl) * cp),
                               std::hypot(std::cos(dl) * cp, std::sin(lat)));
         }
+        case ReachFrom::kCentralPoint: {
+            // A latitude past a pole (a tick running over it) is a point of the far side to the
+            // ellipsoidal series, even on the rim's meridians.
+            if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
+            // The component along the central meridian's point on the equator, and the rest.
+            const float dl = lon - llpparam.lon0, cp = std::cos(lat);
+            return std::atan2(std::hypot(std::sin(dl) * cp, std::sin(lat)), std::cos(dl) * cp);
+        }
         case ReachFrom::kEverywhere:
             break;
     }
     return 0.0f;
+}
+
+// The right-handed frame (up, side, c) whose third axis c points to the equator at longitude lon.
+void equatorFrame(float lon, Vec3& up, Vec3& side, Vec3& c) {
+    c = {std::cos(lon), std::sin(lon), 0.0f};
+    up = {0.0f, 0.0f, 1.0f};
+    side = {c[1], -c[0], 0.0f};  // c x up
 }
 
 // The point at `angle` from the centre r3, in the direction turned by a from r1 towards r2
@@ -261,6 +276,10 @@ float reachOfTransverse() {
     return kTransverseReach;
 }
 
+float reachOfHemisphere() {
+    return anglerad(kHalfPi);
+}
+
 void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,
                      int32_t n) {
     if (r.from == ReachFrom::kEverywhere) return;
@@ -303,13 +322,18 @@ int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
             const int32_t half = (n + 1) / 2;
             for (int32_t k = 0; k < n; ++k) {
                 const bool east = k < half;
-                const float pole = lon0 + (east ? halfPi : -halfPi);
-                const Vec3 c{std::cos(pole), std::sin(pole), 0.0f};
-                const Vec3 up{0.0f, 0.0f, 1.0f};
-                const Vec3 side{c[1], -c[0], 0.0f};  // c x up
+                Vec3 up{}, side{}, c{};
+                equatorFrame(lon0 + (east ? halfPi : -halfPi), up, side, c);
                 const int32_t j = east ? k : k - half, count = east ? half : n - half;
                 circlePoint(up, side, c, halfPi - r.angle, around(j, count), lon[k], lat[k]);
             }
+            break;
+        }
+        case ReachFrom::kCentralPoint: {
+            Vec3 up{}, side{}, c{};
+            equatorFrame(llpparam.lon0, up, side, c);
+            for (int32_t k = 0; k < n; ++k)
+                circlePoint(up, side, c, r.angle, around(k, n), lon[k], lat[k]);
             break;
         }
         case ReachFrom::kEverywhere:

@@ -1,4 +1,5 @@
-// The dispatcher: one table from the projection number to its forward transform.
+// The projections' table: one row for each, holding all that the program knows of it, and the
+// dispatch of the current projection through its row.
 
 #include <algorithm>
 #include <array>
@@ -57,8 +58,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .dialogs = kEllipsoid | kLong1,
      .forward = tme2,
      .placement = P::kCentralMeridian,
-     .reachFrom = R::kCentralCircle,
-     .reachAngle = reachOfTransverse,
+     .reachFrom = R::kCentralPoint,
+     .reachAngle = reachOfHemisphere,
      .seam = false,
      .conformal = true},
     {.number = 3,
@@ -357,10 +358,10 @@ void deriveConstants(int32_t iproj) {
 
 namespace {
 
-// Projects through `forward` and hides what lies beyond the current map's reach. The test
+// Projects through `forward` and hides what lies beyond the reach r. The test
 // reads the points before the projection may overwrite them: hide afterwards what lay beyond.
-void projectShown(ProjectionForward forward, const Reach& r, float* x, float* y, const float* lon,
-                  const float* lat, int32_t n) {
+void projectWithin(ProjectionForward forward, const Reach& r, float* x, float* y, const float* lon,
+                   const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) {
         forward(x, y, lon, lat, n);
         return;
@@ -378,6 +379,17 @@ void projectShown(ProjectionForward forward, const Reach& r, float* x, float* y,
 
 }  // namespace
 
+void ProjectionRow::projectShown(float* x, float* y, const float* lon, const float* lat, int32_t n,
+                                 bool exact) const {
+    if (n < 1) return;
+    projectWithin(exact && this->exact != nullptr ? this->exact : forward, reach(), x, y, lon, lat,
+                  n);
+}
+
+int32_t ProjectionRow::rim(float* lon, float* lat, int32_t n) const {
+    return rimOfReach(reach(), lon, lat, n);
+}
+
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) {
     const ProjectionRow& p = currentProjection();
     if (n < 1) return;
@@ -385,19 +397,11 @@ void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) 
 }
 
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const ProjectionRow& p = currentProjection();
-    if (n < 1) return;
-    projectShown(p.forward, p.reach(), x, y, lon, lat, n);
-}
-
-void projllnExact(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const ProjectionRow& p = currentProjection();
-    if (n < 1) return;
-    projectShown(p.exact != nullptr ? p.exact : p.forward, p.reach(), x, y, lon, lat, n);
+    currentProjection().projectShown(x, y, lon, lat, n);
 }
 
 int32_t projectionRim(float* lon, float* lat, int32_t n) {
-    return rimOfReach(currentProjection().reach(), lon, lat, n);
+    return currentProjection().rim(lon, lat, n);
 }
 
 }  // namespace tensova

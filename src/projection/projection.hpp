@@ -82,17 +82,10 @@ inline Forimwpoly forimwpoly;
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // Projects as projlln, but a point that the current projection does not place truly gets the
-// sentinel: one beyond the projection's reach (see ProjectionRow). The maps are drawn through
-// it, so that nothing is drawn where it is not.
+// sentinel: one beyond the projection's reach (see ProjectionRow::projectShown).
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
-// Projects as projllnShown, but through the exact transform where the current projection's own
-// one reads a table or snaps points: for the directions of the ground around a point, which a
-// table's slope or a snap would turn.
-void projllnExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
-
-// Where the shown part of the current map ends, at a finite distance on the map: n points of
-// that rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
+// The rim of the current projection's reach (see ProjectionRow::rim).
 int32_t projectionRim(float* lon, float* lat, int32_t n);
 
 // The parameter dialogs a projection uses, run in this order after its section's title.
@@ -120,13 +113,16 @@ enum class Placement : uint8_t {
 // How far a projection shows the ground truly, measured from its centre: its formulas go on
 // past it (a point beyond the central angle held on the rim, the far side of an orthographic
 // globe drawn over the near side, the gnomonic's far points towards infinity, the transverse
-// Mercator's towards its poles at infinity); maps leave such points out, and the shown part
-// ends on a rim at a finite distance on the map.
+// Mercator's towards its poles at infinity, the ellipsoidal series folding its far side back
+// over the map); maps leave such points out, and the shown part ends on a rim at a finite
+// distance on the map.
 enum class ReachFrom : uint8_t {
     kEverywhere,     // every point the projection places is shown
     kPole,           // angular distance from the north pole
     kObliqueCentre,  // angular distance from the oblique centre
     kCentralCircle,  // angular distance from the great circle of the central meridian
+    kCentralPoint,   // angular distance from the central meridian's point on the equator: a
+                     // quarter turn is the hemisphere about the central meridian
 };
 struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;
@@ -168,6 +164,14 @@ struct ProjectionRow {
         return reachFrom == ReachFrom::kPole || reachFrom == ReachFrom::kObliqueCentre;
     }
     Reach reach() const;
+    // Projects n points with this projection's parameters, a point beyond its reach getting the
+    // sentinel; `exact` through the exact transform where the forward one reads a table or snaps
+    // points, for the directions of the ground around a point. x and y may be lon and lat.
+    void projectShown(float* x, float* y, const float* lon, const float* lat, int32_t n,
+                      bool exact = false) const;
+    // Where the shown part of the map ends, at a finite distance on the map: n points of that
+    // rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
+    int32_t rim(float* lon, float* lat, int32_t n) const;
 };
 
 inline constexpr int32_t kProjectionCount = 25;

@@ -2,7 +2,7 @@
 // The forward transforms of the 25 projections and the set-ups that derive their constants.
 // Each forward routine projects n points (radians) with the parameters of the projection blocks
 // and subtracts the origin offsets; x and y may be the arrays lon and lat; n below 1 does
-// nothing. The dispatcher projlln chooses among them; the projection menu calls the set-ups.
+// nothing. The projections' table holds which is whose; the projection menu calls the set-ups.
 
 #include <cstdint>
 
@@ -12,52 +12,52 @@ namespace tensova {
 void deriveConstants(int32_t iproj);
 
 // Spherical cylindrical projections.
-void tm2(float* x, float* y, const float* lon, const float* lat, int32_t n);        // 1
-void mersphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 15
-void lcnesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 23
+void tm2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void mersphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void lcnesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // Spherical conic projections and their set-ups.
-void lcc2(float* x, float* y, const float* lon, const float* lat, int32_t n);        // 3
-void polyco2(float* x, float* y, const float* lon, const float* lat, int32_t n);     // 13
-void albesph2(float* x, float* y, const float* lon, const float* lat, int32_t n);    // 19
-void bonnesph2(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 20
-void wernesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 21
+void lcc2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void polyco2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void albesph2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void bonnesph2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void wernesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 void slcc2();
 void salbesph2();
 void sbonnesph2();
 
 // Spherical pseudo-cylindrical projections.
-void sanflamsph2(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 22
-void mollw2(float* x, float* y, const float* lon, const float* lat, int32_t n);       // 24
-void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n);      // 25
+void sanflamsph2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void mollw2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // Ellipsoidal projections and their set-ups; the meridian arc from the equator.
-void tme2(float* x, float* y, const float* lon, const float* lat, int32_t n);      // 2
-void lcce2(float* x, float* y, const float* lon, const float* lat, int32_t n);     // 4
-void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 14
-void merel2(float* x, float* y, const float* lon, const float* lat, int32_t n);    // 16
+void tme2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void lcce2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void merel2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 void slcce2();
 void simwpoly2();
 void lat2disel(float* m, const float* lat, int32_t n);
 
 // Azimuthal projections centred on the north pole, with longitude 0 pointing down. The polar
 // routines that clamp to the central angle omega receive it, and all receive the origin offsets.
-void lazea2(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 5, 6
+void lazea2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 void inverspsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
-                float xoff, float yoff);  // 7, 8
+                float xoff, float yoff);
 void orthogpsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
-                float xoff, float yoff);  // 9
+                float xoff, float yoff);
 void gnomopsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float xoff,
-               float yoff);  // 17, 18
+               float yoff);
 void perspvpsll2(float* x, float* y, const float* lon, const float* lat, int32_t n,
-                 float cosHalfView, float sinHalfView, float xoff, float yoff);  // 11
+                 float cosHalfView, float sinHalfView, float xoff, float yoff);
 // Their oblique aspects, centred on the oblique centre: the points are turned by its matrix
 // into the frame where the centre is the north pole and projected as in the polar aspect.
-void lazeaobl(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 6
-void inversobl(float* x, float* y, const float* lon, const float* lat, int32_t n);  // 8
-void gnomoobl(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 18
-void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 10
-void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);   // 12
+void lazeaobl(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void inversobl(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void gnomoobl(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);
+void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 void spers2();
 
 // The exact twins of the transforms that read a table (Mollweide's auxiliary angle) or snap
@@ -66,14 +66,16 @@ void mollweideExact(float* x, float* y, const float* lon, const float* lat, int3
 void grintenExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // The reach of each kind of map with the current parameters (radians): the azimuthal maps of
-// the equal-area and stereographic laws (5 to 8), the orthographic polar (9) and oblique (10),
-// the perspective (11, 12), the gnomonic (17, 18) and the transverse Mercator (1, 2).
+// the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,
+// the gnomonic, the spherical transverse Mercator (from its central great circle) and the
+// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian).
 float reachOfAzimuthal();
 float reachOfOrthographicPolar();
 float reachOfOrthographicOblique();
 float reachOfPerspective();
 float reachOfGnomonic();
 float reachOfTransverse();
+float reachOfHemisphere();
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach.
 void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -269,34 +270,114 @@ TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
     EXPECT_EQ(llorig.lon, rad(10.0f));
 }
 
-// A transverse Mercator of a frame wider than its reach (-100..100 about 0): its grid ends on
-// the rim, 80 degrees from the central meridian's great circle, x = atanh(sin 80) = 2.4362460
-// either way (python3), and the fit reaches it. Over -120..120 the sides lie within 60 degrees
-// of that circle: the rim alone, both its small circles, gives the width.
+// A transverse Mercator of a frame wider than its reach: its grid ends on the rim and the fit
+// reaches it, at x = rim either way; nothing is drawn beyond, not even ticks that run over the
+// poles. The spherical one about 0 reaches 80 degrees from its central meridian's great circle:
+// atanh(sin 80) = 2.4362460 (python3). Over -120..120 the frame's sides lie within 60 degrees of
+// that circle: the rim alone, both its small circles, gives the width. The ellipsoidal one about
+// 150E over 50..250 shows the hemisphere about its meridian: on the equator 90 degrees out, its
+// series a + (1 + e'2) a^3/6 + (5 + 14 e'2) a^5/120 with a = pi/2 and GRS80's e'2 =
+// 0.00673949677548 gives 2.6270918 (python3).
 TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
-    MapDocument doc("");
-    useProjection(1, 0);
-    gridll.latmin = rad(-80.0f);
-    gridll.latmax = rad(80.0f);
-    gridll.latinc = gridll.loninc = rad(10.0f);
-    gridll.npgrid = 3;
-    gridll.gridtype = 1;
-    for (const float half : {120.0f, 100.0f}) {
-        gridll.lonmin = rad(-half);
-        gridll.lonmax = rad(half);
+    const struct {
+        const char* name;
+        int32_t iproj;
+        float lon0, west, east, rim;
+    } cases[] = {
+        {"spherical, 80 degrees from the central great circle", 1, 0, -100, 100, 2.4362460f},
+        {"spherical, its rim alone", 1, 0, -120, 120, 2.4362460f},
+        {"ellipsoidal, the hemisphere", 2, 150, 50, 250, 2.6270918f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MapDocument doc("");
+        useProjection(c.iproj, c.lon0);
+        gridll.lonmin = rad(c.west);
+        gridll.lonmax = rad(c.east);
+        gridll.latmin = rad(-80.0f);
+        gridll.latmax = rad(80.0f);
+        gridll.latinc = gridll.loninc = rad(10.0f);
+        gridll.npgrid = 3;
+        gridll.gridtype = 1;
+        // Ticks of a quarter turn run over the poles.
+        gridll.ticsize = rad(90.0f);
+        gridll.nptick = 2;
+        const Map map = Map::ofGrid();
         float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
-        EXPECT_NEAR(xmax, 2.4362460f, 1e-4f) << half;
-        EXPECT_NEAR(xmin, -2.4362460f, 1e-4f) << half;
+        extrllgrid(map, xmin, ymin, xmax, ymax);
+        EXPECT_NEAR(xmax, c.rim, 1e-4f);
+        EXPECT_NEAR(xmin, -c.rim, 1e-4f);
+        drawllgrid(map);
+        const float rim = toDevice({c.rim, 0})[0] - toDevice({0, 0})[0];
+        float widest = 0;
+        for (const Path& p : doc.finish())
+            for (const Point& q : p.points)
+                widest = std::max(widest, std::fabs(q[0] - toDevice({0, 0})[0]));
+        EXPECT_NEAR(widest, rim, 0.05f);
     }
-    const Map map = Map::ofGrid();
-    drawllgrid(map);
-    const float rim = toDevice({2.4362460f, 0})[0] - toDevice({0, 0})[0];
-    float widest = 0;
-    for (const Path& p : doc.finish())
-        for (const Point& q : p.points)
-            widest = std::max(widest, std::fabs(q[0] - toDevice({0, 0})[0]));
-    EXPECT_NEAR(widest, rim, 0.05f);
+}
+
+// The ellipsoidal transverse Mercator about 150E shows the hemisphere about its meridian, where
+// its points land where PROJ puts them (its series drifts from the exact map by up to 5e-5 at
+// 30 degrees out); beyond, where the series would fold the far side back over the map, nothing
+// is shown; its rim is the great circle 90 degrees from the meridian's point on the equator.
+// A latitude past the pole on a meridian of the rim (a long tick) is no point the series places.
+// References: echo "lon lat" | proj -f %.7f +proj=tmerc +a=1 +b=0.9966472184589324 +k_0=1
+// +lon_0=150 (PROJ 9.1.1).
+TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian) {
+    ConsoleCapture cap;
+    useProjection(2, 150);
+    const Map map(mapFrameOf(50, 250, -80, 80));
+    const struct {
+        float lon, lat;
+        bool shown;
+        double x, y;
+    } cases[] = {
+        {165, 10, true, 0.2606782, 0.1794109},
+        {135, -25, true, -0.2391752, -0.4471149},
+        {180, 45, true, 0.3701381, 0.8533842},
+        {120, -45, true, -0.3701381, -0.8533842},
+        {61, 0, true, 0, 0},
+        {239, 30, true, 0, 0},
+        {59, 0, false, 0, 0},
+        {51.65f, 13.82f, false, 0, 0},
+        {241, -30, false, 0, 0},
+        {-30, 60, false, 0, 0},
+        {60, -100, false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        float lon = rad(c.lon), lat = rad(c.lat), x = 0, y = 0;
+        map.project(&x, &y, &lon, &lat, 1);
+        EXPECT_EQ(onMap(x, y), c.shown) << c.lon << " " << c.lat;
+        if (c.shown && (c.x != 0 || c.y != 0)) {
+            EXPECT_NEAR(x, c.x, 1e-4) << c.lon << " " << c.lat;
+            EXPECT_NEAR(y, c.y, 1e-4) << c.lon << " " << c.lat;
+        }
+    }
+    std::array<float, 36> lon{}, lat{}, x{}, y{};
+    ASSERT_EQ(map.rim(lon.data(), lat.data(), 36), 36);
+    map.project(x.data(), y.data(), lon.data(), lat.data(), 36);
+    for (std::size_t k = 0; k < 36; ++k) {
+        EXPECT_NEAR(std::cos(lon[k] - rad(150.0f)) * std::cos(lat[k]), 0.0f, 1e-6f) << k;
+        EXPECT_TRUE(onMap(x[k], y[k])) << k;
+    }
+}
+
+// A map is made once, of the projection current then, and keeps projecting through that
+// projection's row: another made current afterwards (Mercator, which shows every point and has
+// no rim) changes nothing on it.
+TEST(MapRules, TheMapProjectsThroughItsOwnRow) {
+    ConsoleCapture cap;
+    useProjection(2, 150);
+    const Map map(mapFrameOf(50, 250, -80, 80));
+    float lon[] = {rad(165.0f), rad(51.65f)}, lat[] = {rad(10.0f), rad(13.82f)}, x[2], y[2];
+    float rimLon[8], rimLat[8];
+    projtype.iproj = 15;
+    map.project(x, y, lon, lat, 2);
+    EXPECT_NEAR(x[0], 0.2606782f, 1e-4f);
+    EXPECT_FALSE(onMap(x[1], y[1]));
+    EXPECT_EQ(map.rim(rimLon, rimLat, 8), 8);
+    EXPECT_EQ(&map.projection(), &projectionRow(2));
 }
 
 }  // namespace
