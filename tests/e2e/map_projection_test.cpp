@@ -473,7 +473,7 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
          "320\n10\n-90 -40 10\n20\n-180 180 30\n99\n",
          1, -1, false},
         {"Mollweide about 150E, the world",
-         mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1},
+         mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1, false},
         {"Mollweide about 150E, 80 S to 80 N", mollweide150 + "320\n20\n-180 180 30\n99\n", -1, -1,
          false},
         {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26, false},
@@ -498,17 +498,19 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
                 EXPECT_FALSE(a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])
                     << labels[k].text << " and " << labels[i].text << " at " << labels[i].x << " "
                     << labels[i].y;
-                if (labels[i].text == labels[k].text)
+                if (labels[i].text == labels[k].text) {
                     EXPECT_GT(std::hypot(labels[i].x - labels[k].x, labels[i].y - labels[k].y),
                               2 * kCm)
                         << labels[i].text << " twice";
+                }
             }
-        if (c.atPole >= 0)
+        if (c.atPole >= 0) {
             EXPECT_EQ(std::count_if(labels.begin(), labels.end(),
                                     [&](const Label& l) {
                                         return std::hypot(l.x - 297.68, l.y - 297.68) < kCm;
                                     }),
                       c.atPole);
+        }
         if (c.labels >= 0) {
             EXPECT_EQ(static_cast<int>(labels.size()), c.labels);
             EXPECT_NE(ps.find("\n538.65 56.70 moveto\n"), ps.npos);
