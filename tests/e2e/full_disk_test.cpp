@@ -106,11 +106,14 @@ TEST(FullDisk, AClosedConsoleEndsTheRunAsTheEndOfInput) {
         "\n1000\n1001\ncat.ndk\n2001\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\n\n99\n99\n"
         "20\n\n99\n1100\n9999\n";
     test::TempDir dir;
-    dir.write("cat.ndk", test::repeatedNdk(200));
+    dir.write("cat.ndk", test::repeatedNdk(400));
     const test::RunResult whole = test::runTensova(input, dir.path());
     ASSERT_EQ(whole.status, 0);
     const auto scaling = whole.out.find("SCALING GRID IN A4 Portrait");
     ASSERT_NE(scaling, std::string::npos);
+    // Far more than the pipe and the run's own buffer hold follows, so the run meets the
+    // closed console while it draws.
+    ASSERT_GT(whole.out.size() - scaling, 10u * 8192);
     std::filesystem::remove(dir.file("seis.map.ps"));
     const test::RunResult closed =
         test::runTensova(input, dir.path(), 20, -1, static_cast<long long>(scaling));

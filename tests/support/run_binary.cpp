@@ -190,6 +190,9 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
     if (transcript[0] >= 0) {
         close(transcript[1]);
         fcntl(transcript[0], F_SETFL, O_NONBLOCK);
+        // The run may write ahead of this side only by what the pipe holds: with a small pipe it
+        // is still writing when the console is closed.
+        if (consoleBytes >= 0) fcntl(transcript[0], F_SETPIPE_SZ, 4096);
     }
     const double limit = std::min(timeoutSeconds * TENSOVA_SLOWDOWN, kLongestSession);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(limit);
