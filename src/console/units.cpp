@@ -420,6 +420,10 @@ bool unitAnyFileFailed() {
     return anyFileFailed;
 }
 
+void unitForgetFailedFiles() {
+    anyFileFailed = false;
+}
+
 bool unitGood(int32_t u) {
     Unit* p = find(u);
     return p != nullptr && !p->failed && (p->out == nullptr || !std::ferror(p->out));

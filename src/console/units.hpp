@@ -64,6 +64,8 @@ void unitWriteRaw(int32_t u, std::string_view bytes);
 bool unitConsoleLost();
 // True once a file unit has refused a write or its close: a file of the run is not whole.
 bool unitAnyFileFailed();
+// Starts that record afresh, as a new run does (the tests of the console layer run many).
+void unitForgetFailedFiles();
 // False once a write or flush on the unit has failed (disk full, closed stream). A file unit
 // writes nothing more after a failure: what reached the file is a beginning of what was written
 // (cut back to its last whole record where the writer marks its records).

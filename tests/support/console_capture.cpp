@@ -40,6 +40,8 @@ ConsoleCapture::ConsoleCapture(const std::string& keyboard) {
     out_ = std::tmpfile();
     iocom = Iocom{};
     unitBindConsole(fileno(in_), out_);
+    // Each captured session is a run of its own: a file an earlier test failed is not its own.
+    unitForgetFailedFiles();
 }
 
 ConsoleCapture::~ConsoleCapture() {
