@@ -45,6 +45,10 @@ WholeLine readWholeLine(int32_t unit, std::string& line) {
     return WholeLine::TooLong;
 }
 
+std::string tooLongLine() {
+    return "line longer than " + fmtIown(static_cast<int64_t>(kLongestUnitLine)) + " characters";
+}
+
 void unreadableAnswer(const Stamp& which, std::string_view question, std::string_view why) {
     errorhead(which);
     wout({"could not read", question});
@@ -61,9 +65,7 @@ bool readAnswer(std::string& line, const Stamp& which, std::string_view question
         fromFile && unitConsoleLost() ? WholeLine::End : readWholeLine(iocom.stdIn, line);
     if (r == WholeLine::Ok) return true;
     if (r == WholeLine::TooLong) {
-        unreadableAnswer(
-            which, question,
-            "line longer than " + fmtIown(static_cast<int64_t>(kLongestUnitLine)) + " characters");
+        unreadableAnswer(which, question, tooLongLine());
         return false;
     }
     if (fromFile) {

@@ -26,6 +26,8 @@ enum class WholeLine { Ok, TooLong, End };
 // Reads one line of the unit whole. A line longer than kLongestUnitLine is read to its end and
 // refused (TooLong, `line` empty); End is the end of the unit (or an error reading it).
 WholeLine readWholeLine(int32_t unit, std::string& line);
+// The line of a box that refuses such a line.
+std::string tooLongLine();
 
 // The box of an answer that cannot be read (with `why` when given), after which the question is
 // asked again. An answer of a command file also ends the command file, and the box names its

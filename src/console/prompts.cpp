@@ -361,8 +361,7 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
         const WholeLine r = readWholeLine(iuin, line);
         if (r == WholeLine::TooLong) {
             errorhead(kInlogicdef2);
-            out({"line longer than", fmtIown(static_cast<int64_t>(kLongestUnitLine)),
-                 "characters"});
+            out({tooLongLine()});
             out({"==> WILL ASK QUESTION AGAIN"});
             errortail00();
             continue;
