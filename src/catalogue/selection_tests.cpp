@@ -8,6 +8,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/files.hpp"
+#include "console/globe.hpp"
 #include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
@@ -146,17 +147,20 @@ void menuBody(const Seistest2& t) {
     wout({kDashes43});
 }
 
-void askBounds(float& lo, float& hi, std::string_view loText, std::string_view hiText) {
-    inrealdef(lo, question(loText), lo);
-    inrealdef(hi, question(hiText), hi);
+using AskReal = void (*)(float&, std::string_view, float);
+
+void askBounds(float& lo, float& hi, std::string_view loText, std::string_view hiText,
+               AskReal ask = inrealdef) {
+    ask(lo, question(loText), lo);
+    ask(hi, question(hiText), hi);
 }
 
 void askVertex(Seistest2& t, int32_t k) {
     const auto i = static_cast<std::size_t>(k - 1);
     wout({"vertex number =", fmtI(k, 6)});
-    inrealdef(t.vrtxlong[i], question("longitude"), t.vrtxlong[i]);
-    // A latitude off the globe would leave the polygon test keeping nothing, without a word.
-    inrealvindef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i], -90.0f, 90.0f);
+    // A vertex off the globe would leave the polygon test keeping nothing, without a word.
+    inlongitudedef(t.vrtxlong[i], question("longitude"), t.vrtxlong[i]);
+    inlatitudedef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i]);
 }
 
 void polygonFileClosed(const std::string& name) {
@@ -236,13 +240,13 @@ void applyChoice(Seistest2& t, int32_t choice) {
             inlogicdef(t.ltestlat, question("activate latitude test"), t.ltestlat);
             break;
         case 110:
-            askBounds(t.latmin, t.latmax, "minimum latitude", "maximum latitude");
+            askBounds(t.latmin, t.latmax, "minimum latitude", "maximum latitude", inlatitudedef);
             break;
         case 200:
             inlogicdef(t.ltestlong, question("activate longitude test"), t.ltestlong);
             break;
         case 210:
-            askBounds(t.lonmin, t.lonmax, "minimum longitude", "maximum longitude");
+            askBounds(t.lonmin, t.lonmax, "minimum longitude", "maximum longitude", inlongitudedef);
             break;
         case 250:
             inlogicdef(t.ltestpoly, question("activate polygon test"), t.ltestpoly);

@@ -261,6 +261,10 @@ void inrealvindef(float& r, std::string_view text, float rdef, float rmin, float
     realPrompt(r, text, kInrealvindef, rdef, &rmin, &rmax);
 }
 
+std::string realRange(float rmin, float rmax) {
+    return realBounds(rmin, rmax);
+}
+
 void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
     wout({kDots});
     for (;;) {

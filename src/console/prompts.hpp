@@ -26,6 +26,8 @@ void inintegvindef(int32_t& iv, std::string_view text, int32_t ivdef, int32_t iv
 void inrealdef(float& r, std::string_view text, float rdef);
 // Real with default inside [rmin, rmax]; r's value on entry only sizes the default line.
 void inrealvindef(float& r, std::string_view text, float rdef, float rmin, float rmax);
+// The range that the bounded real prompt shows between brackets: "-90.000, 90.000".
+std::string realRange(float rmin, float rmax);
 // The older integer prompt: every line at every level, the question at its full length, no echo.
 void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
 

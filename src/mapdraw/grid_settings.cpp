@@ -9,6 +9,7 @@
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/globe.hpp"
 #include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
@@ -67,17 +68,24 @@ void showMenu(const GridDegrees& g) {
     menutail();
 }
 
-// Minimum, maximum and increment from one free-format line, asked until the line holds them.
-void readRange(std::string_view question, std::string_view unitLine, float& vmin, float& vmax,
-               float& inc) {
+// Minimum, maximum and increment from one free-format line, asked until the line holds them
+// with both bounds on the globe, in [-limit, limit].
+void readRange(std::string_view question, std::string_view unitLine, float limit, float& vmin,
+               float& vmax, float& inc) {
+    const std::string range = globeRange(limit);
     for (;;) {
         wout({question});
         wout({unitLine});
+        wout({"mini and maxi inside  " + range});
         std::string line;
         if (!readAnswer(line, kSllgrid3, question)) continue;
         FreeFormat values(line);
         float v[3];
         if (values.nextReal(v[0]) && values.nextReal(v[1]) && values.nextReal(v[2])) {
+            if (!onGlobe(v[0], limit) || !onGlobe(v[1], limit)) {
+                unreadableAnswer(kSllgrid3, question, "mini or maxi outside " + range);
+                continue;
+            }
             vmin = v[0];
             vmax = v[1];
             inc = v[2];
@@ -94,7 +102,7 @@ void readRange(std::string_view question, std::string_view unitLine, float& vmin
 // draw nothing true and write without end.
 void normaliseLongitudes(GridDegrees& g) {
     const std::string_view who = kSllgrid3.name;
-    crevin2("longitude minimum", g.lonmin, -360.0f, 360.0f, who, 0);
+    crevin2("longitude minimum", g.lonmin, -kLongitudeLimit, kLongitudeLimit, who, 0);
     crevin2("longitude maximum", g.lonmax, g.lonmin - 360.0f, g.lonmin + 360.0f, who, 0);
     g.lonmax = eastOf(g.lonmin, g.lonmax);
 }
@@ -103,8 +111,8 @@ void normaliseLongitudes(GridDegrees& g) {
 // north.
 void normaliseFrame(GridDegrees& g) {
     const std::string_view who = kSllgrid3.name;
-    crevin2("latitude minimum", g.latmin, -90.0f, 90.0f, who, 0);
-    crevin2("latitude maximum", g.latmax, -90.0f, 90.0f, who, 0);
+    crevin2("latitude minimum", g.latmin, -kLatitudeLimit, kLatitudeLimit, who, 0);
+    crevin2("latitude maximum", g.latmax, -kLatitudeLimit, kLatitudeLimit, who, 0);
     if (g.latmin > g.latmax) std::swap(g.latmin, g.latmax);
     normaliseLongitudes(g);
     // A tick longer than a quarter turn reaches nothing a map shows.
@@ -119,13 +127,14 @@ void menu(GridDegrees& g) {
         switch (choice) {
             case 10:
                 readRange("enter latitude mini, maxi and increment",
-                          std::string(29, ' ') + "in degrees", g.latmin, g.latmax, g.latinc);
+                          std::string(29, ' ') + "in degrees", kLatitudeLimit, g.latmin, g.latmax,
+                          g.latinc);
                 break;
             case 11:
-                inrealdef(g.latmin, "latitude minimum", g.latmin);
+                inlatitudedef(g.latmin, "latitude minimum", g.latmin);
                 break;
             case 12:
-                inrealdef(g.latmax, "latitude maximum", g.latmax);
+                inlatitudedef(g.latmax, "latitude maximum", g.latmax);
                 break;
             case 13:
                 inrealdef(g.latinc, "latitude increment", g.latinc);
@@ -133,15 +142,16 @@ void menu(GridDegrees& g) {
             // The menu shows the longitudes as the map will use them: 170 -170 is 170..190.
             case 20:
                 readRange("enter longitude mini, maxi and increment",
-                          std::string(30, ' ') + "in degrees", g.lonmin, g.lonmax, g.loninc);
+                          std::string(30, ' ') + "in degrees", kLongitudeLimit, g.lonmin, g.lonmax,
+                          g.loninc);
                 normaliseLongitudes(g);
                 break;
             case 21:
-                inrealdef(g.lonmin, "longitude minimum", g.lonmin);
+                inlongitudedef(g.lonmin, "longitude minimum", g.lonmin);
                 normaliseLongitudes(g);
                 break;
             case 22:
-                inrealdef(g.lonmax, "longitude maximum", g.lonmax);
+                inlongitudedef(g.lonmax, "longitude maximum", g.lonmax);
                 normaliseLongitudes(g);
                 break;
             case 23:

@@ -11,6 +11,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/globe.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -198,11 +199,12 @@ void mappoint(bool& useproj, int32_t inter, const Map& map) {
             case 54:
                 ssymbolsize(own.symbolSize, 0);
                 break;
+            // Projected, the point is a longitude and a latitude, held to the globe.
             case 10:
-                inrealdef(settings.x, "X or long-deg", settings.x);
+                (useproj ? inlongitudedef : inrealdef)(settings.x, "X or long-deg", settings.x);
                 break;
             case 20:
-                inrealdef(settings.y, "Y or lat-deg", settings.y);
+                (useproj ? inlatitudedef : inrealdef)(settings.y, "Y or lat-deg", settings.y);
                 break;
             case 100:
                 cc2dbuff.x()[0] = useproj ? rad(settings.x) : settings.x;

@@ -4,6 +4,7 @@
 
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/globe.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -76,9 +77,9 @@ void soblique(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
-        if (choice == 1) inrealdef(lon, "central longitude in degrees", lon);
-        // A centre beyond a pole has no meaning: the latitude is held to the globe.
-        if (choice == 2) inrealvindef(lat, "central latitude in degrees", lat, -90.0f, 90.0f);
+        // A centre beyond a pole, or turns away, has no meaning: it is held to the globe.
+        if (choice == 1) inlongitudedef(lon, "central longitude in degrees", lon);
+        if (choice == 2) inlatitudedef(lat, "central latitude in degrees", lat);
     }
 
     lon = withinTurn(lon);

@@ -8,6 +8,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/globe.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -22,11 +23,6 @@ const Stamp kSllorig("sllorig", " 2.0", "06-12-2026");
 
 std::string angle8(float v) {
     return fmtF(v, 8, 3);
-}
-
-// A latitude typed at a prompt: a point beyond a pole has no meaning and no projection.
-void askLatitude(float& lat, std::string_view question) {
-    inrealvindef(lat, question, lat, -90.0f, 90.0f);
 }
 
 // The texts of one angle's dialog.
@@ -44,35 +40,37 @@ struct OneAngle {
     float Llpparam::*member;
     float byDefault;  // degrees
     AngleTexts texts;
-    bool latitude;
+    // The prompt: a latitude or a longitude is held to the globe, as a point beyond a pole or
+    // turns away has no meaning and no projection.
+    void (*ask)(float&, std::string_view, float);
 };
 
 const OneAngle kCentralLongitude{Stamp("slong1", " 2.0", "06-12-2026"), &Llpparam::lon0, 0.0f,
-                                 kLongitudeTexts, false};
+                                 kLongitudeTexts, inlongitudedef};
 // The second longitude is asked as a central longitude too.
 const OneAngle kSecondLongitude{Stamp("slong2", " 2.0", "06-12-2026"), &Llpparam::lon2, 0.0f,
-                                kLongitudeTexts, false};
+                                kLongitudeTexts, inlongitudedef};
 const OneAngle kFirstLatitude{
     Stamp("slat1", " 2.0", "06-12-2026"),
     &Llpparam::lat1,
     30.0f,
     {"INITIALIZING FIRST LATITUDE ", "first latitude =", "FIRST LATITUDE SET UP",
      "first latitude ........1", "first latitude in degrees"},
-    true};
+    inlatitudedef};
 const OneAngle kSecondLatitude{
     Stamp("slat2", " 2.0", "06-12-2026"),
     &Llpparam::lat2,
     60.0f,
     {"INITIALIZING SECOND LATITUDE ", "second latitude =", "SECOND LATITUDE SET UP",
      "second latitude ........1", "second latitude in degrees"},
-    true};
+    inlatitudedef};
 const OneAngle kCentralAngle{
     Stamp("sangle1", " 2.0", "06-12-2026"),
     &Llpparam::omega,
     180.0f,
     {"INITIALIZING CENTRAL ANGLE ", "central angle =", "CENTRAL ANGLE SET UP",
      "central angle .........1", "central angle in degrees"},
-    false};
+    inrealdef};
 
 void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
     if (startsFromStored(mode)) {
@@ -94,11 +92,7 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
         if (choice != 1) continue;
-        if (a.latitude) {
-            askLatitude(value, a.texts.prompt);
-        } else {
-            inrealdef(value, a.texts.prompt, value);
-        }
+        a.ask(value, a.texts.prompt, value);
     }
     value = withinTurn(value);
     llpparam.*a.member = rad(value);
@@ -153,8 +147,8 @@ void sllorig(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
-        if (choice == 1) inrealdef(lon, "origin longitude in degrees", lon);
-        if (choice == 2) askLatitude(lat, "origin latitude in degrees");
+        if (choice == 1) inlongitudedef(lon, "origin longitude in degrees", lon);
+        if (choice == 2) inlatitudedef(lat, "origin latitude in degrees", lat);
         p = projectedOrigin(lon, lat);
     }
 

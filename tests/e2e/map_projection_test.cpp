@@ -375,8 +375,9 @@ TEST(MapProjection, StressArmsAlongTheGround) {
 // The traps of the projections: a gnomonic origin 90 degrees from the centre (its box, no
 // lattice of coordinates), a stereographic map of 180 degrees with an event at the antipode
 // (hidden and counted), a gnomonic with a line just inside 90 degrees, transverse Mercator of
-// the world with a line across its tear, a centre longitude of 1e10. On each map no coordinate
-// lies beyond 1e5 points and no segment runs across half the map, with the boxes named alone.
+// the world with a line across its tear, a centre longitude of 1e10 (refused, off the globe)
+// and then -80. On each map no coordinate lies beyond 1e5 points and no segment runs across
+// half the map, with the boxes named alone.
 TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
     // Grid lines of 60 steps: a straight meridian of 3 steps would be a long segment by right.
     const std::string world = "320\n10\n-90 90 30\n20\n-180 180 30\n31\n60\n99\n";
@@ -397,8 +398,9 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
          "1 11\n-30 80\n-30 82\n-30 84\n-30 86\n-30 88\n-30 90.5\n-30 92\n-30 94\n"
          "-30 96\n-30 98\n-30 100\n",
          nullptr},
-        {"centre longitude 1e10", "300\n6\n99\n99\n1\n1e10\n2\n37\n99\n99\n", thrustAt(45, 10),
-         "1 2\n0 10\n0 20\n", nullptr},
+        {"centre longitude 1e10 refused, then its reduction -80",
+         "300\n6\n99\n99\n1\n1e10\n\n-80\n2\n37\n99\n99\n", thrustAt(45, 10), "1 2\n0 10\n0 20\n",
+         " outside [-360.00, 360.00]"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -257,16 +257,25 @@ TEST(MapRules, GroundAxesAFewKmInsideTheRim) {
     }
 }
 
-// A longitude beyond a turn, typed at the central-meridian or the origin dialog, is the same
-// meridian as its reduction: 1e10 is -80, and 370 is 10.
+// A longitude off the globe, typed at the central-meridian or the origin dialog, is refused and
+// asked again; one beyond a turn that a caller gives is the same meridian as its reduction: 1e10
+// is -80, and 370 is 10.
 TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
-    ConsoleCapture cap("1\n1e10\n99\n1\n370\n2\n0\n99\n");
+    ConsoleCapture cap("1\n1e10\n\n-80\n99\n1\n370\n\n10\n2\n0\n99\n");
     useProjection(24, 0);
     float lon0 = 0;
     slong1(lon0, 0);
     EXPECT_EQ(llpparam.lon0, rad(-80.0f));
     float lon = 0, lat = 0;
     sllorig(lon, lat, 0);
+    EXPECT_EQ(llorig.lon, rad(10.0f));
+    EXPECT_EQ(countLines(cap.lines(), " outside [-360.00, 360.00]"), 2);
+    useProjection(24, 0);
+    lon0 = 1e10f;
+    slong1(lon0, 1);
+    EXPECT_EQ(llpparam.lon0, rad(-80.0f));
+    lon = 370.0f;
+    sllorig(lon, lat, 1);
     EXPECT_EQ(llorig.lon, rad(10.0f));
 }
 
