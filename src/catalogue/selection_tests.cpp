@@ -1,8 +1,11 @@
 #include "catalogue/selection_tests.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "catalogue/polygon_file.hpp"
 #include "catalogue/polygon_test.hpp"
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -100,7 +103,7 @@ void menuBody(const Seistest2& t) {
     if (t.ltestpoly) {
         wout({"great circle polygon ........251", flag(t.lgrcircle)});
         wout({"lat-long polygon ............251", flag(!t.lgrcircle)});
-        wout({"min number of vertices ........:", fmtI(3, 6)});
+        wout({"min number of vertices ........:", fmtI(kMinVertices, 6)});
         wout({"max number of vertices ........:", fmtI(kMaxVertices, 6)});
         wout({"read polygon from file ......252"});
         wout({"number of vertices ..........253", fmtI(t.nvrtx, 6)});
@@ -167,61 +170,36 @@ void polygonFileClosed(const std::string& name) {
     wout({"Polygon file", trimmed(name), "is closed"});
 }
 
-// The polygon file could not be read to its end: no vertex is in force any more; what was
-// read stays in the block. A file cut short in its last line is refused too, and the box names
-// that line: a vertex cut inside a number, or an outline short of a vertex, would select the
-// events of another region.
-void polygonInputFailed(Seistest2& t, const std::string& name, std::string_view reason) {
+// A refused polygon file: the box names its line and what is wrong there, and the polygon in
+// force stays, whole. Half a polygon, or one of the wrong size, would select the events of
+// another region without a word.
+void polygonInputFailed(const Seistest2& t, const std::string& name,
+                        const std::vector<std::string>& fault) {
     warninghead(kSetseistest);
-    wout({reason});
-    if (unitLineCut(kPolygonUnit)) wout({cutLastLine(kPolygonUnit)});
+    for (const std::string& line : fault) wout({line});
     wout({"=> POLYGON INPUT FAILED"});
-    t.nvrtx = 0;
-    wout({"RESETTING # vertices =", fmtI(t.nvrtx, 6)});
+    wout({"=> KEEPING # vertices =", fmtI(t.nvrtx, 6)});
     unitClose(kPolygonUnit);
     polygonFileClosed(name);
     warningtail00();
 }
 
-// Reads the vertex count, the kind of edges and the vertices from a file the user names.
+// Reads the vertex count, the kind of edges and the vertices from a file the user names, and
+// takes them only when the file holds a whole polygon.
 void readPolygonFile(Seistest2& t) {
     static std::string name = fit("", 35);  // the last file's name is the next default
     opef2(name, question("polygon input"), kPolygonUnit, OpenStatus::Old, 0);
-    constexpr std::string_view kEof = "END OF FILE REACHED UNEXPECTEDLY";
-
-    std::array<int32_t, 2> head{};
-    if (readFreeInts(kPolygonUnit, head.data(), 2) != ReadResult::Ok) {
-        polygonInputFailed(t, name, kEof);
+    PolygonRead p;
+    const std::vector<std::string> fault = readPolygon(kPolygonUnit, p);
+    if (!fault.empty()) {
+        polygonInputFailed(t, name, fault);
         return;
     }
-    t.nvrtx = head[0];
-    if (t.nvrtx > kMaxVertices) {
-        warninghead(kSetseistest);
-        wout({"Read number of vertices =", fmtI(head[0], 6)});
-        wout({"Max  number of vertices =", fmtI(kMaxVertices, 6)});
-        wout({"=> RESETTING:"});
-        t.nvrtx = kMaxVertices;
-        wout({"Reset number of vertices =", fmtI(t.nvrtx, 6)});
-        warningtail00();
-    }
-    t.lgrcircle = head[1] == 1;
-
-    for (int32_t k = 1; k <= t.nvrtx; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        // A value read before the failure is kept, as the block held it before.
-        std::array<float, 2> vertex = {t.vrtxlong[i], t.vrtxlat[i]};
-        const ReadResult r = readFreeReals(kPolygonUnit, vertex.data(), 2);
-        t.vrtxlong[i] = vertex[0];
-        t.vrtxlat[i] = vertex[1];
-        if (r == ReadResult::Eof) {
-            polygonInputFailed(t, name, kEof);
-            return;
-        }
-        if (r == ReadResult::Error) {
-            polygonInputFailed(t, name, "Error while reading data # = " + fmtI(k, 6));
-            return;
-        }
-    }
+    t.nvrtx = p.nvrtx;
+    t.lgrcircle = p.lgrcircle;
+    // The vertices after the last keep what they hold, as after a typed count.
+    std::copy_n(p.vrtxlong.begin(), p.nvrtx, t.vrtxlong.begin());
+    std::copy_n(p.vrtxlat.begin(), p.nvrtx, t.vrtxlat.begin());
     unitClose(kPolygonUnit);
     submenuhead(kSetseistest);
     polygonFileClosed(name);
@@ -258,7 +236,8 @@ void applyChoice(Seistest2& t, int32_t choice) {
             readPolygonFile(t);
             break;
         case 253:
-            inintegvindef(t.nvrtx, question("number of vertices"), t.nvrtx, 3, kMaxVertices);
+            inintegvindef(t.nvrtx, question("number of vertices"), t.nvrtx, kMinVertices,
+                          kMaxVertices);
             break;
         case 300:
             inlogicdef(t.ltestdep, question("activate depth test"), t.ltestdep);

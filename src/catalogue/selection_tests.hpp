@@ -9,6 +9,8 @@
 
 namespace tensova {
 
+// A selection polygon has 3 to 9 vertices, typed or read from a file.
+constexpr int32_t kMinVertices = 3;
 constexpr int32_t kMaxVertices = 9;
 
 // Settings of the selection tests; zero until the reader's start-up gives them their defaults.

@@ -126,12 +126,21 @@ std::string polygonState() {
     return s;
 }
 
+// The polygon in force before each file of the table: four straight sides.
+void squareInForce(Seistest2& t) {
+    t.nvrtx = 4;
+    t.lgrcircle = false;
+    t.vrtxlong = {10, 20, 20, 10};
+    t.vrtxlat = {10, 10, 20, 20};
+}
+
 // Polygon files read through the menu (a table of tests/data): the vertices and the edge kind
-// stored, what the menu says, one pause for each box.
+// in force afterwards, the line of the file that a refusal names, what the menu says, one pause
+// for each box.
 TEST(SelectionMenu, PolygonFiles) {
     InFolder here;
     const auto cases = tableRows("polygon_file_cases.txt", ';');
-    ASSERT_EQ(cases.size(), 10u);
+    ASSERT_EQ(cases.size(), 20u);
     // The menu offers the last polygon file read as the next name: one named p read first makes
     // that default the same whatever this process ran before.
     here.dir.write("p", cases[0].at(0));
@@ -139,8 +148,13 @@ TEST(SelectionMenu, PolygonFiles) {
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const std::string& content = cases[k].at(0);
         here.dir.write("p", content);
-        const Lines lines = runMenu("252\np\n" + cases[k].at(1) + "99\n");
+        const Lines lines = runMenu("252\np\n" + cases[k].at(1) + "99\n", squareInForce);
         EXPECT_EQ(polygonState(), cases[k].at(2)) << content;
+        const bool taken = cases[k].at(3) == "-";
+        EXPECT_EQ(countLines(lines, " => POLYGON INPUT FAILED"), taken ? 0 : 1) << content;
+        if (!taken) {
+            EXPECT_EQ(countLines(lines, " " + cases[k][3]), 1) << content;
+        }
         expectGolden(lines, "polygon_files.txt#" + std::to_string(k));
         EXPECT_FALSE(seistest2.ltestpoly) << content;  // a file does not switch the test on
     }
