@@ -100,6 +100,21 @@ TEST(ProjectionEdges, ModifiedPolyconicTakesItsParallelsInEitherOrder) {
     EXPECT_EQ(project(12, 32).y, south.y);
 }
 
+// A sheet bounded by the pole: the pole's parallel has no radius, so every meridian runs to one
+// point there on the central meridian, whatever sheet was set up before.
+TEST(ProjectionEdges, ModifiedPolyconicBoundedByThePoleGathersItsMeridiansThere) {
+    ConsoleCapture cap;
+    useProjection(14, {.lat1 = 60, .lat2 = 80});
+    useProjection(14, {.lat1 = 60, .lat2 = 90});
+    const Point pole = project(10, 90);
+    EXPECT_NEAR(pole.x, 0.0, 1e-6);
+    for (const float lon : {-60.0f, -10.0f, 40.0f, 100.0f}) {
+        const Point p = project(lon, 90);
+        EXPECT_NEAR(p.x, pole.x, 1e-6) << lon;
+        EXPECT_NEAR(p.y, pole.y, 1e-6) << lon;
+    }
+}
+
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
     // No cone fits the first six: 30 and -29.9999 lie a rounding from opposite parallels, whose
     // cone opens into a plane; its box shows them as 30 and -30. The modified polyconic needs
