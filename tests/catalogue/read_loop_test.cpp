@@ -141,6 +141,33 @@ TEST_F(ReadLoop, BadRecordEmptiesTheStoreAndNamesItsLine) {
     }
 }
 
+// The progress lines, each the record's number and the slot it is read into: one for each
+// record read, or only for each record kept. The latitude test drops the first of three.
+TEST_F(ReadLoop, ProgressLinesForEachRecordReadOrKept) {
+    const std::string read1 = " |       1 |       1 |", read2 = " |       2 |       1 |",
+                      read3 = " |       3 |       2 |";
+    const struct {
+        const char* what;
+        bool all, kept;
+        Lines lines;
+    } cases[] = {{"none", false, false, {}},
+                 {"each record read", true, false, {read1, read2, read3}},
+                 {"each record kept", false, true, {read2, read3}},
+                 {"both: each record read", true, true, {read1, read2, read3}}};
+    dir.write("input.txt", ndkAt(10, 0) + ndkAt(30, 0) + ndkAt(35, 0));
+    for (const auto& c : cases) {
+        SetUp();
+        seistest2.ltest = seistest2.ltestlat = true;
+        seistest2.latmin = 20.0f;
+        seistest2.latmax = 40.0f;
+        ASSERT_TRUE(unitOpen(kInputUnit, dir.file("input.txt"), OpenStatus::Old));
+        const ReadOutcome r = readCatalogue(ndkLayout, kInputUnit, c.all, c.kept, kGcmtreadex1);
+        unitClose(kInputUnit);
+        EXPECT_EQ(std::tuple(r.records, gcmtblk.count), std::tuple(3, 2)) << c.what;
+        EXPECT_EQ(printed(), c.lines) << c.what;
+    }
+}
+
 // The disk fails just after the store's last record: the file may hold more, so the store is
 // full and says so, as when the rest can be read. The alarm ends a read that would ask the
 // failed file for more for ever.

@@ -18,6 +18,7 @@
 #include "console/fixed_columns.hpp"
 #include "console/units.hpp"
 #include "support/console_capture.hpp"
+#include "support/exact_text.hpp"
 #include "support/run_binary.hpp"
 
 namespace tensova::test {
@@ -252,7 +253,7 @@ TEST(Units, WhatARegularFileBeginsWith) {
 
 // The one-pass reading of short numbers agrees with the full parser, and integer fields with
 // from_chars, on random fields of blanks, signs, digits and points, valid or not, anywhere in a
-// line.
+// line; the line, and the number given to the full parser, in storage that ends with them.
 TEST(FixedColumns, FastReadingAgreesWithTheFullParser) {
     std::mt19937 rng(11);
     const std::string_view chars = "   +-..00123456789e/:\xb9";
@@ -284,10 +285,12 @@ TEST(FixedColumns, FastReadingAgreesWithTheFullParser) {
         std::string_view number = field;
         while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
         while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
+        const ExactText exactLine(line), exactNumber(number);
         for (int decimals : {0, 2, 3}) {
             float fast = 99.0f, full = 0.0f;
-            const bool fastOk = readFixedReal(line, first, w, decimals, fast);
-            const bool fullOk = number.empty() || readRealNumber(number, decimals, full);
+            const bool fastOk = readFixedReal(exactLine.view(), first, w, decimals, fast);
+            const bool fullOk =
+                number.empty() || readRealNumber(exactNumber.view(), decimals, full);
             ASSERT_EQ(fastOk, fullOk) << "'" << field << "'";
             if (fastOk) {
                 ASSERT_EQ(std::bit_cast<uint32_t>(fast), std::bit_cast<uint32_t>(full))
@@ -300,7 +303,7 @@ TEST(FixedColumns, FastReadingAgreesWithTheFullParser) {
         if (digits.size() > 1 && digits[0] == '+' && digits[1] != '-') digits.remove_prefix(1);
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), want);
         const bool wantOk = number.empty() || (ec == std::errc{} && end == digits.end());
-        ASSERT_EQ(readFixedInt(line, first, w, got), wantOk) << "'" << field << "'";
+        ASSERT_EQ(readFixedInt(exactLine.view(), first, w, got), wantOk) << "'" << field << "'";
         if (wantOk) {
             ASSERT_EQ(got, want) << "'" << field << "'";
         }

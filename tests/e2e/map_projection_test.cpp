@@ -456,31 +456,38 @@ std::vector<Label> gridLabels(const std::string& ps) {
 // and apart, keeps its first fit: 125 to 155 E over 17 cm from 2 cm (56.70 to 538.65 points)
 // and all its 26 labels. With ticks of 5 degrees the Tonga map's labels stand 7.5 degrees out:
 // its box gives up more than 5 cm at each side, and is let out again until they stand within
-// half a centimetre of the page's edges. Labels are compared by boxes inside their ink: half an
-// em a character, from a tenth to six tenths of an em above the baseline.
+// half a centimetre of the page's edges. A map fitted again leaves the fit's margin, 0.2 cm,
+// between its ink and the page's edges. On a polar equal-area map of 120 degrees the Tonga
+// frame's southern edge lies on the rim: its ticks of 5 degrees run beyond the projection's
+// reach, and what the map cannot show there widens no fit. Labels are compared by boxes inside
+// their ink: half an em a character, from a tenth to six tenths of an em above the baseline.
 TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
     const std::string mollweide150 = "300\n24\n99\n1\n150\n99\n99\n";
     const struct {
         const char* name;
         std::string keys;
-        int atPole;  // labels within a centimetre of the south pole, -1 unchecked
-        int labels;  // all labels, -1 unchecked
-        bool wide;   // the labels within half a centimetre of the page's left and right edges
+        int atPole;     // labels within a centimetre of the south pole, -1 unchecked
+        int labels;     // all labels, -1 unchecked
+        bool wide;      // the labels within half a centimetre of the page's left and right edges
+        bool refitted;  // the ink at least the fit's margin inside the page's edges
     } cases[] = {
-        {"Mercator of Tonga", "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n", -1, -1, false},
+        {"Mercator of Tonga", "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n", -1, -1, false, true},
         {"Mercator of Tonga, ticks of 5 degrees", "320\n10\n-30 -10 5\n20\n170 -170 5\n33\n5\n99\n",
-         -1, -1, true},
+         -1, -1, true, true},
         {"south-polar equal-area",
          "300\n6\n99\n99\n1\n0\n2\n-90\n99\n1\n0\n2\n-90\n99\n"
          "320\n10\n-90 -40 10\n20\n-180 180 30\n99\n",
-         1, -1, false},
+         1, -1, false, false},
         {"Mollweide about 150E, the world",
-         mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1, false},
+         mollweide150 + "320\n10\n-90 90 30\n20\n-180 180 30\n99\n", -1, -1, false, false},
         {"Mollweide about 150E, 80 S to 80 N", mollweide150 + "320\n20\n-180 180 30\n99\n", -1, -1,
-         false},
-        {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26, false},
+         false, false},
+        {"Mercator of Japan", "320\n10\n25 50 5\n20\n125 155 5\n99\n", -1, 26, false, false},
+        {"polar equal-area of 120 degrees, Tonga, ticks of 5 degrees",
+         "300\n5\n99\n1\n120\n99\n99\n320\n10\n-30 -10 5\n20\n170 -170 5\n33\n5\n99\n", -1, -1,
+         false, true},
     };
-    constexpr double kEm = 14, kCm = 28.35;
+    constexpr double kEm = 14, kCm = 28.35, kMargin = 0.2 * kCm;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const test::Session s("\n2001\n" + c.keys + kRunQuiet);
@@ -493,6 +500,8 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
             const double w = 0.5 * kEm * static_cast<double>(l.text.size());
             const double x0 = l.x - l.along * w;
             boxes.push_back({x0, l.y + 0.1 * kEm, x0 + w, l.y + 0.6 * kEm});
+            EXPECT_TRUE(l.x >= 0 && l.x <= kPageWidth && l.y >= 0 && l.y <= kPageHeight)
+                << l.text << " off the page at " << l.x << " " << l.y;
         }
         for (std::size_t i = 0; i < labels.size(); ++i)
             for (std::size_t k = 0; k < i; ++k) {
@@ -528,6 +537,12 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
         if (c.wide) {
             EXPECT_LT(ink[0][0], 0.5 * kCm);
             EXPECT_GT(ink[0][2], kPageWidth - 0.5 * kCm);
+        }
+        if (c.refitted) {
+            EXPECT_GE(ink[0][0], kMargin);
+            EXPECT_GE(ink[0][1], kMargin);
+            EXPECT_LE(ink[0][2], kPageWidth - kMargin);
+            EXPECT_LE(ink[0][3], kPageHeight - kMargin);
         }
     }
 }

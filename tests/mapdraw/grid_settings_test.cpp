@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "console/console.hpp"
 #include "mapdraw/grid.hpp"
@@ -21,6 +22,10 @@ struct Grid {
     void set(int32_t inter) {
         sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
                  ndec, inter);
+    }
+    auto values() const {
+        return std::tuple(latmin, latmax, lonmin, lonmax, latinc, loninc, ticsize, npgrid, nptick,
+                          gridtype, ndec);
     }
 };
 
@@ -64,6 +69,29 @@ TEST(GridSettings, TheMenuShowsTheLongitudesAsStored) {
         const auto lines = cap.lines();
         const std::string shown = " longitude maximum .............22  " + std::string(c.east);
         EXPECT_EQ(countLines(lines, shown), 1) << c.east;
+    }
+}
+
+// Each entry of one value sets that value, and only it, from the defaults.
+TEST(GridSettings, EachEntryOfOneValueSetsItAlone) {
+    const struct {
+        const char* typed;
+        float Grid::*value;
+        float want;
+    } cases[] = {{"11\n-35\n", &Grid::latmin, -35.0f},
+                 {"12\n35\n", &Grid::latmax, 35.0f},
+                 {"13\n2.5\n", &Grid::latinc, 2.5f},
+                 {"23\n7.5\n", &Grid::loninc, 7.5f},
+                 {"33\n0.5\n", &Grid::ticsize, 0.5f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ConsoleCapture cap(std::string(c.typed) + "99\n");
+        Grid want;
+        want.set(5);
+        want.*c.value = c.want;
+        Grid g;
+        g.set(4);
+        EXPECT_EQ(g.values(), want.values());
     }
 }
 

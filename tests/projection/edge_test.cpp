@@ -100,14 +100,38 @@ TEST(ProjectionEdges, ModifiedPolyconicTakesItsParallelsInEitherOrder) {
     EXPECT_EQ(project(12, 32).y, south.y);
 }
 
+// A sheet bounded by the pole: the pole's parallel has no radius, so every meridian runs to one
+// point there on the central meridian, whatever sheet was set up before.
+TEST(ProjectionEdges, ModifiedPolyconicBoundedByThePoleGathersItsMeridiansThere) {
+    ConsoleCapture cap;
+    useProjection(14, {.lat1 = 60, .lat2 = 80});
+    useProjection(14, {.lat1 = 60, .lat2 = 90});
+    const Point pole = project(10, 90);
+    EXPECT_NEAR(pole.x, 0.0, 1e-6);
+    for (const float lon : {-60.0f, -10.0f, 40.0f, 100.0f}) {
+        const Point p = project(lon, 90);
+        EXPECT_NEAR(p.x, pole.x, 1e-6) << lon;
+        EXPECT_NEAR(p.y, pole.y, 1e-6) << lon;
+    }
+}
+
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
-    // No cone fits the first four; the modified polyconic needs two bounding parallels.
-    for (const std::array<int32_t, 3> b :
-         {std::array{3, 30, -30}, {4, 0, 0}, {3, 90, 60}, {4, 20, -90}, {14, 40, 40}}) {
+    // No cone fits the first six: 30 and -29.9999 lie a rounding from opposite parallels, whose
+    // cone opens into a plane; its box shows them as 30 and -30. The modified polyconic needs
+    // two bounding parallels.
+    const struct {
+        int32_t iproj;
+        float lat1, lat2;
+        const char* shown;  // the box, named after projection and parallels
+    } cases[] = {{3, 30, -30, "3 30 -30"},       {3, 30, -29.9999f, "3 30 -30"},
+                 {4, 30, -29.9999f, "4 30 -30"}, {4, 0, 0, "4 0 0"},
+                 {3, 90, 60, "3 90 60"},         {4, 20, -90, "4 20 -90"},
+                 {14, 40, 40, "14 40 40"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.shown) + ", second parallel " + std::to_string(c.lat2));
         ConsoleCapture cap("\n");
-        useProjection(b[0], {.lat1 = float(b[1]), .lat2 = float(b[2])});
-        expectGolden(cap.lines(), "projection_menus.txt#parallels " + std::to_string(b[0]) + " " +
-                                      std::to_string(b[1]) + " " + std::to_string(b[2]));
+        useProjection(c.iproj, {.lat1 = c.lat1, .lat2 = c.lat2});
+        expectGolden(cap.lines(), std::string("projection_menus.txt#parallels ") + c.shown);
         EXPECT_FLOAT_EQ(llpparam.lat1, rad(30.0f));
         EXPECT_FLOAT_EQ(llpparam.lat2, rad(60.0f));
         const Point p = project(20, 45);

@@ -41,6 +41,43 @@ TEST(ProjectionMenus, EllipsoidStartsAtGrs80AndTheMenuChoosesAnother) {
     expectGolden(cap.lines(), "projection_menus.txt#unknown ellipsoid");
 }
 
+// Every ellipsoid of the table against its published axes: the semi-major axis a (m) and the
+// semi-minor axis b or the inverse flattening 1/f, from the EPSG dataset as PROJ lists it
+// (`cs2cs -le`, proj.db). The table's single-precision radii hold each axis within half a metre
+// (its IUGG 1967 b lies 0.48 m above the published one).
+TEST(ProjectionMenus, EveryEllipsoidHasItsPublishedAxes) {
+    const struct {
+        int32_t iell;
+        const char* source;
+        double a, b, inverseFlattening;  // b 0 where the flattening is published
+    } cases[] = {
+        {1, "GRS 1980, EPSG 7019", 6378137.0, 0, 298.257222101},
+        {2, "GRS 1967 (IUGG 1967), EPSG 7036", 6378160.0, 0, 298.247167427},
+        {3, "International 1924 (Hayford 1909), EPSG 7022", 6378388.0, 0, 297.0},
+        {4, "Clarke 1880 (IGN), EPSG 7011", 6378249.2, 6356515.0, 0},
+        {5, "Clarke 1866, EPSG 7008", 6378206.4, 6356583.8, 0},
+        {6, "Bessel 1841, EPSG 7004", 6377397.155, 0, 299.1528128},
+        {7, "Everest 1830 (1937 Adjustment), EPSG 7015", 6377276.345, 0, 300.8017},
+        {8, "Plessis 1817, EPSG 7027", 6376523.0, 0, 308.64},
+        // PROJ's Delambre 1810 is Belgium's (6376428 m, 1/311.5), another ellipsoid; neither
+        // list holds this one, whose a is the program's own. Its axes give the flattening of
+        // Plessis 1817.
+        {9, "Delambre 1810: a as the program has it, 1/f of EPSG 7027", 6376985.0, 0, 308.64},
+    };
+    ConsoleCapture quiet;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        int32_t iell = c.iell;
+        sellipsoid(iell, 1);
+        const double b = c.b != 0 ? c.b : c.a * (1.0 - 1.0 / c.inverseFlattening);
+        EXPECT_NEAR(ellipsoid.a, c.a, 0.5);
+        EXPECT_NEAR(ellipsoid.b, b, 0.5);
+    }
+    // GRS80 again, the ellipsoid the program starts with.
+    int32_t grs80 = 1;
+    sellipsoid(grs80, 1);
+}
+
 TEST(ProjectionMenus, ObliqueCentreRefusesALatitudeOffTheGlobe) {
     // Longitude -30; latitude 100 (refused), "abc" (refused), 50; each refusal paused by a return.
     ConsoleCapture cap("1\n-30\n2\n100\n\nabc\n\n50\n99\n");
