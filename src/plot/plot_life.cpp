@@ -42,6 +42,25 @@ void plend() {
     iocom.plotOpen = false;
 }
 
+namespace {
+
+bool written(bool wholeFile) {
+    if (!iocom.plotOpen) return false;
+    if (pswritten(wholeFile)) return true;
+    iocom.plotOpen = false;
+    return false;
+}
+
+}  // namespace
+
+bool plotwritten() {
+    return written(true);
+}
+
+bool plotstepwritten() {
+    return written(false);
+}
+
 void newpage() {
     submenuhead(kNewpage);
     wout({"IT IS SUGGESTED TO CLEAR THE PLOT"});

@@ -15,6 +15,14 @@ namespace tensova {
 void plinit(std::string& fname, int32_t inter);
 // Closes the plot file with its trailer; a closed plot only gets a warning.
 void plend();
+// At the end of a drawing: the plot file takes all that was drawn; true while it has refused
+// none of it. A file that refused a write has been reported, naming it, and closed, and the
+// plot with it: the drawing stops there.
+bool plotwritten();
+// The same at the end of a page or of a step of a drawing, where the file takes only what the
+// buffers cannot hold: written a page at a time, its writes would no longer fall on the disk's
+// blocks.
+bool plotstepwritten();
 // Asks what to do before drawing on an open plot: a new page (the default), a new file, or
 // drawing on over the current page.
 void newpage();

@@ -23,6 +23,7 @@ namespace tensova {
 namespace {
 
 const Stamp kPlend("plend", " 5.0", "20-03-2009");
+const Stamp kPswritten("pswritten", " 1.0", "07-12-2026");
 
 constexpr std::array<std::string_view, kFontCount> kFontNames = {
     "Helvetica",   "Helvetica-Bold", "Helvetica-Oblique", "Helvetica-BoldOblique",
@@ -188,6 +189,16 @@ void illustratorHead(std::string_view fname) {
     psrgbcolor(-1);
 }
 
+// The plot file refused a write: said once, where it is noticed, naming the file, which the
+// caller has closed as it stands.
+void unwrittenBox() {
+    errorhead(kPswritten);
+    wout({"The PostScript plot file could not be written completely"});
+    wout({"  IN FILE:", psdevice.name});
+    wout({"FILE", psdevice.name, "IS CLOSED"});
+    errortail00();
+}
+
 // A run that stops with the plot file open still finishes it.
 void finishAtStop() {
     static bool registered = false;
@@ -219,6 +230,7 @@ void beginDocument(const PsSettings& s, std::string_view fname) {
     psparams.pathPending = false;
     psdevice = PsDevice{};
     psdevice.open = true;
+    psdevice.name = trimmed(fname);
     // The colour the previous file ended with means nothing to this one.
     psattributes.lastcolor = -1;
     fillFonts(s.dialect);
@@ -259,11 +271,18 @@ void psend() {
     }
     psFlush();
     psdevice.open = false;
-    if (!unitClose(psparams.plotUnit)) {
-        warninghead(kPlend);
-        wout({"The PostScript plot file could not be written completely"});
-        warningtail00();
-    }
+    if (!unitClose(psparams.plotUnit)) unwrittenBox();
+}
+
+bool pswritten(bool wholeFile) {
+    if (!psdevice.open) return false;
+    psFlush();
+    const int32_t u = psparams.plotUnit;
+    if (wholeFile ? unitFlush(u) : unitGood(u)) return true;
+    psdevice.open = false;
+    unitClose(u);
+    unwrittenBox();
+    return false;
 }
 
 void intplend() {

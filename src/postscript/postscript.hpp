@@ -22,6 +22,12 @@ void intplinit(std::string& fname, int32_t inter);
 void intnewpage();
 // Trailer; closes the plot file.
 void psend();
+// Hands what was drawn so far on to the plot file: all of it with `wholeFile` (the end of a
+// drawing), else what the plot unit's buffer cannot hold (a page end, cheap).
+// True while the file has refused none of it. The first write it refuses (a full disk, a
+// file-size limit) gets an error box naming the file, which is then closed as it stands; false
+// from then on, and while no file is open, so that the drawing stops there.
+bool pswritten(bool wholeFile);
 // The close dialog: waits for one line, then finishes the file.
 void intplend();
 

@@ -16,6 +16,7 @@ struct PsDevice {
     bool current = false;   // the file's path has a current point
     bool needMove = false;  // the path's last point was skipped: the next one starts a subpath
     bool resume = false;    // a line came with no current point: it starts at the last point
+    std::string name;       // the plot file's name, for the box that says it was not written
 };
 inline PsDevice psdevice;
 

@@ -198,6 +198,8 @@ void run(const Events& e, int32_t isub) {
             drawNet(angleOf(e.azd1), angleOf(e.dipd1), angleOf(e.rakd1), angleOf(e.azd2),
                     angleOf(e.dipd2), angleOf(e.rakd2), label);
         }
+        // A plot file that refused the page ends the RUN: no page is asked for after it.
+        if (!(p == pages ? plotwritten() : plotstepwritten())) return;
     }
 }
 

@@ -463,10 +463,14 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     if (m.scaleToFit) scaleToGrid(map);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
+    // After each step: a plot file that refused a write ends the RUN, and nothing more is asked
+    // or drawn for it.
+    if (!plotstepwritten()) return;
     if (m.points) {
         announce({"PLOTTING LOCATION"});
         bool useproj = true;
         mappoint(useproj, 0, map);
+        if (!plotstepwritten()) return;
     }
     if (m.epicentres || m.shDirections) {
         ShArgs sh;
@@ -480,15 +484,20 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});
         symbolsOnMap(e.xd, e.yd, e.n);
+        if (!plotstepwritten()) return;
     }
     if (m.shDirections) {
         announce({"PLOTTING STRESS DIRECTIONS"});
         drawStress(map, e, thresholdRad, lsish ? sishUnit(islot) : 0);
+        if (!plotstepwritten()) return;
     }
     if (m.contours) {
         announce({"PLOTTING LAT LONG CONTOURS"});
         contours1(map, 1);
     }
+    // The map is whole only once the file has taken all of it: a full disk is told now, not at
+    // the close.
+    plotwritten();
 }
 
 }  // namespace

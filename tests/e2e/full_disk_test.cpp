@@ -32,9 +32,11 @@ std::string counted(const std::string& label, int n) {
 // and the file ends with the last of them.
 TEST(FullDisk, TheBoxCountsTheRecordsTheFileHoldsWhole) {
     const std::string read = "1000\n1001\ncat.ndk\n";
-    // A world grid, which holds every event.
+    // A world grid, which holds every event; the map goes to the null device, since a plot file
+    // the disk refused would end the RUN before the Si-Sh file is written.
     const std::string map =
-        "7\ny\n2001\nout.txt\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\nmap.ps\n99\n99\n";
+        "7\ny\n2001\nout.txt\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\n/dev/null\n99\n"
+        "99\n";
     const struct {
         const char* what;
         std::string input;  // after the banner's line
@@ -90,11 +92,57 @@ TEST(FullDisk, NoRoomAtAllNoRecord) {
 // with 9999 or at the end of its input.
 TEST(FullDisk, APlotFileNotWholeEndsTheRunWithItsStatus) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-    const std::string map = "\n1000\n1001\ncat.ndk\n2001\n1000\n\n/dev/full\n99\n99\n20\n\n99\n";
+    const std::string map = "\n1000\n1001\ncat.ndk\n2001\n1000\n\n/dev/full\n99\n99\n\n20\n\n99\n";
     for (const std::string end : {"9999\n", ""}) {
         const test::Session s(map + end, {{"cat.ndk", test::repeatedNdk(20)}});
         EXPECT_EQ(s.result.status, kExitFileNotWhole) << end;
         EXPECT_EQ(s.count(" The PostScript plot file could not be written completely"), 1);
+    }
+}
+
+// A plot file the disk refuses while a map or a sheet is drawn: one box names it where the RUN
+// notices it, the RUN ends there (no page asked for after it) with the file closed, so that its
+// close tells nothing again, and the run's status says a file is not whole. A sheet of 100
+// events has 5 pages of about 200 KB, which the plot unit writes 256 KB at a time: a full device
+// refuses the second page, a limit of 450 KB the third.
+TEST(FullDisk, APlotFileRefusedEndsItsRunInOneBoxNamingIt) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const std::string newPage = " IT IS SUGGESTED TO CLEAR THE PLOT";
+    const std::string read = "\n1000\n1001\ncat.ndk\n";
+    const std::string close = "\n20\n\n99\n9999\n";  // the box's pause, then the close
+    const struct {
+        const char* what;
+        std::string input;
+        std::string file;
+        long long disk;  // the file-size limit, or -1
+        int asked;       // new-page questions before the box
+        int events = 100;
+    } cases[] = {
+        // A world grid, which holds every event.
+        {"map",
+         read + "2001\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\n/dev/full\n99\n99\n" +
+             close,
+         "/dev/full", -1, 0},
+        {"sheet", read + "3000\n1000\n\n/dev/full\n\n" + close, "/dev/full", -1, 1},
+        {"sheet past a limit", read + "3000\n1000\n\nsheet.ps\n\n\n" + close, "sheet.ps", 450'000,
+         2},
+        // Its last page is refused at the end of the RUN, not at the close.
+        {"one page", read + "3000\n1000\n\n/dev/full\n" + close, "/dev/full", -1, 0, 20}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        dir.write("cat.ndk", test::repeatedNdk(c.events));
+        const test::RunResult r = test::runTensova(c.input, dir.path(), 20, c.disk);
+        EXPECT_EQ(r.status, kExitFileNotWhole);
+        const test::Lines lines = test::splitLines(r.out);
+        EXPECT_EQ(
+            test::countLines(lines, " The PostScript plot file could not be written completely"),
+            1);
+        const int box = test::findLine(lines, "   IN FILE: " + c.file);
+        ASSERT_GE(box, 0);
+        EXPECT_EQ(test::countLines(lines, newPage), c.asked);
+        EXPECT_EQ(test::findLine(lines, newPage, box), -1);
+        EXPECT_EQ(test::countLines(lines, " The plot window or file is already closed"), 1);
     }
 }
 

@@ -85,6 +85,7 @@ TEST(Document, AFileThatCouldNotBeWrittenIsReported) {
     EXPECT_EQ(
         countLines(console.lines(), " The PostScript plot file could not be written completely"),
         1);
+    EXPECT_EQ(countLines(console.lines(), "   IN FILE: /dev/full"), 1);
 }
 
 // Opening again finishes the file still open. Lines reach the file in large pieces: a file closed
