@@ -13,6 +13,7 @@
 #include "console/stop.hpp"
 #include "console/text.hpp"
 #include "console/units.hpp"
+#include "postscript/page.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_attributes.hpp"
 #include "postscript/ps_device.hpp"
@@ -36,7 +37,6 @@ constexpr std::array<std::string_view, kFontCount> kFontMacros = {
     "HPP", "HBP", "HPI", "HBI", "TPP", "TBP", "TPI", "TBI",
     "CPP", "CBP", "CPI", "CBI", "SPP", "SBP", "SPI", "SBI"};
 
-constexpr std::string_view kBoundingBox = "%%BoundingBox: 0 0 595 842";
 constexpr std::string_view kMagic = "%!";
 constexpr std::string_view kPagesAtEnd = "%%Pages: (atend)";
 constexpr std::string_view kInitialize = "% Initialize coordinate system and scales";
@@ -78,10 +78,11 @@ constexpr std::array<std::string_view, 7> kIllustratorComments = {
     "%%DocumentProcSets: Adobe_customcolor 1.0 0",
     "%%DocumentProcSets: Adobe_Illustrator881 1.19 0"};
 
-constexpr std::array<std::string_view, 11> kIllustratorSetup = {
-    "%AI3_IncludePlacedImages",
-    "%%TemplateBox:297.5 421 297.5 421",
-    "%%TileBox: 10 10 585 832",
+constexpr std::string_view kIllustratorImages = "%AI3_IncludePlacedImages";
+// Illustrator's artboard: its centre, and the paper less a margin.
+constexpr int32_t kTileMargin = 10;
+
+constexpr std::array<std::string_view, 8> kIllustratorSetup = {
     "%%DocumentPreview: None",
     "%%EndComments",
     "%%EndProlog",
@@ -124,14 +125,30 @@ bool knownOrientation() {
     return o == "P  " || o == "LUS" || o == "LA4";
 }
 
+// The paper, which a landscape page turns: its box stands as the paper does in the printer.
 void boundingBox() {
-    if (knownOrientation()) psLine(kBoundingBox);
+    const Page page = plotPage();
+    if (knownOrientation())
+        psLine("%%BoundingBox: 0 0 " + fmtIown(page.paperWidth) + " " + fmtIown(page.paperHeight));
 }
 
 // Landscape pages: the page turned once, in the head.
 void pageTransform() {
-    if (psparams.orientation == "LUS") psLine(" 612 0 translate 90 rotate");
-    if (psparams.orientation == "LA4") psLine(" 595 0 translate 90 rotate");
+    const Page page = plotPage();
+    if (page.landscape) psLine(" " + fmtIown(page.paperWidth) + " 0 translate 90 rotate");
+}
+
+// Half a number of points, in the fewest digits.
+std::string half(int32_t points) {
+    return fmtIown(points / 2) + (points % 2 != 0 ? ".5" : "");
+}
+
+void illustratorBoxes() {
+    const Page page = plotPage();
+    const std::string centre = half(page.paperWidth) + " " + half(page.paperHeight);
+    psLine("%%TemplateBox:" + centre + " " + centre);
+    psLine("%%TileBox: " + fmtIown(kTileMargin) + " " + fmtIown(kTileMargin) + " " +
+           fmtIown(page.paperWidth - kTileMargin) + " " + fmtIown(page.paperHeight - kTileMargin));
 }
 
 // A page number in its field of three; from page 1000 on in full, since a page comment must
@@ -182,6 +199,8 @@ void illustratorHead(std::string_view fname) {
     psLine(std::string(kTitle) + std::string(fname));
     lines(kIllustratorComments);
     boundingBox();
+    psLine(kIllustratorImages);
+    illustratorBoxes();
     lines(kIllustratorSetup);
     pageTransform();
     psLine(fmtF(0.0, 5, 2) + " G");

@@ -13,6 +13,7 @@
 #include "numeric/angles.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
+#include "plot/page_layout.hpp"
 #include "plot/plot_life.hpp"
 #include "plot/run_information.hpp"
 #include "plot/transforms.hpp"
@@ -26,14 +27,17 @@ namespace {
 const Stamp kFpsbchbll("fpsbchbll", " 7.0", "01-05-2010");
 
 constexpr int32_t kExit = 99;
-constexpr int32_t kNetsPerPage = 20;
-constexpr int32_t kNetsPerColumn = 5;
+// Twenty nets a page, from the lower left net upwards, then to the right: four columns of five
+// on a portrait page, five of four on a landscape one, where they stand whole below the heading.
+struct NetGrid {
+    int32_t columns, rows;
+    int32_t perPage() const { return columns * rows; }
+};
+constexpr NetGrid kPortraitNets{4, 5}, kLandscapeNets{5, 4};
 // Net centres lie three net radii apart.
 constexpr float kNetSpacing = 3.0f;
 constexpr float kSheetTextSize = 0.4f;  // cm
-constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
-constexpr float kCounterX = 2.0f, kCounterY = 28.0f;
-constexpr float kLabelY = -1.2f;  // net units, below the net
+constexpr float kLabelY = -1.2f;        // net units, below the net
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -161,32 +165,35 @@ void run(const Events& e, int32_t isub) {
     int32_t np = 40;
     sdspgc(np, 1);
     ssubplot(isub, 1);
-    const int32_t pages = e.count / kNetsPerPage + (e.count % kNetsPerPage != 0 ? 1 : 0);
+    const PageLayout layout = plotPageLayout();
+    const NetGrid grid = plotPage().landscape ? kLandscapeNets : kPortraitNets;
+    const int32_t perPage = grid.perPage();
+    const int32_t pages = e.count / perPage + (e.count % perPage != 0 ? 1 : 0);
     for (int32_t p = 1; p <= pages; ++p) {
         if (p > 1) newpage();
         float size = s.symbsize, text = kSheetTextSize, angle = 0.0f;
         ssymbolsize(size, 1);
         stextsize(text, 1);
         stextangle(angle, 1);
-        const int32_t first = kNetsPerPage * (p - 1) + 1;
-        const int32_t last = std::min(kNetsPerPage * p, e.count);
+        const int32_t first = perPage * (p - 1) + 1;
+        const int32_t last = std::min(perPage * p, e.count);
         int32_t just = kBottomCentre;
         stextalign(just, 1);
-        cmplotruninfo0(kRunInfoX, kRunInfoY);
+        cmplotruninfo0(layout.centre, layout.top);
         just = kBottomLeft;
         stextalign(just, 1);
         const std::string page = "Page " + digits(p) + "/" + digits(pages);
         wout({"PLOTTING", page});
-        cmplotcharinfo0(page, 1, kCounterX, kCounterY);
+        cmplotcharinfo0(page, 1, layout.left, layout.top);
         const std::string data = "Data " + digits(first) + " -> " + digits(last);
         wout({data});
-        cmplotcharinfo0(data, 2, kCounterX, kCounterY);
+        cmplotcharinfo0(data, 2, layout.left, layout.top);
         just = kMiddleCentre;
         stextalign(just, 1);
         for (int32_t i = first; i <= last; ++i) {
             const int32_t j = i - first;
-            const float column = static_cast<float>(j / kNetsPerColumn);
-            const float row = static_cast<float>(j % kNetsPerColumn);
+            const float column = static_cast<float>(j / grid.rows);
+            const float row = static_cast<float>(j % grid.rows);
             float xcm = s.x0 + kNetSpacing * s.xx * column;
             float ycm = s.y0 + kNetSpacing * s.yy * row;
             float xx = s.xx, xy = s.xy, yx = s.yx, yy = s.yy;

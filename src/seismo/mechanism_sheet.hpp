@@ -1,7 +1,8 @@
 #pragma once
 // The focal-mechanism sheet: one small lower-hemisphere stereonet per event with both nodal
-// planes, the P, B and T axes and a label under it, twenty nets a page in four columns of five,
-// with the run information and a page counter at the top of each page.
+// planes, the P, B and T axes and a label under it, twenty nets a page in four columns of five
+// (five of four on a landscape page), with the run information and a page counter at the top of
+// each page.
 
 #include <array>
 #include <cstdint>

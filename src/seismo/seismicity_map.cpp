@@ -28,6 +28,7 @@
 #include "numeric/figures.hpp"
 #include "plot/attributes.hpp"
 #include "plot/drawing.hpp"
+#include "plot/page_layout.hpp"
 #include "plot/plot_life.hpp"
 #include "plot/run_information.hpp"
 #include "plot/transforms.hpp"
@@ -43,13 +44,8 @@ const Stamp kMapseis4("mapseis", " 7.0", "01-06-2010");
 
 constexpr int32_t kExit = 99;
 constexpr int32_t kRun = 1000;
-// The page: run information and event count at the top, the grid fitted into the box below.
-constexpr float kRunInfoX = 10.5f, kRunInfoY = 28.0f;
-constexpr float kCountX = 2.0f, kCountY = 28.0f;
-constexpr float kBoxX = 2.0f, kBoxY = 2.0f, kBoxWidth = 17.0f, kBoxHeight = 26.0f;
-// The A4 page, 595 by 842 points at 28.35 to the centimetre; the grid's ticks and labels stand
-// on it.
-constexpr float kPageWidth = 595.0f / 28.35f, kPageHeight = 842.0f / 28.35f;
+// The page's layout: run information and event count at the top, the grid fitted into the box
+// below; the grid's ticks and labels stand on the page.
 // Where they do not, the box is fitted again: smaller, the labels this margin inside the page,
 // in a few fits (the labels keep their size as the map shrinks), then let out again in halving
 // steps as far as they allow.
@@ -263,25 +259,26 @@ void announce(std::initializer_list<std::string_view> titles) {
     wout({rule});
 }
 
-void drawHeading(int32_t n) {
+void drawHeading(const PageLayout& page, int32_t n) {
     int32_t saved = 0;
     stextalign(saved, 3);
     int32_t just = kBottomCentre;
     stextalign(just, 1);
-    cmplotruninfo0(kRunInfoX, kRunInfoY);
+    cmplotruninfo0(page.centre, page.top);
     just = kBottomLeft;
     stextalign(just, 1);
     std::string count(7, ' ');
     int32_t nchar = 0;
     intg2char(count, nchar, 7, n);
     cmplotcharinfo0("Number of data: " + count.substr(0, static_cast<std::size_t>(nchar)), 1,
-                    kCountX, kCountY);
+                    page.left, page.top);
     stextalign(saved, 1);
 }
 
 // Fits of the projected grid box into boxes on the page.
 struct GridFit {
     Map& map;
+    const PageLayout& page;
     float xmin, ymin, xmax, ymax;  // the projected grid box
 
     // The grid box into the box, both axes at the same scale; the map then takes the page's
@@ -301,8 +298,8 @@ struct GridFit {
         if (!gridMarksExtent(map, marks)) return box;
         const auto off = [](float beyond) { return std::max(beyond, 0.0f); };
         return {box.xmin + off(margin - marks.xmin), box.ymin + off(margin - marks.ymin),
-                box.xmax - off(marks.xmax - (kPageWidth - margin)),
-                box.ymax - off(marks.ymax - (kPageHeight - margin))};
+                box.xmax - off(marks.xmax - (page.width - margin)),
+                box.ymax - off(marks.ymax - (page.height - margin))};
     }
 };
 
@@ -320,8 +317,8 @@ Box between(const Box& a, const Box& b, float t) {
 // the page's new scale; where the grid's ticks or labels then stand off the page, into a
 // smaller box that leaves them room. A box that has no extent (nothing of the frame shown)
 // cannot be fitted: the scaling stays.
-void scaleToGrid(Map& map) {
-    announce({"SCALING GRID IN A4 Portrait"});
+void scaleToGrid(Map& map, const PageLayout& page) {
+    announce({"SCALING GRID IN " + std::string(page.name)});
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
     extrllgrid(map, xmin, ymin, xmax, ymax);
     if (!(xmax > xmin) || !(ymax > ymin)) {
@@ -331,8 +328,8 @@ void scaleToGrid(Map& map) {
         warningtail00();
         return;
     }
-    const GridFit fit{map, xmin, ymin, xmax, ymax};
-    const Box first{kBoxX, kBoxY, kBoxX + kBoxWidth, kBoxY + kBoxHeight};
+    const GridFit fit{map, page, xmin, ymin, xmax, ymax};
+    const Box first = page.box;
     fit.into(first);
     if (sameBox(fit.lessMarks(first, 0.0f), first)) return;
     // The box gives up at each side what the marks leave off the page there, and the margin,
@@ -458,9 +455,10 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
-    drawHeading(e.n);
+    const PageLayout page = plotPageLayout();
+    drawHeading(page, e.n);
     Map map = Map::ofGrid();
-    if (m.scaleToFit) scaleToGrid(map);
+    if (m.scaleToFit) scaleToGrid(map, page);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
     // After each step: a plot file that refused a write ends the RUN, and nothing more is asked

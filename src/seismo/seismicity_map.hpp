@@ -16,7 +16,7 @@ struct MapSeis {
     bool epicentres = false;    // draw the epicentre symbols
     bool shDirections = false;  // draw the stress symbols and write the Si-Sh lines
     bool points = false;        // open the point menu after the grid
-    bool scaleToFit = false;    // fit the grid box into an A4 portrait page
+    bool scaleToFit = false;    // fit the grid box into the plot file's page
     float threshold = 0.0f;     // degrees: a steepest axis flatter than this is flagged
     int32_t epitype = 0;        // symbol type of the epicentres
 };

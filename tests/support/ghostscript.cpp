@@ -58,12 +58,18 @@ bool canRender(const std::string& what) {
     return false;
 }
 
-GsResult renderPostScript(const std::string& path, const std::string& prolog) {
+GsResult renderPostScript(const std::string& path, const std::string& prolog, const Paper& paper) {
     GsResult r;
     const std::string files = (prolog.empty() ? "" : quoted(prolog) + " ") + quoted(path);
+    const std::string media = paper.width > 0
+                                  ? "-dDEVICEWIDTHPOINTS=" + std::to_string(paper.width) +
+                                        " -dDEVICEHEIGHTPOINTS=" + std::to_string(paper.height) +
+                                        " -dFIXEDMEDIA "
+                                  : "";
     // The bbox device prints one bounding box per page drawn; Ghostscript exits 0 even on a
     // truncated file, so the pages are counted.
-    r.exitCode = runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + files, r.log);
+    r.exitCode =
+        runCaptured("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + media + files, r.log);
     std::size_t pos = 0;
     while ((pos = r.log.find("%%BoundingBox:", pos)) != std::string::npos) {
         ++r.pages;
@@ -123,7 +129,8 @@ std::string illustratorStub() {
     return std::string(TENSOVA_TEST_DATA) + "/illustrator_stub.ps";
 }
 
-GsResult expectRenders(const std::string& path, const std::string& prolog, int pages) {
+GsResult expectRenders(const std::string& path, const std::string& prolog, int pages,
+                       const Paper& paper) {
     if (!canRender(path)) return {};
     const std::vector<std::string> lines = splitLines(readFile(path));
     const bool illustrator = !lines.empty() && lines[0] == "%!PS-Adobe-2.0 EPSF-1.2";
@@ -132,7 +139,7 @@ GsResult expectRenders(const std::string& path, const std::string& prolog, int p
         if (!illustrator && l.rfind("%%Pages: ", 0) == 0 && l != "%%Pages: (atend)")
             trailer = std::stoi(l.substr(9));
     if (pages < 0) pages = trailer;
-    const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog);
+    const GsResult r = renderPostScript(path, illustrator ? illustratorStub() : prolog, paper);
     EXPECT_TRUE(r.exitCode == 0 && !r.error && r.pages == pages) << path << "\n" << r.log;
     return r;
 }

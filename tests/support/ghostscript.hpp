@@ -21,9 +21,15 @@ struct GsResult {
     std::string log;     // what it printed
 };
 
+// The paper to draw on, points; none given, Ghostscript's own.
+struct Paper {
+    int width = 0, height = 0;
+};
+
 // Interprets the file; `prolog`, when given, is read first (stub definitions for dialects that
-// rely on an application's own prolog).
-GsResult renderPostScript(const std::string& path, const std::string& prolog = "");
+// rely on an application's own prolog). On a paper given, what lies off it is not drawn.
+GsResult renderPostScript(const std::string& path, const std::string& prolog = "",
+                          const Paper& paper = {});
 
 using Box = std::array<double, 4>;  // x0, y0, x1, y1 in points
 
@@ -47,7 +53,9 @@ std::string illustratorStub();
 
 // Renders the file and expects exit 0, no error and its page count: that of its trailer in
 // dialects 1 and 2, page breaks plus one for Illustrator files (drawn after the stub), or
-// `pages` when given. `prolog` is read first when given. Without Ghostscript, see canRender.
-GsResult expectRenders(const std::string& path, const std::string& prolog = "", int pages = -1);
+// `pages` when given. `prolog` is read first when given, and the paper is Ghostscript's own or
+// the one given. Without Ghostscript, see canRender.
+GsResult expectRenders(const std::string& path, const std::string& prolog = "", int pages = -1,
+                       const Paper& paper = {});
 
 }  // namespace tensova::test

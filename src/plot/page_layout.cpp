@@ -1,0 +1,32 @@
+#include "plot/page_layout.hpp"
+
+namespace tensova {
+namespace {
+
+// The portrait page: heading 1.7 cm below the top edge, the box 2 cm in from the left and the
+// bottom, 17 cm wide and up to the heading.
+constexpr float kCentre = 10.5f, kLeft = 2.0f, kTop = 28.0f;
+constexpr float kBoxLeft = 2.0f, kBoxBottom = 2.0f, kBoxRight = 19.0f;
+// A landscape page is too short for that: its heading stands this far below the top edge.
+constexpr float kLandscapeTopMargin = 0.8f;
+
+}  // namespace
+
+PageLayout pageLayout(const Page& page) {
+    // Nothing on the portrait page moves: it is wider than itself by exactly 0.
+    const float wider = page.widthCm() - kPortraitPage.widthCm();
+    const float top = page.landscape ? page.heightCm() - kLandscapeTopMargin : kTop;
+    return {page.widthCm(),
+            page.heightCm(),
+            kCentre + 0.5f * wider,
+            kLeft,
+            top,
+            {kBoxLeft, kBoxBottom, kBoxRight + wider, top},
+            page.name};
+}
+
+PageLayout plotPageLayout() {
+    return pageLayout(plotPage());
+}
+
+}  // namespace tensova

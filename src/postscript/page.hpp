@@ -1,0 +1,36 @@
+#pragma once
+// The page of a plot file: the paper it is printed on and the page the drawing is made on. A
+// landscape page is its paper turned a quarter by the document's head, so the drawing's width is
+// the paper's height. Everything that places a drawing on the page reads its size here.
+
+#include <cstdint>
+#include <string_view>
+
+#include "postscript/ps_attributes.hpp"
+
+namespace tensova {
+
+struct Page {
+    // The paper as it stands in the printer, points.
+    int32_t paperWidth = 595, paperHeight = 842;
+    bool landscape = false;
+    std::string_view name = "A4 Portrait";
+
+    // The page as the drawing sees it, points and centimetres.
+    float width() const { return static_cast<float>(landscape ? paperHeight : paperWidth); }
+    float height() const { return static_cast<float>(landscape ? paperWidth : paperHeight); }
+    float widthCm() const { return width() / kPointsPerCm; }
+    float heightCm() const { return height() / kPointsPerCm; }
+};
+
+// A4 portrait: the page of a file with no turn.
+inline constexpr Page kPortraitPage{};
+
+// The page of an orientation command: "LA4" and "LUS" turn A4 and US Letter (612 by 792
+// points); "P  ", and any other text, which the head does not turn, is portrait A4.
+Page pageOf(std::string_view orientation);
+
+// The page of the plot file opened last.
+Page plotPage();
+
+}  // namespace tensova
