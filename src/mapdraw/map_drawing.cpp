@@ -9,7 +9,6 @@
 #include <cmath>
 #include <vector>
 
-#include "mapdraw/grid.hpp"
 #include "numeric/angles.hpp"
 #include "plot/drawing.hpp"
 #include "plot/transforms.hpp"
@@ -351,12 +350,6 @@ Map::Map(const MapFrame& frame)
     const bool atEast = std::fabs(shortWay(frame.east - seamEast())) <= kFrameEdge;
     if (atWest != atEast) frameEdgeOnSeam_ = atWest ? -1 : 1;
     seamInFrame_ = !atWest && !atEast && seam < frame.east;
-}
-
-Map Map::ofGrid() {
-    const Gridll& g = gridll;
-    return Map(
-        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
 }
 
 float Map::place(float lon) const {

@@ -65,8 +65,6 @@ class Map {
   public:
     // The map of a frame through the current projection's row, at the page's current scale.
     explicit Map(const MapFrame& frame);
-    // The map of the grid's frame.
-    static Map ofGrid();
 
     const ProjectionRow& projection() const { return *row_; }
     const MapFrame& frame() const { return frame_; }

@@ -459,7 +459,7 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
     drawHeading(e.n);
-    Map map = Map::ofGrid();
+    Map map = mapOfGrid();
     if (m.scaleToFit) scaleToGrid(map);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);

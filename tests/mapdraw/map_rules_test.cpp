@@ -148,7 +148,7 @@ void drawWorldAbout150(float loninc) {
     gridll.ticsize = rad(1.0f);
     gridll.gridtype = 1;
     gridll.ndec = 1;
-    drawllgrid(Map::ofGrid());
+    drawllgrid(mapOfGrid());
 }
 
 // Where the frame meets the seam. Mollweide about 150E (seam at -30) over 150..330: a point on
@@ -163,7 +163,7 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
         useProjection(24, 150);
         gridll.lonmin = rad(150.0f);
         gridll.lonmax = rad(330.0f);
-        const Map map = Map::ofGrid();
+        const Map map = mapOfGrid();
         float lon = rad(-30.0f), lat = 0, x = 0, y = 0;
         projectOnMap(map, &x, &y, &lon, &lat, 1);
         EXPECT_NEAR(x, 2.0f, 1e-5f);
@@ -302,7 +302,7 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
         // Ticks of a quarter turn run over the poles.
         gridll.ticsize = rad(90.0f);
         gridll.nptick = 2;
-        const Map map = Map::ofGrid();
+        const Map map = mapOfGrid();
         float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
         extrllgrid(map, xmin, ymin, xmax, ymax);
         EXPECT_NEAR(xmax, c.rim, 1e-4f);
