@@ -34,6 +34,10 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
               float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
               int32_t& ndec, int32_t inter);
 
+// The map of the grid's frame through the current projection and its parameters, at the page's
+// current scale.
+Map mapOfGrid();
+
 // Draws the grid of the map's frame on the map, with the current subplot and line and text
 // attributes, and says how many meridians and parallels it has. Leaves the text alignment at its
 // last value. Counts below one (a span below its increment, an increment of zero or less) are

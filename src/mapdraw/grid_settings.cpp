@@ -218,4 +218,10 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
     ndec = g.ndec;
 }
 
+Map mapOfGrid() {
+    const Gridll& g = gridll;
+    return Map(
+        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
+}
+
 }  // namespace tensova

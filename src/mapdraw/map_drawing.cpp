@@ -9,7 +9,6 @@
 #include <cmath>
 #include <vector>
 
-#include "mapdraw/grid.hpp"
 #include "numeric/angles.hpp"
 #include "plot/drawing.hpp"
 #include "plot/transforms.hpp"
@@ -331,13 +330,17 @@ MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax) {
 }
 
 Map::Map(const MapFrame& frame)
-    : row_(&currentProjection()), frame_(frame), half_(pi()), unitsPerCm_(usPerCm()) {
+    : row_(&currentProjection()),
+      params_(currentProjectionParams()),
+      frame_(frame),
+      half_(pi()),
+      unitsPerCm_(usPerCm()) {
     switch (row_->placement) {
         case Placement::kFrame:
             centre_ = 0.5f * (frame.west + frame.east);
             break;
         case Placement::kCentralMeridian:
-            centre_ = llpparam.lon0;
+            centre_ = params_.llpparam.lon0;
             break;
         case Placement::kGreenwich:
             centre_ = 0.0f;
@@ -351,12 +354,6 @@ Map::Map(const MapFrame& frame)
     const bool atEast = std::fabs(shortWay(frame.east - seamEast())) <= kFrameEdge;
     if (atWest != atEast) frameEdgeOnSeam_ = atWest ? -1 : 1;
     seamInFrame_ = !atWest && !atEast && seam < frame.east;
-}
-
-Map Map::ofGrid() {
-    const Gridll& g = gridll;
-    return Map(
-        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
 }
 
 float Map::place(float lon) const {
@@ -384,11 +381,11 @@ bool Map::crossesSeam(float lonA, float lonB) const {
 
 void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
                   bool exact) const {
-    row_->projectShown(x, y, lon, lat, n, exact);
+    row_->projectShown(params_, x, y, lon, lat, n, exact);
 }
 
 int32_t Map::rim(float* lon, float* lat, int32_t n) const {
-    return row_->rim(lon, lat, n);
+    return row_->rim(params_, lon, lat, n);
 }
 
 void Map::takePageScale() {

@@ -1,11 +1,11 @@
 #pragma once
 // The map, and drawing on it only where it shows the ground truly.
 //
-// A map is one value, made once per run: the row of its projection (taken when the map is made;
-// the map projects through that row alone, whatever is made current later), its frame and its
-// page fit. The grid, the fit to the page, the events, the stress symbols, the plotted points
-// and the overlays all draw through it, so that they all follow one rule each, which the row
-// decides:
+// A map is one value, made once per run: the row of its projection and the projection's
+// parameters (both taken when the map is made; the map projects, places and draws its rim
+// through them alone, whatever is set up later), its frame and its page fit. The grid, the fit to
+// the page, the events, the stress symbols, the plotted points and the overlays all draw through
+// it, so that they all follow one rule each, which the row decides:
 //
 // - Placement: a longitude is taken into the map's turn before it is projected. A map cut along
 //   a meridian centres that turn on its central meridian (0 where the projection has none), so
@@ -63,10 +63,9 @@ MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
 
 class Map {
   public:
-    // The map of a frame through the current projection's row, at the page's current scale.
+    // The map of a frame through the current projection's row and parameters, at the page's
+    // current scale.
     explicit Map(const MapFrame& frame);
-    // The map of the grid's frame.
-    static Map ofGrid();
 
     const ProjectionRow& projection() const { return *row_; }
     const MapFrame& frame() const { return frame_; }
@@ -105,6 +104,7 @@ class Map {
 
   private:
     const ProjectionRow* row_;
+    ProjectionParams params_;  // after row_: taking the row may set the projection up anew
     MapFrame frame_;
     float centre_ = 0.0f;
     float half_ = 0.0f;

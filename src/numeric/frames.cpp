@@ -86,15 +86,7 @@ void cc2lln(float* lon, float* lat, const float* x, const float* y, const float*
 }
 
 void cca2ccb(Vec3& xb, const Vec3& xa) {
-    Vec3 t{};
-    for (int32_t i = 1; i <= 3; ++i) {
-        float s = 0.0f;
-        for (int32_t k = 1; k <= 3; ++k) {
-            s = s + a2b.ab[at(i, k, 3)] * xa[static_cast<std::size_t>(k - 1)];
-        }
-        t[static_cast<std::size_t>(i - 1)] = s;
-    }
-    xb = t;
+    m33x31(xb, a2b.ab, xa);
 }
 
 void lla2llb(float* lonb, float* latb, const float* lona, const float* lata, int32_t n) {

@@ -48,6 +48,17 @@ void m22x21(Vec2& a, const Mat22& b, const Vec2& c) {
     a = t;
 }
 
+void m33x31(Vec3& a, const Mat33& b, const Vec3& c) {
+    Vec3 t{};
+    for (int32_t i = 1; i <= 3; ++i) {
+        float s = 0.0f;
+        for (int32_t k = 1; k <= 3; ++k)
+            s = s + b[at(i, k, 3)] * c[static_cast<std::size_t>(k - 1)];
+        t[static_cast<std::size_t>(i - 1)] = s;
+    }
+    a = t;
+}
+
 void mtrans(Mat33& a, const Mat33& b) {
     Mat33 t{};
     for (int32_t j = 1; j <= 3; ++j) {

@@ -27,6 +27,7 @@ void m33x33(Mat33& a, const Mat33& b, const Mat33& c);
 void m22x22(Mat22& a, const Mat22& b, const Mat22& c);
 // a = b*c, matrix times vector.
 void m22x21(Vec2& a, const Mat22& b, const Vec2& c);
+void m33x31(Vec3& a, const Mat33& b, const Vec3& c);
 // a = transpose of b.
 void mtrans(Mat33& a, const Mat33& b);
 // a = inverse of b. A zero determinant gives an error box and the STOP question; when the user

@@ -67,10 +67,10 @@ void polar(float* x, float* y, const float* lon, const float* lat, int32_t n, fl
 
 // The unit vector of a point turned into the frame of the oblique centre, where the centre is
 // the north pole.
-Vec3 rotated(float lam, float phi) {
+Vec3 rotated(const ProjectionParams& p, float lam, float phi) {
     Vec3 v{};
     ll2ccn(&v[0], &v[1], &v[2], &lam, &phi, 1);
-    cca2ccb(v, v);
+    m33x31(v, p.a2b.ab, v);
     return v;
 }
 
@@ -80,12 +80,13 @@ Vec3 rotated(float lam, float phi) {
 // axis through the centre has the azimuth of longitude 0. Points farther than omega from the
 // centre are held at omega.
 template <typename Law>
-void oblique(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
+void oblique(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+             int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, omega = p.llpparam.omega;
     const bool holds = omega < anglerad(kPi);
     const float cosOmega = std::cos(omega), rOmega = Law::ofAngle(omega);
     for (int32_t i = 0; i < n; ++i) {
-        const Vec3 v = rotated(lon[i], lat[i]);
+        const Vec3 v = rotated(p, lon[i], lat[i]);
         const float rho = std::sqrt(v[0] * v[0] + v[1] * v[1]);
         const bool beyond = holds && (omega <= 0.0f || v[2] < cosOmega);
         const float r = beyond ? rOmega : Law::ofVector(rho, v[2]);
@@ -111,8 +112,9 @@ void perspective(float vx, float vy, float vz, float cosHalf, float sinHalf, flo
 
 }  // namespace
 
-void lazea2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    polar<EqualArea>(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+void lazea2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+            int32_t n) {
+    polar<EqualArea>(x, y, lon, lat, n, p.llpparam.omega, p.llorig.xoff, p.llorig.yoff);
 }
 
 void inverspsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float omega,
@@ -125,12 +127,14 @@ void orthogpsll(float* x, float* y, const float* lon, const float* lat, int32_t 
     polar<Orthographic>(x, y, lon, lat, n, omega, xoff, yoff);
 }
 
-void lazeaobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    oblique<EqualArea>(x, y, lon, lat, n, llpparam.omega);
+void lazeaobl(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    oblique<EqualArea>(p, x, y, lon, lat, n);
 }
 
-void inversobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    oblique<Stereographic>(x, y, lon, lat, n, llpparam.omega);
+void inversobl(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+               int32_t n) {
+    oblique<Stereographic>(p, x, y, lon, lat, n);
 }
 
 void gnomopsll(float* x, float* y, const float* lon, const float* lat, int32_t n, float xoff,
@@ -145,11 +149,12 @@ void gnomopsll(float* x, float* y, const float* lon, const float* lat, int32_t n
     }
 }
 
-void gnomoobl(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+void gnomoobl(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
     // The polar radius cos(lat)/sin(lat) on the azimuth (vx, vy)/cos(lat): (vy, -vx)/vz.
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
     for (int32_t i = 0; i < n; ++i) {
-        const Vec3 v = rotated(lon[i], lat[i]);
+        const Vec3 v = rotated(p, lon[i], lat[i]);
         if (v[2] == 0.0f) {
             const float rho = std::sqrt(v[0] * v[0] + v[1] * v[1]);
             storePoint(x[i], y[i], kFarAway * (v[1] / rho), -kFarAway * (v[0] / rho), xoff, yoff);
@@ -168,19 +173,21 @@ void perspvpsll2(float* x, float* y, const float* lon, const float* lat, int32_t
     }
 }
 
-void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
+void orthobl2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
     for (int32_t i = 0; i < n; ++i) {
-        const Vec3 v = rotated(lon[i], lat[i]);
+        const Vec3 v = rotated(p, lon[i], lat[i]);
         storePoint(x[i], y[i], v[1], -v[0], xoff, yoff);
     }
 }
 
-void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
-    const float sinHalf = llpparam.derived[0], cosHalf = llpparam.derived[1];
+void persobl2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
+    const float sinHalf = p.llpparam.derived[0], cosHalf = p.llpparam.derived[1];
     for (int32_t i = 0; i < n; ++i) {
-        const Vec3 v = rotated(lon[i], lat[i]);
+        const Vec3 v = rotated(p, lon[i], lat[i]);
         perspective(v[0], v[1], v[2], cosHalf, sinHalf, xoff, yoff, x[i], y[i]);
     }
 }
@@ -192,24 +199,24 @@ void spers2() {
 
 namespace {
 
-float omegaOnGlobe() {
-    return std::clamp(llpparam.omega, 0.0f, anglerad(kPi));
+float omegaOnGlobe(const ProjectionParams& p) {
+    return std::clamp(p.llpparam.omega, 0.0f, anglerad(kPi));
 }
 
 // The angular distance of a point from where the reach is measured. Each is taken from a sine
 // and a cosine together, which keeps its digits near the centre and near the antipode alike.
-float distanceFrom(ReachFrom from, float lon, float lat) {
+float distanceFrom(const ProjectionParams& p, ReachFrom from, float lon, float lat) {
     switch (from) {
         case ReachFrom::kPole:
             return anglerad(kHalfPi) - lat;
         case ReachFrom::kObliqueCentre: {
-            const Vec3 v = rotated(lon, lat);
+            const Vec3 v = rotated(p, lon, lat);
             return std::atan2(std::hypot(v[0], v[1]), v[2]);
         }
         case ReachFrom::kCentralCircle: {
             // The component along the pole of the central meridian's great circle, and the
             // rest.
-            const float dl = lon - llpparam.lon0, cp = std::cos(lat);
+            const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
             return std::atan2(std::fabs(std::sin(dl) * cp),
                               std::hypot(std::cos(dl) * cp, std::sin(lat)));
         }
@@ -218,7 +225,7 @@ float distanceFrom(ReachFrom from, float lon, float lat) {
             // ellipsoidal series, even on the rim's meridians.
             if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
             // The component along the central meridian's point on the equator, and the rest.
-            const float dl = lon - llpparam.lon0, cp = std::cos(lat);
+            const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
             return std::atan2(std::hypot(std::sin(dl) * cp, std::sin(lat)), std::cos(dl) * cp);
         }
         case ReachFrom::kEverywhere:
@@ -251,47 +258,47 @@ void circlePoint(const Vec3& r1, const Vec3& r2, const Vec3& r3, float angle, fl
 
 }  // namespace
 
-float reachOfAzimuthal() {
-    return std::min(omegaOnGlobe(), anglerad(kPi) - kNearAntipode);
+float reachOfAzimuthal(const ProjectionParams& p) {
+    return std::min(omegaOnGlobe(p), anglerad(kPi) - kNearAntipode);
 }
 
-float reachOfOrthographicPolar() {
-    return std::min(omegaOnGlobe(), anglerad(kHalfPi));
+float reachOfOrthographicPolar(const ProjectionParams& p) {
+    return std::min(omegaOnGlobe(p), anglerad(kHalfPi));
 }
 
-float reachOfOrthographicOblique() {
+float reachOfOrthographicOblique(const ProjectionParams&) {
     return anglerad(kHalfPi);
 }
 
-float reachOfPerspective() {
+float reachOfPerspective(const ProjectionParams& p) {
     // The eye sees the globe down to its limb, where vz = sin(view/2).
-    return std::max(anglerad(kHalfPi) - 0.5f * omegaOnGlobe(), 0.0f);
+    return std::max(anglerad(kHalfPi) - 0.5f * omegaOnGlobe(p), 0.0f);
 }
 
-float reachOfGnomonic() {
-    return std::min(omegaOnGlobe(), kGnomonicReach);
+float reachOfGnomonic(const ProjectionParams& p) {
+    return std::min(omegaOnGlobe(p), kGnomonicReach);
 }
 
-float reachOfTransverse() {
+float reachOfTransverse(const ProjectionParams&) {
     return kTransverseReach;
 }
 
-float reachOfHemisphere() {
+float reachOfHemisphere(const ProjectionParams&) {
     return anglerad(kHalfPi);
 }
 
-void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,
-                     int32_t n) {
+void hideBeyondReach(const ProjectionParams& p, const Reach& r, float* x, float* y,
+                     const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) return;
     const float limit = r.angle + kReachTolerance;
     for (int32_t i = 0; i < n; ++i) {
-        if (distanceFrom(r.from, lon[i], lat[i]) <= limit) continue;
+        if (distanceFrom(p, r.from, lon[i], lat[i]) <= limit) continue;
         x[i] = kFarAway;
         y[i] = kFarAway;
     }
 }
 
-int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
+int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float* lat, int32_t n) {
     if (n < 1 || r.from == ReachFrom::kEverywhere) return 0;
     const float twoPi = anglerad(kTwoPi), halfPi = anglerad(kHalfPi);
     const auto around = [&](int32_t k, int32_t count) {
@@ -310,7 +317,7 @@ int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
             for (int32_t i = 1; i <= 3; ++i)
                 for (int32_t j = 1; j <= 3; ++j)
                     rows[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] =
-                        a2b.ab[at(i, j, 3)];
+                        p.a2b.ab[at(i, j, 3)];
             for (int32_t k = 0; k < n; ++k)
                 circlePoint(rows[0], rows[1], rows[2], r.angle, around(k, n), lon[k], lat[k]);
             break;
@@ -318,7 +325,7 @@ int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
         case ReachFrom::kCentralCircle: {
             // Two small circles, half the points each, about the poles of the central
             // meridian's great circle, on the equator a quarter turn either side of it.
-            const float lon0 = llpparam.lon0;
+            const float lon0 = p.llpparam.lon0;
             const int32_t half = (n + 1) / 2;
             for (int32_t k = 0; k < n; ++k) {
                 const bool east = k < half;
@@ -331,7 +338,7 @@ int32_t rimOfReach(const Reach& r, float* lon, float* lat, int32_t n) {
         }
         case ReachFrom::kCentralPoint: {
             Vec3 up{}, side{}, c{};
-            equatorFrame(llpparam.lon0, up, side, c);
+            equatorFrame(p.llpparam.lon0, up, side, c);
             for (int32_t k = 0; k < n; ++k)
                 circlePoint(up, side, c, r.angle, around(k, n), lon[k], lat[k]);
             break;

@@ -61,12 +61,14 @@ void slcc2() {
     lambertSetUp(kSlcc2, lambertCone);
 }
 
-void lcc2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    lambertConic(x, y, lon, lat, n, [](float) { return 1.0f; });
+void lcc2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+          int32_t n) {
+    lambertConic(p, x, y, lon, lat, n, [](float) { return 1.0f; });
 }
 
-void polyco2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+void polyco2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+             int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i], dl = lon[i] - lon0;
         float px = dl, py = 0.0f;
@@ -84,9 +86,10 @@ void salbesph2() {
     llpparam.derived = {n, std::cos(llpparam.lat1), 1.0f + n * n};
 }
 
-void albesph2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
-    const float cn = llpparam.derived[0], c1 = llpparam.derived[1], k = llpparam.derived[2];
+void albesph2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
+    const float cn = p.llpparam.derived[0], c1 = p.llpparam.derived[1], k = p.llpparam.derived[2];
     const bool flat = std::fabs(cn) < kFlatCone;
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
@@ -109,10 +112,11 @@ void sbonnesph2() {
     llpparam.derived[1] = lat1 + cot;
 }
 
-void bonnesph2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
-    const float cot = llpparam.derived[0], apex = llpparam.derived[1];
-    const bool flat = std::fabs(std::sin(llpparam.lat1)) < kFlatCone;
+void bonnesph2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+               int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
+    const float cot = p.llpparam.derived[0], apex = p.llpparam.derived[1];
+    const bool flat = std::fabs(std::sin(p.llpparam.lat1)) < kFlatCone;
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
         if (flat) {
@@ -125,8 +129,9 @@ void bonnesph2(float* x, float* y, const float* lon, const float* lat, int32_t n
     }
 }
 
-void wernesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, halfPi = anglerad(kHalfPi);
+void wernesphe2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+                int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, halfPi = anglerad(kHalfPi);
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
         const float rho = halfPi - phi;

@@ -10,8 +10,9 @@
 
 namespace tensova {
 
-void tm2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+void tm2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+         int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
     const float pi = anglerad(kPi), halfPi = anglerad(kHalfPi);
     const float nearHalfPi = angleradi(kHalfPi), pastHalfPi = anglerads(kHalfPi);
     for (int32_t i = 0; i < n; ++i) {
@@ -48,14 +49,16 @@ void tm2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
     }
 }
 
-void mersphe2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
+void mersphe2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
     const float quarterPi = anglerad(kQuarterPi);
-    mercator(x, y, lon, lat, n,
+    mercator(p, x, y, lon, lat, n,
              [quarterPi](float phi) { return std::log(std::tan(0.5f * phi + quarterPi)); });
 }
 
-void lcnesphe2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
+void lcnesphe2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+               int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
         storePoint(x[i], y[i], lam, std::sin(phi), xoff, yoff);

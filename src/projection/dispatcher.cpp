@@ -16,19 +16,23 @@ namespace {
 
 const Stamp kProjlln("projlln", " 2.0", "06-12-2026");
 
-// The polar routines that take their parameters as arguments, fed from the blocks.
-void stereographic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    inverspsll(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+// The polar routines that take their parameters as arguments, fed from the parameters p.
+void stereographic(const ProjectionParams& p, float* x, float* y, const float* lon,
+                   const float* lat, int32_t n) {
+    inverspsll(x, y, lon, lat, n, p.llpparam.omega, p.llorig.xoff, p.llorig.yoff);
 }
-void orthographic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    orthogpsll(x, y, lon, lat, n, llpparam.omega, llorig.xoff, llorig.yoff);
+void orthographic(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+                  int32_t n) {
+    orthogpsll(x, y, lon, lat, n, p.llpparam.omega, p.llorig.xoff, p.llorig.yoff);
 }
-void perspectivePolar(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    perspvpsll2(x, y, lon, lat, n, llpparam.derived[1], llpparam.derived[0], llorig.xoff,
-                llorig.yoff);
+void perspectivePolar(const ProjectionParams& p, float* x, float* y, const float* lon,
+                      const float* lat, int32_t n) {
+    perspvpsll2(x, y, lon, lat, n, p.llpparam.derived[1], p.llpparam.derived[0], p.llorig.xoff,
+                p.llorig.yoff);
 }
-void gnomonic(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    gnomopsll(x, y, lon, lat, n, llorig.xoff, llorig.yoff);
+void gnomonic(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    gnomopsll(x, y, lon, lat, n, p.llorig.xoff, p.llorig.yoff);
 }
 
 using P = Placement;
@@ -346,8 +350,12 @@ const ProjectionRow& currentProjection() {
     return projectionRow(projtype.iproj);
 }
 
-Reach ProjectionRow::reach() const {
-    return {reachFrom, reachAngle != nullptr ? reachAngle() : 0.0f};
+ProjectionParams currentProjectionParams() {
+    return {llorig, llpparam, ellipsoid, forimwpoly, a2b};
+}
+
+Reach ProjectionRow::reach(const ProjectionParams& p) const {
+    return {reachFrom, reachAngle != nullptr ? reachAngle(p) : 0.0f};
 }
 
 void deriveConstants(int32_t iproj) {
@@ -358,12 +366,12 @@ void deriveConstants(int32_t iproj) {
 
 namespace {
 
-// Projects through `forward` and hides what lies beyond the reach r. The test
-// reads the points before the projection may overwrite them: hide afterwards what lay beyond.
-void projectWithin(ProjectionForward forward, const Reach& r, float* x, float* y, const float* lon,
-                   const float* lat, int32_t n) {
+// Projects through `forward` with the parameters p and hides what lies beyond the reach r. The
+// test reads the points before the projection may overwrite them: hide afterwards what lay beyond.
+void projectWithin(ProjectionForward forward, const ProjectionParams& p, const Reach& r, float* x,
+                   float* y, const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) {
-        forward(x, y, lon, lat, n);
+        forward(p, x, y, lon, lat, n);
         return;
     }
     constexpr int32_t kPiece = 256;
@@ -372,36 +380,40 @@ void projectWithin(ProjectionForward forward, const Reach& r, float* x, float* y
         const int32_t m = std::min(kPiece, n - start);
         std::copy_n(lon + start, m, plon.begin());
         std::copy_n(lat + start, m, plat.begin());
-        forward(x + start, y + start, plon.data(), plat.data(), m);
-        hideBeyondReach(r, x + start, y + start, plon.data(), plat.data(), m);
+        forward(p, x + start, y + start, plon.data(), plat.data(), m);
+        hideBeyondReach(p, r, x + start, y + start, plon.data(), plat.data(), m);
     }
 }
 
 }  // namespace
 
-void ProjectionRow::projectShown(float* x, float* y, const float* lon, const float* lat, int32_t n,
-                                 bool exact) const {
+void ProjectionRow::projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
+                                 const float* lat, int32_t n, bool exact) const {
     if (n < 1) return;
-    projectWithin(exact && this->exact != nullptr ? this->exact : forward, reach(), x, y, lon, lat,
-                  n);
+    projectWithin(exact && this->exact != nullptr ? this->exact : forward, p, reach(p), x, y, lon,
+                  lat, n);
 }
 
-int32_t ProjectionRow::rim(float* lon, float* lat, int32_t n) const {
-    return rimOfReach(reach(), lon, lat, n);
+int32_t ProjectionRow::rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const {
+    return rimOfReach(p, reach(p), lon, lat, n);
 }
 
+// The current projection's row is taken first: an unknown one is reset, which sets the
+// parameters up anew.
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const ProjectionRow& p = currentProjection();
+    const ProjectionRow& row = currentProjection();
     if (n < 1) return;
-    p.forward(x, y, lon, lat, n);
+    row.forward(currentProjectionParams(), x, y, lon, lat, n);
 }
 
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    currentProjection().projectShown(x, y, lon, lat, n);
+    const ProjectionRow& row = currentProjection();
+    row.projectShown(currentProjectionParams(), x, y, lon, lat, n);
 }
 
 int32_t projectionRim(float* lon, float* lat, int32_t n) {
-    return currentProjection().rim(lon, lat, n);
+    const ProjectionRow& row = currentProjection();
+    return row.rim(currentProjectionParams(), lon, lat, n);
 }
 
 }  // namespace tensova

@@ -1,13 +1,12 @@
 #pragma once
-// The meridian arc from the equator on the current ellipsoid of equatorial radius 1, for a
-// latitude whose sine and cosine the caller already has.
+// The meridian arc from the equator on an ellipsoid of equatorial radius 1, for a latitude whose
+// sine and cosine the caller already has.
 
 #include "projection/projection.hpp"
 
 namespace tensova {
 
-inline float meridianArc(float phi, float sinPhi, float cosPhi) {
-    const Ellipsoid& el = ellipsoid;
+inline float meridianArc(const Ellipsoid& el, float phi, float sinPhi, float cosPhi) {
     // sin 2lat, sin 4lat and sin 6lat from the sine and cosine of the latitude.
     const float s2 = 2.0f * sinPhi * cosPhi, c2 = 1.0f - 2.0f * sinPhi * sinPhi;
     const float s4 = 2.0f * s2 * c2, s6 = s2 * (3.0f - 4.0f * s2 * s2);

@@ -17,26 +17,27 @@ const Stamp kSlcce2("slcce2", " 2.0", "06-12-2026");
 const Stamp kSimwpoly2("simwpoly2", " 2.0", "06-12-2026");
 
 // Radius of curvature in the prime vertical, from the sine of the latitude.
-float primeVertical(float sinPhi) {
-    return 1.0f / std::sqrt(1.0f - ellipsoid.e2 * sinPhi * sinPhi);
+float primeVertical(const Ellipsoid& el, float sinPhi) {
+    return 1.0f / std::sqrt(1.0f - el.e2 * sinPhi * sinPhi);
 }
 
 // ((1 - e sin phi) / (1 + e sin phi))^(e/2): the step from geodetic to conformal latitude.
-float conformalFactor(float sinPhi) {
-    const float es = ellipsoid.e * sinPhi;
-    return std::pow((1.0f - es) / (1.0f + es), 0.5f * ellipsoid.e);
+float conformalFactor(const Ellipsoid& el, float sinPhi) {
+    const float es = el.e * sinPhi;
+    return std::pow((1.0f - es) / (1.0f + es), 0.5f * el.e);
 }
 
 bool lambertConeEllipsoidal(float lat1, float lat2, float& n, float& f) {
     if (!coneParallels(lat1, lat2)) return false;
     const float quarterPi = anglerad(kQuarterPi);
-    const float m1 = std::cos(lat1) * primeVertical(std::sin(lat1));
-    const float t1 = std::tan(quarterPi - 0.5f * lat1) / conformalFactor(std::sin(lat1));
+    const float m1 = std::cos(lat1) * primeVertical(ellipsoid, std::sin(lat1));
+    const float t1 = std::tan(quarterPi - 0.5f * lat1) / conformalFactor(ellipsoid, std::sin(lat1));
     if (std::fabs(lat1 - lat2) < kSameParallel) {
         n = std::sin(lat1);
     } else {
-        const float m2 = std::cos(lat2) * primeVertical(std::sin(lat2));
-        const float t2 = std::tan(quarterPi - 0.5f * lat2) / conformalFactor(std::sin(lat2));
+        const float m2 = std::cos(lat2) * primeVertical(ellipsoid, std::sin(lat2));
+        const float t2 =
+            std::tan(quarterPi - 0.5f * lat2) / conformalFactor(ellipsoid, std::sin(lat2));
         n = (std::log(m1) - std::log(m2)) / (std::log(t1) - std::log(t2));
     }
     f = m1 / (n * std::pow(t1, n));
@@ -45,9 +46,11 @@ bool lambertConeEllipsoidal(float lat1, float lat2, float& n, float& f) {
 
 }  // namespace
 
-void tme2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
-    const float pi = anglerad(kPi), ep2 = ellipsoid.ep2;
+void tme2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+          int32_t n) {
+    const Ellipsoid& el = p.ellipsoid;
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
+    const float pi = anglerad(kPi), ep2 = el.ep2;
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i];
         float dl = lon[i] - lon0;
@@ -56,12 +59,12 @@ void tme2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
         const float sp = std::sin(phi), k = std::cos(phi), t = sp / k, tt = t * t;
         const float g = ep2 * k * k;
         const float a = dl * k, a2 = a * a, a3 = a2 * a, a4 = a2 * a2, a5 = a4 * a, a6 = a4 * a2;
-        const float nu = primeVertical(sp);
+        const float nu = primeVertical(el, sp);
         const float px =
             nu * (a + (1.0f - tt + g) * a3 / 6.0f +
                   (5.0f - 18.0f * tt + tt * tt + 72.0f * g - 58.0f * ep2) * a5 / 120.0f);
         const float py =
-            meridianArc(phi, sp, k) +
+            meridianArc(el, phi, sp, k) +
             nu * t *
                 (a2 / 2.0f + (5.0f - tt + 9.0f * g + 4.0f * g * g) * a4 / 24.0f +
                  (61.0f - 58.0f * tt + tt * tt + 600.0f * g - 330.0f * ep2) * a6 / 720.0f);
@@ -73,14 +76,18 @@ void slcce2() {
     lambertSetUp(kSlcce2, lambertConeEllipsoidal);
 }
 
-void lcce2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    lambertConic(x, y, lon, lat, n, conformalFactor);
+void lcce2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+           int32_t n) {
+    lambertConic(p, x, y, lon, lat, n,
+                 [&el = p.ellipsoid](float sinPhi) { return conformalFactor(el, sinPhi); });
 }
 
-void merel2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float halfE = 0.5f * ellipsoid.e, quarterPi = anglerad(kQuarterPi);
-    mercator(x, y, lon, lat, n, [halfE, quarterPi](float phi) {
-        const float es = ellipsoid.e * std::sin(phi);
+void merel2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+            int32_t n) {
+    const Ellipsoid& el = p.ellipsoid;
+    const float halfE = 0.5f * el.e, quarterPi = anglerad(kQuarterPi);
+    mercator(p, x, y, lon, lat, n, [&el, halfE, quarterPi](float phi) {
+        const float es = el.e * std::sin(phi);
         return std::log(std::tan(quarterPi + 0.5f * phi)) +
                halfE * std::log((1.0f - es) / (1.0f + es));
     });
@@ -106,7 +113,7 @@ void simwpoly2() {
         if (phi == 0.0f) {
             xk[k] = dl2;
         } else if (phi <= nearHalfPi) {
-            *radius[k] = primeVertical(std::sin(phi)) / std::tan(phi);
+            *radius[k] = primeVertical(ellipsoid, std::sin(phi)) / std::tan(phi);
             const float fk = dl2 * std::sin(phi);
             xk[k] = *radius[k] * std::sin(fk);
             yk[k] = *radius[k] * (1.0f - std::cos(fk));
@@ -117,8 +124,8 @@ void simwpoly2() {
 
     // The second parallel is moved so that the true-scale meridian keeps its length between
     // the two.
-    const float m1 = meridianArc(w.lat1, std::sin(w.lat1), std::cos(w.lat1));
-    const float m2 = meridianArc(w.lat2, std::sin(w.lat2), std::cos(w.lat2));
+    const float m1 = meridianArc(ellipsoid, w.lat1, std::sin(w.lat1), std::cos(w.lat1));
+    const float m2 = meridianArc(ellipsoid, w.lat2, std::sin(w.lat2), std::cos(w.lat2));
     const float dm = m2 - m1, dx = xk[1] - xk[0];
     const float y2moved = std::sqrt(std::max(0.0f, dm * dm - dx * dx)) + yk[0];
     w.offset = y2moved - yk[1];
@@ -128,9 +135,11 @@ void simwpoly2() {
     w.yslope = (y2moved - yk[0]) / dm;
 }
 
-void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
-    const Forimwpoly w = forimwpoly;
+void imwpoly2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
+    const Ellipsoid& el = p.ellipsoid;
+    const Forimwpoly w = p.forimwpoly;
     const float nearHalfPi = angleradi(kHalfPi);
     const float sin1 = std::sin(w.lat1), sin2 = std::sin(w.lat2);
     for (int32_t i = 0; i < n; ++i) {
@@ -142,9 +151,9 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
         // The parallel of phi: the circle of radius r centred on the central meridian at height
         // c0 + r, placed through the point (xa, ya) of the true-scale meridian.
         const float sp = std::sin(phi), cp = std::cos(phi);
-        const float m = meridianArc(phi, sp, cp);
+        const float m = meridianArc(el, phi, sp, cp);
         const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
-        const float r = phi > nearHalfPi ? 0.0f : primeVertical(sp) * cp / sp;
+        const float r = phi > nearHalfPi ? 0.0f : primeVertical(el, sp) * cp / sp;
         const float sigma = phi >= 0.0f ? 1.0f : -1.0f;
         // Each root is 0 where its circle and line miss each other (far outside the sheet): the
         // nearest point is taken, with no branch to mispredict.

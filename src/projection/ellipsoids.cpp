@@ -147,7 +147,7 @@ void sellipsoid(int32_t& iell, int32_t mode) {
 void lat2disel(float* m, const float* lat, int32_t n) {
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i];
-        m[i] = meridianArc(phi, std::sin(phi), std::cos(phi));
+        m[i] = meridianArc(ellipsoid, phi, std::sin(phi), std::cos(phi));
     }
 }
 

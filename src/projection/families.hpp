@@ -56,10 +56,10 @@ void lambertSetUp(const Stamp& s, Cone cone) {
 // The Lambert conformal conic with latitude of origin 0, on the sphere or, through the
 // conformal factor of the sine of the latitude, on the ellipsoid.
 template <typename Factor>
-void lambertConic(float* x, float* y, const float* lon, const float* lat, int32_t n,
-                  Factor conformal) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
-    const float cn = llpparam.derived[0], f = llpparam.derived[1];
+void lambertConic(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+                  int32_t n, Factor conformal) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
+    const float cn = p.llpparam.derived[0], f = p.llpparam.derived[1];
     const float nearHalfPi = angleradi(kHalfPi);
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i], theta = cn * (lon[i] - lon0);
@@ -73,9 +73,9 @@ void lambertConic(float* x, float* y, const float* lon, const float* lat, int32_
 // Mercator's map, on the sphere or the ellipsoid by its isometric latitude; the poles lie at
 // infinity.
 template <typename Isometric>
-void mercator(float* x, float* y, const float* lon, const float* lat, int32_t n,
-              Isometric isometric) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, nearHalfPi = angleradi(kHalfPi);
+void mercator(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+              int32_t n, Isometric isometric) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, nearHalfPi = angleradi(kHalfPi);
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
         float py;

@@ -1,7 +1,9 @@
 #pragma once
 // The map projection: the current projection among 25, its origin and parameters, and the
 // dispatcher that projects arrays of longitudes and latitudes (radians) into plane coordinates
-// in earth radii, with the projected origin at (0, 0).
+// in earth radii, with the projected origin at (0, 0). The dialogs set the parameters in the
+// named blocks; the transforms read them from one value, a copy of those blocks, so that a map
+// made with them projects the same whatever is set up after it.
 //
 // No projection ever returns NaN or infinity: a point that cannot be projected (at infinity in
 // that projection) gets the sentinel kFarAway, with the sign of the direction it runs off in
@@ -11,6 +13,8 @@
 #include <cstdint>
 #include <string_view>
 #include <vector>
+
+#include "numeric/frames.hpp"
 
 namespace tensova {
 
@@ -77,6 +81,19 @@ struct Forimwpoly {
 };
 inline Forimwpoly forimwpoly;
 
+// All that a projection's transforms, its reach and its rim read: a copy of the blocks above and
+// of the oblique centre's rotation (the frame-change matrix, whose third row is the centre).
+struct ProjectionParams {
+    Llorig llorig;
+    Llpparam llpparam;
+    Ellipsoid ellipsoid;
+    Forimwpoly forimwpoly;
+    A2b a2b;
+};
+
+// The parameters in force: the blocks as the dialogs and set-ups last left them.
+ProjectionParams currentProjectionParams();
+
 // Projects n points with the current projection; x and y may be the arrays lon and lat. A
 // projection number outside 1 to 25 is reported and the projection reset before projecting.
 void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
@@ -137,8 +154,8 @@ enum Straight : uint8_t {
     kStraightBoth = kStraightMeridians | kStraightParallels,
 };
 
-using ProjectionForward = void (*)(float* x, float* y, const float* lon, const float* lat,
-                                   int32_t n);
+using ProjectionForward = void (*)(const ProjectionParams& p, float* x, float* y, const float* lon,
+                                   const float* lat, int32_t n);
 
 // All that the program knows of one projection.
 struct ProjectionRow {
@@ -152,7 +169,7 @@ struct ProjectionRow {
     void (*setup)() = nullptr;          // derives its constants from its parameters
     Placement placement = Placement::kGreenwich;
     ReachFrom reachFrom = ReachFrom::kEverywhere;
-    float (*reachAngle)() = nullptr;  // the reach with the current parameters, radians
+    float (*reachAngle)(const ProjectionParams& p) = nullptr;  // the reach, radians
     bool seam = true;   // the map is cut along the meridian opposite its centre: lines lift there
     bool tears = true;  // between two points it shows, the map may tear a line apart or hide its
                         // middle (the far side of a transverse Mercator map, a Mercator pole);
@@ -163,15 +180,16 @@ struct ProjectionRow {
     bool azimuthal() const {
         return reachFrom == ReachFrom::kPole || reachFrom == ReachFrom::kObliqueCentre;
     }
-    Reach reach() const;
-    // Projects n points with this projection's parameters, a point beyond its reach getting the
-    // sentinel; `exact` through the exact transform where the forward one reads a table or snaps
-    // points, for the directions of the ground around a point. x and y may be lon and lat.
-    void projectShown(float* x, float* y, const float* lon, const float* lat, int32_t n,
-                      bool exact = false) const;
+    Reach reach(const ProjectionParams& p) const;
+    // Projects n points with this projection and the parameters p, a point beyond its reach
+    // getting the sentinel; `exact` through the exact transform where the forward one reads a
+    // table or snaps points, for the directions of the ground around a point. x and y may be lon
+    // and lat.
+    void projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
+                      const float* lat, int32_t n, bool exact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that
     // rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
-    int32_t rim(float* lon, float* lat, int32_t n) const;
+    int32_t rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const;
 };
 
 inline constexpr int32_t kProjectionCount = 25;

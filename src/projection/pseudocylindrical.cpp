@@ -59,8 +59,9 @@ void grintenQuadrant(double p, double l, double pi, double& xq, double& yq) {
 
 }  // namespace
 
-void sanflamsph2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff;
+void sanflamsph2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+                 int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff;
     for (int32_t i = 0; i < n; ++i) {
         const float lam = lon[i], phi = lat[i];
         storePoint(x[i], y[i], lam * std::cos(phi), phi, xoff, yoff);
@@ -102,8 +103,9 @@ float exactTheta(float phi) {
 }
 
 template <float (*Theta)(float)>
-void mollweide(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+void mollweide(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+               int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
     for (int32_t i = 0; i < n; ++i) {
         const float dl = lon[i] - lon0;
         const float theta = Theta(lat[i]);
@@ -114,8 +116,9 @@ void mollweide(float* x, float* y, const float* lon, const float* lat, int32_t n
 // Van der Grinten's map; `snap` draws points within half a degree of the central meridian on
 // it.
 template <bool snap>
-void grinten(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    const float xoff = llorig.xoff, yoff = llorig.yoff, lon0 = llpparam.lon0;
+void grinten(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+             int32_t n) {
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
     const float near = 0.5f * anglerad(kDegToRad);
     const double pi = anglerad(kPi);
     for (int32_t i = 0; i < n; ++i) {
@@ -136,20 +139,24 @@ void grinten(float* x, float* y, const float* lon, const float* lat, int32_t n) 
 
 }  // namespace
 
-void mollw2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    mollweide<tableTheta>(x, y, lon, lat, n);
+void mollw2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+            int32_t n) {
+    mollweide<tableTheta>(p, x, y, lon, lat, n);
 }
 
-void mollweideExact(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    mollweide<exactTheta>(x, y, lon, lat, n);
+void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* lon,
+                    const float* lat, int32_t n) {
+    mollweide<exactTheta>(p, x, y, lon, lat, n);
 }
 
-void grinte2(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    grinten<true>(x, y, lon, lat, n);
+void grinte2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+             int32_t n) {
+    grinten<true>(p, x, y, lon, lat, n);
 }
 
-void grintenExact(float* x, float* y, const float* lon, const float* lat, int32_t n) {
-    grinten<false>(x, y, lon, lat, n);
+void grintenExact(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
+                  int32_t n) {
+    grinten<false>(p, x, y, lon, lat, n);
 }
 
 }  // namespace tensova

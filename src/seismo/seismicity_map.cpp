@@ -457,7 +457,7 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     announce({"PLOTTING INFORMATION"});
     const PageLayout page = plotPageLayout();
     drawHeading(page, e.n);
-    Map map = Map::ofGrid();
+    Map map = mapOfGrid();
     if (m.scaleToFit) scaleToGrid(map, page);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);

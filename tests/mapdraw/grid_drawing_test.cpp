@@ -48,7 +48,7 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         SCOPED_TRACE(c.at(0));
         useGrid(c.at(1));
         GridDocument doc;
-        drawllgrid(Map::ofGrid());
+        drawllgrid(mapOfGrid());
         const std::string out = doc.console.output(), &line = c.at(2);
         EXPECT_NE(findLine(splitLines(out), line), -1) << line;
         EXPECT_EQ(out.find("WARNING"), std::string::npos);
@@ -74,7 +74,7 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         SCOPED_TRACE("grid type " + std::to_string(type));
         useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type));
         GridDocument doc;
-        drawllgrid(Map::ofGrid());
+        drawllgrid(mapOfGrid());
         EXPECT_EQ(psattributes.justif, -7);
         const auto tick = paths(doc.finish())[type == 1 ? 17 : 2].points;
         ASSERT_EQ(tick.size(), 5u);
@@ -162,7 +162,7 @@ TEST(GridDrawing, EachChordLiesAlongItsLine) {
         lines.clear();
         for (int lon = -60; lon <= 60; lon += 10) lines.push_back(curve(lon, 20, lon, 70));
         for (int lat = 20; lat <= 70; lat += 10) lines.push_back(curve(60, lat, -60, lat));
-        drawllgrid(Map::ofGrid());
+        drawllgrid(mapOfGrid());
         int chords = 0;
         for (const Path& p : paths(doc.finish()))
             for (std::size_t k = 1; k < p.points.size(); ++k) {
@@ -188,7 +188,7 @@ TEST(GridDrawing, EachChordLiesAlongItsLine) {
 TEST(GridDrawing, AStepOfMoreThanHalfATurn) {
     useGrid("-180 180 30 -60 60 20 1 2 1");
     GridDocument doc;
-    drawllgrid(Map::ofGrid());
+    drawllgrid(mapOfGrid());
     const float width = toDevice({rad(180.0f), 0})[0] - toDevice({rad(-180.0f), 0})[0];
     int across = 0;
     for (const Path& p : paths(doc.finish()))
@@ -208,7 +208,7 @@ TEST(GridDrawing, ExtentOfTheFrame) {
         const auto want = numbers(c.at(1));
         ASSERT_EQ(want.size(), 4u);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
-        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
+        extrllgrid(mapOfGrid(), xmin, ymin, xmax, ymax);
         for (const auto& [got, k] : {std::pair{xmin, 0}, {ymin, 1}, {xmax, 2}, {ymax, 3}})
             EXPECT_NEAR(got, want[k], 2e-6 * std::max(1.0, std::fabs(want[k]))) << k;
     }
@@ -228,7 +228,7 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     for (const auto& c : polar) {
         useGrid(c.grid);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;
-        extrllgrid(Map::ofGrid(), xmin, ymin, xmax, ymax);
+        extrllgrid(mapOfGrid(), xmin, ymin, xmax, ymax);
         EXPECT_NEAR(xmin, c.xmin, 2e-6) << c.grid;
         EXPECT_NEAR(ymin, c.ymin, 2e-6) << c.grid;
         EXPECT_NEAR(xmax, c.xmax, 2e-6) << c.grid;

@@ -46,7 +46,7 @@ std::vector<Path> traced(const MapSetting& m, const std::vector<Point>& ll, bool
     MapDocument doc("");
     matrixMap(2, 2, cmPerUnit, 0, 0, cmPerUnit);
     useMap(m);
-    const Map map = frame != nullptr ? Map(*frame) : Map::ofGrid();
+    const Map map = frame != nullptr ? Map(*frame) : mapOfGrid();
     std::vector<float> lon, lat;
     for (const Point& p : ll) lon.push_back(rad(p[0])), lat.push_back(rad(p[1]));
     if (pen) {

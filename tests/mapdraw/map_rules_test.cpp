@@ -148,7 +148,7 @@ void drawWorldAbout150(float loninc) {
     gridll.ticsize = rad(1.0f);
     gridll.gridtype = 1;
     gridll.ndec = 1;
-    drawllgrid(Map::ofGrid());
+    drawllgrid(mapOfGrid());
 }
 
 // Where the frame meets the seam. Mollweide about 150E (seam at -30) over 150..330: a point on
@@ -163,7 +163,7 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
         useProjection(24, 150);
         gridll.lonmin = rad(150.0f);
         gridll.lonmax = rad(330.0f);
-        const Map map = Map::ofGrid();
+        const Map map = mapOfGrid();
         float lon = rad(-30.0f), lat = 0, x = 0, y = 0;
         projectOnMap(map, &x, &y, &lon, &lat, 1);
         EXPECT_NEAR(x, 2.0f, 1e-5f);
@@ -311,7 +311,7 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
         // Ticks of a quarter turn run over the poles.
         gridll.ticsize = rad(90.0f);
         gridll.nptick = 2;
-        const Map map = Map::ofGrid();
+        const Map map = mapOfGrid();
         float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
         extrllgrid(map, xmin, ymin, xmax, ymax);
         EXPECT_NEAR(xmax, c.rim, 1e-4f);
@@ -387,6 +387,95 @@ TEST(MapRules, TheMapProjectsThroughItsOwnRow) {
     EXPECT_FALSE(onMap(x[1], y[1]));
     EXPECT_EQ(map.rim(rimLon, rimLat, 8), 8);
     EXPECT_EQ(&map.projection(), &projectionRow(2));
+}
+
+// One set-up of a projection as its menu leaves it (degrees): its parameters, ellipsoid, oblique
+// centre and origin, whose projection gives the offsets.
+struct ProjectionSetUp {
+    int32_t iproj;
+    float lon0 = 0, lon2 = 2, lat1 = 30, lat2 = 60, omega = 180;
+    int32_t iell = 1;
+    float centreLon = 150, centreLat = 30, originLon = 0, originLat = 0;
+};
+
+void setUp(const ProjectionSetUp& s) {
+    projtype.iproj = s.iproj;
+    llpparam = {rad(s.lon0), rad(s.lon2), rad(s.lat1), rad(s.lat2), {}, rad(s.omega)};
+    int32_t iell = s.iell;
+    sellipsoid(iell, 1);
+    float lon = s.centreLon, lat = s.centreLat;
+    soblique(lon, lat, 1);
+    deriveConstants(s.iproj);
+    lon = s.originLon;
+    lat = s.originLat;
+    sllorig(lon, lat, 1);
+}
+
+// All that a map shows of a few points over the world, and of its rim.
+std::vector<float> shownBy(const Map& map) {
+    constexpr int32_t n = 6;
+    float lon[n] = {10, 150, -60, 100, 175, -179.5f}, lat[n] = {20, 35, -30, 70, -5, 45}, x[n],
+          y[n];
+    for (int32_t i = 0; i < n; ++i) lon[i] = rad(lon[i]), lat[i] = rad(lat[i]);
+    projectOnMap(map, x, y, lon, lat, n);
+    std::vector<float> seen(x, x + n);
+    seen.insert(seen.end(), y, y + n);
+    std::array<float, 12> rimLon{}, rimLat{};
+    map.rim(rimLon.data(), rimLat.data(), 12);
+    seen.insert(seen.end(), rimLon.begin(), rimLon.end());
+    seen.insert(seen.end(), rimLat.begin(), rimLat.end());
+    return seen;
+}
+
+// A map holds its projection's parameters: another map made after a second set-up, of another
+// projection or of the same with other parameters (central meridian, oblique centre, central
+// angle, parallels, ellipsoid, origin), changes nothing on the first, while the second map shows
+// the new set-up. Mercator with its origin at (0, 0) keeps 10E 20N at (0.1745329, 0.3563785):
+// echo "10 20" | proj -f %.7f +proj=merc +R=1 (PROJ 9.1.1).
+TEST(MapRules, AMapProjectsTheSameWhateverIsSetUpAfterIt) {
+    const struct {
+        const char* name;
+        ProjectionSetUp first, second;
+    } cases[] = {
+        {"Mercator, then a Lambert conic of Japan",
+         {15},
+         {.iproj = 3, .lon0 = 140, .lat1 = 32, .lat2 = 42, .originLon = 140, .originLat = 37}},
+        {"a transverse Mercator, then another meridian",
+         {1},
+         {.iproj = 1, .lon0 = 90, .originLat = 10}},
+        {"an oblique stereographic, then another centre and angle",
+         {.iproj = 8, .omega = 90},
+         {.iproj = 8, .omega = 120, .centreLon = 10, .centreLat = -40}},
+        {"Lallemand, then other parallels on another ellipsoid",
+         {.iproj = 14, .lon0 = 10, .lon2 = 12, .lat1 = 40, .lat2 = 48},
+         {.iproj = 14, .lon0 = 12, .lon2 = 14, .lat1 = 0, .lat2 = 8, .iell = 5}},
+        {"an ellipsoidal Mercator, then another ellipsoid and origin",
+         {.iproj = 16},
+         {.iproj = 16, .iell = 5, .originLat = 30}},
+        {"a polar perspective, then a narrower view",
+         {.iproj = 11, .omega = 60},
+         {.iproj = 11, .omega = 30}},
+    };
+    const MapFrame world = mapFrameOf(-180, 180, -90, 90);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConsoleCapture cap;
+        setUp(c.first);
+        const Map first(world);
+        const std::vector<float> before = shownBy(first);
+        setUp(c.second);
+        const Map second(world);
+        EXPECT_EQ(shownBy(first), before);
+        EXPECT_NE(shownBy(second), before);
+    }
+    ConsoleCapture cap;
+    setUp({15});
+    const Map mercator(world);
+    setUp(cases[0].second);
+    float lon = rad(10.0f), lat = rad(20.0f), x = 0, y = 0;
+    mercator.project(&x, &y, &lon, &lat, 1);
+    EXPECT_NEAR(x, 0.1745329f, 1e-6f);
+    EXPECT_NEAR(y, 0.3563785f, 1e-6f);
 }
 
 }  // namespace

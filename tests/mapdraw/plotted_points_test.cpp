@@ -34,7 +34,7 @@ TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     bool useproj = true;
     mappoint(useproj, 5);  // the menu's own point and attributes at their defaults
     map.doc.console.clear();
-    mappoint(useproj, 0, Map::ofGrid());
+    mappoint(useproj, 0, mapOfGrid());
     EXPECT_FALSE(useproj);
     EXPECT_EQ(ptblock.ipt, 2);
     line = fill = type = 0;
@@ -61,7 +61,7 @@ TEST(PlottedPoints, OnlyThoseInTheFrameAreDrawn) {
     MapDocument map("10\n100\n20\n45\n100\n10\n10\n100\n99\n");
     bool useproj = true;
     mappoint(useproj, 5);
-    mappoint(useproj, 0, Map::ofGrid());
+    mappoint(useproj, 0, mapOfGrid());
     EXPECT_EQ(countLines(map.doc.console.lines(), " |  1|********|********|"), 1);
     const auto got = map.finish();
     ASSERT_EQ(got.size(), 1u);

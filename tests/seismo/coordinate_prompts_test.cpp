@@ -66,9 +66,9 @@ TEST(CoordinatePrompts, EachShowsTheGlobesRangeAndRefusesAValueOffIt) {
         {"oblique centre longitude", "1\n-370\n\n20\n99\n",
          [&] { return soblique(lon = 0, lat = 0, 0), lon; }, 20, lon360},
         {"plotted point, projected", "10\n400\n\n100\n20\n-100\n\n45\n99\n",
-         [&] { return mappoint(useproj, 0, Map::ofGrid()), 0.0f; }, 0, lon360},
+         [&] { return mappoint(useproj, 0, mapOfGrid()), 0.0f; }, 0, lon360},
         {"plotted point, not projected", "13\nn\n10\n1000\n20\n-1000\n99\n",
-         [&] { return mappoint(useproj, 0, Map::ofGrid()), 0.0f; }, 0, ""},
+         [&] { return mappoint(useproj, 0, mapOfGrid()), 0.0f; }, 0, ""},
     };
     std::string keys;
     for (const auto& c : cases) keys += c.keys;
