@@ -296,9 +296,11 @@ void applyChoice(Seistest2& t, int32_t choice) {
             inintegdef(t.nfreemin, question("minimum # of free mij"), t.nfreemin);
             break;
         default:
-            // 261 to 260 + the vertex count edit a vertex; any other number shows the menu again.
+            // 261 to 260 + the vertex count edit a vertex; the menu knows no other number.
             if (choice > 260 && choice - 260 <= static_cast<int32_t>(polygonVertexCount(t)))
                 askVertex(t, choice - 260);
+            else
+                unknownCommand(kSetseistest, choice);
             break;
     }
 }

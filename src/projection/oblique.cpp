@@ -76,6 +76,7 @@ void soblique(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
+        if (!knownCommand(kSoblique, choice, {1, 2})) continue;
         if (choice == 1) inrealdef(lon, "central longitude in degrees", lon);
         // A centre beyond a pole has no meaning: the latitude is held to the globe.
         if (choice == 2) inrealvindef(lat, "central latitude in degrees", lat, -90.0f, 90.0f);

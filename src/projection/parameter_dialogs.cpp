@@ -93,7 +93,7 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
-        if (choice != 1) continue;
+        if (!knownCommand(a.stamp, choice, {1})) continue;
         if (a.latitude) {
             askLatitude(value, a.texts.prompt);
         } else {
@@ -153,6 +153,7 @@ void sllorig(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
+        if (!knownCommand(kSllorig, choice, {1, 2})) continue;
         if (choice == 1) inrealdef(lon, "origin longitude in degrees", lon);
         if (choice == 2) askLatitude(lat, "origin latitude in degrees");
         p = projectedOrigin(lon, lat);
