@@ -28,6 +28,9 @@ bool integerGrammar(std::string_view t) {
     return true;
 }
 
+// The line of the keyboard's last answer.
+int32_t keyboardAnswer = 0;
+
 }  // namespace
 
 WholeLine readWholeLine(int32_t unit, std::string& line) {
@@ -55,11 +58,17 @@ void endOfInput() {
     stopRun(1);
 }
 
+WholeLine readAnswerOf(int32_t unit, std::string& line) {
+    const WholeLine r = readWholeLine(unit, line);
+    if (unit == kKeyboardUnit) keyboardAnswer = unitLineNumber(unit);
+    return r;
+}
+
 Answered readAnswer(std::string& line) {
     const bool fromFile = answerFromCommandFile();
     // While nobody sees the questions, a command file is at its end as the keyboard is.
     const WholeLine r =
-        fromFile && unitConsoleLost() ? WholeLine::End : readWholeLine(iocom.stdIn, line);
+        fromFile && unitConsoleLost() ? WholeLine::End : readAnswerOf(iocom.stdIn, line);
     if (r == WholeLine::Ok) return Answered::Line;
     if (r == WholeLine::TooLong) return Answered::TooLong;
     if (!fromFile) endOfInput();
@@ -79,7 +88,7 @@ void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why)
     for (const std::string_view line : why)
         if (!line.empty()) wout({line});
     if (!asked) {
-        wout({"line", fmtIown(unitLineNumber(unit)), "of standard input, answer to:", r.question});
+        wout({"line", fmtIown(keyboardAnswer), "of standard input, answer to:", r.question});
         // Nothing more is read from it, not even the pause of a box.
         unitEndInput(unit);
         r.box == RefusalBox::Warning ? warningclose() : errorclose();

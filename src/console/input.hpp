@@ -15,6 +15,9 @@
 
 namespace tensova {
 
+// How a line of a unit was read whole.
+enum class WholeLine { Ok, TooLong, End };
+
 // How an answer line was read from the standard input unit.
 enum class Answered {
     Line,     // a line to judge
@@ -24,9 +27,10 @@ enum class Answered {
 // Reads one answer line from the standard input unit. Never returns at the end of the keyboard
 // input: the run stops there.
 Answered readAnswer(std::string& line);
+// Reads one answer line of the unit whole, as readWholeLine does, and keeps the line of the
+// keyboard's last answer for the box that refuses it (a box's pause may read after it).
+WholeLine readAnswerOf(int32_t unit, std::string& line);
 
-// How a line of a unit was read whole.
-enum class WholeLine { Ok, TooLong, End };
 // Reads one line of the unit whole. A line longer than kLongestUnitLine is read to its end and
 // refused (TooLong, `line` empty); End is the end of the unit (or an error reading it).
 WholeLine readWholeLine(int32_t unit, std::string& line);

@@ -423,7 +423,7 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
         out({"or return for default value or h for help"});
         out({"Default =", word(ldef)});
         std::string line;
-        const WholeLine r = readWholeLine(iuin, line);
+        const WholeLine r = readAnswerOf(iuin, line);
         if (r == WholeLine::TooLong) {
             how.unreadable().refuse(tooLongLine());
             continue;

@@ -43,6 +43,9 @@ TEST(PipedAnswers, TheFirstRefusedEndsTheRun) {
          " line 10 of standard input, answer to: yy", nullptr, nullptr, 1},
         {"a file that is not there", "\n1000\n1001\nmissing.ndk\nthree.ndk\n9999\n",
          " line 4 of standard input, answer to: cmt ndk input file name", nullptr, nullptr, 1},
+        {"a polygon it cannot use, named at the answer, not the pause after it",
+         "\n1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n\n",
+         " line 20 of standard input, answer to: your choice", nullptr, nullptr, 1},
         {"after a file not written whole", "\n1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\nx\n",
          " line 9 of standard input, answer to: your choice", nullptr, nullptr, 2},
     };
