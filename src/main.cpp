@@ -201,6 +201,10 @@ int main() {
     for (;;) {
         showMenu(st);
         ininteg1(st.choice, fit("your choice", 35));
+        if (!knownCommand(
+                kTensova, st.choice,
+                {900, 7, 330, 5000, 13, 23, 10, 20, 2001, 2002, 3000, 1000, 1100, 1200, 9999}))
+            continue;
         firstDispatch(st);
         filePass(st);
         secondDispatch(st);

@@ -253,6 +253,8 @@ void gcmtreadex1(int32_t ifile, int32_t inter) {
             inlogicdef(state.showKept, question("write extracted data to screen"), state.showKept);
         } else if (choice == 100) {
             setseistest6(2);
+        } else if (!knownCommand(kGcmtreadex1, choice, {11, 21, 99, 1000, 1001})) {
+            continue;
         }
 
         const bool open = fiocom.iopin[slot];

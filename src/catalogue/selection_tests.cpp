@@ -279,9 +279,11 @@ void applyChoice(Seistest2& t, int32_t choice) {
             inintegdef(t.nfreemin, question("minimum # of free mij"), t.nfreemin);
             break;
         default:
-            // 261 to 260 + the vertex count edit a vertex; any other number shows the menu again.
+            // 261 to 260 + the vertex count edit a vertex; the menu knows no other number.
             if (choice > 260 && choice - 260 <= static_cast<int32_t>(polygonVertexCount(t)))
                 askVertex(t, choice - 260);
+            else
+                unknownCommand(kSetseistest, choice);
             break;
     }
 }
@@ -298,24 +300,21 @@ void runMenu(Seistest2& t) {
 }
 
 // Prepares the polygon when its test is on. False when its contour is inconsistent and the
-// user, at the keyboard, must fix it in the menu.
+// user, at the keyboard, must fix it in the menu (a contour refused: piped answers end there).
 bool polygonSettled() {
     if (!seistest2.ltestpoly) return true;
     int32_t istat = 0;
     spolygontst(istat);
     if (istat == 0) return true;
-    warninghead(kSetseistest);
     if (iocom.cmdOpen) {
+        warninghead(kSetseistest);
         wout({"PROBLEM IN POLYGON CONTOUR"});
         wout({"=> PROCEEDING WITH COMMAND FILE"});
         warningtail00();
         return true;
     }
-    wout({"NEED TO FIX POLYGON CONTOUR"});
-    wout({"           OR"});
-    wout({"DISABLE POLYGON SELECTION"});
-    wout({"=> BACK TO INTERACTIVE MENU"});
-    warningtail00();
+    refuseAnswer({kSetseistest, "your choice", "=> BACK TO INTERACTIVE MENU", RefusalBox::Warning},
+                 {"NEED TO FIX POLYGON CONTOUR", "           OR", "DISABLE POLYGON SELECTION"});
     return false;
 }
 

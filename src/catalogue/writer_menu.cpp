@@ -183,6 +183,9 @@ void gcmtwrite1(int32_t ifile, int32_t /*ierr*/) {
         showMenu(out);
         int32_t answer = kExit;
         inintegdef(answer, "your choice", kExit);
+        if (!isWriterCommand(answer) &&
+            !knownCommand(kGcmtwrite, answer, {kHelp, kOpen, kClose, kExit, kList}))
+            continue;
         if (answer == kHelp) showHelp();
         const Writer writer = writerFor(answer);
         // Opening empties the file: it is opened only when something will be written to it.

@@ -314,6 +314,8 @@ int32_t scol2var2(std::span<int32_t> jcola, std::span<int32_t> jfcola,
             editEntry(d, choice);
         else if (choice == 300)
             inintegvindef(d.ilist, "Show array status ? (0/1)", d.ilist, 0, 1);
+        else
+            unknownCommand(kScol2var, choice);
     }
     store(d);
     return d.ierr;

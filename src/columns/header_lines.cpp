@@ -169,6 +169,8 @@ int32_t sfheader1(int32_t& ndisp, int32_t& iskip, int32_t& ititle, int32_t& ihea
                               iskip);
             else if (choice == 900)
                 headerHelp();
+            else
+                unknownCommand(kSfheader1, choice);
         }
         // Fewer header lines chosen after the title or names line leave that line in the data.
         checkHeader(ndisp, iskip, ititle, iheader);

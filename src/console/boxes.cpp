@@ -57,14 +57,22 @@ void pauseForReturn() {
     (void)readWholeLine(iocom.errIn, answer);
 }
 
+void errorclose() {
+    werr({kStars43});
+}
+
+void warningclose() {
+    werr({kSlashes});
+}
+
 void errortail00() {
     if (iocom.pauseOn) pauseForReturn();
-    werr({kStars43});
+    errorclose();
 }
 
 void warningtail00() {
     if (iocom.pauseOn) pauseForReturn();
-    werr({kSlashes});
+    warningclose();
 }
 
 void errortail0() {

@@ -12,6 +12,9 @@ void warninghead(const Stamp& s);
 // Pause for return (while the pause flag is on), then the closing row.
 void errortail00();
 void warningtail00();
+// The closing row alone, without the pause: where the input has ended.
+void errorclose();
+void warningclose();
 // The marker figure of the outdated tails, then the plain tail.
 void errortail0();
 void warningtail0();

@@ -66,6 +66,7 @@ void altsio(int32_t iu, std::string& cfname, int32_t& irep, int32_t imode) {
                     errortail00();
                     stopRun(1);
                 }
+                unknownCommand(kAltsio, irep);
         }
     }
 }
@@ -119,14 +120,10 @@ bool answerFromCommandFile() {
     return iocom.cmdOpen && running.unit != 0 && iocom.stdIn == running.unit;
 }
 
-void endCommandFileInBox() {
-    wout({"===> END OF COMMAND FILE"});
-    endRunningCommandFile();
-}
-
 void endCommandFileAtLine() {
     wout({"line", fmtIown(unitLineNumber(running.unit)), "of command file", trimmed(running.name)});
-    endCommandFileInBox();
+    wout({"===> END OF COMMAND FILE"});
+    endRunningCommandFile();
 }
 
 }  // namespace tensova

@@ -18,10 +18,9 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t imode);
 void endRunningCommandFile();
 // Whether the answers come from a running command file.
 bool answerFromCommandFile();
-// Inside a box about an answer of the command file that cannot be used: "===> END OF COMMAND
-// FILE", and the command file ends; the keyboard takes over.
-void endCommandFileInBox();
-// The same, the box first naming the command file's line that gave the answer.
+// Inside a box about an answer of the command file that cannot be used: the line of the
+// command file that gave it, "===> END OF COMMAND FILE", and the command file ends; the keyboard
+// takes over.
 void endCommandFileAtLine();
 
 }  // namespace tensova

@@ -32,6 +32,7 @@ void werr(std::initializer_list<std::string_view> items) {
 
 void initsio() {
     iocom = Iocom{};
+    iocom.terminal = unitKeyboardIsTerminal();
     submenuhead(kInitsio);
     wout({"INITIALIZING INPUT/OUTPUT"});
     wout({"standard  input unit        =", fmtI(iocom.stdIn, 2)});

@@ -6,6 +6,7 @@
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/stop.hpp"
@@ -217,7 +218,7 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             // but only once the user has said so; otherwise the name is asked for again.
             if (fits && !held && regularFileExists(name)) {
                 bool replace = false;
-                inlogicdef(replace, "file exists: replace it", false);
+                inlogicdefwhole(replace, "file exists: replace it", false);
                 if (!replace) continue;
             }
             how = OpenStatus::Unknown;
@@ -237,18 +238,15 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             errortail00();
             stopRun(1);
         }
-        warninghead(kOpef2);
-        wout({"COULD NOT OPEN FILE", shown});
-        if (!fits)
-            wout({"name longer than", fmtIown(static_cast<int64_t>(fname.size())), "characters"});
-        if (fits && (fromFile || held)) wout({why});
-        if (fromFile) {
-            // The command file's next lines answer what comes after this name: taken as names
-            // they would misfile data. It ends here and the keyboard takes over.
-            endCommandFileInBox();
-        }
-        wout({"===> RETRYING"});
-        warningtail00();
+        // A command file's next lines answer what comes after this name: taken as names they
+        // would misfile data. It ends here and the keyboard takes over.
+        const std::string longer =
+            fits
+                ? std::string()
+                : "name longer than " + fmtIown(static_cast<int64_t>(fname.size())) + " characters";
+        refuseAnswer(
+            {kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
+            {"COULD NOT OPEN FILE " + shown, longer, fits && (fromFile || held) ? why : ""});
     }
 }
 

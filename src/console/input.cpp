@@ -28,6 +28,9 @@ bool integerGrammar(std::string_view t) {
     return true;
 }
 
+// The line of the keyboard's last answer.
+int32_t keyboardAnswer = 0;
+
 }  // namespace
 
 WholeLine readWholeLine(int32_t unit, std::string& line) {
@@ -49,32 +52,57 @@ std::string tooLongLine() {
     return "line longer than " + fmtIown(static_cast<int64_t>(kLongestUnitLine)) + " characters";
 }
 
-void unreadableAnswer(const Stamp& which, std::string_view question, std::string_view why) {
-    errorhead(which);
-    wout({"could not read", question});
-    if (!why.empty()) wout({why});
-    if (answerFromCommandFile()) endCommandFileAtLine();
-    wout({"==> RETRYING"});
-    errortail00();
-}
-
-bool readAnswer(std::string& line, const Stamp& which, std::string_view question) {
-    const bool fromFile = answerFromCommandFile();
-    // While nobody sees the questions, a command file is at its end as the keyboard is.
-    const WholeLine r =
-        fromFile && unitConsoleLost() ? WholeLine::End : readWholeLine(iocom.stdIn, line);
-    if (r == WholeLine::Ok) return true;
-    if (r == WholeLine::TooLong) {
-        unreadableAnswer(which, question, tooLongLine());
-        return false;
-    }
-    if (fromFile) {
-        endRunningCommandFile();
-        return false;
-    }
+void endOfInput() {
     wout({"END OF INPUT"});
     wout({"===> STOPPING EXECUTION"});
     stopRun(1);
+}
+
+WholeLine readAnswerOf(int32_t unit, std::string& line) {
+    const WholeLine r = readWholeLine(unit, line);
+    if (unit == kKeyboardUnit) keyboardAnswer = unitLineNumber(unit);
+    return r;
+}
+
+Answered readAnswer(std::string& line) {
+    const bool fromFile = answerFromCommandFile();
+    // While nobody sees the questions, a command file is at its end as the keyboard is.
+    const WholeLine r =
+        fromFile && unitConsoleLost() ? WholeLine::End : readAnswerOf(iocom.stdIn, line);
+    if (r == WholeLine::Ok) return Answered::Line;
+    if (r == WholeLine::TooLong) return Answered::TooLong;
+    if (!fromFile) endOfInput();
+    endRunningCommandFile();
+    return Answered::Ended;
+}
+
+void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
+    const int32_t unit = r.unit != 0 ? r.unit : iocom.stdIn;
+    const bool fromFile = unit == iocom.stdIn && answerFromCommandFile();
+    const bool asked = iocom.terminal || fromFile;  // asked again
+    if (r.box == RefusalBox::Quiet && iocom.terminal && !fromFile) {
+        if (!r.retry.empty()) wout({r.retry});
+        return;
+    }
+    r.box == RefusalBox::Warning ? warninghead(r.which) : errorhead(r.which);
+    for (const std::string_view line : why)
+        if (!line.empty()) wout({line});
+    if (!asked) {
+        wout({"line", fmtIown(keyboardAnswer), "of standard input, answer to:", r.question});
+        // Nothing more is read from it, not even the pause of a box.
+        unitEndInput(unit);
+        r.box == RefusalBox::Warning ? warningclose() : errorclose();
+        endOfInput();
+    }
+    if (fromFile) endCommandFileAtLine();
+    if (!r.retry.empty()) wout({r.retry});
+    if (r.box == RefusalBox::Warning) {
+        warningtail00();
+    } else if (r.box == RefusalBox::Outdated) {
+        errortail0();
+    } else {
+        errortail00();
+    }
 }
 
 bool FreeFormat::nextToken(std::string_view& token) {

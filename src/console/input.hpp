@@ -6,6 +6,7 @@
 // question is asked again there; the keyboard's end stops the run with a message.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,26 +15,54 @@
 
 namespace tensova {
 
-// Reads one answer line from the standard input unit, for the question `question` of the
-// routine `which`. Returns false when the command file ended and the input is now the keyboard,
-// or when the line was refused: the caller asks its question again. Never returns at the end of
-// the keyboard input: the run stops there. A line longer than kLongestUnitLine is refused whole
-// (the box of an answer that cannot be read): a part of it never answers the next question.
-bool readAnswer(std::string& line, const Stamp& which, std::string_view question);
-
 // How a line of a unit was read whole.
 enum class WholeLine { Ok, TooLong, End };
+
+// How an answer line was read from the standard input unit.
+enum class Answered {
+    Line,     // a line to judge
+    TooLong,  // a line longer than kLongestUnitLine, passed over whole: the caller refuses it
+    Ended,    // the command file ended, and the keyboard answers from now on: ask again
+};
+// Reads one answer line from the standard input unit. Never returns at the end of the keyboard
+// input: the run stops there.
+Answered readAnswer(std::string& line);
+// Reads one answer line of the unit whole, as readWholeLine does, and keeps the line of the
+// keyboard's last answer for the box that refuses it (a box's pause may read after it).
+WholeLine readAnswerOf(int32_t unit, std::string& line);
+
 // Reads one line of the unit whole. A line longer than kLongestUnitLine is read to its end and
 // refused (TooLong, `line` empty); End is the end of the unit (or an error reading it).
 WholeLine readWholeLine(int32_t unit, std::string& line);
 // The line of a box that refuses such a line.
 std::string tooLongLine();
 
-// The box of an answer that cannot be read (with `why` when given), after which the question is
-// asked again. An answer of a command file also ends the command file, and the box names its
-// line: the keyboard takes over, so that a file of other data started as a command file raises
-// one box, not one for each of its lines.
-void unreadableAnswer(const Stamp& which, std::string_view question, std::string_view why = {});
+// The end of the keyboard's input: the run stops, its files finished and closed.
+[[noreturn]] void endOfInput();
+
+// The frame of a box that refuses an answer.
+enum class RefusalBox {
+    Error,     // an error box
+    Warning,   // a warning box
+    Outdated,  // an error box with the outdated tail
+    Quiet,     // no box at a terminal, only the retry line when there is one
+};
+
+// A refused answer, and the box that says so.
+struct Refusal {
+    const Stamp& which;                       // the routine the box names
+    std::string_view question;                // named when the refusal ends piped input
+    std::string_view retry = "==> RETRYING";  // the box's last line when it is asked again
+    RefusalBox box = RefusalBox::Error;
+    int32_t unit = 0;  // the unit the answer came from; 0 for the standard input unit
+};
+
+// Refuses an answer that the caller would ask for again; `why` are the box's lines (empty ones
+// are left out). At a terminal the box is shown and the question asked again. An answer of a
+// command file ends the command file, in the box that names its line: the keyboard asks the
+// question again. An answer piped in ends the run as the end of the input does, the box naming
+// the line and the question: a later line would answer a question it was not meant for.
+void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why);
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional

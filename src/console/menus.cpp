@@ -1,6 +1,8 @@
 #include "console/menus.hpp"
 
 #include "console/console.hpp"
+#include "console/fields.hpp"
+#include "console/input.hpp"
 
 namespace tensova {
 namespace {
@@ -29,6 +31,22 @@ void updateExitTail() {
     wout({kDashes43});
     wout({"UPDATE & EXIT ........99"});
     menutail();
+}
+
+void unknownCommand(const Stamp& menu, int32_t choice, std::string_view question) {
+    refuseAnswer({menu, question, "", RefusalBox::Quiet}, {"unknown command: " + fmtIown(choice)});
+}
+
+void unknownAnswer(const Stamp& menu) {
+    refuseAnswer({menu, "your choice", "==> BACK TO MENU WITHOUT ACTION", RefusalBox::Warning},
+                 {"UNKNOWN ANSWER !"});
+}
+
+bool knownCommand(const Stamp& menu, int32_t choice, std::initializer_list<int32_t> known) {
+    for (const int32_t k : known)
+        if (k == choice) return true;
+    unknownCommand(menu, choice);
+    return false;
 }
 
 void subhead(const Stamp& s) {

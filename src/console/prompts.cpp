@@ -38,48 +38,91 @@ void defaultLines(const std::string& shown) {
     wout({"Default =", shown});
 }
 
-// The answer window of the prompts with a default: the first n characters, blank-padded.
-std::string window(const std::string& line, std::size_t n) {
-    return fit(line, n);
-}
+// The fields of the answers with a default: the number prompts read the first 20 characters
+// of the line, the text prompt its first 80.
+constexpr std::size_t kNumberField = 20;
+constexpr std::size_t kTextField = 80;
 
 // An answer whose first character is a blank, carriage return or line feed takes the default.
-bool takesDefault(const std::string& win) {
-    return win.empty() || win[0] == ' ' || win[0] == '\r' || win[0] == '\n';
+bool takesDefault(std::string_view line) {
+    return line.empty() || line[0] == ' ' || line[0] == '\r' || line[0] == '\n';
 }
+
+// An answer longer than its field is refused whole: cut, it would be read as another answer
+// (000000000000000000001001 as 0). Blanks after it are no part of it.
+bool beyondField(std::string_view line, std::size_t field) {
+    const std::size_t end = line.find_last_not_of(" \t");
+    return end != std::string_view::npos && end >= field;
+}
+
+std::string answerLongerThan(std::size_t field) {
+    return "answer longer than " + fmtIown(static_cast<int64_t>(field)) + " characters";
+}
+
+// A prompt's own box for an answer it cannot read.
+struct Unreadable {
+    const Stamp& which;
+    std::string_view question;  // as the box shows it
+    std::string_view lead = "could not read";
+    std::string_view retry = "==> RETRYING";
+    RefusalBox box = RefusalBox::Error;
+    int32_t unit = 0;
+    void refuse(std::string_view why = {}) const {
+        refuseAnswer({which, question, retry, box, unit},
+                     {std::string(lead) + " " + std::string(question), why});
+    }
+};
 
 void outsideBox(const Stamp& which, std::string_view q, const std::string& value,
                 const std::string& bounds) {
-    errorhead(which);
-    wout({std::string(q) + " =", value});
-    wout({"outside [" + bounds + "]"});
-    errortail00();
+    refuseAnswer({which, q, ""}, {std::string(q) + " = " + value, "outside [" + bounds + "]"});
 }
 
 std::string intBounds(int32_t lo, int32_t hi) {
     return fmtIown(lo) + "," + fmtIown(hi);
 }
 
-// What an integer or real prompt with a default reads: the value, the default, or nothing.
-enum class Answer { Value, Default, Unreadable, AskAgain };
+// What a prompt read: a value, the default, or nothing (the prompt asks again).
+enum class Answer { Value, Default, AskAgain };
 
+// One answer line; false when the prompt asks again (a command file that ended, a refused line).
+bool answerLine(std::string& line, const Unreadable& box) {
+    const Answered a = readAnswer(line);
+    if (a == Answered::TooLong) box.refuse(tooLongLine());
+    return a == Answered::Line;
+}
+
+// A number of a prompt with a default, read from the answer's field.
 template <typename T, typename Parse>
-Answer readWindow(T& v, Parse parse, const Stamp& which, std::string_view question) {
+Answer readField(T& v, Parse parse, const Unreadable& box) {
     std::string line;
-    if (!readAnswer(line, which, question)) return Answer::AskAgain;
-    const std::string win = window(line, 20);
-    if (takesDefault(win)) return Answer::Default;
-    return parse(win, v) ? Answer::Value : Answer::Unreadable;
+    if (!answerLine(line, box)) return Answer::AskAgain;
+    if (takesDefault(line)) return Answer::Default;
+    if (beyondField(line, kNumberField)) {
+        box.refuse(answerLongerThan(kNumberField));
+        return Answer::AskAgain;
+    }
+    if (parse(line.substr(0, kNumberField), v)) return Answer::Value;
+    box.refuse();
+    return Answer::AskAgain;
 }
 
 // Reads an integer straight from the input: lines holding only blanks are passed over.
-Answer readDirectInt(int32_t& v, const Stamp& which, std::string_view question) {
+Answer readDirectInt(int32_t& v, const Unreadable& box) {
     std::string line;
-    for (;;) {
-        if (!readAnswer(line, which, question)) return Answer::AskAgain;
-        if (line.find_first_not_of(" \t") != std::string::npos) break;
-    }
-    return parseInt(line, v) ? Answer::Value : Answer::Unreadable;
+    do {
+        if (!answerLine(line, box)) return Answer::AskAgain;
+    } while (line.find_first_not_of(" \t") == std::string::npos);
+    if (parseInt(line, v)) return Answer::Value;
+    box.refuse();
+    return Answer::AskAgain;
+}
+
+bool parseIntField(const std::string& w, int32_t& v) {
+    return parseInt(w, v);
+}
+bool parseRealField(const std::string& w, float& v) {
+    return parseReal(w, v);
 }
 
 // The shared loop of the integer prompts.
@@ -92,14 +135,10 @@ void integerPrompt(int32_t& iv, std::string_view text, const Stamp& which, const
         if (lo != nullptr) wout({"inside  [" + intBounds(*lo, *hi) + "]"});
         if (ivdef != nullptr) defaultLines(fmtI(*ivdef, 12));
         int32_t value = 0;
-        const auto parse = [](const std::string& w, int32_t& v) { return parseInt(w, v); };
-        Answer a =
-            ivdef != nullptr ? readWindow(value, parse, which, q) : readDirectInt(value, which, q);
+        const Unreadable box{which, q};
+        const Answer a =
+            ivdef != nullptr ? readField(value, parseIntField, box) : readDirectInt(value, box);
         if (a == Answer::AskAgain) continue;
-        if (a == Answer::Unreadable) {
-            unreadableAnswer(which, q);
-            continue;
-        }
         if (a == Answer::Default) value = *ivdef;
         if (lo != nullptr && (value < *lo || value > *hi)) {
             iv = value;
@@ -146,13 +185,8 @@ void realPrompt(float& r, std::string_view text, const Stamp& which, float rdef,
         if (lo != nullptr) wout({"inside  [" + bounds + "]"});
         defaultLines(shownDefault);
         float value = 0;
-        Answer a = readWindow(
-            value, [](const std::string& w, float& v) { return parseReal(w, v); }, which, q);
+        const Answer a = readField(value, parseRealField, Unreadable{which, q});
         if (a == Answer::AskAgain) continue;
-        if (a == Answer::Unreadable) {
-            unreadableAnswer(which, q);
-            continue;
-        }
         if (a == Answer::Default) value = rdef;
         if (lo != nullptr && (value < *lo || value > *hi)) {
             r = value;
@@ -206,32 +240,79 @@ Verdict judge(char c) {
     }
 }
 
-// Applies the answer; false when the question must be asked again (help, wrong answer). A wrong
-// answer of a command file ends it.
-bool applyYesNo(bool& l, bool ldef, char c, const Stamp& stamp,
-                const std::function<void(std::initializer_list<std::string_view>)>& out) {
-    switch (judge(c)) {
-        case Verdict::Yes:
-            l = true;
-            return true;
-        case Verdict::No:
-            l = false;
-            return true;
-        case Verdict::Default:
-            l = ldef;
-            return true;
-        case Verdict::Help:
-            break;
-        case Verdict::Wrong:
-            errorhead(stamp);
-            out({"incorrect answer:", std::string(1, c)});
-            if (answerFromCommandFile()) endCommandFileAtLine();
-            out({"==> WILL ASK QUESTION AGAIN"});
-            errortail00();
-            break;
+// The whole answer counts, in either case; a line of blanks is a return.
+Verdict judgeWhole(std::string_view line) {
+    const std::size_t end = line.find_last_not_of(" \t\r");
+    if (end == std::string_view::npos) return Verdict::Default;
+    std::string w(line.substr(0, end + 1));
+    for (char& c : w) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (w == "y" || w == "yes" || w == "1") return Verdict::Yes;
+    if (w == "n" || w == "no" || w == "0") return Verdict::No;
+    return w == "h" ? Verdict::Help : Verdict::Wrong;
+}
+
+// How a yes/no prompt judges and refuses its answers.
+struct YesNo {
+    const Stamp& stamp;
+    std::string_view text;  // the question at its full length
+    bool whole = false;     // only a whole answer counts
+    int32_t unit = 0;       // the unit it reads; 0 for the standard input unit
+
+    Unreadable unreadable() const {
+        return {stamp,
+                text,
+                "could not read answer to",
+                "==> WILL ASK QUESTION AGAIN",
+                RefusalBox::Error,
+                unit};
     }
-    yesNoHelp(stamp);
-    return false;
+    // Applies the answer line; false when the question must be asked again (help, a wrong
+    // answer).
+    bool apply(bool& l, bool ldef, std::string_view line) const {
+        const char first = line.empty() ? ' ' : line[0];
+        switch (whole ? judgeWhole(line) : judge(first)) {
+            case Verdict::Yes:
+                l = true;
+                return true;
+            case Verdict::No:
+                l = false;
+                return true;
+            case Verdict::Default:
+                l = ldef;
+                return true;
+            case Verdict::Help:
+                break;
+            case Verdict::Wrong: {
+                // The answer as it was judged: its first character, or all of it (cut short).
+                const std::string shown(whole ? line.substr(0, 40) : line.substr(0, 1));
+                refuseAnswer(
+                    {stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN", RefusalBox::Error, unit},
+                    {"incorrect answer: " + shown});
+                break;
+            }
+        }
+        yesNoHelp(stamp);
+        return false;
+    }
+};
+
+// The yes/no prompt of the standard input unit.
+void yesNoPrompt(bool& l, std::string_view text, bool ldef, const YesNo& how) {
+    const std::string_view q = trimmed(text);
+    for (;;) {
+        dotsAtLevel2();
+        wout({q, "?"});
+        if (lwito(2)) {
+            wout({"Enter", "(0/1)(n/y)(N/Y)"});
+            wout({"or return for default value or h for help"});
+            wout({"Default =", word(ldef)});
+        }
+        std::string line;
+        if (!answerLine(line, how.unreadable()) || !how.apply(l, ldef, line)) continue;
+        wout({"New value = ", word(l)});
+        dotsAtLevel2();
+        return;
+    }
 }
 
 }  // namespace
@@ -267,23 +348,15 @@ std::string realRange(float rmin, float rmax) {
 
 void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
     wout({kDots});
+    const Unreadable box{kInintegdefnp, text, "could not read",
+                         "             RETRYING              ", RefusalBox::Outdated};
     for (;;) {
         wout({"Enter", text});
         wout({"or return for default value"});
         wout({"Default =", fmtIown(ivdef)});
         int32_t value = 0;
-        const Answer a = readWindow(
-            value, [](const std::string& w, int32_t& v) { return parseInt(w, v); }, kInintegdefnp,
-            text);
+        const Answer a = readField(value, parseIntField, box);
         if (a == Answer::AskAgain) continue;
-        if (a == Answer::Unreadable) {
-            errorhead(kInintegdefnp);
-            wout({"could not read", text});
-            if (answerFromCommandFile()) endCommandFileAtLine();
-            wout({"             RETRYING              "});
-            errortail0();
-            continue;
-        }
         iv = a == Answer::Default ? ivdef : value;
         wout({kDots});
         return;
@@ -296,7 +369,7 @@ void inchar1(std::string& answer, std::string_view text) {
         dotsAtLevel2();
         wout({"Enter", q});
         std::string line;
-        if (!readAnswer(line, kInchar1, q)) continue;
+        if (!answerLine(line, Unreadable{kInchar1, q})) continue;
         answer = fit(line, answer.size());
         wout({"New value =", answer});
         dotsAtLevel2();
@@ -313,12 +386,16 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
         wout({"Enter", q});
         defaultLines(std::string(trimmed(def)));
         std::string line;
-        if (!readAnswer(line, kInchardef, q)) continue;
-        const std::string win = window(line, 80);
-        if (takesDefault(win)) {
+        const Unreadable box{kInchardef, q};
+        if (!answerLine(line, box)) continue;
+        const std::string win = fit(line, kTextField);
+        if (takesDefault(line)) {
             wout({"ichar =", fmtI(static_cast<unsigned char>(win[0]), 3), "=> use default value"});
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
+        } else if (beyondField(line, kTextField)) {
+            box.refuse(answerLongerThan(kTextField));
+            continue;
         } else {
             answer = fit(win, answer.size());
             if (line80 != nullptr) *line80 = win;
@@ -330,23 +407,11 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
 }
 
 void inlogicdef(bool& l, std::string_view text, bool ldef) {
-    const std::string_view q = trimmed(text);
-    for (;;) {
-        dotsAtLevel2();
-        wout({q, "?"});
-        if (lwito(2)) {
-            wout({"Enter", "(0/1)(n/y)(N/Y)"});
-            wout({"or return for default value or h for help"});
-            wout({"Default =", word(ldef)});
-        }
-        std::string line;
-        if (!readAnswer(line, kInlogicdef, q)) continue;
-        const char c = line.empty() ? ' ' : line[0];
-        if (!applyYesNo(l, ldef, c, kInlogicdef, [](auto items) { wout(items); })) continue;
-        wout({"New value = ", word(l)});
-        dotsAtLevel2();
-        return;
-    }
+    yesNoPrompt(l, text, ldef, {kInlogicdef, text});
+}
+
+void inlogicdefwhole(bool& l, std::string_view text, bool ldef) {
+    yesNoPrompt(l, text, ldef, {kInlogicdef, text, true});
 }
 
 void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_t iuout) {
@@ -354,6 +419,7 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
     auto out = [iuout](std::initializer_list<std::string_view> items) {
         unitWrite(iuout, cline(items));
     };
+    const YesNo how{kInlogicdef2, text, false, iuin};
     out({kDots});
     for (;;) {
         out({q, "?"});
@@ -361,19 +427,15 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
         out({"or return for default value or h for help"});
         out({"Default =", word(ldef)});
         std::string line;
-        char c = ' ';
-        const WholeLine r = readWholeLine(iuin, line);
+        const WholeLine r = readAnswerOf(iuin, line);
         if (r == WholeLine::TooLong) {
-            errorhead(kInlogicdef2);
-            out({tooLongLine()});
-            out({"==> WILL ASK QUESTION AGAIN"});
-            errortail00();
+            how.unreadable().refuse(tooLongLine());
             continue;
         }
-        if (r == WholeLine::Ok) c = line.empty() ? ' ' : line[0];
         // At the end of the input the default answers: the question is asked once and must
         // not hold the run.
-        if (!applyYesNo(l, ldef, c, kInlogicdef2, out)) continue;
+        if (r == WholeLine::End) line.clear();
+        if (!how.apply(l, ldef, line)) continue;
         out({"New value = ", word(l)});
         out({kDots});
         return;

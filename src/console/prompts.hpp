@@ -1,9 +1,12 @@
 #pragma once
 // Prompts: one number, text or yes/no answer from the standard input unit (the keyboard, or the
 // command file while one runs). Each returns only with an acceptable answer: an unreadable or
-// out-of-range answer gives an error box and the question again. An answer line that begins
-// with a blank (an empty line included) takes the default. At output level 2 the question is
-// framed by a line of dots and followed by the default; the accepted value is echoed.
+// out-of-range answer gives an error box and, at a terminal, the question again (a command file
+// ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank
+// (an empty line included) takes the default; any other answer of a prompt with a default is
+// refused when longer than its field (20 characters for a number, 80 for a text). At output
+// level 2 the question is framed by a line of dots and followed by the default; the accepted
+// value is echoed.
 //
 // The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
 // Text answers are std::strings whose size is the declared length of the variable.
@@ -33,12 +36,15 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
 
 // Text without default: the line as typed, cut or padded to answer's length.
 void inchar1(std::string& answer, std::string_view text);
-// Text with default (at most the first 80 characters of the line). With `line`, it also
-// receives the whole answer before it was cut to answer's length.
+// Text with default: a line of at most 80 characters, blanks after it aside (a longer one is
+// refused). With `line`, it also receives the whole answer before it was cut to answer's length.
 void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
                std::string* line = nullptr);
 // Yes/no with default: y Y 1 yes, n N 0 no, h H help.
 void inlogicdef(bool& l, std::string_view text, bool ldef);
+// Yes/no where a wrong Yes destroys something: only a whole answer counts (y, yes, 1, n, no, 0
+// or h, in either case; return for the default), never its first character alone.
+void inlogicdefwhole(bool& l, std::string_view text, bool ldef);
 // Yes/no on the units the caller names, every line at every level (the STOP and RESUME
 // questions of the error tails, asked on the keyboard). At the end of the input it takes the
 // default: such a question is asked once and must not hold the run.

@@ -411,6 +411,18 @@ void unitWriteRaw(int32_t u, std::string_view bytes) {
         p->failed = true;
 }
 
+bool unitKeyboardIsTerminal() {
+    const Unit& u = consoleIn();
+    return u.fd >= 0 && ::isatty(u.fd) == 1;
+}
+
+void unitEndInput(int32_t u) {
+    Unit* p = find(u);
+    if (p == nullptr) return;
+    p->pos = p->len;
+    p->atEnd = true;
+}
+
 bool unitConsoleLost() {
     const Unit& u = consoleOut();
     return u.failed || std::ferror(u.out);

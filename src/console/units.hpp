@@ -60,6 +60,11 @@ bool unitLineCut(int32_t u);
 void unitWrite(int32_t u, std::string_view text);
 // Writes raw bytes (no newline added).
 void unitWriteRaw(int32_t u, std::string_view bytes);
+// Whether the keyboard unit reads a terminal (a person who sees each question) rather than a
+// pipe or a file of answers.
+bool unitKeyboardIsTerminal();
+// Ends the input of unit `u` where it stands: every later read of it meets its end.
+void unitEndInput(int32_t u);
 // True once standard output has refused a write: nobody sees the questions any more.
 bool unitConsoleLost();
 // True once a file unit has refused a write or its close: a file of the run is not whole.

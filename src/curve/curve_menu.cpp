@@ -118,12 +118,12 @@ void initialise(int32_t inter) {
     scptd(s.c, inter);
 }
 
-void dispatch(int32_t choice) {
+bool dispatch(int32_t choice) {
     Scratch s;
     if (choice >= 1 && choice <= pfixblock.nparfix) {
         int32_t slot = choice;
         scparfix1(s.fixName, s.type, s.a, s.iv, s.fixValue, slot, 2);
-        return;
+        return true;
     }
     switch (choice) {
         case 100:
@@ -147,8 +147,9 @@ void dispatch(int32_t choice) {
             scptnam(s.name, 2);
             break;
         default:
-            break;
+            return false;
     }
+    return true;
 }
 
 }  // namespace

@@ -120,10 +120,10 @@ void slotMenu(const Slot& s, std::string& info, int32_t ifix1) {
                     inchardef(s.name, curveQuestion("parameter name"), s.name);
                     if (s.type == kNameOnly) deriveForms(s);
                     info = infoText(s);
-                    return;
+                    return true;
                 case 20:
                     askType(s.type);
-                    return;
+                    return true;
                 case 30:
                     wanted = kReal;
                     break;
@@ -134,11 +134,11 @@ void slotMenu(const Slot& s, std::string& info, int32_t ifix1) {
                     wanted = kCharacter;
                     break;
                 default:
-                    return;
+                    return false;
             }
             if (s.type != wanted) {
                 noActionBox({"Wrong type of parameter"});
-                return;
+                return true;
             }
             // The question is the parameter's own name.
             if (wanted == kReal) inrealdef(s.real, s.name, s.real);
@@ -146,6 +146,7 @@ void slotMenu(const Slot& s, std::string& info, int32_t ifix1) {
             if (wanted == kCharacter) inchardef(s.text, s.name, s.text);
             deriveForms(s);
             info = infoText(s);
+            return true;
         },
         ChoicePrompt::Standard);
 }
@@ -168,9 +169,10 @@ void scparfixnb(int32_t& nparfixa, int32_t inter) {
                 wout({"current nb of fixed params ....10", int6(nparfixa)});
             },
             [&](int32_t choice) {
-                if (choice == 10)
-                    inintegvindef(nparfixa, curveQuestion("nb of fixed parameters"), nparfixa, 1,
-                                  kFixedParamSlots);
+                if (choice != 10) return false;
+                inintegvindef(nparfixa, curveQuestion("nb of fixed parameters"), nparfixa, 1,
+                              kFixedParamSlots);
+                return true;
             });
     }
     pfixblock.nparfix = nparfixa;

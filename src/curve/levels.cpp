@@ -3,6 +3,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/input.hpp"
 #include "console/numtext.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -115,27 +116,32 @@ void makeConsistent(const Levels& v) {
     }
 }
 
+// Each asks again, offering the value in force, until the answer is one it can use.
 void askIncrement(float& levd) {
+    const std::string q = curveQuestion("level increment value >0<");
     for (;;) {
-        inrealdef(levd, curveQuestion("level increment value >0<"), levd);
-        if (levd != 0.0f) return;
-        warninghead(kSclevel2);
-        wout({"Increment =", real8(levd)});
-        wout({"Increment MUST be non zero"});
-        wout({"==> BACK TO QUERY"});
-        warningtail00();
+        float v = levd;
+        inrealdef(v, q, levd);
+        if (v != 0.0f) {
+            levd = v;
+            return;
+        }
+        refuseAnswer({kSclevel2, trimmed(q), "==> BACK TO QUERY", RefusalBox::Warning},
+                     {"Increment = " + real8(v), "Increment MUST be non zero"});
     }
 }
 
 void askCount(int32_t& nlev) {
+    const std::string q = curveQuestion("nb of level curves");
     for (;;) {
-        inintegdef(nlev, curveQuestion("nb of level curves"), nlev);
-        if (nlev > 0) return;
-        warninghead(kSclevel2);
-        wout({"Nb of level curves =", int4(nlev)});
-        wout({"MUST BE > 0"});
-        wout({"==> BACK TO QUERY"});
-        warningtail00();
+        int32_t n = nlev;
+        inintegdef(n, q, nlev);
+        if (n > 0) {
+            nlev = n;
+            return;
+        }
+        refuseAnswer({kSclevel2, trimmed(q), "==> BACK TO QUERY", RefusalBox::Warning},
+                     {"Nb of level curves = " + int4(n), "MUST BE > 0"});
     }
 }
 
@@ -187,11 +193,12 @@ void menu(const Levels& v, const std::string& name) {
                     v.levd = 1.0f;
                     v.ictype = 4;
                     // A single level is consistent as set.
-                    return;
+                    return true;
                 default:
-                    break;
+                    return false;
             }
             makeConsistent(v);
+            return true;
         });
 }
 

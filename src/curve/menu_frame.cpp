@@ -7,7 +7,7 @@
 namespace tensova {
 
 void curveMenuLoop(const Stamp& owner, std::string_view title, const std::function<void()>& entries,
-                   const std::function<void(int32_t)>& act, ChoicePrompt prompt) {
+                   const std::function<bool(int32_t)>& act, ChoicePrompt prompt) {
     for (;;) {
         submenuhead(owner);
         wout({kDashes43});
@@ -25,7 +25,7 @@ void curveMenuLoop(const Stamp& owner, std::string_view title, const std::functi
             inintegdef(choice, q, kCurveMenuExit);
         }
         if (choice == kCurveMenuExit) return;
-        act(choice);
+        if (!act(choice)) unknownCommand(owner, choice, trimmed(q));
     }
 }
 

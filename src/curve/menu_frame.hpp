@@ -23,9 +23,10 @@ enum class ChoicePrompt {
     Standard,  // lines by output level, echoed
 };
 
-// Shows the menu and hands each choice but 99 to `act`, until 99 (also the default).
+// Shows the menu and hands each choice but 99 to `act`, until 99 (also the default). `act`
+// returns false for a number the menu does not know, which is refused (unknownCommand).
 void curveMenuLoop(const Stamp& owner, std::string_view title, const std::function<void()>& entries,
-                   const std::function<void(int32_t)>& act,
+                   const std::function<bool(int32_t)>& act,
                    ChoicePrompt prompt = ChoicePrompt::Older);
 
 }  // namespace tensova

@@ -156,8 +156,9 @@ void scptnp(int32_t& np, int32_t inter) {
                 wout({"nb of segments ..................", int7(np - 1)});
             },
             [&](int32_t choice) {
-                if (choice == 10)
-                    inintegvindef(np, curveQuestion("nb of pts per curve"), np, 1, kCurvePointsMax);
+                if (choice != 10) return false;
+                inintegvindef(np, curveQuestion("nb of pts per curve"), np, 1, kCurvePointsMax);
+                return true;
             });
     }
     validatePoints(np, inter);
@@ -183,6 +184,7 @@ void scptif(float& pti, float& ptf, int32_t inter) {
             [&](int32_t choice) {
                 if (choice == 10) inrealdef(pti, curveQuestion("initial value"), pti);
                 if (choice == 11) inrealdef(ptf, curveQuestion("final value"), ptf);
+                return choice == 10 || choice == 11;
             });
     }
     ptblock.pti = pti;
@@ -199,7 +201,9 @@ void scptd(float& ptd, int32_t inter) {
                 wout({"increment .....................10", real8(ptd)});
             },
             [&](int32_t choice) {
-                if (choice == 10) inrealdef(ptd, curveQuestion("increment"), ptd);
+                if (choice != 10) return false;
+                inrealdef(ptd, curveQuestion("increment"), ptd);
+                return true;
             });
     }
     ptblock.ptd = ptd;
@@ -215,8 +219,9 @@ void scptnam(std::string& name, int32_t inter) {
                 wout({"name ..........................10", name});
             },
             [&](int32_t choice) {
-                if (choice == 10)
-                    inchardef(name, curveQuestion("running point parameter name"), name);
+                if (choice != 10) return false;
+                inchardef(name, curveQuestion("running point parameter name"), name);
+                return true;
             });
     }
     ptblock.ptname = fit(name, 5);

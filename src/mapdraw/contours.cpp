@@ -215,6 +215,8 @@ void contours1(const Map& map, int32_t inter) {
             if (settings.clip) window = lonWindow(m);
         } else if (choice == kDensityEntry) {
             inrealdef(settings.ppd, "Nb of points for 1 deg (polygons)", settings.ppd);
+        } else {
+            unknownCommand(kContours1, choice, "type of line file");
         }
     }
 }

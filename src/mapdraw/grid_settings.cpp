@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "console/checks.hpp"
-#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/globe.hpp"
@@ -78,12 +77,15 @@ void readRange(std::string_view question, std::string_view unitLine, float limit
         wout({unitLine});
         wout({"mini and maxi inside  " + range});
         std::string line;
-        if (!readAnswer(line, kSllgrid3, question)) continue;
+        const Answered a = readAnswer(line);
+        if (a == Answered::Ended) continue;
         FreeFormat values(line);
         float v[3];
-        if (values.nextReal(v[0]) && values.nextReal(v[1]) && values.nextReal(v[2])) {
+        if (a == Answered::Line && values.nextReal(v[0]) && values.nextReal(v[1]) &&
+            values.nextReal(v[2])) {
             if (!onGlobe(v[0], limit) || !onGlobe(v[1], limit)) {
-                unreadableAnswer(kSllgrid3, question, "mini or maxi outside " + range);
+                refuseAnswer({kSllgrid3, question}, {"could not read " + std::string(question),
+                                                     "mini or maxi outside " + range});
                 continue;
             }
             vmin = v[0];
@@ -91,9 +93,12 @@ void readRange(std::string_view question, std::string_view unitLine, float limit
             inc = v[2];
             return;
         }
-        // At the keyboard the question is simply asked again; a command file's line that does
-        // not hold three numbers ends it.
-        if (answerFromCommandFile()) unreadableAnswer(kSllgrid3, question);
+        // At a terminal a line without the three numbers is simply asked again; a line too long
+        // to read gets its box.
+        const bool tooLong = a == Answered::TooLong;
+        refuseAnswer({kSllgrid3, question, tooLong ? "==> RETRYING" : "",
+                      tooLong ? RefusalBox::Error : RefusalBox::Quiet},
+                     {"could not read " + std::string(question), tooLong ? tooLongLine() : ""});
     }
 }
 
@@ -178,6 +183,7 @@ void menu(GridDegrees& g) {
             case kExit:
                 return;
             default:
+                unknownCommand(kSllgrid3, choice);
                 break;
         }
     }

@@ -218,6 +218,7 @@ void mappoint(bool& useproj, int32_t inter, const Map& map) {
                 break;
             }
             default:
+                unknownCommand(kMappoint, choice);
                 break;
         }
     }

@@ -132,10 +132,7 @@ void sprojll2(int32_t& iproj, int32_t mode) {
         if (knownProjection(choice)) {
             iproj = choice;
         } else {
-            warninghead(kSprojll2);
-            wout({"UNKNOWN ANSWER !"});
-            wout({"==> BACK TO MENU WITHOUT ACTION"});
-            warningtail00();
+            unknownAnswer(kSprojll2);
         }
     }
 

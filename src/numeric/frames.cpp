@@ -134,10 +134,7 @@ void smatab33(Mat33& aba, int32_t mode) {
             const std::string question = "aba(" + fmtIown(i) + "," + fmtIown(j) + ")";
             inrealdef(e, question, e);
         } else {
-            warninghead(kSmatab33);
-            wout({"UNKNOWN ANSWER !"});
-            wout({"==> BACK TO MENU WITHOUT ACTION"});
-            warningtail00();
+            unknownAnswer(kSmatab33);
         }
     }
     a2b.ab = aba;

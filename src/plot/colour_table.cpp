@@ -118,6 +118,7 @@ bool numberMenu(int32_t& n) {
         menutail();
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
+        if (!knownCommand(kScolornb, choice, {10, 98, 99})) continue;
         if (choice == 10) inintegvindef(n, "new nb of colors", n, 1, kMaxColours);
         if (choice == 98) return false;
         if (choice == 99) return true;
@@ -181,6 +182,7 @@ bool slotMenu(int32_t& k, std::string& name, float& r, float& g, float& b) {
             case 99:
                 return true;
             default:
+                unknownCommand(kScolorrgb, choice);
                 break;
         }
     }
@@ -341,6 +343,7 @@ void scolortable(int32_t inter) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) return;
+        if (!knownCommand(kScolortable, choice, {100, 200, 300})) continue;
         if (choice == 100) {
             int32_t n = 0;
             scolornb(n, 2);

@@ -130,40 +130,54 @@ void modifyColour(int32_t mode) {
     scolorrgb(k, name, r, g, b, mode);
 }
 
-// The entries that act only while the plot is open.
-void attributeEntry(int32_t choice, int32_t mode) {
+// The entries that act only while the plot is open; false for a number that is none of them.
+bool attributeEntry(int32_t choice, int32_t mode) {
     float f = 0.0f;
     int32_t i = 0;
     switch (choice) {
         case 10:
-            return slinewidth(f, mode);
+            slinewidth(f, mode);
+            break;
         case 11:
-            return slinestyle(i, mode);
+            slinestyle(i, mode);
+            break;
         case 12:
-            return slinecolor(i, mode);
+            slinecolor(i, mode);
+            break;
         case 20:
-            return sfillstyle(i, mode);
+            sfillstyle(i, mode);
+            break;
         case 21:
-            return sfillcolor(i, mode);
+            sfillcolor(i, mode);
+            break;
         case 30:
-            return stextfont(i, mode);
+            stextfont(i, mode);
+            break;
         case 31:
-            return stextsize(f, mode);
+            stextsize(f, mode);
+            break;
         case 32:
-            return stextalign(i, mode);
+            stextalign(i, mode);
+            break;
         case 33:
-            return stextangle(f, mode);
+            stextangle(f, mode);
+            break;
         case 34:
-            return stextcolor(i, mode);
+            stextcolor(i, mode);
+            break;
         case 40:
-            return ssymboltype(i, mode);
+            ssymboltype(i, mode);
+            break;
         case 41:
-            return ssymbolsize(f, mode);
+            ssymbolsize(f, mode);
+            break;
         case 50:
-            return scolornb(i, mode);
+            scolornb(i, mode);
+            break;
         default:
-            return;
+            return false;
     }
+    return true;
 }
 
 void menu(bool current) {
@@ -181,8 +195,9 @@ void menu(bool current) {
             modifyColour(mode);
         } else if (choice == 52) {
             scolortable(mode);
-        } else if (iocom.plotOpen) {
-            attributeEntry(choice, mode);
+        } else if (iocom.plotOpen ? !attributeEntry(choice, mode) : choice != 50) {
+            // While the plot is closed, the attributes' entries are not offered.
+            unknownCommand(kSplotparam2, choice);
         }
     }
 }

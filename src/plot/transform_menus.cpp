@@ -3,11 +3,14 @@
 // work on their arguments only; the set-up stores what they return.
 
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/text.hpp"
@@ -27,15 +30,13 @@ void lines(std::initializer_list<std::string_view> texts) {
 }
 
 // Whether the scaling's matrix can be inverted, as every drawing in user units needs; a box
-// refuses it otherwise. The determinant is taken as the inversion takes it.
-bool invertible(const Stamp& which, float xx, float xy, float yx, float yy) {
+// refuses it otherwise, after the answer to `last`. The determinant is taken as the inversion
+// takes it.
+bool invertible(const Stamp& which, std::string_view last, float xx, float xy, float yx, float yy) {
     const float det = xx * yy - xy * yx;
     if (det != 0.0f && std::isfinite(det)) return true;
-    errorhead(which);
-    wout({"det(B) =", fmtG(det, 15, 3)});
-    wout({"=> Cannot Invert B"});
-    wout({"==> WILL ASK VALUES AGAIN"});
-    errortail00();
+    refuseAnswer({which, last, "==> WILL ASK VALUES AGAIN"},
+                 {"det(B) = " + fmtG(det, 15, 3), "=> Cannot Invert B"});
     return false;
 }
 
@@ -45,9 +46,24 @@ bool wantsChange() {
     return alter;
 }
 
+using Values = std::initializer_list<std::pair<float&, std::string_view>>;
+
 // A real prompt for each value in turn, its current value the default.
-void askEach(std::initializer_list<std::pair<float&, std::string_view>> values) {
+void askEach(Values values) {
     for (const auto& [v, question] : values) inrealdef(v, question, v);
+}
+
+// The values asked in turn until `usable` takes them. A set refused is not offered again: the
+// questions offer the values in force before it.
+void askUntilUsable(Values values, const std::function<bool()>& usable) {
+    std::vector<float> inForce;
+    for (const auto& [v, question] : values) inForce.push_back(v);
+    for (;;) {
+        askEach(values);
+        if (usable()) return;
+        auto kept = inForce.begin();
+        for (const auto& [v, question] : values) v = *kept++;
+    }
 }
 
 // One row of the matrix form's values: |xcm|   |  xx    xy|   |xu|   | xcm0|.
@@ -91,9 +107,8 @@ void mus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
     }
     if (!wantsChange()) return;
     askEach({{xcm0, "xcm0"}, {ycm0, "ycm0"}});
-    do {
-        askEach({{xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}});
-    } while (!invertible(kMus2cm1, xx, xy, yx, yy));
+    askUntilUsable({{xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}},
+                   [&] { return invertible(kMus2cm1, "yy", xx, xy, yx, yy); });
 }
 
 void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax,
@@ -131,16 +146,18 @@ void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
     }
     if (!wantsChange()) return;
     // The scales of the limits and lengths are the diagonal of the matrix.
-    do {
-        askEach({{xumin, "xumin"},
-                 {xumax, "xumax"},
-                 {yumin, "yumin"},
-                 {yumax, "yumax"},
-                 {xcm0, "xcm0"},
-                 {ycm0, "ycm0"},
-                 {xlcm, "xlcm"},
-                 {ylcm, "ylcm"}});
-    } while (!invertible(kMus2cm3, xlcm / (xumax - xumin), 0.0f, 0.0f, ylcm / (yumax - yumin)));
+    askUntilUsable({{xumin, "xumin"},
+                    {xumax, "xumax"},
+                    {yumin, "yumin"},
+                    {yumax, "yumax"},
+                    {xcm0, "xcm0"},
+                    {ycm0, "ycm0"},
+                    {xlcm, "xlcm"},
+                    {ylcm, "ylcm"}},
+                   [&] {
+                       return invertible(kMus2cm3, "ylcm", xlcm / (xumax - xumin), 0.0f, 0.0f,
+                                         ylcm / (yumax - yumin));
+                   });
     inintegvindef(isoxy, "Whether X scale = Y scale", isoxy, 0, 1);
 }
 

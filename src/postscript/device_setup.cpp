@@ -8,6 +8,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/files.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/text.hpp"
@@ -71,20 +72,24 @@ void askOrientation(std::string& orientation) {
         wout({"Portrait.................P"});
         wout({"Landscape US Letter....LUS"});
         wout({"Landscape A4...........LA4"});
-        inchardef(orientation, "(vokplt) command", orientation);
-        if (orientation == "LUS" || orientation == "lus") {
+        // The orientation in force stays the default until an answer is one of them.
+        std::string answer = orientation;
+        inchardef(answer, "(vokplt) command", orientation);
+        if (answer == "LUS" || answer == "lus") {
             orientation = "LUS";
             return;
         }
-        if (orientation == "LA4" || orientation == "la4") {
+        if (answer == "LA4" || answer == "la4") {
             orientation = "LA4";
             return;
         }
-        if (orientation[0] == 'P' || orientation[0] == 'p') {
+        if (answer[0] == 'P' || answer[0] == 'p') {
             orientation = "P  ";
             return;
         }
-        wout({"Unknown command ==> Asking again"});
+        refuseAnswer(
+            {kIntplinit, "(vokplt) command", "Unknown command ==> Asking again", RefusalBox::Quiet},
+            {"unknown page orientation: " + std::string(trimmed(answer))});
     }
 }
 

@@ -7,6 +7,7 @@
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -131,11 +132,9 @@ void sellipsoid(int32_t& iell, int32_t mode) {
         } else if (known(choice)) {
             iell = choice;
         } else {
-            warninghead(kSellipsoid);
-            wout({"ANSWER =", fmtIown(choice)});
-            wout({"NEITHER IN [1,9] NOR = 99"});
-            wout({"==> BACK TO MENU WITHOUT ACTION"});
-            warningtail00();
+            refuseAnswer({kSellipsoid, "Ellipsoid number or 99", "==> BACK TO MENU WITHOUT ACTION",
+                          RefusalBox::Warning},
+                         {"ANSWER = " + fmtIown(choice), "NEITHER IN [1,9] NOR = 99"});
         }
     }
 

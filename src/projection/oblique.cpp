@@ -77,6 +77,7 @@ void soblique(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
+        if (!knownCommand(kSoblique, choice, {1, 2})) continue;
         // A centre beyond a pole, or turns away, has no meaning: it is held to the globe.
         if (choice == 1) inlongitudedef(lon, "central longitude in degrees", lon);
         if (choice == 2) inlatitudedef(lat, "central latitude in degrees", lat);

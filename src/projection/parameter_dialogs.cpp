@@ -91,7 +91,7 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
-        if (choice != 1) continue;
+        if (!knownCommand(a.stamp, choice, {1})) continue;
         a.ask(value, a.texts.prompt, value);
     }
     value = withinTurn(value);
@@ -147,6 +147,7 @@ void sllorig(float& lon, float& lat, int32_t mode) {
         int32_t choice = 99;
         inintegdef(choice, "your choice", 99);
         if (choice == 99) break;
+        if (!knownCommand(kSllorig, choice, {1, 2})) continue;
         if (choice == 1) inlongitudedef(lon, "origin longitude in degrees", lon);
         if (choice == 2) inlatitudedef(lat, "origin latitude in degrees", lat);
         p = projectedOrigin(lon, lat);

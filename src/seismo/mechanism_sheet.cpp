@@ -235,6 +235,7 @@ void fpsbchbll(const float* azd1, const float* dipd1, const float* rakd1, const 
         int32_t choice = kExit;
         inintegdef(choice, "your choice", kExit);
         if (choice == kExit) break;
+        if (!knownCommand(kFpsbchbll, choice, {10, 11, 12, 20, 300, 310, 1000})) continue;
         if (choice == 11) scaling(isub);
         if (choice == 12) splotparam2(0);
         if (choice == 300) {

@@ -530,6 +530,10 @@ void mapseis4(float* xd, float* yd, const float* rlong, const float* rlat, const
         showMenu(n, nmax);
         int32_t choice = kExit;
         inintegdef(choice, "your choice", kExit);
+        if (!knownCommand(kMapseis4, choice,
+                          {900, 10, 11, 12, 15, 20, 300, 310, 315, 320, 330, 340, 341, 342, 343,
+                           400, kRun, kExit}))
+            continue;
         act(choice, isub, thresholdRad);
         // The plot file, as the choice and the plot's state ask.
         const bool open = iocom.plotOpen;

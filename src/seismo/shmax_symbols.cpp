@@ -101,6 +101,7 @@ void menu(Mapshpar& p) {
             case kExit:
                 return;
             default:
+                unknownCommand(kSmapsh2, choice);
                 break;
         }
     }

@@ -36,10 +36,11 @@ constexpr int32_t kAskOnly = 200;
 constexpr std::string_view kPositions[kFrameLabels] = {"X axis",      "Y axis",     "Upper Right",
                                                        "Lower Right", "Lower Left", "Upper Left"};
 
-// Shows the menu and hands each choice but 99 to `act`, until 99 (also the default). The
-// great-circle menu asks with the older prompt.
+// Shows the menu of `owner` and hands each of its `known` choices to `act`, until 99 (also the
+// default). The great-circle menu asks with the older prompt.
 template <class Show, class Act>
-void menuLoop(Show show, Act act, bool olderPrompt = false) {
+void menuLoop(const Stamp& owner, std::initializer_list<int32_t> known, Show show, Act act,
+              bool olderPrompt = false) {
     for (;;) {
         show();
         int32_t choice = kExit;
@@ -49,7 +50,7 @@ void menuLoop(Show show, Act act, bool olderPrompt = false) {
             inintegdef(choice, "your choice", kExit);
         }
         if (choice == kExit) return;
-        act(choice);
+        if (knownCommand(owner, choice, known)) act(choice);
     }
 }
 
@@ -157,6 +158,7 @@ void sdspgc(int32_t& np, int32_t mode) {
     }
     if (isDialog(mode)) {
         menuLoop(
+            kSdspgc, {10},
             [&] {
                 submenuhead(kSdspgc);
                 wout({kDashes43});
@@ -190,13 +192,14 @@ void sdspaxsymb(int32_t& istd, int32_t& ialt, int32_t mode) {
         wout({"INITIALIZING STEREOPLOT AXIS SYMBOLS"});
     }
     if (isDialog(mode)) {
-        menuLoop([&] { symbolMenu(istd, ialt, mode); },
-                 [&](int32_t choice) {
-                     if (choice == 10)
-                         inintegvindef(istd, "standard symbol type", istd, kSymbolMin, kSymbolMax);
-                     if (choice == 20)
-                         inintegvindef(ialt, "alternate symbol type", ialt, kSymbolMin, kSymbolMax);
-                 });
+        menuLoop(
+            kSdspaxsymb, {10, 20}, [&] { symbolMenu(istd, ialt, mode); },
+            [&](int32_t choice) {
+                if (choice == 10)
+                    inintegvindef(istd, "standard symbol type", istd, kSymbolMin, kSymbolMax);
+                if (choice == 20)
+                    inintegvindef(ialt, "alternate symbol type", ialt, kSymbolMin, kSymbolMax);
+            });
     }
     if (mode == kAskOnly) return;
     dspaxbk.istd = istd;
@@ -223,7 +226,7 @@ void srepstereo0(int32_t mode) {
         }
     }
     if (!isDialog(mode)) return;
-    menuLoop(frameMenu, [&](int32_t choice) {
+    menuLoop(kSrepstereo0, {1, 2, 3, 4, 5, 6, 10, 20, 30}, frameMenu, [&](int32_t choice) {
         if (choice >= 1 && choice <= kFrameLabels) {
             std::string text = f.label[slot(choice)];
             int32_t flag = f.llabel[slot(choice)];
@@ -265,13 +268,14 @@ void srepstereolabel1(std::string& text, int32_t& iflag, int32_t& index, int32_t
         errortail00();
     }
     if (isDialog(mode)) {
-        menuLoop([&] { labelMenu(text, iflag, index); },
-                 [&](int32_t choice) {
-                     if (choice == 1) inintegvindef(index, "label index", index, 1, kFrameLabels);
-                     if (choice == 2) inchardef(text, "text to draw", text);
-                     if (choice == 3)
-                         inintegvindef(iflag, "whether to draw label (0=no/1=yes)", iflag, 0, 1);
-                 });
+        menuLoop(
+            kSrepstereolabel1, {1, 2, 3}, [&] { labelMenu(text, iflag, index); },
+            [&](int32_t choice) {
+                if (choice == 1) inintegvindef(index, "label index", index, 1, kFrameLabels);
+                if (choice == 2) inchardef(text, "text to draw", text);
+                if (choice == 3)
+                    inintegvindef(iflag, "whether to draw label (0=no/1=yes)", iflag, 0, 1);
+            });
     }
     stefram2.llabel[slot(index)] = iflag == 1 ? 1 : 0;
     stefram2.label[slot(index)] = fit(text, kFrameLabelLength);
@@ -286,6 +290,7 @@ void srepstereonp(int32_t& np, int32_t mode) {
     }
     if (isDialog(mode)) {
         menuLoop(
+            kSrepstereonp, {10},
             [&] {
                 wout({kDashes43});
                 wout({"STEREO FRAME NUMBER OF POINT:              "});

@@ -20,10 +20,13 @@ using test::slice;
 using test::testData;
 
 // Runs the binary in the folder, with three.ndk in it, on the answers after the banner's; the
-// transcript from the main menu on, its times masked. The run ends with `status`.
-Lines run(const test::TempDir& dir, const std::string& answers, int status = 0) {
+// transcript from the main menu on, its times masked. The run ends with `status`. At a terminal
+// a refused answer is asked again.
+Lines run(const test::TempDir& dir, const std::string& answers, int status = 0,
+          bool atTerminal = false) {
     dir.write("three.ndk", testData("three.ndk"));
-    const auto r = test::runTensova("\n" + answers, dir.path());
+    const auto r = atTerminal ? test::runTensovaAtTerminal("\n" + answers, dir.path())
+                              : test::runTensova("\n" + answers, dir.path());
     EXPECT_FALSE(r.timedOut);
     EXPECT_EQ(r.status, status);
     return test::fromMainMenu(r.out);
@@ -109,7 +112,7 @@ TEST(CatalogueRun, FullDiskIsAFailureAndTheNextFileIsWritten) {
     expectGolden(run(dir,
                      "1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\n1001\nnodir/x.ndk\n\n"
                      "good.ndk\ny\n99\n9999\n",
-                     kExitFileNotWhole),
+                     kExitFileNotWhole, true),
                  "catalogue_runs.txt#full disk");
     EXPECT_EQ(dir.read("good.ndk"), testData("three.ndk"));
 }

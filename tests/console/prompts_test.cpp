@@ -128,8 +128,11 @@ TEST(OlderIntegerPrompt, EveryLineAtEveryLevelNoEcho) {
     expectGolden(lines, "older_prompt.txt");
 }
 
+// An answer longer than the 80 characters of the field is refused (the box's pause takes one
+// line); blanks after the answer are no part of it.
 TEST(TextPrompt, DefaultsEchoesAndWindow) {
-    ConsoleCapture cap("\n other\n" + std::string(90, 'a') + "\nname\n");
+    ConsoleCapture cap("\n other\n" + std::string(81, 'a') + "\n\n" + std::string(80, 'a') +
+                       "   \nname\n");
     std::string answer(10, ' ');
     inchardef(answer, "file name", "seis.ps");
     EXPECT_EQ(answer, "seis.ps   ");

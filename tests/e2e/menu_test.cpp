@@ -39,7 +39,7 @@ std::string couldNotOpen(const std::string& name, std::size_t field = 40) {
 // the main menu with help, the Si-Sh switch, two numbers it does not know, answers it cannot
 // read (a decimal number and ",7", which is not 7), and the quit with the closing banner.
 TEST(MainMenu, StartHelpSwitchUnknownNumbersBadAnswersAndQuit) {
-    const Session s("\n900\n7\ny\n99\n0\n5.0\n\n,7\n\n9999\n");
+    const Session s("\n900\n7\ny\n99\n0\n5.0\n\n,7\n\n9999\n", {}, Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_TRUE(s.result.err.empty()) << s.result.err;
     const Lines lines = test::splitLines(test::maskVolatile(s.result.out));
@@ -49,7 +49,9 @@ TEST(MainMenu, StartHelpSwitchUnknownNumbersBadAnswersAndQuit) {
                        "main_menu.txt");
 }
 
-// The waiting points, and the line each shows first, are the rows of a table of tests/data.
+// The waiting points, and the line each shows first, are the rows of a table of tests/data. The
+// terminal hangs up where the input ends, as Ctrl-D at the keyboard: boxes and questions asked
+// again wait there as for a person.
 TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
     const auto cases = tableRows("end_of_input.txt", ';');
     ASSERT_EQ(cases.size(), 15u);
@@ -58,7 +60,7 @@ TEST(EndOfInput, EveryWaitingPointEndsTheRunAtOnce) {
         SCOPED_TRACE(c.at(0));
         const std::string &input = c.at(1), &before = c.at(2);
         Session s;  // a run that does not end is killed after 10 s and fails
-        s.run(input, {{"three.ndk", three}}, 10);
+        s.run(input, {{"three.ndk", three}}, 10, Keyboard::Terminal);
         EXPECT_EQ(s.result.status, 1);
         EXPECT_EQ(test::slice(s.lines, static_cast<int>(s.lines.size()) - 2, 2),
                   (Lines{" END OF INPUT", " ===> STOPPING EXECUTION"}));
@@ -84,7 +86,8 @@ TEST(SishFile, ChooserRefusalsRetryAndNeverLoseAFile) {
     const std::string newName = std::string(36, 'n') + ".txt";  // as long as the field
     // At the keyboard: a directory, a name too long for its field, a name holding a NUL (which
     // must not open the file named by its first part), then a good name of 40 characters.
-    s.run("\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\n" + newName + "\n9999\n");
+    s.run("\n13\nadir\n\n" + longName + "\n\n" + withNul + "\n\n" + newName + "\n9999\n", {}, 20,
+          Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(couldNotOpen("adir")), 1);
     EXPECT_EQ(s.count(" COULD NOT OPEN FILE " + longName), 1);
@@ -117,7 +120,8 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
     // each of the three boxes; the keyboard names the file; then its own 5000 5002, and its box.
     const Session s("\n5000\n5001\nnothere.txt\n\ncmds.txt\n\n\nfresh.txt\n5000\n5002\n\n9999\n",
                     {{"cmds.txt", "5000\n5001\n13\nexists.txt\nnever.txt\n5000\n5002\n"},
-                     {"exists.txt", "keep\n"}});
+                     {"exists.txt", "keep\n"}},
+                    Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     expectGolden(fromMainMenu(s.result.out), "menu_sessions.txt#boxes wait");
     EXPECT_EQ(s.dir.read("exists.txt"), "keep\n");  // a command file never replaces a file
@@ -171,7 +175,7 @@ TEST(Chooser, PipesAndDevicesAreNotReadAndNeverHoldTheRun) {
     Session s;
     ASSERT_EQ(mkfifo(s.dir.file("pipe").c_str(), 0600), 0);
     s.dir.write("three.ndk", test::testData("three.ndk"));
-    s.run("\n1000\n1001\npipe\n\n/dev/zero\n\nthree.ndk\n9999\n", {}, 5);
+    s.run("\n1000\n1001\npipe\n\n/dev/zero\n\nthree.ndk\n9999\n", {}, 5, Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     expectGolden(fromMainMenu(s.result.out), "menu_sessions.txt#pipes and devices");
 }
@@ -207,7 +211,7 @@ TEST(Chooser, AFileTheRunHoldsOpenIsNoOutput) {
         SCOPED_TRACE(c.what);
         Session s;
         ASSERT_EQ(symlink("same.txt", s.dir.file("link.ps").c_str()), 0);
-        s.run("\n" + c.input, {{"three.ndk", three}, {"cmds.txt", cmds}});
+        s.run("\n" + c.input, {{"three.ndk", three}, {"cmds.txt", cmds}}, 20, Keyboard::Terminal);
         EXPECT_EQ(s.result.status, 0);
         EXPECT_EQ(s.count(" File already open in this run"), 1);
         EXPECT_TRUE(c.intact(s.dir.read(c.kept)));
@@ -254,7 +258,8 @@ TEST(Answers, AnOverlongLineIsRefusedWhole) {
     constexpr std::size_t kMegabyte = std::size_t{1} << 20;
     const std::string overlong = std::string(kMegabyte, 'y') + " 9999\n";
     const std::string atTheLimit = "y" + std::string(kMegabyte - 1, ' ') + "\n";
-    const Session s("\n7\n" + overlong + overlong + "n\n7\n" + atTheLimit + "9999\n");
+    const Session s("\n7\n" + overlong + overlong + "n\n7\n" + atTheLimit + "9999\n", {},
+                    Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(" line longer than 1048576 characters"), 1);
     const int no = s.find(" New value =  No ");
@@ -267,7 +272,8 @@ TEST(Answers, AnOverlongLineIsRefusedWhole) {
 TEST(Answers, OutOfRangeVertexAndSingularScalingAreAskedAgain) {
     const Session s(
         "\n1000\n100\n250\ny\n253\n3\n261\n10\n262\n\n40\n99\n99\n"
-        "3000\n11\ny\n0\n0\n0\n0\n0\n0\n\n0.5\n0\n0\n0.5\n99\n9999\n");
+        "3000\n11\ny\n0\n0\n0\n0\n0\n0\n\n0.5\n0\n0\n0.5\n99\n9999\n",
+        {}, Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     const int outside = s.find(" outside [-90.000, 90.000]");
     EXPECT_GT(outside, 0);

@@ -15,6 +15,7 @@
 namespace tensova {
 namespace {
 
+using test::Keyboard;
 using test::Session;
 
 // The file ends with its trailer, and Ghostscript draws its one page.
@@ -137,7 +138,8 @@ TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
 // 20 characters, and a line that starts with a blank takes its default name, Next_plot.
 TEST(PlotMenu, TheNextPlotFileTakesTwentyCharactersAndABlankTakesTheDefault) {
     const Session s("\n10\n\nplot.ps\n3000\n1000\n1\n\n\n" + std::string(21, 'n') + "\n\n " +
-                    std::string(20, 'n') + "\n99\n9999\n\n");
+                        std::string(20, 'n') + "\n99\n9999\n\n",
+                    {}, Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     EXPECT_EQ(s.count(" name longer than 20 characters"), 1);
     EXPECT_FALSE(s.dir.exists(std::string(20, 'n')));

@@ -15,12 +15,22 @@ namespace tensova::test {
 using Lines = std::vector<std::string>;
 using Files = std::vector<std::pair<std::string, std::string>>;
 
+// Where the answers come from: a pipe, or a terminal where a person sees each question (a refused
+// answer is asked again there, and ends the run from a pipe).
+enum class Keyboard { Pipe, Terminal };
+
 struct Session {
     Session() = default;
-    explicit Session(const std::string& input, const Files& files = {}) { run(input, files); }
-    void run(const std::string& input, const Files& files = {}, double timeoutSeconds = 20) {
+    explicit Session(const std::string& input, const Files& files = {},
+                     Keyboard keyboard = Keyboard::Pipe) {
+        run(input, files, 20, keyboard);
+    }
+    void run(const std::string& input, const Files& files = {}, double timeoutSeconds = 20,
+             Keyboard keyboard = Keyboard::Pipe) {
         for (const auto& [name, text] : files) dir.write(name, text);
-        result = runTensova(input, dir.path(), timeoutSeconds);
+        result = keyboard == Keyboard::Terminal
+                     ? runTensovaAtTerminal(input, dir.path(), timeoutSeconds)
+                     : runTensova(input, dir.path(), timeoutSeconds);
         EXPECT_FALSE(result.timedOut) << input;
         lines = splitLines(result.out);
     }

@@ -2,9 +2,12 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -148,11 +151,61 @@ bool closeBehind(const std::string& path) {
     return held >= 0 && close(held) == 0;
 }
 
-RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds,
-                     long long fileBytes, long long consoleBytes) {
+namespace {
+
+// The terminal a run reads its answers from, passing bytes as a pipe does: this side types the
+// answers as the terminal takes them, and hangs up (the end of the input) once the run has read
+// them all and the terminal has held nothing unread for a while.
+class Terminal {
+  public:
+    explicit Terminal(const std::string& input) : input_(input) {
+        if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) return;
+        termios raw{};
+        tcgetattr(slave_, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(slave_, TCSANOW, &raw);
+        // The run must not hold the typing side: it would never see the hang-up.
+        fcntl(master_, F_SETFD, FD_CLOEXEC);
+        fcntl(slave_, F_SETFD, FD_CLOEXEC);
+        fcntl(master_, F_SETFL, O_NONBLOCK);
+    }
+    ~Terminal() {
+        for (const int fd : {master_, slave_})
+            if (fd >= 0) close(fd);
+    }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+    bool opened() const { return slave_ >= 0; }
+    int slave() const { return slave_; }
+    void type() {
+        using Clock = std::chrono::steady_clock;
+        if (master_ < 0) return;
+        for (ssize_t n = 1; typed_ < input_.size() && n > 0; typed_ += n > 0 ? n : 0)
+            n = write(master_, input_.data() + typed_,
+                      std::min<std::size_t>(input_.size() - typed_, 4096));
+        int unread = 0;
+        if (typed_ < input_.size() || ioctl(slave_, FIONREAD, &unread) != 0 || unread > 0) {
+            busy_ = Clock::now();
+            return;
+        }
+        if (Clock::now() - busy_ < std::chrono::milliseconds(200)) return;
+        close(master_);
+        master_ = -1;
+    }
+
+  private:
+    std::string input_;
+    std::size_t typed_ = 0;
+    int master_ = -1, slave_ = -1;
+    std::chrono::steady_clock::time_point busy_ = std::chrono::steady_clock::now();
+};
+
+RunResult runSession(const std::string& input, const std::string& dir, double timeoutSeconds,
+                     long long fileBytes, long long consoleBytes, Terminal* terminal) {
     RunResult result;
     const std::string in = dir + "/.stdin", out = dir + "/.stdout", err = dir + "/.stderr";
-    std::ofstream(in, std::ios::binary) << input;
+    std::ofstream(in, std::ios::binary) << (terminal != nullptr ? "" : input);
+    if (terminal != nullptr && !terminal->opened()) return result;
     // Under a file size limit the transcript comes through a pipe, which the limit does not
     // cut; this side empties it as the run goes, or closes it to close the console.
     int transcript[2] = {-1, -1};
@@ -164,8 +217,9 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
         if (!std::freopen(in.c_str(), "rb", stdin) || !std::freopen(out.c_str(), "wb", stdout) ||
             !std::freopen(err.c_str(), "wb", stderr) || chdir(dir.c_str()) != 0)
             _exit(126);
-        // Both kept through the exec.
-        if ((piped && dup2(transcript[1], STDOUT_FILENO) < 0) ||
+        // All kept through the exec.
+        if ((terminal != nullptr && dup2(terminal->slave(), STDIN_FILENO) < 0) ||
+            (piped && dup2(transcript[1], STDOUT_FILENO) < 0) ||
             (fileBytes >= 0 && !limitFiles(fileBytes)))
             _exit(125);
         // The program itself must keep the limit's signal from killing it, and a closed
@@ -205,6 +259,7 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
             break;
         }
         drain();
+        if (terminal != nullptr) terminal->type();
         usleep(1000);
     }
     drain();
@@ -214,6 +269,19 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
     result.err = readFile(err);
     for (const auto& f : {in, out, err}) unlink(f.c_str());
     return result;
+}
+
+}  // namespace
+
+RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds,
+                     long long fileBytes, long long consoleBytes) {
+    return runSession(input, dir, timeoutSeconds, fileBytes, consoleBytes, nullptr);
+}
+
+RunResult runTensovaAtTerminal(const std::string& input, const std::string& dir,
+                               double timeoutSeconds) {
+    Terminal terminal(input);
+    return runSession(input, dir, timeoutSeconds, -1, -1, &terminal);
 }
 
 std::string maskVolatile(const std::string& transcript) {

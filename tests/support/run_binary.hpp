@@ -55,6 +55,11 @@ struct RunResult {
 // bytes, as when the output is piped into `head -c`.
 RunResult runTensova(const std::string& input, const std::string& dir, double timeoutSeconds = 20,
                      long long fileBytes = -1, long long consoleBytes = -1);
+// The same run with a terminal as its standard input, as a person at the keyboard meets it: a
+// refused answer is asked again. The terminal passes the bytes as a pipe does (no echo, no line
+// editing); it hangs up, the end of the input, once the run has read all of `input`.
+RunResult runTensovaAtTerminal(const std::string& input, const std::string& dir,
+                               double timeoutSeconds = 20);
 
 // While it lives, no file of this process grows past `bytes`, as on a small full disk: a write
 // past the end writes what fits and then fails. It holds for root too, and needs no privilege.

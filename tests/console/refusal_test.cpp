@@ -1,0 +1,177 @@
+// Refused answers: each prompt's own box at a terminal, the end of a command file at the line
+// that gave the answer, the field of an answer, and the whole answer of "replace it ?". (The end
+// of piped input stops the run: the end-to-end tests show it.)
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "console/cmdfiles.hpp"
+#include "console/console.hpp"
+#include "console/prompts.hpp"
+#include "console/text.hpp"
+#include "support/console_capture.hpp"
+#include "support/transcript.hpp"
+
+namespace tensova::test {
+namespace {
+
+using Prompt = std::function<std::string()>;  // asks, and returns what it took
+
+std::string integer(const std::function<void(int32_t&)>& ask) {
+    int32_t v = -1;
+    ask(v);
+    return std::to_string(v);
+}
+
+const Prompt kInteger = [] {
+    return integer([](int32_t& v) { inintegdef(v, "your choice", 99); });
+};
+const Prompt kOlder = [] { return integer([](int32_t& v) { inintegdefnp(v, "what now ?", 99); }); };
+const Prompt kBounded = [] {
+    return integer([](int32_t& v) { inintegvindef(v, "number of vertices", 3, 3, 9); });
+};
+const Prompt kReal = [] {
+    float r = -1;
+    inrealdef(r, "latitude", 0);
+    return std::to_string(r);
+};
+const Prompt kYesNo = [] {
+    bool l = false;
+    inlogicdef(l, "switch", false);
+    return std::string(l ? "yes" : "no");
+};
+const Prompt kKeyboardYesNo = [] {
+    bool l = false;
+    inlogicdef2(l, "STOP", false, iocom.errIn, iocom.errOut);
+    return std::string(l ? "yes" : "no");
+};
+const Prompt kText = [] {
+    std::string t(10, ' ');
+    inchardef(t, "name", "x");
+    return std::string(trimmed(t));
+};
+const Prompt kReplace = [] {
+    bool l = false;
+    inlogicdefwhole(l, "file exists: replace it", false);
+    return std::string(l ? "yes" : "no");
+};
+
+// A command file's first answer that a prompt refuses ends the file in its box, which names
+// that line; the keyboard answers the question again (after the box's pause), and the file's
+// next line is never read.
+TEST(Refusal, ACommandFileEndsAtTheLineOfItsFirstRefusedAnswer) {
+    const struct {
+        const char* what;
+        Prompt prompt;
+        std::string bad;
+        const char* keyboard;  // the answer after the pause
+        const char* taken;
+    } cases[] = {
+        {"integer, unreadable", kInteger, "x", "5", "5"},
+        {"older integer, unreadable", kOlder, "x", "5", "5"},
+        {"integer, longer than its field", kInteger, "000000000000000000001001", "5", "5"},
+        {"bounded integer, outside", kBounded, "12", "4", "4"},
+        {"real, unreadable", kReal, "1O", "2", "2.000000"},
+        {"yes or no, wrong", kYesNo, "maybe", "n", "no"},
+        {"text, longer than its field", kText, std::string(81, 'a'), "five", "five"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        InFolder folder;
+        folder.dir.write("c.txt", c.bad + "\n7\n");
+        ConsoleCapture cap("\n" + std::string(c.keyboard) + "\n");
+        std::string name = fit("c.txt", 35);
+        beginaltsi(15, name, 1);
+        EXPECT_EQ(c.prompt(), c.taken);
+        const Lines lines = cap.lines();
+        EXPECT_EQ(countLines(lines, " line 1 of command file c.txt"), 1);
+        EXPECT_EQ(countLines(lines, " ===> END OF COMMAND FILE"), 1);
+        EXPECT_FALSE(iocom.cmdOpen);
+    }
+}
+
+// At a terminal each prompt shows its own box for a line it cannot read (here one longer than
+// the console takes), and asks again.
+TEST(Refusal, EachPromptKeepsItsOwnBoxForALineItCannotRead) {
+    const std::string tooLong = " line longer than 1048576 characters";
+    const struct {
+        const char* what;
+        Prompt prompt;
+        Lines box;         // the lines after the head
+        const char* then;  // the answer after the box's pause, taken
+    } cases[] = {
+        {"integer", kInteger, {" could not read your choice", tooLong, " ==> RETRYING"}, "5"},
+        {"older integer",
+         kOlder,
+         {" could not read what now ?", tooLong, "              RETRYING              "},
+         "5"},
+        {"text", kText, {" could not read name", tooLong, " ==> RETRYING"}, "five"},
+        {"yes or no",
+         kYesNo,
+         {" could not read answer to switch", tooLong, " ==> WILL ASK QUESTION AGAIN"},
+         "yes"},
+        {"yes or no on the keyboard",
+         kKeyboardYesNo,
+         {" could not read answer to STOP", tooLong, " ==> WILL ASK QUESTION AGAIN"},
+         "yes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConsoleCapture cap(std::string((std::size_t{1} << 20) + 1, '1') + "\n\n" + c.then + "\n");
+        EXPECT_EQ(c.prompt(), c.then);
+        EXPECT_EQ(block(cap.lines(), c.box), c.box);
+    }
+}
+
+// An answer to a prompt with a default is read from its field (20 characters for a number, 80
+// for a text): a longer one is refused whole, never read cut; blanks after it do not count.
+TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
+    const struct {
+        const char* what;
+        Prompt prompt;
+        std::string answer;
+        const char* refusal;  // the box's line, when the answer is refused and 8 taken
+        const char* taken;
+    } cases[] = {
+        {"integer of 24 characters", kInteger, "000000000000000000001001", "20", "8"},
+        {"integer of 20 characters", kInteger, "00000000000000001001", nullptr, "1001"},
+        {"integer and blanks", kInteger, "45" + std::string(30, ' '), nullptr, "45"},
+        {"older integer", kOlder, "000000000000000000001001", "20", "8"},
+        {"real of 24 characters", kReal, "000000000000000000000045", "20", "8.000000"},
+        {"text of 81 characters", kText, std::string(81, 'a'), "80", "8"},
+        {"text of 80 characters and blanks", kText, std::string(80, 'b') + "  ", nullptr,
+         "bbbbbbbbbb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConsoleCapture cap(c.answer + "\n\n8\n");
+        EXPECT_EQ(c.prompt(), c.taken);
+        const std::string refusal =
+            c.refusal != nullptr ? std::string(" answer longer than ") + c.refusal + " characters"
+                                 : "";
+        for (const char* field : {"20", "80"}) {
+            const std::string line = std::string(" answer longer than ") + field + " characters";
+            EXPECT_EQ(countLines(cap.lines(), line), line == refusal ? 1 : 0);
+        }
+    }
+}
+
+// "replace it ?" takes a whole answer only: a wrong Yes there destroys a file.
+TEST(Refusal, ReplaceTakesOnlyAWholeAnswer) {
+    const std::pair<const char*, const char*> taken[] = {
+        {"y", "yes"}, {"YES", "yes"}, {"1", "yes"}, {"yes  ", "yes"}, {"n", "no"},
+        {"No", "no"}, {"0", "no"},    {"", "no"},   {"   ", "no"}};
+    for (const auto& [answer, want] : taken) {
+        ConsoleCapture cap(std::string(answer) + "\n");
+        EXPECT_EQ(kReplace(), want) << answer;
+    }
+    for (const char* wrong : {"1000", "10", "yes please", " y", "nope", "x"}) {
+        ConsoleCapture cap(std::string(wrong) + "\n\ny\n");
+        EXPECT_EQ(kReplace(), "yes") << wrong;
+        EXPECT_EQ(countLines(cap.lines(), std::string(" incorrect answer: ") + wrong), 1) << wrong;
+    }
+}
+
+}  // namespace
+}  // namespace tensova::test

@@ -1,0 +1,97 @@
+// Answers piped in or read from a command file: the first one refused ends that input, so that no
+// later line answers a question it was not meant for.
+
+#include <gtest/gtest.h>
+
+#include "e2e/session.hpp"
+#include "support/transcript.hpp"
+
+namespace tensova::test {
+namespace {
+
+// Piped answers: the first refused ends the run as the end of the input does (status 1, or 2
+// when a file was not written whole), in a box naming the line of standard input and the
+// question; the files of the run are finished and kept. Empty lines at the main menu are no
+// answer to refuse.
+TEST(PipedAnswers, TheFirstRefusedEndsTheRun) {
+    const std::string three = testData("three.ndk");
+    const struct {
+        const char* what;
+        std::string input;
+        const char* shows;  // the box's line
+        const char* kept;   // a file of the folder, with what it must hold at the end
+        const char* holds;
+        int status;
+    } cases[] = {
+        {"an unknown menu number", "\n\n\n123\n9999\n",
+         " line 4 of standard input, answer to: your choice", nullptr, nullptr, 1},
+        {"an unreadable number, the plot file open", "\n10\n\nplot.ps\nabc\n9999\n",
+         " line 5 of standard input, answer to: your choice", "plot.ps", "%%EOF\n", 1},
+        {"a number out of its range", "\n1000\n100\n253\n12\n4\n99\n99\n9999\n",
+         " line 5 of standard input, answer to: number of vertices", nullptr, nullptr, 1},
+        {"a wrong yes or no", "\n7\nmaybe\n9999\n",
+         " line 3 of standard input, answer to: write extracted data to si-sh file", nullptr,
+         nullptr, 1},
+        {"a number where a plot file would be replaced", "\n10\n\nq.ndk\n1000\n20\n\n9999\n",
+         " line 5 of standard input, answer to: file exists: replace it", "q.ndk", "keep\n", 1},
+        {"a menu number where the Si-Sh file would be replaced",
+         "\n7\ny\n2001\nsish.txt\n320\n10\n-90 90 30\n99\n9999\n",
+         " line 6 of standard input, answer to: file exists: replace it", "sish.txt", "keep\n", 1},
+        {"an unknown page orientation", "\n2001\n1000\nn\n\n\nX\n1000\n",
+         " line 7 of standard input, answer to: (vokplt) command", nullptr, nullptr, 1},
+        {"a scaling that cannot be inverted", "\n2001\n11\ny\n10\n10\n0\n0\n0\n0\n\n\n\n\n\n",
+         " line 10 of standard input, answer to: yy", nullptr, nullptr, 1},
+        {"a file that is not there", "\n1000\n1001\nmissing.ndk\nthree.ndk\n9999\n",
+         " line 4 of standard input, answer to: cmt ndk input file name", nullptr, nullptr, 1},
+        {"a polygon it cannot use, named at the answer, not the pause after it",
+         "\n1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n99\n\n",
+         " line 20 of standard input, answer to: your choice", nullptr, nullptr, 1},
+        {"after a file not written whole", "\n1000\n1001\nthree.ndk\n1200\n2001\n/dev/full\n\nx\n",
+         " line 9 of standard input, answer to: your choice", nullptr, nullptr, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input,
+                        {{"three.ndk", three}, {"q.ndk", "keep\n"}, {"sish.txt", "keep\n"}});
+        // What a script that runs tensova reads: 2 is the README's status of a file cut short.
+        EXPECT_EQ(s.result.status, c.status);
+        const int box = s.find(c.shows);
+        EXPECT_GT(box, 0);
+        // The box's closing row, and nothing after the end of the input.
+        EXPECT_EQ(static_cast<int>(s.lines.size()), box + 4);
+        EXPECT_EQ(slice(s.lines, box + 2, 2), (Lines{" END OF INPUT", " ===> STOPPING EXECUTION"}));
+        if (c.kept != nullptr) {
+            EXPECT_TRUE(s.dir.read(c.kept).ends_with(c.holds));
+        }
+    }
+    EXPECT_EQ(Session("\n\n\n\n9999\n").result.status, 0);
+}
+
+// A command file ends at its first answer refused, in the box that names its line; the keyboard
+// answers the question again, and the file's later lines are never read.
+TEST(CommandFileAnswers, TheFirstRefusedEndsTheFileAtItsLine) {
+    const Session s("\n5000\n5001\ncmds.txt\n\n5\n99\n99\n9999\n",
+                    {{"cmds.txt", "1000\n100\n253\n12\n4\n99\n99\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    const int box = s.find(" number of vertices =           12");
+    EXPECT_EQ(
+        block(s.lines,
+              {" outside [3,9]", " line 4 of command file cmds.txt", " ===> END OF COMMAND FILE"},
+              box),
+        (Lines{" outside [3,9]", " line 4 of command file cmds.txt", " ===> END OF COMMAND FILE"}));
+    EXPECT_EQ(s.count(" New value =             5"), 1);
+    EXPECT_EQ(s.count(" New value =             4"), 0);
+}
+
+// At a terminal a question asked again offers the values in force, never those refused: returns
+// after a scaling that cannot be inverted take the scaling before it.
+TEST(TerminalAnswers, AScalingAskedAgainOffersTheValuesInForce) {
+    const Session s("\n2001\n11\ny\n10\n10\n0\n0\n0\n0\n\n\n\n\n\n99\n9999\n", {},
+                    Keyboard::Terminal);
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" => Cannot Invert B"), 1);
+    EXPECT_EQ(s.count(" Default =  2.50000    "), 4);  // xx and yy, before and after
+}
+
+}  // namespace
+}  // namespace tensova::test
