@@ -175,7 +175,8 @@ TEST(Map, RealCatalogues) {
         const test::Session s(
             "\n1000\n1001\ncat.ndk\n" + std::string(40, '\n') +
                 "7\ny\n2001\nsish.txt\n320\n10\n-85 85 17\n20\n-180 180 30\n99\n343\nn\n340\nn\n"
-                "1000\n\nseis.map.ps\n\n" + (placed ? "" : "99\n") + "9999\n\n",
+                "1000\n\nseis.map.ps\n\n" +
+                (placed ? "" : "99\n") + "9999\n\n",
             {{"cat.ndk", test::readFile(entry.path().string())}});
         EXPECT_EQ(s.result.status, 0) << name;
         const int map = s.find(" New value =          2001");
