@@ -411,9 +411,10 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 // is fitted again into the room that the page leaves, a margin inside it: into a smaller box,
 // or at a smaller share of the box, centred. The map keeps its marks on the page: any that
 // stand off it even at the least share are left out. A box that has no extent (nothing of the
-// frame shown) cannot be fitted: the scaling stays.
+// frame shown) cannot be fitted: the scaling stays, and the marks on the page with it.
 void scaleToGrid(Map& map, float headingBottom) {
     announce({"SCALING GRID IN A4 Portrait"});
+    const Box page{0.0f, 0.0f, kPageWidth, std::min(kPageHeight, headingBottom)};
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
     extrllgrid(map, xmin, ymin, xmax, ymax);
     if (!(xmax > xmin) || !(ymax > ymin)) {
@@ -421,15 +422,14 @@ void scaleToGrid(Map& map, float headingBottom) {
         wout({"the grid box has no extent on the map"});
         wout({"==> SCALING UNCHANGED"});
         warningtail00();
-        return;
-    }
-    const GridFit fit{map, xmin, ymin, xmax, ymax};
-    const Box first{kBoxX, kBoxY, kBoxX + kBoxWidth, kBoxY + kBoxHeight};
-    const Box page{0.0f, 0.0f, kPageWidth, std::min(kPageHeight, headingBottom)};
-    fit.into(first);
-    if (!page.holds(fit.held())) {
-        const Box room = page.grown(-kMarksMargin);
-        if (!shrunk(fit, first, room)) shared(fit, first, room);
+    } else {
+        const GridFit fit{map, xmin, ymin, xmax, ymax};
+        const Box first{kBoxX, kBoxY, kBoxX + kBoxWidth, kBoxY + kBoxHeight};
+        fit.into(first);
+        if (!page.holds(fit.held())) {
+            const Box room = page.grown(-kMarksMargin);
+            if (!shrunk(fit, first, room)) shared(fit, first, room);
+        }
     }
     map.keepMarksIn(page);
 }

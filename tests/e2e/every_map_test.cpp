@@ -130,6 +130,19 @@ std::string faults(const std::string& ps, const Page& page) {
     return "";
 }
 
+// The plot file of one map: the projection, the grid's frame and its ticks, on the page.
+std::string drawn(const Projection& projection, const char* grid, const char* tick,
+                  const Page& page) {
+    // The boxes of events off the map and of the origin take the blank lines; one left over
+    // leaves the map's menu.
+    const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + projection.keys() + "320\n" + grid +
+                              "33\n" + tick + "\n99\n342\nn\n343\nn\n340\nn\n" + "1000\n" +
+                              page.settings + "map.ps\n\n\n\n\n20\n\n9999\n\n",
+                          {{"e.ndk", kEvents}});
+    EXPECT_EQ(s.result.status, 0);
+    return s.dir.read("map.ps");
+}
+
 void PrintTo(const Projection& p, std::ostream* os) {
     *os << p.name;
 }
@@ -145,20 +158,28 @@ TEST_P(EveryMap, WholeOnItsPageBelowItsHeading) {
     for (const auto& [frame, grid] : kFrames)
         for (const char* tick : {"1", "5", "45"}) {
             SCOPED_TRACE(std::string(frame) + ", ticks of " + tick + " degrees");
-            // The boxes of events off the map and of the origin take the blank lines; one left
-            // over leaves the map's menu.
-            const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + projection.keys() + "320\n" +
-                                      grid + "33\n" + tick + "\n99\n342\nn\n343\nn\n340\nn\n" +
-                                      "1000\n" + page.settings + "map.ps\n\n\n\n\n20\n\n9999\n\n",
-                                  {{"e.ndk", kEvents}});
-            EXPECT_EQ(s.result.status, 0);
-            const std::string ps = s.dir.read("map.ps");
+            const std::string ps = drawn(projection, grid, tick, page);
             EXPECT_EQ(faults(ps, page), "");
             labelled += test::gridLabels(ps).empty() ? 0 : 1;
         }
     // Not a check that passes on blank pages: the frames the projection shows are labelled.
     EXPECT_GE(labelled, 9);
 }
+
+// A frame that the map does not show at all (Tonga, more than 80 degrees from the centre of a
+// gnomonic map about 0/45) cannot be fitted; its ticks of 90 degrees reach into what the map
+// shows, and those marks that would stand off the page are left out.
+class OnEachPage : public testing::TestWithParam<Page> {};
+
+TEST_P(OnEachPage, MarksOfAFrameTheMapDoesNotShow) {
+    const Projection gnomonic{"oblique_gnomonic", 18, 1};
+    EXPECT_EQ(faults(drawn(gnomonic, kFrames[3][1], "90", GetParam()), GetParam()), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, OnEachPage, testing::ValuesIn(kPages),
+                         [](const testing::TestParamInfo<Page>& info) {
+                             return std::string(info.param.name);
+                         });
 
 INSTANTIATE_TEST_SUITE_P(
     Maps, EveryMap, testing::Combine(testing::ValuesIn(kProjections), testing::ValuesIn(kPages)),
