@@ -376,10 +376,8 @@ float centring(float lo, float hi, float from, float to) {
 // found in halving steps; and there centred in the room, or the grid box alone where the marks
 // do not fit even so.
 void shared(const GridFit& fit, const Box& first, const Box& room) {
-    const auto share = [&](float t) {
-        return Box{first.xmin, first.ymin, first.xmin + t * (first.xmax - first.xmin),
-                   first.ymin + t * (first.ymax - first.ymin)};
-    };
+    const Box corner{first.xmin, first.ymin, first.xmin, first.ymin};
+    const auto share = [&](float t) { return between(corner, first, t); };
     const auto fits = [&](float t) {
         fit.into(share(t));
         return roomFor(fit.held(), room);
