@@ -43,14 +43,16 @@ Map mapOfGrid();
 // last value. Counts below one (a span below its increment, an increment of zero or less) are
 // taken as one, and counts are held to at most 1000; a line lifts the pen over points the map
 // does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
-// runs across the seam, the map's two edges there are drawn as its outline. Labels are drawn
-// in turn, and one that would stand on a label already drawn (at a pole, where meridians
-// converge, where two bounds meet) is left out: the first is drawn.
+// runs across the seam, the map's two edges there are drawn as its outline. A tick ends on the
+// rim and at a pole, and a label stands no farther than a pole. Labels are drawn in turn, and
+// one that would stand on a label already drawn (at a pole, where meridians converge, where two
+// bounds meet) is left out: the first is drawn. Where the map keeps its marks in a box on the
+// paper, a tick or label that would not stand whole in it is left out.
 void drawllgrid(const Map& map);
 
-// The box (centimetres on the paper, at the current scaling) of the tick marks and labels that
-// drawllgrid would draw along the frame's edges, with the current text attributes; false when
-// the grid has none.
+// The box (centimetres on the paper, at the current scaling) of the tick marks, as the pen
+// would draw them, and labels that drawllgrid would draw along the frame's edges, with the
+// current text attributes; false when the grid has none.
 bool gridMarksExtent(const Map& map, Box& box);
 
 // The smallest and largest projected x and y of the map's frame as the map shows it: its four

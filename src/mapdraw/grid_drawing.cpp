@@ -56,6 +56,7 @@ enum class Placing : uint8_t { kEach, kFoot, kGiven };
 // The points of a line from (lon, lat) in `steps` equal steps of (dlon, dlat), each handed to
 // `to` (longitude, latitude, whether it draws), the first point again after the move. Where the
 // projection curves the line, each step is divided so that no chord spans more than a degree.
+// A tick mark ends at a pole: beyond it there is no ground to mark.
 template <typename To>
 void linePoints(const Map& map, float lon, float lat, float dlon, float dlat, int32_t steps,
                 bool straight, Placing placing, To to) {
@@ -66,10 +67,16 @@ void linePoints(const Map& map, float lon, float lat, float dlon, float dlat, in
     }
     const float each = static_cast<float>(parts);
     const float foot = placing == Placing::kFoot ? map.place(lon) : lon;
+    const float pole = anglerad(kHalfPi);
     to(foot, lat, false);
     for (int32_t j = 0; j <= steps * parts; ++j) {
         const float f = static_cast<float>(j) / each;
-        to(foot + f * dlon, lat + f * dlat, true);
+        const float p = lat + f * dlat;
+        if (placing == Placing::kFoot && std::fabs(p) > pole) {
+            to(foot + f * dlon, std::copysign(pole, p), true);
+            return;
+        }
+        to(foot + f * dlon, p, true);
     }
 }
 
@@ -135,32 +142,33 @@ struct Layout {
 
 // The tick marks and labels along the frame's edges, drawn with a pen or, without one, only
 // measured. A label is left out where it would stand on one already placed: where its box,
-// widened by half its height, meets that label's box. What is placed, tick marks and labels,
-// is gathered in one box on the paper.
+// widened by half its height, meets that label's box. Where the map keeps its marks in a box on
+// the paper, a tick or a label that would not stand whole in it is left out. What is placed,
+// tick marks and labels, is gathered in one box on the paper.
 class Marks {
   public:
-    Marks(const Map& map, MapPen* pen) : map_(map), pen_(pen) {}
+    Marks(const Map& map, MapPen* pen) : map_(map), pen_(pen), keep_(map.marksPaper()) {}
 
     void tick(float lon, float lat, float dlon, float dlat, int32_t steps, bool straight) {
-        if (pen_ != nullptr) {
-            stepLine(map_, *pen_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
-            return;
+        // A pen draws at once where no box keeps the marks: nothing is gathered then.
+        if (pen_ == nullptr || keep_ != nullptr) {
+            PaperExtent extent;
+            MapPen measure(map_, Join::kGraticule, &extent);
+            stepLine(map_, measure, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
+            if (!extent.any || (keep_ != nullptr && !keep_->holds(extent.box))) return;
+            placed_.take(extent.box);
         }
-        linePoints(map_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot,
-                   [&](float l, float p, bool) {
-                       float x = 0.0f, y = 0.0f;
-                       map_.project(&x, &y, &l, &p, 1);
-                       if (!onMap(x, y)) return;
-                       us2cm(&x, &y, &x, &y, 1);
-                       take({x, y, x, y});
-                   });
+        if (pen_ != nullptr)
+            stepLine(map_, *pen_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
     }
 
     // The label of a line (value), beside its foot (lon, lat) at an offset (dlon, dlat)
-    // beyond the frame's edge: placed as the foot is, and continued from it.
+    // beyond the frame's edge: placed as the foot is, and continued from it, no farther than a
+    // pole.
     void label(float lon, float lat, float dlon, float dlat, float value, int32_t ndec) {
         float x = 0.0f, y = 0.0f;
-        const float l = map_.place(lon) + dlon, p = lat + dlat;
+        const float pole = anglerad(kHalfPi);
+        const float l = map_.place(lon) + dlon, p = std::clamp(lat + dlat, -pole, pole);
         map_.project(&x, &y, &l, &p, 1);
         if (!onMap(x, y)) return;
         std::string text(9, ' ');
@@ -170,33 +178,28 @@ class Marks {
             std::string_view(text).substr(0, static_cast<std::size_t>(nchar));
         Box box;
         if (ustextbox(x, y, shown, box)) {
+            if (keep_ != nullptr && !keep_->holds(box)) return;
             const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
             for (const Box& b : labels_)
                 if (apart.overlaps(b)) return;
             labels_.push_back(box);
-            take(box);
+            placed_.take(box);
         }
         if (pen_ != nullptr) ustext2(x, y, shown);
     }
 
     // The box of what was placed; false when nothing was.
     bool placed(Box& box) const {
-        box = box_;
-        return any_;
+        box = placed_.box;
+        return placed_.any;
     }
 
   private:
-    void take(const Box& b) {
-        if (!any_) box_ = b;
-        box_.take(b);
-        any_ = true;
-    }
-
     const Map& map_;
     MapPen* pen_;
+    const Box* keep_;
     std::vector<Box> labels_;
-    Box box_;
-    bool any_ = false;
+    PaperExtent placed_;
 };
 
 // The ticks and labels of the meridians along the bottom and top edges, at every meridian

@@ -135,6 +135,20 @@ class PenSink final : public Sink {
     void draw(float x, float y) override { usplot(x, y, 1); }
 };
 
+// No ink: the points on the paper, gathered into an extent.
+class MeasureSink final : public Sink {
+  public:
+    explicit MeasureSink(PaperExtent* extent) : extent_(extent) {}
+    void move(float x, float y) override { draw(x, y); }
+    void draw(float x, float y) override {
+        us2cm(&x, &y, &x, &y, 1);
+        extent_->take({x, y, x, y});
+    }
+
+  private:
+    PaperExtent* extent_;
+};
+
 // Whole polylines: a run of points from a move to the next move. A run of one point has no
 // length and leaves no ink.
 class PolylineSink final : public Sink {
@@ -433,7 +447,14 @@ void symbolsOnMap(const float* x, const float* y, int32_t n) {
     }
 }
 
-MapPen::MapPen(const Map& map, Join join) : rules_(rulesFor(map, join)) {}
+void PaperExtent::take(const Box& b) {
+    if (!any) box = b;
+    box.take(b);
+    any = true;
+}
+
+MapPen::MapPen(const Map& map, Join join, PaperExtent* measure)
+    : rules_(rulesFor(map, join)), measure_(measure) {}
 
 void MapPen::to(float lon, float lat, bool draw) {
     const Map& map = *rules_.map;
@@ -462,8 +483,9 @@ void MapPen::toPlaced(float lon, float lat, bool draw) {
 
 void MapPen::step(float lon, float lat, bool draw, bool crossing) {
     const LinePoint p = projected(*rules_.map, lon, lat);
-    PenSink sink;
-    Tracer t(rules_, sink);
+    PenSink pen;
+    MeasureSink measure(measure_);
+    Tracer t(rules_, measure_ != nullptr ? static_cast<Sink&>(measure) : pen);
     if (draw && started_) {
         t.next(last_, p, crossing);
     } else {

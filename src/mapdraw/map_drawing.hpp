@@ -22,6 +22,7 @@
 
 #include <cstdint>
 
+#include "numeric/figures.hpp"
 #include "projection/projection.hpp"
 
 namespace tensova {
@@ -101,6 +102,14 @@ class Map {
     float unitsPerCm() const { return unitsPerCm_; }
     // Takes the page's scale again, after the map has been fitted to the page.
     void takePageScale();
+    // The box on the paper (cm) in which the grid's ticks and labels stand whole, as the fit
+    // to the page leaves it: a mark that would not is left out. None (every mark drawn) until
+    // the fit sets it.
+    void keepMarksIn(const Box& paper) {
+        marksPaper_ = paper;
+        marksKept_ = true;
+    }
+    const Box* marksPaper() const { return marksKept_ ? &marksPaper_ : nullptr; }
 
   private:
     const ProjectionRow* row_;
@@ -109,6 +118,8 @@ class Map {
     float centre_ = 0.0f;
     float half_ = 0.0f;
     float unitsPerCm_ = 0.0f;
+    Box marksPaper_;
+    bool marksKept_ = false;
     int32_t frameEdgeOnSeam_ = 0;  // -1 the frame's west edge is the seam, 1 its east edge
     bool seamInFrame_ = false;
 };
@@ -154,10 +165,18 @@ struct LinePoint {
     bool shown = false;
 };
 
-// A line drawn point by point, each point (radians) projected on its own.
+// The box on the paper (cm) of points taken one by one; `any` false until one is taken.
+struct PaperExtent {
+    Box box;
+    bool any = false;
+    void take(const Box& b);
+};
+
+// A line drawn point by point, each point (radians) projected on its own. A pen given an
+// extent draws nothing: it takes into it every point that it would move or draw to.
 class MapPen {
   public:
-    MapPen(const Map& map, Join join);
+    MapPen(const Map& map, Join join, PaperExtent* measure = nullptr);
     // The next point starts a new line.
     void lift() { started_ = false; }
     // A move (draw false) starts a new line at the point; a draw goes on from the last point.
@@ -171,6 +190,7 @@ class MapPen {
     void step(float lon, float lat, bool draw, bool crossing);
 
     LineRules rules_;
+    PaperExtent* measure_;
     bool started_ = false;
     LinePoint last_;
     float lastGiven_ = 0.0f;  // the last longitude as given, whose step a grid line follows

@@ -16,6 +16,10 @@ struct Box {
     bool overlaps(const Box& b) const {
         return xmin < b.xmax && b.xmin < xmax && ymin < b.ymax && b.ymin < ymax;
     }
+    // Whether b lies within the box, its edges included.
+    bool holds(const Box& b) const {
+        return xmin <= b.xmin && ymin <= b.ymin && b.xmax <= xmax && b.ymax <= ymax;
+    }
     // The box widened by d on every side.
     Box grown(float d) const { return {xmin - d, ymin - d, xmax + d, ymax + d}; }
     // The box widened to hold b as well.

@@ -41,6 +41,17 @@ void inChunks(const float* x, const float* y, int32_t n, Draw draw, Between betw
     }
 }
 
+// The box (cm) of the text at the device point (xd, yd), which is (x, y) cm on the paper.
+bool textBox(float xd, float yd, float x, float y, std::string_view text, Box& box) {
+    const float perCm = plt1blk.cmtodelength;
+    if (!(perCm > 0.0f)) return false;
+    if (!detextbox(xd, yd, text, box)) return false;
+    // The device measures from the point in its own units, which are a length per centimetre.
+    box = {x + (box.xmin - xd) / perCm, y + (box.ymin - yd) / perCm, x + (box.xmax - xd) / perCm,
+           y + (box.ymax - yd) / perCm};
+    return true;
+}
+
 }  // namespace
 
 bool buffer2(float* xbuf, float* ybuf, int32_t nbuf, int32_t& nout, const float* x, const float* y,
@@ -83,16 +94,16 @@ void ustext2(float x, float y, std::string_view text) {
 }
 
 bool ustextbox(float x, float y, std::string_view text, Box& box) {
-    const float perCm = plt1blk.cmtodelength;
-    if (!(perCm > 0.0f)) return false;
     float xd = x, yd = y;
     us2de(&xd, &yd, &x, &y, 1);
-    if (!detextbox(xd, yd, text, box)) return false;
-    // The device measures from the point in its own units, which are a length per centimetre.
     us2cm(&x, &y, &x, &y, 1);
-    box = {x + (box.xmin - xd) / perCm, y + (box.ymin - yd) / perCm, x + (box.xmax - xd) / perCm,
-           y + (box.ymax - yd) / perCm};
-    return true;
+    return textBox(xd, yd, x, y, text, box);
+}
+
+bool cmtextbox(float x, float y, std::string_view text, Box& box) {
+    float xd = x, yd = y;
+    cm2de(&xd, &yd, &x, &y, 1);
+    return textBox(xd, yd, x, y, text, box);
 }
 
 void cmtext2(float x, float y, std::string_view text) {

@@ -25,6 +25,8 @@ void cmtext2(float x, float y, std::string_view text);
 // The box (centimetres on the paper) that ustext2 would cover with the text at the point, as
 // the device measures it; false where the text cannot be placed.
 bool ustextbox(float x, float y, std::string_view text, Box& box);
+// The same for a text at a point in centimetres, as cmtext2 would draw it.
+bool cmtextbox(float x, float y, std::string_view text, Box& box);
 // Copies the chunk of x and y that begins at point `is` (from 1) into the buffer, at most nbuf
 // points; nout receives their number and `is` the index of the last one copied, so the next
 // chunk begins where this one ends. Starting beyond nx is an error box: nothing is copied,

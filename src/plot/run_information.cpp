@@ -22,33 +22,40 @@ void atHalfHeight(Draw draw) {
     stextsize(h, 1);
 }
 
-void line(float x, float y, const std::string& text) {
-    cmtext2(x, y, fit(text, 60));
+// The text drawn at (x, y) cm, its box taken into `covered`.
+void line(float x, float y, std::string_view text, Box& covered) {
+    Box box;
+    if (cmtextbox(x, y, text, box)) covered.take(box);
+    cmtext2(x, y, text);
 }
 
 }  // namespace
 
-void cmplotruninfo0(float x, float y) {
+Box cmplotruninfo0(float x, float y) {
     const Runinfocom& ri = runinfocom;
+    Box covered{x, y, x, y};
     atHalfHeight([&](float hh) {
         const float step = 1.5f * hh;
         float yl = y;
-        line(x, yl,
-             "Main program " + std::string(trimmed(ri.mainName)) + " v" + ri.mainVersion + " on " +
-                 ri.mainDate);
-        yl -= step;
-        line(x, yl,
-             "Subroutine " + std::string(trimmed(ri.plotName)) + " v" + ri.plotVersion + " on " +
-                 ri.plotDate);
-        yl -= step;
-        line(x, yl,
-             "Run on " + std::string(trimmed(ri.system)) + " on " + ri.runDate + " at " +
-                 ri.runTime);
+        const auto runLine = [&](const std::string& text) {
+            line(x, yl, fit(text, 60), covered);
+            yl -= step;
+        };
+        runLine("Main program " + std::string(trimmed(ri.mainName)) + " v" + ri.mainVersion +
+                " on " + ri.mainDate);
+        runLine("Subroutine " + std::string(trimmed(ri.plotName)) + " v" + ri.plotVersion + " on " +
+                ri.plotDate);
+        runLine("Run on " + std::string(trimmed(ri.system)) + " on " + ri.runDate + " at " +
+                ri.runTime);
     });
+    return covered;
 }
 
-void cmplotcharinfo0(std::string_view text, int32_t k, float x, float y) {
-    atHalfHeight([&](float hh) { cmtext2(x, y - 1.5f * hh * static_cast<float>(k - 1), text); });
+Box cmplotcharinfo0(std::string_view text, int32_t k, float x, float y) {
+    Box covered{x, y, x, y};
+    atHalfHeight(
+        [&](float hh) { line(x, y - 1.5f * hh * static_cast<float>(k - 1), text, covered); });
+    return covered;
 }
 
 }  // namespace tensova

@@ -66,6 +66,13 @@ void lambertConic(const ProjectionParams& p, float* x, float* y, const float* lo
         const float sp = std::sin(phi);
         const float t = halfColatitudeTan(sp, std::cos(phi)) / conformal(sp);
         const float rho = coneRadius(f, cn, t, phi, nearHalfPi);
+        if (std::fabs(rho) >= kFarAway) {
+            // The pole at infinity: the sentinel in each coordinate that runs off, so that no
+            // meridian but the central one leaves a finite point there.
+            x[i] = farAwayAlong(rho * std::sin(theta));
+            y[i] = farAwayAlong(-rho * std::cos(theta));
+            continue;
+        }
         storePoint(x[i], y[i], rho * std::sin(theta), f - rho * std::cos(theta), xoff, yoff);
     }
 }

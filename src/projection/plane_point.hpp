@@ -17,6 +17,12 @@ inline float withinSentinel(float v) {
     return v;
 }
 
+// A coordinate of a point at infinity in the direction d: the sentinel of d's sign, 0 along no
+// direction.
+inline float farAwayAlong(float d) {
+    return d == 0.0f ? 0.0f : std::copysign(kFarAway, d);
+}
+
 inline void storePoint(float& x, float& y, float px, float py, float xoff, float yoff) {
     x = withinSentinel(px - xoff);
     y = withinSentinel(py - yoff);

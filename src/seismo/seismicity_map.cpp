@@ -45,13 +45,14 @@ const Stamp kMapseis4("mapseis", " 7.0", "01-06-2010");
 constexpr int32_t kExit = 99;
 constexpr int32_t kRun = 1000;
 // The page's layout: run information and event count at the top, the grid fitted into the box
-// below; the grid's ticks and labels stand on the page.
-// Where they do not, the box is fitted again: smaller, the labels this margin inside the page,
-// in a few fits (the labels keep their size as the map shrinks), then let out again in halving
-// steps as far as they allow.
+// below. What the fit holds stands on the page and below the heading; where it does not, the
+// box is fitted again, the marks this margin inside the page: smaller, in a few fits, then let
+// out again in halving steps as far as they allow; where that finds no box, at a share of it
+// found in halving steps, down to the least share.
 constexpr float kMarksMargin = 0.2f;
 constexpr int32_t kShrinks = 4;
 constexpr int32_t kSteps = 8;
+constexpr float kLeastShare = 1.0f / 16.0f;
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -259,30 +260,33 @@ void announce(std::initializer_list<std::string_view> titles) {
     wout({rule});
 }
 
-void drawHeading(const PageLayout& page, int32_t n) {
+// The run information and the count of events at the top of the page; returns the lowest
+// point (cm) that its lines reach.
+float drawHeading(const PageLayout& page, int32_t n) {
     int32_t saved = 0;
     stextalign(saved, 3);
     int32_t just = kBottomCentre;
     stextalign(just, 1);
-    cmplotruninfo0(page.centre, page.top);
+    Box heading = cmplotruninfo0(page.centre, page.top);
     just = kBottomLeft;
     stextalign(just, 1);
     std::string count(7, ' ');
     int32_t nchar = 0;
     intg2char(count, nchar, 7, n);
-    cmplotcharinfo0("Number of data: " + count.substr(0, static_cast<std::size_t>(nchar)), 1,
-                    page.left, page.top);
+    heading.take(
+        cmplotcharinfo0("Number of data: " + count.substr(0, static_cast<std::size_t>(nchar)), 1,
+                        page.left, page.top));
     stextalign(saved, 1);
+    return heading.ymin;
 }
 
 // Fits of the projected grid box into boxes on the page.
 struct GridFit {
     Map& map;
-    const PageLayout& page;
     float xmin, ymin, xmax, ymax;  // the projected grid box
 
-    // The grid box into the box, both axes at the same scale; the map then takes the page's
-    // new scale.
+    // The grid box into the box, both axes at the same scale, from its lower left corner; the
+    // map then takes the page's new scale.
     void into(const Box& box) const {
         float x0 = box.xmin, y0 = box.ymin, width = box.xmax - box.xmin;
         float height = box.ymax - box.ymin;
@@ -291,15 +295,27 @@ struct GridFit {
         sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
         map.takePageScale();
     }
-    // The box less, at each side, how far the grid's ticks and labels there reach beyond the
-    // page less the margin: the box itself where they all stand within it, or there are none.
-    Box lessMarks(const Box& box, float margin) const {
+    // The grid box on the paper (cm) at the current scaling.
+    Box paper() const {
+        std::array<float, 2> x{xmin, xmax}, y{ymin, ymax};
+        us2cm(x.data(), y.data(), x.data(), y.data(), 2);
+        return {std::min(x[0], x[1]), std::min(y[0], y[1]), std::max(x[0], x[1]),
+                std::max(y[0], y[1])};
+    }
+    // What the fit holds, on the paper: the grid box, its ticks and its labels.
+    Box held() const {
+        Box b = paper();
         Box marks;
-        if (!gridMarksExtent(map, marks)) return box;
+        if (gridMarksExtent(map, marks)) b.take(marks);
+        return b;
+    }
+    // The box less, at each side, how far what the fit holds stands beyond the room there: the
+    // box itself where it all stands within the room.
+    Box less(const Box& box, const Box& room) const {
+        const Box b = held();
         const auto off = [](float beyond) { return std::max(beyond, 0.0f); };
-        return {box.xmin + off(margin - marks.xmin), box.ymin + off(margin - marks.ymin),
-                box.xmax - off(marks.xmax - (page.width - margin)),
-                box.ymax - off(marks.ymax - (page.height - margin))};
+        return {box.xmin + off(room.xmin - b.xmin), box.ymin + off(room.ymin - b.ymin),
+                box.xmax - off(b.xmax - room.xmax), box.ymax - off(b.ymax - room.ymax)};
     }
 };
 
@@ -313,12 +329,86 @@ Box between(const Box& a, const Box& b, float t) {
     return {at(a.xmin, b.xmin), at(a.ymin, b.ymin), at(a.xmax, b.xmax), at(a.ymax, b.ymax)};
 }
 
+// The first box gives up at each side what stands beyond the room there, until all stands in
+// it; then, as the grid, its ticks and the labels' offsets shrink with the map and the labels
+// do not, it gave up too much: it is let out towards the first as far as all stays in the
+// room. False, the last fit left, where a few such steps find no box.
+bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
+    Box held = first;
+    for (int32_t k = 0;; ++k) {
+        const Box less = fit.less(held, room);
+        if (sameBox(less, held)) break;
+        if (k == kShrinks || !(less.xmax > less.xmin) || !(less.ymax > less.ymin)) return false;
+        held = less;
+        fit.into(held);
+    }
+    float in = 0.0f, out = 1.0f;
+    for (int32_t k = 0; k < kSteps; ++k) {
+        const float t = 0.5f * (in + out);
+        const Box box = between(held, first, t);
+        fit.into(box);
+        if (sameBox(fit.less(box, room), box)) {
+            in = t;
+        } else {
+            out = t;
+        }
+    }
+    fit.into(between(held, first, in));
+    return true;
+}
+
+// Whether b is no wider and no taller than the room.
+bool roomFor(const Box& b, const Box& room) {
+    return b.xmax - b.xmin <= room.xmax - room.xmin && b.ymax - b.ymin <= room.ymax - room.ymin;
+}
+
+// How far the extent [lo, hi] moves to be centred on [from, to].
+float centring(float lo, float hi, float from, float to) {
+    return 0.5f * ((from + to) - (lo + hi));
+}
+
+// The largest share of the first box, from its lower left corner and down to the least share,
+// at which what the fit holds is no wider and no taller than the room: halved until it is, then
+// found in halving steps; and there centred in the room, or the grid box alone where the marks
+// do not fit even so.
+void shared(const GridFit& fit, const Box& first, const Box& room) {
+    const Box corner{first.xmin, first.ymin, first.xmin, first.ymin};
+    const auto share = [&](float t) { return between(corner, first, t); };
+    const auto fits = [&](float t) {
+        fit.into(share(t));
+        return roomFor(fit.held(), room);
+    };
+    float in = 1.0f, out = 1.0f;
+    if (!fits(in)) {
+        while (in > kLeastShare && !fits(in *= 0.5f)) out = in;
+        for (int32_t k = 0; k < kSteps && in < out; ++k) {
+            const float t = 0.5f * (in + out);
+            if (fits(t)) {
+                in = t;
+            } else {
+                out = t;
+            }
+        }
+    }
+    const Box box = share(in);
+    fit.into(box);
+    Box b = fit.held();
+    if (!roomFor(b, room)) b = fit.paper();
+    const float dx = centring(b.xmin, b.xmax, room.xmin, room.xmax);
+    const float dy = centring(b.ymin, b.ymax, room.ymin, room.ymax);
+    fit.into({box.xmin + dx, box.ymin + dy, box.xmax + dx, box.ymax + dy});
+}
+
 // The projected grid box into the page's box, both axes at the same scale, and the map takes
-// the page's new scale; where the grid's ticks or labels then stand off the page, into a
-// smaller box that leaves them room. A box that has no extent (nothing of the frame shown)
-// cannot be fitted: the scaling stays.
-void scaleToGrid(Map& map, const PageLayout& page) {
-    announce({"SCALING GRID IN " + std::string(page.name)});
+// the page's new scale. What the fit holds (the grid, its ticks and labels) stands on the page
+// and below the heading, whose lowest point is `headingBottom` (cm); where it does not, the map
+// is fitted again into the room that the page leaves, a margin inside it: into a smaller box,
+// or at a smaller share of the box, centred. The map keeps its marks on the page: any that
+// stand off it even at the least share are left out. A box that has no extent (nothing of the
+// frame shown) cannot be fitted: the scaling stays, and the marks on the page with it.
+void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
+    announce({"SCALING GRID IN " + std::string(layout.name)});
+    const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
     extrllgrid(map, xmin, ymin, xmax, ymax);
     if (!(xmax > xmin) || !(ymax > ymin)) {
@@ -326,36 +416,16 @@ void scaleToGrid(Map& map, const PageLayout& page) {
         wout({"the grid box has no extent on the map"});
         wout({"==> SCALING UNCHANGED"});
         warningtail00();
-        return;
-    }
-    const GridFit fit{map, page, xmin, ymin, xmax, ymax};
-    const Box first = page.box;
-    fit.into(first);
-    if (sameBox(fit.lessMarks(first, 0.0f), first)) return;
-    // The box gives up at each side what the marks leave off the page there, and the margin,
-    // until they stand on it; where no box on the page holds them the last fit stays.
-    Box held = first;
-    for (int32_t k = 0;; ++k) {
-        const Box less = fit.lessMarks(held, kMarksMargin);
-        if (sameBox(less, held)) break;
-        if (k == kShrinks || !(less.xmax > less.xmin) || !(less.ymax > less.ymin)) return;
-        held = less;
-        fit.into(held);
-    }
-    // The ticks and the labels' offsets shrink with the map, so that box gave up too much: it
-    // is let out towards the first as far as the marks stay on the page.
-    float in = 0.0f, out = 1.0f;
-    for (int32_t k = 0; k < kSteps; ++k) {
-        const float t = 0.5f * (in + out);
-        const Box box = between(held, first, t);
-        fit.into(box);
-        if (sameBox(fit.lessMarks(box, kMarksMargin), box)) {
-            in = t;
-        } else {
-            out = t;
+    } else {
+        const GridFit fit{map, xmin, ymin, xmax, ymax};
+        const Box first = layout.box;
+        fit.into(first);
+        if (!page.holds(fit.held())) {
+            const Box room = page.grown(-kMarksMargin);
+            if (!shrunk(fit, first, room)) shared(fit, first, room);
         }
     }
-    fit.into(between(held, first, in));
+    map.keepMarksIn(page);
 }
 
 // An event the map shows.
@@ -456,9 +526,9 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
     const PageLayout page = plotPageLayout();
-    drawHeading(page, e.n);
+    const float headingBottom = drawHeading(page, e.n);
     Map map = mapOfGrid();
-    if (m.scaleToFit) scaleToGrid(map, page);
+    if (m.scaleToFit) scaleToGrid(map, page, headingBottom);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
     // After each step: a plot file that refused a write ends the RUN, and nothing more is asked

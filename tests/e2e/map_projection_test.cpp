@@ -8,41 +8,27 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "e2e/map_files.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
 
 namespace tensova {
 namespace {
 
+using test::gridLabels;
+using test::inkCore;
+using test::overlap;
+using test::PsPath;
+using test::psPaths;
+using test::PsText;
+using test::thrustAt;
+
 // The A4 page, points.
 constexpr double kPageWidth = 595.0, kPageHeight = 842.0;
-
-// The paths of a plot file in the plain dialect: their points and whether they were closed.
-struct PsPath {
-    std::vector<std::array<double, 2>> points;
-    bool closed = false;
-};
-std::vector<PsPath> psPaths(const std::string& text) {
-    std::vector<PsPath> out;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        double x = 0, y = 0;
-        char op[16] = {};
-        if (line == "closepath gsave" && !out.empty()) out.back().closed = true;
-        if (std::sscanf(line.c_str(), "%lf %lf %15s", &x, &y, op) != 3) continue;
-        const std::string o = op;
-        if (o == "moveto") out.emplace_back();
-        if ((o == "moveto" || o == "lineto") && !out.empty()) out.back().points.push_back({x, y});
-    }
-    return out;
-}
 
 // Keys of the map menu that set the projection and the grid, and those of a RUN without the
 // point and overlay menus into map.ps, whose boxes are answered by blank lines (a blank line left
@@ -52,21 +38,6 @@ const std::string kMollweideWorld =
 const std::string kLambert = "300\n3\n99\n1\n140\n99\n1\n32\n99\n1\n42\n99\n1\n140\n2\n37\n99\n";
 const std::string kLambertJapan = kLambert + "320\n10\n25 50 5\n20\n125 155 5\n99\n";
 const std::string kRunQuiet = "343\nn\n340\nn\n1000\n\nmap.ps\n\n\n\n\n20\n\n9999\n\n";
-
-// An ndk event at a place, from the thrust of six.ndk (planes 0/45/90 and 180/45/90: SHmax
-// east-west, S3 vertical), or turned to another strike (SHmax along strike + 90).
-std::string thrustAt(double lat, double lon, int strike = 0) {
-    char head[64], planes[40];
-    std::snprintf(head, sizeof head, "PDE  2010/01/12 21:53:10.0 %6.2f %7.2f", lat, lon);
-    std::snprintf(planes, sizeof planes, " %3d 45   90 %3d 45   90\n", strike, strike + 180);
-    const std::string rest =
-        "  12.0 5.0 0.0 NEAR COAST OF REGION    \n"
-        "C200501010120A   B:  4    4  40 S:  0    0   0 M: 27   33 125 CMT: 1 TRIHD:  0.6\n"
-        "CENTROID:     -0.3 0.9  13.76 0.06  -89.08 0.09 162.8 12.5 FREE S-20050322125201\n"
-        "24 -0.248 0.045 -1.278 0.037  1.526 0.041 -0.057 0.202  2.137 0.236  0.231 0.030\n"
-        "V10   2.748 28 129   0.010 57 280  -2.758 14  31   2.753";
-    return std::string(head) + rest + planes;
-}
 
 // Boxes the run showed.
 int boxes(const test::Session& s) {
@@ -424,31 +395,6 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
     }
 }
 
-// The grid's labels as the plot file writes them: each number, the start of its baseline (the
-// move before it) and where along it the text stands (the shift that follows: by half the
-// width centred, by the whole width right-justified).
-struct Label {
-    std::string text;
-    double x, y, along;
-};
-std::vector<Label> gridLabels(const std::string& ps) {
-    std::vector<Label> out;
-    std::istringstream in(ps);
-    std::string line;
-    double x = 0, y = 0;
-    char number[32] = {};
-    while (std::getline(in, line)) {
-        double a = 0, b = 0;
-        if (std::sscanf(line.c_str(), "%lf %lf moveto", &a, &b) == 2) x = a, y = b;
-        if (line.find("stringwidth") != line.npos && !out.empty())
-            out.back().along = line.find(" -2 div") != line.npos ? 0.5 : 1.0;
-        if (std::sscanf(line.c_str(), "(%31[-0-9.])", number) == 1 &&
-            line.find(')') == std::strlen(number) + 1)
-            out.push_back({number, x, y, 0.0});
-    }
-    return out;
-}
-
 // Grid labels stand whole on the page and none on another. The Tonga Mercator of 170..190 by
 // 20..30 S, on its first fit 17 cm wide, had its labels of -10.0 to -30.0 run 10.7 points off
 // the left edge of the page: it is fitted again, narrower. The labels of the meridians meet at
@@ -489,7 +435,7 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
          "300\n5\n99\n1\n120\n99\n99\n320\n10\n-30 -10 5\n20\n170 -170 5\n33\n5\n99\n", -1, -1,
          false, true},
     };
-    constexpr double kEm = 14, kCm = 28.35, kMargin = 0.2 * kCm;
+    constexpr double kCm = 28.35, kMargin = 0.2 * kCm;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const test::Session s("\n2001\n" + c.keys + kRunQuiet);
@@ -497,18 +443,12 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
         const std::string ps = s.dir.read("map.ps");
         const auto labels = gridLabels(ps);
         ASSERT_GT(labels.size(), 4u);
-        std::vector<std::array<double, 4>> boxes;
-        for (const Label& l : labels) {
-            const double w = 0.5 * kEm * static_cast<double>(l.text.size());
-            const double x0 = l.x - l.along * w;
-            boxes.push_back({x0, l.y + 0.1 * kEm, x0 + w, l.y + 0.6 * kEm});
+        for (const auto& l : labels)
             EXPECT_TRUE(l.x >= 0 && l.x <= kPageWidth && l.y >= 0 && l.y <= kPageHeight)
                 << l.text << " off the page at " << l.x << " " << l.y;
-        }
         for (std::size_t i = 0; i < labels.size(); ++i)
             for (std::size_t k = 0; k < i; ++k) {
-                const auto &a = boxes[i], &b = boxes[k];
-                EXPECT_FALSE(a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])
+                EXPECT_FALSE(overlap(inkCore(labels[i]), inkCore(labels[k])))
                     << labels[k].text << " and " << labels[i].text << " at " << labels[i].x << " "
                     << labels[i].y;
                 if (labels[i].text == labels[k].text) {
@@ -519,7 +459,7 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
             }
         if (c.atPole >= 0) {
             EXPECT_EQ(std::count_if(labels.begin(), labels.end(),
-                                    [&](const Label& l) {
+                                    [&](const PsText& l) {
                                         return std::hypot(l.x - 297.68, l.y - 297.68) < kCm;
                                     }),
                       c.atPole);

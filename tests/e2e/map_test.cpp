@@ -4,16 +4,18 @@
 //
 // Page positions (python3): the default grid (-80..80 both ways) on the default Mercator map
 // with origin 0/45 spans x -1.39626..1.39626 and y ln tan(pi/4 + lat/2) - 0.88137, so
-// -3.31762..1.55487, and is fitted into 17 x 26 cm from (2, 2) cm at 5.33606 cm a unit. The
-// point 0/45 lies at (9.4507, 19.7030) cm; 30/45/90 has its P axis horizontal at azimuth 120
-// (north up), so its SHmax arrows run from 0.4 to 2.4 cm from the epicentre along 120 and 300
-// degrees and its Shmin bars along 30 and 210 degrees. Auxiliary planes (strike, dip, rake) from
+// -3.31762..1.55487; the fit, which keeps its ticks and labels below the heading, sets its scale
+// and place, read back from the meridian of 80 E, the plot file's first line. The point 0/45 is
+// the origin; 30/45/90 has its P axis horizontal at azimuth 120 (north up), so its SHmax arrows
+// run from 0.4 to 2.4 cm from the epicentre along 120 and 300 degrees and its Shmin bars along
+// 30 and 210 degrees. Auxiliary planes (strike, dip, rake) from
 // the slip and normal vectors of Aki and Richards, rounded to whole degrees as ndk holds them.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -35,12 +37,32 @@ int boxes(const test::Session& s, int from) {
     }));
 }
 
-// Whether the page has ink within `slack` points of the point `r` cm from (9.4507, 19.7030) cm
-// along the azimuth.
-bool inkAt(const test::Image& im, double r, double azimuth, double slack = 0.0) {
+// The default map on the page: points a unit, and the origin 0/45 in points, from the meridian
+// of 80 E (x 1.39626) between -80 and 80 N.
+struct Fit {
+    double scale = 0, x0 = 0, y0 = 0;
+};
+Fit fitOf(const test::Lines& ps) {
+    // The first path after the heading's texts, which are moves to points above 700.
+    double meridian = 0, bottom = 0, top = -1, x = 0, y = 0;
+    for (const std::string& l : ps) {
+        const bool point = std::sscanf(l.c_str(), "%lf %lf", &x, &y) == 2;
+        if (point && l.ends_with(" moveto") && y < 700) meridian = x, top = bottom = y;
+        if (point && top >= 0 && l.ends_with(" lineto")) top = y;
+        if (top > bottom && l == "stroke") {
+            const double scale = (top - bottom) / (1.55487 + 3.31762);
+            return {scale, meridian - 1.39626 * scale, bottom + 3.31762 * scale};
+        }
+    }
+    return {};
+}
+
+// Whether the page has ink within `slack` points of the point `r` cm from the origin along the
+// azimuth.
+bool inkAt(const test::Image& im, const Fit& f, double r, double azimuth, double slack = 0.0) {
     constexpr double kCm = 28.35;
     const double a = azimuth * M_PI / 180.0;
-    const double x = (9.4507 + r * std::sin(a)) * kCm, y = (19.7030 + r * std::cos(a)) * kCm;
+    const double x = f.x0 + r * std::sin(a) * kCm, y = f.y0 + r * std::cos(a) * kCm;
     for (double dx = -slack; dx <= slack; dx += 0.5)
         for (double dy = -slack; dy <= slack; dy += 0.5) {
             const auto c = im.at(x + dx, y + dy);
@@ -68,11 +90,15 @@ TEST(Map, BothPlanesWithTheSiShFile) {
     if (test::expectRenders(s.dir.file("seis.map.ps")).exitCode != 0) return;
     const test::Image im = test::renderImage(s.dir.file("seis.map.ps"), "", 1, 144);
     ASSERT_GT(im.width, 0);
-    EXPECT_TRUE(inkAt(im, 0.0, 0.0));  // the epicentre
-    for (const double az : {120.0, 300.0, 30.0, 210.0}) EXPECT_TRUE(inkAt(im, 1.4, az)) << az;
-    for (const double az : {75.0, 165.0, 255.0, 345.0}) EXPECT_FALSE(inkAt(im, 1.4, az)) << az;
+    const Fit f = fitOf(ps);
+    // Below the heading, whose lowest line stands at 772.54 points.
+    EXPECT_LT(f.y0 + 1.55487 * f.scale, 772.54);
+    EXPECT_GT(f.scale, 0.9 * 151.277);    // no smaller than it must be: 17 x 26 cm gave 151.277
+    EXPECT_TRUE(inkAt(im, f, 0.0, 0.0));  // the epicentre
+    for (const double az : {120.0, 300.0, 30.0, 210.0}) EXPECT_TRUE(inkAt(im, f, 1.4, az)) << az;
+    for (const double az : {75.0, 165.0, 255.0, 345.0}) EXPECT_FALSE(inkAt(im, f, 1.4, az)) << az;
     // The meridian of longitude 0 at latitude 20: y = ln tan 55 deg - 0.88137 = -0.52445.
-    EXPECT_TRUE(inkAt(im, 0.52445 * 5.33606, 180.0, 1.5));
+    EXPECT_TRUE(inkAt(im, f, 0.52445 * f.scale / 28.35, 180.0, 1.5));
 }
 
 // No events: the run information, the count and the grid, and from the RUN's point and overlay

@@ -133,21 +133,27 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
     }
 }
 
+// The grid of a frame (degrees): all lines, in 3 steps, ticks in 2, one decimal.
+void setGrid(float west, float east, float loninc, float south, float north, float latinc,
+             float ticsize = 1) {
+    gridll.lonmin = rad(west);
+    gridll.lonmax = rad(east);
+    gridll.latmin = rad(south);
+    gridll.latmax = rad(north);
+    gridll.loninc = rad(loninc);
+    gridll.latinc = rad(latinc);
+    gridll.npgrid = 3;
+    gridll.nptick = 2;
+    gridll.ticsize = rad(ticsize);
+    gridll.gridtype = 1;
+    gridll.ndec = 1;
+}
+
 // The grid of a whole turn, -180..180 by loninc and by 20 degrees of latitude from -80, on
 // Mollweide about 150E: a frame across the seam, at -30.
 void drawWorldAbout150(float loninc) {
     useProjection(24, 150);
-    gridll.lonmin = rad(-180.0f);
-    gridll.lonmax = rad(180.0f);
-    gridll.latmin = rad(-80.0f);
-    gridll.latmax = rad(80.0f);
-    gridll.loninc = rad(loninc);
-    gridll.latinc = rad(20.0f);
-    gridll.npgrid = 3;
-    gridll.nptick = 2;
-    gridll.ticsize = rad(1.0f);
-    gridll.gridtype = 1;
-    gridll.ndec = 1;
+    setGrid(-180, 180, loninc, -80, 80, 20);
     drawllgrid(mapOfGrid());
 }
 
@@ -476,6 +482,28 @@ TEST(MapRules, AMapProjectsTheSameWhateverIsSetUpAfterIt) {
     mercator.project(&x, &y, &lon, &lat, 1);
     EXPECT_NEAR(x, 0.1745329f, 1e-6f);
     EXPECT_NEAR(y, 0.3563785f, 1e-6f);
+}
+
+// A tick ends at a pole and a label stands no farther: on a polar stereographic cap of 62..90
+// by 7 degrees (-180..180 by 40) with ticks of 10 degrees, the top edge is the pole itself, and
+// its ticks and labels stay there (the first label drawn, the others on it left out) instead of
+// running over the pole onto the opposite meridians. So do the parallel of 90, its ticks and
+// label: every path that starts at the pole stays on it.
+TEST(MapRules, TicksAndLabelsGoNoFartherThanAPole) {
+    MapDocument doc("");
+    useProjection(7, 0);
+    setGrid(-180, 180, 40, 62, 90, 7, 10);
+    drawllgrid(mapOfGrid());
+    const Point pole = toDevice({0, 0});
+    int atPole = 0;
+    for (const Path& p : doc.finish()) {
+        if (p.points.empty() ||
+            std::hypot(p.points[0][0] - pole[0], p.points[0][1] - pole[1]) > 0.01f)
+            continue;
+        ++atPole;
+        for (const Point& q : p.points) expectNear(q, pole, "from the pole");
+    }
+    EXPECT_GT(atPole, 0);
 }
 
 }  // namespace
