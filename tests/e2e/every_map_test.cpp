@@ -30,8 +30,7 @@ struct Page {
 };
 const Page kPages[] = {
     {"portrait", "\n", 595, 842},
-    // landscape: enabled once pages turn
-    // {"landscape", "n\n\n\nLA4\n\n", 842, 595},
+    {"landscape", "n\n\n\nLA4\n\n", 842, 595},
 };
 
 // A projection and its keys from the map's menu: its number, and 99 at each of its dialogs
@@ -103,12 +102,18 @@ constexpr double kDescent = 0.25;
 // well.
 std::string faults(const std::string& ps, const Page& page) {
     const auto texts = test::psTexts(ps);
-    double heading = page.height;
-    for (const PsText& t : texts)
-        if (!t.number()) heading = std::min(heading, t.y - kDescent * t.size);
     const auto at = [](double x, double y) {
         return " at " + std::to_string(x) + " " + std::to_string(y);
     };
+    // The heading's lines stand on the page, at its top.
+    double heading = page.height;
+    for (const PsText& t : texts) {
+        if (t.number()) continue;
+        if (t.x < 0 || t.x > page.width || t.y < 0 || t.y + kInkTop * t.size > page.height)
+            return "the heading's " + t.text + " off the page" + at(t.x, t.y);
+        heading = std::min(heading, t.y - kDescent * t.size);
+    }
+    if (heading < page.height - 3 * 28.35) return "the heading below the page's top 3 cm";
     for (const test::PsPath& p : test::psPaths(ps))
         for (const auto& [x, y] : p.points) {
             if (x < 0 || x > page.width || y < 0) return "a line off the page" + at(x, y);
