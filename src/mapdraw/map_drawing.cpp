@@ -324,11 +324,6 @@ float eastOf(float west, float east) {
     return static_cast<float>(static_cast<double>(west) + std::fmod(span, kTurn) + kTurn);
 }
 
-MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax) {
-    return {rad(lonmin), rad(eastOf(lonmin, lonmax)), rad(std::min(latmin, latmax)),
-            rad(std::max(latmin, latmax))};
-}
-
 Map::Map(const MapFrame& frame)
     : row_(&currentProjection()),
       params_(currentProjectionParams()),

@@ -58,9 +58,6 @@ float intoTurn(float lon, float first, float last);
 // `east` lies less than a turn west of `west` or at most a turn east of it.
 float eastOf(float west, float east);
 
-// The frame of bounds in degrees, latitudes in either order.
-MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
-
 class Map {
   public:
     // The map of a frame through the current projection's row and parameters, at the page's
