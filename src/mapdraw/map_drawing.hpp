@@ -60,8 +60,8 @@ float eastOf(float west, float east);
 
 class Map {
   public:
-    // The map of a frame through the current projection's row and parameters, at the page's
-    // current scale.
+    // The map of a frame: the current projection's row and a copy of its parameters, taken
+    // now, at the page's current scale.
     explicit Map(const MapFrame& frame);
 
     const ProjectionRow& projection() const { return *row_; }
