@@ -21,6 +21,7 @@
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
 #include "projection/projection.hpp"
+#include "support/grid_map.hpp"
 
 namespace tensova {
 namespace {
@@ -64,7 +65,7 @@ void overlay(benchmark::State& state, const std::string& keys) {
         splotparam2(5);
         projtype.iproj = 15;
         contours1(5);
-        contours1(Map(mapFrameOf(0, 22, 0, 45)), 1);
+        contours1(test::gridMap(0, 22, 0, 45), 1);
         psend();
         close(fd);
     }

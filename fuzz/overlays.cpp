@@ -18,6 +18,7 @@
 #include "postscript/ps_document.hpp"
 #include "postscript/psparams.hpp"
 #include "projection/projection.hpp"
+#include "support/grid_map.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace tensova;
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::console(std::string(clip ? "10\ny\n" : "10\nn\n") + std::to_string(kind) +
                   "\nlines\n99\n");
     iocom.plotOpen = true;
-    static const Map map(mapFrameOf(0.0f, 40.0f, 30.0f, 50.0f));
+    static const Map map = test::gridMap(0.0f, 40.0f, 30.0f, 50.0f);
     contours1(map, 0);
     return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The latitude-longitude grid of a map: meridians and parallels between chosen bounds at
-// chosen increments, traced point by point through the current map projection, with tick marks
-// and degree labels along the four edges of the grid box.
+// chosen increments, traced point by point through the map's own projection (the row and the
+// parameters it copied when it was made), with tick marks and degree labels along the four edges
+// of the grid box.
 
 #include <cstdint>
 
@@ -34,8 +35,8 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
               float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
               int32_t& ndec, int32_t inter);
 
-// The map of the grid's frame through the current projection and its parameters, at the page's
-// current scale.
+// The map of the grid's frame, as its settings hold it, made now: of the current projection's row
+// and a copy of its parameters, at the page's current scale.
 Map mapOfGrid();
 
 // Draws the grid of the map's frame on the map, with the current subplot and line and text

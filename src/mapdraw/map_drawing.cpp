@@ -97,7 +97,7 @@ float offChord(const LinePoint& a, const LinePoint& m, const LinePoint& b) {
 }
 
 // The point at t of the great circle from (lon1, lat1) to (lon2, lat2), its longitude taken
-// the short way from lon1 (so that it stays in the same window). Double precision: the points
+// the short way from lon1 (so that it stays in the same turn). Double precision: the points
 // of a short side differ in the last digits of their unit vectors.
 void greatCircle(float lon1, float lat1, float lon2, float lat2, float t, float& lon, float& lat) {
     const auto unit = [](float lo, float la) {
@@ -336,11 +336,6 @@ float eastOf(float west, float east) {
     const double span = static_cast<double>(east) - static_cast<double>(west);
     if (span > 0.0) return east;
     return static_cast<float>(static_cast<double>(west) + std::fmod(span, kTurn) + kTurn);
-}
-
-MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax) {
-    return {rad(lonmin), rad(eastOf(lonmin, lonmax)), rad(std::min(latmin, latmax)),
-            rad(std::max(latmin, latmax))};
 }
 
 Map::Map(const MapFrame& frame)

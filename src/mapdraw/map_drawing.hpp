@@ -59,13 +59,10 @@ float intoTurn(float lon, float first, float last);
 // `east` lies less than a turn west of `west` or at most a turn east of it.
 float eastOf(float west, float east);
 
-// The frame of bounds in degrees, latitudes in either order.
-MapFrame mapFrameOf(float lonmin, float lonmax, float latmin, float latmax);
-
 class Map {
   public:
-    // The map of a frame through the current projection's row and parameters, at the page's
-    // current scale.
+    // The map of a frame: the current projection's row and a copy of its parameters, taken
+    // now, at the page's current scale.
     explicit Map(const MapFrame& frame);
 
     const ProjectionRow& projection() const { return *row_; }

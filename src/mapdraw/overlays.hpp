@@ -30,7 +30,8 @@ struct Frame {
 
 // The map frame's longitudes as the overlay menu shows them and the shoreline listing reduces a
 // polygon's bounds: the frame as it is set, in the turn that starts up to 3 degrees west of it,
-// so that a bound a little west of the frame keeps its side. Degrees, but for the frame.
+// so that a bound a little west of the frame keeps its side. Degrees, but for the frame and the
+// margin, in radians as the map's frame is.
 struct LonWindow {
     MapFrame frame;
     float margin = 0.0f;  // radians west of the frame

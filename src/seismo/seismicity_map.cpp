@@ -99,7 +99,7 @@ struct Events {
     std::size_t timeLength;
     const float *azd1, *dipd1, *rakd1;
     int32_t n;
-    // Where the map places them: longitude in the map's window and latitude, radians.
+    // Where the map places them: longitude in the map's turn and latitude, radians.
     std::vector<float> lon = {}, lat = {};
     std::string_view date(std::size_t i) const { return {date1 + i * dateLength, dateLength}; }
     std::string_view time(std::size_t i) const { return {time1 + i * timeLength, timeLength}; }

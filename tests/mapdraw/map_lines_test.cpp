@@ -16,6 +16,7 @@
 #include "mapdraw/map_drawing.hpp"
 #include "projection/dialogs.hpp"
 #include "projection/transforms.hpp"
+#include "support/grid_map.hpp"
 
 namespace tensova::test {
 namespace {
@@ -42,11 +43,13 @@ void useMap(const MapSetting& m) {
 // overlay line on a map of the frame, or without one a grid line on the document's map (drawn
 // at once, it is joined as an overlay line is).
 std::vector<Path> traced(const MapSetting& m, const std::vector<Point>& ll, bool pen,
-                         const MapFrame* frame = nullptr, float cmPerUnit = 25) {
+                         const Frame* frame = nullptr, float cmPerUnit = 25) {
     MapDocument doc("");
     matrixMap(2, 2, cmPerUnit, 0, 0, cmPerUnit);
     useMap(m);
-    const Map map = frame != nullptr ? Map(*frame) : mapOfGrid();
+    const Map map = frame != nullptr
+                        ? gridMap(frame->lonmin, frame->lonmax, frame->latmin, frame->latmax)
+                        : mapOfGrid();
     std::vector<float> lon, lat;
     for (const Point& p : ll) lon.push_back(rad(p[0])), lat.push_back(rad(p[1]));
     if (pen) {
@@ -80,13 +83,12 @@ std::vector<Point> along(float lon1, float lat1, float lon2, float lat2, int ste
 TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     const MapSetting equalArea90{5, 90}, stereo120{8, 120}, polar{5, 180}, stereoPole{7, 180};
     const MapSetting tm{1}, wholeEqualArea{6, 180}, mollweide{24};
-    const MapFrame frame160to200 = mapFrameOf(160, 200, 0, 30),
-                   world = mapFrameOf(-180, 180, 0, 30);
+    const Frame frame160to200{160, 200, 0, 30}, world{-180, 180, 0, 30};
     struct Case {
         const char* name;
         MapSetting map;
         std::vector<Point> line;
-        const MapFrame* frame;
+        const Frame* frame;
         std::size_t paths;
         std::function<void(const std::vector<Path>&)> check;
         float cmPerUnit = 25;

@@ -16,6 +16,7 @@
 #include "mapdraw/map_drawing.hpp"
 #include "projection/dialogs.hpp"
 #include "projection/transforms.hpp"
+#include "support/grid_map.hpp"
 
 namespace tensova::test {
 namespace {
@@ -61,8 +62,10 @@ TEST(MapRules, TheFrameIsNormalisedWhereItIsSet) {
 }
 
 TEST(MapRules, APointIsInTheFrameInAnyTurnItsEdgeIncluded) {
-    const MapFrame pacific = mapFrameOf(170, -170, -40, 0), world = mapFrameOf(-180, 180, -80, 80);
-    const MapFrame america = mapFrameOf(-138, -98, 20, 50);
+    projtype.iproj = 15;  // the frames are those of Mercator maps
+    const MapFrame pacific = gridMap(170, -170, -40, 0).frame(),
+                   world = gridMap(-180, 180, -80, 80).frame();
+    const MapFrame america = gridMap(-138, -98, 20, 50).frame();
     const struct {
         const char* name;
         const MapFrame& frame;
@@ -109,22 +112,22 @@ TEST(MapRules, TheSameEventsLandAtTheSamePlaceWhateverTheFramesMiddle) {
     const float lon[] = {-175, 140, -70, 179.9f, -31, 150, 175};
     const float lat[] = {10, 35, -20, 0, 5, -60, 45};
     constexpr int32_t n = 7;
-    const MapFrame frames[] = {mapFrameOf(-30, 330, -80, 80), mapFrameOf(-180, 180, -80, 80),
-                               mapFrameOf(100, 260, -80, 80)};
     for (int32_t iproj = 1; iproj <= kProjectionCount; ++iproj) {
         // Mercator's x and the cylindrical equal-area's are shifts of longitude; the Albers cone,
         // which has no central longitude, turns with it.
         if (iproj == 15 || iproj == 16 || iproj == 19 || iproj == 23) continue;
         SCOPED_TRACE(projectionRow(iproj).titles[0]);
         useProjection(iproj, 150);
+        const Map maps[] = {gridMap(-30, 330, -80, 80), gridMap(-180, 180, -80, 80),
+                            gridMap(100, 260, -80, 80)};
         float x[3][n], y[3][n];
         for (int f = 0; f < 3; ++f) {
             float l[n], p[n];
             for (int32_t i = 0; i < n; ++i) l[i] = rad(lon[i]), p[i] = rad(lat[i]);
-            projectOnMap(Map(frames[f]), x[f], y[f], l, p, n);
+            projectOnMap(maps[f], x[f], y[f], l, p, n);
         }
         for (int32_t i = 0; i < n; ++i) {
-            const bool inAll = frames[2].contains(rad(lon[i]), rad(lat[i]));
+            const bool inAll = maps[2].frame().contains(rad(lon[i]), rad(lat[i]));
             for (int f = 1; f < (inAll ? 3 : 2); ++f) {
                 EXPECT_NEAR(x[f][i], x[0][i], 1e-5f * std::max(1.0f, std::fabs(x[0][i]))) << i;
                 EXPECT_NEAR(y[f][i], y[0][i], 1e-5f * std::max(1.0f, std::fabs(y[0][i]))) << i;
@@ -206,7 +209,7 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
     {
         ConsoleCapture cap;
         useProjection(19, 0);
-        const Map map(mapFrameOf(160, -150, 45, 65));
+        const Map map = gridMap(160, -150, 45, 65);
         float lon[] = {rad(175.0f), rad(-175.0f)}, lat[] = {rad(55.0f), rad(55.0f)}, x[2], y[2];
         projectOnMap(map, x, y, lon, lat, 2);
         EXPECT_LT(std::hypot(x[1] - x[0], y[1] - y[0]), rad(10.0f));
@@ -218,7 +221,7 @@ TEST(MapRules, FramesAtTheSeamAndAcrossIt) {
 TEST(MapRules, APointARoundingBeyondTheSeamStaysOnItsEdge) {
     ConsoleCapture cap;
     useProjection(24, 0);
-    const Map map(mapFrameOf(-180, 180, -80, 80));
+    const Map map = gridMap(-180, 180, -80, 80);
     for (const float edge : {-180.0001f, 180.0001f}) {
         float lon = rad(edge), lat = 0, x = 0, y = 0;
         projectOnMap(map, &x, &y, &lon, &lat, 1);
@@ -252,7 +255,7 @@ TEST(MapRules, AWholeTurnAcrossTheSeamDrawsEachMeridianOnce) {
 TEST(MapRules, GroundAxesAFewKmInsideTheRim) {
     ConsoleCapture cap;
     useProjection(5, 0, 90, 90);
-    const Map map(mapFrameOf(-180, 180, -80, 80));
+    const Map map = gridMap(-180, 180, -80, 80);
     for (const float latDeg : {5.0f, 0.02f}) {
         float lon = rad(90.0f), lat = rad(latDeg), x = 0, y = 0;
         projectOnMap(map, &x, &y, &lon, &lat, 1);
@@ -342,7 +345,7 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
 TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian) {
     ConsoleCapture cap;
     useProjection(2, 150);
-    const Map map(mapFrameOf(50, 250, -80, 80));
+    const Map map = gridMap(50, 250, -80, 80);
     const struct {
         float lon, lat;
         bool shown;
@@ -384,7 +387,7 @@ TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian
 TEST(MapRules, TheMapProjectsThroughItsOwnRow) {
     ConsoleCapture cap;
     useProjection(2, 150);
-    const Map map(mapFrameOf(50, 250, -80, 80));
+    const Map map = gridMap(50, 250, -80, 80);
     float lon[] = {rad(165.0f), rad(51.65f)}, lat[] = {rad(10.0f), rad(13.82f)}, x[2], y[2];
     float rimLon[8], rimLat[8];
     projtype.iproj = 15;
@@ -462,21 +465,21 @@ TEST(MapRules, AMapProjectsTheSameWhateverIsSetUpAfterIt) {
          {.iproj = 11, .omega = 60},
          {.iproj = 11, .omega = 30}},
     };
-    const MapFrame world = mapFrameOf(-180, 180, -90, 90);
+    const auto world = [] { return gridMap(-180, 180, -90, 90); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ConsoleCapture cap;
         setUp(c.first);
-        const Map first(world);
+        const Map first = world();
         const std::vector<float> before = shownBy(first);
         setUp(c.second);
-        const Map second(world);
+        const Map second = world();
         EXPECT_EQ(shownBy(first), before);
         EXPECT_NE(shownBy(second), before);
     }
     ConsoleCapture cap;
     setUp({15});
-    const Map mercator(world);
+    const Map mercator = world();
     setUp(cases[0].second);
     float lon = rad(10.0f), lat = rad(20.0f), x = 0, y = 0;
     mercator.project(&x, &y, &lon, &lat, 1);

@@ -17,6 +17,7 @@
 #include "curve/running_point.hpp"
 #include "map_fixture.hpp"
 #include "mapdraw/contours.hpp"
+#include "support/grid_map.hpp"
 
 namespace tensova::test {
 namespace {
@@ -33,7 +34,7 @@ Drawn overlay(const std::string& keys, const Files& files, Frame f = {0, 40, 30,
               bool render = false) {
     MapDocument map(keys, files);
     contours1(5);
-    contours1(Map(mapFrameOf(f.lonmin, f.lonmax, f.latmin, f.latmax)), 1);
+    contours1(gridMap(f.lonmin, f.lonmax, f.latmin, f.latmax), 1);
     Drawn r{map.doc.console.lines(), map.finish()};
     if (render) expectRenders(map.doc.path);
     return r;
@@ -56,21 +57,22 @@ TEST(Overlays, LongitudeWindow) {
     ASSERT_EQ(rows.size(), 6u);
     // The frame comes back from radians with a rounding, some 3e-5 degree at 360.
     constexpr float kRounding = 1e-4f;
+    projtype.iproj = 15;  // the frames are those of Mercator maps
     for (const auto& row : rows) {
         const auto c = numbers(row[0] + " " + row[1]);
         ASSERT_EQ(c.size(), 6u) << row[0];
-        const LonWindow w = lonWindow(mapFrameOf(float(c[0]), float(c[1]), 0, 10));
+        const LonWindow w = lonWindow(gridMap(float(c[0]), float(c[1]), 0, 10).frame());
         EXPECT_NEAR(w.origin, c[2], kRounding) << row[0];
         EXPECT_NEAR(w.lonmin, c[3], kRounding) << row[0];
         EXPECT_NEAR(w.lonmax, c[4], kRounding) << row[0];
         EXPECT_NEAR(w.width, c[5], kRounding) << row[0];
     }
-    const LonWindow w = lonWindow(mapFrameOf(-10, 30, 0, 10));
+    const LonWindow w = lonWindow(gridMap(-10, 30, 0, 10).frame());
     EXPECT_NEAR(intoWindow(-12, w), -12, kRounding);
     EXPECT_NEAR(intoWindow(-14, w), 346, kRounding);
-    EXPECT_NEAR(intoWindow(-175, lonWindow(mapFrameOf(170, -170, 0, 10))), 185, kRounding);
+    EXPECT_NEAR(intoWindow(-175, lonWindow(gridMap(170, -170, 0, 10).frame())), 185, kRounding);
     // A whole turn keeps a point on its east edge there, as the frame does: 180 stays 180.
-    const LonWindow world = lonWindow(mapFrameOf(-180, 180, 0, 10));
+    const LonWindow world = lonWindow(gridMap(-180, 180, 0, 10).frame());
     EXPECT_NEAR(intoWindow(180, world), 180, kRounding);
     EXPECT_NEAR(intoWindow(-180, world), -180, kRounding);
     EXPECT_NEAR(intoWindow(200, world), -160, kRounding);
@@ -79,11 +81,12 @@ TEST(Overlays, LongitudeWindow) {
 TEST(Overlays, ExtentOfShorelinePolygons) {
     const auto rows = tableRows("overlay_extents.txt");
     ASSERT_EQ(rows.size(), 8u);
+    projtype.iproj = 15;  // the frames are those of Mercator maps
     for (const auto& row : rows) {
         const auto c = numbers(row[0] + " " + row[1] + " " + row[2] + " " + row[3]);
         ASSERT_EQ(c.size(), 10u) << row[1];
         ConsoleCapture cap("\n");
-        const MapFrame f = mapFrameOf(float(c[0]), float(c[1]), float(c[2]), float(c[3]));
+        const MapFrame f = gridMap(float(c[0]), float(c[1]), float(c[2]), float(c[3])).frame();
         const ShoreHeader h{7, 4, 1, 0, float(c[4]), float(c[5]), float(c[6]), float(c[7])};
         EXPECT_EQ(shoreInFrame(h, f, 3), c[8] == 1) << row[1];
         EXPECT_EQ(countLines(cap.lines(), " PROBLEM IN INPUT FILE ?"), c[9]) << row[1];
@@ -147,7 +150,7 @@ TEST(Overlays, ClippingEndsSegmentsAtTheFrame) {
 TEST(Overlays, ClippingTheShortWayAcrossTheSeam) {
     MapDocument doc("");
     projtype.iproj = 24;
-    const Map map(mapFrameOf(170, -170, -20, 20));
+    const Map map = gridMap(170, -170, -20, 20);
     ClippedLine line(map);
     line.point(175, 0);
     line.point(-160, 10);
