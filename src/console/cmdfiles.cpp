@@ -16,12 +16,9 @@ const Stamp kAltsio("altsio", " 1.4", "17-06-2008");
 const Stamp kBeginaltsi("beginaltsi", " 3.0", "17-06-2008");
 const Stamp kEndaltsi("endaltsi", " 3.0", "17-06-2008");
 
-// The running command file, so that its end can hand the input back by itself.
-struct Running {
-    int32_t unit = 0;
-    std::string name;
-};
-Running running;
+// The name of the running command file, whose unit is the standard input unit while it runs:
+// its end hands the input back by itself, and names it.
+std::string runningName;
 
 void refused(const Stamp& s, std::string_view why) {
     warninghead(s);
@@ -81,7 +78,7 @@ void beginaltsi(int32_t iu, std::string& cfname, int32_t imode) {
     iocom.stdIn = iu;
     iocom.cmdOpen = true;
     iocom.lwito[1] = false;
-    running = {iu, cfname};
+    runningName = cfname;
     if (lwito(1)) {
         wout({"Standard input redirected from"});
         wout({"   Command file:", trimmed(cfname)});
@@ -102,7 +99,7 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t /*imode*/) {
     iocom.stdIn = kKeyboardUnit;
     iocom.cmdOpen = false;
     iocom.lwito[1] = true;
-    running = {};
+    runningName.clear();
     if (lwito(1)) {
         wout({"Command file", trimmed(cfname), "closed"});
         wout({"Standard input redirected from keyboard"});
@@ -111,17 +108,17 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t /*imode*/) {
 }
 
 void endRunningCommandFile() {
-    // A copy: endaltsi clears the record and then still names the file.
-    const Running r = running;
-    endaltsi(r.unit, r.name, 0);
+    // A copy: endaltsi clears the name and then still names the file.
+    const std::string name = runningName;
+    endaltsi(iocom.stdIn, name, 0);
 }
 
 bool answerFromCommandFile() {
-    return iocom.cmdOpen && running.unit != 0 && iocom.stdIn == running.unit;
+    return iocom.cmdOpen;
 }
 
 void endCommandFileAtLine() {
-    wout({"line", fmtIown(unitLineNumber(running.unit)), "of command file", trimmed(running.name)});
+    wout({"line", fmtIown(unitLineNumber(iocom.stdIn)), "of command file", trimmed(runningName)});
     wout({"===> END OF COMMAND FILE"});
     endRunningCommandFile();
 }
