@@ -303,7 +303,6 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .titles = {"VAN DER GRINTEN SPHERICAL EARTH", "1 parameter:", "  1 central meridien"},
      .dialogs = kLong1,
      .forward = grinte2,
-     .exact = grintenExact,
      .placement = P::kCentralMeridian},
 }};
 

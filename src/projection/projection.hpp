@@ -165,8 +165,8 @@ struct ProjectionRow {
     }
     Reach reach() const;
     // Projects n points with this projection's parameters, a point beyond its reach getting the
-    // sentinel; `exact` through the exact transform where the forward one reads a table or snaps
-    // points, for the directions of the ground around a point. x and y may be lon and lat.
+    // sentinel; `exact` through the exact transform where the forward one reads a table, for
+    // the directions of the ground around a point. x and y may be lon and lat.
     void projectShown(float* x, float* y, const float* lon, const float* lat, int32_t n,
                       bool exact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that

@@ -60,10 +60,8 @@ void orthobl2(float* x, float* y, const float* lon, const float* lat, int32_t n)
 void persobl2(float* x, float* y, const float* lon, const float* lat, int32_t n);
 void spers2();
 
-// The exact twins of the transforms that read a table (Mollweide's auxiliary angle) or snap
-// points (Van der Grinten's central meridian).
+// The exact twin of the transform that reads a table (Mollweide's auxiliary angle).
 void mollweideExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
-void grintenExact(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
 // The reach of each kind of map with the current parameters (radians): the azimuthal maps of
 // the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,

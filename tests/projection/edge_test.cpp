@@ -100,6 +100,27 @@ TEST(ProjectionEdges, ModifiedPolyconicTakesItsParallelsInEitherOrder) {
     EXPECT_EQ(project(12, 32).y, south.y);
 }
 
+// Van der Grinten runs through its central meridian: a point a millionth to a ten-thousandth
+// of a degree off it lies where the point on it does, on the side it lies on, and its x grows
+// in step with its distance (the textbook equations, taken as written, are off by up to a
+// whole map radius there).
+TEST(ProjectionEdges, VanDerGrintenRunsThroughItsCentralMeridian) {
+    ConsoleCapture cap;
+    useProjection(25, {.lon0 = 0});
+    for (const float lat : {-60.0f, -20.0f, 5.0f, 45.0f, 85.0f}) {
+        SCOPED_TRACE(lat);
+        const Point on = project(0, lat);
+        EXPECT_EQ(on.x, 0.0f);
+        for (const float dl : {1e-6f, 1e-5f, 1e-4f}) {
+            const Point east = project(dl, lat), west = project(-dl, lat);
+            EXPECT_NEAR(east.y, on.y, 1e-7) << dl;
+            EXPECT_EQ(west.y, east.y) << dl;
+            EXPECT_EQ(west.x, -east.x) << dl;
+            EXPECT_NEAR(east.x / project(10 * dl, lat).x, 0.1, 1e-4) << dl;
+        }
+    }
+}
+
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
     // No cone fits the first four; the modified polyconic needs two bounding parallels.
     for (const std::array<int32_t, 3> b :
