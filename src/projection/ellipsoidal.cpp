@@ -135,23 +135,8 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
     const float sin1 = std::sin(w.lat1), sin2 = std::sin(w.lat2);
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i], dl = lon[i] - lon0;
-        if (phi == 0.0f) {
-            storePoint(x[i], y[i], dl, 0.0f, xoff, yoff);
-            continue;
-        }
-        // The parallel of phi: the circle of radius r centred on the central meridian at height
-        // c0 + r, placed through the point (xa, ya) of the true-scale meridian.
-        const float sp = std::sin(phi), cp = std::cos(phi);
-        const float m = meridianArc(phi, sp, cp);
-        const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
-        const float r = phi > nearHalfPi ? 0.0f : primeVertical(sp) * cp / sp;
-        const float sigma = phi >= 0.0f ? 1.0f : -1.0f;
-        // Each root is 0 where its circle and line miss each other (far outside the sheet): the
-        // nearest point is taken, with no branch to mispredict.
-        const float c0 = ya - r + sigma * std::sqrt(std::max(0.0f, r * r - xa * xa));
-
-        // The meridian of the point: the straight line through its points on the two bounding
-        // parallels.
+        // The meridian of the point: the straight line x = x1 + p (y - y1) through its points
+        // on the two bounding parallels.
         float x1 = dl, y1 = 0.0f, x2 = dl, y2 = 0.0f;
         if (w.lat1 != 0.0f) {
             const float f1 = dl * sin1;
@@ -163,15 +148,33 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
             x2 = w.r2 * std::sin(f2);
             y2 = w.r2 * (1.0f - std::cos(f2));
         }
-        const float p = (x2 - x1) / (y2 + w.offset - y1);
-        const float q = x1 + p * (r + c0 - y1);
+        const double p = static_cast<double>(x2 - x1) / static_cast<double>(y2 + w.offset - y1);
 
-        // Where line and circle meet.
-        const float pp = 1.0f + p * p;
-        const float d = pp * r * r - q * q;
-        const float px = (q - sigma * p * std::sqrt(std::max(0.0f, d))) / pp;
-        const float py = r + c0 - sigma * std::sqrt(std::max(0.0f, r * r - px * px));
-        storePoint(x[i], y[i], px, py, xoff, yoff);
+        // The parallel of phi: the circle centred on the central meridian through the point
+        // (xa, ya) of the true-scale meridian, of curvature k = tan(phi) / N (negative in the
+        // south), written k (x^2 + v^2) = 2v with v = y - c0, c0 where it crosses the central
+        // meridian: so it runs into a straight line towards the equator, where its radius grows
+        // without bound, and no digit is lost to the difference of two radii. Where the line
+        // misses the circle (far outside the sheet) the point nearest it is taken. A pole is
+        // the point of its meridian at the true-scale meridian's height.
+        const float sp = std::sin(phi), cp = std::cos(phi);
+        const float m = meridianArc(phi, sp, cp);
+        const double xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
+        double c0 = ya, v = 0.0;
+        if (std::fabs(phi) > nearHalfPi) {
+            v = -p * (x1 + p * (c0 - y1)) / (1.0 + p * p);
+        } else {
+            const double k =
+                static_cast<double>(sp) / (static_cast<double>(primeVertical(sp)) * cp);
+            c0 -= k * xa * xa / (1.0 + std::sqrt(std::max(0.0, 1.0 - k * k * xa * xa)));
+            // v is the root of k (1 + p^2) v^2 - 2 (1 - k p u) v + k u^2 = 0 nearest c0, u the
+            // line's x at c0.
+            const double u = x1 + p * (c0 - y1), b = 1.0 - k * p * u;
+            const double root = b + std::sqrt(std::max(0.0, b * b - k * k * (1.0 + p * p) * u * u));
+            v = root > 0.0 ? k * u * u / root : 1.0 / k;
+        }
+        const double px = x1 + p * (c0 + v - y1), py = c0 + v;
+        storePoint(x[i], y[i], static_cast<float>(px), static_cast<float>(py), xoff, yoff);
     }
 }
 

@@ -123,6 +123,8 @@ enum class ReachFrom : uint8_t {
     kCentralCircle,  // angular distance from the great circle of the central meridian
     kCentralPoint,   // angular distance from the central meridian's point on the equator: a
                      // quarter turn is the hemisphere about the central meridian
+    kSheetMiddle,    // angular distance from the central meridian's point halfway between the
+                     // bounding parallels of a modified polyconic's sheet
 };
 struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;

@@ -65,8 +65,9 @@ void mollweideExact(float* x, float* y, const float* lon, const float* lat, int3
 
 // The reach of each kind of map with the current parameters (radians): the azimuthal maps of
 // the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,
-// the gnomonic, the spherical transverse Mercator (from its central great circle) and the
-// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian).
+// the gnomonic, the spherical transverse Mercator (from its central great circle), the
+// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian),
+// and the modified polyconic, which folds over itself poleward of its sheet.
 float reachOfAzimuthal();
 float reachOfOrthographicPolar();
 float reachOfOrthographicOblique();
@@ -74,6 +75,7 @@ float reachOfPerspective();
 float reachOfGnomonic();
 float reachOfTransverse();
 float reachOfHemisphere();
+float reachOfSheet();
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach.
 void hideBeyondReach(const Reach& r, float* x, float* y, const float* lon, const float* lat,
