@@ -123,6 +123,7 @@ TEST(MapProjection, MapsLieOnThePage) {
         const char* name;
         std::string keys;  // from the main menu to the map's RUN
         int maxBoxes;
+        int hidden = -1;  // events counted off the map, -1 unchecked
     };
     // Events all round the globe; the southern ones lie on the far side of the polar globe.
     std::string round;
@@ -140,12 +141,23 @@ TEST(MapProjection, MapsLieOnThePage) {
          "1000\n1001\nround.ndk\n2001\n300\n9\n99\n99\n99\n"
          "320\n10\n-90 90 30\n20\n-180 180 30\n99\n315\n10\n0.1\n99\n",
          1},
+        // Lallemand's default sheet, 30 to 60 N about 0, on the world: the cap of 31.5 degrees
+        // about (0, 45N) alone, which holds one of the events (40N 15W).
+        {"Lallemand of the world",
+         "1000\n1001\nround.ndk\n2001\n300\n14\n99\n99\n1\n0\n99\n99\n99\n99\n99\n"
+         "320\n10\n-90 90 30\n20\n-180 180 30\n99\n",
+         1, 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const test::Session s("\n" + c.keys + kRunQuiet, {{"round.ndk", round}});
         EXPECT_EQ(s.result.status, 0);
         EXPECT_LE(boxes(s), c.maxBoxes);
+        if (c.hidden >= 0) {
+            char count[64];
+            std::snprintf(count, sizeof count, " events off the map projection = %6d", c.hidden);
+            EXPECT_EQ(s.count(count), 1);
+        }
         const auto paths = psPaths(s.dir.read("map.ps"));
         ASSERT_FALSE(paths.empty());
         int off = 0;
