@@ -148,7 +148,7 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
             x2 = w.r2 * std::sin(f2);
             y2 = w.r2 * (1.0f - std::cos(f2));
         }
-        const double p = static_cast<double>(x2 - x1) / static_cast<double>(y2 + w.offset - y1);
+        const float p = (x2 - x1) / (y2 + w.offset - y1);
 
         // The parallel of phi: the circle centred on the central meridian through the point
         // (xa, ya) of the true-scale meridian, of curvature k = tan(phi) / N (negative in the
@@ -156,25 +156,24 @@ void imwpoly2(float* x, float* y, const float* lon, const float* lat, int32_t n)
         // meridian: so it runs into a straight line towards the equator, where its radius grows
         // without bound, and no digit is lost to the difference of two radii. Where the line
         // misses the circle (far outside the sheet) the point nearest it is taken. A pole is
-        // the point of its meridian at the true-scale meridian's height.
+        // the point of its meridian nearest the pole's place on the central meridian.
         const float sp = std::sin(phi), cp = std::cos(phi);
         const float m = meridianArc(phi, sp, cp);
-        const double xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
-        double c0 = ya, v = 0.0;
+        const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
+        float c0 = ya, v = 0.0f;
         if (std::fabs(phi) > nearHalfPi) {
-            v = -p * (x1 + p * (c0 - y1)) / (1.0 + p * p);
+            v = -p * (x1 + p * (c0 - y1)) / (1.0f + p * p);
         } else {
-            const double k =
-                static_cast<double>(sp) / (static_cast<double>(primeVertical(sp)) * cp);
-            c0 -= k * xa * xa / (1.0 + std::sqrt(std::max(0.0, 1.0 - k * k * xa * xa)));
+            const float k = sp * std::sqrt(1.0f - ellipsoid.e2 * sp * sp) / cp;
+            c0 -= k * xa * xa / (1.0f + std::sqrt(std::max(0.0f, 1.0f - k * k * xa * xa)));
             // v is the root of k (1 + p^2) v^2 - 2 (1 - k p u) v + k u^2 = 0 nearest c0, u the
             // line's x at c0.
-            const double u = x1 + p * (c0 - y1), b = 1.0 - k * p * u;
-            const double root = b + std::sqrt(std::max(0.0, b * b - k * k * (1.0 + p * p) * u * u));
-            v = root > 0.0 ? k * u * u / root : 1.0 / k;
+            const float u = x1 + p * (c0 - y1), b = 1.0f - k * p * u;
+            const float root =
+                b + std::sqrt(std::max(0.0f, b * b - k * k * (1.0f + p * p) * u * u));
+            v = root > 0.0f ? k * u * u / root : 1.0f / k;
         }
-        const double px = x1 + p * (c0 + v - y1), py = c0 + v;
-        storePoint(x[i], y[i], static_cast<float>(px), static_cast<float>(py), xoff, yoff);
+        storePoint(x[i], y[i], x1 + p * (c0 + v - y1), c0 + v, xoff, yoff);
     }
 }
 
