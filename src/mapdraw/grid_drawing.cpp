@@ -357,13 +357,15 @@ void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
         e.side(map.seamWest(), f.south, map.seamWest(), f.north, true);
         e.side(map.seamEast(), f.south, map.seamEast(), f.north, true);
     }
-    // Where the frame reaches the rim of the projection's reach, the rim is the map's edge.
-    // (The maps with a rim have no seam: its longitudes need no placing.)
+    // Where the frame reaches the rim of the projection's reach, the rim is the map's edge,
+    // placed as the map places the longitudes of its points.
     std::array<float, kRimPoints> lon{}, lat{};
     const int32_t n = map.rim(lon.data(), lat.data(), kRimPoints);
     for (int32_t k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (f.contains(lon[i], lat[i])) e.points(&lon[i], &lat[i], 1);
+        if (!f.contains(lon[i], lat[i])) continue;
+        lon[i] = map.place(lon[i]);
+        e.points(&lon[i], &lat[i], 1);
     }
     xmin = e.xmin;
     ymin = e.ymin;

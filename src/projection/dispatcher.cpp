@@ -211,6 +211,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .forward = imwpoly2,
      .setup = simwpoly2,
      .placement = P::kCentralMeridian,
+     .reachFrom = R::kSheetMiddle,
+     .reachAngle = reachOfSheet,
      .straight = kStraightMeridians},
     {.number = 15,
      .menuGroup = 1,
@@ -307,7 +309,6 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .titles = {"VAN DER GRINTEN SPHERICAL EARTH", "1 parameter:", "  1 central meridien"},
      .dialogs = kLong1,
      .forward = grinte2,
-     .exact = grintenExact,
      .placement = P::kCentralMeridian},
 }};
 

@@ -144,23 +144,8 @@ void imwpoly2(const ProjectionParams& p, float* x, float* y, const float* lon, c
     const float sin1 = std::sin(w.lat1), sin2 = std::sin(w.lat2);
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i], dl = lon[i] - lon0;
-        if (phi == 0.0f) {
-            storePoint(x[i], y[i], dl, 0.0f, xoff, yoff);
-            continue;
-        }
-        // The parallel of phi: the circle of radius r centred on the central meridian at height
-        // c0 + r, placed through the point (xa, ya) of the true-scale meridian.
-        const float sp = std::sin(phi), cp = std::cos(phi);
-        const float m = meridianArc(el, phi, sp, cp);
-        const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
-        const float r = phi > nearHalfPi ? 0.0f : primeVertical(el, sp) * cp / sp;
-        const float sigma = phi >= 0.0f ? 1.0f : -1.0f;
-        // Each root is 0 where its circle and line miss each other (far outside the sheet): the
-        // nearest point is taken, with no branch to mispredict.
-        const float c0 = ya - r + sigma * std::sqrt(std::max(0.0f, r * r - xa * xa));
-
-        // The meridian of the point: the straight line through its points on the two bounding
-        // parallels.
+        // The meridian of the point: the straight line x = x1 + slope (y - y1) through its points
+        // on the two bounding parallels.
         float x1 = dl, y1 = 0.0f, x2 = dl, y2 = 0.0f;
         if (w.lat1 != 0.0f) {
             const float f1 = dl * sin1;
@@ -172,15 +157,32 @@ void imwpoly2(const ProjectionParams& p, float* x, float* y, const float* lon, c
             x2 = w.r2 * std::sin(f2);
             y2 = w.r2 * (1.0f - std::cos(f2));
         }
-        const float p = (x2 - x1) / (y2 + w.offset - y1);
-        const float q = x1 + p * (r + c0 - y1);
+        const float slope = (x2 - x1) / (y2 + w.offset - y1);
 
-        // Where line and circle meet.
-        const float pp = 1.0f + p * p;
-        const float d = pp * r * r - q * q;
-        const float px = (q - sigma * p * std::sqrt(std::max(0.0f, d))) / pp;
-        const float py = r + c0 - sigma * std::sqrt(std::max(0.0f, r * r - px * px));
-        storePoint(x[i], y[i], px, py, xoff, yoff);
+        // The parallel of phi: the circle centred on the central meridian through the point
+        // (xa, ya) of the true-scale meridian, of curvature k = tan(phi) / N (negative in the
+        // south), written k (x^2 + v^2) = 2v with v = y - c0, c0 where it crosses the central
+        // meridian: so it runs into a straight line towards the equator, where its radius grows
+        // without bound, and no digit is lost to the difference of two radii. Where the line
+        // misses the circle (far outside the sheet) the point nearest it is taken. A pole is
+        // the point of its meridian nearest the pole's place on the central meridian.
+        const float sp = std::sin(phi), cp = std::cos(phi);
+        const float m = meridianArc(el, phi, sp, cp);
+        const float xa = w.x0 + w.xslope * m, ya = w.y0 + w.yslope * m;
+        float c0 = ya, v = 0.0f;
+        if (std::fabs(phi) > nearHalfPi) {
+            v = -slope * (x1 + slope * (c0 - y1)) / (1.0f + slope * slope);
+        } else {
+            const float k = sp * std::sqrt(1.0f - el.e2 * sp * sp) / cp;
+            c0 -= k * xa * xa / (1.0f + std::sqrt(std::max(0.0f, 1.0f - k * k * xa * xa)));
+            // v is the root of k (1 + slope^2) v^2 - 2 (1 - k slope u) v + k u^2 = 0 nearest c0, u the
+            // line's x at c0.
+            const float u = x1 + slope * (c0 - y1), b = 1.0f - k * slope * u;
+            const float root =
+                b + std::sqrt(std::max(0.0f, b * b - k * k * (1.0f + slope * slope) * u * u));
+            v = root > 0.0f ? k * u * u / root : 1.0f / k;
+        }
+        storePoint(x[i], y[i], x1 + slope * (c0 + v - y1), c0 + v, xoff, yoff);
     }
 }
 

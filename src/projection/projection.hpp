@@ -140,6 +140,8 @@ enum class ReachFrom : uint8_t {
     kCentralCircle,  // angular distance from the great circle of the central meridian
     kCentralPoint,   // angular distance from the central meridian's point on the equator: a
                      // quarter turn is the hemisphere about the central meridian
+    kSheetMiddle,    // angular distance from the central meridian's point halfway between the
+                     // bounding parallels of a modified polyconic's sheet
 };
 struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;
@@ -183,8 +185,7 @@ struct ProjectionRow {
     Reach reach(const ProjectionParams& p) const;
     // Projects n points with this projection and the parameters p, a point beyond its reach
     // getting the sentinel; `exact` through the exact transform where the forward one reads a
-    // table or snaps points, for the directions of the ground around a point. x and y may be lon
-    // and lat.
+    // table, for the directions of the ground around a point. x and y may be lon and lat.
     void projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
                       const float* lat, int32_t n, bool exact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that

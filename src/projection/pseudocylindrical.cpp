@@ -26,35 +26,42 @@ constexpr std::array<float, 92> kMollweideTheta = {
     61.6f, 62.7f, 63.8f, 65.0f, 66.1f, 67.3f, 68.5f, 69.7f, 71.0f, 72.3f, 73.6f, 75.0f,
     76.5f, 78.1f, 79.7f, 81.5f, 83.5f, 85.9f, 90.0f, 90.0f};
 
-// Van der Grinten's construction for |lat| = p and |dl| = l, both above 0, in the quadrant
-// x >= 0, y >= 0, on the map of radius 1. Its intersecting circles lose nearly all significant
-// digits near the equator in single precision, so it runs in double.
-void grintenQuadrant(double p, double l, double pi, double& xq, double& yq) {
-    const double s1 = std::sqrt(std::max(0.0, 1.0 - 4.0 * p * p / (pi * pi)));
-    const double yc = (2.0 * p / pi) / (1.0 + s1);  // where the parallel crosses the centre line
-    if (l == 0.0) {
-        xq = 0.0;
-        yq = yc;
-        return;
-    }
-    if (std::fabs(p - 0.5 * pi) <= 1e-5) {
+// Van der Grinten's map in the quadrant x >= 0, y >= 0, on the map of radius 1, for |lat| = p
+// and |dl| = l. Near the central meridian the meridian's circle grows without bound, near the
+// equator the parallel's, and the textbook equations subtract nearly equal terms there; here
+// every difference is rewritten as a sum of terms of one sign, so that the map runs into its
+// limits (x = 0 and y = tan(theta/2) on the central meridian, x = l/pi on the equator) without
+// losing a digit; in double, as single precision leaves too few. theta = asin(2p/pi); with s = sin
+// theta, w = 1 - s and c = cos theta, the parallel meets the rim at height t, and h = 1/G of the
+// textbook's G = c / (s + c - 1). The meridian's circle has radius (1 + a^2) / 2a about (-(1 - a^2)
+// / 2a, 0), a = l/pi.
+void grintenQuadrant(double p, double l, double pi, double nearHalfPi, double& xq, double& yq) {
+    if (p >= nearHalfPi) {
         xq = 0.0;
         yq = 1.0;
         return;
     }
-    // The parallel: the circle through (0, yc) and (s2, q), centred on the centre line.
-    const double q = p / (pi - p);
-    const double s2 = std::sqrt(std::max(0.0, 1.0 - q * q));
-    const double d = (s2 * s2 + (q - yc) * (q - yc)) / (2.0 * (q - yc));
-    // The meridian: the circle through (a, 0) and both poles, centred on the equator.
+    if (p == 0.0) {
+        xq = l / pi;
+        yq = 0.0;
+        return;
+    }
+    const double s = 2.0 * p / pi, w = (pi - 2.0 * p) / pi, c = std::sqrt(w * (1.0 + s));
+    if (l == 0.0) {
+        xq = 0.0;
+        yq = s / (1.0 + c);  // tan(theta/2)
+        return;
+    }
+    const double t = s / (1.0 + w);
+    const double h = s * (c + w) / (c * (1.0 + c)), k = w / c;  // 1/G and 1 - 1/G
+    const double u = 2.0 * w * (1.0 + t) / (1.0 + w);           // 1 - t^2
+    const double v = u + t * t * k;                             // 1 - t^2 h
     const double a = l / pi;
-    const double r = 0.5 * (pi / l + l / pi);
-    const double dd = std::sqrt((yc + d) * (yc + d) + (r - a) * (r - a));
-    const double u = (yc + d) / dd, v = (r - a) / dd;
-    const double ca = (r * r + dd * dd - d * d) / (2.0 * r * dd);
-    const double sa = std::sqrt(std::fabs(1.0 - ca * ca));
-    yq = (u * ca - sa * v) * r;
-    xq = (sa * u + ca * v) * r - (r - a);
+    const double sm = 2.0 * a / (1.0 + a * a), cm = std::fabs(1.0 - a * a) / (1.0 + a * a);
+    const double sm2 = sm * sm, cm2 = cm * cm;
+    xq = sm * u / (std::sqrt(cm2 * v * v + (sm2 + cm2 * t * t * h * h) * u) + cm * v);
+    yq = t * (sm2 + cm2 * h * (1.0 + k)) /
+         (sm2 + cm2 * h + cm * h * std::sqrt(cm2 * (u + t * t * k * k) + sm2 * u));
 }
 
 }  // namespace
@@ -113,30 +120,6 @@ void mollweide(const ProjectionParams& p, float* x, float* y, const float* lon, 
     }
 }
 
-// Van der Grinten's map; `snap` draws points within half a degree of the central meridian on
-// it.
-template <bool snap>
-void grinten(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
-             int32_t n) {
-    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
-    const float near = 0.5f * anglerad(kDegToRad);
-    const double pi = anglerad(kPi);
-    for (int32_t i = 0; i < n; ++i) {
-        const float phi = lat[i];
-        float dl = lon[i] - lon0;
-        if (snap && std::fabs(dl) < near) dl = 0.0f;
-        double xq = 0.0, yq = 0.0;
-        if (phi == 0.0f) {
-            xq = std::fabs(dl) / pi;
-        } else {
-            grintenQuadrant(std::fabs(phi), std::fabs(dl), pi, xq, yq);
-        }
-        const auto px = static_cast<float>(dl > 0.0f ? xq : -xq);
-        const auto py = static_cast<float>(phi >= 0.0f ? yq : -yq);
-        storePoint(x[i], y[i], px, py, xoff, yoff);
-    }
-}
-
 }  // namespace
 
 void mollw2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
@@ -151,12 +134,16 @@ void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* 
 
 void grinte2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
              int32_t n) {
-    grinten<true>(p, x, y, lon, lat, n);
-}
-
-void grintenExact(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
-                  int32_t n) {
-    grinten<false>(p, x, y, lon, lat, n);
+    const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
+    const double pi = anglerad(kPi), nearHalfPi = angleradi(kHalfPi);
+    for (int32_t i = 0; i < n; ++i) {
+        const float phi = lat[i], dl = lon[i] - lon0;
+        double xq = 0.0, yq = 0.0;
+        grintenQuadrant(std::fabs(phi), std::fabs(dl), pi, nearHalfPi, xq, yq);
+        const auto px = static_cast<float>(dl > 0.0f ? xq : -xq);
+        const auto py = static_cast<float>(phi >= 0.0f ? yq : -yq);
+        storePoint(x[i], y[i], px, py, xoff, yoff);
+    }
 }
 
 }  // namespace tensova

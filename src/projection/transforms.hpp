@@ -84,17 +84,15 @@ void persobl2(const ProjectionParams& p, float* x, float* y, const float* lon, c
               int32_t n);
 void spers2();
 
-// The exact twins of the transforms that read a table (Mollweide's auxiliary angle) or snap
-// points (Van der Grinten's central meridian).
+// The exact twin of the transform that reads a table (Mollweide's auxiliary angle).
 void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* lon,
                     const float* lat, int32_t n);
-void grintenExact(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
-                  int32_t n);
 
 // The reach of each kind of map with the parameters p (radians): the azimuthal maps of
 // the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,
-// the gnomonic, the spherical transverse Mercator (from its central great circle) and the
-// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian).
+// the gnomonic, the spherical transverse Mercator (from its central great circle), the
+// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian),
+// and the modified polyconic, which folds over itself poleward of its sheet.
 float reachOfAzimuthal(const ProjectionParams& p);
 float reachOfOrthographicPolar(const ProjectionParams& p);
 float reachOfOrthographicOblique(const ProjectionParams& p);
@@ -102,6 +100,7 @@ float reachOfPerspective(const ProjectionParams& p);
 float reachOfGnomonic(const ProjectionParams& p);
 float reachOfTransverse(const ProjectionParams& p);
 float reachOfHemisphere(const ProjectionParams& p);
+float reachOfSheet(const ProjectionParams& p);
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach r of a map with
 // the parameters p.

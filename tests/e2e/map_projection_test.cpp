@@ -94,6 +94,7 @@ TEST(MapProjection, MapsLieOnThePage) {
         const char* name;
         std::string keys;  // from the main menu to the map's RUN
         int maxBoxes;
+        int hidden = -1;  // events counted off the map, -1 unchecked
     };
     // Events all round the globe; the southern ones lie on the far side of the polar globe.
     std::string round;
@@ -111,12 +112,23 @@ TEST(MapProjection, MapsLieOnThePage) {
          "1000\n1001\nround.ndk\n2001\n300\n9\n99\n99\n99\n"
          "320\n10\n-90 90 30\n20\n-180 180 30\n99\n315\n10\n0.1\n99\n",
          1},
+        // Lallemand's default sheet, 30 to 60 N about 0, on the world: the cap of 31.5 degrees
+        // about (0, 45N) alone, which holds one of the events (40N 15W).
+        {"Lallemand of the world",
+         "1000\n1001\nround.ndk\n2001\n300\n14\n99\n99\n1\n0\n99\n99\n99\n99\n99\n"
+         "320\n10\n-90 90 30\n20\n-180 180 30\n99\n",
+         1, 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const test::Session s("\n" + c.keys + kRunQuiet, {{"round.ndk", round}});
         EXPECT_EQ(s.result.status, 0);
         EXPECT_LE(boxes(s), c.maxBoxes);
+        if (c.hidden >= 0) {
+            char count[64];
+            std::snprintf(count, sizeof count, " events off the map projection = %6d", c.hidden);
+            EXPECT_EQ(s.count(count), 1);
+        }
         const auto paths = psPaths(s.dir.read("map.ps"));
         ASSERT_FALSE(paths.empty());
         int off = 0;
@@ -341,6 +353,45 @@ TEST(MapProjection, StressArmsAlongTheGround) {
         EXPECT_NEAR(drawn[0].shmax, c.shmax, 0.3);
         EXPECT_NEAR(drawn[0].shmin, c.shmin, 0.3);
     }
+}
+
+// Van der Grinten about 180 on Tonga (-30..-10 by 170..190): events within a degree of the
+// central meridian land where the projection puts them, within 0.05 point, after the scale and
+// shift that the two events 5 degrees off it give; each of the five parallels runs across the
+// meridian in one piece. Places from proj +proj=vandg +R=1 +lon_0=180, times 1/pi.
+TEST(MapProjection, VanDerGrintenAtItsCentralMeridian) {
+    const struct {
+        double lat, lon, x, y;
+    } events[] = {{-15, 175, -0.0275822747, -0.0839255779},
+                  {-25, -175, 0.0272205181, -0.1416916220},
+                  {-20, -179.79, 0.0011518964, -0.1125178231},
+                  {-20, 179.79, -0.0011518964, -0.1125178231},
+                  {-20, 180, 0, -0.1125178063},
+                  {-12, 179.9, -0.0005530642, -0.0669656277},
+                  {-28, -179.95, 0.0002707098, -0.1595136047}};
+    std::string ndk;
+    for (const auto& e : events) ndk += thrustAt(e.lat, e.lon);
+    const test::Session s(
+        "\n1000\n1001\ne.ndk\n2001\n300\n25\n99\n1\n180\n99\n99\n"
+        "320\n10\n-30 -10 5\n20\n170 -170 5\n99\n" +
+            kRunQuiet,
+        {{"e.ndk", ndk}});
+    EXPECT_EQ(s.result.status, 0);
+    const std::string ps = s.dir.read("map.ps");
+    const auto drawn = thrustsDrawn(ps);
+    ASSERT_EQ(drawn.size(), std::size(events));
+    const double scale = (drawn[1].x - drawn[0].x) / (events[1].x - events[0].x);
+    const double x0 = drawn[0].x - scale * events[0].x, y0 = drawn[0].y - scale * events[0].y;
+    for (std::size_t k = 0; k < drawn.size(); ++k) {
+        EXPECT_NEAR(drawn[k].x, x0 + scale * events[k].x, 0.05) << k;
+        EXPECT_NEAR(drawn[k].y, y0 + scale * events[k].y, 0.05) << k;
+    }
+    int across = 0;
+    for (const PsPath& p : psPaths(ps))
+        for (std::size_t k = 1; k < p.points.size() && !p.closed; ++k)
+            across += (p.points[k - 1][0] - x0) * (p.points[k][0] - x0) < 0 ? 1 : 0;
+    EXPECT_EQ(across, 5);
+    test::expectRenders(s.dir.file("map.ps"));
 }
 
 // The traps of the projections: a gnomonic origin 90 degrees from the centre (its box, no

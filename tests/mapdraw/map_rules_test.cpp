@@ -288,6 +288,20 @@ TEST(MapRules, LongitudesBeyondATurnInTheDialogs) {
     EXPECT_EQ(llorig.lon, rad(10.0f));
 }
 
+// A grid with ticks every 10 degrees over west..east and -lat..lat, its ticks `tick` degrees long
+// in `steps` steps.
+void useGrid(float west, float east, float lat, float tick, int32_t steps) {
+    gridll.lonmin = rad(west);
+    gridll.lonmax = rad(east);
+    gridll.latmin = rad(-lat);
+    gridll.latmax = rad(lat);
+    gridll.latinc = gridll.loninc = rad(10.0f);
+    gridll.npgrid = 3;
+    gridll.gridtype = 1;
+    gridll.ticsize = rad(tick);
+    gridll.nptick = steps;
+}
+
 // A transverse Mercator of a frame wider than its reach: its grid ends on the rim and the fit
 // reaches it, at x = rim either way; nothing is drawn beyond, not even ticks that run over the
 // poles. The spherical one about 0 reaches 80 degrees from its central meridian's great circle:
@@ -310,16 +324,8 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
         SCOPED_TRACE(c.name);
         MapDocument doc("");
         useProjection(c.iproj, c.lon0);
-        gridll.lonmin = rad(c.west);
-        gridll.lonmax = rad(c.east);
-        gridll.latmin = rad(-80.0f);
-        gridll.latmax = rad(80.0f);
-        gridll.latinc = gridll.loninc = rad(10.0f);
-        gridll.npgrid = 3;
-        gridll.gridtype = 1;
         // Ticks of a quarter turn run over the poles.
-        gridll.ticsize = rad(90.0f);
-        gridll.nptick = 2;
+        useGrid(c.west, c.east, 80, 90, 2);
         const Map map = mapOfGrid();
         float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
         extrllgrid(map, xmin, ymin, xmax, ymax);
@@ -379,6 +385,69 @@ TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian
         EXPECT_NEAR(std::cos(lon[k] - rad(150.0f)) * std::cos(lat[k]), 0.0f, 1e-6f) << k;
         EXPECT_TRUE(onMap(x[k], y[k])) << k;
     }
+}
+
+// Lallemand's sheet of 30 to 60 degrees about 170E shows the cap of 31.5 degrees about
+// (170E, 45N), its points where PROJ puts them, those across 180 too; the fit of a wider frame
+// is the box of its rim, placed about 170E, and the grid ends on that rim. References: echo
+// "lon lat" | proj -f %.7f +proj=imw_p +a=1 +b=0.9966472184589324 +lat_1=30 +lat_2=60
+// +lon_0=170 +lon_1=2 (PROJ 9.1.1).
+TEST(MapRules, ALallemandMapEndsOnTheRimAboutItsSheet) {
+    MapDocument doc("");
+    useProjection(14, 170);
+    llpparam.lon2 = rad(172.0f);
+    deriveConstants(14);
+    const struct {
+        float lon, lat;
+        bool shown;
+        double x, y;
+    } cases[] = {
+        {-160, 50, true, 0.3173924, 0.4102688},
+        {170, 76.4f, true, 0, 0.8092954},
+        {170, 13.6f, true, 0, -0.2845448},
+        {150, 30, true, -0.3010195, 0.0263358},
+        {170, 76.6f, false, 0, 0},
+        {170, 13.4f, false, 0, 0},
+        {-110, 45, false, 0, 0},
+        {170, -30, false, 0, 0},
+    };
+    useGrid(100, 240, 90, 1, 1);
+    const Map map = mapOfGrid();
+    for (const auto& c : cases) {
+        float lon = map.place(rad(c.lon)), lat = rad(c.lat), x = 0, y = 0;
+        map.project(&x, &y, &lon, &lat, 1);
+        EXPECT_EQ(onMap(x, y), c.shown) << c.lon << " " << c.lat;
+        if (!c.shown) continue;
+        EXPECT_NEAR(x, c.x, 1e-5) << c.lon << " " << c.lat;
+        EXPECT_NEAR(y, c.y, 1e-5) << c.lon << " " << c.lat;
+    }
+    constexpr int32_t kRim = 3600;
+    std::vector<float> lon(kRim), lat(kRim), x(kRim), y(kRim);
+    ASSERT_EQ(map.rim(lon.data(), lat.data(), kRim), kRim);
+    for (float& l : lon) l = map.place(l);
+    map.project(x.data(), y.data(), lon.data(), lat.data(), kRim);
+    const auto [xlo, xhi] = std::minmax_element(x.begin(), x.end());
+    const auto [ylo, yhi] = std::minmax_element(y.begin(), y.end());
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    extrllgrid(map, xmin, ymin, xmax, ymax);
+    EXPECT_NEAR(xmin, *xlo, 1e-4f);
+    EXPECT_NEAR(xmax, *xhi, 1e-4f);
+    EXPECT_NEAR(ymin, *ylo, 1e-4f);
+    EXPECT_NEAR(ymax, *yhi, 1e-4f);
+    drawllgrid(map);
+    const Point lo = toDevice({*xlo, *ylo}), hi = toDevice({*xhi, *yhi});
+    Point drawnLo = toDevice({0, 0}), drawnHi = drawnLo;
+    for (const Path& p : doc.finish())
+        for (const Point& q : p.points)
+            for (std::size_t k = 0; k < 2; ++k) {
+                drawnLo[k] = std::min(drawnLo[k], q[k]);
+                drawnHi[k] = std::max(drawnHi[k], q[k]);
+            }
+    // Nothing beyond the rim; the central meridian runs from its bottom to its top.
+    EXPECT_GT(drawnLo[0], lo[0] - 0.05f);
+    EXPECT_LT(drawnHi[0], hi[0] + 0.05f);
+    EXPECT_NEAR(drawnLo[1], lo[1], 0.05f);
+    EXPECT_NEAR(drawnHi[1], hi[1], 0.05f);
 }
 
 // A map is made once, of the projection current then, and keeps projecting through that

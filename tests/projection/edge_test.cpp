@@ -16,7 +16,7 @@ namespace {
 TEST(ProjectionEdges, PolesAntimeridianCentresAndDegenerateParameters) {
     ConsoleCapture cap;
     const auto rows = tableRows("projection_edges.txt");
-    ASSERT_EQ(rows.size(), 44u);
+    ASSERT_EQ(rows.size(), 45u);
     for (const auto& row : rows) {
         // The parameters, the point, x, y and the tolerance; infinity is the sentinel.
         auto n = numbers(row[2] + " " + row[3] + " " + row[4]);
@@ -112,6 +112,82 @@ TEST(ProjectionEdges, ModifiedPolyconicBoundedByThePoleGathersItsMeridiansThere)
         const Point p = project(lon, 90);
         EXPECT_NEAR(p.x, pole.x, 1e-6) << lon;
         EXPECT_NEAR(p.y, pole.y, 1e-6) << lon;
+    }
+}
+
+// Van der Grinten runs through its central meridian: a point a millionth to a ten-thousandth
+// of a degree off it lies where the point on it does, on the side it lies on, and its x grows
+// in step with its distance (the textbook equations, taken as written, are off by up to a
+// whole map radius there).
+TEST(ProjectionEdges, VanDerGrintenRunsThroughItsCentralMeridian) {
+    ConsoleCapture cap;
+    useProjection(25, {.lon0 = 0});
+    for (const float lat : {-60.0f, -20.0f, 5.0f, 45.0f, 85.0f}) {
+        SCOPED_TRACE(lat);
+        const Point on = project(0, lat);
+        EXPECT_EQ(on.x, 0.0f);
+        for (const float dl : {1e-6f, 1e-5f, 1e-4f}) {
+            const Point east = project(dl, lat), west = project(-dl, lat);
+            EXPECT_NEAR(east.y, on.y, 1e-7) << dl;
+            EXPECT_EQ(west.y, east.y) << dl;
+            EXPECT_EQ(west.x, -east.x) << dl;
+            EXPECT_NEAR(east.x / project(10 * dl, lat).x, 0.1, 1e-4) << dl;
+        }
+    }
+}
+
+// The modified polyconic shows the cap about its sheet's middle out to 0.7 of the way to the
+// nearer pole: the default sheet (30 to 60 degrees) 31.5 degrees. Poleward of the sheet its
+// meridians stop meeting their parallels and the map folds over itself; inside the cap it keeps
+// its orientation out to the rim, and a point just beyond the rim is hidden.
+TEST(ProjectionEdges, LallemandShowsTheCapAboutItsSheetWhereItIsOneToOne) {
+    ConsoleCapture cap;
+    const auto shown = [](double lon, double lat) {
+        float x = rad(float(lon)), y = rad(float(lat));
+        projllnShown(&x, &y, &x, &y, 1);
+        return std::fabs(x) < kFarAway;
+    };
+    useProjection(14, {.lon0 = 0, .lon2 = 2, .lat1 = 30, .lat2 = 60});
+    EXPECT_TRUE(shown(0, 76.4));
+    EXPECT_FALSE(shown(0, 76.6));
+    EXPECT_TRUE(shown(0, 13.6));
+    EXPECT_FALSE(shown(0, 13.4));
+    const struct {
+        const char* name;
+        Parameters p;
+    } sheets[] = {
+        {"the default sheet", {.lon0 = 0, .lon2 = 2, .lat1 = 30, .lat2 = 60}},
+        {"a sheet of the world map", {.lon0 = 10, .lon2 = 12, .lat1 = 44, .lat2 = 40}},
+        {"at the equator", {.lon0 = -170, .lon2 = -168, .lat1 = 0, .lat2 = 4}},
+        {"in the south", {.lon0 = 100, .lon2 = 104, .lat1 = -64, .lat2 = -68}},
+        {"near the pole", {.lon0 = 0, .lon2 = 8, .lat1 = 76, .lat2 = 80}},
+    };
+    constexpr int32_t kAround = 72;
+    for (const auto& s : sheets) {
+        SCOPED_TRACE(s.name);
+        useProjection(14, s.p);
+        const double c = rad(0.5 * (s.p.lat1 + s.p.lat2)), reach = projectionRow(14).reach(currentProjectionParams()).angle;
+        // The point at distance d (radians) from the middle, azimuth a.
+        const auto along = [&](double d, double a) {
+            const double lat =
+                std::asin(std::sin(c) * std::cos(d) + std::cos(c) * std::sin(d) * std::cos(a));
+            const double dl = std::atan2(std::sin(a) * std::sin(d) * std::cos(c),
+                                         std::cos(d) - std::sin(c) * std::sin(lat));
+            return std::array<double, 2>{s.p.lon0 + deg(float(dl)), deg(float(lat))};
+        };
+        for (int32_t k = 0; k < kAround; ++k) {
+            const double a = 2 * M_PI * k / kAround;
+            for (double t = 0.05; t < 1; t += 0.05) {
+                const auto [lon, lat] = along(t * reach, a);
+                EXPECT_TRUE(shown(lon, lat)) << k << " " << t;
+                const Point p = project(lon, lat), e = project(lon + 0.01, lat),
+                            n = project(lon, lat + 0.01);
+                EXPECT_GT((e.x - p.x) * (n.y - p.y) - (n.x - p.x) * (e.y - p.y), 0)
+                    << k << " " << t;
+            }
+            const auto [lon, lat] = along(1.01 * reach, a);
+            EXPECT_FALSE(shown(lon, lat)) << k;
+        }
     }
 }
 
