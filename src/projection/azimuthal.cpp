@@ -367,8 +367,8 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
         case ReachFrom::kCentralPoint:
         case ReachFrom::kSheetMiddle: {
             Vec3 up{}, side{}, c{};
-            pointFrame(p.llpparam.lon0,
-                       r.from == ReachFrom::kSheetMiddle ? sheetMiddle(p) : 0.0f, up, side, c);
+            pointFrame(p.llpparam.lon0, r.from == ReachFrom::kSheetMiddle ? sheetMiddle(p) : 0.0f,
+                       up, side, c);
             for (int32_t k = 0; k < n; ++k)
                 circlePoint(up, side, c, r.angle, around(k, n), lon[k], lat[k]);
             break;
