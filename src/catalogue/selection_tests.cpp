@@ -299,20 +299,13 @@ void runMenu(Seistest2& t) {
     }
 }
 
-// Prepares the polygon when its test is on. False when its contour is inconsistent and the
-// user, at the keyboard, must fix it in the menu (a contour refused: piped answers end there).
+// Prepares the polygon when its test is on. False when its contour is inconsistent: the menu is
+// asked again, at the keyboard (a contour refused ends a command file, and piped answers).
 bool polygonSettled() {
     if (!seistest2.ltestpoly) return true;
     int32_t istat = 0;
     spolygontst(istat);
     if (istat == 0) return true;
-    if (iocom.cmdOpen) {
-        warninghead(kSetseistest);
-        wout({"PROBLEM IN POLYGON CONTOUR"});
-        wout({"=> PROCEEDING WITH COMMAND FILE"});
-        warningtail00();
-        return true;
-    }
     refuseAnswer({kSetseistest, "your choice", "=> BACK TO INTERACTIVE MENU", RefusalBox::Warning},
                  {"NEED TO FIX POLYGON CONTOUR", "           OR", "DISABLE POLYGON SELECTION"});
     return false;

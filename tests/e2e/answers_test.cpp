@@ -83,6 +83,19 @@ TEST(CommandFileAnswers, TheFirstRefusedEndsTheFileAtItsLine) {
     EXPECT_EQ(s.count(" New value =             4"), 0);
 }
 
+// A polygon whose contour the selection cannot use is refused as the menu's last answer: the
+// command file ends there, and the keyboard switches the test off.
+TEST(CommandFileAnswers, AContourRefusedEndsTheFile) {
+    const Session s("\n5000\n5001\ncmds.txt\n\n\n250\nn\n99\n99\n9999\n",
+                    {{"cmds.txt",
+                      "1000\n100\n250\ny\n253\n4\n261\n0\n0\n262\n10\n5\n263\n10\n5\n264\n0\n10\n"
+                      "99\n99\n9999\n"}});
+    EXPECT_EQ(s.result.status, 0);
+    const Lines end{" line 19 of command file cmds.txt", " ===> END OF COMMAND FILE"};
+    EXPECT_EQ(block(s.lines, end, s.find(" DISABLE POLYGON SELECTION")), end);
+    EXPECT_EQ(s.count(" test polygon ................250 F"), 1);
+}
+
 // At a terminal a question asked again offers the values in force, never those refused: returns
 // after a scaling that cannot be inverted take the scaling before it.
 TEST(TerminalAnswers, AScalingAskedAgainOffersTheValuesInForce) {

@@ -34,12 +34,12 @@ TEST(SelectionRun, TypedPolygonAndLatitudeBandKeepExactlyTheEventsInside) {
 }
 
 // A whole session from a command file, ended by its quit: help, the Si-Sh switch and file, a
-// contour the selection refuses, a polygon file and a longitude band, the read, the listing and
-// the writer (the command file is in tests/data). Menus and prompts stay short; reports, help and
+// typed contour, a polygon file in its place and a longitude band, the read, the listing and the
+// writer (the command file is in tests/data). Menus and prompts stay short; reports, help and
 // boxes show, and the boxes pause on the keyboard. The quit closes the Si-Sh file after the command
 // file.
 TEST(SelectionRun, WholeSessionFromACommandFileEndedByItsQuit) {
-    const Session s("\n5000\n5001\ncmds.txt\n\n\n\n",
+    const Session s("\n5000\n5001\ncmds.txt\n\n",
                     {{"cat.ndk", test::testData("seven.ndk")},
                      {"poly.txt", "3 1\n0 0\n60 0\n0 60\n"},
                      {"cmds.txt", test::testData("selection_session.cmd")}});
