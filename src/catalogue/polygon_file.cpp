@@ -64,6 +64,11 @@ std::vector<std::string> readPolygon(int32_t unit, PolygonRead& p) {
             !onGlobeAt(unit, p.vrtxlat[i], kLatitudeLimit, vertex + " latitude", fault))
             return fault;
     }
+    // A line past the last vertex that holds anything is a vertex the count left out.
+    std::string line;
+    while (unitReadLine(unit, line) == ReadResult::Ok)
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            return {atLine(unit), "more vertices than the count of " + fmtIown(p.nvrtx)};
     return {};
 }
 

@@ -3,7 +3,7 @@
 // of vertices (3 to 9) and the kind of sides (1 great circles, any other number straight
 // lines), then each vertex's longitude and latitude, on the globe. Each record starts on a new
 // line and takes its values from as many lines as it needs; the rest of its last line is passed
-// over, and nothing after the last vertex is read.
+// over. Only blank lines may follow the last vertex.
 
 #include <array>
 #include <cstdint>
