@@ -1,5 +1,6 @@
 #include "console/prompts.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -38,8 +39,8 @@ void defaultLines(const std::string& shown) {
     wout({"Default =", shown});
 }
 
-// The fields of the answers with a default: the number prompts read the first 20 characters
-// of the line, the text prompt its first 80.
+// The fields of the answers with a default: 20 characters for a number; for a text its
+// variable's length, and never more than 80.
 constexpr std::size_t kNumberField = 20;
 constexpr std::size_t kTextField = 80;
 
@@ -389,12 +390,16 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
         const Unreadable box{kInchardef, q};
         if (!answerLine(line, box)) continue;
         const std::string win = fit(line, kTextField);
+        // A caller that takes the whole line judges its length itself (a file name has its own
+        // limit and its own words for it).
+        const std::size_t field =
+            line80 != nullptr ? kTextField : std::min(answer.size(), kTextField);
         if (takesDefault(line)) {
             wout({"ichar =", fmtI(static_cast<unsigned char>(win[0]), 3), "=> use default value"});
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
-        } else if (beyondField(line, kTextField)) {
-            box.refuse(answerLongerThan(kTextField));
+        } else if (beyondField(line, field)) {
+            box.refuse(answerLongerThan(field));
             continue;
         } else {
             answer = fit(win, answer.size());

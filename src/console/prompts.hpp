@@ -4,9 +4,9 @@
 // out-of-range answer gives an error box and, at a terminal, the question again (a command file
 // ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank
 // (an empty line included) takes the default; any other answer of a prompt with a default is
-// refused when longer than its field (20 characters for a number, 80 for a text). At output
-// level 2 the question is framed by a line of dots and followed by the default; the accepted
-// value is echoed.
+// refused when longer than its field (20 characters for a number; for a text its variable's
+// length, at most 80). At output level 2 the question is framed by a line of dots and followed
+// by the default; the accepted value is echoed.
 //
 // The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
 // Text answers are std::strings whose size is the declared length of the variable.
@@ -36,8 +36,9 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
 
 // Text without default: the line as typed, cut or padded to answer's length.
 void inchar1(std::string& answer, std::string_view text);
-// Text with default: a line of at most 80 characters, blanks after it aside (a longer one is
-// refused). With `line`, it also receives the whole answer before it was cut to answer's length.
+// Text with default: an answer no longer than `answer`'s length, blanks after it aside (a
+// longer one is refused, never cut). With `line`, an answer of up to 80 characters is taken and
+// `line` receives it whole, for the caller to refuse what is too long for `answer`.
 void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
                std::string* line = nullptr);
 // Yes/no with default: y Y 1 yes, n N 0 no, h H help.

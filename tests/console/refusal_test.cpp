@@ -51,6 +51,12 @@ const Prompt kText = [] {
     inchardef(t, "name", "x");
     return std::string(trimmed(t));
 };
+// A name's prompt: the caller takes the whole answer and judges its length itself.
+const Prompt kName = [] {
+    std::string t(10, ' '), whole;
+    inchardef(t, "name", "x", &whole);
+    return std::string(trimmed(whole));
+};
 const Prompt kReplace = [] {
     bool l = false;
     inlogicdefwhole(l, "file exists: replace it", false);
@@ -124,24 +130,28 @@ TEST(Refusal, EachPromptKeepsItsOwnBoxForALineItCannotRead) {
     }
 }
 
-// An answer to a prompt with a default is read from its field (20 characters for a number, 80
-// for a text): a longer one is refused whole, never read cut; blanks after it do not count.
+// An answer to a prompt with a default is read from its field (20 characters for a number, the
+// variable's length for a text, 80 for a name): a longer one is refused whole, never read cut;
+// blanks after it do not count.
 TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
     const struct {
         const char* what;
         Prompt prompt;
         std::string answer;
         const char* refusal;  // the box's line, when the answer is refused and 8 taken
-        const char* taken;
+        std::string taken;
     } cases[] = {
         {"integer of 24 characters", kInteger, "000000000000000000001001", "20", "8"},
         {"integer of 20 characters", kInteger, "00000000000000001001", nullptr, "1001"},
         {"integer and blanks", kInteger, "45" + std::string(30, ' '), nullptr, "45"},
         {"older integer", kOlder, "000000000000000000001001", "20", "8"},
         {"real of 24 characters", kReal, "000000000000000000000045", "20", "8.000000"},
-        {"text of 81 characters", kText, std::string(81, 'a'), "80", "8"},
-        {"text of 80 characters and blanks", kText, std::string(80, 'b') + "  ", nullptr,
+        {"text of 11 characters", kText, std::string(11, 'a'), "10", "8"},
+        {"text of 10 characters and blanks", kText, std::string(10, 'b') + "  ", nullptr,
          "bbbbbbbbbb"},
+        {"name of 81 characters", kName, std::string(81, 'a'), "80", "8"},
+        {"name of 80 characters and blanks", kName, std::string(80, 'b') + "  ", nullptr,
+         std::string(80, 'b')},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -150,7 +160,7 @@ TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
         const std::string refusal =
             c.refusal != nullptr ? std::string(" answer longer than ") + c.refusal + " characters"
                                  : "";
-        for (const char* field : {"20", "80"}) {
+        for (const char* field : {"10", "20", "80"}) {
             const std::string line = std::string(" answer longer than ") + field + " characters";
             EXPECT_EQ(countLines(cap.lines(), line), line == refusal ? 1 : 0);
         }

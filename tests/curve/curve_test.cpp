@@ -242,7 +242,8 @@ TEST(RunningPoint, LabelAndName) {
     EXPECT_EQ(ptblock.ptlabel, fit("Angle" + ptblock.ptrange, 56));
     // 100 added to the type keeps the label.
     ptblock.ptf = 2.0f;
-    ConsoleCapture cap("10\nAzimuth\n\n");
+    // A name longer than its 8 characters is refused (with a pause for its box), not cut.
+    ConsoleCapture cap("10\nAzimuthal\n\nAzimuth\n\n");
     scptend(101, 1);
     EXPECT_FLOAT_EQ(ptblock.ptd, 0.2f);
     EXPECT_EQ(ptblock.ptrange, " init =  0.000000 final =  1.000000 inc =  0.100000");
@@ -251,6 +252,7 @@ TEST(RunningPoint, LabelAndName) {
     scptnam(other, 2);
     EXPECT_EQ(countLines(cap.lines(), " name ..........................10 Angle   "), 1);
     EXPECT_EQ(other, "Azimuth ");
+    EXPECT_EQ(countLines(cap.lines(), " answer longer than 8 characters"), 1);
     EXPECT_EQ(ptblock.ptname, "Azimu");
 }
 
