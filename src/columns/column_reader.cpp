@@ -79,31 +79,34 @@ void report(const std::string& title, const std::string& fname, int32_t nread, i
     }
 }
 
-// The recovery menu after a failed stage (stage empty: no error head); returns the choice.
+// The recovery menu after a failed stage; returns the choice: 1, 0 or 99.
 int32_t recovery(std::string_view stage, const std::string& fname) {
-    if (!stage.empty()) {
-        errorhead(kReadreal6);
-        wout({stage});
-    }
+    errorhead(kReadreal6);
+    wout({stage});
     wout({"IN FILE:", trimmed(fname)});
     wout({"------------------------------"});
     wout({"Try again on same file ......1"});
     wout({"New file ....................0"});
     wout({"Exit .......................99"});
     errortail00();
-    int32_t choice = 0;
-    inintegdef(choice, "your choice", 0);
-    return choice;
+    for (;;) {
+        int32_t choice = 0;
+        inintegdef(choice, "your choice", 0);
+        if (knownCommand(kReadreal6, choice, {1, 0, 99})) return choice;
+    }
 }
 
+// The read menu; returns the choice: 1000 or 99.
 int32_t readMenu() {
-    submenuhead(kReadreal6);
-    wout({"READ AND EXIT ..................1000"});
-    wout({"EXIT WITHOUT READING .............99"});
-    menutail();
-    int32_t choice = 0;
-    inintegdef(choice, "your choice", 1000);
-    return choice;
+    for (;;) {
+        submenuhead(kReadreal6);
+        wout({"READ AND EXIT ..................1000"});
+        wout({"EXIT WITHOUT READING .............99"});
+        menutail();
+        int32_t choice = 0;
+        inintegdef(choice, "your choice", 1000);
+        if (knownCommand(kReadreal6, choice, {1000, 99})) return choice;
+    }
 }
 
 void closed(const std::string& fname, int32_t iu) {
@@ -202,21 +205,17 @@ int32_t readreal6(std::string& title, std::string& fname, std::string_view descr
             } else if (scol2var2(jacol, jfcol, varnam, nvar, rvarcolnam, ncolmax, ndim2, fname, iu,
                                  ilevel, inter) != 0) {
                 stage = "WHILE READING COLUMN HEADERS";
+            } else if (isDialog(inter) && readMenu() == 99) {
+                unitClose(iu);
+                submenuhead(kReadreal6);
+                wout({"EXITING WITHOUT READING DATA FILE"});
+                wout({"input file", trimmed(fname), "closed"});
+                menutail();
+                return 1;
+            } else if (getfreal(nread, ncolmax, rdat, ndim1, ndim2, fname, iu, inter) != 1) {
+                return 0;
             } else {
-                const int32_t choice = isDialog(inter) ? readMenu() : 1000;
-                if (choice == 99) {
-                    unitClose(iu);
-                    submenuhead(kReadreal6);
-                    wout({"EXITING WITHOUT READING DATA FILE"});
-                    wout({"input file", trimmed(fname), "closed"});
-                    menutail();
-                    return 1;
-                }
-                if (choice == 1000) {
-                    if (getfreal(nread, ncolmax, rdat, ndim1, ndim2, fname, iu, inter) != 1)
-                        return 0;
-                    stage = "WHILE READING DATA";
-                }
+                stage = "WHILE READING DATA";
             }
             const int32_t choice = recovery(stage, fname);
             if (choice == 1) {
@@ -225,7 +224,7 @@ int32_t readreal6(std::string& title, std::string& fname, std::string_view descr
                 continue;
             }
             closed(fname, iu);
-            if (choice != 0) return 1;
+            if (choice == 99) return 1;
             break;
         }
     }

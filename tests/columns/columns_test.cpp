@@ -124,7 +124,8 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
     here.dir.write("good.txt", "'T'\n'a' 'b'\n1 2\n3 4\n");
     // File, header menu, correspondence menu, read menu; pauses of the data error box and of
     // the recovery box, then the recovery choice: try again, a new file, the default, exit. Then
-    // the read menu's exit, and a choice it does not know.
+    // the read menu's exit, and a choice it does not know, then its exit. A number that neither
+    // menu knows is asked again.
     const std::string failedRead = "bad.txt\n99\n99\n\n\n\n";
     const std::string goodRead = "good.txt\n99\n99\n\n";
     const std::pair<std::string, int32_t> cases[] = {
@@ -132,7 +133,8 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
         {failedRead + "\n" + goodRead, 0},
         {failedRead + "99\n", 1},
         {"good.txt\n99\n99\n99\n", 1},
-        {"good.txt\n99\n99\n5\n\n99\n", 1}};
+        {"good.txt\n99\n99\n5\n99\n", 1},
+        {failedRead + "7\n0\n" + goodRead, 0}};
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& [keyboard, ierr] = cases[k];
         SCOPED_TRACE(keyboard);
