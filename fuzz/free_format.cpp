@@ -1,5 +1,6 @@
 // The free-format reader: values taken from a text in the order the first byte chooses, then
-// the same text read as a file of integers, reals or texts, n values at a time.
+// the same text read as a file of integers (a record at a time), reals or texts (n values at a
+// time).
 
 #include <algorithm>
 #include <cmath>
@@ -64,10 +65,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::vector<int32_t> ints(5);
     std::vector<float> reals(5);
     std::vector<std::string> texts(5);
+    // A record of integers, as a polygon file's head is read: at least one value.
+    const auto readInts = [&] {
+        FreeRecord record(kUnit);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(n, 1)); ++k)
+            if (const ReadResult r = record.next(ints[k]); r != ReadResult::Ok) return r;
+        return ReadResult::Ok;
+    };
     for (int kind = 0; kind < 3; ++kind) {
         fuzz::mustHold(unitOpen(kUnit, path, OpenStatus::Old), "open");
         for (std::size_t calls = 0; calls <= text.size() + 1; ++calls) {
-            const ReadResult res = kind == 0   ? readFreeInts(kUnit, ints.data(), n)
+            const ReadResult res = kind == 0   ? readInts()
                                    : kind == 1 ? readFreeReals(kUnit, reals.data(), n)
                                                : readFreeTexts(kUnit, texts.data(), n);
             if (res != ReadResult::Ok) break;

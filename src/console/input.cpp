@@ -234,10 +234,6 @@ ReadResult readFree(int32_t unit, T* values, int n) {
 
 }  // namespace
 
-ReadResult readFreeInts(int32_t unit, int32_t* values, int n) {
-    return readFree(unit, values, n);
-}
-
 ReadResult readFreeReals(int32_t unit, float* values, int n) {
     return readFree(unit, values, n);
 }

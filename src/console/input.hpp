@@ -119,7 +119,6 @@ class FreeRecord {
 // lines as needed; the rest of the last line is passed over, and with n = 0 the whole line is.
 // Error names a value that cannot be read, Eof the end of the file before the n-th value. The
 // values read before either keep their new contents.
-ReadResult readFreeInts(int32_t unit, int32_t* values, int n);
 ReadResult readFreeReals(int32_t unit, float* values, int n);
 ReadResult readFreeTexts(int32_t unit, std::string* values, int n);
 

@@ -58,7 +58,11 @@ TEST(FreeFormat, FileValuesAndTextsRunAcrossLines) {
     ASSERT_TRUE(unitOpen(61, dir.file("p.txt"), OpenStatus::Old));
     int32_t head[2];
     float v[6];
-    ASSERT_EQ(readFreeInts(61, head, 2), ReadResult::Ok);
+    {
+        FreeRecord record(61);
+        ASSERT_TRUE(record.next(head[0]) == ReadResult::Ok &&
+                    record.next(head[1]) == ReadResult::Ok);
+    }
     EXPECT_TRUE(head[0] == 3 && head[1] == 1);
     ASSERT_EQ(readFreeReals(61, v, 6), ReadResult::Ok);
     EXPECT_TRUE(v[0] == 10.5f && v[1] == -20.0f && v[5] == 60.0f);
