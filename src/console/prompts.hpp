@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace tensova {
 
@@ -50,5 +51,18 @@ void inlogicdefwhole(bool& l, std::string_view text, bool ldef);
 // questions of the error tails, asked on the keyboard). At the end of the input it takes the
 // default: such a question is asked once and must not hold the run.
 void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_t iuout);
+
+// Asks until the answers can be used: `ask` puts the questions, each offering the value in force,
+// and `usable` judges the `values` they left, refusing them (refuseAnswer) when it cannot use
+// them. A refused set is not offered again: the values go back to those in force before it.
+template <typename Ask, typename Usable, typename... T>
+void askUntilUsable(Ask&& ask, Usable&& usable, T&... values) {
+    const std::tuple<T...> inForce(values...);
+    for (;;) {
+        ask();
+        if (usable()) return;
+        std::tie(values...) = inForce;
+    }
+}
 
 }  // namespace tensova

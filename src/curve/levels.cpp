@@ -116,33 +116,30 @@ void makeConsistent(const Levels& v) {
     }
 }
 
-// Each asks again, offering the value in force, until the answer is one it can use.
+// A level answer that cannot be used, in its box; false.
+bool refused(std::string_view q, std::initializer_list<std::string_view> why) {
+    refuseAnswer({kSclevel2, trimmed(q), "==> BACK TO QUERY", RefusalBox::Warning}, why);
+    return false;
+}
+
 void askIncrement(float& levd) {
     const std::string q = curveQuestion("level increment value >0<");
-    for (;;) {
-        float v = levd;
-        inrealdef(v, q, levd);
-        if (v != 0.0f) {
-            levd = v;
-            return;
-        }
-        refuseAnswer({kSclevel2, trimmed(q), "==> BACK TO QUERY", RefusalBox::Warning},
-                     {"Increment = " + real8(v), "Increment MUST be non zero"});
-    }
+    askUntilUsable([&] { inrealdef(levd, q, levd); },
+                   [&] {
+                       return levd != 0.0f || refused(q, {"Increment = " + real8(levd),
+                                                          "Increment MUST be non zero"});
+                   },
+                   levd);
 }
 
 void askCount(int32_t& nlev) {
     const std::string q = curveQuestion("nb of level curves");
-    for (;;) {
-        int32_t n = nlev;
-        inintegdef(n, q, nlev);
-        if (n > 0) {
-            nlev = n;
-            return;
-        }
-        refuseAnswer({kSclevel2, trimmed(q), "==> BACK TO QUERY", RefusalBox::Warning},
-                     {"Nb of level curves = " + int4(n), "MUST BE > 0"});
-    }
+    askUntilUsable(
+        [&] { inintegdef(nlev, q, nlev); },
+        [&] {
+            return nlev > 0 || refused(q, {"Nb of level curves = " + int4(nlev), "MUST BE > 0"});
+        },
+        nlev);
 }
 
 void askBounds(const Levels& v) {

@@ -3,9 +3,7 @@
 // work on their arguments only; the set-up stores what they return.
 
 #include <cmath>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -53,19 +51,6 @@ void askEach(Values values) {
     for (const auto& [v, question] : values) inrealdef(v, question, v);
 }
 
-// The values asked in turn until `usable` takes them. A set refused is not offered again: the
-// questions offer the values in force before it.
-void askUntilUsable(Values values, const std::function<bool()>& usable) {
-    std::vector<float> inForce;
-    for (const auto& [v, question] : values) inForce.push_back(v);
-    for (;;) {
-        askEach(values);
-        if (usable()) return;
-        auto kept = inForce.begin();
-        for (const auto& [v, question] : values) v = *kept++;
-    }
-}
-
 // One row of the matrix form's values: |xcm|   |  xx    xy|   |xu|   | xcm0|.
 void matrixRow(std::string_view left, float a, float b, std::string_view right, float offset) {
     wout({std::string(left) + "   |" + fmtF(a, 7, 3) + " " + fmtF(b, 7, 3) + "|   " +
@@ -107,8 +92,11 @@ void mus2cm1(float& xcm0, float& ycm0, float& xx, float& xy, float& yx, float& y
     }
     if (!wantsChange()) return;
     askEach({{xcm0, "xcm0"}, {ycm0, "ycm0"}});
-    askUntilUsable({{xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}},
-                   [&] { return invertible(kMus2cm1, "yy", xx, xy, yx, yy); });
+    askUntilUsable(
+        [&] {
+            askEach({{xx, "xx"}, {xy, "xy"}, {yx, "yx"}, {yy, "yy"}});
+        },
+        [&] { return invertible(kMus2cm1, "yy", xx, xy, yx, yy); }, xx, xy, yx, yy);
 }
 
 void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, float& xumax,
@@ -146,18 +134,22 @@ void mus2cm3(float& xcm0, float& ycm0, float& xlcm, float& ylcm, float& xumin, f
     }
     if (!wantsChange()) return;
     // The scales of the limits and lengths are the diagonal of the matrix.
-    askUntilUsable({{xumin, "xumin"},
-                    {xumax, "xumax"},
-                    {yumin, "yumin"},
-                    {yumax, "yumax"},
-                    {xcm0, "xcm0"},
-                    {ycm0, "ycm0"},
-                    {xlcm, "xlcm"},
-                    {ylcm, "ylcm"}},
-                   [&] {
-                       return invertible(kMus2cm3, "ylcm", xlcm / (xumax - xumin), 0.0f, 0.0f,
-                                         ylcm / (yumax - yumin));
-                   });
+    askUntilUsable(
+        [&] {
+            askEach({{xumin, "xumin"},
+                     {xumax, "xumax"},
+                     {yumin, "yumin"},
+                     {yumax, "yumax"},
+                     {xcm0, "xcm0"},
+                     {ycm0, "ycm0"},
+                     {xlcm, "xlcm"},
+                     {ylcm, "ylcm"}});
+        },
+        [&] {
+            return invertible(kMus2cm3, "ylcm", xlcm / (xumax - xumin), 0.0f, 0.0f,
+                              ylcm / (yumax - yumin));
+        },
+        xumin, xumax, yumin, yumax, xcm0, ycm0, xlcm, ylcm);
     inintegvindef(isoxy, "Whether X scale = Y scale", isoxy, 0, 1);
 }
 
