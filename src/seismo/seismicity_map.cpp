@@ -189,10 +189,16 @@ void gridFromTests() {
     grid.set(1);
 }
 
-// The settings entries of the menu; the plot file and RUN are the caller's.
-void act(int32_t choice, int32_t isub, float& thresholdRad) {
+// The settings entries of the menu; the plot file and RUN are the caller's. False for a number
+// that the menu does not know.
+bool act(int32_t choice, int32_t isub, float& thresholdRad) {
     MapSeis& m = mapseis;
     switch (choice) {
+        case 10:
+        case 20:
+        case kRun:
+        case kExit:
+            break;
         case 900:
             showHelp();
             break;
@@ -248,8 +254,9 @@ void act(int32_t choice, int32_t isub, float& thresholdRad) {
             thresholdRad = rad(m.threshold);
             break;
         default:
-            break;
+            return false;
     }
+    return true;
 }
 
 // A step of the RUN announced on the console between two rules.
@@ -600,11 +607,10 @@ void mapseis4(float* xd, float* yd, const float* rlong, const float* rlat, const
         showMenu(n, nmax);
         int32_t choice = kExit;
         inintegdef(choice, "your choice", kExit);
-        if (!knownCommand(kMapseis4, choice,
-                          {900, 10, 11, 12, 15, 20, 300, 310, 315, 320, 330, 340, 341, 342, 343,
-                           400, kRun, kExit}))
+        if (!act(choice, isub, thresholdRad)) {
+            unknownCommand(kMapseis4, choice);
             continue;
-        act(choice, isub, thresholdRad);
+        }
         // The plot file, as the choice and the plot's state ask.
         const bool open = iocom.plotOpen;
         if (choice == 20) {

@@ -25,6 +25,8 @@ TEST(PipedAnswers, TheFirstRefusedEndsTheRun) {
     } cases[] = {
         {"an unknown menu number", "\n\n\n123\n9999\n",
          " line 4 of standard input, answer to: your choice", nullptr, nullptr, 1},
+        {"an unknown number at the map's menu", "\n2001\n123\n99\n9999\n",
+         " line 3 of standard input, answer to: your choice", nullptr, nullptr, 1},
         {"an unreadable number, the plot file open", "\n10\n\nplot.ps\nabc\n9999\n",
          " line 5 of standard input, answer to: your choice", "plot.ps", "%%EOF\n", 1},
         {"a number out of its range", "\n1000\n100\n253\n12\n4\n99\n99\n9999\n",
