@@ -175,8 +175,8 @@ void imwpoly2(const ProjectionParams& p, float* x, float* y, const float* lon, c
         } else {
             const float k = sp * std::sqrt(1.0f - el.e2 * sp * sp) / cp;
             c0 -= k * xa * xa / (1.0f + std::sqrt(std::max(0.0f, 1.0f - k * k * xa * xa)));
-            // v is the root of k (1 + slope^2) v^2 - 2 (1 - k slope u) v + k u^2 = 0 nearest c0, u the
-            // line's x at c0.
+            // v is the root of k (1 + slope^2) v^2 - 2 (1 - k slope u) v + k u^2 = 0 nearest c0, u
+            // the line's x at c0.
             const float u = x1 + slope * (c0 - y1), b = 1.0f - k * slope * u;
             const float root =
                 b + std::sqrt(std::max(0.0f, b * b - k * k * (1.0f + slope * slope) * u * u));

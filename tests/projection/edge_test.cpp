@@ -166,7 +166,8 @@ TEST(ProjectionEdges, LallemandShowsTheCapAboutItsSheetWhereItIsOneToOne) {
     for (const auto& s : sheets) {
         SCOPED_TRACE(s.name);
         useProjection(14, s.p);
-        const double c = rad(0.5 * (s.p.lat1 + s.p.lat2)), reach = projectionRow(14).reach(currentProjectionParams()).angle;
+        const double c = rad(0.5 * (s.p.lat1 + s.p.lat2)),
+                     reach = projectionRow(14).reach(currentProjectionParams()).angle;
         // The point at distance d (radians) from the middle, azimuth a.
         const auto along = [&](double d, double a) {
             const double lat =
