@@ -36,6 +36,9 @@ constexpr float kTransverseReach = 1.3962634f;
 // about the sheet's middle out to 0.72 of the way to the nearer pole (0.88 for the default
 // sheet of 30 to 60 degrees); it shows 0.7 of it.
 constexpr float kSheetReachShare = 0.7f;
+// A pole that the projection sends to infinity (Mercator's two, a conformal cone's far one) is
+// shown up to this far from it (radians, one degree): where the fit's sampled sides stop.
+constexpr float kShortOfInfinity = 0.017453292f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
@@ -225,12 +228,32 @@ float fromMeridianPoint(const ProjectionParams& p, float lon, float lat, float c
     return std::atan2(std::hypot(py, pz * cc - px * sc), px * cc + pz * sc);
 }
 
+// The pole a reach is measured from: 1 the north pole, -1 the south, where a cone's apex lies
+// when its constant n is negative.
+float poleOf(const ProjectionParams& p, ReachFrom from) {
+    return from == ReachFrom::kApexPole && p.llpparam.derived[0] < 0.0f ? -1.0f : 1.0f;
+}
+
+// Of n points spread over two rims, the first half on the first: which rim point k lies on, and
+// where along it.
+struct OnTwoRims {
+    bool first;
+    int32_t along, count;
+};
+OnTwoRims onTwoRims(int32_t k, int32_t n) {
+    const int32_t half = (n + 1) / 2;
+    return k < half ? OnTwoRims{true, k, half} : OnTwoRims{false, k - half, n - half};
+}
+
 // The angular distance of a point from where the reach is measured. Each is taken from a sine
 // and a cosine together, which keeps its digits near the centre and near the antipode alike.
 float distanceFrom(const ProjectionParams& p, ReachFrom from, float lon, float lat) {
     switch (from) {
         case ReachFrom::kPole:
-            return anglerad(kHalfPi) - lat;
+        case ReachFrom::kApexPole:
+            return anglerad(kHalfPi) - poleOf(p, from) * lat;
+        case ReachFrom::kEquator:
+            return std::fabs(lat);
         case ReachFrom::kObliqueCentre: {
             const Vec3 v = rotated(p, lon, lat);
             return std::atan2(std::hypot(v[0], v[1]), v[2]);
@@ -315,6 +338,14 @@ float reachOfSheet(const ProjectionParams& p) {
     return kSheetReachShare * (anglerad(kHalfPi) - std::fabs(sheetMiddle(p)));
 }
 
+float reachOfCone(const ProjectionParams&) {
+    return anglerad(kPi) - kShortOfInfinity;
+}
+
+float reachOfCylinder(const ProjectionParams&) {
+    return anglerad(kHalfPi) - kShortOfInfinity;
+}
+
 void hideBeyondReach(const ProjectionParams& p, const Reach& r, float* x, float* y,
                      const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) return;
@@ -334,9 +365,18 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
     };
     switch (r.from) {
         case ReachFrom::kPole:
+        case ReachFrom::kApexPole:
             for (int32_t k = 0; k < n; ++k) {
                 lon[k] = around(k, n);
-                lat[k] = halfPi - r.angle;
+                lat[k] = poleOf(p, r.from) * (halfPi - r.angle);
+            }
+            break;
+        case ReachFrom::kEquator:
+            // Two parallels, half the points each, north and south.
+            for (int32_t k = 0; k < n; ++k) {
+                const OnTwoRims on = onTwoRims(k, n);
+                lon[k] = around(on.along, on.count);
+                lat[k] = on.first ? r.angle : -r.angle;
             }
             break;
         case ReachFrom::kObliqueCentre: {
@@ -354,13 +394,12 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
             // Two small circles, half the points each, about the poles of the central
             // meridian's great circle, on the equator a quarter turn either side of it.
             const float lon0 = p.llpparam.lon0;
-            const int32_t half = (n + 1) / 2;
             for (int32_t k = 0; k < n; ++k) {
-                const bool east = k < half;
+                const OnTwoRims east = onTwoRims(k, n);
                 Vec3 up{}, side{}, c{};
-                pointFrame(lon0 + (east ? halfPi : -halfPi), 0.0f, up, side, c);
-                const int32_t j = east ? k : k - half, count = east ? half : n - half;
-                circlePoint(up, side, c, halfPi - r.angle, around(j, count), lon[k], lat[k]);
+                pointFrame(lon0 + (east.first ? halfPi : -halfPi), 0.0f, up, side, c);
+                circlePoint(up, side, c, halfPi - r.angle, around(east.along, east.count), lon[k],
+                            lat[k]);
             }
             break;
         }
