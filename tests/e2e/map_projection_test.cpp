@@ -310,8 +310,8 @@ TEST(MapProjection, EventsInTheMapsWindowAndFrame) {
 // +proj=bonne +lat_1=30, +proj=lcc +lat_1=45 +lat_2=60 +lon_0=-175, all +R=1). The thrust of
 // strike 33 has SHmax 123 and Shmin 33; the two need not stay at right angles. Mollweide's
 // directions come from its exact auxiliary angle, not the slope of its table; Van der Grinten's
-// from its exact map, not the snap to its central meridian; a map about 175W places 172E west
-// of its central meridian, whatever the frame's middle.
+// hold beside its central meridian, where it places points by its exact limit; a map about 175W
+// places 172E west of its central meridian, whatever the frame's middle.
 TEST(MapProjection, StressArmsAlongTheGround) {
     const std::string ortho = "300\n10\n99\n1\n140\n2\n37\n99\n1\n140\n2\n37\n99\n";
     const std::string grid = "320\n10\n-80 80 10\n20\n100 180 10\n99\n";
