@@ -335,7 +335,7 @@ Box between(const Box& a, const Box& b, float t) {
 // it; then, as the grid, its ticks and the labels' offsets shrink with the map and the labels
 // do not, it gave up too much: it is let out towards the first as far as all stays in the
 // room. False, the last fit left, where a few such steps find no box, or only one that makes
-// the map smaller than the least share of its first fit, the one in force.
+// the map smaller than the least share of its first fit.
 bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
     const float leastWidth = kLeastShare * fit.paper().width();
     Box held = first;
@@ -345,7 +345,6 @@ bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
         if (k == kShrinks || !(less.xmax > less.xmin) || !(less.ymax > less.ymin)) return false;
         held = less;
         fit.into(held);
-        if (fit.paper().width() < leastWidth) return false;
     }
     float in = 0.0f, out = 1.0f;
     for (int32_t k = 0; k < kSteps; ++k) {
@@ -359,7 +358,7 @@ bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
         }
     }
     fit.into(between(held, first, in));
-    return true;
+    return fit.paper().width() >= leastWidth;
 }
 
 // Whether b is no wider and no taller than the room.
