@@ -20,7 +20,7 @@ namespace tensova {
 namespace {
 
 using test::gridLabels;
-using test::inkCore;
+using test::inkBox;
 using test::overlap;
 using test::PsPath;
 using test::psPaths;
@@ -28,7 +28,7 @@ using test::PsText;
 using test::thrustAt;
 
 // The A4 page, points.
-constexpr double kPageWidth = 595.0, kPageHeight = 842.0;
+const double kPageWidth = test::kPortrait.width(), kPageHeight = test::kPortrait.height();
 
 // Keys of the map menu that set the projection and the grid, and those of a RUN without the
 // point and overlay menus into map.ps, whose boxes are answered by blank lines (a blank line left
@@ -499,7 +499,7 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
                 << l.text << " off the page at " << l.x << " " << l.y;
         for (std::size_t i = 0; i < labels.size(); ++i)
             for (std::size_t k = 0; k < i; ++k) {
-                EXPECT_FALSE(overlap(inkCore(labels[i]), inkCore(labels[k])))
+                EXPECT_FALSE(overlap(inkBox(labels[i]), inkBox(labels[k])))
                     << labels[k].text << " and " << labels[i].text << " at " << labels[i].x << " "
                     << labels[i].y;
                 if (labels[i].text == labels[k].text) {
