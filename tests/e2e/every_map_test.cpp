@@ -27,15 +27,17 @@ using test::PsText;
 const PlotPage kPages[] = {test::kPortrait, test::kA4Landscape};
 
 // A projection and its keys from the map's menu: its number, and 99 at each of its dialogs
-// and the origin's; the perspective maps see the globe under 30 degrees.
+// and the origin's, or the answers given; the perspective maps see the globe under 30 degrees.
 struct Projection {
     const char* name;
     int number, dialogs;
     const char* angle = "";
     // How many of the 15 maps show enough of their frame to be labelled.
     int labelled = 9;
+    const char* answers = nullptr;  // at its dialogs and the origin's, where not 99 at each
     std::string keys() const {
         std::string k = "300\n" + std::to_string(number) + "\n99\n" + angle;
+        if (answers != nullptr) return k + answers;
         for (int d = 0; d <= dialogs; ++d) k += "99\n";
         return k;
     }
@@ -45,6 +47,8 @@ const Projection kProjections[] = {
     {"ellipsoidal_transverse_Mercator", 2, 2},
     {"Lambert_conic", 3, 3},
     {"ellipsoidal_Lambert_conic", 4, 4},
+    // Its standard parallels 30 and 60 S: its apex is the south pole, the north pole at infinity.
+    {"southern_Lambert_conic", 3, 3, "", 9, "99\n1\n-30\n99\n1\n-60\n99\n99\n"},
     {"polar_equal_area", 5, 1},
     {"oblique_equal_area", 6, 2},
     {"polar_stereographic", 7, 1},
