@@ -245,38 +245,38 @@ OnTwoRims onTwoRims(int32_t k, int32_t n) {
     return k < half ? OnTwoRims{true, k, half} : OnTwoRims{false, k - half, n - half};
 }
 
-// The angular distance of a point from where the reach is measured. Each is taken from a sine
-// and a cosine together, which keeps its digits near the centre and near the antipode alike.
-float distanceFrom(const ProjectionParams& p, ReachFrom from, float lon, float lat) {
-    switch (from) {
-        case ReachFrom::kPole:
-        case ReachFrom::kApexPole:
-            return anglerad(kHalfPi) - poleOf(p, from) * lat;
-        case ReachFrom::kEquator:
-            return std::fabs(lat);
-        case ReachFrom::kObliqueCentre: {
-            const Vec3 v = rotated(p, lon, lat);
-            return std::atan2(std::hypot(v[0], v[1]), v[2]);
-        }
-        case ReachFrom::kCentralCircle: {
-            // The component along the pole of the central meridian's great circle, and the
-            // rest.
-            const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
-            return std::atan2(std::fabs(std::sin(dl) * cp),
-                              std::hypot(std::cos(dl) * cp, std::sin(lat)));
-        }
-        case ReachFrom::kCentralPoint: {
-            // A latitude past a pole (a tick running over it) is a point of the far side to the
-            // ellipsoidal series, even on the rim's meridians.
-            if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
-            return fromMeridianPoint(p, lon, lat, 0.0f);
-        }
-        case ReachFrom::kSheetMiddle:
-            return fromMeridianPoint(p, lon, lat, sheetMiddle(p));
-        case ReachFrom::kEverywhere:
-            break;
-    }
+// The angular distance of a point from where each kind of reach is measured. Each is taken
+// from a sine and a cosine together, which keeps its digits near the centre and near the
+// antipode alike.
+float fromNowhere(const ProjectionParams&, float, float) {
     return 0.0f;
+}
+float fromPole(const ProjectionParams& p, float, float lat) {
+    return anglerad(kHalfPi) - poleOf(p, ReachFrom::kPole) * lat;
+}
+float fromApexPole(const ProjectionParams& p, float, float lat) {
+    return anglerad(kHalfPi) - poleOf(p, ReachFrom::kApexPole) * lat;
+}
+float fromEquator(const ProjectionParams&, float, float lat) {
+    return std::fabs(lat);
+}
+float fromObliqueCentre(const ProjectionParams& p, float lon, float lat) {
+    const Vec3 v = rotated(p, lon, lat);
+    return std::atan2(std::hypot(v[0], v[1]), v[2]);
+}
+float fromCentralCircle(const ProjectionParams& p, float lon, float lat) {
+    // The component along the pole of the central meridian's great circle, and the rest.
+    const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
+    return std::atan2(std::fabs(std::sin(dl) * cp), std::hypot(std::cos(dl) * cp, std::sin(lat)));
+}
+float fromCentralPoint(const ProjectionParams& p, float lon, float lat) {
+    // A latitude past a pole (a tick running over it) is a point of the far side to the
+    // ellipsoidal series, even on the rim's meridians.
+    if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
+    return fromMeridianPoint(p, lon, lat, 0.0f);
+}
+float fromSheetMiddle(const ProjectionParams& p, float lon, float lat) {
+    return fromMeridianPoint(p, lon, lat, sheetMiddle(p));
 }
 
 // The right-handed frame (up, side, c) whose third axis c points to (lon, lat) and whose first
@@ -346,12 +346,35 @@ float reachOfCylinder(const ProjectionParams&) {
     return anglerad(kHalfPi) - kShortOfInfinity;
 }
 
+ReachDistance reachDistance(ReachFrom from) {
+    switch (from) {
+        case ReachFrom::kPole:
+            return fromPole;
+        case ReachFrom::kApexPole:
+            return fromApexPole;
+        case ReachFrom::kEquator:
+            return fromEquator;
+        case ReachFrom::kObliqueCentre:
+            return fromObliqueCentre;
+        case ReachFrom::kCentralCircle:
+            return fromCentralCircle;
+        case ReachFrom::kCentralPoint:
+            return fromCentralPoint;
+        case ReachFrom::kSheetMiddle:
+            return fromSheetMiddle;
+        case ReachFrom::kEverywhere:
+            break;
+    }
+    return fromNowhere;
+}
+
 void hideBeyondReach(const ProjectionParams& p, const Reach& r, float* x, float* y,
                      const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) return;
     const float limit = r.angle + kReachTolerance;
+    const ReachDistance distance = reachDistance(r.from);
     for (int32_t i = 0; i < n; ++i) {
-        if (distanceFrom(p, r.from, lon[i], lat[i]) <= limit) continue;
+        if (distance(p, lon[i], lat[i]) <= limit) continue;
         x[i] = kFarAway;
         y[i] = kFarAway;
     }

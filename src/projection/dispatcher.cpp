@@ -376,11 +376,17 @@ void deriveConstants(int32_t iproj) {
 namespace {
 
 // Projects through `forward` with the parameters p and hides what lies beyond the reach r. The
-// test reads the points before the projection may overwrite them: hide afterwards what lay beyond.
+// test reads the points after the projection: where it may overwrite them (x and y are lon and
+// lat), a copy of them is taken first, a piece at a time.
 void projectWithin(ProjectionForward forward, const ProjectionParams& p, const Reach& r, float* x,
                    float* y, const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) {
         forward(p, x, y, lon, lat, n);
+        return;
+    }
+    if (x != lon && x != lat && y != lon && y != lat) {
+        forward(p, x, y, lon, lat, n);
+        hideBeyondReach(p, r, x, y, lon, lat, n);
         return;
     }
     constexpr int32_t kPiece = 256;

@@ -150,6 +150,10 @@ struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;
     float angle = 0.0f;  // the largest distance shown, radians
 };
+// The angular distance (radians) of a point from where a reach is measured, with the
+// projection's parameters p; 0 for a reach of everywhere.
+using ReachDistance = float (*)(const ProjectionParams& p, float lon, float lat);
+ReachDistance reachDistance(ReachFrom from);
 
 // Which lines of the graticule a projection draws straight.
 enum Straight : uint8_t {
