@@ -155,8 +155,9 @@ class Generator {
         }
         setText(s.cmtlabel[0], buf);
 
-        // Hypocentre and centroid.
-        s.rlat[0] = static_cast<float>(uniform(-89.99, 89.99));
+        // Hypocentre and centroid. Epicentres keep more than a degree from the poles, as real
+        // ones do: a world map on Mercator, whose poles lie at infinity, shows every one.
+        s.rlat[0] = static_cast<float>(uniform(-88.99, 88.99));
         s.rlong[0] = static_cast<float>(uniform(-179.99, 179.99));
         s.depth[0] = static_cast<float>(uniform(0.0, 690.0));
         s.rmb[0] = static_cast<float>(uniform(4.0, 7.5));

@@ -69,6 +69,12 @@ LineRules rulesFor(const Map& map, Join join) {
     return r;
 }
 
+// Where a line's rules bound the way between two shown points by how far each lies within the
+// reach, that is measured once, with the point.
+inline void measure(const LineRules& r, LinePoint& p) {
+    if (r.rim && !r.follow && p.shown) p.inside = r.map->withinReach(p.lon, p.lat);
+}
+
 // The point (its longitude as placed) where the map puts it.
 LinePoint projected(const Map& map, float lon, float lat) {
     LinePoint p{lon, lat, 0.0f, 0.0f, false};
@@ -254,9 +260,23 @@ class Tracer {
         return true;
     }
 
+    // Whether the way between a and b, both shown, surely stays within the reach: none of its
+    // points lies farther from the nearer end than half its length, which is at most its span
+    // in latitude and longitude, and the distance from where the reach is measured changes no
+    // faster than the ground does.
+    bool staysWithin(const LinePoint& a, const LinePoint& b) const {
+        const float half = 0.5f * (std::fabs(b.lat - a.lat) + std::fabs(b.lon - a.lon));
+        const auto inside = [&](const LinePoint& p) {
+            return p.inside >= 0.0f ? p.inside : r_.map->withinReach(p.lon, p.lat);
+        };
+        return half <= inside(a) && half <= inside(b);
+    }
+
     void segment(const LinePoint& a, const LinePoint& b, int32_t depth) {
         if (a.shown && b.shown) {
-            if (r_.rim) {
+            // The middle is looked at where the ground between them may lie beyond the rim, or
+            // where the line follows an azimuthal rim.
+            if (r_.rim && (r_.follow || !staysWithin(a, b))) {
                 const LinePoint m = between(a, b, 0.5f);
                 if (!m.shown) {
                     // The ground between them lies beyond the rim.
@@ -341,6 +361,8 @@ float eastOf(float west, float east) {
 Map::Map(const MapFrame& frame)
     : row_(&currentProjection()),
       params_(currentProjectionParams()),
+      reach_(row_->reach(params_)),
+      distance_(reachDistance(reach_.from)),
       frame_(frame),
       half_(pi()),
       unitsPerCm_(usPerCm()) {
@@ -477,7 +499,8 @@ void MapPen::toPlaced(float lon, float lat, bool draw) {
 }
 
 void MapPen::step(float lon, float lat, bool draw, bool crossing) {
-    const LinePoint p = projected(*rules_.map, lon, lat);
+    LinePoint p = projected(*rules_.map, lon, lat);
+    measure(rules_, p);
     PenSink pen;
     MeasureSink measure(measure_);
     Tracer t(rules_, measure_ != nullptr ? static_cast<Sink&>(measure) : pen);
@@ -501,7 +524,8 @@ void drawMapLine(const Map& map, const float* lon, const float* lat, int32_t n) 
     Tracer t(rules, sink);
     LinePoint last;
     for (std::size_t i = 0; i < size; ++i) {
-        const LinePoint p{wlon[i], lat[i], x[i], y[i], onMap(x[i], y[i])};
+        LinePoint p{wlon[i], lat[i], x[i], y[i], onMap(x[i], y[i])};
+        measure(rules, p);
         if (i == 0) {
             t.start(p);
         } else {

@@ -94,6 +94,11 @@ class Map {
                  bool exact = false) const;
     // n points of the map's rim (radians), and n; 0 where the projection has no reach.
     int32_t rim(float* lon, float* lat, int32_t n) const;
+    // How far (radians) a point (its longitude as placed) lies within the projection's reach,
+    // negative beyond it.
+    float withinReach(float lon, float lat) const {
+        return reach_.angle - distance_(params_, lon, lat);
+    }
 
     // User units per centimetre of the page: the scale lines are traced at.
     float unitsPerCm() const { return unitsPerCm_; }
@@ -111,6 +116,8 @@ class Map {
   private:
     const ProjectionRow* row_;
     ProjectionParams params_;  // after row_: taking the row may set the projection up anew
+    Reach reach_;
+    ReachDistance distance_;
     MapFrame frame_;
     float centre_ = 0.0f;
     float half_ = 0.0f;
@@ -160,6 +167,7 @@ struct LinePoint {
     float x = 0.0f;
     float y = 0.0f;
     bool shown = false;
+    float inside = -1.0f;  // how far (radians) it lies within the reach where measured, else < 0
 };
 
 // The box on the paper (cm) of points taken one by one; `any` false until one is taken.

@@ -12,6 +12,8 @@ namespace tensova {
 // An upright rectangle in the plane, xmin <= xmax and ymin <= ymax.
 struct Box {
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
+    float width() const { return xmax - xmin; }
+    float height() const { return ymax - ymin; }
     // Whether the boxes share more than an edge.
     bool overlaps(const Box& b) const {
         return xmin < b.xmax && b.xmin < xmax && ymin < b.ymax && b.ymin < ymax;

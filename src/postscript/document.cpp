@@ -129,13 +129,14 @@ bool knownOrientation() {
 void boundingBox() {
     const Page page = plotPage();
     if (knownOrientation())
-        psLine("%%BoundingBox: 0 0 " + fmtIown(page.paperWidth) + " " + fmtIown(page.paperHeight));
+        psLine("%%BoundingBox: 0 0 " + fmtIown(page.paper.width) + " " +
+               fmtIown(page.paper.height));
 }
 
 // Landscape pages: the page turned once, in the head.
 void pageTransform() {
     const Page page = plotPage();
-    if (page.landscape) psLine(" " + fmtIown(page.paperWidth) + " 0 translate 90 rotate");
+    if (page.landscape) psLine(" " + fmtIown(page.paper.width) + " 0 translate 90 rotate");
 }
 
 // Half a number of points, in the fewest digits.
@@ -145,10 +146,11 @@ std::string half(int32_t points) {
 
 void illustratorBoxes() {
     const Page page = plotPage();
-    const std::string centre = half(page.paperWidth) + " " + half(page.paperHeight);
+    const std::string centre = half(page.paper.width) + " " + half(page.paper.height);
     psLine("%%TemplateBox:" + centre + " " + centre);
     psLine("%%TileBox: " + fmtIown(kTileMargin) + " " + fmtIown(kTileMargin) + " " +
-           fmtIown(page.paperWidth - kTileMargin) + " " + fmtIown(page.paperHeight - kTileMargin));
+           fmtIown(page.paper.width - kTileMargin) + " " +
+           fmtIown(page.paper.height - kTileMargin));
 }
 
 // A page number in its field of three; from page 1000 on in full, since a page comment must

@@ -5,8 +5,8 @@
 namespace tensova {
 
 Page pageOf(std::string_view orientation) {
-    if (orientation == "LA4") return {595, 842, true, "A4 Landscape"};
-    if (orientation == "LUS") return {612, 792, true, "US Letter Landscape"};
+    if (orientation == "LA4") return {kA4Paper, true, "A4 Landscape"};
+    if (orientation == "LUS") return {kLetterPaper, true, "US Letter Landscape"};
     return kPortraitPage;
 }
 

@@ -10,15 +10,21 @@
 
 namespace tensova {
 
+// A sheet of paper as it stands in the printer, points.
+struct Paper {
+    int32_t width = 0, height = 0;
+};
+inline constexpr Paper kA4Paper{595, 842};
+inline constexpr Paper kLetterPaper{612, 792};
+
 struct Page {
-    // The paper as it stands in the printer, points.
-    int32_t paperWidth = 595, paperHeight = 842;
+    Paper paper = kA4Paper;
     bool landscape = false;
     std::string_view name = "A4 Portrait";
 
     // The page as the drawing sees it, points and centimetres.
-    float width() const { return static_cast<float>(landscape ? paperHeight : paperWidth); }
-    float height() const { return static_cast<float>(landscape ? paperWidth : paperHeight); }
+    float width() const { return static_cast<float>(landscape ? paper.height : paper.width); }
+    float height() const { return static_cast<float>(landscape ? paper.width : paper.height); }
     float widthCm() const { return width() / kPointsPerCm; }
     float heightCm() const { return height() / kPointsPerCm; }
 };
@@ -26,8 +32,8 @@ struct Page {
 // A4 portrait: the page of a file with no turn.
 inline constexpr Page kPortraitPage{};
 
-// The page of an orientation command: "LA4" and "LUS" turn A4 and US Letter (612 by 792
-// points); "P  ", and any other text, which the head does not turn, is portrait A4.
+// The page of an orientation command: "LA4" and "LUS" turn A4 and US Letter; "P  ", and any
+// other text, which the head does not turn, is portrait A4.
 Page pageOf(std::string_view orientation);
 
 // The page of the plot file opened last.

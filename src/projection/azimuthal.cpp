@@ -36,6 +36,9 @@ constexpr float kTransverseReach = 1.3962634f;
 // about the sheet's middle out to 0.72 of the way to the nearer pole (0.88 for the default
 // sheet of 30 to 60 degrees); it shows 0.7 of it.
 constexpr float kSheetReachShare = 0.7f;
+// A pole that the projection sends to infinity (Mercator's two, a conformal cone's far one) is
+// shown up to this far from it (radians, one degree): where the fit's sampled sides stop.
+constexpr float kShortOfInfinity = 0.017453292f;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
@@ -225,35 +228,55 @@ float fromMeridianPoint(const ProjectionParams& p, float lon, float lat, float c
     return std::atan2(std::hypot(py, pz * cc - px * sc), px * cc + pz * sc);
 }
 
-// The angular distance of a point from where the reach is measured. Each is taken from a sine
-// and a cosine together, which keeps its digits near the centre and near the antipode alike.
-float distanceFrom(const ProjectionParams& p, ReachFrom from, float lon, float lat) {
-    switch (from) {
-        case ReachFrom::kPole:
-            return anglerad(kHalfPi) - lat;
-        case ReachFrom::kObliqueCentre: {
-            const Vec3 v = rotated(p, lon, lat);
-            return std::atan2(std::hypot(v[0], v[1]), v[2]);
-        }
-        case ReachFrom::kCentralCircle: {
-            // The component along the pole of the central meridian's great circle, and the
-            // rest.
-            const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
-            return std::atan2(std::fabs(std::sin(dl) * cp),
-                              std::hypot(std::cos(dl) * cp, std::sin(lat)));
-        }
-        case ReachFrom::kCentralPoint: {
-            // A latitude past a pole (a tick running over it) is a point of the far side to the
-            // ellipsoidal series, even on the rim's meridians.
-            if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
-            return fromMeridianPoint(p, lon, lat, 0.0f);
-        }
-        case ReachFrom::kSheetMiddle:
-            return fromMeridianPoint(p, lon, lat, sheetMiddle(p));
-        case ReachFrom::kEverywhere:
-            break;
-    }
+// The pole a reach is measured from: 1 the north pole, -1 the south, where a cone's apex lies
+// when its constant n is negative.
+float poleOf(const ProjectionParams& p, ReachFrom from) {
+    return from == ReachFrom::kApexPole && p.llpparam.derived[0] < 0.0f ? -1.0f : 1.0f;
+}
+
+// Of n points spread over two rims, the first half on the first: which rim point k lies on, and
+// where along it.
+struct OnTwoRims {
+    bool first;
+    int32_t along, count;
+};
+OnTwoRims onTwoRims(int32_t k, int32_t n) {
+    const int32_t half = (n + 1) / 2;
+    return k < half ? OnTwoRims{true, k, half} : OnTwoRims{false, k - half, n - half};
+}
+
+// The angular distance of a point from where each kind of reach is measured. Each is taken
+// from a sine and a cosine together, which keeps its digits near the centre and near the
+// antipode alike.
+float fromNowhere(const ProjectionParams&, float, float) {
     return 0.0f;
+}
+float fromPole(const ProjectionParams& p, float, float lat) {
+    return anglerad(kHalfPi) - poleOf(p, ReachFrom::kPole) * lat;
+}
+float fromApexPole(const ProjectionParams& p, float, float lat) {
+    return anglerad(kHalfPi) - poleOf(p, ReachFrom::kApexPole) * lat;
+}
+float fromEquator(const ProjectionParams&, float, float lat) {
+    return std::fabs(lat);
+}
+float fromObliqueCentre(const ProjectionParams& p, float lon, float lat) {
+    const Vec3 v = rotated(p, lon, lat);
+    return std::atan2(std::hypot(v[0], v[1]), v[2]);
+}
+float fromCentralCircle(const ProjectionParams& p, float lon, float lat) {
+    // The component along the pole of the central meridian's great circle, and the rest.
+    const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
+    return std::atan2(std::fabs(std::sin(dl) * cp), std::hypot(std::cos(dl) * cp, std::sin(lat)));
+}
+float fromCentralPoint(const ProjectionParams& p, float lon, float lat) {
+    // A latitude past a pole (a tick running over it) is a point of the far side to the
+    // ellipsoidal series, even on the rim's meridians.
+    if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
+    return fromMeridianPoint(p, lon, lat, 0.0f);
+}
+float fromSheetMiddle(const ProjectionParams& p, float lon, float lat) {
+    return fromMeridianPoint(p, lon, lat, sheetMiddle(p));
 }
 
 // The right-handed frame (up, side, c) whose third axis c points to (lon, lat) and whose first
@@ -315,12 +338,43 @@ float reachOfSheet(const ProjectionParams& p) {
     return kSheetReachShare * (anglerad(kHalfPi) - std::fabs(sheetMiddle(p)));
 }
 
+float reachOfCone(const ProjectionParams&) {
+    return anglerad(kPi) - kShortOfInfinity;
+}
+
+float reachOfCylinder(const ProjectionParams&) {
+    return anglerad(kHalfPi) - kShortOfInfinity;
+}
+
+ReachDistance reachDistance(ReachFrom from) {
+    switch (from) {
+        case ReachFrom::kPole:
+            return fromPole;
+        case ReachFrom::kApexPole:
+            return fromApexPole;
+        case ReachFrom::kEquator:
+            return fromEquator;
+        case ReachFrom::kObliqueCentre:
+            return fromObliqueCentre;
+        case ReachFrom::kCentralCircle:
+            return fromCentralCircle;
+        case ReachFrom::kCentralPoint:
+            return fromCentralPoint;
+        case ReachFrom::kSheetMiddle:
+            return fromSheetMiddle;
+        case ReachFrom::kEverywhere:
+            break;
+    }
+    return fromNowhere;
+}
+
 void hideBeyondReach(const ProjectionParams& p, const Reach& r, float* x, float* y,
                      const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) return;
     const float limit = r.angle + kReachTolerance;
+    const ReachDistance distance = reachDistance(r.from);
     for (int32_t i = 0; i < n; ++i) {
-        if (distanceFrom(p, r.from, lon[i], lat[i]) <= limit) continue;
+        if (distance(p, lon[i], lat[i]) <= limit) continue;
         x[i] = kFarAway;
         y[i] = kFarAway;
     }
@@ -334,9 +388,18 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
     };
     switch (r.from) {
         case ReachFrom::kPole:
+        case ReachFrom::kApexPole:
             for (int32_t k = 0; k < n; ++k) {
                 lon[k] = around(k, n);
-                lat[k] = halfPi - r.angle;
+                lat[k] = poleOf(p, r.from) * (halfPi - r.angle);
+            }
+            break;
+        case ReachFrom::kEquator:
+            // Two parallels, half the points each, north and south.
+            for (int32_t k = 0; k < n; ++k) {
+                const OnTwoRims on = onTwoRims(k, n);
+                lon[k] = around(on.along, on.count);
+                lat[k] = on.first ? r.angle : -r.angle;
             }
             break;
         case ReachFrom::kObliqueCentre: {
@@ -354,13 +417,12 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
             // Two small circles, half the points each, about the poles of the central
             // meridian's great circle, on the equator a quarter turn either side of it.
             const float lon0 = p.llpparam.lon0;
-            const int32_t half = (n + 1) / 2;
             for (int32_t k = 0; k < n; ++k) {
-                const bool east = k < half;
+                const OnTwoRims east = onTwoRims(k, n);
                 Vec3 up{}, side{}, c{};
-                pointFrame(lon0 + (east ? halfPi : -halfPi), 0.0f, up, side, c);
-                const int32_t j = east ? k : k - half, count = east ? half : n - half;
-                circlePoint(up, side, c, halfPi - r.angle, around(j, count), lon[k], lat[k]);
+                pointFrame(lon0 + (east.first ? halfPi : -halfPi), 0.0f, up, side, c);
+                circlePoint(up, side, c, halfPi - r.angle, around(east.along, east.count), lon[k],
+                            lat[k]);
             }
             break;
         }

@@ -75,6 +75,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .forward = lcc2,
      .setup = slcc2,
      .placement = P::kCentralMeridian,
+     .reachFrom = R::kApexPole,
+     .reachAngle = reachOfCone,
      .conformal = true,
      .straight = kStraightMeridians},
     {.number = 4,
@@ -86,6 +88,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .forward = lcce2,
      .setup = slcce2,
      .placement = P::kCentralMeridian,
+     .reachFrom = R::kApexPole,
+     .reachAngle = reachOfCone,
      .conformal = true,
      .straight = kStraightMeridians},
     {.number = 5,
@@ -220,6 +224,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .titles = {"MERCATOR SPHERICAL EARTH"},
      .forward = mersphe2,
      .placement = P::kFrame,
+     .reachFrom = R::kEquator,
+     .reachAngle = reachOfCylinder,
      .conformal = true,
      .straight = kStraightBoth},
     {.number = 16,
@@ -229,6 +235,8 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .dialogs = kEllipsoid,
      .forward = merel2,
      .placement = P::kFrame,
+     .reachFrom = R::kEquator,
+     .reachAngle = reachOfCylinder,
      .conformal = true,
      .straight = kStraightBoth},
     {.number = 17,
@@ -368,11 +376,17 @@ void deriveConstants(int32_t iproj) {
 namespace {
 
 // Projects through `forward` with the parameters p and hides what lies beyond the reach r. The
-// test reads the points before the projection may overwrite them: hide afterwards what lay beyond.
+// test reads the points after the projection: where it may overwrite them (x and y are lon and
+// lat), a copy of them is taken first, a piece at a time.
 void projectWithin(ProjectionForward forward, const ProjectionParams& p, const Reach& r, float* x,
                    float* y, const float* lon, const float* lat, int32_t n) {
     if (r.from == ReachFrom::kEverywhere) {
         forward(p, x, y, lon, lat, n);
+        return;
+    }
+    if (x != lon && x != lat && y != lon && y != lat) {
+        forward(p, x, y, lon, lat, n);
+        hideBeyondReach(p, r, x, y, lon, lat, n);
         return;
     }
     constexpr int32_t kPiece = 256;

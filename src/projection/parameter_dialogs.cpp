@@ -157,8 +157,8 @@ void sllorig(float& lon, float& lat, int32_t mode) {
     llorig.lon = rad(lon);
     llorig.lat = rad(lat);
     if (std::fabs(p.x) >= kFarAway || std::fabs(p.y) >= kFarAway) {
-        // A point at infinity (a Mercator pole, the perspective's eye) or beyond the map's
-        // reach (90 degrees from a gnomonic centre) cannot be the middle of the map:
+        // A point at infinity (the perspective's eye) or beyond the map's reach (90 degrees
+        // from a gnomonic centre, a Mercator pole) cannot be the middle of the map:
         // subtracting it would put every other point far away, where single precision leaves
         // them no digits.
         warninghead(kSllorig);

@@ -130,12 +130,15 @@ enum class Placement : uint8_t {
 // How far a projection shows the ground truly, measured from its centre: its formulas go on
 // past it (a point beyond the central angle held on the rim, the far side of an orthographic
 // globe drawn over the near side, the gnomonic's far points towards infinity, the transverse
-// Mercator's towards its poles at infinity, the ellipsoidal series folding its far side back
-// over the map); maps leave such points out, and the shown part ends on a rim at a finite
-// distance on the map.
+// Mercator's towards its poles at infinity, Mercator's and a conformal cone's poles at infinity,
+// the ellipsoidal series folding its far side back over the map); maps leave such points out,
+// and the shown part ends on a rim at a finite distance on the map.
 enum class ReachFrom : uint8_t {
     kEverywhere,     // every point the projection places is shown
     kPole,           // angular distance from the north pole
+    kApexPole,       // angular distance from the pole at a cone's apex: the north pole when the
+                     // cone's constant n (the first derived parameter) is positive, else the south
+    kEquator,        // angular distance from the equator, either way
     kObliqueCentre,  // angular distance from the oblique centre
     kCentralCircle,  // angular distance from the great circle of the central meridian
     kCentralPoint,   // angular distance from the central meridian's point on the equator: a
@@ -147,6 +150,10 @@ struct Reach {
     ReachFrom from = ReachFrom::kEverywhere;
     float angle = 0.0f;  // the largest distance shown, radians
 };
+// The angular distance (radians) of a point from where a reach is measured, with the
+// projection's parameters p; 0 for a reach of everywhere.
+using ReachDistance = float (*)(const ProjectionParams& p, float lon, float lat);
+ReachDistance reachDistance(ReachFrom from);
 
 // Which lines of the graticule a projection draws straight.
 enum Straight : uint8_t {
@@ -174,8 +181,8 @@ struct ProjectionRow {
     float (*reachAngle)(const ProjectionParams& p) = nullptr;  // the reach, radians
     bool seam = true;   // the map is cut along the meridian opposite its centre: lines lift there
     bool tears = true;  // between two points it shows, the map may tear a line apart or hide its
-                        // middle (the far side of a transverse Mercator map, a Mercator pole);
-                        // an azimuthal map's rim ends lines instead
+                        // middle (the far side of a transverse Mercator map); an azimuthal
+                        // map's rim ends lines instead
     bool conformal = false;  // keeps angles: every direction at a point turns as north does there
     Straight straight = kCurved;
 

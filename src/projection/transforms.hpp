@@ -92,7 +92,8 @@ void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* 
 // the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,
 // the gnomonic, the spherical transverse Mercator (from its central great circle), the
 // ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian),
-// and the modified polyconic, which folds over itself poleward of its sheet.
+// the modified polyconic, which folds over itself poleward of its sheet, and the maps that send
+// a pole to infinity: the conformal cone (from its apex) and Mercator (from the equator).
 float reachOfAzimuthal(const ProjectionParams& p);
 float reachOfOrthographicPolar(const ProjectionParams& p);
 float reachOfOrthographicOblique(const ProjectionParams& p);
@@ -101,6 +102,8 @@ float reachOfGnomonic(const ProjectionParams& p);
 float reachOfTransverse(const ProjectionParams& p);
 float reachOfHemisphere(const ProjectionParams& p);
 float reachOfSheet(const ProjectionParams& p);
+float reachOfCone(const ProjectionParams& p);
+float reachOfCylinder(const ProjectionParams& p);
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach r of a map with
 // the parameters p.

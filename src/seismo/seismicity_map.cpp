@@ -48,11 +48,13 @@ constexpr int32_t kRun = 1000;
 // below. What the fit holds stands on the page and below the heading; where it does not, the
 // box is fitted again, the marks this margin inside the page: smaller, in a few fits, then let
 // out again in halving steps as far as they allow; where that finds no box, at a share of it
-// found in halving steps, down to the least share.
+// found in halving steps. The map is never made smaller than the least share of its first fit
+// for its marks' sake: a stamp on the page shows nothing, and the marks that stand off the page
+// even so are left out instead.
 constexpr float kMarksMargin = 0.2f;
 constexpr int32_t kShrinks = 4;
 constexpr int32_t kSteps = 8;
-constexpr float kLeastShare = 1.0f / 16.0f;
+constexpr float kLeastShare = 0.5f;
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -339,8 +341,10 @@ Box between(const Box& a, const Box& b, float t) {
 // The first box gives up at each side what stands beyond the room there, until all stands in
 // it; then, as the grid, its ticks and the labels' offsets shrink with the map and the labels
 // do not, it gave up too much: it is let out towards the first as far as all stays in the
-// room. False, the last fit left, where a few such steps find no box.
+// room. False, the last fit left, where a few such steps find no box, or only one that makes
+// the map smaller than the least share of its first fit.
 bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
+    const float leastWidth = kLeastShare * fit.paper().width();
     Box held = first;
     for (int32_t k = 0;; ++k) {
         const Box less = fit.less(held, room);
@@ -361,12 +365,12 @@ bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
         }
     }
     fit.into(between(held, first, in));
-    return true;
+    return fit.paper().width() >= leastWidth;
 }
 
 // Whether b is no wider and no taller than the room.
 bool roomFor(const Box& b, const Box& room) {
-    return b.xmax - b.xmin <= room.xmax - room.xmin && b.ymax - b.ymin <= room.ymax - room.ymin;
+    return b.width() <= room.width() && b.height() <= room.height();
 }
 
 // How far the extent [lo, hi] moves to be centred on [from, to].
@@ -377,7 +381,7 @@ float centring(float lo, float hi, float from, float to) {
 // The largest share of the first box, from its lower left corner and down to the least share,
 // at which what the fit holds is no wider and no taller than the room: halved until it is, then
 // found in halving steps; and there centred in the room, or the grid box alone where the marks
-// do not fit even so.
+// do not fit even at the least share.
 void shared(const GridFit& fit, const Box& first, const Box& room) {
     const Box corner{first.xmin, first.ymin, first.xmin, first.ymin};
     const auto share = [&](float t) { return between(corner, first, t); };
@@ -410,9 +414,10 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 // the page's new scale. What the fit holds (the grid, its ticks and labels) stands on the page
 // and below the heading, whose lowest point is `headingBottom` (cm); where it does not, the map
 // is fitted again into the room that the page leaves, a margin inside it: into a smaller box,
-// or at a smaller share of the box, centred. The map keeps its marks on the page: any that
-// stand off it even at the least share are left out. A box that has no extent (nothing of the
-// frame shown) cannot be fitted: the scaling stays, and the marks on the page with it.
+// or at a smaller share of the box, centred, but never smaller than the least share of the
+// first fit. The map keeps its marks on the page: any that stand off it or on the heading even
+// so are left out. A box that has no extent (nothing of the frame shown) cannot be fitted: the
+// scaling stays, and the marks on the page with it.
 void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
     announce({"SCALING GRID IN " + std::string(layout.name)});
     const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};

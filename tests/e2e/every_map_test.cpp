@@ -1,14 +1,16 @@
 // Every map whole on its page: each projection on five frames (the default, the world, a polar
 // cap, a frame across the date line, a high-latitude frame) at tick sizes 1, 5 and 45, drawn
 // through the binary with a few events inside the frames. On each page every line (grid, ticks,
-// epicentres) and every label stands on the page and below the heading's lowest line, and no
-// label stands on another. The stress symbols, of their own size on the paper, are not what the
-// fit holds: the events show their epicentres alone.
+// epicentres) and every label stands on the page and below the heading's lowest line, no label
+// stands on another, and a map that shows its frame is no stamp: its grid spans a third of the
+// room in width or in height. The stress symbols, of their own size on the paper, are not what
+// the fit holds: the events show their epicentres alone.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,30 +21,23 @@
 namespace tensova {
 namespace {
 
+using test::PlotPage;
 using test::PsText;
 
-// A page: the answers to the RUN's page settings before the file's name, and its size in the
-// drawing's points.
-struct Page {
-    const char* name;
-    const char* settings;
-    double width, height;
-};
-const Page kPages[] = {
-    {"portrait", "\n", 595, 842},
-    {"landscape", "n\n\n\nLA4\n\n", 842, 595},
-};
+const PlotPage kPages[] = {test::kPortrait, test::kA4Landscape};
 
 // A projection and its keys from the map's menu: its number, and 99 at each of its dialogs
-// and the origin's; the perspective maps see the globe under 30 degrees.
+// and the origin's, or the answers given; the perspective maps see the globe under 30 degrees.
 struct Projection {
     const char* name;
     int number, dialogs;
     const char* angle = "";
     // How many of the 15 maps show enough of their frame to be labelled.
     int labelled = 9;
+    const char* answers = nullptr;  // at its dialogs and the origin's, where not 99 at each
     std::string keys() const {
         std::string k = "300\n" + std::to_string(number) + "\n99\n" + angle;
+        if (answers != nullptr) return k + answers;
         for (int d = 0; d <= dialogs; ++d) k += "99\n";
         return k;
     }
@@ -52,6 +47,8 @@ const Projection kProjections[] = {
     {"ellipsoidal_transverse_Mercator", 2, 2},
     {"Lambert_conic", 3, 3},
     {"ellipsoidal_Lambert_conic", 4, 4},
+    // Its standard parallels 30 and 60 S: its apex is the south pole, the north pole at infinity.
+    {"southern_Lambert_conic", 3, 3, "", 9, "99\n1\n-30\n99\n1\n-60\n99\n99\n"},
     {"polar_equal_area", 5, 1},
     {"oblique_equal_area", 6, 2},
     {"polar_stereographic", 7, 1},
@@ -87,79 +84,91 @@ const std::array<std::array<const char*, 2>, 5> kFrames = {{
     {"a high-latitude frame", "10\n55 80 5\n20\n160 -140 10\n"},
 }};
 
-// Events inside the frames, away from their northern edges.
+// Events inside the frames, away from their northern edges, and one half a degree from the north
+// pole, which a map that sends the pole to infinity leaves out.
 const std::string kEvents = test::thrustAt(-20, 178) + test::thrustAt(67, -150) +
-                            test::thrustAt(70, 5) + test::thrustAt(30, 40);
+                            test::thrustAt(70, 5) + test::thrustAt(30, 40) +
+                            test::thrustAt(89.5, 100);
 
-// The advance widths of a number's characters (Helvetica, in ems) and how far its ink reaches
-// below and above the baseline.
-double inkWidth(const std::string& text) {
-    double w = 0;
-    for (const char c : text) w += c == '.' ? 0.278 : c == '-' ? 0.333 : 0.556;
-    return w;
-}
-constexpr double kInkBottom = -0.02, kInkTop = 0.72;
-// Below their baseline the heading's letters reach a quarter of an em.
-constexpr double kDescent = 0.25;
+// How far the heading's letters reach above and below their baseline, in ems.
+constexpr double kAscent = 0.72, kDescent = 0.25;
+// The page's margins at the left, the right and the bottom, points: 2 cm.
+constexpr double kMargin = 2 * 28.35;
 
-// What of one map stands off the page, on the heading or on another label; empty when all is
-// well.
-std::string faults(const std::string& ps, const Page& page) {
-    const auto texts = test::psTexts(ps);
+// One map drawn: its page, and whether the map shows any of its frame (else it cannot be
+// fitted, and says so).
+struct Drawn {
+    test::PsPage page;
+    bool shown = false;
+};
+
+// What of one map stands off the page, on the heading or on another label, or how it is a
+// stamp; empty when all is well.
+std::string faults(const Drawn& map, const PlotPage& page) {
+    const test::PsPage& drawn = map.page;
     const auto at = [](double x, double y) {
         return " at " + std::to_string(x) + " " + std::to_string(y);
     };
     // The heading's lines stand on the page, at its top.
-    double heading = page.height;
-    for (const PsText& t : texts) {
+    double heading = page.height();
+    for (const PsText& t : drawn.texts) {
         if (t.number()) continue;
-        if (t.x < 0 || t.x > page.width || t.y < 0 || t.y + kInkTop * t.size > page.height)
+        if (t.x < 0 || t.x > page.width() || t.y < 0 || t.y + kAscent * t.size > page.height())
             return "the heading's " + t.text + " off the page" + at(t.x, t.y);
         heading = std::min(heading, t.y - kDescent * t.size);
     }
-    if (heading < page.height - 3 * 28.35) return "the heading below the page's top 3 cm";
-    for (const test::PsPath& p : test::psPaths(ps))
+    if (heading < page.height() - 3 * 28.35) return "the heading below the page's top 3 cm";
+    std::array<double, 4> grid{1e9, 1e9, -1e9, -1e9};
+    for (const test::PsPath& p : drawn.paths)
         for (const auto& [x, y] : p.points) {
-            if (x < 0 || x > page.width || y < 0) return "a line off the page" + at(x, y);
+            if (x < 0 || x > page.width() || y < 0) return "a line off the page" + at(x, y);
             if (y > heading) return "a line on the heading" + at(x, y);
+            if (p.closed) continue;  // an epicentre
+            grid = {std::min(grid[0], x), std::min(grid[1], y), std::max(grid[2], x),
+                    std::max(grid[3], y)};
         }
+    // The grid's lines and ticks, where the map shows any of its frame, span a third of the room
+    // below the heading in width or in height.
+    if (map.shown && 3 * (grid[2] - grid[0]) < page.width() - 2 * kMargin &&
+        3 * (grid[3] - grid[1]) < heading - kMargin)
+        return "a stamp of " + std::to_string(grid[2] - grid[0]) + " by " +
+               std::to_string(grid[3] - grid[1]) + at(grid[0], grid[1]);
     std::vector<PsText> labels;
-    for (const PsText& l : texts) {
+    for (const PsText& l : drawn.texts) {
         if (!l.number()) continue;
-        const double w = inkWidth(l.text) * l.size, x0 = l.x - l.along * w;
-        if (x0 < 0 || x0 + w > page.width || l.y + kInkBottom * l.size < 0)
+        const auto ink = test::inkBox(l);
+        if (ink[0] < 0 || ink[2] > page.width() || ink[1] < 0)
             return "the label " + l.text + " off the page" + at(l.x, l.y);
-        if (l.y + kInkTop * l.size > heading)
-            return "the label " + l.text + " on the heading" + at(l.x, l.y);
+        if (ink[3] > heading) return "the label " + l.text + " on the heading" + at(l.x, l.y);
         for (const PsText& k : labels)
-            if (test::overlap(test::inkCore(l), test::inkCore(k)))
+            if (test::overlap(ink, test::inkBox(k)))
                 return "the label " + l.text + " on " + k.text + at(l.x, l.y);
         labels.push_back(l);
     }
     return "";
 }
 
-// The plot file of one map: the projection, the grid's frame and its ticks, on the page.
-std::string drawn(const Projection& projection, const char* grid, const char* tick,
-                  const Page& page) {
+// One map: the projection, the grid's frame and its ticks, on the page.
+Drawn drawn(const Projection& projection, const char* grid, const char* tick,
+            const PlotPage& page) {
     // The boxes of events off the map and of the origin take the blank lines; one left over
     // leaves the map's menu.
     const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + projection.keys() + "320\n" + grid +
                               "33\n" + tick + "\n99\n342\nn\n343\nn\n340\nn\n" + "1000\n" +
-                              page.settings + "map.ps\n\n\n\n\n20\n\n9999\n\n",
+                              page.opening + "map.ps\n\n\n\n\n20\n\n9999\n\n",
                           {{"e.ndk", kEvents}});
     EXPECT_EQ(s.result.status, 0);
-    return s.dir.read("map.ps");
+    const auto pages = test::psPages(s.dir.read("map.ps"));
+    EXPECT_EQ(pages.size(), 1u);
+    return {pages.empty() ? test::PsPage{} : pages[0],
+            s.count(" the grid box has no extent on the map") == 0};
 }
 
 void PrintTo(const Projection& p, std::ostream* os) {
     *os << p.name;
 }
-void PrintTo(const Page& p, std::ostream* os) {
-    *os << p.name;
-}
 
-class EveryMap : public testing::TestWithParam<std::tuple<Projection, Page>> {};
+class EveryMap : public testing::TestWithParam<std::tuple<Projection, PlotPage>> {};
 
 TEST_P(EveryMap, WholeOnItsPageBelowItsHeading) {
     const auto& [projection, page] = GetParam();
@@ -167,9 +176,10 @@ TEST_P(EveryMap, WholeOnItsPageBelowItsHeading) {
     for (const auto& [frame, grid] : kFrames)
         for (const char* tick : {"1", "5", "45"}) {
             SCOPED_TRACE(std::string(frame) + ", ticks of " + tick + " degrees");
-            const std::string ps = drawn(projection, grid, tick, page);
-            EXPECT_EQ(faults(ps, page), "");
-            labelled += test::gridLabels(ps).empty() ? 0 : 1;
+            const Drawn map = drawn(projection, grid, tick, page);
+            EXPECT_EQ(faults(map, page), "");
+            labelled += std::any_of(map.page.texts.begin(), map.page.texts.end(),
+                                    [](const PsText& t) { return t.number(); });
         }
     // Not a check that passes on blank pages: the frames the projection shows are labelled.
     EXPECT_GE(labelled, projection.labelled);
@@ -178,15 +188,33 @@ TEST_P(EveryMap, WholeOnItsPageBelowItsHeading) {
 // A frame that the map does not show at all (Tonga, more than 80 degrees from the centre of a
 // gnomonic map about 0/45) cannot be fitted; its ticks of 90 degrees reach into what the map
 // shows, and those marks that would stand off the page are left out.
-class OnEachPage : public testing::TestWithParam<Page> {};
+class OnEachPage : public testing::TestWithParam<PlotPage> {};
 
 TEST_P(OnEachPage, MarksOfAFrameTheMapDoesNotShow) {
     const Projection gnomonic{"oblique_gnomonic", 18, 1};
     EXPECT_EQ(faults(drawn(gnomonic, kFrames[3][1], "90", GetParam()), GetParam()), "");
 }
 
+// Mercator from 79 S to 79 N with ticks of 11 degrees: the ticks of the top and bottom edges run
+// to the rim at 89 degrees and would make the map smaller than half of its first fit, in which
+// the frame's height, 2 ln tan 84.5 = 4.781 earth radii, fills the 26 cm of the page's box. It
+// keeps at least half: its meridians span 160 degrees at 26 cm / 4.781 / 2 a radius or more.
+TEST(Maps, NeverSmallerThanHalfOfTheFirstFit) {
+    const Drawn map = drawn({"Mercator", 15, 0}, "10\n-79 79 10\n", "11", test::kPortrait);
+    double west = 1e9, east = -1e9;
+    for (const test::PsPath& p : map.page.paths) {
+        const bool upright = std::all_of(p.points.begin(), p.points.end(),
+                                         [&](const auto& q) { return q[0] == p.points[0][0]; });
+        if (p.closed || p.points.size() < 2 || !upright) continue;
+        west = std::min(west, p.points[0][0]);
+        east = std::max(east, p.points[0][0]);
+    }
+    const double half = 0.5 * 26 * 28.35 / 4.781 * (160 * M_PI / 180);
+    EXPECT_GE(east - west, 0.995 * half);
+}
+
 INSTANTIATE_TEST_SUITE_P(Maps, OnEachPage, testing::ValuesIn(kPages),
-                         [](const testing::TestParamInfo<Page>& info) {
+                         [](const testing::TestParamInfo<PlotPage>& info) {
                              return std::string(info.param.name);
                          });
 

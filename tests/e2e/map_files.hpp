@@ -1,14 +1,38 @@
 #pragma once
-// What the map tests give the program and read back: ndk events at a place, and the paths and
-// texts of a plot file in the plain dialect.
+// What the map tests give the program and read back: the pages a plot file is drawn on, ndk
+// events at a place, and the paths and texts of a plot file in the plain dialect, page by page.
 
 #include <array>
 #include <cstdio>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/ghostscript.hpp"
+
 namespace tensova::test {
+
+// A page of a plot file: its paper, turned a quarter or not, and how a run chooses it: the
+// answers from the page settings' question to the file name's, and the settings file that an
+// earlier run kept, if any.
+struct PlotPage {
+    const char* name;
+    Paper paper;
+    bool landscape;
+    std::string opening;
+    std::string settings = "";
+    // The page as the drawing sees it, points.
+    double width() const { return landscape ? paper.height : paper.width; }
+    double height() const { return landscape ? paper.width : paper.height; }
+};
+inline void PrintTo(const PlotPage& p, std::ostream* os) {
+    *os << p.name;
+}
+inline const PlotPage kPortrait{"portrait", kA4Paper, false, "\n"};
+inline const PlotPage kA4Landscape{"landscape", kA4Paper, true, "n\n\n\nLA4\n\n"};
+inline const PlotPage kLetterLandscapeKept{"US_Letter_landscape_kept", kLetterPaper, true, "\n",
+                                           "  F   1 LUS  2\n    \n"};
 
 // An ndk event at a place, from the thrust of six.ndk (planes 0/45/90 and 180/45/90: SHmax
 // east-west, S3 vertical), or turned to another strike (SHmax along strike + 90).
@@ -79,6 +103,32 @@ inline std::vector<PsText> psTexts(const std::string& ps) {
     return out;
 }
 
+// One page of a plot file: its paths and its texts.
+struct PsPage {
+    std::vector<PsPath> paths;
+    std::vector<PsText> texts;
+    // Every point its paths move or draw to.
+    std::vector<std::array<double, 2>> points() const {
+        std::vector<std::array<double, 2>> out;
+        for (const PsPath& p : paths) out.insert(out.end(), p.points.begin(), p.points.end());
+        return out;
+    }
+};
+// The pages of a plot file, each from its page comment to the next; what comes before the first
+// is not drawn.
+inline std::vector<PsPage> psPages(const std::string& ps) {
+    std::vector<std::string> pages;
+    std::istringstream in(ps);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.starts_with("%%Page:")) pages.emplace_back();
+        if (!pages.empty()) pages.back() += line + "\n";
+    }
+    std::vector<PsPage> out;
+    for (const std::string& page : pages) out.push_back({psPaths(page), psTexts(page)});
+    return out;
+}
+
 // The grid's labels: the texts that are numbers.
 inline std::vector<PsText> gridLabels(const std::string& ps) {
     std::vector<PsText> out;
@@ -87,12 +137,14 @@ inline std::vector<PsText> gridLabels(const std::string& ps) {
     return out;
 }
 
-// The box (x0, y0, x1, y1) well inside a label's ink, in which no other label may stand: half
-// an em a character, from a tenth to six tenths of an em above the baseline.
-inline std::array<double, 4> inkCore(const PsText& l) {
-    const double w = 0.5 * l.size * static_cast<double>(l.text.size());
+// The box (x0, y0, x1, y1) of a number's ink: the advance widths of its characters in Helvetica
+// (in ems), from just under its baseline to the top of its digits.
+inline std::array<double, 4> inkBox(const PsText& l) {
+    double w = 0;
+    for (const char c : l.text) w += c == '.' ? 0.278 : c == '-' ? 0.333 : 0.556;
+    w *= l.size;
     const double x0 = l.x - l.along * w;
-    return {x0, l.y + 0.1 * l.size, x0 + w, l.y + 0.6 * l.size};
+    return {x0, l.y - 0.02 * l.size, x0 + w, l.y + 0.72 * l.size};
 }
 
 // Whether the inside of two boxes meet.

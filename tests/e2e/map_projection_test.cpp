@@ -20,7 +20,7 @@ namespace tensova {
 namespace {
 
 using test::gridLabels;
-using test::inkCore;
+using test::inkBox;
 using test::overlap;
 using test::PsPath;
 using test::psPaths;
@@ -28,7 +28,7 @@ using test::PsText;
 using test::thrustAt;
 
 // The A4 page, points.
-constexpr double kPageWidth = 595.0, kPageHeight = 842.0;
+const double kPageWidth = test::kPortrait.width(), kPageHeight = test::kPortrait.height();
 
 // Keys of the map menu that set the projection and the grid, and those of a RUN without the
 // point and overlay menus into map.ps, whose boxes are answered by blank lines (a blank line left
@@ -310,8 +310,8 @@ TEST(MapProjection, EventsInTheMapsWindowAndFrame) {
 // +proj=bonne +lat_1=30, +proj=lcc +lat_1=45 +lat_2=60 +lon_0=-175, all +R=1). The thrust of
 // strike 33 has SHmax 123 and Shmin 33; the two need not stay at right angles. Mollweide's
 // directions come from its exact auxiliary angle, not the slope of its table; Van der Grinten's
-// from its exact map, not the snap to its central meridian; a map about 175W places 172E west
-// of its central meridian, whatever the frame's middle.
+// hold beside its central meridian, where it places points by its exact limit; a map about 175W
+// places 172E west of its central meridian, whatever the frame's middle.
 TEST(MapProjection, StressArmsAlongTheGround) {
     const std::string ortho = "300\n10\n99\n1\n140\n2\n37\n99\n1\n140\n2\n37\n99\n";
     const std::string grid = "320\n10\n-80 80 10\n20\n100 180 10\n99\n";
@@ -499,7 +499,7 @@ TEST(MapProjection, GridLabelsWholeOnThePageAndApart) {
                 << l.text << " off the page at " << l.x << " " << l.y;
         for (std::size_t i = 0; i < labels.size(); ++i)
             for (std::size_t k = 0; k < i; ++k) {
-                EXPECT_FALSE(overlap(inkCore(labels[i]), inkCore(labels[k])))
+                EXPECT_FALSE(overlap(inkBox(labels[i]), inkBox(labels[k])))
                     << labels[k].text << " and " << labels[i].text << " at " << labels[i].x << " "
                     << labels[i].y;
                 if (labels[i].text == labels[k].text) {

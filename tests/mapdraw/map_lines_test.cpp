@@ -164,8 +164,31 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
              expectNear(p[0].points.back(), at(80, 0), "to the rim");
              expectNear(p[1].points.front(), at(100, 0), "from the rim");
          }},
-        // A point the map shows between two it cannot place (Mercator's poles) has no length.
-        {"a lone point shown", {}, {{0, 90}, {10, 80}, {20, 90}}, &world, 0, [](auto&) {}},
+        // Mercator's poles lie at infinity, beyond its rim one degree short of them: from the
+        // north pole to (10, 80) and back to it, the line runs from the rim down the meridian
+        // 10, the great circle to the pole, and back up to the rim.
+        {"between the poles at infinity",
+         {},
+         {{0, 90}, {10, 80}, {20, 90}},
+         &world,
+         1,
+         [](auto& p) {
+             expectNear(p[0].points.front(), at(10, 89), "from the rim");
+             expectNear(p[0].points.back(), at(10, 89), "to the rim");
+         },
+         1},
+        // Mercator: the great circle from (0, 88.5) to (180, 88.5) runs over the pole, beyond
+        // the rim: it ends on the rim and starts again from it, on the meridians 0 and 180.
+        {"over a pole at infinity",
+         {},
+         {{0, 88.5f}, {180, 88.5f}},
+         &world,
+         2,
+         [](auto& p) {
+             expectNear(p[0].points.back(), at(0, 89), "to the rim");
+             expectNear(p[1].points.front(), at(180, 89), "from the rim");
+         },
+         1},
         // Mollweide about 0: a line from 170E on the equator to 170W at 20N crosses the seam at
         // 180 half way, at 10N.
         {"the seam's latitude",

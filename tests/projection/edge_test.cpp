@@ -192,6 +192,53 @@ TEST(ProjectionEdges, LallemandShowsTheCapAboutItsSheetWhereItIsOneToOne) {
     }
 }
 
+// Mercator sends both poles to infinity, a conformal cone the pole opposite its apex (the
+// south pole for northern parallels, the north for southern ones): each shows the ground up to
+// one degree from such a pole, and its rim is the parallel there.
+TEST(ProjectionEdges, APoleAtInfinityHasARimOneDegreeShortOfIt) {
+    ConsoleCapture cap;
+    const Parameters north{.lat1 = 20, .lat2 = 50}, south{.lat1 = -20, .lat2 = -50};
+    const struct {
+        const char* name;
+        int32_t iproj;
+        Parameters p;
+        float lon, lat;
+        bool shown;
+        std::vector<float> rims;  // the latitudes of its rims, half the points on each
+    } cases[] = {
+        {"Mercator anywhere but the poles", 15, {}, 170, -89, true, {89, -89}},
+        {"Mercator beyond the north rim", 15, {}, 170, 89.01f, false, {89, -89}},
+        {"Mercator beyond the south rim", 15, {}, -10, -89.01f, false, {89, -89}},
+        {"ellipsoidal Mercator at the rim", 16, {}, 10, 89, true, {89, -89}},
+        {"ellipsoidal Mercator beyond it", 16, {}, 10, -89.01f, false, {89, -89}},
+        {"a northern cone's apex", 3, north, 10, 90, true, {-89}},
+        {"a northern cone short of its far pole", 3, north, 10, -89, true, {-89}},
+        {"a northern cone beyond its rim", 3, north, 10, -89.01f, false, {-89}},
+        {"a southern cone's apex", 3, south, 10, -90, true, {89}},
+        {"a southern cone beyond its rim", 3, south, 10, 89.01f, false, {89}},
+        {"an ellipsoidal southern cone at its rim", 4, south, 10, 89, true, {89}},
+        {"an ellipsoidal northern cone beyond it", 4, north, 10, -89.01f, false, {-89}},
+    };
+    const auto shown = [](float lon, float lat) {
+        float x = lon, y = lat;
+        projllnShown(&x, &y, &x, &y, 1);
+        return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useProjection(c.iproj, c.p);
+        EXPECT_EQ(shown(rad(c.lon), rad(c.lat)), c.shown);
+        constexpr int32_t kRim = 36;
+        std::array<float, kRim> lon{}, lat{};
+        ASSERT_EQ(projectionRim(lon.data(), lat.data(), kRim), kRim);
+        const auto each = static_cast<int32_t>(kRim / c.rims.size());
+        for (int32_t k = 0; k < kRim; ++k) {
+            EXPECT_NEAR(deg(lat[k]), c.rims[static_cast<std::size_t>(k / each)], 1e-5) << k;
+            EXPECT_TRUE(shown(lon[k], lat[k])) << k;
+        }
+    }
+}
+
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
     // No cone fits the first six: 30 and -29.9999 lie a rounding from opposite parallels, whose
     // cone opens into a plane; its box shows them as 30 and -30. The modified polyconic needs

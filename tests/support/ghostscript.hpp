@@ -25,6 +25,7 @@ struct GsResult {
 struct Paper {
     int width = 0, height = 0;
 };
+inline constexpr Paper kA4Paper{595, 842}, kLetterPaper{612, 792};
 
 // Interprets the file; `prolog`, when given, is read first (stub definitions for dialects that
 // rely on an application's own prolog). On a paper given, what lies off it is not drawn.
