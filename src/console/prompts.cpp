@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "console/boxes.hpp"
-#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -119,13 +118,6 @@ Answer readDirectInt(int32_t& v, const Unreadable& box) {
     return Answer::AskAgain;
 }
 
-bool parseIntField(const std::string& w, int32_t& v) {
-    return parseInt(w, v);
-}
-bool parseRealField(const std::string& w, float& v) {
-    return parseReal(w, v);
-}
-
 // The shared loop of the integer prompts.
 void integerPrompt(int32_t& iv, std::string_view text, const Stamp& which, const int32_t* ivdef,
                    const int32_t* lo, const int32_t* hi) {
@@ -138,7 +130,7 @@ void integerPrompt(int32_t& iv, std::string_view text, const Stamp& which, const
         int32_t value = 0;
         const Unreadable box{which, q};
         const Answer a =
-            ivdef != nullptr ? readField(value, parseIntField, box) : readDirectInt(value, box);
+            ivdef != nullptr ? readField(value, parseInt, box) : readDirectInt(value, box);
         if (a == Answer::AskAgain) continue;
         if (a == Answer::Default) value = *ivdef;
         if (lo != nullptr && (value < *lo || value > *hi)) {
@@ -186,7 +178,7 @@ void realPrompt(float& r, std::string_view text, const Stamp& which, float rdef,
         if (lo != nullptr) wout({"inside  [" + bounds + "]"});
         defaultLines(shownDefault);
         float value = 0;
-        const Answer a = readField(value, parseRealField, Unreadable{which, q});
+        const Answer a = readField(value, parseReal, Unreadable{which, q});
         if (a == Answer::AskAgain) continue;
         if (a == Answer::Default) value = rdef;
         if (lo != nullptr && (value < *lo || value > *hi)) {
@@ -356,7 +348,7 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
         wout({"or return for default value"});
         wout({"Default =", fmtIown(ivdef)});
         int32_t value = 0;
-        const Answer a = readField(value, parseIntField, box);
+        const Answer a = readField(value, parseInt, box);
         if (a == Answer::AskAgain) continue;
         iv = a == Answer::Default ? ivdef : value;
         wout({kDots});
