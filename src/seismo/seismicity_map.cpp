@@ -289,10 +289,46 @@ float drawHeading(const PageLayout& page, int32_t n) {
     return heading.ymin;
 }
 
+// A box of user units on the paper (cm) at the current scaling.
+Box onPaper(const Box& us) {
+    std::array<float, 2> x{us.xmin, us.xmax}, y{us.ymin, us.ymax};
+    us2cm(x.data(), y.data(), x.data(), y.data(), 2);
+    return {std::min(x[0], x[1]), std::min(y[0], y[1]), std::max(x[0], x[1]), std::max(y[0], y[1])};
+}
+
+// The symbols the map will draw: where their events stand (user units), and how far on the
+// paper (cm) they reach from there.
+struct Symbols {
+    bool any = false;
+    Box at;
+    float reachCm = 0.0f;
+};
+
+// An event the map shows.
+bool shown(const Events& e, int32_t i) {
+    return onMap(e.xd[i], e.yd[i]);
+}
+
+Symbols symbolsOf(const Events& e, float reachCm) {
+    Symbols s{false, {}, reachCm};
+    for (int32_t i = 0; i < e.n; ++i) {
+        if (!shown(e, i)) continue;
+        const Box at{e.xd[i], e.yd[i], e.xd[i], e.yd[i]};
+        if (s.any) {
+            s.at.take(at);
+        } else {
+            s.at = at;
+            s.any = true;
+        }
+    }
+    return s;
+}
+
 // Fits of the projected grid box into boxes on the page.
 struct GridFit {
     Map& map;
     float xmin, ymin, xmax, ymax;  // the projected grid box
+    const Symbols& symbols;
 
     // The grid box into the box, both axes at the same scale, from its lower left corner; the
     // map then takes the page's new scale.
@@ -305,17 +341,14 @@ struct GridFit {
         map.takePageScale();
     }
     // The grid box on the paper (cm) at the current scaling.
-    Box paper() const {
-        std::array<float, 2> x{xmin, xmax}, y{ymin, ymax};
-        us2cm(x.data(), y.data(), x.data(), y.data(), 2);
-        return {std::min(x[0], x[1]), std::min(y[0], y[1]), std::max(x[0], x[1]),
-                std::max(y[0], y[1])};
-    }
-    // What the fit holds, on the paper: the grid box, its ticks and its labels.
+    Box paper() const { return onPaper({xmin, ymin, xmax, ymax}); }
+    // What the fit holds, on the paper: the grid box, its ticks and its labels, and the symbols
+    // of the events.
     Box held() const {
         Box b = paper();
         Box marks;
         if (gridMarksExtent(map, marks)) b.take(marks);
+        if (symbols.any) b.take(onPaper(symbols.at).grown(symbols.reachCm));
         return b;
     }
     // The box less, at each side, how far what the fit holds stands beyond the room there: the
@@ -411,14 +444,14 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 }
 
 // The projected grid box into the page's box, both axes at the same scale, and the map takes
-// the page's new scale. What the fit holds (the grid, its ticks and labels) stands on the page
-// and below the heading, whose lowest point is `headingBottom` (cm); where it does not, the map
-// is fitted again into the room that the page leaves, a margin inside it: into a smaller box,
-// or at a smaller share of the box, centred, but never smaller than the least share of the
-// first fit. The map keeps its marks on the page: any that stand off it or on the heading even
-// so are left out. A box that has no extent (nothing of the frame shown) cannot be fitted: the
-// scaling stays, and the marks on the page with it.
-void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
+// the page's new scale. What the fit holds (the grid, its ticks and labels, the events'
+// symbols) stands on the page and below the heading, whose lowest point is `headingBottom` (cm);
+// where it does not, the map is fitted again into the room that the page leaves, a margin inside
+// it: into a smaller box, or at a smaller share of the box, centred, but never smaller than the
+// least share of the first fit. The map keeps its marks on the page: any that stand off it or on
+// the heading even so are left out. A box that has no extent (nothing of the frame shown) cannot be
+// fitted: the scaling stays, and the marks on the page with it.
+void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom, const Symbols& symbols) {
     announce({"SCALING GRID IN " + std::string(layout.name)});
     const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
@@ -429,7 +462,7 @@ void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
         wout({"==> SCALING UNCHANGED"});
         warningtail00();
     } else {
-        const GridFit fit{map, xmin, ymin, xmax, ymax};
+        const GridFit fit{map, xmin, ymin, xmax, ymax, symbols};
         const Box first = layout.box;
         fit.into(first);
         if (!page.holds(fit.held())) {
@@ -438,11 +471,6 @@ void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
         }
     }
     map.keepMarksIn(page);
-}
-
-// An event the map shows.
-bool shown(const Events& e, int32_t i) {
-    return onMap(e.xd[i], e.yd[i]);
 }
 
 // The Si-Sh unit, or 0 with a warning when the slot holds no open file.
@@ -513,16 +541,20 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
     }
 }
 
-// The events projected into xd and yd where the map places them. An event the projection
-// cannot show truly, or that lies outside the map's frame, is not drawn (its position becomes
-// the sentinel); one box counts them.
-void projectEvents(const Map& map, Events& e) {
+// The events projected into xd and yd where the map places them, and how many it does not
+// show: an event the projection cannot show truly, or that lies outside the map's frame, is not
+// drawn (its position becomes the sentinel).
+int32_t projectEvents(const Map& map, Events& e) {
     const auto n = static_cast<std::size_t>(e.n);
     e.lon.resize(n);
     e.lat.resize(n);
     deg2rad(e.lon.data(), e.rlong, e.n);
     deg2rad(e.lat.data(), e.rlat, e.n);
-    const int32_t off = projectOnMap(map, e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
+    return projectOnMap(map, e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
+}
+
+// One box counts the events the map does not show.
+void reportEventsOff(int32_t off) {
     if (off > 0) {
         warninghead(kMapseis4);
         wout({"events off the map projection =", fmtI(off, 6)});
@@ -540,7 +572,13 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     const PageLayout page = plotPageLayout();
     const float headingBottom = drawHeading(page, e.n);
     Map map = mapOfGrid();
-    if (m.scaleToFit) scaleToGrid(map, page, headingBottom);
+    // The events are placed before the fit, which holds their symbols on the page too.
+    const bool events = m.epicentres || m.shDirections;
+    const int32_t off = events ? projectEvents(map, e) : 0;
+    if (m.scaleToFit) {
+        const Symbols symbols = events ? symbolsOf(e, symbolsReachCm(m.shDirections)) : Symbols{};
+        scaleToGrid(map, page, headingBottom, symbols);
+    }
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
     // After each step: a plot file that refused a write ends the RUN, and nothing more is asked
@@ -552,14 +590,14 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
         mappoint(useproj, 0, map);
         if (!plotstepwritten()) return;
     }
-    if (m.epicentres || m.shDirections) {
+    if (events) {
         ShArgs sh;
         sh.set(3);
         ssymbolsize(sh.sizmaxa, 1);
         int32_t type = m.epitype;
         ssymboltype(type, 1);
         announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
-        projectEvents(map, e);
+        reportEventsOff(off);
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});

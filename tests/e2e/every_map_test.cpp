@@ -1,10 +1,9 @@
 // Every map whole on its page: each projection on five frames (the default, the world, a polar
 // cap, a frame across the date line, a high-latitude frame) at tick sizes 1, 5 and 45, drawn
 // through the binary with a few events inside the frames. On each page every line (grid, ticks,
-// epicentres) and every label stands on the page and below the heading's lowest line, no label
-// stands on another, and a map that shows its frame is no stamp: its grid spans a third of the
-// room in width or in height. The stress symbols, of their own size on the paper, are not what
-// the fit holds: the events show their epicentres alone.
+// epicentres and their stress symbols) and every label stands on the page and below the
+// heading's lowest line, no label stands on another, and a map that shows its frame is no
+// stamp: its grid spans a third of the room in width or in height.
 
 #include <gtest/gtest.h>
 
@@ -84,11 +83,13 @@ const std::array<std::array<const char*, 2>, 5> kFrames = {{
     {"a high-latitude frame", "10\n55 80 5\n20\n160 -140 10\n"},
 }};
 
-// Events inside the frames, away from their northern edges, and one half a degree from the north
-// pole, which a map that sends the pole to infinity leaves out.
+// Events inside the frames, some on their northern edges, whose stress symbols reach up towards
+// the heading, and one half a degree from the north pole, which a map that sends the pole to
+// infinity leaves out.
 const std::string kEvents = test::thrustAt(-20, 178) + test::thrustAt(67, -150) +
                             test::thrustAt(70, 5) + test::thrustAt(30, 40) +
-                            test::thrustAt(89.5, 100);
+                            test::thrustAt(89.5, 100) + test::thrustAt(80, 0) +
+                            test::thrustAt(-10, 175) + test::thrustAt(80, -160);
 
 // How far the heading's letters reach above and below their baseline, in ems.
 constexpr double kAscent = 0.72, kDescent = 0.25;
@@ -154,7 +155,7 @@ Drawn drawn(const Projection& projection, const char* grid, const char* tick,
     // The boxes of events off the map and of the origin take the blank lines; one left over
     // leaves the map's menu.
     const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + projection.keys() + "320\n" + grid +
-                              "33\n" + tick + "\n99\n342\nn\n343\nn\n340\nn\n" + "1000\n" +
+                              "33\n" + tick + "\n99\n343\nn\n340\nn\n" + "1000\n" +
                               page.opening + "map.ps\n\n\n\n\n20\n\n9999\n\n",
                           {{"e.ndk", kEvents}});
     EXPECT_EQ(s.result.status, 0);
