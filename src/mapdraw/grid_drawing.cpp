@@ -202,33 +202,40 @@ class Marks {
 
     // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
     // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
-    // projection draws the line straight; its label the line's value.
-    void mark(float lon, float lat, std::array<float, 2> out, bool straight, float value) {
+    // projection draws the line straight; its label the line's value. A foot on the rim, where
+    // the edge lies beyond it, has a tick of no length: outwards lies what the map does not show.
+    void mark(float lon, float lat, std::array<float, 2> out, bool straight, float value,
+              bool onRim = false) {
         const float foot = map_.place(lon);
         std::array<float, 2> footCm{};
         if (!onPaper(map_, foot, lat, footCm)) return;
         // The tick, types 1 and 2 outwards and type 3 inwards, as the pen would draw it.
         const float along = -g_.s;
         PaperExtent tick;
-        MapPen measure(map_, Join::kGraticule, &tick, true);
-        stepLine(map_, measure, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
-                 Placing::kFoot);
-        if (!tick.any || (keep_ != nullptr && !keep_->holds(tick.box))) return;
-        placed_.take(tick.box);
-        if (ink_) {
+        if (!onRim) {
+            MapPen measure(map_, Join::kGraticule, &tick, true);
+            stepLine(map_, measure, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
+                     Placing::kFoot);
+            if (!tick.any || (keep_ != nullptr && !keep_->holds(tick.box))) return;
+            placed_.take(tick.box);
+        }
+        if (ink_ && !onRim) {
             MapPen pen(map_, Join::kGraticule, nullptr, true);
             stepLine(map_, pen, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
                      Placing::kFoot);
         }
-        // Where the tick ends outside the frame, and the way it runs out there.
-        Way end{along > 0.0f ? tick.last : footCm, {}, false};
-        if (along > 0.0f && tick.apart) {
-            end.from = tick.before;
-            end.known = true;
-        } else {
-            end.known = onPaper(map_, foot - kWayStep * out[0], lat - kWayStep * out[1], end.from);
-        }
-        label(foot, lat, out, end, value);
+        // Where the tick ends outside the frame, and the way it runs out there: along the tick,
+        // or along the line where the tick gives none.
+        const bool outwards = along > 0.0f && !onRim;
+        const std::array<float, 2> at = outwards ? tick.last : footCm;
+        const auto from = [&](std::array<float, 2>& before) {
+            if (outwards && tick.apart) {
+                before = tick.before;
+                return true;
+            }
+            return onPaper(map_, foot - kWayStep * out[0], lat - kWayStep * out[1], before);
+        };
+        label(foot, lat, out, at, from, value);
     }
 
     // The box of what was placed; false when nothing was.
@@ -238,44 +245,46 @@ class Marks {
     }
 
   private:
-    // A point on the paper (cm) and, where known, the point from which a line arrives there.
-    struct Way {
-        std::array<float, 2> at, from;
-        bool known;
-    };
-
     // The label of the line: its place on the ground 1.5 tick sizes out from the foot (no
-    // farther than a pole), or its height beyond the tick's outer end.
-    void label(float foot, float lat, std::array<float, 2> out, const Way& end, float value) {
+    // farther than a pole), or its height beyond the tick's outer end `at` (cm), along the way
+    // from the point that `from` gives.
+    template <typename From>
+    void label(float foot, float lat, std::array<float, 2> out, std::array<float, 2> at, From from,
+               float value) {
         std::string text(9, ' ');
         int32_t nchar = 0;
         real2charf1(text, nchar, g_.ndec, 9, deg(value));
         const std::string_view shown =
             std::string_view(text).substr(0, static_cast<std::size_t>(nchar));
-        Box box;
-        if (!cmtextbox(end.at[0], end.at[1], shown, box)) return;
-        const float height = box.height();
         const float pole = anglerad(kHalfPi);
         float x = foot + out[0] * g_.offset, y = std::clamp(lat + out[1] * g_.offset, -pole, pole);
         map_.project(&x, &y, &x, &y, 1);
-        float cx = x, cy = y;
-        if (onMap(x, y)) us2cm(&cx, &cy, &x, &y, 1);
-        if (!onMap(x, y) || std::hypot(cx - end.at[0], cy - end.at[1]) > height) {
-            const float dx = end.at[0] - end.from[0], dy = end.at[1] - end.from[1];
+        Box box;
+        bool boxed = onMap(x, y) && ustextbox(x, y, shown, box);
+        if (boxed) {
+            float cx = x, cy = y;
+            us2cm(&cx, &cy, &cx, &cy, 1);
+            boxed = std::hypot(cx - at[0], cy - at[1]) <= box.height();
+        } else if (!cmtextbox(at[0], at[1], shown, box)) {
+            return;
+        }
+        if (!boxed) {
+            std::array<float, 2> before{};
+            if (!from(before)) return;
+            const float dx = at[0] - before[0], dy = at[1] - before[1];
             const float way = std::hypot(dx, dy);
-            if (!end.known || !(way > 0.0f)) return;
-            x = end.at[0] + height * dx / way;
-            y = end.at[1] + height * dy / way;
+            if (!(way > 0.0f)) return;
+            x = at[0] + box.height() * dx / way;
+            y = at[1] + box.height() * dy / way;
             cm2us(&x, &y, &x, &y, 1);
+            if (!ustextbox(x, y, shown, box)) return;
         }
-        if (ustextbox(x, y, shown, box)) {
-            if (keep_ != nullptr && !keep_->holds(box)) return;
-            const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
-            for (const Box& b : labels_)
-                if (apart.overlaps(b)) return;
-            labels_.push_back(box);
-            placed_.take(box);
-        }
+        if (keep_ != nullptr && !keep_->holds(box)) return;
+        const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
+        for (const Box& b : labels_)
+            if (apart.overlaps(b)) return;
+        labels_.push_back(box);
+        placed_.take(box);
         if (ink_) ustext2(x, y, shown);
     }
 
@@ -305,7 +314,7 @@ void meridianMarks(const Map& map, const Layout& g, Marks& marks) {
             const float lon = g.meridian(i, g.m);
             if (g.oneBound && i == 0) continue;
             const float lat = edgeLatitude(map, map.place(lon), e.at, e.opposite);
-            marks.mark(lon, lat, {0.0f, e.out}, g.straightMeridians, lon);
+            marks.mark(lon, lat, {0.0f, e.out}, g.straightMeridians, lon, lat != e.at);
         }
     }
 }
@@ -461,12 +470,17 @@ bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
     // placed as the map places the longitudes of its points.
     std::array<float, kRimPoints> lon{}, lat{};
     const int32_t n = map.rim(lon.data(), lat.data(), kRimPoints);
+    int32_t in = 0;
     for (int32_t k = 0; k < n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (!f.contains(lon[i], lat[i])) continue;
-        lon[i] = map.place(lon[i]);
-        e.points(&lon[i], &lat[i], 1);
+        if (!f.contains(lon[static_cast<std::size_t>(k)], lat[static_cast<std::size_t>(k)]))
+            continue;
+        const auto i = static_cast<std::size_t>(in++);
+        lon[i] = map.place(lon[static_cast<std::size_t>(k)]);
+        lat[i] = lat[static_cast<std::size_t>(k)];
     }
+    for (int32_t k = 0; k < in; k += kSidePieces)
+        e.points(&lon[static_cast<std::size_t>(k)], &lat[static_cast<std::size_t>(k)],
+                 std::min(kSidePieces, in - k));
     xmin = e.xmin;
     ymin = e.ymin;
     xmax = e.xmax;
