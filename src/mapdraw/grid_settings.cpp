@@ -227,7 +227,8 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 Map mapOfGrid() {
     const Gridll& g = gridll;
     return Map(
-        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
+        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)},
+        GridStyle{g.latinc, g.loninc, g.ticsize, g.npgrid, g.nptick, g.gridtype, g.ndec});
 }
 
 }  // namespace tensova
