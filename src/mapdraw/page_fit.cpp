@@ -138,8 +138,8 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 
 }  // namespace
 
-bool fitToPage(Map& map, const PageLayout& layout, float headingBottom) {
-    const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};
+bool fitToPage(Map& map, const PageLayout& layout) {
+    const Box page = layout.belowHeading();
     Box projected;
     extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax);
     const bool extent = projected.xmax > projected.xmin && projected.ymax > projected.ymin;

@@ -285,9 +285,9 @@ bool shown(const Events& e, int32_t i) {
 }
 
 // The map fitted to the page (see fitToPage); a frame that the map does not show gets its box.
-void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom) {
+void scaleToGrid(Map& map, const PageLayout& layout) {
     announce({"SCALING GRID IN " + std::string(layout.name)});
-    if (fitToPage(map, layout, headingBottom)) return;
+    if (fitToPage(map, layout)) return;
     warninghead(kMapseis4);
     wout({"the grid box has no extent on the map"});
     wout({"==> SCALING UNCHANGED"});
@@ -386,10 +386,10 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
-    const PageLayout page = plotPageLayout();
-    const float headingBottom = drawHeading(page, e.n);
+    PageLayout page = plotPageLayout();
+    page.under(drawHeading(page, e.n));
     Map map = mapOfGrid();
-    if (m.scaleToFit) scaleToGrid(map, page, headingBottom);
+    if (m.scaleToFit) scaleToGrid(map, page);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
     // After each step: a plot file that refused a write ends the RUN, and nothing more is asked
