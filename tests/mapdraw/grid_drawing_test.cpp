@@ -248,8 +248,8 @@ TEST(GridDrawing, TheMapKeepsItsGridStyleAndPageScale) {
     drawllgrid(map);
     EXPECT_EQ(countLines(doc.console.lines(), " nb of meridians =      9"), 1);
     EXPECT_GT(paths(doc.finish()).size(), 18u);
-    map.scaleInto({-1, -1, 1, 1}, {2, 2, 12, 22});
-    EXPECT_FLOAT_EQ(map.unitsPerCm(), 0.2f);
+    map.scaleInto({-1, -1, 1, 1}, {2, 2, 6, 12});
+    EXPECT_FLOAT_EQ(map.unitsPerCm(), 0.5f);
     EXPECT_EQ(map.unitsPerCm(), usPerCm());
 }
 
