@@ -91,7 +91,8 @@ TEST(RefusedOverlayFile, AtATerminalChangesNoSetting) {
 }
 
 // Every reader of a file: a refused one ends piped answers, status 1, in a box that says why;
-// the plot file open is finished.
+// the plot file open is finished. At a terminal the same keys show the box and go on to the
+// quit.
 TEST(RefusedFiles, EndPipedAnswers) {
     const std::string six = testData("six.ndk");
     const std::string map = "\n1000\n1001\ncat.ndk\n2001\n";
@@ -102,7 +103,7 @@ TEST(RefusedFiles, EndPipedAnswers) {
         const char* box;  // a line of the box
         const char* plot;
     } cases[] = {
-        {"overlay", kOverlayRun + "\n\n99\n99\n9999\n", kOverlayFiles,
+        {"overlay", kOverlayRun + "\n\n99\n99\n9999\n\n", kOverlayFiles,
          " FILE ENDS AT LINE 5 AFTER 3 OF 4 VERTICES", "ov.ps"},
         {"colour table",
          "\n330\n52\n300\nbad.col\n\n99\n99\n9999\n",
@@ -110,7 +111,7 @@ TEST(RefusedFiles, EndPipedAnswers) {
          " WHILE READING LINE NUMBER     4",
          nullptr},
         {"points",
-         map + "1000\n\npts.ps\n200\nbad.txt\n99\n99\n\n\n\n99\n\n99\n99\n9999\n",
+         map + "1000\n\npts.ps\n200\nbad.txt\n99\n99\n\n\n\n99\n\n99\n99\n99\n9999\n\n",
          {{"bad.txt", "'B'\n'x' 'y'\n1 2\n3 none\n"}},
          " WHILE READING DATA",
          "pts.ps"},
@@ -122,6 +123,10 @@ TEST(RefusedFiles, EndPipedAnswers) {
         EXPECT_EQ(s.result.status, 1);
         EXPECT_EQ(s.count(c.box), 1);
         if (c.plot != nullptr) expectRenders(s.dir.file(c.plot));
+        const Session t(c.keys, c.files, Keyboard::Terminal);
+        EXPECT_EQ(t.result.status, 0);
+        EXPECT_EQ(t.count(c.box), 1);
+        if (c.plot != nullptr) expectRenders(t.dir.file(c.plot));
     }
 }
 
