@@ -27,30 +27,6 @@ Files polygonFiles() {
             {"zero.poly", "3 1\n0 0\n0 0\n0 0\n"}};
 }
 
-// A refused polygon file ends piped answers: nothing is selected or written, status 1. So does
-// one whose contour the selection cannot use, as it is read rather than on leaving the menu.
-TEST(RefusedPolygonFile, EndsPipedAnswers) {
-    const struct {
-        const char* file;
-        Lines box;
-    } cases[] = {
-        {"two.poly",
-         {" at line 1 of the polygon file", " number of vertices = 2", " outside [3,9]",
-          " => POLYGON INPUT FAILED", " => KEEPING # vertices =      3"}},
-        {"zero.poly",
-         {" INCONSISTENT CONTOUR: vertices 1 and 2", " ||OV1 x OV2|| = 0",
-          " => POLYGON INPUT FAILED"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        const Session s("\n" + selectThrough(c.file), polygonFiles());
-        EXPECT_EQ(s.result.status, 1);
-        EXPECT_EQ(block(s.lines, c.box), c.box);
-        EXPECT_FALSE(s.dir.exists("sel.ndk"));
-        EXPECT_EQ(s.count(" NEED TO FIX POLYGON CONTOUR"), 0);
-    }
-}
-
 // At a terminal the box shows, and the selection goes on with the polygon in force: the events
 // written are those of a run that never named the file.
 TEST(RefusedPolygonFile, AtATerminalKeepsThePolygonInForce) {
@@ -73,60 +49,64 @@ TEST(RefusedPolygonFile, EndsTheCommandFile) {
     EXPECT_FALSE(s.dir.exists("sel.ndk"));
 }
 
-// tonga.poly, a polygon file of the selection tests, is no overlay file: the overlay reader
-// refuses it, and its menu keeps the points a degree it had (not -30, the first latitude).
-const Files kOverlayFiles = {{"tonga.poly", "4 1\n-175 -30\n-170 -30\n-170 -10\n-175 -10\n"}};
-const std::string kOverlayRun =
-    "\n1000\n1001\ncat.ndk\n2001\n343\nn\n1000\n\nov.ps\n6\ntonga.poly\n";
-
-TEST(RefusedOverlayFile, AtATerminalChangesNoSetting) {
-    Files files = kOverlayFiles;
-    files.emplace_back("cat.ndk", testData("six.ndk"));
-    const Session s(kOverlayRun + "\n\n99\n99\n9999\n\n", files, Keyboard::Terminal);
-    EXPECT_EQ(s.result.status, 0);
-    EXPECT_EQ(s.count(" WHILE READING FILE tonga.poly"), 1);
-    EXPECT_EQ(s.count(" Nb of points for 1 deg .....11    10.000"), 2);
-    EXPECT_EQ(s.count(" Nb of points for 1 deg .....11   -30.000"), 0);
-    expectRenders(s.dir.file("ov.ps"));
-}
-
 // Every reader of a file: a refused one ends piped answers, status 1, in a box that says why;
-// the plot file open is finished. At a terminal the same keys show the box and go on to the
-// quit.
-TEST(RefusedFiles, EndPipedAnswers) {
-    const std::string six = testData("six.ndk");
+// nothing is written after it, and the plot file open is finished. At a terminal the same keys
+// show the box and go on to the quit. Neither takes anything of the file: a polygon file of two
+// vertices, one whose vertices coincide (refused as it is read, not on leaving the menu);
+// tonga.poly, a polygon file of the selection tests, as an overlay (whose points a degree would
+// read -30, its first latitude); a colour table of 4 colours that ends after 2; a points file
+// whose second record cannot be read.
+TEST(RefusedFiles, EndPipedAnswersAndChangeNoSetting) {
     const std::string map = "\n1000\n1001\ncat.ndk\n2001\n";
     const struct {
         const char* what;
         std::string keys;
         Files files;
-        const char* box;  // a line of the box
-        const char* plot;
+        const char* box;      // a line of the box
+        const char* never;    // a line that never shows, or nothing
+        const char* written;  // at a terminal only, or nothing
     } cases[] = {
-        {"overlay", kOverlayRun + "\n\n99\n99\n9999\n\n", kOverlayFiles,
-         " FILE ENDS AT LINE 5 AFTER 3 OF 4 VERTICES", "ov.ps"},
+        {"polygon file", "\n" + selectThrough("two.poly"), polygonFiles(),
+         " number of vertices = 2", " NEED TO FIX POLYGON CONTOUR", "sel.ndk"},
+        {"polygon contour", "\n" + selectThrough("zero.poly"), polygonFiles(),
+         " INCONSISTENT CONTOUR: vertices 1 and 2", " NEED TO FIX POLYGON CONTOUR", "sel.ndk"},
+        {"overlay",
+         map + "343\nn\n1000\n\nov.ps\n6\ntonga.poly\n\n\n99\n99\n9999\n\n",
+         {{"tonga.poly", "4 1\n-175 -30\n-170 -30\n-170 -10\n-175 -10\n"}},
+         " FILE ENDS AT LINE 5 AFTER 3 OF 4 VERTICES",
+         " Nb of points for 1 deg .....11   -30.000",
+         "ov.ps"},
         {"colour table",
          "\n330\n52\n300\nbad.col\n\n99\n99\n9999\n",
          {{"bad.col", "4\n0 1 2 3 a\n1 0 0 0 b\n"}},
          " WHILE READING LINE NUMBER     4",
+         " Current nb of colors:    4",
          nullptr},
         {"points",
          map + "1000\n\npts.ps\n200\nbad.txt\n99\n99\n\n\n\n99\n\n99\n99\n99\n9999\n\n",
          {{"bad.txt", "'B'\n'x' 'y'\n1 2\n3 none\n"}},
          " WHILE READING DATA",
+         nullptr,
          "pts.ps"},
     };
     for (auto c : cases) {
         SCOPED_TRACE(c.what);
-        c.files.emplace_back("cat.ndk", six);
-        const Session s(c.keys, c.files);
-        EXPECT_EQ(s.result.status, 1);
-        EXPECT_EQ(s.count(c.box), 1);
-        if (c.plot != nullptr) expectRenders(s.dir.file(c.plot));
-        const Session t(c.keys, c.files, Keyboard::Terminal);
-        EXPECT_EQ(t.result.status, 0);
-        EXPECT_EQ(t.count(c.box), 1);
-        if (c.plot != nullptr) expectRenders(t.dir.file(c.plot));
+        c.files.emplace_back("cat.ndk", testData("six.ndk"));
+        for (const Keyboard keyboard : {Keyboard::Pipe, Keyboard::Terminal}) {
+            const bool piped = keyboard == Keyboard::Pipe;
+            const Session s(c.keys, c.files, keyboard);
+            EXPECT_EQ(s.result.status, piped ? 1 : 0);
+            EXPECT_EQ(s.count(c.box), 1);
+            if (c.never != nullptr) {
+                EXPECT_EQ(s.count(c.never), 0);
+            }
+            if (c.written == nullptr) continue;
+            if (std::string(c.written).ends_with(".ps")) {
+                expectRenders(s.dir.file(c.written));
+            } else {
+                EXPECT_EQ(s.dir.exists(c.written), !piped);
+            }
+        }
     }
 }
 
