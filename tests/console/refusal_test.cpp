@@ -185,8 +185,9 @@ TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
             return l.find(" longer than ") != std::string::npos;
         });
         EXPECT_EQ(refusals, c.refusal != nullptr ? 1 : 0);
-        if (c.refusal != nullptr)
+        if (c.refusal != nullptr) {
             EXPECT_EQ(countLines(lines, " " + std::string(c.refusal) + " characters"), 1);
+        }
     }
 }
 
