@@ -198,6 +198,11 @@ TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
         EXPECT_EQ(slice(s.lines, n - 3, 3), (Lines{c.end[0], named[0], c.end[1]}));
         expectRenders(s.dir.file(c.plot), "", 1);
     }
+    // Once the RUN has ended the file is whole: the sheet's two pages, then its menu.
+    const Session ended(read + "3000\n1000\n\n\n\nx\n", {{"sheet.ndk", repeatedNdk(25)}});
+    expectEndedByRefusal(ended);
+    EXPECT_EQ(ended.at(static_cast<int>(ended.lines.size()) - 5),
+              " line 10 of standard input, answer to: your choice");
 }
 
 }  // namespace
