@@ -28,6 +28,17 @@ bool integerGrammar(std::string_view t) {
     return true;
 }
 
+// Where a value begins, blanks and tabs from `pos` passed over, and where it ends: at the next
+// separator.
+std::size_t valueStart(std::string_view t, std::size_t pos) {
+    while (pos < t.size() && (t[pos] == ' ' || t[pos] == '\t')) ++pos;
+    return pos;
+}
+std::size_t valueEnd(std::string_view t, std::size_t start) {
+    while (start < t.size() && !isSeparator(t[start])) ++start;
+    return start;
+}
+
 // The line of the keyboard's last answer.
 int32_t keyboardAnswer = 0;
 // The last answer read, keyboard or command file, for the box that ends piped input on it;
@@ -150,22 +161,21 @@ bool FreeFormat::nextToken(std::string_view& token) {
     // Leading blanks and tabs go; a value then runs to the next separator. One comma or slash
     // after a value ends it; a text that starts with a comma or slash holds a null value,
     // which is not a number.
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
-    if (pos_ >= text_.size()) return false;
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+    const std::size_t start = valueStart(text_, pos_);
+    if (start >= text_.size()) return false;
+    pos_ = valueEnd(text_, start);
     token = text_.substr(start, pos_ - start);
     endValue();
     return !token.empty();
 }
 
 void FreeFormat::endValue() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    pos_ = valueStart(text_, pos_);
     if (pos_ < text_.size() && (text_[pos_] == ',' || text_[pos_] == '/')) ++pos_;
 }
 
 bool FreeFormat::nextText(std::string& v) {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    pos_ = valueStart(text_, pos_);
     if (pos_ >= text_.size()) return false;
     const char quote = text_[pos_];
     if (quote != '\'' && quote != '"') {
@@ -228,6 +238,10 @@ bool parseInt(std::string_view text, int32_t& v) {
 
 bool parseReal(std::string_view text, float& v) {
     return FreeFormat(text).nextReal(v);
+}
+
+std::size_t firstValueEnd(std::string_view text) {
+    return valueEnd(text, valueStart(text, 0));
 }
 
 template <typename Read>

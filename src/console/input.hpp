@@ -99,6 +99,9 @@ class FreeFormat {
 // The first value of a text in free format.
 bool parseInt(std::string_view text, int32_t& v);
 bool parseReal(std::string_view text, float& v);
+// Where the first value of a text in free format ends: the index of the separator after it, or
+// the text's size. What follows it is no part of the value (a comment in a command file).
+std::size_t firstValueEnd(std::string_view text);
 
 // One free-format record of a file unit, read value by value: it starts on a new line and goes
 // on across lines as needed; the rest of its last line is passed over. Error names a value that

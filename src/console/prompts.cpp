@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/cmdfiles.hpp"
@@ -49,15 +50,16 @@ bool takesDefault(std::string_view line) {
     return line.empty() || line[0] == ' ' || line[0] == '\r' || line[0] == '\n';
 }
 
-// An answer longer than its field is refused whole: cut, it would be read as another answer
-// (000000000000000000001001 as 0). Blanks after it are no part of it.
+// A text answer longer than its field is refused whole: cut, it would be read as another answer
+// (a name cut short names another file). Blanks after it are no part of it.
 bool beyondField(std::string_view line, std::size_t field) {
     const std::size_t end = line.find_last_not_of(" \t");
     return end != std::string_view::npos && end >= field;
 }
 
-std::string answerLongerThan(std::size_t field) {
-    return "answer longer than " + fmtIown(static_cast<int64_t>(field)) + " characters";
+std::string longerThan(std::string_view what, std::size_t field) {
+    return std::string(what) + " longer than " + fmtIown(static_cast<int64_t>(field)) +
+           " characters";
 }
 
 // A prompt's own box for an answer it cannot read.
@@ -93,14 +95,15 @@ bool answerLine(std::string& line, const Unreadable& box) {
     return a == Answered::Line;
 }
 
-// A number of a prompt with a default, read from the answer's field.
+// A number of a prompt with a default, read from the answer's field. Only the number has to fit
+// in it: what follows the number is no part of it (a comment in a command file).
 template <typename T, typename Parse>
 Answer readField(T& v, Parse parse, const Unreadable& box) {
     std::string line;
     if (!answerLine(line, box)) return Answer::AskAgain;
     if (takesDefault(line)) return Answer::Default;
-    if (beyondField(line, kNumberField)) {
-        box.refuse(answerLongerThan(kNumberField));
+    if (firstValueEnd(line) > kNumberField) {
+        box.refuse(longerThan("number", kNumberField));
         return Answer::AskAgain;
     }
     if (parse(line.substr(0, kNumberField), v)) return Answer::Value;
@@ -370,6 +373,24 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
     }
 }
 
+void inrealsline(float* v, int32_t n, const Stamp& which, std::string_view question,
+                 const std::function<void()>& put) {
+    const Unreadable unreadable{which, question, "could not read", "", RefusalBox::Quiet};
+    std::vector<float> read(static_cast<std::size_t>(std::max(n, 0)));
+    for (;;) {
+        put();
+        std::string line;
+        if (!answerLine(line, Unreadable{which, question})) continue;
+        FreeFormat values(line);
+        if (!std::all_of(read.begin(), read.end(), [&](float& r) { return values.nextReal(r); })) {
+            unreadable.refuse();
+            continue;
+        }
+        std::copy(read.begin(), read.end(), v);
+        return;
+    }
+}
+
 void inchar1(std::string& answer, std::string_view text) {
     const std::string_view q = trimmed(text);
     for (;;) {
@@ -405,7 +426,7 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
         } else if (beyondField(line, field)) {
-            box.refuse(answerLongerThan(field));
+            box.refuse(longerThan("answer", field));
             continue;
         } else {
             answer = fit(win, answer.size());

@@ -44,6 +44,9 @@ TEST(PipedAnswers, TheFirstRefusedEndsTheRun) {
          "sish.txt", "keep\n", 1},
         {"an unknown page orientation", "\n2001\n1000\nn\n\n\nX\n1000\n",
          " line 7 of standard input, answer to: (vokplt) command", "\"X\"", nullptr, nullptr, 1},
+        {"a central angle outside its domain", "\n2001\n300\n5\n99\n1\n-1\n99\n99\n99\n99\n9999\n",
+         " line 7 of standard input, answer to: central angle in degrees", "\"-1\"", nullptr,
+         nullptr, 1},
         {"a scaling that cannot be inverted", "\n2001\n11\ny\n10\n10\n0\n0\n0\n0\n\n\n\n\n\n",
          " line 10 of standard input, answer to: yy", "\"0\"", nullptr, nullptr, 1},
         {"a file that is not there", "\n1000\n1001\nmissing.ndk\nthree.ndk\n9999\n",
@@ -91,6 +94,28 @@ TEST(CommandFileAnswers, TheFirstRefusedEndsTheFileAtItsLine) {
         (Lines{" outside [3,9]", " line 4 of command file cmds.txt", " ===> END OF COMMAND FILE"}));
     EXPECT_EQ(s.count(" New value =             5"), 1);
     EXPECT_EQ(s.count(" New value =             4"), 0);
+}
+
+// A command file may carry comments: the rest of a number's line is passed over, piped too.
+TEST(CommandFileAnswers, ANumberMayCarryAComment) {
+    const std::string answers =
+        "1000     ! read and select\n100      ! the selection tests, a long comment\n99\n99\n"
+        "9999     ! quit\n";
+    const struct {
+        const char* what;
+        std::string input;
+        Files files;
+    } cases[] = {
+        {"piped", "\n" + answers, {}},
+        {"in a command file", "\n5000\n5001\nc.cmd\n", {{"c.cmd", answers}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, c.files);
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(s.count(" New value =           100"), 1);
+        EXPECT_EQ(s.count(" New value =          9999"), 1);
+    }
 }
 
 // A polygon whose contour the selection cannot use is refused as the menu's last answer: the
