@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/boxes.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -254,6 +255,18 @@ struct YesNo {
     bool whole = false;     // only a whole answer counts
     int32_t unit = 0;       // the unit it reads; 0 for the standard input unit
 
+    // Answers written beforehand (piped in, or a command file's) count only whole: "new.ndk"
+    // meant for a name must not answer No by its first character. Nor do they get help, after
+    // which the question comes again, out of step with them.
+    bool written() const { return !iocom.terminal || (unit == 0 && answerFromCommandFile()); }
+    Verdict verdict(std::string_view line) const {
+        const char first = line.empty() ? ' ' : line[0];
+        if (!written()) return whole ? judgeWhole(line) : judge(first);
+        // A line that begins with a blank takes the default, as at a terminal.
+        const Verdict v = judge(first) == Verdict::Default ? Verdict::Default : judgeWhole(line);
+        return v == Verdict::Help ? Verdict::Wrong : v;
+    }
+
     Unreadable unreadable() const {
         return {stamp,
                 text,
@@ -265,8 +278,7 @@ struct YesNo {
     // Applies the answer line; false when the question must be asked again (help, a wrong
     // answer).
     bool apply(bool& l, bool ldef, std::string_view line) const {
-        const char first = line.empty() ? ' ' : line[0];
-        switch (whole ? judgeWhole(line) : judge(first)) {
+        switch (verdict(line)) {
             case Verdict::Yes:
                 l = true;
                 return true;
@@ -279,11 +291,13 @@ struct YesNo {
             case Verdict::Help:
                 break;
             case Verdict::Wrong: {
-                // The answer as it was judged: its first character, or all of it (cut short).
-                const std::string shown(whole ? line.substr(0, 40) : line.substr(0, 1));
-                refuseAnswer(
-                    {stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN", RefusalBox::Error, unit},
-                    {"incorrect answer: " + shown});
+                // The answer as it was judged: its first character, or all of it.
+                const std::string shown = written() ? quotedAnswer(line)
+                                          : whole   ? std::string(line.substr(0, 40))
+                                                    : std::string(line.substr(0, 1));
+                refuseAnswer({stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN",
+                              RefusalBox::Error, unit, written()},
+                             {"incorrect answer: " + shown});
                 break;
             }
         }

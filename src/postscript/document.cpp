@@ -263,6 +263,10 @@ void beginDocument(const PsSettings& s, std::string_view fname) {
     }
 }
 
+std::string_view psfilename() {
+    return psdevice.name;
+}
+
 void intnewpage() {
     if (!psdevice.open) return;
     psstrokepath();

@@ -566,6 +566,7 @@ void reportEventsOff(int32_t off) {
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
     const ClampBoxRun boxes;
+    const RunWriting drawing = drawingRun();
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});

@@ -9,6 +9,7 @@
 
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
+#include "console/input.hpp"
 #include "console/prompts.hpp"
 #include "console/text.hpp"
 #include "support/console_capture.hpp"
@@ -234,6 +235,25 @@ TEST(Refusal, ReplaceTakesOnlyAWholeAnswer) {
         EXPECT_EQ(kReplace(), "yes") << wrong;
         EXPECT_EQ(countLines(cap.lines(), std::string(" incorrect answer: ") + wrong), 1) << wrong;
     }
+}
+
+// The box that ends piped answers quotes the answer whole, as far as a screen can show it.
+TEST(Refusal, TheAnswerIsQuotedWholeUpToTwoHundredCharacters) {
+    const std::string a200(200, 'a');
+    const struct {
+        const char* what;
+        std::string answer, quoted;
+    } cases[] = {
+        {"empty", "", "\"\""},
+        {"two digits", "99", "\"99\""},
+        {"blanks kept", " y ", "\" y \""},
+        {"control characters", "a\tb\x1b[2J\x7f", "\"a?b?[2J?\""},
+        {"200 characters", a200, "\"" + a200 + "\""},
+        {"201 characters", a200 + "b", "\"" + a200 + "\" (cut: 201 characters in all)"},
+        {"not inside a character", std::string(199, 'a') + "\xc3\xa9",
+         "\"" + std::string(199, 'a') + "\" (cut: 201 characters in all)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(quotedAnswer(c.answer), c.quoted) << c.what;
 }
 
 }  // namespace

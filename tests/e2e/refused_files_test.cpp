@@ -43,10 +43,13 @@ TEST(RefusedPolygonFile, AtATerminalKeepsThePolygonInForce) {
 TEST(RefusedPolygonFile, EndsTheCommandFile) {
     Files files = polygonFiles();
     files.emplace_back("m.cmd", selectThrough("two.poly"));
-    const Session s("\n5000\n5001\nm.cmd\n\n99\n99\n9999\n", files);
-    EXPECT_EQ(s.result.status, 0);
-    EXPECT_EQ(s.count(" => POLYGON INPUT FAILED"), 1);
-    EXPECT_FALSE(s.dir.exists("sel.ndk"));
+    // At a terminal the keyboard takes over; from a pipe the run ends there.
+    for (const Keyboard k : {Keyboard::Terminal, Keyboard::Pipe}) {
+        const Session s("\n5000\n5001\nm.cmd\n\n99\n99\n9999\n", files, k);
+        EXPECT_EQ(s.result.status, k == Keyboard::Terminal ? 0 : 1);
+        EXPECT_EQ(s.count(" => POLYGON INPUT FAILED"), 1);
+        EXPECT_FALSE(s.dir.exists("sel.ndk"));
+    }
 }
 
 // Every reader of a file: a refused one ends piped answers, status 1, in a box that says why;
