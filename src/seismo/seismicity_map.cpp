@@ -452,7 +452,7 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 // the heading even so are left out. A box that has no extent (nothing of the frame shown) cannot be
 // fitted: the scaling stays, and the marks on the page with it.
 void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom, const Symbols& symbols) {
-    announce({"SCALING GRID IN " + std::string(layout.name)});
+    announce({"SCALING GRID IN " + layout.name});
     const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};
     float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
     extrllgrid(map, xmin, ymin, xmax, ymax);
@@ -566,6 +566,7 @@ void reportEventsOff(int32_t off) {
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
     const ClampBoxRun boxes;
+    const RunWriting drawing = drawingRun();
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});

@@ -10,6 +10,7 @@
 
 #include "console/prompts.hpp"
 #include "console/stop.hpp"
+#include "postscript/page.hpp"
 #include "ps_fixture.hpp"
 #include "support/transcript.hpp"
 
@@ -168,6 +169,29 @@ TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
             const auto line = std::stoul(want), b = want.find('"'), e = want.rfind('"');
             EXPECT_TRUE(line < file.size() && file[line] == want.substr(b + 1, e - b - 1)) << want;
         }
+    }
+}
+
+// The orientation question takes its answer cut to the command's 3 characters: LUS or LA4 in
+// capitals or in small letters, or a first letter P in either case; anything else is asked again.
+TEST(Settings, TheOrientationAnswers) {
+    const struct {
+        const char* answer;
+        const char* command;  // "" when refused
+    } cases[] = {
+        {"P", "P  "},        {"p", "P  "},
+        {"Portrait", "P  "}, {"portrait page", "P  "},
+        {"LUS", "LUS"},      {"lus", "LUS"},
+        {"LUSX", "LUS"},     {"LA4", "LA4"},
+        {"la4", "LA4"},      {"LA4 ! comment", "LA4"},
+        {"Lus", ""},         {"La4", ""},
+        {"x", ""},           {"L", ""},
+        {"Landscape", ""},   {"", ""},
+        {" P", ""},
+    };
+    for (const auto& c : cases) {
+        const Orientation* o = orientationAnswered(c.answer);
+        EXPECT_EQ(o != nullptr ? std::string(o->command) : "", c.command) << c.answer;
     }
 }
 
