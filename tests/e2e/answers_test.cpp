@@ -81,6 +81,54 @@ TEST(PipedAnswers, TheFirstRefusedEndsTheRun) {
     EXPECT_EQ(Session("\n\n\n\n9999\n").result.status, 0);
 }
 
+// A number a menu does not know, after one of its own entries. Piped, it ends the run in the
+// box that says so, and no later line is read; at a terminal nothing is said and the menu is
+// shown again. With the plot file closed the plot parameters offer the colour table alone:
+// their 50 is listed and shows the menu again, an attribute's entry is unknown there.
+TEST(UnknownNumbers, EveryMenuRefusesThem) {
+    const struct {
+        const char* what;
+        std::string reach;     // the answers that open the menu
+        std::string entry;     // one of its entries, with its answer
+        const char* unknown;   // the number it does not know
+        std::string leave;     // the answers that then end the run
+        const char* heading;   // the menu's title
+        const char* question;  // the entry's question, or none
+    } cases[] = {
+        {"the grid's menu", "\n2001\n320\n", "23\n15\n", "123", "99\n99\n9999\n",
+         " LATITUDE-LONGITUDE GRID PARAMETERS", " Enter longitude increment"},
+        {"the central angle", "\n2001\n300\n5\n99\n", "1\n50\n", "2", "99\n99\n99\n9999\n",
+         " CENTRAL ANGLE SET UP", " Enter central angle in degrees"},
+        {"the second latitude", "\n2001\n300\n3\n99\n99\n99\n", "1\n45\n", "7",
+         "99\n99\n99\n9999\n", " SECOND LATITUDE SET UP", " Enter second latitude in degrees"},
+        {"the plot parameters, the plot file closed", "\n330\n", "50\n", "30", "99\n9999\n",
+         "          SETTING PLOT ATTRIBUTES", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto askedOnce = [&](const Session& s) {
+            return c.question == nullptr || s.count(c.question) == 1;
+        };
+        const std::string input = c.reach + c.entry + c.unknown + "\n" + c.leave;
+        const std::string refused = std::string(" unknown command: ") + c.unknown;
+        const Session piped(input);
+        EXPECT_EQ(piped.result.status, 1);
+        const int box = piped.find(refused);
+        EXPECT_GT(box, 0);
+        EXPECT_EQ(piped.count(refused), 1);
+        EXPECT_TRUE(askedOnce(piped));
+        const int end = static_cast<int>(piped.lines.size());
+        for (int k = box < 0 ? end : box + 1; k < end; ++k)
+            EXPECT_FALSE(piped.at(k).starts_with(" Enter") || piped.at(k).starts_with(" New value"))
+                << piped.at(k);
+        const Session terminal(input, {}, Keyboard::Terminal);
+        EXPECT_EQ(terminal.result.status, 0);
+        EXPECT_EQ(terminal.count(refused), 0);
+        EXPECT_EQ(terminal.count(c.heading), 3);
+        EXPECT_TRUE(askedOnce(terminal));
+    }
+}
+
 // A command file ends at its first answer refused, in the box that names its line; at a
 // terminal the keyboard answers the question again, and the file's later lines are never read.
 TEST(CommandFileAnswers, TheFirstRefusedEndsTheFileAtItsLine) {
