@@ -27,7 +27,7 @@ PageLayout pageLayout(const Page& page) {
             kLeft,
             top,
             {kBoxLeft, kBoxBottom, kBoxRight + wider, top},
-            page.name,
+            page.name(),
             page.heightCm()};
 }
 

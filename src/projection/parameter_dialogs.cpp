@@ -9,6 +9,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/globe.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -64,13 +65,30 @@ const OneAngle kSecondLatitude{
     {"INITIALIZING SECOND LATITUDE ", "second latitude =", "SECOND LATITUDE SET UP",
      "second latitude ........1", "second latitude in degrees"},
     inlatitudedef};
+const Stamp kSangle1("sangle1", " 2.0", "06-12-2026");
+
+// The central angle is held to its domain; a value outside it is refused, and at a terminal the
+// question is asked again offering the angle in force.
+void incentralangledef(float& value, std::string_view text, float def) {
+    askUntilUsable([&] { inrealdef(value, text, def); },
+                   [&] {
+                       if (centralAngleInDomain(value)) return true;
+                       refuseAnswer({kSangle1, text},
+                                    {"central angle = " + fmtG(value, 12, 6),
+                                     "MUST BE > 0 AND <= " +
+                                         fmtIown(static_cast<int64_t>(kLargestCentralAngle))});
+                       return false;
+                   },
+                   value);
+}
+
 const OneAngle kCentralAngle{
-    Stamp("sangle1", " 2.0", "06-12-2026"),
+    kSangle1,
     &Llpparam::omega,
-    180.0f,
+    kLargestCentralAngle,
     {"INITIALIZING CENTRAL ANGLE ", "central angle =", "CENTRAL ANGLE SET UP",
      "central angle .........1", "central angle in degrees"},
-    inrealdef};
+    incentralangledef};
 
 void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
     if (startsFromStored(mode)) {

@@ -286,7 +286,7 @@ bool shown(const Events& e, int32_t i) {
 
 // The map fitted to the page (see fitToPage); a frame that the map does not show gets its box.
 void scaleToGrid(Map& map, const PageLayout& layout) {
-    announce({"SCALING GRID IN " + std::string(layout.name)});
+    announce({"SCALING GRID IN " + layout.name});
     if (fitToPage(map, layout)) return;
     warninghead(kMapseis4);
     wout({"the grid box has no extent on the map"});
@@ -383,6 +383,7 @@ void projectEvents(const Map& map, Events& e) {
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
     const ClampBoxRun boxes;
+    const RunWriting drawing = drawingRun();
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
