@@ -199,9 +199,18 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
     if (isDialog(inter)) menu(g);
     if (inter != 3) {
         normaliseFrame(g);
-        gridll = {rad(g.latmin), rad(g.latmax), rad(g.lonmin),  rad(g.lonmax),
-                  rad(g.latinc), rad(g.loninc), rad(g.ticsize), g.npgrid,
-                  g.nptick,      g.gridtype,    g.ndec};
+        const Gridll& b = gridll;
+        gridll = {radKept(g.latmin, b.latmin),
+                  radKept(g.latmax, b.latmax),
+                  radKept(g.lonmin, b.lonmin),
+                  radKept(g.lonmax, b.lonmax),
+                  radKept(g.latinc, b.latinc),
+                  radKept(g.loninc, b.loninc),
+                  radKept(g.ticsize, b.ticsize),
+                  g.npgrid,
+                  g.nptick,
+                  g.gridtype,
+                  g.ndec};
     }
     latmin = g.latmin;
     latmax = g.latmax;
@@ -219,7 +228,8 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 Map mapOfGrid() {
     const Gridll& g = gridll;
     return Map(
-        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
+        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)},
+        GridStyle{g.latinc, g.loninc, g.ticsize, g.npgrid, g.nptick, g.gridtype, g.ndec});
 }
 
 }  // namespace tensova

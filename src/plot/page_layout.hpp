@@ -18,6 +18,13 @@ struct PageLayout {
     float top = 0.0f;                   // baseline of the heading's first line
     Box box;                            // from the page's lower left margins up to the heading
     std::string name;                   // the page, for the console
+    float headingBottom = 0.0f;         // the heading's lowest point; the page's top before it
+
+    // The layout of a page whose heading is drawn, its lowest point at `bottom` (cm): the box
+    // ends a little below it, where it ended at the heading's first baseline.
+    void under(float bottom);
+    // The page below the heading.
+    Box belowHeading() const;
 };
 
 PageLayout pageLayout(const Page& page);

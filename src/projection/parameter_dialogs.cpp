@@ -113,19 +113,24 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
         a.ask(value, a.texts.prompt, value);
     }
     value = withinTurn(value);
-    llpparam.*a.member = rad(value);
+    llpparam.*a.member = radKept(value, llpparam.*a.member);
 }
 
 struct Plane {
     float x, y;
 };
 
+// The origin (degrees) in radians, the stored origin where it is unchanged.
+Plane originRadians(float lon, float lat) {
+    return {radKept(withinTurn(lon), llorig.lon), radKept(lat, llorig.lat)};
+}
+
 // The origin projected with both offsets at zero; the sentinel where the map cannot place it
 // truly (beyond an azimuthal map's reach).
 Plane projectedOrigin(float lon, float lat) {
+    Plane p = originRadians(lon, lat);
     llorig.xoff = 0.0f;
     llorig.yoff = 0.0f;
-    Plane p{rad(withinTurn(lon)), rad(lat)};
     projllnShown(&p.x, &p.y, &p.x, &p.y, 1);
     return p;
 }
@@ -172,8 +177,9 @@ void sllorig(float& lon, float& lat, int32_t mode) {
     }
 
     lon = withinTurn(lon);
-    llorig.lon = rad(lon);
-    llorig.lat = rad(lat);
+    const Plane origin = originRadians(lon, lat);
+    llorig.lon = origin.x;
+    llorig.lat = origin.y;
     if (std::fabs(p.x) >= kFarAway || std::fabs(p.y) >= kFarAway) {
         // A point at infinity (the perspective's eye) or beyond the map's reach (90 degrees
         // from a gnomonic centre, a Mercator pole) cannot be the middle of the map:
