@@ -203,9 +203,10 @@ TEST_P(EveryMap, WholeOnItsPageBelowItsHeading) {
             const Drawn map = drawn(projection, grid, tick, page);
             EXPECT_EQ(faults(map, page), "");
             // One frame and its settings: the same grid whatever catalogue the map draws.
-            if (std::string(tick) == "5")
+            if (std::string(tick) == "5") {
                 EXPECT_EQ(gridOf(drawn(projection, grid, tick, page, kEdgeEvents, true).page),
                           gridOf(map.page));
+            }
             labelled += std::any_of(map.page.texts.begin(), map.page.texts.end(),
                                     [](const PsText& t) { return t.number(); });
         }
