@@ -46,8 +46,8 @@ Map mapOfGrid();
 // does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
 // runs across the seam, the map's two edges there are drawn as its outline. Where the frame's
 // bottom or top edge lies beyond the reach, the rim is that edge: the edge is drawn on it, and
-// the meridians' labels stand there. A map that cannot show its frame (extrllgrid
-// finds no extent) holds no line, tick or label of the grid.
+// the meridians' labels stand there. A map that cannot show its frame (extrllgrid finds no
+// extent) holds no line, tick or label of the grid.
 //
 // A mark stands by its line: where the map does not show the line's foot on the edge it has
 // none; a tick runs from its foot to the rim, a tear or a pole, whichever comes first. A label
