@@ -44,11 +44,20 @@ Map mapOfGrid();
 // last value. Counts below one (a span below its increment, an increment of zero or less) are
 // taken as one, and counts are held to at most 1000; a line lifts the pen over points the map
 // does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
-// runs across the seam, the map's two edges there are drawn as its outline. A tick ends on the
-// rim and at a pole, and a label stands no farther than a pole. Labels are drawn in turn, and
-// one that would stand on a label already drawn (at a pole, where meridians converge, where two
-// bounds meet) is left out: the first is drawn. Where the map keeps its marks in a box on the
-// paper, a tick or label that would not stand whole in it is left out.
+// runs across the seam, the map's two edges there are drawn as its outline. Where the frame's
+// bottom or top edge lies beyond the reach, the rim is that edge: the edge is drawn on it, and
+// the meridians' labels stand there. A map that cannot show its frame (extrllgrid finds no
+// extent) holds no line, tick or label of the grid.
+//
+// A mark stands by its line: where the map does not show the line's foot on the edge it has
+// none; a tick runs from its foot to the rim, a tear or a pole, whichever comes first. A label
+// stands by its tick or is left out: at its place on the ground 1.5 tick sizes out (no farther
+// than a pole), or, where that place lies farther than the label's height beyond the tick's
+// outer end (or the map does not show it), at that height beyond the end along the way the
+// line runs out there. Labels are drawn in turn, and one that would stand on a label already
+// drawn (at a pole, where meridians converge, where two bounds meet) is left out: the first is
+// drawn. Where the map keeps its marks in a box on the paper, a tick or label that would not
+// stand whole in it is left out, and so is the label of a tick left out.
 void drawllgrid(const Map& map);
 
 // The box (centimetres on the paper, at the current scaling) of the tick marks, as the pen
@@ -60,7 +69,7 @@ bool gridMarksExtent(const Map& map, Box& box);
 // sides sampled at least every degree (a curved side bulges beyond its corners), the seam's two
 // edges where the frame runs across it, and the part of the projection's rim that lies in the
 // frame. Points the map does not show are passed over, and all four results are 0 when none is
-// left.
-void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax);
+// left. True where the frame has an extent on the map: it is wider and taller than a point.
+bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax);
 
 }  // namespace tensova

@@ -97,6 +97,33 @@ void align(int32_t code) {
     stextalign(code, 1);
 }
 
+// Halvings of a step of a meridian in search of the rim: the latitude found lies within 2^-24
+// of the step from it.
+constexpr int32_t kRimSteps = 24;
+
+// Where the frame's top or bottom edge lies beyond the projection's reach, the rim is that edge:
+// the latitude at which the meridian `lon` (placed) comes within the reach, going from the edge
+// `from` towards the opposite edge `to`; `from` itself where it lies within the reach, or where
+// the meridian never comes within it between the two.
+float edgeLatitude(const Map& map, float lon, float from, float to) {
+    if (map.withinReach(lon, from) >= 0.0f) return from;
+    const float span = to - from;
+    const int32_t steps = heldCount(std::ceil(std::fabs(span) / rad(kChordDegrees)));
+    float out = from;
+    for (int32_t k = 1; k <= steps; ++k) {
+        float in = from + span * static_cast<float>(k) / static_cast<float>(steps);
+        if (map.withinReach(lon, in) >= 0.0f) {
+            for (int32_t j = 0; j < kRimSteps; ++j) {
+                const float mid = 0.5f * (in + out);
+                (map.withinReach(lon, mid) >= 0.0f ? in : out) = mid;
+            }
+            return in;
+        }
+        out = in;
+    }
+    return from;
+}
+
 // What the grid's settings make of the map's frame: its lines, their spacing and the marks
 // along its edges.
 struct Layout {
@@ -141,52 +168,75 @@ struct Layout {
     bool across, oneBound;
 };
 
-// The tick marks and labels along the frame's edges, drawn with a pen or, without one, only
-// measured. A label is left out where it would stand on one already placed: where its box,
-// widened by half its height, meets that label's box. Where the map keeps its marks in a box on
-// the paper, a tick or a label that would not stand whole in it is left out. What is placed,
-// tick marks and labels, is gathered in one box on the paper.
+// The ground step (radians) back along a line from its foot that gives the way the line runs
+// out of the frame there, where its tick gives none (a tick inwards, or of no length).
+constexpr float kWayStep = 1.0e-3f;
+
+// The point (radians, its longitude as placed) on the paper (cm); false where the map does
+// not show it.
+bool onPaper(const Map& map, float lon, float lat, std::array<float, 2>& cm) {
+    float x = 0.0f, y = 0.0f;
+    map.project(&x, &y, &lon, &lat, 1);
+    if (!onMap(x, y)) return false;
+    us2cm(&x, &y, &x, &y, 1);
+    cm = {x, y};
+    return true;
+}
+
+// The tick marks and labels along the frame's edges, drawn or, without ink, only measured. A
+// mark stands by its line: where the map does not show the line's foot on the edge, it has no
+// tick and no label; a tick runs from its foot while the map shows it, to its rim, a tear or a
+// point it does not show, and no farther than a pole. A label stands by its tick or is left
+// out: where its tick is left out, so is the label. A label whose place on the ground lies
+// farther than its own height beyond its tick's outer end (the map's scale grows fast there,
+// or the place lies beyond the rim, past a pole or across a tear, where the map does not show
+// it) stands at its height beyond that end instead, along the way its line runs out there; the
+// label of a tick that points in, from the line's foot. A label is left out where it would stand
+// on one already placed: where its box, widened by half its height, meets that label's box.
+// Where the map keeps its marks in a box on the paper, a tick or a label that would not stand
+// whole in it is left out. What is placed, tick marks and labels, is gathered in one box on the
+// paper.
 class Marks {
   public:
-    Marks(const Map& map, MapPen* pen) : map_(map), pen_(pen), keep_(map.marksPaper()) {}
+    Marks(const Map& map, const Layout& g, bool ink)
+        : map_(map), g_(g), ink_(ink), keep_(map.marksPaper()) {}
 
-    void tick(float lon, float lat, float dlon, float dlat, int32_t steps, bool straight) {
-        // A pen draws at once where no box keeps the marks: nothing is gathered then.
-        if (pen_ == nullptr || keep_ != nullptr) {
-            PaperExtent extent;
-            MapPen measure(map_, Join::kGraticule, &extent);
-            stepLine(map_, measure, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
-            if (!extent.any || (keep_ != nullptr && !keep_->holds(extent.box))) return;
-            placed_.take(extent.box);
+    // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
+    // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
+    // projection draws the line straight; its label the line's value. A foot on the rim, where
+    // the edge lies beyond it, has a tick of no length: outwards lies what the map does not show.
+    void mark(float lon, float lat, std::array<float, 2> out, bool straight, float value,
+              bool onRim = false) {
+        const float foot = map_.place(lon);
+        std::array<float, 2> footCm{};
+        if (!onPaper(map_, foot, lat, footCm)) return;
+        // The tick, types 1 and 2 outwards and type 3 inwards, as the pen would draw it.
+        const float along = -g_.s;
+        PaperExtent tick;
+        if (!onRim) {
+            MapPen measure(map_, Join::kGraticule, &tick, true);
+            stepLine(map_, measure, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
+                     Placing::kFoot);
+            if (!tick.any || (keep_ != nullptr && !keep_->holds(tick.box))) return;
+            placed_.take(tick.box);
         }
-        if (pen_ != nullptr)
-            stepLine(map_, *pen_, lon, lat, dlon, dlat, steps, straight, Placing::kFoot);
-    }
-
-    // The label of a line (value), beside its foot (lon, lat) at an offset (dlon, dlat)
-    // beyond the frame's edge: placed as the foot is, and continued from it, no farther than a
-    // pole.
-    void label(float lon, float lat, float dlon, float dlat, float value, int32_t ndec) {
-        float x = 0.0f, y = 0.0f;
-        const float pole = anglerad(kHalfPi);
-        const float l = map_.place(lon) + dlon, p = std::clamp(lat + dlat, -pole, pole);
-        map_.project(&x, &y, &l, &p, 1);
-        if (!onMap(x, y)) return;
-        std::string text(9, ' ');
-        int32_t nchar = 0;
-        real2charf1(text, nchar, ndec, 9, deg(value));
-        const std::string_view shown =
-            std::string_view(text).substr(0, static_cast<std::size_t>(nchar));
-        Box box;
-        if (ustextbox(x, y, shown, box)) {
-            if (keep_ != nullptr && !keep_->holds(box)) return;
-            const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
-            for (const Box& b : labels_)
-                if (apart.overlaps(b)) return;
-            labels_.push_back(box);
-            placed_.take(box);
+        if (ink_ && !onRim) {
+            MapPen pen(map_, Join::kGraticule, nullptr, true);
+            stepLine(map_, pen, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
+                     Placing::kFoot);
         }
-        if (pen_ != nullptr) ustext2(x, y, shown);
+        // Where the tick ends outside the frame, and the way it runs out there: along the tick,
+        // or along the line where the tick gives none.
+        const bool outwards = along > 0.0f && !onRim;
+        const std::array<float, 2> at = outwards ? tick.last : footCm;
+        const auto from = [&](std::array<float, 2>& before) {
+            if (outwards && tick.apart) {
+                before = tick.before;
+                return true;
+            }
+            return onPaper(map_, foot - kWayStep * out[0], lat - kWayStep * out[1], before);
+        };
+        label(foot, lat, out, at, from, value);
     }
 
     // The box of what was placed; false when nothing was.
@@ -196,47 +246,89 @@ class Marks {
     }
 
   private:
+    // The label of the line: its place on the ground 1.5 tick sizes out from the foot (no
+    // farther than a pole), or its height beyond the tick's outer end `at` (cm), along the way
+    // from the point that `from` gives.
+    template <typename From>
+    void label(float foot, float lat, std::array<float, 2> out, std::array<float, 2> at, From from,
+               float value) {
+        std::string text(9, ' ');
+        int32_t nchar = 0;
+        real2charf1(text, nchar, g_.ndec, 9, deg(value));
+        const std::string_view shown =
+            std::string_view(text).substr(0, static_cast<std::size_t>(nchar));
+        const float pole = anglerad(kHalfPi);
+        float x = foot + out[0] * g_.offset, y = std::clamp(lat + out[1] * g_.offset, -pole, pole);
+        map_.project(&x, &y, &x, &y, 1);
+        Box box;
+        bool boxed = onMap(x, y) && ustextbox(x, y, shown, box);
+        if (boxed) {
+            float cx = x, cy = y;
+            us2cm(&cx, &cy, &cx, &cy, 1);
+            boxed = std::hypot(cx - at[0], cy - at[1]) <= box.height();
+        } else if (!cmtextbox(at[0], at[1], shown, box)) {
+            return;
+        }
+        if (!boxed) {
+            std::array<float, 2> before{};
+            if (!from(before)) return;
+            const float dx = at[0] - before[0], dy = at[1] - before[1];
+            const float way = std::hypot(dx, dy);
+            if (!(way > 0.0f)) return;
+            x = at[0] + box.height() * dx / way;
+            y = at[1] + box.height() * dy / way;
+            cm2us(&x, &y, &x, &y, 1);
+            if (!ustextbox(x, y, shown, box)) return;
+        }
+        if (keep_ != nullptr && !keep_->holds(box)) return;
+        const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
+        for (const Box& b : labels_)
+            if (apart.overlaps(b)) return;
+        labels_.push_back(box);
+        placed_.take(box);
+        if (ink_) ustext2(x, y, shown);
+    }
+
     const Map& map_;
-    MapPen* pen_;
+    const Layout& g_;
+    bool ink_;
     const Box* keep_;
     std::vector<Box> labels_;
     PaperExtent placed_;
 };
 
+// An edge of the frame: where it lies (a latitude or a longitude), the opposite edge, the way
+// out of the frame across it, and the alignment of its labels.
+struct Edge {
+    float at, opposite, out;
+    int32_t align;
+};
+
 // The ticks and labels of the meridians along the bottom and top edges, at every meridian
-// (a frame alone included).
-void meridianMarks(const Layout& g, Marks& marks) {
+// (a frame alone included), each standing where its meridian meets the edge or, where the edge
+// lies beyond the reach, the rim.
+void meridianMarks(const Map& map, const Layout& g, Marks& marks) {
     const MapFrame& f = g.f;
-    align(-10);
-    for (int32_t i = 0; i <= g.m; ++i) {
-        const float lon = g.meridian(i, g.m);
-        if (g.oneBound && i == 0) continue;
-        marks.tick(lon, f.south, 0.0f, g.s, g.nptick, g.straightMeridians);
-        marks.label(lon, f.south, 0.0f, -g.offset, lon, g.ndec);
-    }
-    align(-2);
-    for (int32_t i = 0; i <= g.m; ++i) {
-        const float lon = g.meridian(i, g.m);
-        if (g.oneBound && i == 0) continue;
-        marks.tick(lon, f.north, 0.0f, -g.s, g.nptick, g.straightMeridians);
-        marks.label(lon, f.north, 0.0f, g.offset, lon, g.ndec);
+    for (const Edge& e : {Edge{f.south, f.north, -1.0f, -10}, Edge{f.north, f.south, 1.0f, -2}}) {
+        align(e.align);
+        for (int32_t i = 0; i <= g.m; ++i) {
+            const float lon = g.meridian(i, g.m);
+            if (g.oneBound && i == 0) continue;
+            const float lat = edgeLatitude(map, map.place(lon), e.at, e.opposite);
+            marks.mark(lon, lat, {0.0f, e.out}, g.straightMeridians, lon, lat != e.at);
+        }
     }
 }
 
 // The ticks and labels of the parallels along the right and left edges.
 void parallelMarks(const Layout& g, Marks& marks) {
     const MapFrame& f = g.f;
-    align(-5);
-    for (int32_t k = 0; k <= g.p; ++k) {
-        const float lat = g.parallel(k, g.p);
-        marks.tick(f.east, lat, -g.s, 0.0f, g.nptick, g.straightParallels);
-        marks.label(f.east, lat, g.offset, 0.0f, lat, g.ndec);
-    }
-    align(-7);
-    for (int32_t k = 0; k <= g.p; ++k) {
-        const float lat = g.parallel(k, g.p);
-        marks.tick(f.west, lat, g.s, 0.0f, g.nptick, g.straightParallels);
-        marks.label(f.west, lat, -g.offset, 0.0f, lat, g.ndec);
+    for (const Edge& e : {Edge{f.east, f.west, 1.0f, -5}, Edge{f.west, f.east, -1.0f, -7}}) {
+        align(e.align);
+        for (int32_t k = 0; k <= g.p; ++k) {
+            const float lat = g.parallel(k, g.p);
+            marks.mark(e.at, lat, {e.out, 0.0f}, g.straightParallels, lat);
+        }
     }
 }
 
@@ -302,8 +394,12 @@ void drawllgrid(const Map& map) {
     wout({"LAT-LONG GRID TYPE =", fmtI(map.grid().gridtype, 4)});
     const Layout g(map);
     const MapFrame& f = g.f;
+    // A map that cannot show its frame holds no line, tick or label of it: what its ticks
+    // would reach of the ground is not by any line of the frame.
+    float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+    const bool shown = extrllgrid(map, x1, y1, x2, y2);
     MapPen pen(map, Join::kGraticule);
-    Marks marks(map, &pen);
+    Marks marks(map, g, true);
 
     wout({"nb of meridians =", fmtI(g.m + 1, 6)});
     const int32_t mLines = g.frameOnly ? 1 : g.m;
@@ -311,24 +407,37 @@ void drawllgrid(const Map& map) {
     const auto drawn = [&](int32_t i, float lon) {
         return !(g.oneBound && i == 0) && !(g.across && map.seamEdge(map.place(lon)) != 0);
     };
-    for (int32_t i = 0; i <= mLines; ++i) {
+    for (int32_t i = 0; shown && i <= mLines; ++i) {
         const float lon = g.meridian(i, mLines);
         if (drawn(i, lon))
             stepLine(map, pen, lon, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians);
     }
-    if (g.across)
+    if (shown && g.across)
         for (const float edge : {map.seamWest(), map.seamEast()})
             stepLine(map, pen, edge, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians,
                      Placing::kGiven);
-    if (g.ticks) meridianMarks(g, marks);
+    if (shown && g.ticks) meridianMarks(map, g, marks);
 
-    // Parallels, each drawn westward.
+    // Parallels, each drawn westward; the bottom and top edges on the rim where they lie
+    // beyond it.
     wout({"nb of parallels =", fmtI(g.p + 1, 6)});
     const int32_t pLines = g.frameOnly ? 1 : g.p;
-    for (int32_t k = 0; k <= pLines; ++k)
-        stepLine(map, pen, f.east, g.parallel(k, pLines), -g.dlon / static_cast<float>(g.npgrid),
-                 0.0f, g.npgrid, g.straightParallels);
-    if (g.ticks) parallelMarks(g, marks);
+    const float parallelStep = -g.dlon / static_cast<float>(g.npgrid);
+    for (int32_t k = 0; shown && k <= pLines; ++k) {
+        const float lat = g.parallel(k, pLines);
+        if (k != 0 && k != pLines) {
+            stepLine(map, pen, f.east, lat, parallelStep, 0.0f, g.npgrid, g.straightParallels);
+            continue;
+        }
+        const float other = k == 0 ? f.north : f.south;
+        linePoints(map, f.east, lat, parallelStep, 0.0f, g.npgrid, g.straightParallels,
+                   Placing::kEach, [&](float l, float p, bool draw) {
+                       pen.to(l, edgeLatitude(map, map.place(l), p, other), draw);
+                   });
+    }
+    if (shown && g.ticks) parallelMarks(g, marks);
+    // The text alignment is left as a drawn grid leaves it.
+    if (!shown && g.ticks) align(-7);
     menutail();
 }
 
@@ -337,14 +446,14 @@ bool gridMarksExtent(const Map& map, Box& box) {
     if (!g.ticks) return false;
     int32_t justification = 0;
     stextalign(justification, 3);
-    Marks marks(map, nullptr);
-    meridianMarks(g, marks);
+    Marks marks(map, g, false);
+    meridianMarks(map, g, marks);
     parallelMarks(g, marks);
     stextalign(justification, 1);
     return marks.placed(box);
 }
 
-void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax) {
+bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax) {
     const MapFrame& f = map.frame();
     Extent e{map};
     // The four sides, each sampled closely enough that no bulge of a curved side is missed.
@@ -362,16 +471,22 @@ void extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
     // placed as the map places the longitudes of its points.
     std::array<float, kRimPoints> lon{}, lat{};
     const int32_t n = map.rim(lon.data(), lat.data(), kRimPoints);
+    int32_t in = 0;
     for (int32_t k = 0; k < n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (!f.contains(lon[i], lat[i])) continue;
-        lon[i] = map.place(lon[i]);
-        e.points(&lon[i], &lat[i], 1);
+        if (!f.contains(lon[static_cast<std::size_t>(k)], lat[static_cast<std::size_t>(k)]))
+            continue;
+        const auto i = static_cast<std::size_t>(in++);
+        lon[i] = map.place(lon[static_cast<std::size_t>(k)]);
+        lat[i] = lat[static_cast<std::size_t>(k)];
     }
+    for (int32_t k = 0; k < in; k += kSidePieces)
+        e.points(&lon[static_cast<std::size_t>(k)], &lat[static_cast<std::size_t>(k)],
+                 std::min(kSidePieces, in - k));
     xmin = e.xmin;
     ymin = e.ymin;
     xmax = e.xmax;
     ymax = e.ymax;
+    return xmax > xmin && ymax > ymin;
 }
 
 }  // namespace tensova

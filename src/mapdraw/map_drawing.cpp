@@ -148,11 +148,30 @@ class MeasureSink final : public Sink {
     void move(float x, float y) override { draw(x, y); }
     void draw(float x, float y) override {
         us2cm(&x, &y, &x, &y, 1);
-        extent_->take({x, y, x, y});
+        extent_->take(x, y);
     }
 
   private:
     PaperExtent* extent_;
+};
+
+// The first piece of a line, from its first move to the next, passed on; nothing after it.
+class OnePieceSink final : public Sink {
+  public:
+    OnePieceSink(Sink& to, bool& begun, bool& ended) : to_(to), begun_(begun), ended_(ended) {}
+    void move(float x, float y) override {
+        ended_ = ended_ || begun_;
+        begun_ = true;
+        if (!ended_) to_.move(x, y);
+    }
+    void draw(float x, float y) override {
+        if (begun_ && !ended_) to_.draw(x, y);
+    }
+
+  private:
+    Sink& to_;
+    bool& begun_;
+    bool& ended_;
 };
 
 // Whole polylines: a run of points from a move to the next move. A run of one point has no
@@ -475,8 +494,17 @@ void PaperExtent::take(const Box& b) {
     any = true;
 }
 
-MapPen::MapPen(const Map& map, Join join, PaperExtent* measure)
-    : rules_(rulesFor(map, join)), measure_(measure) {}
+void PaperExtent::take(float x, float y) {
+    if (any && (x != last[0] || y != last[1])) {
+        before = last;
+        apart = true;
+    }
+    take({x, y, x, y});
+    last = {x, y};
+}
+
+MapPen::MapPen(const Map& map, Join join, PaperExtent* measure, bool onePiece)
+    : rules_(rulesFor(map, join)), measure_(measure), onePiece_(onePiece) {}
 
 void MapPen::to(float lon, float lat, bool draw) {
     const Map& map = *rules_.map;
@@ -508,7 +536,9 @@ void MapPen::step(float lon, float lat, bool draw, bool crossing) {
     measure(rules_, p);
     PenSink pen;
     MeasureSink measure(measure_);
-    Tracer t(rules_, measure_ != nullptr ? static_cast<Sink&>(measure) : pen);
+    Sink& sink = measure_ != nullptr ? static_cast<Sink&>(measure) : pen;
+    OnePieceSink piece(sink, begun_, ended_);
+    Tracer t(rules_, onePiece_ ? static_cast<Sink&>(piece) : sink);
     if (draw && started_) {
         t.next(last_, p, crossing);
     } else {

@@ -20,6 +20,7 @@
 //   rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
 //   transverse Mercator map).
 
+#include <array>
 #include <cstdint>
 
 #include "numeric/figures.hpp"
@@ -187,18 +188,26 @@ struct LinePoint {
     float inside = -1.0f;  // how far (radians) it lies within the reach where measured, else < 0
 };
 
-// The box on the paper (cm) of points taken one by one; `any` false until one is taken.
+// The box on the paper (cm) of points taken one by one; `any` false until one is taken. Of
+// the points taken one at a time, it keeps the last and the last one apart from it: where a
+// line ends and the way it arrives there.
 struct PaperExtent {
     Box box;
     bool any = false;
+    std::array<float, 2> last{};
+    std::array<float, 2> before{};
+    bool apart = false;  // whether `before` holds a point
     void take(const Box& b);
+    void take(float x, float y);
 };
 
 // A line drawn point by point, each point (radians) projected on its own. A pen given an
-// extent draws nothing: it takes into it every point that it would move or draw to.
+// extent draws nothing: it takes into it every point that it would move or draw to. A pen of
+// one piece draws its line from the first point to where the map first lifts the pen (its rim,
+// a tear, a point it does not show) and nothing after.
 class MapPen {
   public:
-    MapPen(const Map& map, Join join, PaperExtent* measure = nullptr);
+    MapPen(const Map& map, Join join, PaperExtent* measure = nullptr, bool onePiece = false);
     // The next point starts a new line.
     void lift() { started_ = false; }
     // A move (draw false) starts a new line at the point; a draw goes on from the last point.
@@ -213,6 +222,9 @@ class MapPen {
 
     LineRules rules_;
     PaperExtent* measure_;
+    bool onePiece_;
+    bool begun_ = false;  // a pen of one piece has begun its piece
+    bool ended_ = false;  // and ended it
     bool started_ = false;
     LinePoint last_;
     float lastGiven_ = 0.0f;  // the last longitude as given, whose step a grid line follows

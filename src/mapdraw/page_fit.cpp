@@ -141,8 +141,8 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
 bool fitToPage(Map& map, const PageLayout& layout) {
     const Box page = layout.belowHeading();
     Box projected;
-    extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax);
-    const bool extent = projected.xmax > projected.xmin && projected.ymax > projected.ymin;
+    const bool extent =
+        extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax);
     if (extent) {
         const GridFit fit{map, projected};
         const Box first = layout.box;

@@ -2,9 +2,10 @@
 // cap, a frame across the date line, a high-latitude frame) at tick sizes 1, 5 and 45, drawn
 // through the binary with a few events inside the frames. On each page every line (grid, ticks,
 // epicentres) and every label stands on the page and below the heading's lowest line, no label
-// stands on another, and a map that shows its frame is no stamp: its grid spans a third of the
-// room in width or in height. The stress symbols, of their own size on the paper, are not what
-// the fit holds: these events show their epicentres alone. The fit holds the frame and the
+// stands on another, every label stands by a line or tick, and a map that shows its frame is no
+// stamp: its grid spans a third of the room in width or in height; a page that cannot show its
+// frame holds no line and no label. The stress symbols, of their own size on the paper, are not
+// what the fit holds: these events show their epicentres alone. The fit holds the frame and the
 // grid's marks, never the events: another catalogue with its stress symbols gives the same grid.
 
 #include <gtest/gtest.h>
@@ -108,13 +109,42 @@ struct Drawn {
     bool shown = false;
 };
 
-// What of one map stands off the page, on the heading or on another label, or how it is a
-// stamp; empty when all is well.
+// How far the ink of a label stands from the nearest line that is not an epicentre.
+double fromLines(const std::array<double, 4>& ink, const std::vector<test::PsPath>& paths) {
+    double nearest = 1e9;
+    for (const test::PsPath& p : paths) {
+        if (p.closed) continue;
+        for (std::size_t k = 0; k < p.points.size(); ++k) {
+            // The chord to the next point, or the point alone, sampled every half point.
+            const auto& a = p.points[k];
+            const auto& b = p.points[k + 1 < p.points.size() ? k + 1 : k];
+            const int n = 1 + static_cast<int>(std::hypot(b[0] - a[0], b[1] - a[1]) / 0.5);
+            for (int j = 0; j <= n; ++j) {
+                const double x = a[0] + (b[0] - a[0]) * j / n, y = a[1] + (b[1] - a[1]) * j / n;
+                nearest = std::min(nearest, std::hypot(std::max({ink[0] - x, 0.0, x - ink[2]}),
+                                                       std::max({ink[1] - y, 0.0, y - ink[3]})));
+            }
+        }
+    }
+    return nearest;
+}
+
+// A label stands by its line or tick: its ink within its own height, and the room above a
+// digit's top, of a line (1.2 of the font's size, some 17 points).
+constexpr double kByItsLine = 1.2;
+
+// What of one map stands off the page, on the heading, on another label or away from every
+// line, or how it is a stamp, or what a page that cannot show its frame holds; empty when all
+// is well.
 std::string faults(const Drawn& map, const PlotPage& page) {
     const test::PsPage& drawn = map.page;
     const auto at = [](double x, double y) {
         return " at " + std::to_string(x) + " " + std::to_string(y);
     };
+    const bool labelled = std::any_of(drawn.texts.begin(), drawn.texts.end(),
+                                      [](const PsText& t) { return t.number(); });
+    if (!map.shown && (!drawn.paths.empty() || labelled))
+        return "a page that cannot show its frame holds a line or a label";
     // The heading's lines stand on the page, at its top.
     double heading = page.height();
     for (const PsText& t : drawn.texts) {
@@ -149,6 +179,10 @@ std::string faults(const Drawn& map, const PlotPage& page) {
         for (const PsText& k : labels)
             if (test::overlap(ink, test::inkBox(k)))
                 return "the label " + l.text + " on " + k.text + at(l.x, l.y);
+        const double away = fromLines(ink, drawn.paths);
+        if (away > kByItsLine * l.size)
+            return "the label " + l.text + " " + std::to_string(away) + " points from any line" +
+                   at(l.x, l.y);
         labels.push_back(l);
     }
     return "";
@@ -222,6 +256,54 @@ class OnEachPage : public testing::TestWithParam<PlotPage> {};
 TEST_P(OnEachPage, MarksOfAFrameTheMapDoesNotShow) {
     const Projection gnomonic{"oblique_gnomonic", 18, 1};
     EXPECT_EQ(faults(drawn(gnomonic, kFrames[3][1], "90", GetParam()), GetParam()), "");
+}
+
+// A page that cannot show its frame holds no line and no label: Mercator shows a frame of no
+// height (10 to 10 N) as a line, and cannot fit it.
+TEST(Maps, APageThatCannotShowItsFrameHoldsNoMark) {
+    const Drawn map = drawn({"Mercator", 15, 0}, "10\n10 10 5\n", "1", test::kPortrait);
+    EXPECT_FALSE(map.shown);
+    EXPECT_EQ(faults(map, test::kPortrait), "");
+}
+
+// A mark stands by its line: the oblique gnomonic about 0/45 shows the western edge of 100..200
+// by 30 S..60 N from 30 N up (75.7 degrees from its centre; 20 N lies 82.7 degrees out, beyond
+// its 80), and the eastern edge only at 60 N. The ticks of 45 degrees of the parallels 30 S to
+// 20 N, whose feet it does not show, would run westwards into it: they and their labels are
+// left out.
+TEST(Maps, NoMarkWhereTheMapDoesNotShowItsLine) {
+    const Drawn map = drawn({"oblique_gnomonic", 18, 1}, "10\n-30 60 10\n20\n100 200 10\n", "45",
+                            test::kPortrait);
+    EXPECT_EQ(faults(map, test::kPortrait), "");
+    int shown = 0;
+    for (const PsText& t : map.page.texts) {
+        if (!t.number() || std::stod(t.text) >= 100) continue;
+        EXPECT_GE(std::stod(t.text), 30) << t.text;
+        ++shown;
+    }
+    EXPECT_GT(shown, 0);
+}
+
+// Where the frame's top or bottom edge lies beyond the rim, the rim is that edge, with the
+// meridians' labels on it: the world on Mercator (rims at 89 S and N), on a Lambert conic (89 S),
+// on a polar equal-area map of 120 degrees (30 S) and on the polar gnomonic (10 N), whose poles
+// hold one label at the most. The meridians' labels are those beyond 90.
+TEST(Maps, TheRimIsTheEdgeThatLiesBeyondIt) {
+    const Projection kRims[] = {
+        {"Mercator", 15, 0},
+        {"Lambert_conic", 3, 3},
+        {"polar_equal_area_of_120_degrees", 5, 1, "", 9, "1\n120\n99\n99\n"},
+        {"polar_gnomonic", 17, 0}};
+    for (const Projection& p : kRims) {
+        SCOPED_TRACE(p.name);
+        const Drawn map = drawn(p, kFrames[1][1], "1", test::kPortrait);
+        EXPECT_EQ(faults(map, test::kPortrait), "");
+        EXPECT_GE(std::count_if(map.page.texts.begin(), map.page.texts.end(),
+                                [](const PsText& t) {
+                                    return t.number() && std::fabs(std::stod(t.text)) > 90;
+                                }),
+                  5);
+    }
 }
 
 // Mercator from 79 S to 79 N with ticks of 11 degrees: the ticks of the top and bottom edges run

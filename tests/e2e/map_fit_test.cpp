@@ -41,16 +41,16 @@ test::Lines fitOf(const std::string& ps) {
 }
 
 TEST(MapFit, LabelsOffThePageShrinkTheMapAndLetItOut) {
-    const std::string north = "320\n10\n55 80 5\n20\n160 -140 10\n33\n3\n99\n";
+    const std::string north = "320\n10\n55 80 5\n20\n160 -140 10\n33\n4\n99\n";
     const struct {
         const char* name;
         std::string keys;
         const test::PlotPage& page;
     } cases[] = {
         {"two shrinks", "300\n15\n99\n99\n" + north, test::kPortrait},
-        {"three shrinks", "300\n15\n99\n99\n320\n10\n60 80 5\n20\n160 -140 10\n33\n3\n99\n",
+        {"three shrinks", "300\n15\n99\n99\n320\n10\n60 80 5\n20\n160 -140 10\n33\n5\n99\n",
          test::kPortrait},
-        {"four shrinks", "300\n13\n99\n99\n99\n320\n10\n0 50 10\n20\n120 150 10\n33\n15\n99\n",
+        {"four shrinks", "300\n13\n99\n99\n99\n320\n10\n0 50 10\n20\n120 150 10\n33\n24\n99\n",
          test::kPortrait},
         {"a share of the box", "300\n24\n99\n99\n99\n320\n10\n40 70 5\n20\n-20 40 10\n33\n4\n99\n",
          test::kA4Landscape},

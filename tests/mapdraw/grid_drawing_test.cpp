@@ -62,9 +62,12 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
             for (const Point& p : path.points) ASSERT_LT(std::fabs(p[0]) + std::fabs(p[1]), 1e4);
     }
     // The first bottom tick, at 80 east: out of the box, or into it for type 3. Its path holds
-    // the move, the edge point again, two steps, then the label's own move: a tick and a half
-    // beyond the edge either way, its baseline one text height (0.5 cm) under that, as the
-    // label hangs from its anchor.
+    // the move, the edge point again, two steps, then the label's own move, its baseline one
+    // text height (0.5 cm) under its anchor, as the label hangs from it. The anchor stands a
+    // tick and a half beyond the edge where that lies within the label's height of the tick's
+    // outer end (7.9 points beyond it with the tick out); with the tick in, that end is the
+    // edge, and a tick and a half (23.7 points) lies farther: the anchor stands the label's
+    // height (its ink's, some 11 points) under the edge.
     const auto device = [](float lon, float lat) {
         Point p{rad(lon), rad(lat)};
         projlln(&p[0], &p[1], &p[0], &p[1], 1);
@@ -79,7 +82,11 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         const auto tick = paths(doc.finish())[type == 1 ? 17 : 2].points;
         ASSERT_EQ(tick.size(), 5u);
         expectNear(tick[3], device(80, type == 1 ? -81.0f : -79.0f), "tick end");
-        const Point anchor = device(80, -81.5f);
+        tensova::Box ink;
+        ASSERT_TRUE(cmtextbox(0, 0, "80.0", ink));
+        const float height = ink.height() * kPointsPerCm;
+        const Point edge = device(80, -80.0f);
+        const Point anchor = type == 1 ? device(80, -81.5f) : Point{edge[0], edge[1] - height};
         expectNear(tick[4], {anchor[0], anchor[1] - 14.175f}, "label");
     }
 }

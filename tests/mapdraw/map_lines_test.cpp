@@ -236,6 +236,30 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     }
 }
 
+// A pen of one piece, a tick mark's, draws its line to where the map first lifts the pen and
+// nothing after: on transverse Mercator about 0, from 70 to 110 on the equator to the rim at 80
+// (not again from 100), and from 80 to 100 at 30S to the tear at 90.
+TEST(MapLines, APenOfOnePieceStopsWhereTheMapFirstLiftsIt) {
+    const struct {
+        const char* name;
+        std::vector<Point> line;
+        float endLon;
+    } cases[] = {{"the rim", {{70, 0}, {110, 0}}, 80},
+                 {"a tear", along(80, -30, 100, -30, 10), 90}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MapDocument doc("");
+        useMap(MapSetting{1});
+        const Map map = mapOfGrid();
+        MapPen pen(map, Join::kGraticule, nullptr, true);
+        for (std::size_t k = 0; k < c.line.size(); ++k)
+            pen.to(rad(c.line[k][0]), rad(c.line[k][1]), k > 0);
+        const auto paths = doc.finish();
+        ASSERT_EQ(paths.size(), 1u);
+        EXPECT_NEAR(paths[0].points.back()[0], at(c.endLon, c.line[0][1])[0], 0.05f);
+    }
+}
+
 // Coordinates beyond the device range: one box for a whole map, one each outside a map.
 TEST(MapLines, OneClampBoxPerMap) {
     MapDocument map("\n\n\n\n\n\n");

@@ -48,6 +48,15 @@ struct Path {
     std::vector<Point> points;
     bool closed = false, filled = false;
 };
+// The lines without the moves to the texts' anchors (a move that a font's choice follows).
+inline Lines withoutTextMoves(const Lines& lines) {
+    Lines out;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!(lines[i].ends_with(" M") && i + 1 < lines.size() && lines[i + 1].ends_with(" sym")))
+            out.push_back(lines[i]);
+    return out;
+}
+
 inline std::vector<Path> paths(const Lines& lines) {
     std::vector<Path> out;
     for (const auto& l : lines) {
