@@ -1,5 +1,6 @@
 #include "catalogue/polygon_file.hpp"
 
+#include "catalogue/polygon_test.hpp"
 #include "console/fields.hpp"
 #include "console/globe.hpp"
 #include "console/input.hpp"
@@ -64,11 +65,17 @@ std::vector<std::string> readPolygon(int32_t unit, PolygonRead& p) {
             !onGlobeAt(unit, p.vrtxlat[i], kLatitudeLimit, vertex + " latitude", fault))
             return fault;
     }
-    // A line past the last vertex that holds anything is a vertex the count left out.
-    std::string line;
-    while (unitReadLine(unit, line) == ReadResult::Ok)
-        if (line.find_first_not_of(" \t") != std::string::npos)
-            return {atLine(unit), "more vertices than the count of " + fmtIown(p.nvrtx)};
+    // An edge whose inner side the test cannot tell would keep the events of another region:
+    // such a contour is refused here, while the polygon in force still stands.
+    const auto n = static_cast<std::size_t>(p.nvrtx);
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t k2 = k + 1 == n ? 0 : k + 1;
+        if (!usableNormal(edgeNormal(p.lgrcircle, p.vrtxlong[k], p.vrtxlat[k], p.vrtxlong[k2],
+                                     p.vrtxlat[k2])))
+            return {"INCONSISTENT CONTOUR: vertices " + fmtIown(static_cast<int64_t>(k + 1)) +
+                        " and " + fmtIown(static_cast<int64_t>(k2 + 1)),
+                    p.lgrcircle ? "||OV1 x OV2|| = 0" : "||V1V2|| = 0"};
+    }
     return {};
 }
 

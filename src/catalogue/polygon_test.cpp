@@ -50,29 +50,35 @@ std::size_t polygonVertexCount(const Seistest2& t) {
     return static_cast<std::size_t>(std::clamp(t.nvrtx, 0, kMaxVertices));
 }
 
+std::array<float, 3> edgeNormal(bool greatCircle, float lon1, float lat1, float lon2, float lat2) {
+    std::array<float, 3> normal{};
+    if (greatCircle) {
+        const auto v1 = unitVector(lon1, lat1);
+        const auto v2 = unitVector(lon2, lat2);
+        vecprod3d(normal.data(), v1.data(), v2.data(), 1);
+    } else {
+        normal = {lat1 - lat2, lon2 - lon1, 0.0f};
+    }
+    return normal;
+}
+
+bool usableNormal(const std::array<float, 3>& normal) {
+    return normal[0] != 0.0f || normal[1] != 0.0f || normal[2] != 0.0f;
+}
+
 void spolygontst(int32_t& istat) {
     Seistest2& t = seistest2;
     istat = 0;
     const std::size_t n = polygonVertexCount(t);
-    if (t.lgrcircle) {
+    if (t.lgrcircle)
         for (std::size_t k = 0; k < n; ++k) t.vrtx1[k] = unitVector(t.vrtxlong[k], t.vrtxlat[k]);
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t k2 = k + 1 == n ? 0 : k + 1;
-            vecprod3d(t.vnrm1[k].data(), t.vrtx1[k].data(), t.vrtx1[k2].data(), 1);
-            if (t.vnrm1[k][0] == 0.0f && t.vnrm1[k][1] == 0.0f && t.vnrm1[k][2] == 0.0f) {
-                reportZeroNormal(t, k, k2);
-                istat = 10;
-            }
-        }
-    } else {
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t k2 = k + 1 == n ? 0 : k + 1;
-            // The edge vector turned a quarter turn to the left: it points inside.
-            t.vnrm1[k] = {t.vrtxlat[k] - t.vrtxlat[k2], t.vrtxlong[k2] - t.vrtxlong[k], 0.0f};
-            if (t.vnrm1[k][0] == 0.0f && t.vnrm1[k][1] == 0.0f) {
-                reportZeroNormal(t, k, k2);
-                istat = 20;
-            }
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t k2 = k + 1 == n ? 0 : k + 1;
+        t.vnrm1[k] =
+            edgeNormal(t.lgrcircle, t.vrtxlong[k], t.vrtxlat[k], t.vrtxlong[k2], t.vrtxlat[k2]);
+        if (!usableNormal(t.vnrm1[k])) {
+            reportZeroNormal(t, k, k2);
+            istat = t.lgrcircle ? 10 : 20;
         }
     }
 }

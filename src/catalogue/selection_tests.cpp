@@ -166,26 +166,28 @@ void askVertex(Seistest2& t, int32_t k) {
     inlatitudedef(t.vrtxlat[i], question("latitude"), t.vrtxlat[i]);
 }
 
-void polygonFileClosed(const std::string& name) {
-    wout({"Polygon file", trimmed(name), "is closed"});
+std::string polygonFileClosed(const std::string& name) {
+    return "Polygon file " + std::string(trimmed(name)) + " is closed";
 }
 
 // A refused polygon file: the box names its line and what is wrong there, and the polygon in
 // force stays, whole. Half a polygon, or one of the wrong size, would select the events of
-// another region without a word.
+// another region without a word. Piped answers and a command file end there, as at any refusal:
+// their next lines were meant for a menu that read the file.
 void polygonInputFailed(const Seistest2& t, const std::string& name,
                         const std::vector<std::string>& fault) {
-    warninghead(kSetseistest);
-    for (const std::string& line : fault) wout({line});
-    wout({"=> POLYGON INPUT FAILED"});
-    wout({"=> KEEPING # vertices =", fmtI(t.nvrtx, 6)});
     unitClose(kPolygonUnit);
-    polygonFileClosed(name);
-    warningtail00();
+    const std::string keeping = "=> KEEPING # vertices = " + fmtI(t.nvrtx, 6);
+    const std::string closed = polygonFileClosed(name);
+    const auto line = [&](std::size_t k) {
+        return k < fault.size() ? std::string_view(fault[k]) : std::string_view();
+    };
+    refuseAnswer({kSetseistest, "polygon input file name", "", RefusalBox::Warning},
+                 {line(0), line(1), line(2), "=> POLYGON INPUT FAILED", keeping, closed});
 }
 
 // Reads the vertex count, the kind of edges and the vertices from a file the user names, and
-// takes them only when the file holds a whole polygon.
+// takes them only when the file holds a whole polygon that the test can use.
 void readPolygonFile(Seistest2& t) {
     static std::string name = fit("", 35);  // the last file's name is the next default
     opef2(name, question("polygon input"), kPolygonUnit, OpenStatus::Old, 0);
@@ -202,7 +204,7 @@ void readPolygonFile(Seistest2& t) {
     std::copy_n(p.vrtxlat.begin(), p.nvrtx, t.vrtxlat.begin());
     unitClose(kPolygonUnit);
     submenuhead(kSetseistest);
-    polygonFileClosed(name);
+    wout({polygonFileClosed(name)});
     wout({"Could read up to:", fmtI(kMaxVertices, 6), "vertices"});
     wout({"Actually read   :", fmtI(t.nvrtx, 6), "vertices"});
     wout({"- - - - - - - - - - - - - - - - - - - - - -"});

@@ -1,6 +1,7 @@
 #include "columns/column_reader.hpp"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "columns/column_setup.hpp"
@@ -79,16 +80,14 @@ void report(const std::string& title, const std::string& fname, int32_t nread, i
     }
 }
 
-// The recovery menu after a failed stage; returns the choice: 1, 0 or 99.
+// The recovery menu after a failed stage; returns the choice: 1, 0 or 99. The file is refused:
+// piped answers and a command file end here, as at any refusal, for their next lines were meant
+// for the menus of a file that read.
 int32_t recovery(std::string_view stage, const std::string& fname) {
-    errorhead(kReadreal6);
-    wout({stage});
-    wout({"IN FILE:", trimmed(fname)});
-    wout({"------------------------------"});
-    wout({"Try again on same file ......1"});
-    wout({"New file ....................0"});
-    wout({"Exit .......................99"});
-    errortail00();
+    const std::string file = "IN FILE: " + std::string(trimmed(fname));
+    refuseAnswer({kReadreal6, "your choice", ""},
+                 {stage, file, "------------------------------", "Try again on same file ......1",
+                  "New file ....................0", "Exit .......................99"});
     for (;;) {
         int32_t choice = 0;
         inintegdef(choice, "your choice", 0);
@@ -193,6 +192,25 @@ int32_t readreal6(std::string& title, std::string& fname, std::string_view descr
         return 0;
     }
     cinvin(inter, 0, 5, "readreal6", "inter");
+    // What the call may change besides the array: the caller's settings and names, and the
+    // reader's own. Left after a refused file, the call gives them back: a refused file changes
+    // no setting.
+    const std::string titleWas = title;
+    const auto countsWas = std::tuple(ndisp, iskip, ititle, iheader, nvar, ncolmax);
+    const std::vector<int32_t> jacolWas(jacol.begin(), jacol.end());
+    const std::vector<int32_t> jfcolWas(jfcol.begin(), jfcol.end());
+    const std::vector<std::string> varnamWas(varnam.begin(), varnam.end());
+    const std::vector<std::string> rvarcolnamWas(rvarcolnam.begin(), rvarcolnam.end());
+    const Readrealsetup setupWas = readrealsetup;
+    const auto giveBack = [&] {
+        title = titleWas;
+        std::tie(ndisp, iskip, ititle, iheader, nvar, ncolmax) = countsWas;
+        std::ranges::copy(jacolWas, jacol.begin());
+        std::ranges::copy(jfcolWas, jfcol.begin());
+        std::ranges::copy(varnamWas, varnam.begin());
+        std::ranges::copy(rvarcolnamWas, rvarcolnam.begin());
+        readrealsetup = setupWas;
+    };
     for (;;) {
         opef2(fname, description, iu, OpenStatus::Old, isDialog(inter) ? 0 : 1);
         for (;;) {
@@ -224,7 +242,10 @@ int32_t readreal6(std::string& title, std::string& fname, std::string_view descr
                 continue;
             }
             closed(fname, iu);
-            if (choice == 99) return 1;
+            if (choice == 99) {
+                giveBack();
+                return 1;
+            }
             break;
         }
     }

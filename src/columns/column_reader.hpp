@@ -19,7 +19,8 @@ namespace tensova {
 // the highest array column in use. When a stage fails, a recovery menu offers the same file
 // again, another file, or the exit. Modes 4 and 5 only set the defaults and open no file.
 // Returns 0 when data were read (or in modes 4 and 5), 1 when the user left without data; the
-// array and nread are then as they were.
+// array and nread are then as they were, and after a refused file every other argument and the
+// reader's settings too. A refused file ends piped answers and a command file.
 int32_t readreal6(std::string& title, std::string& fname, std::string_view description, int32_t iu,
                   int32_t& ndisp, int32_t& iskip, int32_t& ititle, int32_t& iheader,
                   std::span<int32_t> jacol, std::span<int32_t> jfcol, std::span<std::string> varnam,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/console.hpp"
+#include "console/fields.hpp"
 #include "console/input.hpp"
 
 namespace tensova {
@@ -49,12 +50,23 @@ void warninghead(const Stamp& s) {
     werr({kSlashes});
 }
 
-void pauseForReturn() {
+void pauseForReturn(std::string_view closingRow) {
     werr({iocom.cmdOpen ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE"});
     std::string answer;
-    // Any line ends the pause, however long (none of it answers the next question); so does the
-    // end of the input, which must not hold the run.
-    (void)readWholeLine(iocom.errIn, answer);
+    // At a terminal any line ends the pause, however long (none of it answers the next
+    // question); so does the end of the input, which must not hold the run.
+    const WholeLine r = readWholeLine(iocom.errIn, answer);
+    if (iocom.terminal || r == WholeLine::End ||
+        (r == WholeLine::Ok && answer.find_first_not_of(" \t") == std::string::npos))
+        return;
+    // A piped line that is not empty was written for a question: had this box not come, it
+    // would have answered one. The answers after it are out of step.
+    werr({"line", fmtIown(unitLineNumber(iocom.errIn)), "of standard input, at the pause:",
+          r == WholeLine::Ok ? quotedAnswer(answer) : tooLongLine()});
+    werr({"a pause takes only an empty line: the answers are out of step"});
+    unitEndInput(iocom.errIn);
+    werr({closingRow});
+    endAfterRefusal();
 }
 
 void errorclose() {
@@ -66,12 +78,12 @@ void warningclose() {
 }
 
 void errortail00() {
-    if (iocom.pauseOn) pauseForReturn();
+    if (iocom.pauseOn) pauseForReturn(kStars43);
     errorclose();
 }
 
 void warningtail00() {
-    if (iocom.pauseOn) pauseForReturn();
+    if (iocom.pauseOn) pauseForReturn(kSlashes);
     warningclose();
 }
 

@@ -19,7 +19,8 @@ void warningclose();
 void errortail0();
 void warningtail0();
 // The pause for return: the pause line, then one line from the error input unit. At the end
-// of the input the pause simply ends.
-void pauseForReturn();
+// of the input the pause simply ends. From a keyboard that is no terminal only an empty line
+// (or one of blanks) ends it: any other ends the run, after the box's `closingRow`.
+void pauseForReturn(std::string_view closingRow);
 
 }  // namespace tensova

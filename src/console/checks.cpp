@@ -64,7 +64,7 @@ void errortail01(int32_t level) {
     } else {
         werr({"RESUMING EXECUTION"});
     }
-    pauseForReturn();
+    pauseForReturn(kStars43);
     werr({kStars43});
 }
 

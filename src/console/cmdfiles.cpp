@@ -117,8 +117,13 @@ bool answerFromCommandFile() {
     return iocom.cmdOpen;
 }
 
+std::string commandFileLine() {
+    return "line " + fmtIown(unitLineNumber(iocom.stdIn)) + " of command file " +
+           std::string(trimmed(runningName));
+}
+
 void endCommandFileAtLine() {
-    wout({"line", fmtIown(unitLineNumber(iocom.stdIn)), "of command file", trimmed(runningName)});
+    wout({commandFileLine()});
     wout({"===> END OF COMMAND FILE"});
     endRunningCommandFile();
 }

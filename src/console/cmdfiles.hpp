@@ -18,6 +18,8 @@ void endaltsi(int32_t iu, const std::string& cfname, int32_t imode);
 void endRunningCommandFile();
 // Whether the answers come from a running command file.
 bool answerFromCommandFile();
+// "line 4 of command file cmds.txt": the line of the running command file last read.
+std::string commandFileLine();
 // Inside a box about an answer of the command file that cannot be used: the line of the
 // command file that gave it, "===> END OF COMMAND FILE", and the command file ends; the keyboard
 // takes over.

@@ -213,10 +213,12 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
                                  return regularFileBeginsWith(name, h);
                              });
         OpenStatus how = foreign ? OpenStatus::New : status;
-        if (imode == 0 && !fromFile && how == OpenStatus::New) {
-            // At the keyboard a name to save under may replace a file, as a save dialog does,
-            // but only once the user has said so; otherwise the name is asked for again.
-            if (fits && !held && regularFileExists(name)) {
+        const bool exists = how == OpenStatus::New && fits && !held && regularFileExists(name);
+        // At a terminal a name to save under may replace a file, as a save dialog does, but
+        // only once the user has said so; otherwise the name is asked for again. Piped answers
+        // cannot know which files exist: they never replace one (a device is no file to lose).
+        if (imode == 0 && !fromFile && how == OpenStatus::New && (iocom.terminal || !exists)) {
+            if (exists) {
                 bool replace = false;
                 inlogicdefwhole(replace, "file exists: replace it", false);
                 if (!replace) continue;
@@ -244,9 +246,11 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             fits
                 ? std::string()
                 : "name longer than " + fmtIown(static_cast<int64_t>(fname.size())) + " characters";
+        const bool kept = exists && how == OpenStatus::New;
         refuseAnswer(
             {kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
-            {"COULD NOT OPEN FILE " + shown, longer, fits && (fromFile || held) ? why : ""});
+            {"COULD NOT OPEN FILE " + shown, longer, fits && (fromFile || held || kept) ? why : "",
+             kept ? "piped answers and command files never replace a file" : ""});
     }
 }
 

@@ -28,8 +28,31 @@ bool integerGrammar(std::string_view t) {
     return true;
 }
 
+// Where a value begins, blanks and tabs from `pos` passed over, and where it ends: at the next
+// separator.
+std::size_t valueStart(std::string_view t, std::size_t pos) {
+    while (pos < t.size() && (t[pos] == ' ' || t[pos] == '\t')) ++pos;
+    return pos;
+}
+std::size_t valueEnd(std::string_view t, std::size_t start) {
+    while (start < t.size() && !isSeparator(t[start])) ++start;
+    return start;
+}
+
 // The line of the keyboard's last answer.
 int32_t keyboardAnswer = 0;
+// The last answer read, keyboard or command file, for the box that ends piped input on it;
+// none when it was too long to keep.
+std::string lastAnswer;
+bool lastAnswerKept = false;
+
+// The run stops, the files of unended RUNs named: they lack what their RUN had still to write.
+[[noreturn]] void stopReading(std::string_view why) {
+    wout({why});
+    for (const std::string& file : filesOfUnendedRuns()) wout({file});
+    wout({"===> STOPPING EXECUTION"});
+    stopRun(1);
+}
 
 }  // namespace
 
@@ -53,14 +76,39 @@ std::string tooLongLine() {
 }
 
 void endOfInput() {
-    wout({"END OF INPUT"});
-    wout({"===> STOPPING EXECUTION"});
-    stopRun(1);
+    stopReading("END OF INPUT");
+}
+
+void endAfterRefusal() {
+    // Not the end of the input: the answers went on, but none after this one can be in step.
+    stopReading("A REFUSED ANSWER ENDS THE RUN");
+}
+
+std::string quotedAnswer(std::string_view line) {
+    // Enough to recognise the answer; a line of a million characters must not fill the screen.
+    constexpr std::size_t kShown = 200;
+    std::size_t shown = line.size();
+    if (shown > kShown) {
+        shown = kShown;
+        // Not inside a character of several bytes.
+        while (shown > 0 && (static_cast<unsigned char>(line[shown]) & 0xC0) == 0x80) --shown;
+    }
+    std::string q = "\"";
+    for (const char c : line.substr(0, shown)) {
+        const auto u = static_cast<unsigned char>(c);
+        q += u < 0x20 || u == 0x7f ? '?' : c;
+    }
+    q += '"';
+    if (shown < line.size())
+        q += " (cut: " + fmtIown(static_cast<int64_t>(line.size())) + " characters in all)";
+    return q;
 }
 
 WholeLine readAnswerOf(int32_t unit, std::string& line) {
     const WholeLine r = readWholeLine(unit, line);
     if (unit == kKeyboardUnit) keyboardAnswer = unitLineNumber(unit);
+    lastAnswerKept = r == WholeLine::Ok;
+    if (lastAnswerKept) lastAnswer = line;
     return r;
 }
 
@@ -79,7 +127,6 @@ Answered readAnswer(std::string& line) {
 void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
     const int32_t unit = r.unit != 0 ? r.unit : iocom.stdIn;
     const bool fromFile = unit == iocom.stdIn && answerFromCommandFile();
-    const bool asked = iocom.terminal || fromFile;  // asked again
     if (r.box == RefusalBox::Quiet && iocom.terminal && !fromFile) {
         if (!r.retry.empty()) wout({r.retry});
         return;
@@ -87,12 +134,17 @@ void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why)
     r.box == RefusalBox::Warning ? warninghead(r.which) : errorhead(r.which);
     for (const std::string_view line : why)
         if (!line.empty()) wout({line});
-    if (!asked) {
-        wout({"line", fmtIown(keyboardAnswer), "of standard input, answer to:", r.question});
-        // Nothing more is read from it, not even the pause of a box.
-        unitEndInput(unit);
+    if (!iocom.terminal) {
+        // Piped lines after this one were written for questions that will not come in their
+        // order, those after a command file for a command file that ran to its end.
+        wout({fromFile ? commandFileLine() + ","
+                       : "line " + fmtIown(keyboardAnswer) + " of standard input,",
+              "answer to:", r.question});
+        if (!r.quoted && lastAnswerKept) wout({"refused answer:", quotedAnswer(lastAnswer)});
+        // Nothing more is read from the keyboard, not even the pause of a box.
+        unitEndInput(kKeyboardUnit);
         r.box == RefusalBox::Warning ? warningclose() : errorclose();
-        endOfInput();
+        endAfterRefusal();
     }
     if (fromFile) endCommandFileAtLine();
     if (!r.retry.empty()) wout({r.retry});
@@ -109,22 +161,21 @@ bool FreeFormat::nextToken(std::string_view& token) {
     // Leading blanks and tabs go; a value then runs to the next separator. One comma or slash
     // after a value ends it; a text that starts with a comma or slash holds a null value,
     // which is not a number.
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
-    if (pos_ >= text_.size()) return false;
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !isSeparator(text_[pos_])) ++pos_;
+    const std::size_t start = valueStart(text_, pos_);
+    if (start >= text_.size()) return false;
+    pos_ = valueEnd(text_, start);
     token = text_.substr(start, pos_ - start);
     endValue();
     return !token.empty();
 }
 
 void FreeFormat::endValue() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    pos_ = valueStart(text_, pos_);
     if (pos_ < text_.size() && (text_[pos_] == ',' || text_[pos_] == '/')) ++pos_;
 }
 
 bool FreeFormat::nextText(std::string& v) {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    pos_ = valueStart(text_, pos_);
     if (pos_ >= text_.size()) return false;
     const char quote = text_[pos_];
     if (quote != '\'' && quote != '"') {
@@ -187,6 +238,10 @@ bool parseInt(std::string_view text, int32_t& v) {
 
 bool parseReal(std::string_view text, float& v) {
     return FreeFormat(text).nextReal(v);
+}
+
+std::size_t firstValueEnd(std::string_view text) {
+    return valueEnd(text, valueStart(text, 0));
 }
 
 template <typename Read>

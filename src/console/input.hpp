@@ -39,6 +39,12 @@ std::string tooLongLine();
 
 // The end of the keyboard's input: the run stops, its files finished and closed.
 [[noreturn]] void endOfInput();
+// The stop after an answer that ended piped input was refused (its box is closed): said so,
+// the run stops as at the end of the input.
+[[noreturn]] void endAfterRefusal();
+// An answer as a box quotes it: whole, between double quotes, its control characters shown as
+// '?'; a line of more than a few hundred characters is cut, the cut marked and the length told.
+std::string quotedAnswer(std::string_view line);
 
 // The frame of a box that refuses an answer.
 enum class RefusalBox {
@@ -54,14 +60,16 @@ struct Refusal {
     std::string_view question;                // named when the refusal ends piped input
     std::string_view retry = "==> RETRYING";  // the box's last line when it is asked again
     RefusalBox box = RefusalBox::Error;
-    int32_t unit = 0;  // the unit the answer came from; 0 for the standard input unit
+    int32_t unit = 0;     // the unit the answer came from; 0 for the standard input unit
+    bool quoted = false;  // the box's lines quote the answer already
 };
 
 // Refuses an answer that the caller would ask for again; `why` are the box's lines (empty ones
 // are left out). At a terminal the box is shown and the question asked again. An answer of a
 // command file ends the command file, in the box that names its line: the keyboard asks the
-// question again. An answer piped in ends the run as the end of the input does, the box naming
-// the line and the question: a later line would answer a question it was not meant for.
+// question again. While the keyboard is no terminal, an answer piped in or read from a command
+// file ends the run as the end of the input does, the box naming the line, the question and the
+// answer: a later line would answer a question it was not meant for.
 void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why);
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
@@ -91,6 +99,9 @@ class FreeFormat {
 // The first value of a text in free format.
 bool parseInt(std::string_view text, int32_t& v);
 bool parseReal(std::string_view text, float& v);
+// Where the first value of a text in free format ends: the index of the separator after it, or
+// the text's size. What follows it is no part of the value (a comment in a command file).
+std::size_t firstValueEnd(std::string_view text);
 
 // One free-format record of a file unit, read value by value: it starts on a new line and goes
 // on across lines as needed; the rest of its last line is passed over. Error names a value that

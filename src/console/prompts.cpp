@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "console/boxes.hpp"
+#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/input.hpp"
@@ -48,15 +50,16 @@ bool takesDefault(std::string_view line) {
     return line.empty() || line[0] == ' ' || line[0] == '\r' || line[0] == '\n';
 }
 
-// An answer longer than its field is refused whole: cut, it would be read as another answer
-// (000000000000000000001001 as 0). Blanks after it are no part of it.
+// A text answer longer than its field is refused whole: cut, it would be read as another answer
+// (a name cut short names another file). Blanks after it are no part of it.
 bool beyondField(std::string_view line, std::size_t field) {
     const std::size_t end = line.find_last_not_of(" \t");
     return end != std::string_view::npos && end >= field;
 }
 
-std::string answerLongerThan(std::size_t field) {
-    return "answer longer than " + fmtIown(static_cast<int64_t>(field)) + " characters";
+std::string longerThan(std::string_view what, std::size_t field) {
+    return std::string(what) + " longer than " + fmtIown(static_cast<int64_t>(field)) +
+           " characters";
 }
 
 // A prompt's own box for an answer it cannot read.
@@ -92,14 +95,15 @@ bool answerLine(std::string& line, const Unreadable& box) {
     return a == Answered::Line;
 }
 
-// A number of a prompt with a default, read from the answer's field.
+// A number of a prompt with a default, read from the answer's field. Only the number has to fit
+// in it: what follows the number is no part of it (a comment in a command file).
 template <typename T, typename Parse>
 Answer readField(T& v, Parse parse, const Unreadable& box) {
     std::string line;
     if (!answerLine(line, box)) return Answer::AskAgain;
     if (takesDefault(line)) return Answer::Default;
-    if (beyondField(line, kNumberField)) {
-        box.refuse(answerLongerThan(kNumberField));
+    if (firstValueEnd(line) > kNumberField) {
+        box.refuse(longerThan("number", kNumberField));
         return Answer::AskAgain;
     }
     if (parse(line.substr(0, kNumberField), v)) return Answer::Value;
@@ -251,6 +255,18 @@ struct YesNo {
     bool whole = false;     // only a whole answer counts
     int32_t unit = 0;       // the unit it reads; 0 for the standard input unit
 
+    // Answers written beforehand (piped in, or a command file's) count only whole: "new.ndk"
+    // meant for a name must not answer No by its first character. Nor do they get help, after
+    // which the question comes again, out of step with them.
+    bool written() const { return !iocom.terminal || (unit == 0 && answerFromCommandFile()); }
+    Verdict verdict(std::string_view line) const {
+        const char first = line.empty() ? ' ' : line[0];
+        if (!written()) return whole ? judgeWhole(line) : judge(first);
+        // A line that begins with a blank takes the default, as at a terminal.
+        const Verdict v = judge(first) == Verdict::Default ? Verdict::Default : judgeWhole(line);
+        return v == Verdict::Help ? Verdict::Wrong : v;
+    }
+
     Unreadable unreadable() const {
         return {stamp,
                 text,
@@ -262,8 +278,7 @@ struct YesNo {
     // Applies the answer line; false when the question must be asked again (help, a wrong
     // answer).
     bool apply(bool& l, bool ldef, std::string_view line) const {
-        const char first = line.empty() ? ' ' : line[0];
-        switch (whole ? judgeWhole(line) : judge(first)) {
+        switch (verdict(line)) {
             case Verdict::Yes:
                 l = true;
                 return true;
@@ -276,11 +291,13 @@ struct YesNo {
             case Verdict::Help:
                 break;
             case Verdict::Wrong: {
-                // The answer as it was judged: its first character, or all of it (cut short).
-                const std::string shown(whole ? line.substr(0, 40) : line.substr(0, 1));
-                refuseAnswer(
-                    {stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN", RefusalBox::Error, unit},
-                    {"incorrect answer: " + shown});
+                // The answer as it was judged: its first character, or all of it.
+                const std::string shown = written() ? quotedAnswer(line)
+                                          : whole   ? std::string(line.substr(0, 40))
+                                                    : std::string(line.substr(0, 1));
+                refuseAnswer({stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN",
+                              RefusalBox::Error, unit, written()},
+                             {"incorrect answer: " + shown});
                 break;
             }
         }
@@ -356,6 +373,24 @@ void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef) {
     }
 }
 
+void inrealsline(float* v, int32_t n, const Stamp& which, std::string_view question,
+                 const std::function<void()>& put) {
+    const Unreadable unreadable{which, question, "could not read", "", RefusalBox::Quiet};
+    std::vector<float> read(static_cast<std::size_t>(std::max(n, 0)));
+    for (;;) {
+        put();
+        std::string line;
+        if (!answerLine(line, Unreadable{which, question})) continue;
+        FreeFormat values(line);
+        if (!std::all_of(read.begin(), read.end(), [&](float& r) { return values.nextReal(r); })) {
+            unreadable.refuse();
+            continue;
+        }
+        std::copy(read.begin(), read.end(), v);
+        return;
+    }
+}
+
 void inchar1(std::string& answer, std::string_view text) {
     const std::string_view q = trimmed(text);
     for (;;) {
@@ -391,7 +426,7 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
         } else if (beyondField(line, field)) {
-            box.refuse(answerLongerThan(field));
+            box.refuse(longerThan("answer", field));
             continue;
         } else {
             answer = fit(win, answer.size());

@@ -3,18 +3,22 @@
 // command file while one runs). Each returns only with an acceptable answer: an unreadable or
 // out-of-range answer gives an error box and, at a terminal, the question again (a command file
 // ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank
-// (an empty line included) takes the default; any other answer of a prompt with a default is
-// refused when longer than its field (20 characters for a number; for a text its variable's
-// length, at most 80). At output level 2 the question is framed by a line of dots and followed
-// by the default; the accepted value is echoed.
+// (an empty line included) takes the default. A number is the line's first free-format value,
+// and the rest of the line is passed over (a comment in a command file); with a default it is
+// refused when it runs past its field of 20 characters. A text is the whole line, refused when
+// longer than its field (its variable's length, at most 80). At output level 2 the question is
+// framed by a line of dots and followed by the default; the accepted value is echoed.
 //
 // The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
 // Text answers are std::strings whose size is the declared length of the variable.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <tuple>
+
+#include "console/text.hpp"
 
 namespace tensova {
 
@@ -34,6 +38,12 @@ void inrealvindef(float& r, std::string_view text, float rdef, float rmin, float
 std::string realRange(float rmin, float rmax);
 // The older integer prompt: every line at every level, the question at its full length, no echo.
 void inintegdefnp(int32_t& iv, std::string_view text, int32_t ivdef);
+// Reals without default: n of them from one answer line, the rest of the line passed over. `put`
+// puts the question, and `question` names it in the boxes of `which`. A line that does not hold
+// them is asked again, at a terminal without a box (a line too long for the console has its
+// box); v changes only when all n are read.
+void inrealsline(float* v, int32_t n, const Stamp& which, std::string_view question,
+                 const std::function<void()>& put);
 
 // Text without default: the line as typed, cut or padded to answer's length.
 void inchar1(std::string& answer, std::string_view text);

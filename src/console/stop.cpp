@@ -11,7 +11,25 @@ std::vector<std::function<void()>>& actions() {
     static std::vector<std::function<void()>> list;
     return list;
 }
+// The files that RUNs are writing now: a line each, as the stop shows it.
+std::vector<std::string>& runFiles() {
+    static std::vector<std::string> files;
+    return files;
+}
 }  // namespace
+
+RunWriting::RunWriting(std::string_view what, std::string_view name) {
+    runFiles().push_back(std::string(what) + " " + std::string(name) +
+                         " CLOSED BEFORE ITS RUN ENDED");
+}
+
+RunWriting::~RunWriting() {
+    runFiles().pop_back();
+}
+
+std::vector<std::string> filesOfUnendedRuns() {
+    return runFiles();
+}
 
 void atStop(std::function<void()> action) {
     actions().push_back(std::move(action));

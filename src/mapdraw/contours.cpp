@@ -12,6 +12,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/files.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -138,13 +139,19 @@ void overlayFile(int32_t choice, const Map& map, const LonWindow& window) {
             closedLine(f);
             menutail();
             break;
-        case FileEnd::Error:
-            errorhead(kContours1);
-            wout({"WHILE READING FILE", trimmed(f.name)});
-            closedLine(f);
-            report();
-            errortail00();
+        case FileEnd::Error: {
+            // A record that cannot be read refuses the file: piped answers and a command file
+            // end here, as at any refusal.
+            const std::string reading = "WHILE READING FILE " + std::string(trimmed(f.name));
+            const std::string closed = "input file " + std::string(trimmed(f.name)) + " closed";
+            const auto line = [&](std::size_t k) {
+                return k < f.report.size() ? std::string_view(f.report[k]) : std::string_view();
+            };
+            const std::string question = std::string(kind.explanation) + " file name";
+            refuseAnswer({kContours1, question, ""},
+                         {reading, closed, line(0), line(1), line(2), line(3)});
             break;
+        }
         case FileEnd::Cut:
             warninghead(kContours1);
             wout({"Stopped at curve #", fmtI(f.counter, 6)});

@@ -102,17 +102,18 @@ void align(int32_t code) {
 struct Layout {
     explicit Layout(const Map& map)
         : f(map.frame()),
-          frameOnly(gridll.gridtype == 2 || gridll.gridtype == 3),
-          ticks(gridll.gridtype >= 1 && gridll.gridtype <= 3),
+          frameOnly(map.grid().gridtype == 2 || map.grid().gridtype == 3),
+          ticks(map.grid().gridtype >= 1 && map.grid().gridtype <= 3),
           dlon(f.east - f.west),
           dlat(f.north - f.south),
-          m(intervals(dlon, gridll.loninc)),
-          p(intervals(dlat, gridll.latinc)),
-          npgrid(heldCount(gridll.npgrid)),
-          nptick(heldCount(gridll.nptick)),
-          s((gridll.gridtype == 3 ? 1.0f : -1.0f) * gridll.ticsize / static_cast<float>(nptick)),
-          offset(1.5f * gridll.ticsize),
-          ndec(std::clamp(gridll.ndec, 0, 4)),
+          m(intervals(dlon, map.grid().loninc)),
+          p(intervals(dlat, map.grid().latinc)),
+          npgrid(heldCount(map.grid().npgrid)),
+          nptick(heldCount(map.grid().nptick)),
+          s((map.grid().gridtype == 3 ? 1.0f : -1.0f) * map.grid().ticsize /
+            static_cast<float>(nptick)),
+          offset(1.5f * map.grid().ticsize),
+          ndec(std::clamp(map.grid().ndec, 0, 4)),
           straightMeridians((map.projection().straight & kStraightMeridians) != 0),
           straightParallels((map.projection().straight & kStraightParallels) != 0),
           across(map.seamInFrame()),
@@ -293,12 +294,12 @@ struct Extent {
 
 void drawllgrid(const Map& map) {
     submenuhead(kDrawllgrid);
-    if (gridll.gridtype == 0) {
+    if (map.grid().gridtype == 0) {
         wout({"NO LAT-LONG GRID"});
         menutail();
         return;
     }
-    wout({"LAT-LONG GRID TYPE =", fmtI(gridll.gridtype, 4)});
+    wout({"LAT-LONG GRID TYPE =", fmtI(map.grid().gridtype, 4)});
     const Layout g(map);
     const MapFrame& f = g.f;
     MapPen pen(map, Join::kGraticule);

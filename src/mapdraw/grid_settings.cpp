@@ -1,6 +1,7 @@
 // The grid settings and their menu.
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -72,34 +73,25 @@ void showMenu(const GridDegrees& g) {
 void readRange(std::string_view question, std::string_view unitLine, float limit, float& vmin,
                float& vmax, float& inc) {
     const std::string range = globeRange(limit);
-    for (;;) {
-        wout({question});
-        wout({unitLine});
-        wout({"mini and maxi inside  " + range});
-        std::string line;
-        const Answered a = readAnswer(line);
-        if (a == Answered::Ended) continue;
-        FreeFormat values(line);
-        float v[3];
-        if (a == Answered::Line && values.nextReal(v[0]) && values.nextReal(v[1]) &&
-            values.nextReal(v[2])) {
-            if (!onGlobe(v[0], limit) || !onGlobe(v[1], limit)) {
-                refuseAnswer({kSllgrid3, question}, {"could not read " + std::string(question),
-                                                     "mini or maxi outside " + range});
-                continue;
-            }
-            vmin = v[0];
-            vmax = v[1];
-            inc = v[2];
-            return;
-        }
-        // At a terminal a line without the three numbers is simply asked again; a line too long
-        // to read gets its box.
-        const bool tooLong = a == Answered::TooLong;
-        refuseAnswer({kSllgrid3, question, tooLong ? "==> RETRYING" : "",
-                      tooLong ? RefusalBox::Error : RefusalBox::Quiet},
-                     {"could not read " + std::string(question), tooLong ? tooLongLine() : ""});
-    }
+    std::array<float, 3> v{vmin, vmax, inc};
+    askUntilUsable(
+        [&] {
+            inrealsline(v.data(), 3, kSllgrid3, question, [&] {
+                wout({question});
+                wout({unitLine});
+                wout({"mini and maxi inside  " + range});
+            });
+        },
+        [&] {
+            if (onGlobe(v[0], limit) && onGlobe(v[1], limit)) return true;
+            refuseAnswer({kSllgrid3, question}, {"could not read " + std::string(question),
+                                                 "mini or maxi outside " + range});
+            return false;
+        },
+        v);
+    vmin = v[0];
+    vmax = v[1];
+    inc = v[2];
 }
 
 // The longitudes as every map reads them: running east from the first bound, a turn at most.
@@ -207,9 +199,18 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
     if (isDialog(inter)) menu(g);
     if (inter != 3) {
         normaliseFrame(g);
-        gridll = {rad(g.latmin), rad(g.latmax), rad(g.lonmin),  rad(g.lonmax),
-                  rad(g.latinc), rad(g.loninc), rad(g.ticsize), g.npgrid,
-                  g.nptick,      g.gridtype,    g.ndec};
+        const Gridll& b = gridll;
+        gridll = {radKept(g.latmin, b.latmin),
+                  radKept(g.latmax, b.latmax),
+                  radKept(g.lonmin, b.lonmin),
+                  radKept(g.lonmax, b.lonmax),
+                  radKept(g.latinc, b.latinc),
+                  radKept(g.loninc, b.loninc),
+                  radKept(g.ticsize, b.ticsize),
+                  g.npgrid,
+                  g.nptick,
+                  g.gridtype,
+                  g.ndec};
     }
     latmin = g.latmin;
     latmax = g.latmax;
@@ -227,7 +228,8 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
 Map mapOfGrid() {
     const Gridll& g = gridll;
     return Map(
-        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)});
+        MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)},
+        GridStyle{g.latinc, g.loninc, g.ticsize, g.npgrid, g.nptick, g.gridtype, g.ndec});
 }
 
 }  // namespace tensova

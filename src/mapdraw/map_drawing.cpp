@@ -358,12 +358,13 @@ float eastOf(float west, float east) {
     return static_cast<float>(static_cast<double>(west) + std::fmod(span, kTurn) + kTurn);
 }
 
-Map::Map(const MapFrame& frame)
+Map::Map(const MapFrame& frame, const GridStyle& grid)
     : row_(&currentProjection()),
       params_(currentProjectionParams()),
       reach_(row_->reach(params_)),
       distance_(reachDistance(reach_.from)),
       frame_(frame),
+      grid_(grid),
       half_(pi()),
       unitsPerCm_(usPerCm()) {
     switch (row_->placement) {
@@ -419,7 +420,11 @@ int32_t Map::rim(float* lon, float* lat, int32_t n) const {
     return row_->rim(params_, lon, lat, n);
 }
 
-void Map::takePageScale() {
+void Map::scaleInto(const Box& projected, const Box& paper) {
+    float x0 = paper.xmin, y0 = paper.ymin, width = paper.width(), height = paper.height();
+    float x1 = projected.xmin, x2 = projected.xmax, y1 = projected.ymin, y2 = projected.ymax;
+    int32_t isoxy = 1;
+    sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
     unitsPerCm_ = usPerCm();
 }
 

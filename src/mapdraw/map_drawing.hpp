@@ -59,14 +59,28 @@ float intoTurn(float lon, float first, float last);
 // `east` lies less than a turn west of `west` or at most a turn east of it.
 float eastOf(float west, float east);
 
+// The grid's style: the spacing of its lines (radians), the length of its ticks (an angle) and
+// their steps, the steps along each line, its kind (0 none, 1 all lines, 2 frame with ticks out,
+// 3 frame with ticks in) and the decimals of its labels.
+struct GridStyle {
+    float latinc = 0.0f;
+    float loninc = 0.0f;
+    float ticsize = 0.0f;
+    int32_t npgrid = 0;
+    int32_t nptick = 0;
+    int32_t gridtype = 0;
+    int32_t ndec = 0;
+};
+
 class Map {
   public:
-    // The map of a frame: the current projection's row and a copy of its parameters, taken
-    // now, at the page's current scale.
-    explicit Map(const MapFrame& frame);
+    // The map of a frame and its grid's style: the current projection's row and a copy of its
+    // parameters, taken now, at the page's current scale.
+    Map(const MapFrame& frame, const GridStyle& grid);
 
     const ProjectionRow& projection() const { return *row_; }
     const MapFrame& frame() const { return frame_; }
+    const GridStyle& grid() const { return grid_; }
 
     // The longitude as the map places it: unchanged within the map's turn (its edges
     // included), taken into it otherwise; a point on the seam where the frame ends there is on
@@ -102,8 +116,10 @@ class Map {
 
     // User units per centimetre of the page: the scale lines are traced at.
     float unitsPerCm() const { return unitsPerCm_; }
-    // Takes the page's scale again, after the map has been fitted to the page.
-    void takePageScale();
+    // The map's page transform, which the plot's current subplot draws with: the projected box
+    // (user units) into the box on the paper (cm), both axes at the same scale, from the
+    // paper box's lower left corner.
+    void scaleInto(const Box& projected, const Box& paper);
     // The box on the paper (cm) in which the grid's ticks and labels stand whole, as the fit
     // to the page leaves it: a mark that would not is left out. None (every mark drawn) until
     // the fit sets it.
@@ -119,6 +135,7 @@ class Map {
     Reach reach_;
     ReachDistance distance_;
     MapFrame frame_;
+    GridStyle grid_;
     float centre_ = 0.0f;
     float half_ = 0.0f;
     float unitsPerCm_ = 0.0f;

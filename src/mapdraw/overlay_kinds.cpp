@@ -515,7 +515,6 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
         }
         from = first.firstLine();
     }
-    *f.ppd = ppd;
     // Fewer vertices make no side: nothing would be drawn, yet the file would count as a curve
     // plotted.
     if (n < kPolygonMinVertices) {
@@ -544,6 +543,9 @@ FileEnd readSelectionPolygon(OverlayFile& f) {
             return failed({"WHILE READING DATA LINE #", fmtI(i, 6)}, {"IN FILE", trimmed(f.name)});
         }
     }
+    // The file's density of points is the menu's from now on, once the file is taken: a refused
+    // one changes no setting.
+    *f.ppd = ppd;
     if (isClosed) {
         lon[static_cast<std::size_t>(n)] = lon[0];
         lat[static_cast<std::size_t>(n)] = lat[0];

@@ -61,6 +61,10 @@ float deg(float x) {
     return x * anglerad(kRadToDeg);
 }
 
+float radKept(float degrees, float stored) {
+    return degrees == deg(stored) ? stored : rad(degrees);
+}
+
 void deg2rad(float* out, const float* in, int32_t n) {
     const float f = anglerad(kDegToRad);
     for (int32_t i = 0; i < n; ++i) out[i] = f * in[i];

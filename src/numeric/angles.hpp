@@ -54,6 +54,10 @@ float rad(float x);
 float deg(float x);
 void deg2rad(float* out, const float* in, int32_t n);
 void rad2deg(float* out, const float* in, int32_t n);
+// A setting shown in degrees, back in radians: the stored angle itself (radians) where the
+// degrees are what it shows, else rad of them. The two factors are not each other's inverse in
+// single precision (deg(rad(80)) is 79.9999924): a menu left unchanged keeps its angles' bits.
+float radKept(float degrees, float stored);
 
 // Each value into [0, p), p > 0, never p itself: a value so little below 0 that adding p rounds
 // to p gives 0. A negative exact multiple of p gives a negative zero; NaN stays NaN.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/checks.hpp"
@@ -211,57 +212,56 @@ void tableMenu() {
 
 // One colour record: slot index, red, green and blue percentages and a name of up to 35
 // characters.
-ReadResult readColour(int32_t unit) {
-    FreeRecord record(unit);
+struct ColourRecord {
     int32_t k = 0;
     std::array<float, 3> c{};
     std::string name;
-    ReadResult r = record.next(k);
-    for (float& v : c)
+};
+
+ReadResult readColour(int32_t unit, ColourRecord& colour) {
+    FreeRecord record(unit);
+    ReadResult r = record.next(colour.k);
+    for (float& v : colour.c)
         if (r == ReadResult::Ok) r = record.next(v);
-    if (r == ReadResult::Ok) r = record.next(name);
-    if (r != ReadResult::Ok) return r;
-    name = fit(name, 35);
-    scolorrgb(k, name, c[0], c[1], c[2], 1);
-    return ReadResult::Ok;
+    if (r == ReadResult::Ok) r = record.next(colour.name);
+    colour.name = fit(colour.name, 35);
+    return r;
 }
 
-void fileClosedLine(const std::string& fname) {
-    wout({"Input file", trimmed(fname), "is closed"});
+std::string fileClosedLine(const std::string& fname) {
+    return "Input file " + std::string(trimmed(fname)) + " is closed";
 }
 
-// Reads a colour table file. What was applied before a failing record stays applied.
+// Reads a colour table file whole before any of it is applied: a file refused changes no
+// colour. Piped answers and a command file end at the refusal, as at any.
 void readColourFile() {
     // The name offered when a command file names the file: the last one read.
     static std::string fname(25, ' ');
     opef2(fname, "color table input", kColourFileUnit, OpenStatus::Old, 0);
     int32_t line = 1;
-    ReadResult r = ReadResult::Ok;
-    {
-        FreeRecord first(kColourFileUnit);
-        int32_t n = 0;
-        r = first.next(n);
-        if (r == ReadResult::Ok) scolornb(n, 1);
-    }
-    const int32_t n = plt2blk.ncolor;
+    int32_t number = 0;
+    ReadResult r = FreeRecord(kColourFileUnit).next(number);
+    // As many records as slots in use once the number is held to the table, as it will be.
+    std::vector<ColourRecord> colours;
+    const int32_t n = std::clamp(number, 1, kMaxColours);
     for (int32_t position = 0; r == ReadResult::Ok && position <= n; ++position) {
         ++line;
-        r = readColour(kColourFileUnit);
+        r = readColour(kColourFileUnit, colours.emplace_back());
     }
-    // A last record cut where a copy stopped was not applied; the box names its line.
+    // A last record cut where a copy stopped is not used; the box names its line.
     const std::string cut = unitLineCut(kColourFileUnit) ? cutLastLine(kColourFileUnit) : "";
     unitClose(kColourFileUnit);
     if (r != ReadResult::Ok) {
-        errorhead(kScolortable);
-        if (r == ReadResult::Eof) wout({"END OF FILE REACHED UNEXPECTEDLY"});
-        if (!cut.empty()) wout({cut});
-        wout({"WHILE READING LINE NUMBER ", fmtI(line, 4)});
-        fileClosedLine(fname);
-        errortail00();
+        const std::string where = "WHILE READING LINE NUMBER  " + fmtI(line, 4);
+        refuseAnswer({kScolortable, "color table input file name", ""},
+                     {r == ReadResult::Eof ? "END OF FILE REACHED UNEXPECTEDLY" : "", cut, where,
+                      fileClosedLine(fname)});
         return;
     }
+    scolornb(number, 1);
+    for (ColourRecord& c : colours) scolorrgb(c.k, c.name, c.c[0], c.c[1], c.c[2], 1);
     submenuhead(kScolortable);
-    fileClosedLine(fname);
+    wout({fileClosedLine(fname)});
     wout({"Could read up to:", fmtI(kMaxColours, 4), "DATA"});
     wout({"Actually read   :", fmtI(plt2blk.ncolor, 4), "DATA"});
     menutail();

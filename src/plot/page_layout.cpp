@@ -1,5 +1,7 @@
 #include "plot/page_layout.hpp"
 
+#include <algorithm>
+
 namespace tensova {
 namespace {
 
@@ -9,6 +11,9 @@ constexpr float kCentre = 10.5f, kLeft = 2.0f, kTop = 28.0f;
 constexpr float kBoxLeft = 2.0f, kBoxBottom = 2.0f, kBoxRight = 19.0f;
 // A landscape page is too short for that: its heading stands this far below the top edge.
 constexpr float kLandscapeTopMargin = 0.8f;
+// The box ends this far below the heading's lowest point: a map that fills it stands clear of
+// the heading's letters.
+constexpr float kUnderHeading = 0.2f;
 
 }  // namespace
 
@@ -22,7 +27,17 @@ PageLayout pageLayout(const Page& page) {
             kLeft,
             top,
             {kBoxLeft, kBoxBottom, kBoxRight + wider, top},
-            page.name};
+            page.name(),
+            page.heightCm()};
+}
+
+void PageLayout::under(float bottom) {
+    headingBottom = std::min(headingBottom, bottom);
+    box.ymax = std::min(box.ymax, headingBottom - kUnderHeading);
+}
+
+Box PageLayout::belowHeading() const {
+    return {0.0f, 0.0f, width, headingBottom};
 }
 
 PageLayout plotPageLayout() {

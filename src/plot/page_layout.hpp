@@ -4,7 +4,7 @@
 // layout it always had; a wider page widens the box and centres the run information on itself,
 // and a landscape page, being short, holds its heading nearer its top edge.
 
-#include <string_view>
+#include <string>
 
 #include "numeric/figures.hpp"
 #include "postscript/page.hpp"
@@ -17,7 +17,14 @@ struct PageLayout {
     float left = 0.0f;                  // the counts' lines begin here
     float top = 0.0f;                   // baseline of the heading's first line
     Box box;                            // from the page's lower left margins up to the heading
-    std::string_view name;              // the page, for the console
+    std::string name;                   // the page, for the console
+    float headingBottom = 0.0f;         // the heading's lowest point; the page's top before it
+
+    // The layout of a page whose heading is drawn, its lowest point at `bottom` (cm): the box
+    // ends a little below it, where it ended at the heading's first baseline.
+    void under(float bottom);
+    // The page below the heading.
+    Box belowHeading() const;
 };
 
 PageLayout pageLayout(const Page& page);

@@ -61,6 +61,10 @@ bool plotstepwritten() {
     return written(false);
 }
 
+RunWriting drawingRun() {
+    return RunWriting("PLOT FILE", psfilename());
+}
+
 void newpage() {
     submenuhead(kNewpage);
     wout({"IT IS SUGGESTED TO CLEAR THE PLOT"});

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "console/stop.hpp"
+
 namespace tensova {
 
 // Opens the plot file (fname, whose size is its declared length, proposes the name and receives
@@ -23,6 +25,9 @@ bool plotwritten();
 // buffers cannot hold: written a page at a time, its writes would no longer fall on the disk's
 // blocks.
 bool plotstepwritten();
+// A RUN that draws into the plot file holds this for as long as it runs: a run that stops
+// before the RUN ends names the file, which lacks the rest of the drawing.
+[[nodiscard]] RunWriting drawingRun();
 // Asks what to do before drawing on an open plot: a new page (the default), a new file, or
 // drawing on over the current page.
 void newpage();

@@ -12,6 +12,7 @@
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/text.hpp"
+#include "postscript/page.hpp"
 #include "postscript/postscript.hpp"
 #include "postscript/ps_device.hpp"
 #include "postscript/ps_document.hpp"
@@ -34,11 +35,9 @@ const std::string& dialectName(int32_t dialect) {
 }
 
 // The orientation's name; a hand-edited value that is none of the commands shows as it is.
-std::string orientationName(const std::string& o) {
-    if (o == "P  ") return "Portrait";
-    if (o == "LUS") return "Landscape US Letter";
-    if (o == "LA4") return "Landscape A4";
-    return o;
+std::string orientationName(const std::string& command) {
+    const Orientation* o = orientationOf(command);
+    return std::string(o != nullptr ? o->name : command);
 }
 
 const std::string kDashes38(38, '-');
@@ -69,27 +68,24 @@ void settingsBox(const PsSettings& s) {
 void askOrientation(std::string& orientation) {
     for (;;) {
         wout({"Page orientation...Command"});
-        wout({"Portrait.................P"});
-        wout({"Landscape US Letter....LUS"});
-        wout({"Landscape A4...........LA4"});
-        // The orientation in force stays the default until an answer is one of them.
-        std::string answer = orientation;
-        inchardef(answer, "(vokplt) command", orientation);
-        if (answer == "LUS" || answer == "lus") {
-            orientation = "LUS";
-            return;
+        // Each name, dots, and its command, in 26 characters.
+        for (const Orientation& o : kOrientations) {
+            const std::string_view command = trimmed(o.command);
+            std::string line(o.name);
+            line.resize(26 - command.size(), '.');
+            wout({line + std::string(command)});
         }
-        if (answer == "LA4" || answer == "la4") {
-            orientation = "LA4";
-            return;
-        }
-        if (answer[0] == 'P' || answer[0] == 'p') {
-            orientation = "P  ";
+        // The orientation in force stays the default until an answer is one of them. The answer
+        // goes into the command's 3 characters, cut there: "Portrait" is "Por", portrait.
+        std::string answer = orientation, whole;
+        inchardef(answer, "(vokplt) command", orientation, &whole);
+        if (const Orientation* o = orientationAnswered(whole)) {
+            orientation = o->command;
             return;
         }
         refuseAnswer(
             {kIntplinit, "(vokplt) command", "Unknown command ==> Asking again", RefusalBox::Quiet},
-            {"unknown page orientation: " + std::string(trimmed(answer))});
+            {"unknown page orientation: " + std::string(trimmed(whole))});
     }
 }
 

@@ -120,15 +120,11 @@ void fillFonts(int32_t dialect) {
     }
 }
 
-bool knownOrientation() {
-    const std::string& o = psparams.orientation;
-    return o == "P  " || o == "LUS" || o == "LA4";
-}
-
 // The paper, which a landscape page turns: its box stands as the paper does in the printer.
 void boundingBox() {
     const Page page = plotPage();
-    if (knownOrientation())
+    // A hand-edited orientation that is none of the commands has no box.
+    if (orientationOf(psparams.orientation) != nullptr)
         psLine("%%BoundingBox: 0 0 " + fmtIown(page.paper.width) + " " +
                fmtIown(page.paper.height));
 }
@@ -265,6 +261,10 @@ void beginDocument(const PsSettings& s, std::string_view fname) {
     } else {
         illustratorHead(fname);
     }
+}
+
+std::string_view psfilename() {
+    return psdevice.name;
 }
 
 void intnewpage() {

@@ -30,6 +30,8 @@ void psend();
 bool pswritten(bool wholeFile);
 // The close dialog: waits for one line, then finishes the file.
 void intplend();
+// The name of the plot file open, or of the last one opened.
+std::string_view psfilename();
 
 // inew 1 starts a new path at the point, 0 only moves the current point, any other value
 // writes no move. A pending path is stroked first.

@@ -9,6 +9,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/globe.hpp"
+#include "console/input.hpp"
 #include "console/menus.hpp"
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
@@ -64,13 +65,30 @@ const OneAngle kSecondLatitude{
     {"INITIALIZING SECOND LATITUDE ", "second latitude =", "SECOND LATITUDE SET UP",
      "second latitude ........1", "second latitude in degrees"},
     inlatitudedef};
+const Stamp kSangle1("sangle1", " 2.0", "06-12-2026");
+
+// The central angle is held to its domain; a value outside it is refused, and at a terminal the
+// question is asked again offering the angle in force.
+void incentralangledef(float& value, std::string_view text, float def) {
+    askUntilUsable([&] { inrealdef(value, text, def); },
+                   [&] {
+                       if (centralAngleInDomain(value)) return true;
+                       refuseAnswer({kSangle1, text},
+                                    {"central angle = " + fmtG(value, 12, 6),
+                                     "MUST BE > 0 AND <= " +
+                                         fmtIown(static_cast<int64_t>(kLargestCentralAngle))});
+                       return false;
+                   },
+                   value);
+}
+
 const OneAngle kCentralAngle{
-    Stamp("sangle1", " 2.0", "06-12-2026"),
+    kSangle1,
     &Llpparam::omega,
-    180.0f,
+    kLargestCentralAngle,
     {"INITIALIZING CENTRAL ANGLE ", "central angle =", "CENTRAL ANGLE SET UP",
      "central angle .........1", "central angle in degrees"},
-    inrealdef};
+    incentralangledef};
 
 void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
     if (startsFromStored(mode)) {
@@ -95,19 +113,24 @@ void setOneAngle(const OneAngle& a, float& value, int32_t mode) {
         a.ask(value, a.texts.prompt, value);
     }
     value = withinTurn(value);
-    llpparam.*a.member = rad(value);
+    llpparam.*a.member = radKept(value, llpparam.*a.member);
 }
 
 struct Plane {
     float x, y;
 };
 
+// The origin (degrees) in radians, the stored origin where it is unchanged.
+Plane originRadians(float lon, float lat) {
+    return {radKept(withinTurn(lon), llorig.lon), radKept(lat, llorig.lat)};
+}
+
 // The origin projected with both offsets at zero; the sentinel where the map cannot place it
 // truly (beyond an azimuthal map's reach).
 Plane projectedOrigin(float lon, float lat) {
+    Plane p = originRadians(lon, lat);
     llorig.xoff = 0.0f;
     llorig.yoff = 0.0f;
-    Plane p{rad(withinTurn(lon)), rad(lat)};
     projllnShown(&p.x, &p.y, &p.x, &p.y, 1);
     return p;
 }
@@ -154,8 +177,9 @@ void sllorig(float& lon, float& lat, int32_t mode) {
     }
 
     lon = withinTurn(lon);
-    llorig.lon = rad(lon);
-    llorig.lat = rad(lat);
+    const Plane origin = originRadians(lon, lat);
+    llorig.lon = origin.x;
+    llorig.lat = origin.y;
     if (std::fabs(p.x) >= kFarAway || std::fabs(p.y) >= kFarAway) {
         // A point at infinity (the perspective's eye) or beyond the map's reach (90 degrees
         // from a gnomonic centre, a Mercator pole) cannot be the middle of the map:

@@ -48,6 +48,13 @@ struct Llpparam {
 };
 inline Llpparam llpparam;
 
+// The central angle's domain, degrees: more than 0, or the map shows nothing, and at most 180,
+// the antipode, as far as a distance from the centre goes (the whole sphere in view).
+inline constexpr float kLargestCentralAngle = 180.0f;
+inline bool centralAngleInDomain(float degrees) {
+    return degrees > 0.0f && degrees <= kLargestCentralAngle;
+}
+
 // The reference ellipsoid: radii in metres, the shape constants the projections use (the plane
 // takes the equatorial radius as 1), and the coefficients of the meridian arc.
 struct Ellipsoid {

@@ -159,6 +159,7 @@ struct Events {
 void run(const Events& e, int32_t isub) {
     // A scale too large for the page would raise a box for every point of every net.
     const ClampBoxRun oneBox;
+    const RunWriting drawing = drawingRun();
     const FpsSheet& s = fpssheet;
     int32_t fill = 1;
     sfillstyle(fill, 5);

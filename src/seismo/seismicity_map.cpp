@@ -22,6 +22,7 @@
 #include "mapdraw/contours.hpp"
 #include "mapdraw/grid.hpp"
 #include "mapdraw/map_drawing.hpp"
+#include "mapdraw/page_fit.hpp"
 #include "mapdraw/plotted_points.hpp"
 #include "mapdraw/projection_menu.hpp"
 #include "numeric/angles.hpp"
@@ -44,17 +45,6 @@ const Stamp kMapseis4("mapseis", " 7.0", "01-06-2010");
 
 constexpr int32_t kExit = 99;
 constexpr int32_t kRun = 1000;
-// The page's layout: run information and event count at the top, the grid fitted into the box
-// below. What the fit holds stands on the page and below the heading; where it does not, the
-// box is fitted again, the marks this margin inside the page: smaller, in a few fits, then let
-// out again in halving steps as far as they allow; where that finds no box, at a share of it
-// found in halving steps. The map is never made smaller than the least share of its first fit
-// for its marks' sake: a stamp on the page shows nothing, and the marks that stand off the page
-// even so are left out instead.
-constexpr float kMarksMargin = 0.2f;
-constexpr int32_t kShrinks = 4;
-constexpr int32_t kSteps = 8;
-constexpr float kLeastShare = 0.5f;
 // Justifications: 4 * row + column, negative to trim the text's blanks.
 constexpr int32_t kBottomCentre = -2;
 constexpr int32_t kBottomLeft = -1;
@@ -289,188 +279,19 @@ float drawHeading(const PageLayout& page, int32_t n) {
     return heading.ymin;
 }
 
-// A box of user units on the paper (cm) at the current scaling.
-Box onPaper(const Box& us) {
-    std::array<float, 2> x{us.xmin, us.xmax}, y{us.ymin, us.ymax};
-    us2cm(x.data(), y.data(), x.data(), y.data(), 2);
-    return {std::min(x[0], x[1]), std::min(y[0], y[1]), std::max(x[0], x[1]), std::max(y[0], y[1])};
-}
-
-// The symbols the map will draw: where their events stand (user units), and how far on the
-// paper (cm) they reach from there.
-struct Symbols {
-    bool any = false;
-    Box at;
-    float reachCm = 0.0f;
-};
-
 // An event the map shows.
 bool shown(const Events& e, int32_t i) {
     return onMap(e.xd[i], e.yd[i]);
 }
 
-Symbols symbolsOf(const Events& e, float reachCm) {
-    Symbols s{false, {}, reachCm};
-    for (int32_t i = 0; i < e.n; ++i) {
-        if (!shown(e, i)) continue;
-        const Box at{e.xd[i], e.yd[i], e.xd[i], e.yd[i]};
-        if (s.any) {
-            s.at.take(at);
-        } else {
-            s.at = at;
-            s.any = true;
-        }
-    }
-    return s;
-}
-
-// Fits of the projected grid box into boxes on the page.
-struct GridFit {
-    Map& map;
-    float xmin, ymin, xmax, ymax;  // the projected grid box
-    const Symbols& symbols;
-
-    // The grid box into the box, both axes at the same scale, from its lower left corner; the
-    // map then takes the page's new scale.
-    void into(const Box& box) const {
-        float x0 = box.xmin, y0 = box.ymin, width = box.xmax - box.xmin;
-        float height = box.ymax - box.ymin;
-        float x1 = xmin, x2 = xmax, y1 = ymin, y2 = ymax;
-        int32_t isoxy = 1;
-        sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
-        map.takePageScale();
-    }
-    // The grid box on the paper (cm) at the current scaling.
-    Box paper() const { return onPaper({xmin, ymin, xmax, ymax}); }
-    // What the fit holds, on the paper: the grid box, its ticks and its labels, and the symbols
-    // of the events.
-    Box held() const {
-        Box b = paper();
-        Box marks;
-        if (gridMarksExtent(map, marks)) b.take(marks);
-        if (symbols.any) b.take(onPaper(symbols.at).grown(symbols.reachCm));
-        return b;
-    }
-    // The box less, at each side, how far what the fit holds stands beyond the room there: the
-    // box itself where it all stands within the room.
-    Box less(const Box& box, const Box& room) const {
-        const Box b = held();
-        const auto off = [](float beyond) { return std::max(beyond, 0.0f); };
-        return {box.xmin + off(room.xmin - b.xmin), box.ymin + off(room.ymin - b.ymin),
-                box.xmax - off(b.xmax - room.xmax), box.ymax - off(b.ymax - room.ymax)};
-    }
-};
-
-bool sameBox(const Box& a, const Box& b) {
-    return a.xmin == b.xmin && a.ymin == b.ymin && a.xmax == b.xmax && a.ymax == b.ymax;
-}
-
-// The box at t of the way from a to b.
-Box between(const Box& a, const Box& b, float t) {
-    const auto at = [t](float u, float v) { return u + t * (v - u); };
-    return {at(a.xmin, b.xmin), at(a.ymin, b.ymin), at(a.xmax, b.xmax), at(a.ymax, b.ymax)};
-}
-
-// The first box gives up at each side what stands beyond the room there, until all stands in
-// it; then, as the grid, its ticks and the labels' offsets shrink with the map and the labels
-// do not, it gave up too much: it is let out towards the first as far as all stays in the
-// room. False, the last fit left, where a few such steps find no box, or only one that makes
-// the map smaller than the least share of its first fit.
-bool shrunk(const GridFit& fit, const Box& first, const Box& room) {
-    const float leastWidth = kLeastShare * fit.paper().width();
-    Box held = first;
-    for (int32_t k = 0;; ++k) {
-        const Box less = fit.less(held, room);
-        if (sameBox(less, held)) break;
-        if (k == kShrinks || !(less.xmax > less.xmin) || !(less.ymax > less.ymin)) return false;
-        held = less;
-        fit.into(held);
-    }
-    float in = 0.0f, out = 1.0f;
-    for (int32_t k = 0; k < kSteps; ++k) {
-        const float t = 0.5f * (in + out);
-        const Box box = between(held, first, t);
-        fit.into(box);
-        if (sameBox(fit.less(box, room), box)) {
-            in = t;
-        } else {
-            out = t;
-        }
-    }
-    fit.into(between(held, first, in));
-    return fit.paper().width() >= leastWidth;
-}
-
-// Whether b is no wider and no taller than the room.
-bool roomFor(const Box& b, const Box& room) {
-    return b.width() <= room.width() && b.height() <= room.height();
-}
-
-// How far the extent [lo, hi] moves to be centred on [from, to].
-float centring(float lo, float hi, float from, float to) {
-    return 0.5f * ((from + to) - (lo + hi));
-}
-
-// The largest share of the first box, from its lower left corner and down to the least share,
-// at which what the fit holds is no wider and no taller than the room: halved until it is, then
-// found in halving steps; and there centred in the room, or the grid box alone where the marks
-// do not fit even at the least share.
-void shared(const GridFit& fit, const Box& first, const Box& room) {
-    const Box corner{first.xmin, first.ymin, first.xmin, first.ymin};
-    const auto share = [&](float t) { return between(corner, first, t); };
-    const auto fits = [&](float t) {
-        fit.into(share(t));
-        return roomFor(fit.held(), room);
-    };
-    float in = 1.0f, out = 1.0f;
-    if (!fits(in)) {
-        while (in > kLeastShare && !fits(in *= 0.5f)) out = in;
-        for (int32_t k = 0; k < kSteps && in < out; ++k) {
-            const float t = 0.5f * (in + out);
-            if (fits(t)) {
-                in = t;
-            } else {
-                out = t;
-            }
-        }
-    }
-    const Box box = share(in);
-    fit.into(box);
-    Box b = fit.held();
-    if (!roomFor(b, room)) b = fit.paper();
-    const float dx = centring(b.xmin, b.xmax, room.xmin, room.xmax);
-    const float dy = centring(b.ymin, b.ymax, room.ymin, room.ymax);
-    fit.into({box.xmin + dx, box.ymin + dy, box.xmax + dx, box.ymax + dy});
-}
-
-// The projected grid box into the page's box, both axes at the same scale, and the map takes
-// the page's new scale. What the fit holds (the grid, its ticks and labels, the events'
-// symbols) stands on the page and below the heading, whose lowest point is `headingBottom` (cm);
-// where it does not, the map is fitted again into the room that the page leaves, a margin inside
-// it: into a smaller box, or at a smaller share of the box, centred, but never smaller than the
-// least share of the first fit. The map keeps its marks on the page: any that stand off it or on
-// the heading even so are left out. A box that has no extent (nothing of the frame shown) cannot be
-// fitted: the scaling stays, and the marks on the page with it.
-void scaleToGrid(Map& map, const PageLayout& layout, float headingBottom, const Symbols& symbols) {
-    announce({"SCALING GRID IN " + std::string(layout.name)});
-    const Box page{0.0f, 0.0f, layout.width, std::min(layout.height, headingBottom)};
-    float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
-    extrllgrid(map, xmin, ymin, xmax, ymax);
-    if (!(xmax > xmin) || !(ymax > ymin)) {
-        warninghead(kMapseis4);
-        wout({"the grid box has no extent on the map"});
-        wout({"==> SCALING UNCHANGED"});
-        warningtail00();
-    } else {
-        const GridFit fit{map, xmin, ymin, xmax, ymax, symbols};
-        const Box first = layout.box;
-        fit.into(first);
-        if (!page.holds(fit.held())) {
-            const Box room = page.grown(-kMarksMargin);
-            if (!shrunk(fit, first, room)) shared(fit, first, room);
-        }
-    }
-    map.keepMarksIn(page);
+// The map fitted to the page (see fitToPage); a frame that the map does not show gets its box.
+void scaleToGrid(Map& map, const PageLayout& layout) {
+    announce({"SCALING GRID IN " + layout.name});
+    if (fitToPage(map, layout)) return;
+    warninghead(kMapseis4);
+    wout({"the grid box has no extent on the map"});
+    wout({"==> SCALING UNCHANGED"});
+    warningtail00();
 }
 
 // The Si-Sh unit, or 0 with a warning when the slot holds no open file.
@@ -541,20 +362,16 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
     }
 }
 
-// The events projected into xd and yd where the map places them, and how many it does not
-// show: an event the projection cannot show truly, or that lies outside the map's frame, is not
-// drawn (its position becomes the sentinel).
-int32_t projectEvents(const Map& map, Events& e) {
+// The events projected into xd and yd where the map places them. An event the projection
+// cannot show truly, or that lies outside the map's frame, is not drawn (its position becomes
+// the sentinel); one box counts them.
+void projectEvents(const Map& map, Events& e) {
     const auto n = static_cast<std::size_t>(e.n);
     e.lon.resize(n);
     e.lat.resize(n);
     deg2rad(e.lon.data(), e.rlong, e.n);
     deg2rad(e.lat.data(), e.rlat, e.n);
-    return projectOnMap(map, e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
-}
-
-// One box counts the events the map does not show.
-void reportEventsOff(int32_t off) {
+    const int32_t off = projectOnMap(map, e.xd, e.yd, e.lon.data(), e.lat.data(), e.n);
     if (off > 0) {
         warninghead(kMapseis4);
         wout({"events off the map projection =", fmtI(off, 6)});
@@ -566,19 +383,14 @@ void reportEventsOff(int32_t off) {
 void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish) {
     const MapSeis& m = mapseis;
     const ClampBoxRun boxes;
+    const RunWriting drawing = drawingRun();
     int32_t sub = isub;
     ssubplot(sub, 1);
     announce({"PLOTTING INFORMATION"});
-    const PageLayout page = plotPageLayout();
-    const float headingBottom = drawHeading(page, e.n);
+    PageLayout page = plotPageLayout();
+    page.under(drawHeading(page, e.n));
     Map map = mapOfGrid();
-    // The events are placed before the fit, which holds their symbols on the page too.
-    const bool events = m.epicentres || m.shDirections;
-    const int32_t off = events ? projectEvents(map, e) : 0;
-    if (m.scaleToFit) {
-        const Symbols symbols = events ? symbolsOf(e, symbolsReachCm(m.shDirections)) : Symbols{};
-        scaleToGrid(map, page, headingBottom, symbols);
-    }
+    if (m.scaleToFit) scaleToGrid(map, page);
     announce({"PLOTTING LAT LONG GRID"});
     drawllgrid(map);
     // After each step: a plot file that refused a write ends the RUN, and nothing more is asked
@@ -590,14 +402,14 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
         mappoint(useproj, 0, map);
         if (!plotstepwritten()) return;
     }
-    if (events) {
+    if (m.epicentres || m.shDirections) {
         ShArgs sh;
         sh.set(3);
         ssymbolsize(sh.sizmaxa, 1);
         int32_t type = m.epitype;
         ssymboltype(type, 1);
         announce({"PROJECTING EPICENTERS", "LONG, LAT --> X, Y"});
-        reportEventsOff(off);
+        projectEvents(map, e);
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});

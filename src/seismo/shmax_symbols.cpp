@@ -1,6 +1,5 @@
 #include "seismo/shmax_symbols.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -167,17 +166,6 @@ void smapsh2(float& sizmaxa, float& sizmina, int32_t& epitype, int32_t& isha, in
     sizmina = p.sizmina;
     epitype = p.epitype;
     isha = p.isha;
-}
-
-float symbolsReachCm(bool stress) {
-    const Mapshpar& p = mapshpar;
-    // The epicentre symbol is sizmaxa cm across.
-    const float epicentre = 0.5f * p.sizmaxa;
-    if (!stress) return epicentre;
-    // An arm ends (1 + kGap) of its length from the epicentre, its corners half a bar's width
-    // (3/28 of its length) to either side.
-    const float arm = std::max(p.sizmaxa, p.sizmina) * kUnitLengthCm;
-    return std::max(epicentre, std::hypot(1.0f + kGap, 3.0f / 28.0f) * arm);
 }
 
 void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n,

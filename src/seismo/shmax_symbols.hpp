@@ -30,10 +30,6 @@ struct ArmTurns {
     std::array<float, 2> turn{};
 };
 
-// How far (cm on the paper) the symbols of an event reach from it with the current settings: the
-// epicentre symbol alone, or with `stress` its stress symbols too, whatever their azimuths.
-float symbolsReachCm(bool stress);
-
 // Draws the epicentre symbol (of size sizmaxa cm) and the stress symbols of the n events at
 // (x, y) in user units of the current subplot, azshmax their SHmax azimuths (radians,
 // clockwise from user y) and isv the index (1 to 3) of their vertical stress axis; with turns,

@@ -43,13 +43,15 @@ TEST(CatalogueRun, BadRecordThenReadWithProgressSummaryAndListing) {
         "catalogue_runs.txt#bad record, then a read with progress, summary and listing");
 }
 
-// The reader's entry 5 alone: a progress line for each record kept.
+// The reader's entry 5 alone: the table's heading, then a progress line for each record kept.
 TEST(CatalogueRun, ProgressOfTheSelectedDataAlone) {
     test::TempDir dir;
     const Lines lines = run(dir, "1000\n5\ny\n1001\nthree.ndk\n9999\n");
-    for (const char* line :
-         {" |       1 |       1 |", " |       2 |       2 |", " |       3 |       3 |"})
-        EXPECT_EQ(countLines(lines, line), 1) << line;
+    const Lines table{" |      data nb      |", " |-------------------|", " | reading | storing |",
+                      " |-------------------|", " |       1 |       1 |", " |       2 |       2 |",
+                      " |       3 |       3 |"};
+    EXPECT_EQ(test::block(lines, table), table);
+    EXPECT_EQ(countLines(lines, table[0]), 1);
 }
 
 // Damaged catalogues are read as far as they go, and the user learns what is wrong and where;

@@ -140,7 +140,7 @@ void squareInForce(Seistest2& t) {
 TEST(SelectionMenu, PolygonFiles) {
     InFolder here;
     const auto cases = tableRows("polygon_file_cases.txt", ';');
-    ASSERT_EQ(cases.size(), 23u);
+    ASSERT_EQ(cases.size(), 27u);
     // The menu offers the last polygon file read as the next name: one named p read first makes
     // that default the same whatever this process ran before.
     here.dir.write("p", cases[0].at(0));

@@ -149,6 +149,27 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
     }
 }
 
+// A file refused and left through the recovery menu changes no setting: the caller's title,
+// counts and names and the reader's own are as they were, the header lines typed for it
+// included.
+TEST_F(Columns, ARefusedFileLeftChangesNoSetting) {
+    InFolder here;
+    here.dir.write("bad.txt", "'T'\n'a' 'b'\n1 2\n3 none\n");
+    // Three lines shown; the menus, the pauses of the two boxes, the exit.
+    ConsoleCapture cap("bad.txt\n100\n3\n99\n99\n\n\n\n99\n");
+    PointFile p;
+    const auto settings = [&] {
+        const Readrealsetup& b = readrealsetup;
+        return std::tuple(p.title, p.ndisp, p.nvar, p.ncolmax, p.rvarcolnam, b.ndisp, b.nvar,
+                          b.nfcol, b.jcol[0], b.namvar[0], b.namfcol[0], b.namfcol[1]);
+    };
+    const auto before = settings();
+    EXPECT_EQ(p.read(0), 1);
+    EXPECT_EQ(countLines(cap.lines(), " nb of lines to display in dialog.100   3"), 1);
+    EXPECT_EQ(settings(), before);
+    EXPECT_EQ(p.row(0), std::make_pair(kUntouched, kUntouched));
+}
+
 TEST_F(Columns, DefaultsOpenNoFile) {
     ConsoleCapture cap;
     PointFile p;

@@ -1,7 +1,9 @@
 // Reading lines from file units: every line-end convention, cut last lines, over-long lines;
 // and the fixed-column field reader: blanks, implied decimals, exact conversion, refusals.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <bit>
@@ -48,7 +50,10 @@ TEST(Units, EveryLineEndConvention) {
         {"lf", "first\n\nthird line\nlast\n"},
         {"crlf", "first\r\n\r\nthird line\r\nlast\r\n"},
         {"cr", "first\r\rthird line\rlast\r"},
-        {"mixed", "first\r\n\rthird line\nlast"}};
+        {"mixed", "first\r\n\rthird line\nlast"},
+        // The last line's carriage return ends the data; the byte beyond it in the buffer is
+        // the first line's line feed, no part of the file.
+        {"lone cr at the end", "first\n\nthird line\nlast\r"}};
     for (const auto& [name, text] : cases) {
         dir.write(name, text);
         EXPECT_EQ(readAll(dir.file(name)), want) << name;
@@ -62,6 +67,23 @@ TEST(Units, EveryLineEndConvention) {
               (std::vector<std::string>{longLine, "next", "cut"}));
     EXPECT_EQ(ends,
               (std::vector<std::pair<bool, bool>>{{true, false}, {true, false}, {false, true}}));
+}
+
+// With standard input closed, the next file opened takes its descriptor, 0: it is a file unit
+// like any other, open and read.
+TEST(Units, AFileOnTheDescriptorOfAClosedStandardInput) {
+    TempDir dir;
+    dir.write("f", "one\ntwo\n");
+    const int saved = dup(0);
+    close(0);
+    const bool free = fcntl(0, F_GETFD) == -1;
+    const auto lines = readAll(dir.file("f"));
+    if (saved >= 0) {
+        dup2(saved, 0);
+        close(saved);
+    }
+    EXPECT_TRUE(free);
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two"}));
 }
 
 TEST(Units, LinesWithoutEndComeInPieces) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
+#include "console/input.hpp"
 #include "console/prompts.hpp"
 #include "console/text.hpp"
 #include "support/console_capture.hpp"
@@ -50,6 +52,26 @@ const Prompt kText = [] {
     std::string t(10, ' ');
     inchardef(t, "name", "x");
     return std::string(trimmed(t));
+};
+const Prompt kLongText = [] {
+    std::string t(20, ' ');
+    inchardef(t, "title", "x");
+    return std::string(trimmed(t));
+};
+const Prompt kDirect = [] { return integer([](int32_t& v) { ininteg1(v, "your choice"); }); };
+const Prompt kDirectBounded = [] {
+    return integer([](int32_t& v) { inintegvin1(v, "index of color", 1, 12); });
+};
+const Prompt kBoundedReal = [] {
+    float r = -1;
+    inrealvindef(r, "latitude", 0, -90, 90);
+    return std::to_string(r);
+};
+const Prompt kThreeReals = [] {
+    float v[3] = {};
+    inrealsline(v, 3, Stamp("grid", "", ""), "min, max and inc", [] {});
+    return std::to_string(static_cast<int>(v[0])) + " " + std::to_string(static_cast<int>(v[1])) +
+           " " + std::to_string(static_cast<int>(v[2]));
 };
 // A name's prompt: the caller takes the whole answer and judges its length itself.
 const Prompt kName = [] {
@@ -130,9 +152,9 @@ TEST(Refusal, EachPromptKeepsItsOwnBoxForALineItCannotRead) {
     }
 }
 
-// An answer to a prompt with a default is read from its field (20 characters for a number, the
-// variable's length for a text, 80 for a name): a longer one is refused whole, never read cut;
-// blanks after it do not count.
+// An answer to a prompt with a default is read from its field: a number that runs past its 20
+// characters, a text longer than its variable, a name longer than 80 characters is refused
+// whole, never read cut; blanks after a text do not count.
 TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
     const struct {
         const char* what;
@@ -141,15 +163,17 @@ TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
         const char* refusal;  // the box's line, when the answer is refused and 8 taken
         std::string taken;
     } cases[] = {
-        {"integer of 24 characters", kInteger, "000000000000000000001001", "20", "8"},
+        {"integer of 24 characters", kInteger, "000000000000000000001001", "number longer than 20",
+         "8"},
         {"integer of 20 characters", kInteger, "00000000000000001001", nullptr, "1001"},
         {"integer and blanks", kInteger, "45" + std::string(30, ' '), nullptr, "45"},
-        {"older integer", kOlder, "000000000000000000001001", "20", "8"},
-        {"real of 24 characters", kReal, "000000000000000000000045", "20", "8.000000"},
-        {"text of 11 characters", kText, std::string(11, 'a'), "10", "8"},
+        {"older integer", kOlder, "000000000000000000001001", "number longer than 20", "8"},
+        {"real of 24 characters", kReal, "000000000000000000000045", "number longer than 20",
+         "8.000000"},
+        {"text of 11 characters", kText, std::string(11, 'a'), "answer longer than 10", "8"},
         {"text of 10 characters and blanks", kText, std::string(10, 'b') + "  ", nullptr,
          "bbbbbbbbbb"},
-        {"name of 81 characters", kName, std::string(81, 'a'), "80", "8"},
+        {"name of 81 characters", kName, std::string(81, 'a'), "answer longer than 80", "8"},
         {"name of 80 characters and blanks", kName, std::string(80, 'b') + "  ", nullptr,
          std::string(80, 'b')},
     };
@@ -157,13 +181,43 @@ TEST(Refusal, AnAnswerLongerThanItsFieldIsRefused) {
         SCOPED_TRACE(c.what);
         ConsoleCapture cap(c.answer + "\n\n8\n");
         EXPECT_EQ(c.prompt(), c.taken);
-        const std::string refusal =
-            c.refusal != nullptr ? std::string(" answer longer than ") + c.refusal + " characters"
-                                 : "";
-        for (const char* field : {"10", "20", "80"}) {
-            const std::string line = std::string(" answer longer than ") + field + " characters";
-            EXPECT_EQ(countLines(cap.lines(), line), line == refusal ? 1 : 0);
+        const Lines lines = cap.lines();
+        const auto refusals = std::count_if(lines.begin(), lines.end(), [](const std::string& l) {
+            return l.find(" longer than ") != std::string::npos;
+        });
+        EXPECT_EQ(refusals, c.refusal != nullptr ? 1 : 0);
+        if (c.refusal != nullptr) {
+            EXPECT_EQ(countLines(lines, " " + std::string(c.refusal) + " characters"), 1);
         }
+    }
+}
+
+// A number is the answer's first value: what follows it on the line is passed over (a comment in
+// a command file), at every kind of prompt, however long; a text is the whole line.
+TEST(Refusal, ANumberMayCarryAComment) {
+    const std::string comment = "    ! a comment longer than the field of a number";
+    const struct {
+        const char* what;
+        Prompt prompt;
+        std::string answer;
+        std::string taken;
+    } cases[] = {
+        {"integer", kInteger, "100" + comment, "100"},
+        {"integer filling its field", kInteger, std::string(19, '0') + "7" + comment, "7"},
+        {"integer, a comma", kInteger, "12," + comment, "12"},
+        {"older integer", kOlder, "7" + comment, "7"},
+        {"bounded integer", kBounded, "5/" + comment, "5"},
+        {"integer without default", kDirect, "12" + comment, "12"},
+        {"bounded integer without default", kDirectBounded, "4" + comment, "4"},
+        {"real", kReal, "2.5" + comment, "2.500000"},
+        {"bounded real", kBoundedReal, "-45.5" + comment, "-45.500000"},
+        {"line of three reals", kThreeReals, "10 20,5" + comment, "10 20 5"},
+        {"text, the whole line", kLongText, "abc ! note", "abc ! note"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConsoleCapture cap(c.answer + "\n");
+        EXPECT_EQ(c.prompt(), c.taken);
     }
 }
 
@@ -181,6 +235,25 @@ TEST(Refusal, ReplaceTakesOnlyAWholeAnswer) {
         EXPECT_EQ(kReplace(), "yes") << wrong;
         EXPECT_EQ(countLines(cap.lines(), std::string(" incorrect answer: ") + wrong), 1) << wrong;
     }
+}
+
+// The box that ends piped answers quotes the answer whole, as far as a screen can show it.
+TEST(Refusal, TheAnswerIsQuotedWholeUpToTwoHundredCharacters) {
+    const std::string a200(200, 'a');
+    const struct {
+        const char* what;
+        std::string answer, quoted;
+    } cases[] = {
+        {"empty", "", "\"\""},
+        {"two digits", "99", "\"99\""},
+        {"blanks kept", " y ", "\" y \""},
+        {"control characters", "a\tb\x1b[2J\x7f", "\"a?b?[2J?\""},
+        {"200 characters", a200, "\"" + a200 + "\""},
+        {"201 characters", a200 + "b", "\"" + a200 + "\" (cut: 201 characters in all)"},
+        {"not inside a character", std::string(199, 'a') + "\xc3\xa9",
+         "\"" + std::string(199, 'a') + "\" (cut: 201 characters in all)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(quotedAnswer(c.answer), c.quoted) << c.what;
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <functional>
 
 #include "curve/curve_menu.hpp"
 #include "curve/fixed_params.hpp"
@@ -16,13 +18,14 @@
 namespace tensova::test {
 namespace {
 
-// What `body` prints while the keyboard holds `keyboard`; the blocks start as zeros.
+// What `body` prints while the keyboard (a terminal, or a pipe) holds `keyboard`; the blocks
+// start as zeros.
 template <class Body>
-Lines curveRun(const std::string& keyboard, Body&& body) {
+Lines curveRun(const std::string& keyboard, Body&& body, bool terminal = true) {
     ptblock = {};
     plevblock = {};
     pfixblock = {};
-    ConsoleCapture cap(keyboard);
+    ConsoleCapture cap(keyboard, terminal);
     body();
     return cap.lines();
 }
@@ -73,6 +76,48 @@ TEST(CurveMenuDeathTest, EndOfInputInsideTheMenuEndsTheRun) {
     for (const char* keyboard : {"", "310\n", "200\n"}) {
         EXPECT_EXIT(curveRun(keyboard, [] { scall(0); }), testing::ExitedWithCode(1), "")
             << keyboard;
+    }
+}
+
+// Every menu of the library, its keyboard a pipe or a terminal: an entry is taken and the menu
+// left with 99 (status 0); a number it does not know ends piped answers in the box that says so
+// (the run stops, status 1), and at a terminal shows the menu again without a word.
+TEST(CurveMenuDeathTest, EachMenuTakesItsEntriesAndRefusesUnknownNumbers) {
+    std::string name(10, ' '), text(35, ' ');
+    int32_t n = 2, type = 1, integer = 0, slot = 1;
+    float a = 0, b = 1, real = 0;
+    const std::function<void()> count = [&] { scparfixnb(n, 2); };
+    const std::function<void()> fixed = [&] {
+        pfixblock.nparfix = 1;
+        scparfix1(name, type, real, integer, text, slot, 4);
+    };
+    const std::function<void()> points = [&] { scptnp(n, 4); };
+    const std::function<void()> range = [&] { scptif(a, b, 4); };
+    const struct {
+        const char* what;
+        const std::function<void()>& menu;
+        const char* keyboard;
+        bool terminal;
+        int status;
+        const char* shows;  // on standard error when the run stops
+    } cases[] = {
+        {"fixed count, entry", count, "10\n3\n99\n", false, 0, ""},
+        {"fixed count, piped", count, "20\n", false, 1, "unknown command: 20"},
+        {"fixed count, terminal", count, "20\n99\n", true, 0, ""},
+        {"fixed slot, name", fixed, "10\nspeed\n99\n", false, 0, ""},
+        {"fixed slot, piped", fixed, "60\n", false, 1, "unknown command: 60"},
+        {"fixed slot, terminal", fixed, "60\n99\n", true, 0, ""},
+        {"points, entry", points, "10\n20\n99\n", false, 0, ""},
+        {"points, piped", points, "20\n", false, 1, "unknown command: 20"},
+        {"points, terminal", points, "20\n99\n", true, 0, ""},
+        {"range, entries", range, "10\n0.5\n11\n2\n99\n", false, 0, ""},
+        {"range, piped", range, "12\n", false, 1, "unknown command: 12"},
+        {"range, terminal", range, "12\n99\n", true, 0, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EXIT((curveRun(c.keyboard, c.menu, c.terminal), std::exit(0)),
+                    testing::ExitedWithCode(c.status), c.shows)
+            << c.what;
     }
 }
 
@@ -254,6 +299,21 @@ TEST(RunningPoint, LabelAndName) {
     EXPECT_EQ(other, "Azimuth ");
     EXPECT_EQ(countLines(cap.lines(), " answer longer than 8 characters"), 1);
     EXPECT_EQ(ptblock.ptname, "Azimu");
+}
+
+// The count that an increment gives is offered in the count's own menu when the running point
+// is set up through its dialog, and taken silently otherwise.
+TEST(RunningPoint, TheCountFromAnIncrementIsOfferedInTheDialogOnly) {
+    const std::string offered = " nb of points ..................10      11";
+    for (const int32_t inter : {0, 1}) {
+        const Lines out = curveRun("99\n99\n", [&] {
+            ptblock.ptf = 1.0f;
+            ptblock.ptd = 0.1f;
+            scptend(2, inter);
+        });
+        EXPECT_EQ(countLines(out, offered), inter == 0 ? 1 : 0) << inter;
+        EXPECT_EQ(ptblock.np, 11) << inter;
+    }
 }
 
 TEST(RunningPoint, NumberOfPointsMenu) {

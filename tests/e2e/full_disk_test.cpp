@@ -15,6 +15,7 @@
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
 #include "support/run_binary.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -101,10 +102,11 @@ TEST(FullDisk, APlotFileNotWholeEndsTheRunWithItsStatus) {
 }
 
 // A plot file the disk refuses while a map or a sheet is drawn: one box names it where the RUN
-// notices it, the RUN ends there (no page asked for after it) with the file closed, so that its
-// close tells nothing again, and the run's status says a file is not whole. A sheet of 100
-// events has 5 pages of about 200 KB, which the plot unit writes 256 KB at a time: a full device
-// refuses the second page, a limit of 450 KB the third.
+// notices it and says it is closed, the RUN ends there (no page asked for after it, no step of
+// the map announced) with the file closed, so that its close tells nothing again, and the run's
+// status says a file is not whole. A sheet of 100 events has 5 pages of about 200 KB, which the
+// plot unit writes 256 KB at a time: a full device refuses the second page, a limit of 450 KB the
+// third. A grid of one degree drawn with 50 points a line fills more than that on its own.
 TEST(FullDisk, APlotFileRefusedEndsItsRunInOneBoxNamingIt) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     const std::string newPage = " IT IS SUGGESTED TO CLEAR THE PLOT";
@@ -114,20 +116,24 @@ TEST(FullDisk, APlotFileRefusedEndsItsRunInOneBoxNamingIt) {
         const char* what;
         std::string input;
         std::string file;
-        long long disk;  // the file-size limit, or -1
-        int asked;       // new-page questions before the box
+        long long disk;    // the file-size limit, or -1
+        int asked;         // new-page questions before the box
+        const char* step;  // the map's last step announced, before the box
         int events = 100;
     } cases[] = {
         // A world grid, which holds every event.
         {"map",
          read + "2001\n320\n10\n-90 90 30\n20\n-180 180 30\n99\n1000\n\n/dev/full\n99\n99\n" +
              close,
-         "/dev/full", -1, 0},
-        {"sheet", read + "3000\n1000\n\n/dev/full\n\n" + close, "/dev/full", -1, 1},
+         "/dev/full", -1, 0, " PLOTTING LAT LONG CONTOURS"},
+        {"map, at its grid",
+         read + "2001\n320\n10\n-90 90 1\n20\n-180 180 1\n31\n50\n99\n1000\n\n/dev/full\n" + close,
+         "/dev/full", -1, 0, " PLOTTING LAT LONG GRID"},
+        {"sheet", read + "3000\n1000\n\n/dev/full\n\n" + close, "/dev/full", -1, 1, ""},
         {"sheet past a limit", read + "3000\n1000\n\nsheet.ps\n\n\n" + close, "sheet.ps", 450'000,
-         2},
+         2, ""},
         // Its last page is refused at the end of the RUN, not at the close.
-        {"one page", read + "3000\n1000\n\n/dev/full\n" + close, "/dev/full", -1, 0, 20}};
+        {"one page", read + "3000\n1000\n\n/dev/full\n" + close, "/dev/full", -1, 0, "", 20}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         test::TempDir dir;
@@ -138,10 +144,17 @@ TEST(FullDisk, APlotFileRefusedEndsItsRunInOneBoxNamingIt) {
         EXPECT_EQ(
             test::countLines(lines, " The PostScript plot file could not be written completely"),
             1);
-        const int box = test::findLine(lines, "   IN FILE: " + c.file);
+        const test::Lines said{" The PostScript plot file could not be written completely",
+                               "   IN FILE: " + c.file, " FILE " + c.file + " IS CLOSED"};
+        const int box = test::findLine(lines, said[0]);
         ASSERT_GE(box, 0);
+        EXPECT_EQ(test::slice(lines, box, 3), said);
         EXPECT_EQ(test::countLines(lines, newPage), c.asked);
         EXPECT_EQ(test::findLine(lines, newPage, box), -1);
+        // A step of the map is announced between two rules: none after the one that failed.
+        const int step = *c.step != '\0' ? test::findLine(lines, c.step) : box - 2;
+        EXPECT_TRUE(step >= 0 && step < box);
+        EXPECT_EQ(test::findLine(lines, " " + std::string(36, '='), step + 2), -1);
         EXPECT_EQ(test::countLines(lines, " The plot window or file is already closed"), 1);
     }
 }

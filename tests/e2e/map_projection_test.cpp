@@ -446,6 +446,38 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
     }
 }
 
+// A map menu visited and left as it was changes none of the map's bytes: the angles that the
+// grid's menu and the projection's dialogs show in degrees go back as they were stored, not
+// through a round trip of degrees and radians (80 degrees shows as 79.9999924).
+TEST(MapProjection, AMenuLeftUnchangedChangesNothing) {
+    const std::string typed =
+        "300\n3\n99\n1\n12.3\n99\n1\n33.3\n99\n1\n47.7\n99\n1\n12.7\n2\n41.3\n99\n"
+        "320\n10\n20.3 60.7 10\n20\n-10.1 40.3 10\n33\n1.3\n99\n";
+    const struct {
+        const char* name;
+        std::string set, visit;
+    } cases[] = {
+        {"the grid's menu, the default frame", "300\n2\n99\n99\n99\n99\n", "320\n99\n"},
+        {"the projection's dialogs and the grid's menu, typed values", typed,
+         "300\n99\n99\n99\n99\n99\n320\n99\n320\n99\n"},
+        {"the symbols' menus and the switches", typed, "310\n\n315\n99\n340\n\n343\n\n"},
+    };
+    const auto map = [](const std::string& keys) {
+        const test::Session s("\n2001\n" + keys + kRunQuiet);
+        EXPECT_EQ(s.result.status, 0);
+        std::string ps = s.dir.read("map.ps");
+        const std::size_t run = ps.find("(Run on ");
+        if (run != ps.npos) ps.erase(run, ps.find('\n', run) - run);
+        return ps;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string left = map(c.set), visited = map(c.set + c.visit);
+        EXPECT_GT(left.size(), 10000u);
+        EXPECT_TRUE(left == visited);
+    }
+}
+
 // Grid labels stand whole on the page and none on another. The Tonga Mercator of 170..190 by
 // 20..30 S, on its first fit 17 cm wide, had its labels of -10.0 to -30.0 run 10.7 points off
 // the left edge of the page: it is fitted again, narrower. The labels of the meridians meet at

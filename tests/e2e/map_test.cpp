@@ -138,7 +138,8 @@ TEST(Map, OverlayFilesCutShort) {
         "9999\n\n",
         {{"cut.gsh", shore},
          {"cut.utig", utig + "\n5049504950\n"},
-         {"cut.gebco", "101 3\n45.0 10.0\n45.5 10.5\n46.0 1"}});
+         {"cut.gebco", "101 3\n45.0 10.0\n45.5 10.5\n46.0 1"}},
+        test::Keyboard::Terminal);  // where the refused file does not end the answers
     EXPECT_EQ(s.result.status, 0);
     const test::Lines incomplete = {" |       |       |     15|",
                                     " ///////////////////////////////////////////",
@@ -170,7 +171,9 @@ TEST(Map, RealShorelineInPlace) {
     if (!std::filesystem::exists(real)) GTEST_SKIP() << "real shoreline absent: " << real;
     test::Session s;
     std::filesystem::create_symlink(real, s.dir.file("world.gsh"));
-    s.run("\n2001\n1000\n\nseis.map.ps\n99\n10\nn\n5\nworld.gsh\n4\nworld.gsh\n\n99\n99\n9999\n\n");
+    // At a terminal, where the refused file does not end the answers.
+    s.run("\n2001\n1000\n\nseis.map.ps\n99\n10\nn\n5\nworld.gsh\n4\nworld.gsh\n\n99\n99\n9999\n\n",
+          {}, 20, test::Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     const int menu = s.find(" Enter type of line file");
     ASSERT_GE(menu, 0);

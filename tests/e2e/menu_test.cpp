@@ -130,7 +130,8 @@ TEST(CommandFile, BoxesWaitForTheKeyboardAndRefusalsChangeNothing) {
 }
 
 // A name the command file gives that cannot be opened ends the file, in the box that refuses
-// it: its next lines, answers to later questions, are never taken as file names.
+// it: its next lines, answers to later questions, are never taken as file names. At a terminal
+// the keyboard takes over.
 TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
     const std::string three = test::testData("three.ndk");
     const struct {
@@ -143,7 +144,8 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
                   "three.ndk\n1200\n1001\nnew.ndk\ny\n99\n9999\n", "missing.ndk"}};
     for (const auto& c : cases) {
         const Session s("\n5000\n5001\ncmds.txt\n\n" + std::string(c.keyboard),
-                        {{"cmds.txt", c.cmds}, {"three.ndk", three}, {"out.ndk", "old\n"}});
+                        {{"cmds.txt", c.cmds}, {"three.ndk", three}, {"out.ndk", "old\n"}},
+                        Keyboard::Terminal);
         EXPECT_EQ(s.result.status, 0) << c.name;
         expectGolden(fromMainMenu(s.result.out),
                      std::string("menu_sessions.txt#refused ") + c.name);
@@ -154,15 +156,16 @@ TEST(CommandFile, ARefusedNameEndsTheFileAndTheKeyboardTakesOver) {
 }
 
 // A command file that ends at the question of a name to save under hands it to the keyboard's
-// chooser. There a name that holds a file is asked about first, default No; No asks for the name
-// again, Yes replaces the file.
+// chooser. At a terminal a name that holds a file is asked about first, default No; No asks for
+// the name again, Yes replaces the file.
 TEST(Chooser, AnExistingFileIsReplacedOnlyOnceTheUserSaysSo) {
     const std::string three = test::testData("three.ndk");
     const Session s(
         "\n5000\n5001\ncmds.txt\nvictim.ndk\n\nother.ndk\ny\n99\n13\nsish.txt\ny\n9999\n",
         {{"cmds.txt", "1000\n1001\nvictim.ndk\n1200\n1001\n"},
          {"victim.ndk", three},
-         {"sish.txt", "old\n"}});
+         {"sish.txt", "old\n"}},
+        Keyboard::Terminal);
     EXPECT_EQ(s.result.status, 0);
     expectGolden(fromMainMenu(s.result.out), "menu_sessions.txt#replace");
     EXPECT_EQ(s.dir.read("victim.ndk"), three);
@@ -223,7 +226,8 @@ TEST(Chooser, AFileTheRunHoldsOpenIsNoOutput) {
 
 // A command file whose answer cannot be read ends there, in one box that names its line: a
 // catalogue started as a command file, a wrong yes or no, a line of the grid's range, a real.
-// The keyboard then answers the question again; the file's later lines are never used.
+// At a terminal the keyboard then answers the question again; the file's later lines are never
+// used. A yes or no of a command file counts whole, and its box quotes it whole.
 TEST(CommandFile, AnAnswerThatCannotBeReadEndsItInOneBox) {
     const struct {
         const char* what;
@@ -233,7 +237,7 @@ TEST(CommandFile, AnAnswerThatCannotBeReadEndsItInOneBox) {
         int line;
     } cases[] = {
         {"catalogue", repeatedNdk(3), "9999\n", " could not read your choice", 1},
-        {"yes or no", "7\nmaybe\n9999\n", "\n9999\n", " incorrect answer: m", 2},
+        {"yes or no", "7\nmaybe\n9999\n", "\n9999\n", " incorrect answer: \"maybe\"", 2},
         {"grid range", "2001\n320\n10\n-90 x 30\n99\n99\n9999\n", "-90 90 30\n99\n99\n9999\n",
          " could not read enter latitude mini, maxi and increment", 4},
         {"real", "1000\n100\n110\n1O\n9999\n", "10\n20\n99\n99\n9999\n",
@@ -242,7 +246,7 @@ TEST(CommandFile, AnAnswerThatCannotBeReadEndsItInOneBox) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const Session s("\n5000\n5001\ncmds.txt\n\n" + std::string(c.keyboard),
-                        {{"cmds.txt", c.cmds}});
+                        {{"cmds.txt", c.cmds}}, Keyboard::Terminal);
         EXPECT_EQ(s.result.status, 0);
         const int box = s.find(c.error);
         EXPECT_EQ(s.find(" line " + std::to_string(c.line) + " of command file cmds.txt"), box + 1);

@@ -48,10 +48,10 @@ TEST(PlotMenu, TheEndOfInputFinishesAnOpenPlotFile) {
 }
 
 // A plot file replaces plot files only. A name that holds another file (here the catalogue read
-// in the run) is asked about first, default No, and No asks for a name again, at the main menu's
-// plot prompt and the sheet's alike; at the end of the input the run stops and the file is kept.
-// A command file that gives such a name is refused, ends, and the keyboard gives another. A plot
-// file of this program is replaced without a question.
+// in the run) is asked about first at a terminal, default No, and No asks for a name again, at
+// the main menu's plot prompt and the sheet's alike; at the end of the input the run stops and
+// the file is kept. A command file that gives such a name is refused, ends, and the keyboard
+// gives another. A plot file of this program is replaced without a question.
 TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
     const std::string three = test::testData("three.ndk");
     const std::string read = "\n1000\n1001\nthree.ndk\n";
@@ -75,10 +75,12 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
         {"a plot piece to lay over another", "\n10\n\nover.ps\n20\n\n9999\n", 0, 0, 0, "over.ps"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const Session s(c.input, {{"three.ndk", three},
-                                  {"cmds.txt", cmds},
-                                  {"old.ps", "%!\n%%Pages: (atend)\n"},
-                                  {"over.ps", "% Ready to go\n"}});
+        const Session s(c.input,
+                        {{"three.ndk", three},
+                         {"cmds.txt", cmds},
+                         {"old.ps", "%!\n%%Pages: (atend)\n"},
+                         {"over.ps", "% Ready to go\n"}},
+                        Keyboard::Terminal);
         EXPECT_EQ(s.result.status, c.status);
         EXPECT_EQ(s.count(" file exists: replace it ?"), c.questions);
         EXPECT_EQ(s.count(" File exists"), c.refusals);
@@ -92,7 +94,7 @@ TEST(PlotMenu, APlotFileNameThatHoldsAnotherFileIsAskedAbout) {
 // Which existing files a plot file replaces without a question: those that begin as this
 // program's plot files begin (the head of each dialect, a piece laid over another). Any other
 // file, PostScript of other programs and files that merely begin with "%" among them, is asked
-// about at the keyboard (No keeps it) and refused in a command file, which then ends.
+// about at a terminal (No keeps it) and refused in a command file, which then ends.
 TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
     const struct {
         const char* what;
@@ -114,12 +116,12 @@ TEST(PlotMenu, OnlyThisProgramsPlotFilesAreReplacedWithoutAQuestion) {
         SCOPED_TRACE(c.what);
         const Session keyboard(
             "\n10\n\nf.ps\n" + std::string(c.asked ? "n\nother.ps\n" : "") + "20\n\n9999\n",
-            {{"f.ps", c.head}});
+            {{"f.ps", c.head}}, Keyboard::Terminal);
         EXPECT_EQ(keyboard.result.status, 0);
         EXPECT_EQ(keyboard.count(" file exists: replace it ?"), c.asked ? 1 : 0);
         const Session file(
             "\n5000\n5001\ncmds.txt\n" + std::string(c.asked ? "\nother.ps\n20\n\n9999\n" : ""),
-            {{"f.ps", c.head}, {"cmds.txt", "10\n\nf.ps\n20\n\n9999\n"}});
+            {{"f.ps", c.head}, {"cmds.txt", "10\n\nf.ps\n20\n\n9999\n"}}, Keyboard::Terminal);
         EXPECT_EQ(file.result.status, 0);
         EXPECT_EQ(file.count(" File exists"), c.asked ? 1 : 0);
         EXPECT_EQ(file.count(" ===> END OF COMMAND FILE"), c.asked ? 1 : 0);

@@ -154,13 +154,21 @@ TEST(Readme, EveryKeySequenceRunsAsWritten) {
         const int pages = (kept + 19) / 20;
         {
             SCOPED_TRACE("first session");
-            const Session s(first, files);
+            Session s(first, files);
             expectRunsToItsEnd(s);
             EXPECT_EQ(s.count(summary(read, kept)), 1);
             EXPECT_EQ(splitLines(s.dir.read("out.ndk")).size(), 5u * kept);
             EXPECT_EQ(splitLines(s.dir.read("out.tab")).size(), 2u + kept);
             expectRenders(s.dir.file("seis.map.ps"), "", 1);
             expectRenders(s.dir.file("fps_bb.ps"), "", pages);
+            // Piped again into the same folder, it stops at out.ndk, which it keeps, and no
+            // later key becomes the name of a file.
+            const std::string written = s.dir.read("out.ndk");
+            s.run(first);
+            EXPECT_EQ(s.result.status, 1);
+            EXPECT_EQ(s.count(" piped answers and command files never replace a file"), 1);
+            EXPECT_EQ(s.dir.read("out.ndk"), written);
+            EXPECT_FALSE(s.dir.exists("2001"));
         }
         {
             SCOPED_TRACE("Si-Sh recipe");

@@ -236,5 +236,22 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     }
 }
 
+// A map draws the grid of the style it was made with, as it projects with the parameters it was
+// made with, whatever the settings hold later; and it traces its lines at the page's scale
+// that its fit last set.
+TEST(GridDrawing, TheMapKeepsItsGridStyleAndPageScale) {
+    useGrid("-80 80 20 -80 80 20 3 2 1");
+    GridDocument doc;
+    Map map = mapOfGrid();
+    gridll.gridtype = 0;
+    gridll.loninc = gridll.latinc = rad(40.0f);
+    drawllgrid(map);
+    EXPECT_EQ(countLines(doc.console.lines(), " nb of meridians =      9"), 1);
+    EXPECT_GT(paths(doc.finish()).size(), 18u);
+    map.scaleInto({-1, -1, 1, 1}, {2, 2, 6, 12});
+    EXPECT_FLOAT_EQ(map.unitsPerCm(), 0.5f);
+    EXPECT_EQ(map.unitsPerCm(), usPerCm());
+}
+
 }  // namespace
 }  // namespace tensova::test

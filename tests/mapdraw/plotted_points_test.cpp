@@ -55,6 +55,24 @@ TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     }
 }
 
+// A refused points file changes no setting: a point plotted after it is listed under the names
+// of the columns of the file read before.
+TEST(PlottedPoints, ARefusedFileKeepsTheNamesOfTheFileBefore) {
+    const std::string keys =
+        "200\ngood.txt\n99\n99\n\n"           // read and drawn
+        "200\nbad.txt\n99\n99\n\n\n\n99\n\n"  // refused at its second record, left
+        "100\n99\n";                          // the typed point
+    MapDocument map(keys, {{"good.txt", "'G'\n'lon' 'lat'\n10 45\n11 46\n"},
+                           {"bad.txt", "'B'\n'x' 'y'\n1 2\n3 none\n"}});
+    bool useproj = true;
+    mappoint(useproj, 5);
+    mappoint(useproj, 0, mapOfGrid());
+    const Lines out = map.doc.console.lines();
+    EXPECT_EQ(countLines(out, " |   |lon     |lat     |"), 2);
+    EXPECT_EQ(countLines(out, " |   |x       |y       |"), 0);
+    EXPECT_EQ(map.finish().size(), 3u);
+}
+
 // A point outside the map's frame (-80..80) is not drawn, and its listed coordinates are
 // asterisks; one inside is.
 TEST(PlottedPoints, OnlyThoseInTheFrameAreDrawn) {

@@ -76,6 +76,17 @@ TEST(Angles, ConversionsAndReductions) {
     EXPECT_TRUE(nearRef(t[6], std::atan2(-1.0, -2.0)));
 }
 
+// A setting shown in degrees and left as shown keeps its radians to the bit; a changed one is
+// converted.
+TEST(Angles, ASettingLeftAsShownKeepsItsRadians) {
+    anglesSet();
+    const float eighty = rad(80.0f);
+    EXPECT_NE(rad(deg(eighty)), eighty);  // 79.9999924 degrees: the round trip moves it
+    EXPECT_EQ(bitsOf(radKept(deg(eighty), eighty)), bitsOf(eighty));
+    EXPECT_EQ(bitsOf(radKept(80.0f, eighty)), bitsOf(rad(80.0f)));
+    EXPECT_EQ(bitsOf(radKept(81.0f, eighty)), bitsOf(rad(81.0f)));
+}
+
 // No reduction reaches the upper end of its range. A value just below the lower end, whose
 // sum with the period rounds up to the end, is the lower end; so is a sum with the origin that
 // rounds up to it. Values whose results were inside keep them bit for bit.

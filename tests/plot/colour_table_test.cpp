@@ -1,5 +1,5 @@
 // Colour table files read from the colour table's menu: what is read, what is said, and a
-// table still in order after a file that could not be read to its end.
+// table left as it was by a file that could not be read to its end.
 
 #include "plot/colour_table.hpp"
 
@@ -13,6 +13,7 @@ struct ColourFile {
     int32_t slot;  // a slot set from the file: its name and red percentage
     std::string name;
     float red;
+    bool refused = false;  // the table stays as it was, every slot and the number of colours
 };
 
 std::string records(int from, int to) {
@@ -30,21 +31,33 @@ const ColourFile kFiles[] = {
     // Slot 7 set twice: by the record for 20, then by its own.
     {"12\n" + records(0, 5) + "20 1 2 3 twenty\n" + records(7, 12), 12, 7, "c7", 10},
     {"2\n0 100 100 100 w\n1 120 -5 0 b\n2 0 0 0 k\n", 2, 1, "b", 100},  // percentages reset
-    {"2\n0 100 100 100 w\n1 zero 0 0 b\n", 2, 0, "w", 100},
-    {"4\n0 1 2 3 a\n1 0 0 0 b\n", 4, 1, "b", 0},
-    {"", 12, 2, "Red", 50},
-    // A last line without its line end is where a copy stopped: "Bl" may be "Blue" cut short.
-    {"2\n0 100 100 100 w\n1 100 0 0 r\n2 0 0 100 Bl", 2, 2, "Red", 50}};
+    // Refused files: a value that is not a number, too few records, none, a cut last line
+    // ("Bl" may be "Blue" cut short where a copy stopped). Nothing of them is applied.
+    {"2\n0 100 100 100 w\n1 zero 0 0 b\n", 12, 0, "White-bk", 100, true},
+    {"4\n0 1 2 3 a\n1 0 0 0 b\n", 12, 1, "Black", 0, true},
+    {"", 12, 2, "Red", 50, true},
+    {"2\n0 100 100 100 w\n1 100 0 0 r\n2 0 0 100 Bl", 12, 2, "Red", 50, true}};
 
-// The menu reads `text` as colours.txt on a table at its defaults.
+// The whole table: the number of colours, then each slot's name and percentages.
+std::string table() {
+    std::string s = std::to_string(plt2blk.ncolor) + (psattributes.colorplot ? " colour" : " bw");
+    for (std::size_t k = 0; k < kColourSlots; ++k)
+        s += " " + pltcharblk.colornam[k] + std::to_string(psattributes.red[k]) +
+             std::to_string(psattributes.green[k]) + std::to_string(psattributes.blue[k]);
+    return s;
+}
+
+// The menu reads `text` as colours.txt on a table at its defaults; `before` is the table then.
 struct ColourFileRead {
     explicit ColourFileRead(const std::string& text) {
         folder.dir.write("colours.txt", text);
         iocom.pauseOn = false;
         psattributes.fillcolor = 12;
+        before = table();
         scolortable(0);
     }
     InFolder folder;
+    std::string before;
     PlotDocument doc{"300\ncolours.txt\n99\n"};
 };
 
@@ -64,6 +77,7 @@ TEST(ColourTable, ColourFiles) {
         EXPECT_EQ(pltcharblk.colornam[k], fit(f.name, 8));
         EXPECT_EQ(psattributes.red[k], f.red);
         EXPECT_LE(psattributes.fillcolor, plt2blk.ncolor);  // the colours in use stay in the table
+        EXPECT_EQ(table() == read.before, f.refused);
     }
 }
 

@@ -75,4 +75,19 @@ TEST(Drawing, PenMovesAndTexts) {
     expectGolden(between(doc.finish(), "%%Page:   1   1", "showpage"), "plot_life.txt#pen moves");
 }
 
+// Before any scaling (no centimetre to the device yet) a text has no box; once scaled, its box is
+// measured in centimetres from its point.
+TEST(Drawing, ATextBoxWantsAScaling) {
+    PlotDocument doc;
+    const Plt1blk scaled = plt1blk;
+    plt1blk = Plt1blk{};
+    tensova::Box box{};
+    EXPECT_FALSE(cmtextbox(3, 4, "text", box));
+    plt1blk = scaled;
+    ASSERT_TRUE(cmtextbox(3, 4, "text", box));
+    EXPECT_TRUE(box.xmin >= 3 && box.xmax > box.xmin && box.xmax < 6)
+        << box.xmin << " " << box.xmax;
+    EXPECT_TRUE(box.ymin < 4 && box.ymax > 4 && box.ymax < 5) << box.ymin << " " << box.ymax;
+}
+
 }  // namespace tensova::test

@@ -71,6 +71,25 @@ TEST(Transforms, EachSubplotKeepsItsOwnMap) {
     EXPECT_FLOAT_EQ(l, 56.7f);
 }
 
+// Before any subplot is chosen, conversions and set-ups act on subplot 1.
+TEST(Transforms, BeforeAnySubplotIsChosenTheFirstServes) {
+    PlotDocument doc;
+    select(2);
+    matrixMap(0, 0, 5, 0, 0, 5);
+    plt1blk.isubcur = 0;
+    matrixMap(1, 2, 2, 0, 0, 2);
+    Point cm{1, 1}, user{3, 4};
+    cm2us(&user[0], &user[1], &user[0], &user[1], 1);
+    us2cm(&cm[0], &cm[1], &cm[0], &cm[1], 1);
+    expectNear(toDevice({1, 1}), {3 * 28.35f, 4 * 28.35f}, "device");
+    EXPECT_EQ(cm, (Point{3, 4}));
+    EXPECT_EQ(user, (Point{1, 1}));
+    EXPECT_EQ(plt1blk.isubcur, 0);
+    // The set-up went to subplot 1, and left subplot 2 as it was.
+    expectMap({1, [] {}, {{{1, 1}, {3, 4}}}});
+    expectMap({2, [] {}, {{{1, 1}, {5, 5}}}});
+}
+
 TEST(Transforms, SetUpModes) {
     PlotDocument doc;
     select(3);
@@ -119,6 +138,42 @@ TEST(Transforms, DegenerateSetUpsKeepThePreviousMap) {
         EXPECT_TRUE(l == "np" || l == "sk" || l.find_first_of("naifNAIF*") == std::string::npos)
             << l;  // no nan, inf or overflow
     expectRenders(doc.path);
+}
+
+// Limits of zero width or height give no scale: the box shows the four limits, each to five
+// significant digits (six-digit values rounded), and nothing is set.
+TEST(Transforms, LimitsOfZeroWidthOrHeightAreShownInTheirBox) {
+    const struct {
+        const char* what;
+        float xumin, xumax, yumin, yumax;
+        Lines box;
+    } cases[] = {
+        {"zero width",
+         123456,
+         123456,
+         -1.5f,
+         2.5f,
+         {" xumin =  0.12346E+06 xumax =  0.12346E+06",
+          " yumin =  -1.5000     yumax =   2.5000    "}},
+        {"zero height",
+         0,
+         10,
+         654321,
+         654321,
+         {" xumin =   0.0000     xumax =   10.000    ",
+          " yumin =  0.65432E+06 yumax =  0.65432E+06"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlotDocument doc("\n");
+        limitsMap(2, 2, 15, 15, -10, 10, -10, 10, 0);
+        limitsMap(2, 2, 15, 15, c.xumin, c.xumax, c.yumin, c.yumax, 0);
+        EXPECT_NEAR(toDevice({10, 10})[0], 17 * 28.35f, 1e-3);
+        Lines want{" user limits of zero width give no scale:"};
+        want.insert(want.end(), c.box.begin(), c.box.end());
+        want.push_back(" ==> NO ACTION");
+        EXPECT_EQ(block(doc.console.lines(), want), want);
+    }
 }
 
 // What the subplot selector and the two set-up dialogs show and ask.

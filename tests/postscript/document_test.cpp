@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "console/prompts.hpp"
+#include "console/stop.hpp"
+#include "postscript/page.hpp"
 #include "ps_fixture.hpp"
 #include "support/transcript.hpp"
 
@@ -82,10 +87,33 @@ TEST(Document, AFileThatCouldNotBeWrittenIsReported) {
     beginDocument(PsSettings{false, 1, "P  ", 1}, fit("/dev/full", 20));
     psend();
     EXPECT_FALSE(psdevice.open);
-    EXPECT_EQ(
-        countLines(console.lines(), " The PostScript plot file could not be written completely"),
-        1);
-    EXPECT_EQ(countLines(console.lines(), "   IN FILE: /dev/full"), 1);
+    const Lines said{" The PostScript plot file could not be written completely",
+                     "   IN FILE: /dev/full", " FILE /dev/full IS CLOSED"};
+    EXPECT_EQ(block(console.lines(), said), said);
+    EXPECT_EQ(countLines(console.lines(), said[0]), 1);
+}
+
+// An answer refused from a pipe ends the run, and nothing more is read from standard input: the
+// pause of the box that says the plot file could not be closed, as the run stops, reads none of
+// the lines after it either.
+TEST(DocumentDeathTest, ARefusedAnswerFromAPipeLeavesTheRestUnreadWhileThePlotFileFails) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const auto refused = [] {
+        ConsoleCapture console("abc\nleft\nover\n", false);
+        if (!unitOpen(kPlotUnit, "/dev/full", OpenStatus::Unknown)) std::exit(3);
+        resetBlocks();
+        beginDocument(PsSettings{false, 1, "P  ", 1}, fit("/dev/full", 20));
+        atStop([] {
+            std::string line;
+            const bool read = unitReadLine(kKeyboardUnit, line) == ReadResult::Ok;
+            std::fprintf(stderr, "%s%s\n", read ? "read after the refusal: " : "nothing read",
+                         line.c_str());
+        });
+        int32_t choice = 0;
+        inintegdef(choice, "your choice", 99);
+    };
+    EXPECT_EXIT(refused(), testing::ExitedWithCode(kExitFileNotWhole),
+                "nothing read.*could not be written completely");
 }
 
 // Opening again finishes the file still open. Lines reach the file in large pieces: a file closed
@@ -141,6 +169,29 @@ TEST(Settings, TheFileAsFoundAndTheAnswersOfTheUpdateDialog) {
             const auto line = std::stoul(want), b = want.find('"'), e = want.rfind('"');
             EXPECT_TRUE(line < file.size() && file[line] == want.substr(b + 1, e - b - 1)) << want;
         }
+    }
+}
+
+// The orientation question takes its answer cut to the command's 3 characters: LUS or LA4 in
+// capitals or in small letters, or a first letter P in either case; anything else is asked again.
+TEST(Settings, TheOrientationAnswers) {
+    const struct {
+        const char* answer;
+        const char* command;  // "" when refused
+    } cases[] = {
+        {"P", "P  "},        {"p", "P  "},
+        {"Portrait", "P  "}, {"portrait page", "P  "},
+        {"LUS", "LUS"},      {"lus", "LUS"},
+        {"LUSX", "LUS"},     {"LA4", "LA4"},
+        {"la4", "LA4"},      {"LA4 ! comment", "LA4"},
+        {"Lus", ""},         {"La4", ""},
+        {"x", ""},           {"L", ""},
+        {"Landscape", ""},   {"", ""},
+        {" P", ""},
+    };
+    for (const auto& c : cases) {
+        const Orientation* o = orientationAnswered(c.answer);
+        EXPECT_EQ(o != nullptr ? std::string(o->command) : "", c.command) << c.answer;
     }
 }
 

@@ -66,9 +66,9 @@ TEST(ProjectionEdges, WhatTheMapShowsAndItsRim) {
     }
 }
 
-// A map finds the points it does not show however many it projects at once: 600 points of an
-// equal-area map of 60 degrees about the pole, every third 70 degrees from it, give what each
-// gives alone.
+// A map finds the points it does not show however many it projects at once, into other arrays
+// or in place (more than one piece of its copy): 600 points of an equal-area map of 60 degrees
+// about the pole, every third 70 degrees from it, give what each gives alone.
 TEST(ProjectionEdges, ManyPointsAtOnceAsOneByOne) {
     ConsoleCapture cap;
     useProjection(5, {.omega = 60});
@@ -79,6 +79,10 @@ TEST(ProjectionEdges, ManyPointsAtOnceAsOneByOne) {
         lat[i] = rad(i % 3 == 0 ? 20.0f : 40.0f);
     }
     projllnShown(x.data(), y.data(), lon.data(), lat.data(), kPoints);
+    std::vector<float> inPlaceX = lon, inPlaceY = lat;
+    projllnShown(inPlaceX.data(), inPlaceY.data(), inPlaceX.data(), inPlaceY.data(), kPoints);
+    EXPECT_EQ(inPlaceX, x);
+    EXPECT_EQ(inPlaceY, y);
     for (int32_t i = 0; i < kPoints; ++i) {
         float xi = lon[i], yi = lat[i];
         projllnShown(&xi, &yi, &xi, &yi, 1);

@@ -98,6 +98,31 @@ TEST(ProjectionMenus, ObliqueCentreRefusesALatitudeOffTheGlobe) {
     EXPECT_FLOAT_EQ(lat, 50.0f);
 }
 
+// The central angle is more than 0 and at most 180 degrees. At a terminal a value outside is
+// refused in a box, whose pause takes a return, and the question is asked again offering the
+// angle in force, here 120.
+TEST(ProjectionMenus, TheCentralAngleIsHeldToItsDomain) {
+    const struct {
+        const char* typed;
+        float taken;  // degrees
+    } cases[] = {
+        {"180", 180.0f}, {"0.5", 0.5f},   {"90", 90.0f},       {"-1", 120.0f},
+        {"0", 120.0f},   {"361", 120.0f}, {"-3.4e38", 120.0f}, {"180.0001", 120.0f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool refused = c.taken == 120.0f;
+        ConsoleCapture cap("1\n" + std::string(c.typed) + (refused ? "\n\n\n" : "\n") + "99\n");
+        float omega = 120.0f;
+        sangle1(omega, 0);
+        EXPECT_EQ(omega, c.taken);
+        EXPECT_FLOAT_EQ(llpparam.omega, rad(c.taken));
+        const Lines lines = cap.lines();
+        EXPECT_EQ(countLines(lines, " MUST BE > 0 AND <= 180"), refused ? 1 : 0);
+        EXPECT_EQ(countLines(lines, " Default =  120.000    "), refused ? 2 : 1);
+    }
+}
+
 TEST(ProjectionMenus, AnOriginAtInfinityLeavesTheOffsetsAtZero) {
     // Mercator's pole: with its offsets every point of the map would lie at infinity.
     ConsoleCapture cap("\n");

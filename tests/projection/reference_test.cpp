@@ -1,6 +1,7 @@
 // Every projection against independent reference values made with PROJ (the table in tests/data
 // names the command of each projection), in earth radii, for the parameters of the fixture.
 
+#include <cmath>
 #include <vector>
 
 #include "projection_fixture.hpp"
@@ -50,6 +51,32 @@ TEST(ProjectionReference, EveryProjectionMatchesItsReferencesInPlaceOrNot) {
             EXPECT_EQ(lon[i], x[i]) << iproj << " in place";
             EXPECT_EQ(lat[i], y[i]) << iproj << " in place";
         }
+    }
+}
+
+// Lallemand's sheet north of 76 degrees, where its meridian of true scale lies 8 degrees from the
+// central one (as on the world map's sheets there): the parallels' circles are small, and the
+// points near 80 degrees, across 60 degrees of longitude, are where their curvature tells. The
+// references, in earth radii of GRS80 (B as above), are PROJ 9.1.1's:
+//   proj -f %.10f +proj=imw_p +a=1 +b=B +lat_1=76 +lat_2=84 +lon_0=10 +lon_1=8
+TEST(ProjectionReference, LallemandNearEightyDegrees) {
+    ConsoleCapture cap;
+    useProjection(14, {.lon0 = 10, .lon2 = 18, .lat1 = 76, .lat2 = 84});
+    const Ref refs[] = {
+        {14, 18, 80, 0.0241904191, 0.0716489583},   {14, 30, 80, 0.0594792191, 0.0802862459},
+        {14, -20, 80, -0.0870224092, 0.0928715821}, {14, 50, 79, 0.1231702872, 0.0963081227},
+        {14, -35, 81, -0.1110155895, 0.1327009947}, {14, 10, 80, 0.0000000000, 0.0699871986},
+        {14, 70, 78, 0.1819380759, 0.1370083553}};
+    for (const Ref& r : refs) {
+        const Point p = project(r.lon, r.lat);
+        EXPECT_NEAR(p.x, r.x, 2e-6) << r.lon << "," << r.lat;
+        EXPECT_NEAR(p.y, r.y, 2e-6) << r.lon << "," << r.lat;
+    }
+    // Poleward of the sheet a meridian may miss its parallel's circle (PROJ gives no number
+    // there): the point of the meridian nearest the circle is taken, on the map, near the pole.
+    for (const float lon : {30.0f, -40.0f}) {
+        const Point p = project(lon, 89.99f);
+        EXPECT_TRUE(std::fabs(p.x) < 0.01f && std::fabs(p.y - 0.25f) < 0.01f) << lon;
     }
 }
 

@@ -50,7 +50,7 @@ TEST(ShmaxSymbols, PairsByRegimeAndType) {
 }
 
 TEST(ShmaxSymbols, SettingsByMode) {
-    ConsoleCapture cap("\n\n\n10\n0\n40\n2\n99\n");
+    ConsoleCapture cap("\n\n\n10\n0\n30\n5\n40\n2\n99\n");
     float major = 1, minor = 1;
     int32_t epi = 3, isha = 1;
     smapsh2(major, minor, epi, isha, 5);
@@ -60,11 +60,13 @@ TEST(ShmaxSymbols, SettingsByMode) {
     major = -1, minor = 0, isha = 7, epi = 44;
     smapsh2(major, minor, epi, isha, 1);
     EXPECT_TRUE(major == 0.4f && minor == 0.2f && isha == 0 && mapshpar.epitype == 44);
-    // A size of 0 entered in the menu is kept; mode 3 reads it back as it is.
+    // A size of 0 entered in the menu is kept, with the epicentres' symbol 5; mode 3 reads them
+    // back as they are.
     smapsh2(major, minor, epi, isha, 2);
     major = 5;
     smapsh2(major, minor, epi, isha, 3);
     EXPECT_EQ(major, 0.0f);
+    EXPECT_EQ(epi, 5);
     EXPECT_EQ(isha, 2);
     expectGolden(cap.lines(), "shmax_settings.txt");
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 #include "plot/plot_fixture.hpp"
@@ -187,8 +188,13 @@ TEST(NetDrawing, Frame) {
     const auto got = paths(lines);
     ASSERT_EQ(got.size(), 1u + 2u + 40u);
     EXPECT_EQ(got[0].points.size(), 200u);
-    expectNear(got[1].points[0], net(-1, 0), "axis");
-    expectNear(got[2].points[1], net(0, 1), "axis");
+    // The two axes, each a diameter of the net: west to east, then south to north.
+    const std::pair<Point, Point> axes[] = {{net(-1, 0), net(1, 0)}, {net(0, -1), net(0, 1)}};
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_EQ(got[k + 1].points.size(), 2u) << k;
+        expectNear(got[k + 1].points[0], axes[k].first, "axis " + std::to_string(k));
+        expectNear(got[k + 1].points[1], axes[k].second, "axis " + std::to_string(k));
+    }
     int32_t atTen = 0;
     for (std::size_t k = 3; k < got.size(); ++k) {
         const float r0 = std::hypot(got[k].points[0][0] - kCentre, got[k].points[0][1] - kCentre);
@@ -228,6 +234,32 @@ TEST(NetDrawing, SetUpDialogs) {
     EXPECT_EQ(index, 6);
     EXPECT_EQ(stefram2.label[5], fit("Top", 15));
     expectGolden(cap.lines(), "net_setup.txt");
+}
+
+// The frame label's dialog takes its three entries; a number it does not know ends piped answers
+// in the box that says so (the run stops, status 1), and at a terminal shows the dialog again.
+TEST(NetDrawingDeathTest, TheFrameLabelDialogRefusesUnknownNumbers) {
+    const struct {
+        const char* what;
+        const char* keyboard;
+        bool terminal;
+        int status;
+        const char* shows;  // on standard error when the run stops
+    } cases[] = {
+        {"its entries", "1\n3\n2\nUpper\n3\n1\n99\n", false, 0, ""},
+        {"piped", "4\n", false, 1, "unknown command: 4"},
+        {"at a terminal", "4\n99\n", true, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto dialog = [&] {
+            ConsoleCapture cap(c.keyboard, c.terminal);
+            std::string text = "North";
+            int32_t flag = 1, index = 1;
+            srepstereolabel1(text, flag, index, 2);
+            std::exit(0);
+        };
+        EXPECT_EXIT(dialog(), testing::ExitedWithCode(c.status), c.shows) << c.what;
+    }
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ void reportStop() {
 
 }  // namespace
 
-ConsoleCapture::ConsoleCapture(const std::string& keyboard) {
+ConsoleCapture::ConsoleCapture(const std::string& keyboard, bool terminal) {
     static const bool registered = (atStop(reportStop), true);
     (void)registered;
     current = this;
@@ -39,6 +39,7 @@ ConsoleCapture::ConsoleCapture(const std::string& keyboard) {
     lseek(fileno(in_), 0, SEEK_SET);
     out_ = std::tmpfile();
     iocom = Iocom{};
+    iocom.terminal = terminal;
     unitBindConsole(fileno(in_), out_);
     // Each captured session is a run of its own: a file an earlier test failed is not its own.
     unitForgetFailedFiles();

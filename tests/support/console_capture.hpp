@@ -10,7 +10,8 @@ namespace tensova::test {
 
 class ConsoleCapture {
   public:
-    explicit ConsoleCapture(const std::string& keyboard = "");
+    // With `terminal` false the keyboard is a pipe: the first answer refused stops the run.
+    explicit ConsoleCapture(const std::string& keyboard = "", bool terminal = true);
     ~ConsoleCapture();
     ConsoleCapture(const ConsoleCapture&) = delete;
     ConsoleCapture& operator=(const ConsoleCapture&) = delete;

@@ -1,0 +1,21 @@
+#pragma once
+// The map fitted to its page: the scale and place of the projected frame, which hold the grid,
+// its ticks and its labels on the page and below the heading.
+
+#include "mapdraw/map_drawing.hpp"
+#include "plot/page_layout.hpp"
+
+namespace tensova {
+
+// The map's projected frame into the layout's box, both axes at the same scale: the map's page
+// transform. The fit depends on the frame, the projection, the page and the grid's own marks
+// (lines, ticks, labels), never on what else the map draws. What it holds stands on the page and
+// below the heading (the layout's, once it is `under` the heading); where it does not, the map is
+// fitted again into the room that the page leaves, a margin inside it: into a smaller box, or at
+// a smaller share of the box, centred, but never smaller than the least share of the first fit.
+// The map keeps its marks on the page: any that stand off it or on the heading even so are left
+// out. False where the frame has no extent on the map (nothing of it shown): it cannot be
+// fitted, and the scaling stays, the marks on the page with it.
+bool fitToPage(Map& map, const PageLayout& layout);
+
+}  // namespace tensova

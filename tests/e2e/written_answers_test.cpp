@@ -1,0 +1,209 @@
+// Answers written beforehand, piped in or read from a command file, know neither which files
+// exist nor which boxes will come: they replace no file, a yes or no counts only whole, a pause
+// takes only an empty line, and the first answer refused ends the run in a box that quotes it
+// and names the plot file whose RUN it cut short. At a terminal everything is as before.
+
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue_samples.hpp"
+#include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
+
+namespace tensova::test {
+namespace {
+
+const Lines kRefusedEnd{" A REFUSED ANSWER ENDS THE RUN", " ===> STOPPING EXECUTION"};
+
+// The run ended at a refused answer: its last lines, and its status.
+void expectEndedByRefusal(const Session& s) {
+    EXPECT_EQ(s.result.status, 1);
+    EXPECT_EQ(slice(s.lines, static_cast<int>(s.lines.size()) - 2, 2), kRefusedEnd);
+}
+
+// A name that holds a file is refused, piped or from a command file while the keyboard is a
+// pipe, whatever the file: the run ends there and the lines after it are never taken as names.
+TEST(WrittenAnswers, NoFileIsReplaced) {
+    const std::string read = "1000\n1001\nthree.ndk\n";
+    const struct {
+        const char* what;
+        std::string keys;     // after the banner's line
+        const char* cmds;     // the command file cmds.txt, when the keys start it
+        const char* name;     // the file that exists
+        const char* theLine;  // the box's line naming the answer
+    } cases[] = {
+        {"catalogue", read + "1200\n1001\nout.ndk\n\n99\n9999\n", nullptr, "out.ndk",
+         " line 7 of standard input, answer to: cmt-ndk output file name"},
+        {"table", read + "1200\n2001\nout.ndk\n\n99\n9999\n", nullptr, "out.ndk",
+         " line 7 of standard input, answer to: cmt-ndk-table output file name"},
+        {"Si-Sh file", "13\nout.ndk\n9999\n", nullptr, "out.ndk",
+         " line 3 of standard input, answer to: extracted si-sh output file name"},
+        {"plot file on a catalogue", "10\n\nout.ndk\n20\n\n9999\n", nullptr, "out.ndk",
+         " line 4 of standard input, answer to: postcript plot file name"},
+        {"catalogue from a command file", "5000\n5001\ncmds.txt\n\n9999\n",
+         "1000\n1001\nthree.ndk\n1200\n1001\nout.ndk\n", "out.ndk",
+         " line 6 of command file cmds.txt, answer to: cmt-ndk output file name"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Files files{{"three.ndk", testData("three.ndk")}, {c.name, "old\n"}};
+        if (c.cmds != nullptr) files.emplace_back("cmds.txt", c.cmds);
+        const Session s("\n" + c.keys, files);
+        expectEndedByRefusal(s);
+        EXPECT_EQ(s.dir.read(c.name), "old\n");
+        EXPECT_EQ(s.count(" file exists: replace it ?"), 0);
+        const int why = s.find(" piped answers and command files never replace a file");
+        EXPECT_EQ(slice(s.lines, why - 1, 3), (Lines{" File exists", s.at(why), c.theLine}));
+        EXPECT_EQ(s.at(why - 2).rfind(" COULD NOT OPEN FILE " + std::string(c.name), 0), 0u);
+        EXPECT_FALSE(s.dir.exists("9999") || s.dir.exists("20") || s.dir.exists("99"));
+    }
+    // A plot file that tensova wrote is no file to keep: a new map replaces it, piped as well.
+    const Session own("\n10\n\nold.ps\n20\n\n9999\n", {{"old.ps", "%!\n%%Pages: (atend)\n"}});
+    EXPECT_EQ(own.result.status, 0);
+    expectRenders(own.dir.file("old.ps"), "", 1);
+}
+
+// A yes or no written beforehand is one of y, yes, 1, n, no, 0 in either case, or return (a line
+// that begins with a blank); anything else is refused and ends the run, its box quoting it
+// whole. Help would ask again, out of step with the lines: refused too.
+TEST(WrittenAnswers, AYesOrNoCountsOnlyWhole) {
+    const struct {
+        const char* answer;
+        const char* taken;  // "Yes", "No " or nullptr for refused
+    } cases[] = {{"y", "Yes"},    {"YES", "Yes"},  {"1", "Yes"},         {"yes  ", "Yes"},
+                 {"n", "No "},    {"No", "No "},   {"0", "No "},         {"", "No "},
+                 {" yes", "No "}, {"99", nullptr}, {"new.ndk", nullptr}, {"yes please", nullptr},
+                 {"10", nullptr}, {"h", nullptr}};
+    for (const auto& c : cases) {
+        for (const bool fromFile : {false, true}) {
+            SCOPED_TRACE(std::string(c.answer) + (fromFile ? " in a command file" : " piped"));
+            const std::string answers = "7\n" + std::string(c.answer) + "\n9999\n";
+            const Session s(fromFile ? "\n5000\n5001\ncmds.txt\n" : "\n" + answers,
+                            {{"cmds.txt", answers}});
+            if (c.taken != nullptr) {
+                EXPECT_EQ(s.result.status, 0);
+                EXPECT_EQ(s.count(" New value =  " + std::string(c.taken)), 1);
+                continue;
+            }
+            expectEndedByRefusal(s);
+            const int box = s.find(" incorrect answer: \"" + std::string(c.answer) + "\"");
+            EXPECT_GT(box, 0);
+            EXPECT_EQ(s.at(box + 1).rfind(fromFile ? " line 2 of command file cmds.txt,"
+                                                   : " line 3 of standard input,",
+                                          0),
+                      0u);
+            EXPECT_EQ(s.count(" answer Yes    y or Y or 1    "), 0);  // no help
+        }
+    }
+}
+
+// At a terminal the first character counts, h shows the help, and a wrong answer is asked again
+// after the help.
+TEST(WrittenAnswers, AtATerminalAYesOrNoIsAsBefore) {
+    const Session s("\n7\nyes please\n7\nh\n99\n\nnope\n9999\n", {}, Keyboard::Terminal);
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" answer Yes    y or Y or 1    "), 2);  // after h, and after 99
+    EXPECT_EQ(s.count(" incorrect answer: 9"), 1);
+    EXPECT_EQ(s.count(" New value =  Yes"), 1);
+    EXPECT_EQ(s.count(" New value =  No "), 1);
+}
+
+// The writer's 1000 on ndk data raises a box. Its pause takes an empty line (or one of blanks)
+// from a pipe; any other line there was meant for a later question, and ends the run; at a
+// terminal it ends the pause, as before.
+TEST(WrittenAnswers, APauseTakesOnlyAnEmptyLine) {
+    const std::string keys = "\n1000\n1001\nthree.ndk\n1200\n1000\n";
+    const std::string after = "1001\ny.ndk\n\n99\n9999\n";
+    const Files files{{"three.ndk", testData("three.ndk")}, {"cmds.txt", keys.substr(1) + after}};
+    for (const std::string pause : {"", "   "}) {
+        const Session s(keys + pause + "\n" + after, files);
+        EXPECT_EQ(s.result.status, 0) << pause.size();
+        EXPECT_TRUE(s.dir.exists("y.ndk")) << pause.size();
+    }
+    const Session atTerminal(keys + "x.ndk\n" + after, files, Keyboard::Terminal);
+    EXPECT_EQ(atTerminal.result.status, 0);
+    EXPECT_TRUE(atTerminal.dir.exists("y.ndk"));
+    const struct {
+        const char* what;
+        std::string input;
+        const char* pauseLine;
+        const char* theLine;
+    } cases[] = {
+        {"piped", keys + "x.ndk\n" + after, " ===> HIT RETURN TO CONTINUE",
+         " line 7 of standard input, at the pause: \"x.ndk\""},
+        {"while a command file runs", "\n5000\n5001\ncmds.txt\nx.ndk\n",
+         " ===> HIT RETURN TO RESUME COMMANDS",
+         " line 5 of standard input, at the pause: \"x.ndk\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, files);
+        expectEndedByRefusal(s);
+        const int pause = s.find(c.pauseLine);
+        EXPECT_EQ(
+            slice(s.lines, pause + 1, 3),
+            (Lines{c.theLine, " a pause takes only an empty line: the answers are out of step",
+                   " ///////////////////////////////////////////"}));
+        EXPECT_FALSE(s.dir.exists("y.ndk"));
+    }
+}
+
+// A command file that ends at a refused answer while the keyboard is a pipe ends the run: the
+// piped lines after it were written for a command file that ran to its end.
+TEST(WrittenAnswers, ACommandFileEndedByARefusalEndsTheRun) {
+    const Session s("\n5000\n5001\ncmds.txt\n\n4\n99\n99\n9999\n",
+                    {{"cmds.txt", "1000\n100\n253\n12\n4\n99\n99\n"}});
+    expectEndedByRefusal(s);
+    EXPECT_EQ(
+        block(s.lines,
+              {" outside [3,9]", " line 4 of command file cmds.txt, answer to: number of vertices",
+               " refused answer: \"12\""}),
+        (Lines{" outside [3,9]", " line 4 of command file cmds.txt, answer to: number of vertices",
+               " refused answer: \"12\""}));
+    EXPECT_EQ(s.count(" ===> END OF COMMAND FILE"), 0);
+    EXPECT_EQ(s.count(" New value =             4"), 0);
+}
+
+// The box that ends the run quotes the answer whole, a long one cut with a mark; a stop inside
+// a map's or a sheet's RUN names its plot file, which is finished but lacks the rest of the RUN.
+TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
+    const std::string long300(300, 'z');
+    const Session longLine("\n" + long300 + "\n9999\n");
+    expectEndedByRefusal(longLine);
+    EXPECT_EQ(longLine.count(" refused answer: \"" + long300.substr(0, 200) +
+                             "\" (cut: 300 characters in all)"),
+              1);
+
+    const std::string read = "\n1000\n1001\nsheet.ndk\n";
+    const struct {
+        const char* what;
+        std::string input;
+        const char* plot;
+        Lines end;
+    } cases[] = {
+        {"a map at the menu of located points", read + "2001\n1000\n\n\nabc\n", "seis.map.ps",
+         kRefusedEnd},
+        {"a map at the end of the input",
+         read + "2001\n1000\n\n\n",
+         "seis.map.ps",
+         {" END OF INPUT", " ===> STOPPING EXECUTION"}},
+        {"a sheet at its second page", read + "3000\n1000\n\n\nx\n", "fps_bb.ps", kRefusedEnd},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, {{"sheet.ndk", repeatedNdk(25)}});
+        EXPECT_EQ(s.result.status, 1);
+        const Lines named{" PLOT FILE " + std::string(c.plot) + " CLOSED BEFORE ITS RUN ENDED"};
+        const int n = static_cast<int>(s.lines.size());
+        EXPECT_EQ(slice(s.lines, n - 3, 3), (Lines{c.end[0], named[0], c.end[1]}));
+        expectRenders(s.dir.file(c.plot), "", 1);
+    }
+    // Once the RUN has ended the file is whole: the sheet's two pages, then its menu.
+    const Session ended(read + "3000\n1000\n\n\n\nx\n", {{"sheet.ndk", repeatedNdk(25)}});
+    expectEndedByRefusal(ended);
+    EXPECT_EQ(ended.at(static_cast<int>(ended.lines.size()) - 5),
+              " line 10 of standard input, answer to: your choice");
+}
+
+}  // namespace
+}  // namespace tensova::test
