@@ -432,7 +432,7 @@ bool Map::crossesSeam(float lonA, float lonB) const {
 
 void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
                   bool exact) const {
-    row_->projectShown(params_, x, y, lon, lat, n, exact);
+    row_->projectShown(params_, reach_, x, y, lon, lat, n, exact);
 }
 
 int32_t Map::rim(float* lon, float* lat, int32_t n) const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "numeric/angles.hpp"
 #include "numeric/frames.hpp"
@@ -18,8 +19,8 @@ namespace {
 // rim's own points are shown whatever their rounding. The distance is taken from its sine and
 // cosine together, which keeps its digits near the centre and near the antipode alike.
 constexpr float kReachTolerance = 2.0e-6f;
-// A map that reaches the antipode ends this far (radians) short of it: the equal-area map
-// would draw the antipode as the whole rim circle, the stereographic at infinity.
+// An equal-area map that reaches the antipode ends this far (radians) short of it, which it
+// would draw as the whole rim circle.
 constexpr float kNearAntipode = 1.0e-3f;
 // The gnomonic sends the great circle 90 degrees from its centre to infinity: it shows the
 // ground up to this far from the centre (radians, 80 degrees), or its central angle where
@@ -36,9 +37,14 @@ constexpr float kTransverseReach = 1.3962634f;
 // about the sheet's middle out to 0.72 of the way to the nearer pole (0.88 for the default
 // sheet of 30 to 60 degrees); it shows 0.7 of it.
 constexpr float kSheetReachShare = 0.7f;
-// A pole that the projection sends to infinity (Mercator's two, a conformal cone's far one) is
-// shown up to this far from it (radians, one degree): where the fit's sampled sides stop.
+// Mercator's poles, which it sends to infinity, are shown up to this far from them (radians,
+// one degree): where the fit's sampled sides stop.
 constexpr float kShortOfInfinity = 0.017453292f;
+// A conformal map whose far side runs to infinity (the stereographic towards its antipode, a
+// Lambert cone towards the pole opposite its apex) shows the ground out to where its scale is
+// this many times its least: 1 / cos 80 degrees, the transverse Mercator's at its rim. Farther out
+// the far side would take the page and leave the near side a dot.
+constexpr double kMostScale = 5.758770483143631;
 
 // Distance from the centre on the map as a function of the angular distance z from the centre
 // (the polar aspects' formulas), and of the unit vector (rho = sin z, vz = cos z) in the frame
@@ -305,6 +311,24 @@ void circlePoint(const Vec3& r1, const Vec3& r2, const Vec3& r3, float angle, fl
 
 }  // namespace
 
+double conformalReach(double n) {
+    // The stereographic: its scale sec^2(z/2) grows kMostScale times.
+    if (n >= 1.0) return 2.0 * std::acos(std::sqrt(1.0 / kMostScale));
+    if (n <= 0.0) return std::numbers::pi;
+    // The scale goes as tan^n(z/2) / sin z, least where cos z = n, and grows without bound
+    // from there to the far pole: the interval is halved down to its last digit.
+    const auto logScale = [n](double z) {
+        return n * std::log(std::tan(0.5 * z)) - std::log(std::sin(z));
+    };
+    const double most = logScale(std::acos(n)) + std::log(kMostScale);
+    double within = std::acos(n), beyond = std::numbers::pi;
+    for (int32_t k = 0; k < 64; ++k) {
+        const double z = 0.5 * (within + beyond);
+        (logScale(z) <= most ? within : beyond) = z;
+    }
+    return within;
+}
+
 float reachOfAzimuthal(const ProjectionParams& p) {
     return std::min(omegaOnGlobe(p), anglerad(kPi) - kNearAntipode);
 }
@@ -338,8 +362,12 @@ float reachOfSheet(const ProjectionParams& p) {
     return kSheetReachShare * (anglerad(kHalfPi) - std::fabs(sheetMiddle(p)));
 }
 
-float reachOfCone(const ProjectionParams&) {
-    return anglerad(kPi) - kShortOfInfinity;
+float reachOfStereographic(const ProjectionParams& p) {
+    return std::min(omegaOnGlobe(p), static_cast<float>(conformalReach(1.0)));
+}
+
+float reachOfCone(const ProjectionParams& p) {
+    return static_cast<float>(conformalReach(std::fabs(p.llpparam.derived[0])));
 }
 
 float reachOfCylinder(const ProjectionParams&) {

@@ -127,7 +127,7 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .forward = stereographic,
      .placement = P::kFrame,
      .reachFrom = R::kPole,
-     .reachAngle = reachOfAzimuthal,
+     .reachAngle = reachOfStereographic,
      .seam = false,
      .tears = false,
      .conformal = true,
@@ -142,7 +142,7 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .forward = inversobl,
      .placement = P::kFrame,
      .reachFrom = R::kObliqueCentre,
-     .reachAngle = reachOfAzimuthal,
+     .reachAngle = reachOfStereographic,
      .seam = false,
      .tears = false,
      .conformal = true},
@@ -405,8 +405,13 @@ void projectWithin(ProjectionForward forward, const ProjectionParams& p, const R
 void ProjectionRow::projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
                                  const float* lat, int32_t n, bool exact) const {
     if (n < 1) return;
-    projectWithin(exact && this->exact != nullptr ? this->exact : forward, p, reach(p), x, y, lon,
-                  lat, n);
+    projectShown(p, reach(p), x, y, lon, lat, n, exact);
+}
+
+void ProjectionRow::projectShown(const ProjectionParams& p, const Reach& r, float* x, float* y,
+                                 const float* lon, const float* lat, int32_t n, bool exact) const {
+    if (n < 1) return;
+    projectWithin(exact && this->exact != nullptr ? this->exact : forward, p, r, x, y, lon, lat, n);
 }
 
 int32_t ProjectionRow::rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const {

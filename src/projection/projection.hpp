@@ -202,6 +202,10 @@ struct ProjectionRow {
     // table, for the directions of the ground around a point. x and y may be lon and lat.
     void projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
                       const float* lat, int32_t n, bool exact = false) const;
+    // The same with the reach r taken once with the parameters p, for a map that projects its
+    // points a few at a time.
+    void projectShown(const ProjectionParams& p, const Reach& r, float* x, float* y,
+                      const float* lon, const float* lat, int32_t n, bool exact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that
     // rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
     int32_t rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const;

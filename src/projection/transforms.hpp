@@ -93,8 +93,10 @@ void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* 
 // the gnomonic, the spherical transverse Mercator (from its central great circle), the
 // ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian),
 // the modified polyconic, which folds over itself poleward of its sheet, and the maps that send
-// a pole to infinity: the conformal cone (from its apex) and Mercator (from the equator).
+// a point to infinity: the stereographic (its antipode), the conformal cone (from its apex) and
+// Mercator (from the equator).
 float reachOfAzimuthal(const ProjectionParams& p);
+float reachOfStereographic(const ProjectionParams& p);
 float reachOfOrthographicPolar(const ProjectionParams& p);
 float reachOfOrthographicOblique(const ProjectionParams& p);
 float reachOfPerspective(const ProjectionParams& p);
@@ -104,6 +106,11 @@ float reachOfHemisphere(const ProjectionParams& p);
 float reachOfSheet(const ProjectionParams& p);
 float reachOfCone(const ProjectionParams& p);
 float reachOfCylinder(const ProjectionParams& p);
+
+// How far (radians) from its centre, or from the apex pole of a cone of constant n (0 < n < 1;
+// n = 1 is the polar stereographic), a conformal map shows the ground: out to where its scale is
+// sec 80 degrees times its least.
+double conformalReach(double n);
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach r of a map with
 // the parameters p.

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -87,11 +89,16 @@ const std::array<std::array<const char*, 2>, 5> kFrames = {{
 }};
 
 // Events inside the frames, some on their northern edges, and one half a degree from the north
-// pole, which a map that sends the pole to infinity leaves out.
-const std::string kEvents = test::thrustAt(-20, 178) + test::thrustAt(67, -150) +
-                            test::thrustAt(70, 5) + test::thrustAt(30, 40) +
-                            test::thrustAt(89.5, 100) + test::thrustAt(80, 0) +
-                            test::thrustAt(-10, 175) + test::thrustAt(80, -160);
+// pole, which a map that sends the pole to infinity leaves out; the others spread over each
+// frame, so that the events a map shows span it.
+const std::string kEvents =
+    test::thrustAt(-20, 178) + test::thrustAt(67, -150) + test::thrustAt(70, 5) +
+    test::thrustAt(30, 40) + test::thrustAt(89.5, 100) + test::thrustAt(80, 0) +
+    test::thrustAt(-10, 175) + test::thrustAt(80, -160) + test::thrustAt(-30, -60) +
+    test::thrustAt(-30, 60) + test::thrustAt(15, -70) + test::thrustAt(15, 70) +
+    test::thrustAt(62, -60) + test::thrustAt(62, 60) + test::thrustAt(62, 150) +
+    test::thrustAt(-28, 172) + test::thrustAt(-12, 188) + test::thrustAt(57, 165) +
+    test::thrustAt(57, 215);
 // Another catalogue, of the events on the frames' northern edges alone: their stress symbols
 // reach beyond the grid's marks, towards the heading.
 const std::string kEdgeEvents =
@@ -107,6 +114,10 @@ constexpr double kMargin = 2 * 28.35;
 struct Drawn {
     test::PsPage page;
     bool shown = false;
+    int events = 0;  // how many it draws
+    // Whether its ticks are no longer than its frame is tall: else they make the map, and its
+    // frame, which holds the events, is a part of it.
+    bool ticksWithinFrame = true;
 };
 
 // How far the ink of a label stands from the nearest line that is not an epicentre.
@@ -133,6 +144,13 @@ double fromLines(const std::array<double, 4>& ink, const std::vector<test::PsPat
 // digit's top, of a line (1.2 of the font's size, some 17 points).
 constexpr double kByItsLine = 1.2;
 
+// The height (degrees) of the frame of the grid's menu keys; the default frame's is 160.
+double frameHeight(const char* grid) {
+    double south = -80, north = 80;
+    std::sscanf(grid, "10\n%lf %lf", &south, &north);
+    return north - south;
+}
+
 // What of one map stands off the page, on the heading, on another label or away from every
 // line, or how it is a stamp, or what a page that cannot show its frame holds; empty when all
 // is well.
@@ -154,15 +172,31 @@ std::string faults(const Drawn& map, const PlotPage& page) {
         heading = std::min(heading, t.y - kDescent * t.size);
     }
     if (heading < page.height() - 3 * 28.35) return "the heading below the page's top 3 cm";
-    std::array<double, 4> grid{1e9, 1e9, -1e9, -1e9};
-    for (const test::PsPath& p : drawn.paths)
+    const auto widen = [](std::array<double, 4>& box, double x, double y) {
+        box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+    };
+    std::array<double, 4> grid{1e9, 1e9, -1e9, -1e9}, events = grid;
+    for (const test::PsPath& p : drawn.paths) {
         for (const auto& [x, y] : p.points) {
             if (x < 0 || x > page.width() || y < 0) return "a line off the page" + at(x, y);
             if (y > heading) return "a line on the heading" + at(x, y);
-            if (p.closed) continue;  // an epicentre
-            grid = {std::min(grid[0], x), std::min(grid[1], y), std::max(grid[2], x),
-                    std::max(grid[3], y)};
+            if (!p.closed) widen(grid, x, y);
         }
+        // An epicentre's symbol is closed back to its first point (a stress arm's outline is
+        // not): its event stands in the middle of its box.
+        if (!p.closed || p.points.size() < 3 || p.points.front() != p.points.back()) continue;
+        std::array<double, 4> symbol{1e9, 1e9, -1e9, -1e9};
+        for (const auto& [x, y] : p.points) widen(symbol, x, y);
+        widen(events, 0.5 * (symbol[0] + symbol[2]), 0.5 * (symbol[1] + symbol[3]));
+    }
+    // No map is a dot: where it draws two events or more, they span a quarter of the map's
+    // larger side (its grid's lines and ticks) in width or in height, unless its ticks make it.
+    const double side = std::max(grid[2] - grid[0], grid[3] - grid[1]);
+    if (map.events > 1 && map.ticksWithinFrame &&
+        4 * std::max(events[2] - events[0], events[3] - events[1]) < side)
+        return "the events in " + std::to_string(events[2] - events[0]) + " by " +
+               std::to_string(events[3] - events[1]) + " of a map of " + std::to_string(side) +
+               at(events[0], events[1]);
     // The grid's lines and ticks, where the map shows any of its frame, span a third of the room
     // below the heading in width or in height.
     if (map.shown && 3 * (grid[2] - grid[0]) < page.width() - 2 * kMargin &&
@@ -202,8 +236,17 @@ Drawn drawn(const Projection& projection, const char* grid, const char* tick, co
     EXPECT_EQ(s.result.status, 0);
     const auto pages = test::psPages(s.dir.read("map.ps"));
     EXPECT_EQ(pages.size(), 1u);
+    // The events drawn: those of the catalogue, each a record that starts with its hypocentre,
+    // less those the warning counts off the map.
+    int drawnEvents = 0;
+    for (std::size_t at = events.find("PDE "); at != events.npos; at = events.find("PDE ", at + 1))
+        ++drawnEvents;
+    for (const std::string& line : s.lines)
+        if (line.starts_with(" events off the map projection ="))
+            drawnEvents -= std::stoi(line.substr(line.find('=') + 1));
     return {pages.empty() ? test::PsPage{} : pages[0],
-            s.count(" the grid box has no extent on the map") == 0};
+            s.count(" the grid box has no extent on the map") == 0, drawnEvents,
+            std::atof(tick) <= frameHeight(grid)};
 }
 
 // The grid of a page: its open paths (lines and ticks; the events' symbols are closed) and its

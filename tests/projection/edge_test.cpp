@@ -196,51 +196,76 @@ TEST(ProjectionEdges, LallemandShowsTheCapAboutItsSheetWhereItIsOneToOne) {
     }
 }
 
-// Mercator sends both poles to infinity, a conformal cone the pole opposite its apex (the
-// south pole for northern parallels, the north for southern ones): each shows the ground up to
-// one degree from such a pole, and its rim is the parallel there.
-TEST(ProjectionEdges, APoleAtInfinityHasARimOneDegreeShortOfIt) {
-    ConsoleCapture cap;
-    const Parameters north{.lat1 = 20, .lat2 = 50}, south{.lat1 = -20, .lat2 = -50};
-    const struct {
-        const char* name;
-        int32_t iproj;
-        Parameters p;
-        float lon, lat;
-        bool shown;
-        std::vector<float> rims;  // the latitudes of its rims, half the points on each
-    } cases[] = {
-        {"Mercator anywhere but the poles", 15, {}, 170, -89, true, {89, -89}},
-        {"Mercator beyond the north rim", 15, {}, 170, 89.01f, false, {89, -89}},
-        {"Mercator beyond the south rim", 15, {}, -10, -89.01f, false, {89, -89}},
-        {"ellipsoidal Mercator at the rim", 16, {}, 10, 89, true, {89, -89}},
-        {"ellipsoidal Mercator beyond it", 16, {}, 10, -89.01f, false, {89, -89}},
-        {"a northern cone's apex", 3, north, 10, 90, true, {-89}},
-        {"a northern cone short of its far pole", 3, north, 10, -89, true, {-89}},
-        {"a northern cone beyond its rim", 3, north, 10, -89.01f, false, {-89}},
-        {"a southern cone's apex", 3, south, 10, -90, true, {89}},
-        {"a southern cone beyond its rim", 3, south, 10, 89.01f, false, {89}},
-        {"an ellipsoidal southern cone at its rim", 4, south, 10, 89, true, {89}},
-        {"an ellipsoidal northern cone beyond it", 4, north, 10, -89.01f, false, {-89}},
-    };
+// A map with a rim short of a point at infinity: a point on the ground, whether it shows it, and
+// the latitudes of its rims, half the rim's points on each.
+struct RimCase {
+    const char* name;
+    int32_t iproj;
+    Parameters p;
+    float lon, lat;
+    bool shown;
+    std::vector<float> rims;
+    double tolerance = 1e-5;  // of the rims' latitudes, degrees
+};
+
+void expectRims(const RimCase& c) {
+    SCOPED_TRACE(c.name);
     const auto shown = [](float lon, float lat) {
         float x = lon, y = lat;
         projllnShown(&x, &y, &x, &y, 1);
         return std::fabs(x) < kFarAway && std::fabs(y) < kFarAway;
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        useProjection(c.iproj, c.p);
-        EXPECT_EQ(shown(rad(c.lon), rad(c.lat)), c.shown);
-        constexpr int32_t kRim = 36;
-        std::array<float, kRim> lon{}, lat{};
-        ASSERT_EQ(projectionRim(lon.data(), lat.data(), kRim), kRim);
-        const auto each = static_cast<int32_t>(kRim / c.rims.size());
-        for (int32_t k = 0; k < kRim; ++k) {
-            EXPECT_NEAR(deg(lat[k]), c.rims[static_cast<std::size_t>(k / each)], 1e-5) << k;
-            EXPECT_TRUE(shown(lon[k], lat[k])) << k;
-        }
+    useProjection(c.iproj, c.p);
+    EXPECT_EQ(shown(rad(c.lon), rad(c.lat)), c.shown);
+    constexpr int32_t kRim = 36;
+    std::array<float, kRim> lon{}, lat{};
+    ASSERT_EQ(projectionRim(lon.data(), lat.data(), kRim), kRim);
+    const auto each = static_cast<int32_t>(kRim / c.rims.size());
+    for (int32_t k = 0; k < kRim; ++k) {
+        EXPECT_NEAR(deg(lat[k]), c.rims[static_cast<std::size_t>(k / each)], c.tolerance) << k;
+        EXPECT_TRUE(shown(lon[k], lat[k])) << k;
     }
+}
+
+// Mercator sends both poles to infinity: it shows the ground up to one degree from them, and its
+// rims are the parallels there.
+TEST(ProjectionEdges, APoleAtInfinityHasARimOneDegreeShortOfIt) {
+    ConsoleCapture cap;
+    const RimCase cases[] = {
+        {"Mercator anywhere but the poles", 15, {}, 170, -89, true, {89, -89}},
+        {"Mercator beyond the north rim", 15, {}, 170, 89.01f, false, {89, -89}},
+        {"Mercator beyond the south rim", 15, {}, -10, -89.01f, false, {89, -89}},
+        {"ellipsoidal Mercator at the rim", 16, {}, 10, 89, true, {89, -89}},
+        {"ellipsoidal Mercator beyond it", 16, {}, 10, -89.01f, false, {89, -89}},
+    };
+    for (const RimCase& c : cases) expectRims(c);
+}
+
+// A conformal cone sends the pole opposite its apex to infinity (the south pole for northern
+// parallels, the north for southern ones): it shows the ground out to where its scale is sec 80
+// degrees (5.758770) times its least, and its rim is the parallel there. The latitudes from
+// PROJ: the least k of `seq -f '0 %.4f' 0 0.01 89.99 | proj -S +proj=lcc +lat_1=30 +lat_2=60
+// +R=1` (0.965648), then the first latitude going south from -30 by 0.0005 degree whose k is
+// 5.758770 times that or more (-56.7645; parallels 20 and 50: -62.1655; 5 and 10: -76.6055).
+// The ellipsoidal cone takes the sphere's rule with its own constant n: PROJ's +ellps=GRS80 puts
+// the latitude of that scale at -56.9235, 0.17 degree beyond its rim.
+TEST(ProjectionEdges, AConformalConeEndsWhereItsScaleIsSec80TimesItsLeast) {
+    ConsoleCapture cap;
+    const Parameters north{.lat1 = 30, .lat2 = 60}, south{.lat1 = -30, .lat2 = -60},
+        wide{.lat1 = 20, .lat2 = 50}, low{.lat1 = 5, .lat2 = 10};
+    constexpr float kRim = 56.7645f;
+    const RimCase cases[] = {
+        {"a northern cone's apex", 3, north, 10, 90, true, {-kRim}, 1e-3},
+        {"a northern cone within its rim", 3, north, 10, -kRim + 0.01f, true, {-kRim}, 1e-3},
+        {"a northern cone beyond its rim", 3, north, 10, -kRim - 0.01f, false, {-kRim}, 1e-3},
+        {"the fixture's cone beyond its rim", 3, wide, 10, -62.18f, false, {-62.1655f}, 1e-3},
+        {"a cone near the equator", 3, low, 10, -76.59f, true, {-76.6055f}, 1e-3},
+        {"a southern cone's apex", 3, south, 10, -90, true, {kRim}, 1e-3},
+        {"a southern cone beyond its rim", 3, south, 10, kRim + 0.01f, false, {kRim}, 1e-3},
+        {"an ellipsoidal northern cone beyond it", 4, north, 10, -57.0f, false, {-56.9235f}, 0.2},
+        {"an ellipsoidal southern cone within it", 4, south, 10, 56.6f, true, {56.9235f}, 0.2},
+    };
+    for (const RimCase& c : cases) expectRims(c);
 }
 
 TEST(ProjectionEdges, ParallelsThatGiveNoConeAreResetWithAWarning) {
