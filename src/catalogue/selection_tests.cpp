@@ -177,13 +177,11 @@ std::string polygonFileClosed(const std::string& name) {
 void polygonInputFailed(const Seistest2& t, const std::string& name,
                         const std::vector<std::string>& fault) {
     unitClose(kPolygonUnit);
-    const std::string keeping = "=> KEEPING # vertices = " + fmtI(t.nvrtx, 6);
-    const std::string closed = polygonFileClosed(name);
-    const auto line = [&](std::size_t k) {
-        return k < fault.size() ? std::string_view(fault[k]) : std::string_view();
-    };
-    refuseAnswer({kSetseistest, "polygon input file name", "", RefusalBox::Warning},
-                 {line(0), line(1), line(2), "=> POLYGON INPUT FAILED", keeping, closed});
+    std::vector<std::string> lines = fault;
+    lines.insert(lines.end(),
+                 {"=> POLYGON INPUT FAILED", "=> KEEPING # vertices = " + fmtI(t.nvrtx, 6),
+                  polygonFileClosed(name)});
+    refuseAnswer({kSetseistest, "polygon input file name", "", RefusalBox::Warning}, lines);
 }
 
 // Reads the vertex count, the kind of edges and the vertices from a file the user names, and

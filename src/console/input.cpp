@@ -124,7 +124,10 @@ Answered readAnswer(std::string& line) {
     return Answered::Ended;
 }
 
-void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
+namespace {
+
+template <typename Lines>
+void refuse(const Refusal& r, const Lines& why) {
     const int32_t unit = r.unit != 0 ? r.unit : iocom.stdIn;
     const bool fromFile = unit == iocom.stdIn && answerFromCommandFile();
     if (r.box == RefusalBox::Quiet && iocom.terminal && !fromFile) {
@@ -132,8 +135,8 @@ void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why)
         return;
     }
     r.box == RefusalBox::Warning ? warninghead(r.which) : errorhead(r.which);
-    for (const std::string_view line : why)
-        if (!line.empty()) wout({line});
+    for (const auto& line : why)
+        if (!std::string_view(line).empty()) wout({line});
     if (!iocom.terminal) {
         // Piped lines after this one were written for questions that will not come in their
         // order, those after a command file for a command file that ran to its end.
@@ -155,6 +158,16 @@ void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why)
     } else {
         errortail00();
     }
+}
+
+}  // namespace
+
+void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
+    refuse(r, why);
+}
+
+void refuseAnswer(const Refusal& r, const std::vector<std::string>& why) {
+    refuse(r, why);
 }
 
 bool FreeFormat::nextToken(std::string_view& token) {

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/text.hpp"
 #include "console/units.hpp"
@@ -71,6 +72,8 @@ struct Refusal {
 // file ends the run as the end of the input does, the box naming the line, the question and the
 // answer: a later line would answer a question it was not meant for.
 void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why);
+// The same with the box's lines gathered beforehand (a file's report of what is wrong in it).
+void refuseAnswer(const Refusal& r, const std::vector<std::string>& why);
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional

@@ -11,16 +11,19 @@ std::vector<std::function<void()>>& actions() {
     static std::vector<std::function<void()>> list;
     return list;
 }
-// The files that RUNs are writing now: a line each, as the stop shows it.
-std::vector<std::string>& runFiles() {
-    static std::vector<std::string> files;
+// The files that RUNs are writing now: the kind of each and where its name is found.
+struct RunFile {
+    std::string what;
+    std::function<std::string()> name;
+};
+std::vector<RunFile>& runFiles() {
+    static std::vector<RunFile> files;
     return files;
 }
 }  // namespace
 
-RunWriting::RunWriting(std::string_view what, std::string_view name) {
-    runFiles().push_back(std::string(what) + " " + std::string(name) +
-                         " CLOSED BEFORE ITS RUN ENDED");
+RunWriting::RunWriting(std::string_view what, std::function<std::string()> name) {
+    runFiles().push_back({std::string(what), std::move(name)});
 }
 
 RunWriting::~RunWriting() {
@@ -28,7 +31,12 @@ RunWriting::~RunWriting() {
 }
 
 std::vector<std::string> filesOfUnendedRuns() {
-    return runFiles();
+    std::vector<std::string> lines;
+    for (const RunFile& f : runFiles()) {
+        const std::string name = f.name();
+        if (!name.empty()) lines.push_back(f.what + " " + name + " CLOSED BEFORE ITS RUN ENDED");
+    }
+    return lines;
 }
 
 void atStop(std::function<void()> action) {

@@ -18,8 +18,10 @@ void atStop(std::function<void()> action);
 // the RUN had still to write.
 class RunWriting {
   public:
-    // `what` names the kind of file ("PLOT FILE").
-    RunWriting(std::string_view what, std::string_view name);
+    // `what` names the kind of file ("PLOT FILE"); `name` gives the name of the file the RUN is
+    // writing when the run stops (a RUN may go on into another file), or nothing when it writes
+    // none then.
+    RunWriting(std::string_view what, std::function<std::string()> name);
     ~RunWriting();
     RunWriting(const RunWriting&) = delete;
     RunWriting& operator=(const RunWriting&) = delete;

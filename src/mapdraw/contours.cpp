@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/boxes.hpp"
 #include "console/console.hpp"
@@ -94,8 +95,8 @@ void showMenu(const Frame& f, const LonWindow& w) {
     menutail();
 }
 
-void closedLine(const OverlayFile& f) {
-    wout({"input file", trimmed(f.name), "closed"});
+std::string closedLine(const OverlayFile& f) {
+    return "input file " + std::string(trimmed(f.name)) + " closed";
 }
 
 void totalLine(const OverlayFile& f) {
@@ -136,20 +137,17 @@ void overlayFile(int32_t choice, const Map& map, const LonWindow& window) {
         case FileEnd::Eof:
             wout({kDashes43});
             totalLine(f);
-            closedLine(f);
+            wout({closedLine(f)});
             menutail();
             break;
         case FileEnd::Error: {
             // A record that cannot be read refuses the file: piped answers and a command file
             // end here, as at any refusal.
-            const std::string reading = "WHILE READING FILE " + std::string(trimmed(f.name));
-            const std::string closed = "input file " + std::string(trimmed(f.name)) + " closed";
-            const auto line = [&](std::size_t k) {
-                return k < f.report.size() ? std::string_view(f.report[k]) : std::string_view();
-            };
+            std::vector<std::string> lines{"WHILE READING FILE " + std::string(trimmed(f.name)),
+                                           closedLine(f)};
+            lines.insert(lines.end(), f.report.begin(), f.report.end());
             const std::string question = std::string(kind.explanation) + " file name";
-            refuseAnswer({kContours1, question, ""},
-                         {reading, closed, line(0), line(1), line(2), line(3)});
+            refuseAnswer({kContours1, question, ""}, lines);
             break;
         }
         case FileEnd::Cut:
@@ -157,7 +155,7 @@ void overlayFile(int32_t choice, const Map& map, const LonWindow& window) {
             wout({"Stopped at curve #", fmtI(f.counter, 6)});
             wout({"Because of insufficient buffer"});
             totalLine(f);
-            closedLine(f);
+            wout({closedLine(f)});
             warningtail00();
             break;
     }

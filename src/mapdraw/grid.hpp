@@ -35,18 +35,18 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
               float& loninc, int32_t& npgrid, float& ticsize, int32_t& nptick, int32_t& gridtype,
               int32_t& ndec, int32_t inter);
 
-// The map of the grid's frame, as its settings hold it, made now: of the current projection's row
-// and a copy of its parameters, at the page's current scale.
+// The map of the grid's frame and style, as its settings hold them, made now: of the current
+// projection's row and a copy of its parameters, at the page's current scale.
 Map mapOfGrid();
 
-// Draws the grid of the map's frame on the map, with the current subplot and line and text
-// attributes, and says how many meridians and parallels it has. Leaves the text alignment at its
-// last value. Counts below one (a span below its increment, an increment of zero or less) are
-// taken as one, and counts are held to at most 1000; a line lifts the pen over points the map
-// does not show and at its seam, and ends on the rim of the projection's reach. Where the frame
-// runs across the seam, the map's two edges there are drawn as its outline. Where the frame's
-// bottom or top edge lies beyond the reach, the rim is that edge: the edge is drawn on it, and
-// the meridians' labels stand there. A map that cannot show its frame (extrllgrid finds no
+// Draws the grid of the map's frame on the map, in the map's grid style, with the current
+// subplot and line and text attributes, and says how many meridians and parallels it has. Leaves
+// the text alignment at its last value. Counts below one (a span below its increment, an increment
+// of zero or less) are taken as one, and counts are held to at most 1000; a line lifts the pen over
+// points the map does not show and at its seam, and ends on the rim of the projection's reach.
+// Where the frame runs across the seam, the map's two edges there are drawn as its outline. Where
+// the frame's bottom or top edge lies beyond the reach, the rim is that edge: the edge is drawn on
+// it, and the meridians' labels stand there. A map that cannot show its frame (extrllgrid finds no
 // extent) holds no line, tick or label of the grid.
 //
 // A mark stands by its line: where the map does not show the line's foot on the edge it has

@@ -62,7 +62,9 @@ bool plotstepwritten() {
 }
 
 RunWriting drawingRun() {
-    return RunWriting("PLOT FILE", psfilename());
+    // The file open when the run stops: the new-page question may have opened another.
+    return RunWriting("PLOT FILE",
+                      [] { return iocom.plotOpen ? std::string(psfilename()) : std::string(); });
 }
 
 void newpage() {

@@ -309,8 +309,9 @@ void circlePoint(const Vec3& r1, const Vec3& r2, const Vec3& r3, float angle, fl
     cc2lln(&lon, &lat, &e[0], &e[1], &e[2], 1);
 }
 
-}  // namespace
-
+// How far (radians) from its centre, or from the apex pole of a cone of constant n (0 < n < 1;
+// n = 1 is the polar stereographic), a conformal map shows the ground: out to where its scale is
+// sec 80 degrees times its least.
 double conformalReach(double n) {
     // The stereographic: its scale sec^2(z/2) grows kMostScale times.
     if (n >= 1.0) return 2.0 * std::acos(std::sqrt(1.0 / kMostScale));
@@ -328,6 +329,8 @@ double conformalReach(double n) {
     }
     return within;
 }
+
+}  // namespace
 
 float reachOfAzimuthal(const ProjectionParams& p) {
     return std::min(omegaOnGlobe(p), anglerad(kPi) - kNearAntipode);

@@ -107,11 +107,6 @@ float reachOfSheet(const ProjectionParams& p);
 float reachOfCone(const ProjectionParams& p);
 float reachOfCylinder(const ProjectionParams& p);
 
-// How far (radians) from its centre, or from the apex pole of a cone of constant n (0 < n < 1;
-// n = 1 is the polar stereographic), a conformal map shows the ground: out to where its scale is
-// sec 80 degrees times its least.
-double conformalReach(double n);
-
 // Sets to the sentinel the projected points of x and y that lie beyond the reach r of a map with
 // the parameters p.
 void hideBeyondReach(const ProjectionParams& p, const Reach& r, float* x, float* y,

@@ -189,5 +189,11 @@ TEST(Readme, EveryKeySequenceRunsAsWritten) {
     }
 }
 
+TEST(Readme, HoldsNoMergeConflictMarkers) {
+    // A line that begins as git marks the sides of a conflict is text that nobody chose.
+    const std::regex marker(R"((^|\n)(<<<<<<<|>>>>>>>) )");
+    EXPECT_FALSE(std::regex_search(kReadme, marker));
+}
+
 }  // namespace
 }  // namespace tensova::test

@@ -198,6 +198,16 @@ TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
         EXPECT_EQ(slice(s.lines, n - 3, 3), (Lines{c.end[0], named[0], c.end[1]}));
         expectRenders(s.dir.file(c.plot), "", 1);
     }
+    // A RUN that goes on into a new plot file (1 at the new-page question) names the file it was
+    // drawing into when it stopped; the file it closed on its way holds its page whole.
+    const Session next(read + "3000\n1000\n\n\n1\n\n\nnext.ps\nx\n",
+                       {{"sheet.ndk", repeatedNdk(45)}});
+    const int n = static_cast<int>(next.lines.size());
+    EXPECT_EQ(
+        slice(next.lines, n - 3, 3),
+        (Lines{kRefusedEnd[0], " PLOT FILE next.ps CLOSED BEFORE ITS RUN ENDED", kRefusedEnd[1]}));
+    expectRenders(next.dir.file("fps_bb.ps"), "", 1);
+    expectRenders(next.dir.file("next.ps"), "", 1);
     // Once the RUN has ended the file is whole: the sheet's two pages, then its menu.
     const Session ended(read + "3000\n1000\n\n\n\nx\n", {{"sheet.ndk", repeatedNdk(25)}});
     expectEndedByRefusal(ended);
