@@ -11,19 +11,13 @@
 
 namespace tensova {
 
-// The grid settings; angles in radians. Written only by sllgrid3.
-struct Gridll {
+// The grid settings; angles in radians. Written only by sllgrid3. The style of its lines
+// (spacing, ticks, kind, decimals) is what a map copies when it is made.
+struct Gridll : GridStyle {
     float latmin = 0.0f;
     float latmax = 0.0f;
     float lonmin = 0.0f;
     float lonmax = 0.0f;
-    float latinc = 0.0f;   // spacing of the parallels
-    float loninc = 0.0f;   // spacing of the meridians
-    float ticsize = 0.0f;  // length of a tick mark, as an angle
-    int32_t npgrid = 0;    // steps along each grid line
-    int32_t nptick = 0;    // steps along each tick mark
-    int32_t gridtype = 0;  // 0 none, 1 all lines, 2 frame with ticks out, 3 frame with ticks in
-    int32_t ndec = 0;      // decimals of the degree labels
 };
 inline Gridll gridll;
 

@@ -200,17 +200,12 @@ void sllgrid3(float& latmin, float& latmax, float& lonmin, float& lonmax, float&
     if (inter != 3) {
         normaliseFrame(g);
         const Gridll& b = gridll;
-        gridll = {radKept(g.latmin, b.latmin),
+        gridll = {{radKept(g.latinc, b.latinc), radKept(g.loninc, b.loninc),
+                   radKept(g.ticsize, b.ticsize), g.npgrid, g.nptick, g.gridtype, g.ndec},
+                  radKept(g.latmin, b.latmin),
                   radKept(g.latmax, b.latmax),
                   radKept(g.lonmin, b.lonmin),
-                  radKept(g.lonmax, b.lonmax),
-                  radKept(g.latinc, b.latinc),
-                  radKept(g.loninc, b.loninc),
-                  radKept(g.ticsize, b.ticsize),
-                  g.npgrid,
-                  g.nptick,
-                  g.gridtype,
-                  g.ndec};
+                  radKept(g.lonmax, b.lonmax)};
     }
     latmin = g.latmin;
     latmax = g.latmax;
@@ -229,7 +224,7 @@ Map mapOfGrid() {
     const Gridll& g = gridll;
     return Map(
         MapFrame{g.lonmin, g.lonmax, std::min(g.latmin, g.latmax), std::max(g.latmin, g.latmax)},
-        GridStyle{g.latinc, g.loninc, g.ticsize, g.npgrid, g.nptick, g.gridtype, g.ndec});
+        g);
 }
 
 }  // namespace tensova
