@@ -15,6 +15,7 @@
 #include "console/prompts.hpp"
 #include "console/setup.hpp"
 #include "mapdraw/contours.hpp"
+#include "numeric/angles.hpp"
 #include "projection/dialogs.hpp"
 #include "projection/projection.hpp"
 #include "projection/transforms.hpp"
@@ -23,6 +24,14 @@ namespace tensova {
 namespace {
 
 const Stamp kSprojll2("sprojll2", " 2.0", "06-12-2026");
+
+// The central meridian (radians) under which the true-scale meridian was last set, if it was:
+// a visit that keeps the central meridian keeps the true-scale one as it was set.
+struct TrueScaleCentre {
+    bool set = false;
+    float lon0 = 0.0f;
+};
+TrueScaleCentre trueScaleCentre;
 
 void lines(std::initializer_list<std::string_view> texts) {
     for (std::string_view t : texts) wout({t});
@@ -64,6 +73,7 @@ void initialise(int32_t mode) {
     projtype.iproj = kDefaultProjection;
     float lon = 0.0f, lat = 0.0f, angle = 0.0f;
     int32_t iell = 0;
+    trueScaleCentre = {};
     sllorig(lon, lat, mode);
     slong1(angle, mode);
     slong2(angle, mode);
@@ -87,10 +97,13 @@ void runSection(int32_t iproj, int32_t sub) {
     float value = 0.0f;
     if (s.dialogs & kCentralLongitudeDialog) slong1(value, sub);
     if (s.dialogs & kSecondLongitudeDialog) {
-        // The true-scale meridian is offered 2 degrees east of the central one, whatever was
-        // stored before.
-        value = value + 2.0f;
+        // The true-scale meridian is offered 2 degrees east of the central one, or as it was
+        // set where the central meridian is the one it was set under: a section gone through
+        // keeping every value changes nothing.
+        const bool kept = trueScaleCentre.set && trueScaleCentre.lon0 == llpparam.lon0;
+        value = kept ? deg(llpparam.lon2) : value + 2.0f;
         slong2(value, isDialog(sub) ? 0 : 1);
+        trueScaleCentre = {true, llpparam.lon0};
     }
     if (s.dialogs & kFirstLatitudeDialog) slat1(value, sub);
     if (s.dialogs & kSecondLatitudeDialog) slat2(value, sub);

@@ -83,9 +83,11 @@ void soblique(float& lon, float& lat, int32_t mode) {
         if (choice == 2) inlatitudedef(lat, "central latitude in degrees", lat);
     }
 
+    // A centre left as the menu showed it keeps its radians to the bit: a round trip through
+    // degrees would turn the map by a rounding.
     lon = withinTurn(lon);
-    centreLon = rad(lon);
-    centreLat = rad(lat);
+    centreLon = radKept(lon, centreLon);
+    centreLat = radKept(lat, centreLat);
     storeRotation(centreLon, centreLat);
 }
 

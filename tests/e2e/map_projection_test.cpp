@@ -478,6 +478,71 @@ TEST(MapProjection, AMenuLeftUnchangedChangesNothing) {
     }
 }
 
+// Every projection's dialogs gone through keeping every value change none of the map's bytes:
+// after values typed at each of them (none of them a whole number of radians, so that a round
+// trip through degrees would move them by a rounding), the section visited again with 99 at
+// each. The oblique centre typed as 190 E, and the true-scale meridian typed 3.3 degrees east of
+// the central one, stay as typed.
+TEST(MapProjection, EveryProjectionsDialogsKeptChangeNothing) {
+    const std::string ellipsoid = "3\n99\n", centralLongitude = "1\n190\n99\n",
+                      first = "1\n33.3\n99\n", second = "1\n47.7\n99\n",
+                      angle = "1\n77.7\n99\n", centre = "1\n190\n2\n35.3\n99\n";
+    const struct {
+        int number;
+        std::vector<std::string> dialogs;  // the answers at each, in order
+    } cases[] = {
+        {1, {centralLongitude}},
+        {2, {ellipsoid, centralLongitude}},
+        {3, {centralLongitude, first, second}},
+        {4, {ellipsoid, centralLongitude, first, second}},
+        {5, {angle}},
+        {6, {angle, centre}},
+        {7, {angle}},
+        {8, {angle, centre}},
+        {9, {angle}},
+        {10, {centre}},
+        {11, {angle}},
+        {12, {angle, centre}},
+        {13, {centralLongitude}},
+        {14, {ellipsoid, centralLongitude, "1\n193.3\n99\n", second, "1\n23.3\n99\n"}},
+        {15, {}},
+        {16, {ellipsoid}},
+        {17, {}},
+        {18, {centre}},
+        {19, {first}},
+        {20, {first}},
+        {21, {}},
+        {22, {}},
+        {23, {}},
+        {24, {centralLongitude}},
+        {25, {centralLongitude}},
+    };
+    const auto map = [](const std::string& keys) {
+        const test::Session s("\n2001\n" + keys + kRunQuiet);
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(s.count(" the grid box has no extent on the map"), 0);
+        std::string ps = s.dir.read("map.ps");
+        const std::size_t run = ps.find("(Run on ");
+        if (run != ps.npos) ps.erase(run, ps.find('\n', run) - run);
+        return ps;
+    };
+    const std::string origin = "1\n190\n2\n45.3\n99\n";
+    const std::string frame = "320\n10\n10 60 10\n20\n160 -140 10\n99\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE("projection " + std::to_string(c.number));
+        std::string typed = "300\n" + std::to_string(c.number) + "\n99\n", kept = "300\n99\n";
+        for (const std::string& d : c.dialogs) {
+            typed += d;
+            kept += "99\n";
+        }
+        typed += origin + frame;
+        kept += "99\n";
+        const std::string set = map(typed), visited = map(typed + kept);
+        EXPECT_GT(set.size(), 5000u);
+        EXPECT_TRUE(set == visited);
+    }
+}
+
 // Grid labels stand whole on the page and none on another. The Tonga Mercator of 170..190 by
 // 20..30 S, on its first fit 17 cm wide, had its labels of -10.0 to -30.0 run 10.7 points off
 // the left edge of the page: it is fitted again, narrower. The labels of the meridians meet at
