@@ -178,7 +178,7 @@ bool onPaper(const Map& map, float lon, float lat, std::array<float, 2>& cm) {
     float x = 0.0f, y = 0.0f;
     map.project(&x, &y, &lon, &lat, 1);
     if (!onMap(x, y)) return false;
-    us2cm(&x, &y, &x, &y, 1);
+    map.page().toCm(&x, &y, &x, &y, 1);
     cm = {x, y};
     return true;
 }
@@ -264,7 +264,7 @@ class Marks {
         bool boxed = onMap(x, y) && ustextbox(x, y, shown, box);
         if (boxed) {
             float cx = x, cy = y;
-            us2cm(&cx, &cy, &cx, &cy, 1);
+            map_.page().toCm(&cx, &cy, &cx, &cy, 1);
             boxed = std::hypot(cx - at[0], cy - at[1]) <= box.height();
         } else if (!cmtextbox(at[0], at[1], shown, box)) {
             return;
@@ -277,7 +277,7 @@ class Marks {
             if (!(way > 0.0f)) return;
             x = at[0] + box.height() * dx / way;
             y = at[1] + box.height() * dy / way;
-            cm2us(&x, &y, &x, &y, 1);
+            map_.page().toUser(&x, &y, &x, &y, 1);
             if (!ustextbox(x, y, shown, box)) return;
         }
         if (keep_ != nullptr && !keep_->holds(box)) return;
@@ -392,6 +392,7 @@ void drawllgrid(const Map& map) {
         return;
     }
     wout({"LAT-LONG GRID TYPE =", fmtI(map.grid().gridtype, 4)});
+    map.putOnPage();
     const Layout g(map);
     const MapFrame& f = g.f;
     // A map that cannot show its frame holds no line, tick or label of it: what its ticks
@@ -444,6 +445,7 @@ void drawllgrid(const Map& map) {
 bool gridMarksExtent(const Map& map, Box& box) {
     const Layout g(map);
     if (!g.ticks) return false;
+    map.putOnPage();
     int32_t justification = 0;
     stextalign(justification, 3);
     Marks marks(map, g, false);

@@ -141,17 +141,18 @@ class PenSink final : public Sink {
     void draw(float x, float y) override { usplot(x, y, 1); }
 };
 
-// No ink: the points on the paper, gathered into an extent.
+// No ink: the points on the map's paper, gathered into an extent.
 class MeasureSink final : public Sink {
   public:
-    explicit MeasureSink(PaperExtent* extent) : extent_(extent) {}
+    MeasureSink(const Map& map, PaperExtent* extent) : map_(map), extent_(extent) {}
     void move(float x, float y) override { draw(x, y); }
     void draw(float x, float y) override {
-        us2cm(&x, &y, &x, &y, 1);
+        map_.page().toCm(&x, &y, &x, &y, 1);
         extent_->take(x, y);
     }
 
   private:
+    const Map& map_;
     PaperExtent* extent_;
 };
 
@@ -385,7 +386,8 @@ Map::Map(const MapFrame& frame, const GridStyle& grid)
       frame_(frame),
       grid_(grid),
       half_(pi()),
-      unitsPerCm_(usPerCm()) {
+      page_(pageTransform()),
+      unitsPerCm_(page_.unitsPerCm()) {
     switch (row_->placement) {
         case Placement::kFrame:
             centre_ = 0.5f * (frame.west + frame.east);
@@ -444,7 +446,8 @@ void Map::scaleInto(const Box& projected, const Box& paper) {
     float x1 = projected.xmin, x2 = projected.xmax, y1 = projected.ymin, y2 = projected.ymax;
     int32_t isoxy = 1;
     sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
-    unitsPerCm_ = usPerCm();
+    page_ = pageTransform();
+    unitsPerCm_ = page_.unitsPerCm();
 }
 
 float shortWay(float dlon) {
@@ -474,7 +477,8 @@ int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float
     return off;
 }
 
-void symbolsOnMap(const float* x, const float* y, int32_t n) {
+void symbolsOnMap(const Map& map, const float* x, const float* y, int32_t n) {
+    map.putOnPage();
     int32_t i = 0;
     while (i < n) {
         if (!onMap(x[i], y[i])) {
@@ -504,7 +508,9 @@ void PaperExtent::take(float x, float y) {
 }
 
 MapPen::MapPen(const Map& map, Join join, PaperExtent* measure, bool onePiece)
-    : rules_(rulesFor(map, join)), measure_(measure), onePiece_(onePiece) {}
+    : rules_(rulesFor(map, join)), measure_(measure), onePiece_(onePiece) {
+    if (measure == nullptr) map.putOnPage();
+}
 
 void MapPen::to(float lon, float lat, bool draw) {
     const Map& map = *rules_.map;
@@ -535,7 +541,7 @@ void MapPen::step(float lon, float lat, bool draw, bool crossing) {
     LinePoint p = projected(*rules_.map, lon, lat);
     measure(rules_, p);
     PenSink pen;
-    MeasureSink measure(measure_);
+    MeasureSink measure(*rules_.map, measure_);
     Sink& sink = measure_ != nullptr ? static_cast<Sink&>(measure) : pen;
     OnePieceSink piece(sink, begun_, ended_);
     Tracer t(rules_, onePiece_ ? static_cast<Sink&>(piece) : sink);
@@ -550,6 +556,7 @@ void MapPen::step(float lon, float lat, bool draw, bool crossing) {
 
 void drawMapLine(const Map& map, const float* lon, const float* lat, int32_t n) {
     if (n < 1) return;
+    map.putOnPage();
     const auto size = static_cast<std::size_t>(n);
     std::vector<float> wlon(size), x(size), y(size);
     for (std::size_t i = 0; i < size; ++i) wlon[i] = map.place(lon[i]);

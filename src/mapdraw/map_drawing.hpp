@@ -3,9 +3,11 @@
 //
 // A map is one value, made once per run: the row of its projection and the projection's
 // parameters (both taken when the map is made; the map projects, places and draws its rim
-// through them alone, whatever is set up later), its frame and its page fit. The grid, the fit to
-// the page, the events, the stress symbols, the plotted points and the overlays all draw through
-// it, so that they all follow one rule each, which the row decides:
+// through them alone, whatever is set up later), its frame, and its page transform (its user
+// units to the paper and back, as its fit sets it; every mark of the map is placed through it,
+// whatever is set up later). The grid, the fit to the page, the events, the stress symbols, the
+// plotted points and the overlays all draw through it, so that they all follow one rule each,
+// which the row decides:
 //
 // - Placement: a longitude is taken into the map's turn before it is projected. A map cut along
 //   a meridian centres that turn on its central meridian (0 where the projection has none), so
@@ -24,6 +26,7 @@
 #include <cstdint>
 
 #include "numeric/figures.hpp"
+#include "plot/transforms.hpp"
 #include "projection/projection.hpp"
 
 namespace tensova {
@@ -76,7 +79,7 @@ struct GridStyle {
 class Map {
   public:
     // The map of a frame and its grid's style: the current projection's row and a copy of its
-    // parameters, taken now, at the page's current scale.
+    // parameters, taken now, on the current subplot's page transform.
     Map(const MapFrame& frame, const GridStyle& grid);
 
     const ProjectionRow& projection() const { return *row_; }
@@ -115,9 +118,17 @@ class Map {
         return reach_.angle - distance_(params_, lon, lat);
     }
 
+    // The map's page transform: its user units (those of the projected points) to
+    // centimetres on the paper and back. Every mark of the map is placed through it: its
+    // lines, symbols and labels, the stress arms' length, what the fit measures.
+    const PageTransform& page() const { return page_; }
     // User units per centimetre of the page: the scale lines are traced at.
     float unitsPerCm() const { return unitsPerCm_; }
-    // The map's page transform, which the plot's current subplot draws with: the projected box
+    // The current subplot takes the map's page transform, so that what the plot library draws
+    // in user units lands where the map puts it, whatever was set up since the map was made or
+    // fitted. Every drawing through the map does this first.
+    void putOnPage() const { usePageTransform(page_); }
+    // Sets the map's page transform, and the current subplot's with it: the projected box
     // (user units) into the box on the paper (cm), both axes at the same scale, from the
     // paper box's lower left corner.
     void scaleInto(const Box& projected, const Box& paper);
@@ -139,6 +150,7 @@ class Map {
     GridStyle grid_;
     float centre_ = 0.0f;
     float half_ = 0.0f;
+    PageTransform page_;
     float unitsPerCm_ = 0.0f;
     Box marksPaper_;
     bool marksKept_ = false;
@@ -159,7 +171,7 @@ bool onMap(float x, float y);
 int32_t projectOnMap(const Map& map, float* x, float* y, float* lon, const float* lat, int32_t n);
 
 // One symbol of the current type and size at each of the n projected points that are on the map.
-void symbolsOnMap(const float* x, const float* y, int32_t n);
+void symbolsOnMap(const Map& map, const float* x, const float* y, int32_t n);
 
 // How a line joins its points: grid lines run straight in longitude and latitude, along their
 // meridian or parallel; overlay lines by the great circle, which stays the same line through a

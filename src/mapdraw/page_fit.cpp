@@ -33,7 +33,7 @@ struct GridFit {
     // The grid box on the paper (cm) at the current scaling.
     Box paper() const {
         std::array<float, 2> x{projected.xmin, projected.xmax}, y{projected.ymin, projected.ymax};
-        us2cm(x.data(), y.data(), x.data(), y.data(), 2);
+        map.page().toCm(x.data(), y.data(), x.data(), y.data(), 2);
         return {std::min(x[0], x[1]), std::min(y[0], y[1]), std::max(x[0], x[1]),
                 std::max(y[0], y[1])};
     }

@@ -134,10 +134,12 @@ void plotPoints(const Map& map, int32_t n, bool fromFile, bool useproj,
     wout({kEquals22});
     wout({"PLOTTING LOCATION"});
     wout({kEquals22});
-    // Points the map does not show are not drawn (they keep their row in the listing).
+    // Points the map does not show are not drawn (they keep their row in the listing). Points
+    // taken as they are stand in the map's user units too.
     if (useproj) {
-        symbolsOnMap(x, y, n);
+        symbolsOnMap(map, x, y, n);
     } else {
+        map.putOnPage();
         ussymbol(x, y, n);
     }
     if (!settings.listing) return;

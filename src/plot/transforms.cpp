@@ -152,9 +152,38 @@ void us2cm(float* xcm, float* ycm, const float* xus, const float* yus, int32_t n
 }
 
 float usPerCm() {
+    return pageTransform().unitsPerCm();
+}
+
+void PageTransform::toCm(float* xcm, float* ycm, const float* xus, const float* yus,
+                         int32_t n) const {
+    affine(xcm, ycm, xus, yus, n, us0tocm, ustocm);
+}
+
+void PageTransform::toUser(float* xus, float* yus, const float* xcm, const float* ycm,
+                           int32_t n) const {
+    affine(xus, yus, xcm, ycm, n, cm0tous, cmtous);
+}
+
+float PageTransform::unitsPerCm() const {
     std::array<float, 2> x{0.0f, 1.0f}, y{0.0f, 0.0f};
-    cm2us(x.data(), y.data(), x.data(), y.data(), 2);
+    toUser(x.data(), y.data(), x.data(), y.data(), 2);
     return std::hypot(x[1] - x[0], y[1] - y[0]);
+}
+
+PageTransform pageTransform() {
+    const std::size_t c = subplotIndex(current());
+    return {plt1blk.us0tocm[c], plt1blk.ustocm[c], plt1blk.cm0tous[c], plt1blk.cmtous[c]};
+}
+
+void usePageTransform(const PageTransform& t) {
+    const int32_t s = current();
+    const std::size_t c = subplotIndex(s);
+    plt1blk.us0tocm[c] = t.us0tocm;
+    plt1blk.ustocm[c] = t.ustocm;
+    plt1blk.cm0tous[c] = t.cm0tous;
+    plt1blk.cmtous[c] = t.cmtous;
+    if (iocom.plotOpen) refreshUserToDevice(s);
 }
 
 void lengthcm2de(float& lde, float lcm) {

@@ -9,7 +9,30 @@
 
 #include <cstdint>
 
+#include "numeric/matrices.hpp"
+
 namespace tensova {
+
+// The page transform of a subplot's user units, whole: to centimetres on the paper (an origin
+// and a matrix) and back. A value: it stays as it was taken whatever is set up later. The
+// paper's own map to device units is the page's, not the transform's.
+struct PageTransform {
+    Vec2 us0tocm{};
+    Mat22 ustocm{};
+    Vec2 cm0tous{};
+    Mat22 cmtous{};
+    // Point conversions, as us2cm and cm2us do them for the current subplot.
+    void toCm(float* xcm, float* ycm, const float* xus, const float* yus, int32_t n) const;
+    void toUser(float* xus, float* yus, const float* xcm, const float* ycm, int32_t n) const;
+    // The user units of one centimetre along the paper's x.
+    float unitsPerCm() const;
+};
+// The current subplot's page transform.
+PageTransform pageTransform();
+// The current subplot takes the page transform t, and its map to device units follows it while
+// the plot file is open: what is drawn in user units then lands where t puts it. No dialog and
+// no console line.
+void usePageTransform(const PageTransform& t);
 
 // Point conversions of the current subplot. An output array may be its input array; n < 1
 // converts nothing.

@@ -334,7 +334,7 @@ void drawStress(const Map& map, const Events& e, float thresholdRad, int32_t uni
             const GroundAxes& g = axes[k];
             const float az = s.azshmax;
             const ArmTurns turns{{g.turn(az, conformal), g.turn(az + halfPi, conformal)}};
-            dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1, &turns);
+            dmapsh2(e.xd + i, e.yd + i, &s.azshmax, &s.isv, 1, &turns, &map.page());
         }
         if (unit == 0) continue;
         s.date = e.date(k);
@@ -413,7 +413,7 @@ void run(Events& e, int32_t isub, float thresholdRad, int32_t islot, bool lsish)
     }
     if (m.epicentres) {
         announce({"PLOTTING EPICENTERS"});
-        symbolsOnMap(e.xd, e.yd, e.n);
+        symbolsOnMap(map, e.xd, e.yd, e.n);
         if (!plotstepwritten()) return;
     }
     if (m.shDirections) {

@@ -169,8 +169,9 @@ void smapsh2(float& sizmaxa, float& sizmina, int32_t& epitype, int32_t& isha, in
 }
 
 void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n,
-             const ArmTurns* turns) {
+             const ArmTurns* turns, const PageTransform* page) {
     const Mapshpar& p = mapshpar;
+    if (page != nullptr) usePageTransform(*page);
     float savedSize = 0.0f;
     int32_t savedType = 0;
     ssymbolsize(savedSize, 3);
@@ -182,7 +183,7 @@ void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t
     if (p.epitype != 0) ussymbol(x, y, n);
 
     // User units of 5 cm on the paper, measured along the paper's x.
-    const float unit = kUnitLengthCm * usPerCm();
+    const float unit = kUnitLengthCm * (page != nullptr ? page->unitsPerCm() : usPerCm());
     const float a = p.sizmaxa * unit;
     const float b = p.sizmina * unit;
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "plot/transforms.hpp"
+
 namespace tensova {
 
 // The settings of the symbols. Written only by smapsh2.
@@ -33,9 +35,11 @@ struct ArmTurns {
 // Draws the epicentre symbol (of size sizmaxa cm) and the stress symbols of the n events at
 // (x, y) in user units of the current subplot, azshmax their SHmax azimuths (radians,
 // clockwise from user y) and isv the index (1 to 3) of their vertical stress axis; with turns,
-// each arm turned by its own turn of the event. An isv outside 1 to 3 gets bars, with a
-// warning. Leaves the symbol size and type as it found them.
+// each arm turned by its own turn of the event. With page (a map's page transform), the user
+// units are that page's: the current subplot takes it first, and the arms' length on the paper
+// is read from it. An isv outside 1 to 3 gets bars, with a warning. Leaves the symbol size and
+// type as it found them.
 void dmapsh2(const float* x, const float* y, const float* azshmax, const int32_t* isv, int32_t n,
-             const ArmTurns* turns = nullptr);
+             const ArmTurns* turns = nullptr, const PageTransform* page = nullptr);
 
 }  // namespace tensova
