@@ -485,8 +485,8 @@ TEST(MapProjection, AMenuLeftUnchangedChangesNothing) {
 // the central one, stay as typed.
 TEST(MapProjection, EveryProjectionsDialogsKeptChangeNothing) {
     const std::string ellipsoid = "3\n99\n", centralLongitude = "1\n190\n99\n",
-                      first = "1\n33.3\n99\n", second = "1\n47.7\n99\n",
-                      angle = "1\n77.7\n99\n", centre = "1\n190\n2\n35.3\n99\n";
+                      first = "1\n33.3\n99\n", second = "1\n47.7\n99\n", angle = "1\n77.7\n99\n",
+                      centre = "1\n190\n2\n35.3\n99\n";
     const struct {
         int number;
         std::vector<std::string> dialogs;  // the answers at each, in order
