@@ -48,10 +48,14 @@ Map mapOfGrid();
 // stands by its tick or is left out: at its place on the ground 1.5 tick sizes out (no farther
 // than a pole), or, where that place lies farther than the label's height beyond the tick's
 // outer end (or the map does not show it), at that height beyond the end along the way the
-// line runs out there. Labels are drawn in turn, and one that would stand on a label already
-// drawn (at a pole, where meridians converge, where two bounds meet) is left out: the first is
-// drawn. Where the map keeps its marks in a box on the paper, a tick or label that would not
-// stand whole in it is left out, and so is the label of a tick left out.
+// line runs out there. A label names the line drawn beside it: where another line of the grid
+// or its tick stands nearer to it than its own (but where the two meet at its line's end), or its
+// own is not drawn beside it, it is set a quarter of its height beyond its line's end, centred on
+// the way the line runs out, or left out where it still does not name its line. Labels are drawn
+// in turn, and one that would stand on a label already drawn (at a pole, where meridians
+// converge, where two bounds meet) is left out: the first is drawn. Where the map keeps its marks
+// in a box on the paper, a tick or label that would not stand whole in it is left out, and so is
+// the label of a tick left out.
 void drawllgrid(const Map& map);
 
 // The box (centimetres on the paper, at the current scaling) of the tick marks, as the pen

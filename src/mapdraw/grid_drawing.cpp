@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "console/fields.hpp"
 #include "console/menus.hpp"
 #include "console/numtext.hpp"
+#include "mapdraw/drawn_lines.hpp"
 #include "mapdraw/grid.hpp"
 #include "mapdraw/map_drawing.hpp"
 #include "numeric/angles.hpp"
@@ -183,6 +185,21 @@ bool onPaper(const Map& map, float lon, float lat, std::array<float, 2>& cm) {
     return true;
 }
 
+// A label stands by its line: the line drawn nearest to its ink is its own, within a couple of
+// points (cm), and its own lies within this share of its text's height.
+constexpr float kFewCm = 0.067f;
+constexpr float kByItsLine = 1.5f;
+// The ink of a label's digits lies inside its text's box by this share of the box's height at
+// the bottom and the top.
+constexpr float kInkInside = 0.0375f;
+// A label set beside its line's end where it stood by another stands this share of its height
+// beyond that end.
+constexpr float kBesideEnd = 0.25f;
+
+// What a pass over the marks does: record the ticks as lines drawn, measure what it would place,
+// or draw it.
+enum class Pass : uint8_t { kTicks, kMeasure, kInk };
+
 // The tick marks and labels along the frame's edges, drawn or, without ink, only measured. A
 // mark stands by its line: where the map does not show the line's foot on the edge, it has no
 // tick and no label; a tick runs from its foot while the map shows it, to its rim, a tear or a
@@ -191,15 +208,24 @@ bool onPaper(const Map& map, float lon, float lat, std::array<float, 2>& cm) {
 // farther than its own height beyond its tick's outer end (the map's scale grows fast there,
 // or the place lies beyond the rim, past a pole or across a tear, where the map does not show
 // it) stands at its height beyond that end instead, along the way its line runs out there; the
-// label of a tick that points in, from the line's foot. A label is left out where it would stand
-// on one already placed: where its box, widened by half its height, meets that label's box.
-// Where the map keeps its marks in a box on the paper, a tick or a label that would not stand
-// whole in it is left out. What is placed, tick marks and labels, is gathered in one box on the
-// paper.
+// label of a tick that points in, from the line's foot. A label names the line drawn beside it:
+// where another line of the grid (drawn or a tick) stands nearer to it than its own, but where
+// the two meet at its own line's end, or its own line is not drawn by it, it is set a quarter of
+// its height beyond its line's end, along the way the line runs out there, its box centred on
+// that way; where it still does not name its line, it is left out. A label is left out where it
+// would stand on one already placed: where its box, widened by half its height, meets that
+// label's box. Where the map keeps its marks in a box on the paper, a tick or a label that would
+// not stand whole in it is left out. What is placed, tick marks and labels, is gathered in one
+// box on the paper.
 class Marks {
   public:
-    Marks(const Map& map, const Layout& g, bool ink)
-        : map_(map), g_(g), ink_(ink), keep_(map.marksPaper()) {}
+    Marks(const Map& map, const Layout& g, Pass pass, DrawnLines& drawn)
+        : map_(map),
+          g_(g),
+          pass_(pass),
+          ink_(pass == Pass::kInk),
+          keep_(map.marksPaper()),
+          drawn_(drawn) {}
 
     // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
     // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
@@ -212,13 +238,21 @@ class Marks {
         if (!onPaper(map_, foot, lat, footCm)) return;
         // The tick, types 1 and 2 outwards and type 3 inwards, as the pen would draw it.
         const float along = -g_.s;
+        const bool meridian = out[0] == 0.0f;
         PaperExtent tick;
+        std::vector<PaperChord> chords;
+        if (pass_ == Pass::kTicks) tick.chords = &chords;
         if (!onRim) {
             MapPen measure(map_, Join::kGraticule, &tick, true);
             stepLine(map_, measure, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
                      Placing::kFoot);
             if (!tick.any || (keep_ != nullptr && !keep_->holds(tick.box))) return;
             placed_.take(tick.box);
+        }
+        if (pass_ == Pass::kTicks) {
+            std::vector<PaperChord>& line = drawn_.of(meridian, value);
+            line.insert(line.end(), chords.begin(), chords.end());
+            return;
         }
         if (ink_ && !onRim) {
             MapPen pen(map_, Join::kGraticule, nullptr, true);
@@ -236,7 +270,7 @@ class Marks {
             }
             return onPaper(map_, foot - kWayStep * out[0], lat - kWayStep * out[1], before);
         };
-        label(foot, lat, out, at, from, value);
+        label(foot, lat, out, at, from, meridian, value);
     }
 
     // The box of what was placed; false when nothing was.
@@ -251,7 +285,7 @@ class Marks {
     // from the point that `from` gives.
     template <typename From>
     void label(float foot, float lat, std::array<float, 2> out, std::array<float, 2> at, From from,
-               float value) {
+               bool meridian, float value) {
         std::string text(9, ' ');
         int32_t nchar = 0;
         real2charf1(text, nchar, g_.ndec, 9, deg(value));
@@ -280,19 +314,61 @@ class Marks {
             map_.page().toUser(&x, &y, &x, &y, 1);
             if (!ustextbox(x, y, shown, box)) return;
         }
-        if (keep_ != nullptr && !keep_->holds(box)) return;
-        const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
-        for (const Box& b : labels_)
-            if (apart.overlaps(b)) return;
+        if (!free(box) ||
+            (!names(meridian, value, at, box) && !(besideEnd(at, from, shown, x, y, box) &&
+                                                   free(box) && names(meridian, value, at, box))))
+            return;
         labels_.push_back(box);
         placed_.take(box);
         if (ink_) ustext2(x, y, shown);
     }
 
+    // Whether a label may stand in the box: whole in the box the map keeps its marks in, and
+    // apart from the labels already placed.
+    bool free(const Box& box) const {
+        if (keep_ != nullptr && !keep_->holds(box)) return false;
+        const Box apart = box.grown(0.5f * (box.ymax - box.ymin));
+        for (const Box& b : labels_)
+            if (apart.overlaps(b)) return false;
+        return true;
+    }
+
+    // Whether a label in the box names its line, which ends at `end` (cm) beside it.
+    bool names(bool meridian, float value, std::array<float, 2> end, const Box& box) const {
+        const float inside = kInkInside * box.height();
+        const Box ink{box.xmin, box.ymin + inside, box.xmax, box.ymax - inside};
+        return drawn_.names(meridian, value, end, ink, kByItsLine * box.height(), kFewCm);
+    }
+
+    // The label (its anchor x, y in user units, and its box) set beside its line's end `at`
+    // (cm), beyond it along the way from the point that `from` gives: the box centred on that
+    // way, its nearest side a share of its height from the end. False where the way is not
+    // known or the text cannot be placed.
+    template <typename From>
+    bool besideEnd(std::array<float, 2> at, From from, std::string_view shown, float& x, float& y,
+                   Box& box) const {
+        std::array<float, 2> before{};
+        if (!from(before)) return false;
+        const float dx = at[0] - before[0], dy = at[1] - before[1];
+        const float way = std::hypot(dx, dy);
+        Box first;
+        if (!(way > 0.0f) || !cmtextbox(at[0], at[1], shown, first)) return false;
+        const float ux = dx / way, uy = dy / way;
+        // From the end to the box's middle: the gap, and half the box across the way.
+        const float reach = kBesideEnd * first.height() + 0.5f * first.width() * std::fabs(ux) +
+                            0.5f * first.height() * std::fabs(uy);
+        x = at[0] + reach * ux - 0.5f * (first.xmin + first.xmax - 2.0f * at[0]);
+        y = at[1] + reach * uy - 0.5f * (first.ymin + first.ymax - 2.0f * at[1]);
+        map_.page().toUser(&x, &y, &x, &y, 1);
+        return ustextbox(x, y, shown, box);
+    }
+
     const Map& map_;
     const Layout& g_;
+    Pass pass_;
     bool ink_;
     const Box* keep_;
+    DrawnLines& drawn_;
     std::vector<Box> labels_;
     PaperExtent placed_;
 };
@@ -382,6 +458,67 @@ struct Extent {
     }
 };
 
+// The meridians of the grid (all, or the frame's with grid types 2 and 3), and where the frame
+// runs across the seam the map's two edges there, each traced with the pen that `penOf` gives
+// for it (a meridian's value, radians).
+template <typename PenOf>
+void traceMeridians(const Map& map, const Layout& g, PenOf penOf) {
+    const MapFrame& f = g.f;
+    const int32_t lines = g.frameOnly ? 1 : g.m;
+    const float step = g.dlat / static_cast<float>(g.npgrid);
+    for (int32_t i = 0; i <= lines; ++i) {
+        const float lon = g.meridian(i, lines);
+        if (!(g.oneBound && i == 0) && !(g.across && map.seamEdge(map.place(lon)) != 0))
+            stepLine(map, penOf(lon), lon, f.south, 0.0f, step, g.npgrid, g.straightMeridians);
+    }
+    if (g.across)
+        for (const float edge : {map.seamWest(), map.seamEast()})
+            stepLine(map, penOf(edge), edge, f.south, 0.0f, step, g.npgrid, g.straightMeridians,
+                     Placing::kGiven);
+}
+
+// The parallels, each drawn westward, likewise; the bottom and top edges on the rim where they
+// lie beyond it.
+template <typename PenOf>
+void traceParallels(const Map& map, const Layout& g, PenOf penOf) {
+    const MapFrame& f = g.f;
+    const int32_t lines = g.frameOnly ? 1 : g.p;
+    const float step = -g.dlon / static_cast<float>(g.npgrid);
+    for (int32_t k = 0; k <= lines; ++k) {
+        const float lat = g.parallel(k, lines);
+        MapPen& pen = penOf(lat);
+        if (k != 0 && k != lines) {
+            stepLine(map, pen, f.east, lat, step, 0.0f, g.npgrid, g.straightParallels);
+            continue;
+        }
+        const float other = k == 0 ? f.north : f.south;
+        linePoints(map, f.east, lat, step, 0.0f, g.npgrid, g.straightParallels, Placing::kEach,
+                   [&](float l, float p, bool draw) {
+                       pen.to(l, edgeLatitude(map, map.place(l), p, other), draw);
+                   });
+    }
+}
+
+// The grid's lines and ticks as they will stand on the paper, each line with its own ticks.
+void drawnLines(const Map& map, const Layout& g, DrawnLines& drawn) {
+    // A pen of its own for each line, measuring into the line's chords.
+    std::deque<PaperExtent> extents;
+    std::deque<MapPen> pens;
+    const auto penOf = [&](bool meridian) {
+        return [&, meridian](float value) -> MapPen& {
+            PaperExtent& e = extents.emplace_back();
+            e.chords = &drawn.of(meridian, value);
+            return pens.emplace_back(map, Join::kGraticule, &e);
+        };
+    };
+    traceMeridians(map, g, penOf(true));
+    traceParallels(map, g, penOf(false));
+    if (!g.ticks) return;
+    Marks ticks(map, g, Pass::kTicks, drawn);
+    meridianMarks(map, g, ticks);
+    parallelMarks(g, ticks);
+}
+
 }  // namespace
 
 void drawllgrid(const Map& map) {
@@ -394,48 +531,22 @@ void drawllgrid(const Map& map) {
     wout({"LAT-LONG GRID TYPE =", fmtI(map.grid().gridtype, 4)});
     map.putOnPage();
     const Layout g(map);
-    const MapFrame& f = g.f;
     // A map that cannot show its frame holds no line, tick or label of it: what its ticks
     // would reach of the ground is not by any line of the frame.
     float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
     const bool shown = extrllgrid(map, x1, y1, x2, y2);
     MapPen pen(map, Join::kGraticule);
-    Marks marks(map, g, true);
+    const auto inked = [&](float) -> MapPen& { return pen; };
+    DrawnLines drawn;
+    if (shown && g.ticks) drawnLines(map, g, drawn);
+    Marks marks(map, g, Pass::kInk, drawn);
 
     wout({"nb of meridians =", fmtI(g.m + 1, 6)});
-    const int32_t mLines = g.frameOnly ? 1 : g.m;
-    const float meridianStep = g.dlat / static_cast<float>(g.npgrid);
-    const auto drawn = [&](int32_t i, float lon) {
-        return !(g.oneBound && i == 0) && !(g.across && map.seamEdge(map.place(lon)) != 0);
-    };
-    for (int32_t i = 0; shown && i <= mLines; ++i) {
-        const float lon = g.meridian(i, mLines);
-        if (drawn(i, lon))
-            stepLine(map, pen, lon, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians);
-    }
-    if (shown && g.across)
-        for (const float edge : {map.seamWest(), map.seamEast()})
-            stepLine(map, pen, edge, f.south, 0.0f, meridianStep, g.npgrid, g.straightMeridians,
-                     Placing::kGiven);
+    if (shown) traceMeridians(map, g, inked);
     if (shown && g.ticks) meridianMarks(map, g, marks);
 
-    // Parallels, each drawn westward; the bottom and top edges on the rim where they lie
-    // beyond it.
     wout({"nb of parallels =", fmtI(g.p + 1, 6)});
-    const int32_t pLines = g.frameOnly ? 1 : g.p;
-    const float parallelStep = -g.dlon / static_cast<float>(g.npgrid);
-    for (int32_t k = 0; shown && k <= pLines; ++k) {
-        const float lat = g.parallel(k, pLines);
-        if (k != 0 && k != pLines) {
-            stepLine(map, pen, f.east, lat, parallelStep, 0.0f, g.npgrid, g.straightParallels);
-            continue;
-        }
-        const float other = k == 0 ? f.north : f.south;
-        linePoints(map, f.east, lat, parallelStep, 0.0f, g.npgrid, g.straightParallels,
-                   Placing::kEach, [&](float l, float p, bool draw) {
-                       pen.to(l, edgeLatitude(map, map.place(l), p, other), draw);
-                   });
-    }
+    if (shown) traceParallels(map, g, inked);
     if (shown && g.ticks) parallelMarks(g, marks);
     // The text alignment is left as a drawn grid leaves it.
     if (!shown && g.ticks) align(-7);
@@ -448,7 +559,9 @@ bool gridMarksExtent(const Map& map, Box& box) {
     map.putOnPage();
     int32_t justification = 0;
     stextalign(justification, 3);
-    Marks marks(map, g, false);
+    DrawnLines drawn;
+    drawnLines(map, g, drawn);
+    Marks marks(map, g, Pass::kMeasure, drawn);
     meridianMarks(map, g, marks);
     parallelMarks(g, marks);
     stextalign(justification, 1);

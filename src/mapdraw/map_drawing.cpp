@@ -23,6 +23,10 @@ constexpr float kFrameEdge = 1.0e-5f;
 // Halvings of a segment in search of the rim: the point found lies within 2^-24 of the
 // segment's length from it.
 constexpr int32_t kRimSteps = 24;
+// A chord whose two ends lie beyond the rim is looked at every degree of its ground (at most
+// this many times): a long straight step may pass through what the map shows between them.
+constexpr float kProbeDegrees = 1.0f;
+constexpr int32_t kProbesMax = 360;
 // On a map with a rim, a chord is divided where the ground between its ends lies farther than
 // this (cm on the paper) from it: near the antipode of an equal-area map a short piece of
 // ground runs along the rim. Each chord is divided at most this many times over.
@@ -145,7 +149,10 @@ class PenSink final : public Sink {
 class MeasureSink final : public Sink {
   public:
     MeasureSink(const Map& map, PaperExtent* extent) : map_(map), extent_(extent) {}
-    void move(float x, float y) override { draw(x, y); }
+    void move(float x, float y) override {
+        extent_->lifted = true;
+        draw(x, y);
+    }
     void draw(float x, float y) override {
         map_.page().toCm(&x, &y, &x, &y, 1);
         extent_->take(x, y);
@@ -333,7 +340,29 @@ class Tracer {
             } else {
                 sink_.move(b.x, b.y);
             }
+        } else if (r_.rim) {
+            // Neither end is shown, but the way between them may come within the reach: it is
+            // drawn from where it enters to where it leaves.
+            LinePoint m;
+            if (shownBetween(a, b, m)) {
+                segment(a, m, depth + 1);
+                segment(m, b, depth + 1);
+            }
         }
+    }
+
+    // Whether a point of the way between a and b, looked at every degree of its ground, is
+    // shown; m is the first such point.
+    bool shownBetween(const LinePoint& a, const LinePoint& b, LinePoint& m) const {
+        const float span = std::fabs(b.lon - a.lon) + std::fabs(b.lat - a.lat);
+        const float probes = std::ceil(span / anglerad(kDegToRad) / kProbeDegrees);
+        const int32_t n =
+            probes < static_cast<float>(kProbesMax) ? static_cast<int32_t>(probes) : kProbesMax;
+        for (int32_t k = 1; k < n; ++k) {
+            m = between(a, b, static_cast<float>(k) / static_cast<float>(n));
+            if (m.shown) return true;
+        }
+        return false;
     }
 
     const LineRules& r_;
@@ -499,6 +528,9 @@ void PaperExtent::take(const Box& b) {
 }
 
 void PaperExtent::take(float x, float y) {
+    if (chords != nullptr && any && !lifted && (x != last[0] || y != last[1]))
+        chords->push_back({last[0], last[1], x, y});
+    lifted = false;
     if (any && (x != last[0] || y != last[1])) {
         before = last;
         apart = true;

@@ -19,11 +19,13 @@
 //   the projection shows it: within its reach (an azimuthal map's rim, the near side of a globe,
 //   80 degrees from a spherical transverse Mercator's central great circle, the hemisphere
 //   about an ellipsoidal one's meridian), not at the sentinel. A line ends or starts on the
-//   rim, and lifts the pen where the projection tears it apart (the seam, the far side of a
+//   rim (a long step whose two ends lie beyond it is drawn where it passes within the reach),
+//   and lifts the pen where the projection tears it apart (the seam, the far side of a
 //   transverse Mercator map).
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "numeric/figures.hpp"
 #include "plot/transforms.hpp"
@@ -200,15 +202,21 @@ struct LinePoint {
     float inside = -1.0f;  // how far (radians) it lies within the reach where measured, else < 0
 };
 
+// A chord on the paper (cm): x1, y1, x2, y2.
+using PaperChord = std::array<float, 4>;
+
 // The box on the paper (cm) of points taken one by one; `any` false until one is taken. Of
 // the points taken one at a time, it keeps the last and the last one apart from it: where a
-// line ends and the way it arrives there.
+// line ends and the way it arrives there. Given `chords`, it keeps there each chord that a pen
+// would draw between them: from a point taken to the next, unless the pen was lifted between.
 struct PaperExtent {
     Box box;
     bool any = false;
     std::array<float, 2> last{};
     std::array<float, 2> before{};
     bool apart = false;  // whether `before` holds a point
+    std::vector<PaperChord>* chords = nullptr;
+    bool lifted = true;  // the next point taken starts a new line
     void take(const Box& b);
     void take(float x, float y);
 };

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "curve_runs.hpp"
 #include "mapdraw/grid.hpp"
 #include "mapdraw/projection_menu.hpp"
 #include "plot/attributes.hpp"
@@ -93,54 +94,20 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
 
 // A grid line as the projection places it, in device points: its points every tenth of a degree
 // from 2 degrees before its first to 2 degrees after its last (the tick marks run on past the
-// frame), in pieces where the map does not show it, each piece in runs of 32 chords with their
-// bounding boxes.
-struct Curve {
-    struct Run {
-        std::vector<Point> points;
-        float xmin = 1e30f, xmax = -1e30f, ymin = 1e30f, ymax = -1e30f;
-    };
-    std::vector<Run> runs;
-    void add(const std::vector<Point>& piece) {
-        for (std::size_t start = 0; start + 1 < piece.size(); start += 32) {
-            Run r;
-            for (std::size_t k = start; k < std::min(piece.size(), start + 33); ++k) {
-                r.points.push_back(piece[k]);
-                r.xmin = std::min(r.xmin, piece[k][0]), r.xmax = std::max(r.xmax, piece[k][0]);
-                r.ymin = std::min(r.ymin, piece[k][1]), r.ymax = std::max(r.ymax, piece[k][1]);
-            }
-            runs.push_back(std::move(r));
-        }
-    }
-    // Whether p lies within tol of one of its chords of a tenth of a degree, whose own middles
-    // lie within a ten-thousandth of a point of the curve on these maps.
-    bool holds(const Point& p, float tol) const {
-        for (const Run& r : runs) {
-            if (p[0] < r.xmin - tol || p[0] > r.xmax + tol || p[1] < r.ymin - tol ||
-                p[1] > r.ymax + tol)
-                continue;
-            for (std::size_t k = 1; k < r.points.size(); ++k) {
-                const Point a = r.points[k - 1], b = r.points[k];
-                const float dx = b[0] - a[0], dy = b[1] - a[1], len2 = dx * dx + dy * dy;
-                float t = len2 > 0 ? ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / len2 : 0;
-                t = std::clamp(t, 0.0f, 1.0f);
-                if (std::hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy) <= tol) return true;
-            }
-        }
-        return false;
-    }
-};
+// frame), in pieces where the map does not show it. Its chords of a tenth of a degree have their
+// own middles within a ten-thousandth of a point of the curve on these maps.
 Curve curve(float lon1, float lat1, float lon2, float lat2) {
     Curve c;
     const float span = std::max(std::fabs(lon2 - lon1), std::fabs(lat2 - lat1)) + 4;
     const int n = int(span * 10);
-    std::vector<Point> piece;
+    std::vector<DevicePoint> piece;
     for (int k = 0; k <= n; ++k) {
         const float t = (float(k) / float(n)) * span / (span - 4) - 2 / (span - 4);
         Point p{rad(lon1 + t * (lon2 - lon1)), rad(lat1 + t * (lat2 - lat1))};
         projllnShown(&p[0], &p[1], &p[0], &p[1], 1);
         if (std::fabs(p[0]) < 1e20f && std::fabs(p[1]) < 1e20f) {
-            piece.push_back(toDevice(p));
+            const Point d = toDevice(p);
+            piece.push_back({d[0], d[1]});
         } else {
             c.add(piece);
             piece.clear();
@@ -177,9 +144,9 @@ TEST(GridDrawing, EachChordLiesAlongItsLine) {
                 const Point mid{0.5f * (a[0] + b[0]), 0.5f * (a[1] + b[1])};
                 bool along = false, held = false;
                 for (const Curve& c : lines) {
-                    if (!c.holds(a, 0.05f) || !c.holds(b, 0.05f)) continue;
+                    if (!c.holds({a[0], a[1]}, 0.05) || !c.holds({b[0], b[1]}, 0.05)) continue;
                     held = true;
-                    along = along || c.holds(mid, 0.25f);
+                    along = along || c.holds({mid[0], mid[1]}, 0.25);
                 }
                 if (!held) continue;  // a label's move
                 ++chords;

@@ -1,7 +1,8 @@
 #pragma once
-// A plot open on a PostScript document in the compressed dialect, as an opening that resets
-// everything leaves it: subplot 1 current, every subplot's map, the colour table and the
-// attributes at their defaults, the console quiet. And the paths that such a file holds.
+// A plot open on a PostScript document (in the compressed dialect unless told otherwise), as an
+// opening that resets everything leaves it: subplot 1 current, every subplot's map, the colour
+// table and the attributes at their defaults, the console quiet. And the paths that such a file
+// holds.
 
 #include "console/console.hpp"
 #include "plot/drawing.hpp"
@@ -33,8 +34,9 @@ inline void expectNear(const Point& got, const Point& want, const std::string& w
 }
 
 struct PlotDocument : PsDocument {
-    explicit PlotDocument(const std::string& keys = "")
-        : PsDocument(PsSettings{false, 1, "P  ", 1}, true, keys) {
+    // In the compressed dialect, or the one given (2, the plain one that maps are written in).
+    explicit PlotDocument(const std::string& keys = "", int32_t dialect = 1)
+        : PsDocument(PsSettings{false, 1, "P  ", dialect}, true, keys) {
         plt1blk = Plt1blk{};
         plt2blk = Plt2blk{};
         iocom.plotOpen = true;
