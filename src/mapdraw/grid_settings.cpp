@@ -9,6 +9,7 @@
 #include "console/checks.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/boxes.hpp"
 #include "console/globe.hpp"
 #include "console/input.hpp"
 #include "console/menus.hpp"
