@@ -83,7 +83,7 @@ std::string awaitReturn(const Wait& w, const std::function<void()>& put) {
 
 void pauseForReturn(std::string_view closingRow) {
     const std::string_view line =
-        iocom.cmdOpen ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE";
+        commandFileRunning() ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE";
     awaitReturn({kPause, line.substr(5), true, closingRow}, [line] { werr({line}); });
 }
 

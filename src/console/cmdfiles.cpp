@@ -64,7 +64,7 @@ void altsio(int32_t iu, std::string& cfname, int32_t& irep, int32_t imode) {
 }
 
 void beginaltsi(int32_t iu, std::string& cfname, int32_t imode) {
-    if (iocom.cmdOpen) {
+    if (commandFileRunning()) {
         refused(kBeginaltsi, "COMMAND FILE ALREADY OPEN");
         return;
     }
