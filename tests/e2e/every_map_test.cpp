@@ -21,6 +21,8 @@
 
 #include "e2e/map_files.hpp"
 #include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -307,6 +309,45 @@ TEST(Maps, APageThatCannotShowItsFrameHoldsNoMark) {
     const Drawn map = drawn({"Mercator", 15, 0}, "10\n10 10 5\n", "1", test::kPortrait);
     EXPECT_FALSE(map.shown);
     EXPECT_EQ(faults(map, test::kPortrait), "");
+}
+
+// A map that cannot show its frame says so in one warning box, whose pause takes one line, and
+// leaves the text alignment as a drawn grid leaves it (-7, as the plot parameters show it): the
+// polar perspective with its defaults sees 90 degrees about the north pole, none of the default
+// frame's 80 S to 80 N; the default Mercator draws its grid. Each RUN has exactly the returns of
+// its boxes (the perspective's origin too), so that an answer taken by a pause that is not there,
+// or left over by one that is, ends the run at the next question.
+TEST(Maps, AFrameTheMapCannotShowHasOneBoxAndLeavesTheGridsAlignment) {
+    const test::Lines box = {
+        " ///////////////////////////////////////////",
+        " ///        subroutine mapseis           ///",
+        " ///               WARNING               ///",
+        " ///////////////////////////////////////////",
+        " the grid box has no extent on the map",
+        " ==> SCALING UNCHANGED",
+        " ===> HIT RETURN TO CONTINUE",
+        " ///////////////////////////////////////////",
+        " ====================================",
+        " PLOTTING LAT LONG GRID"};
+    const struct {
+        const char* name;
+        const char* projection;  // the map menu's keys, and the returns of the origin's box
+        const char* pause;       // the return of the grid box's box
+    } cases[] = {{"the default Mercator", "", ""},
+                 {"the polar perspective with its defaults", "300\n11\n99\n99\n99\n\n", "\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s(std::string("\n2001\n") + c.projection + "1000\n\nmap.ps\n" + c.pause +
+                              "99\n99\n99\n330\n32\n\n99\n20\n\n9999\n");
+        EXPECT_EQ(s.result.status, 0);
+        const bool hidden = *c.pause != '\0';
+        EXPECT_EQ(s.count(box[4]), hidden ? 1 : 0);
+        if (hidden) {
+            EXPECT_EQ(test::block(s.lines, box), box);
+        }
+        EXPECT_EQ(s.count(" currently stored   :     -7"), 1);
+        test::expectRenders(s.dir.file("map.ps"), "", 1);
+    }
 }
 
 // A mark stands by its line: the oblique gnomonic about 0/45 shows the western edge of 100..200
