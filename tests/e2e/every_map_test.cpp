@@ -318,17 +318,16 @@ TEST(Maps, APageThatCannotShowItsFrameHoldsNoMark) {
 // its boxes (the perspective's origin too), so that an answer taken by a pause that is not there,
 // or left over by one that is, ends the run at the next question.
 TEST(Maps, AFrameTheMapCannotShowHasOneBoxAndLeavesTheGridsAlignment) {
-    const test::Lines box = {
-        " ///////////////////////////////////////////",
-        " ///        subroutine mapseis           ///",
-        " ///               WARNING               ///",
-        " ///////////////////////////////////////////",
-        " the grid box has no extent on the map",
-        " ==> SCALING UNCHANGED",
-        " ===> HIT RETURN TO CONTINUE",
-        " ///////////////////////////////////////////",
-        " ====================================",
-        " PLOTTING LAT LONG GRID"};
+    const test::Lines box = {" ///////////////////////////////////////////",
+                             " ///        subroutine mapseis           ///",
+                             " ///               WARNING               ///",
+                             " ///////////////////////////////////////////",
+                             " the grid box has no extent on the map",
+                             " ==> SCALING UNCHANGED",
+                             " ===> HIT RETURN TO CONTINUE",
+                             " ///////////////////////////////////////////",
+                             " ====================================",
+                             " PLOTTING LAT LONG GRID"};
     const struct {
         const char* name;
         const char* projection;  // the map menu's keys, and the returns of the origin's box
@@ -337,8 +336,8 @@ TEST(Maps, AFrameTheMapCannotShowHasOneBoxAndLeavesTheGridsAlignment) {
                  {"the polar perspective with its defaults", "300\n11\n99\n99\n99\n\n", "\n"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const test::Session s(std::string("\n2001\n") + c.projection + "1000\n\nmap.ps\n" + c.pause +
-                              "99\n99\n99\n330\n32\n\n99\n20\n\n9999\n");
+        const test::Session s(std::string("\n2001\n") + c.projection + "1000\n\nmap.ps\n" +
+                              c.pause + "99\n99\n99\n330\n32\n\n99\n20\n\n9999\n");
         EXPECT_EQ(s.result.status, 0);
         const bool hidden = *c.pause != '\0';
         EXPECT_EQ(s.count(box[4]), hidden ? 1 : 0);

@@ -178,8 +178,8 @@ TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
         SCOPED_TRACE(c.what);
         const Session longLine("\n" + c.answer + "\n9999\n");
         expectEndedByRefusal(longLine);
-        EXPECT_EQ(longLine.count(" refused answer: \"" + c.shown + "\" (cut: 300 characters in all)"),
-                  1);
+        EXPECT_EQ(
+            longLine.count(" refused answer: \"" + c.shown + "\" (cut: 300 characters in all)"), 1);
     }
 
     const std::string read = "\n1000\n1001\nsheet.ndk\n";

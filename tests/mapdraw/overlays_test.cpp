@@ -12,9 +12,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 #include "curve/running_point.hpp"
 #include "map_fixture.hpp"
