@@ -278,15 +278,23 @@ TEST(WrittenAnswers, ACommandFileEndedByARefusalEndsTheRun) {
     EXPECT_EQ(s.count(" New value =             4"), 0);
 }
 
-// The box that ends the run quotes the answer whole, a long one cut with a mark; a stop inside
-// a map's or a sheet's RUN names its plot file, which is finished but lacks the rest of the RUN.
+// The box that ends the run quotes the answer whole, a long one cut with a mark, never inside a
+// character: of 300 bytes that are no text (each the middle of a character) it shows none; a
+// stop inside a map's or a sheet's RUN names its plot file, which is finished but lacks the rest
+// of the RUN.
 TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
-    const std::string long300(300, 'z');
-    const Session longLine("\n" + long300 + "\n9999\n");
-    expectEndedByRefusal(longLine);
-    EXPECT_EQ(longLine.count(" refused answer: \"" + long300.substr(0, 200) +
-                             "\" (cut: 300 characters in all)"),
-              1);
+    const struct {
+        const char* what;
+        std::string answer, shown;
+    } longLines[] = {{"300 letters", std::string(300, 'z'), std::string(200, 'z')},
+                     {"300 bytes of no text", std::string(300, '\x80'), ""}};
+    for (const auto& c : longLines) {
+        SCOPED_TRACE(c.what);
+        const Session longLine("\n" + c.answer + "\n9999\n");
+        expectEndedByRefusal(longLine);
+        EXPECT_EQ(
+            longLine.count(" refused answer: \"" + c.shown + "\" (cut: 300 characters in all)"), 1);
+    }
 
     const std::string read = "\n1000\n1001\nsheet.ndk\n";
     const struct {
