@@ -147,9 +147,10 @@ enum class Placement : uint8_t {
 // How far a projection shows the ground truly, measured from its centre: its formulas go on
 // past it (a point beyond the central angle held on the rim, the far side of an orthographic
 // globe drawn over the near side, the gnomonic's far points towards infinity, the transverse
-// Mercator's towards its poles at infinity, Mercator's and a conformal cone's poles at infinity,
-// the ellipsoidal series folding its far side back over the map); maps leave such points out,
-// and the shown part ends on a rim at a finite distance on the map.
+// Mercator's towards its poles at infinity, where the ellipsoidal one's series also leaves the
+// exact projection, Mercator's and a conformal cone's poles at infinity, the modified polyconic
+// folding over itself); maps leave such points out, and the shown part ends on a rim at a finite
+// distance on the map.
 enum class ReachFrom : uint8_t {
     kEverywhere,     // every point the projection places is shown
     kPole,           // angular distance from the north pole
