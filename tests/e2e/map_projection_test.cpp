@@ -472,7 +472,7 @@ GridAndEvents gridAndEvents(const std::string& ps) {
     return out;
 }
 
-// The map: a polar cap about the central meridian 0 on a transverse Mercator, spherical
+// A polar cap about the central meridian 0 on a transverse Mercator, spherical
 // or ellipsoidal, is a disc about the pole, every event of the cap drawn, as wide as it is tall
 // within a tenth (a cap of 30 degrees is 2 atanh(sin 30) = 1.10 earth radii wide and 1.05 tall;
 // torn at the south pole, its far half stood 2 pi above the other), on the page.
@@ -506,7 +506,7 @@ TEST(MapProjection, ATransverseMercatorDrawsAPolarCapAsADisc) {
     }
 }
 
-// The check of the ellipsoidal transverse Mercator about 0: events on the equator and at
+// A check of the ellipsoidal transverse Mercator about 0: events on the equator and at
 // 45 N every 5 degrees from 5 to 85 E, on the frame 10 S to 60 N by 0 to 90 E. The event 85
 // degrees out lies beyond the reach, 80 degrees from the central meridian; the others stand
 // where the exact projection puts them: on the equator 557.310, 5627.272 and 13073.301 km out
