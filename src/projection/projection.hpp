@@ -119,9 +119,6 @@ void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
 // sentinel: one beyond the projection's reach (see ProjectionRow::projectShown).
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n);
 
-// The rim of the current projection's reach (see ProjectionRow::rim).
-int32_t projectionRim(float* lon, float* lat, int32_t n);
-
 // The parameter dialogs a projection uses, run in this order after its section's title.
 enum ProjectionDialog : unsigned {
     kEllipsoidDialog = 1,  // before the section
@@ -216,14 +213,14 @@ struct ProjectionRow {
     }
     Reach reach(const ProjectionParams& p) const;
     // Projects n points with this projection and the parameters p, a point beyond its reach
-    // getting the sentinel; `exact` through the exact transform where the forward one reads a
-    // table, for the directions of the ground around a point. x and y may be lon and lat.
+    // getting the sentinel; with `useExact` through the exact transform where the forward one
+    // reads a table, for the directions of the ground around a point. x and y may be lon and lat.
     void projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
-                      const float* lat, int32_t n, bool exact = false) const;
+                      const float* lat, int32_t n, bool useExact = false) const;
     // The same with the reach r taken once with the parameters p, for a map that projects its
     // points a few at a time.
     void projectShown(const ProjectionParams& p, const Reach& r, float* x, float* y,
-                      const float* lon, const float* lat, int32_t n, bool exact = false) const;
+                      const float* lon, const float* lat, int32_t n, bool useExact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that
     // rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
     int32_t rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const;

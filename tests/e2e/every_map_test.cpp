@@ -411,14 +411,14 @@ TEST(Maps, NeverSmallerThanHalfOfTheFirstFit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, OnEachPage, testing::ValuesIn(kPages),
-                         [](const testing::TestParamInfo<PlotPage>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<PlotPage>& page) {
+                             return std::string(page.param.name);
                          });
 
 INSTANTIATE_TEST_SUITE_P(
     Maps, EveryMap, testing::Combine(testing::ValuesIn(kProjections), testing::ValuesIn(kPages)),
-    [](const testing::TestParamInfo<EveryMap::ParamType>& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    [](const testing::TestParamInfo<EveryMap::ParamType>& map) {
+        return std::string(std::get<0>(map.param).name) + "_" + std::get<1>(map.param).name;
     });
 
 }  // namespace
