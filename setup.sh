@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, what building tensova and running its tests needs and this machine
-# lacks: CMake, Ninja, g++, GoogleTest, Google Benchmark (bench/) and Ghostscript (the tests
-# render the PostScript files). What is there already is left alone.
+# lacks: CMake, Ninja, g++, GoogleTest, Google Benchmark (bench/), Ghostscript (the tests
+# render the PostScript files) and strace (a test counts the writes to the console). What is
+# there already is left alone.
 #
 #   ./setup.sh          the build and test tools
 #   ./setup.sh --fuzz   also clang with libFuzzer, for fuzz/run.sh (without it the fuzz runs are
@@ -47,12 +48,13 @@ command -v cmake >/dev/null 2>&1 || need+=(cmake)
 command -v ninja >/dev/null 2>&1 || need+=(ninja-build)
 command -v g++ >/dev/null 2>&1 || need+=(g++)
 command -v gs >/dev/null 2>&1 || need+=(ghostscript)
+command -v strace >/dev/null 2>&1 || need+=(strace)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 if [ ${#need[@]} -gt 0 ]; then
   apt_install "${need[@]}"
 else
-  echo "setup: CMake, Ninja, g++, GoogleTest, Google Benchmark and Ghostscript are installed"
+  echo "setup: CMake, Ninja, g++, GoogleTest, Google Benchmark, Ghostscript and strace are installed"
 fi
 
 if [ "$fuzz" = yes ]; then

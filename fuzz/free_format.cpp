@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const auto readInts = [&] {
         FreeRecord record(kUnit);
         for (std::size_t k = 0; k < static_cast<std::size_t>(std::max(n, 1)); ++k)
-            if (const ReadResult r = record.next(ints[k]); r != ReadResult::Ok) return r;
+            if (const ReadResult got = record.next(ints[k]); got != ReadResult::Ok) return got;
         return ReadResult::Ok;
     };
     for (int kind = 0; kind < 3; ++kind) {

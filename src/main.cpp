@@ -9,6 +9,7 @@
 #include "catalogue/reader.hpp"
 #include "catalogue/store.hpp"
 #include "catalogue/writer_menu.hpp"
+#include "console/answers.hpp"
 #include "console/banners.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"

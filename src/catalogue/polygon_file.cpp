@@ -70,11 +70,15 @@ std::vector<std::string> readPolygon(int32_t unit, PolygonRead& p) {
     const auto n = static_cast<std::size_t>(p.nvrtx);
     for (std::size_t k = 0; k < n; ++k) {
         const std::size_t k2 = k + 1 == n ? 0 : k + 1;
-        if (!usableNormal(edgeNormal(p.lgrcircle, p.vrtxlong[k], p.vrtxlat[k], p.vrtxlong[k2],
-                                     p.vrtxlat[k2])))
+        const EdgeFault f =
+            edgeFault(p.lgrcircle, p.vrtxlong[k], p.vrtxlat[k], p.vrtxlong[k2], p.vrtxlat[k2]);
+        if (f != EdgeFault::None)
             return {"INCONSISTENT CONTOUR: vertices " + fmtIown(static_cast<int64_t>(k + 1)) +
                         " and " + fmtIown(static_cast<int64_t>(k2 + 1)),
-                    p.lgrcircle ? "||OV1 x OV2|| = 0" : "||V1V2|| = 0"};
+                    f == EdgeFault::EndsMeet
+                        ? "they lie within " + fmtFown(kLeastSideDegrees, 3) +
+                              " degree: the side has no direction"
+                        : "they are antipodal: no one great circle joins them"};
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "catalogue/polygon_test.hpp"
 
 #include <algorithm>
+#include <numbers>
 
 #include "catalogue/selection_tests.hpp"
 #include "console/boxes.hpp"
@@ -14,6 +15,8 @@ namespace tensova {
 namespace {
 
 const Stamp kSpolygontst("spolygontst", " 1.0", "01-04-2010");
+
+constexpr float kDegreeF = std::numbers::pi_v<float> / 180.0f;
 
 // Unit vector of a point given in degrees.
 std::array<float, 3> unitVector(float lonDeg, float latDeg) {
@@ -62,8 +65,19 @@ std::array<float, 3> edgeNormal(bool greatCircle, float lon1, float lat1, float 
     return normal;
 }
 
-bool usableNormal(const std::array<float, 3>& normal) {
-    return normal[0] != 0.0f || normal[1] != 0.0f || normal[2] != 0.0f;
+EdgeFault edgeFault(bool greatCircle, float lon1, float lat1, float lon2, float lat2) {
+    const auto normal = edgeNormal(greatCircle, lon1, lat1, lon2, lat2);
+    float length = 0.0f;
+    vecnorm(&length, normal.data(), 3, 1);
+    if (!greatCircle) return length < kLeastSideDegrees ? EdgeFault::EndsMeet : EdgeFault::None;
+    // The normal's length is the sine of the side's arc, which this small is the arc in
+    // radians: small where the ends meet and where they are antipodal.
+    if (length >= kLeastSideDegrees * kDegreeF) return EdgeFault::None;
+    const auto v1 = unitVector(lon1, lat1);
+    const auto v2 = unitVector(lon2, lat2);
+    float cosine = 0.0f;
+    scalprodn(&cosine, v1.data(), v2.data(), 3, 1);
+    return cosine > 0.0f ? EdgeFault::EndsMeet : EdgeFault::EndsAntipodal;
 }
 
 void spolygontst(int32_t& istat) {
@@ -76,7 +90,8 @@ void spolygontst(int32_t& istat) {
         const std::size_t k2 = k + 1 == n ? 0 : k + 1;
         t.vnrm1[k] =
             edgeNormal(t.lgrcircle, t.vrtxlong[k], t.vrtxlat[k], t.vrtxlong[k2], t.vrtxlat[k2]);
-        if (!usableNormal(t.vnrm1[k])) {
+        if (edgeFault(t.lgrcircle, t.vrtxlong[k], t.vrtxlat[k], t.vrtxlong[k2], t.vrtxlat[k2]) !=
+            EdgeFault::None) {
             reportZeroNormal(t, k, k2);
             istat = t.lgrcircle ? 10 : 20;
         }

@@ -50,8 +50,8 @@ void deriveQuality(Gcmtblk& store, int32_t k, const Stamp& reporter) {
     }
 
     int32_t nfree = 0;
-    for (float e : me)
-        if (e >= kFreeComponentError) ++nfree;
+    for (const float componentError : me)
+        if (componentError >= kFreeComponentError) ++nfree;
     store.nmfree[i] = nfree;
 }
 

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "console/boxes.hpp"
 #include "console/console.hpp"
-#include "console/input.hpp"
 #include "console/runinfo.hpp"
 
 namespace tensova {
@@ -175,11 +175,12 @@ void progheadkt(const Stamp& s) {
     wout({"@ Free software, shipped with its source"});
     wout({"@ Report of any problem is appreciated "});
     wout({kRule});
-    wout({"@         HIT RETURN TO CONTINUE"});
-    wout({kAts43});
-    std::string answer;
-    // Whatever the line holds, and even when there is none, the run goes on.
-    (void)readWholeLine(iocom.stdIn, answer);
+    // A wait as every other: at a terminal whatever the line holds, and even when there is
+    // none, the run goes on.
+    awaitReturn({s, "HIT RETURN TO CONTINUE"}, [] {
+        wout({"@         HIT RETURN TO CONTINUE"});
+        wout({kAts43});
+    });
 }
 
 void maintailAt(const Stamp& s, const std::string& time) {

@@ -2,9 +2,8 @@
 
 #include <string>
 
+#include "console/answers.hpp"
 #include "console/console.hpp"
-#include "console/fields.hpp"
-#include "console/input.hpp"
 
 namespace tensova {
 namespace {
@@ -28,6 +27,9 @@ void outdatedFigure(std::string_view label) {
     for (int i = 5; i >= 0; --i) werr({row(i)});
 }
 
+// A pause stands in its box, whose head named the routine already: no box names this one.
+const Stamp kPause("pause", "", "");
+
 }  // namespace
 
 void errorhead(const Stamp& s) {
@@ -50,23 +52,39 @@ void warninghead(const Stamp& s) {
     werr({kSlashes});
 }
 
+std::string awaitReturn(const Wait& w, const std::function<void()>& put) {
+    for (;;) {
+        put();
+        std::string line;
+        WholeLine r = WholeLine::Ok;
+        if (w.keyboard) {
+            r = readWholeLine(iocom.errIn, line);
+            // The end of the input must not hold the run: the wait is over.
+            if (r == WholeLine::End) return line;
+        } else {
+            const Answered a = readAnswer(line);
+            if (a == Answered::Ended) continue;
+            if (a == Answered::TooLong) r = WholeLine::TooLong;
+        }
+        const AnswerSource from = w.keyboard ? keyboardSource() : lastAnswerSource();
+        // At a terminal any line ends the wait, however long: none of it answers the next
+        // question.
+        if (!from.written() ||
+            (r == WholeLine::Ok && line.find_first_not_of(" \t") == std::string::npos))
+            return line;
+        // A written line that is not empty was meant for a question: had this wait not come,
+        // it would have answered one.
+        if (w.keyboard) keepAnswer(iocom.errIn, line, r);
+        refuseAnswer({w.which, w.question, "==> RETRYING", RefusalBox::Error, false, w.openBox},
+                     {r == WholeLine::TooLong ? tooLongLine() : std::string(),
+                      "a pause takes only an empty line: the answers are out of step"});
+    }
+}
+
 void pauseForReturn(std::string_view closingRow) {
-    werr({iocom.cmdOpen ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE"});
-    std::string answer;
-    // At a terminal any line ends the pause, however long (none of it answers the next
-    // question); so does the end of the input, which must not hold the run.
-    const WholeLine r = readWholeLine(iocom.errIn, answer);
-    if (iocom.terminal || r == WholeLine::End ||
-        (r == WholeLine::Ok && answer.find_first_not_of(" \t") == std::string::npos))
-        return;
-    // A piped line that is not empty was written for a question: had this box not come, it
-    // would have answered one. The answers after it are out of step.
-    werr({"line", fmtIown(unitLineNumber(iocom.errIn)), "of standard input, at the pause:",
-          r == WholeLine::Ok ? quotedAnswer(answer) : tooLongLine()});
-    werr({"a pause takes only an empty line: the answers are out of step"});
-    unitEndInput(iocom.errIn);
-    werr({closingRow});
-    endAfterRefusal();
+    const std::string_view line =
+        commandFileRunning() ? "===> HIT RETURN TO RESUME COMMANDS" : "===> HIT RETURN TO CONTINUE";
+    awaitReturn({kPause, line.substr(5), true, closingRow}, [line] { werr({line}); });
 }
 
 void errorclose() {
@@ -95,6 +113,55 @@ void errortail0() {
 void warningtail0() {
     outdatedFigure("OUTDATED    warningtail0");
     warningtail00();
+}
+
+namespace {
+
+template <typename Lines>
+void refuse(const Refusal& r, const Lines& why) {
+    const AnswerSource from = lastAnswerSource();
+    if (r.box == RefusalBox::Quiet && !from.written()) {
+        if (!r.retry.empty()) wout({r.retry});
+        return;
+    }
+    const bool warning = r.box == RefusalBox::Warning;
+    const bool ownBox = r.openBox.empty();
+    if (ownBox) warning ? warninghead(r.which) : errorhead(r.which);
+    for (const auto& line : why)
+        if (!std::string_view(line).empty()) wout({line});
+    // While the keyboard is no terminal, nobody can answer the question again: the lines
+    // written after this one were meant for other questions.
+    if (keyboardSource().written())
+        endWrittenAnswers(from, r.question, r.quoted ? nullptr : lastAnswerKept(),
+                          !ownBox   ? r.openBox
+                          : warning ? kSlashes
+                                    : kStars43);
+    if (from.from == AnswerFrom::CommandFile) {
+        // The command file's next lines answer what comes after this answer: taken for the
+        // question asked again, they would answer what they were not meant for.
+        wout({from.place()});
+        wout({"===> END OF COMMAND FILE"});
+        endCommandFile();
+    }
+    if (!ownBox) return;
+    if (!r.retry.empty()) wout({r.retry});
+    if (warning) {
+        warningtail00();
+    } else if (r.box == RefusalBox::Outdated) {
+        errortail0();
+    } else {
+        errortail00();
+    }
+}
+
+}  // namespace
+
+void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
+    refuse(r, why);
+}
+
+void refuseAnswer(const Refusal& r, const std::vector<std::string>& why) {
+    refuse(r, why);
 }
 
 }  // namespace tensova

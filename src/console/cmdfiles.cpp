@@ -1,5 +1,6 @@
 #include "console/cmdfiles.hpp"
 
+#include "console/answers.hpp"
 #include "console/boxes.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
@@ -14,12 +15,6 @@ namespace {
 
 const Stamp kAltsio("altsio", " 1.4", "17-06-2008");
 const Stamp kBeginaltsi("beginaltsi", " 3.0", "17-06-2008");
-const Stamp kEndaltsi("endaltsi", " 3.0", "17-06-2008");
-
-// The name of the running command file, whose unit is the standard input unit while it runs:
-// its end hands the input back by itself, and names it.
-std::string runningName;
-
 void refused(const Stamp& s, std::string_view why) {
     warninghead(s);
     wout({why});
@@ -69,16 +64,13 @@ void altsio(int32_t iu, std::string& cfname, int32_t& irep, int32_t imode) {
 }
 
 void beginaltsi(int32_t iu, std::string& cfname, int32_t imode) {
-    if (iocom.cmdOpen) {
+    if (commandFileRunning()) {
         refused(kBeginaltsi, "COMMAND FILE ALREADY OPEN");
         return;
     }
     if (lwito(1)) submenuhead(kBeginaltsi);
     opef2(cfname, "alternate standard input", iu, OpenStatus::Old, imode);
-    iocom.stdIn = iu;
-    iocom.cmdOpen = true;
-    iocom.lwito[1] = false;
-    runningName = cfname;
+    commandFileStarted(iu, cfname);
     if (lwito(1)) {
         wout({"Standard input redirected from"});
         wout({"   Command file:", trimmed(cfname)});
@@ -89,43 +81,13 @@ void beginaltsi(int32_t iu, std::string& cfname, int32_t imode) {
     }
 }
 
-void endaltsi(int32_t iu, const std::string& cfname, int32_t /*imode*/) {
-    if (!iocom.cmdOpen) {
+void endaltsi(int32_t /*iu*/, const std::string& /*cfname*/, int32_t /*imode*/) {
+    // The running command file is the one to end, on the unit and under the name it runs with.
+    if (!commandFileRunning()) {
         refused(kEndaltsi, "NO OPEN COMMAND FILE");
         return;
     }
-    if (lwito(1)) submenuhead(kEndaltsi);
-    unitClose(iu);
-    iocom.stdIn = kKeyboardUnit;
-    iocom.cmdOpen = false;
-    iocom.lwito[1] = true;
-    runningName.clear();
-    if (lwito(1)) {
-        wout({"Command file", trimmed(cfname), "closed"});
-        wout({"Standard input redirected from keyboard"});
-        wout({"Level 2 standard output enabled"});
-    }
-}
-
-void endRunningCommandFile() {
-    // A copy: endaltsi clears the name and then still names the file.
-    const std::string name = runningName;
-    endaltsi(iocom.stdIn, name, 0);
-}
-
-bool answerFromCommandFile() {
-    return iocom.cmdOpen;
-}
-
-std::string commandFileLine() {
-    return "line " + fmtIown(unitLineNumber(iocom.stdIn)) + " of command file " +
-           std::string(trimmed(runningName));
-}
-
-void endCommandFileAtLine() {
-    wout({commandFileLine()});
-    wout({"===> END OF COMMAND FILE"});
-    endRunningCommandFile();
+    endCommandFile();
 }
 
 }  // namespace tensova

@@ -21,8 +21,7 @@ struct Iocom {
     bool plotOpen = false;          // a plot file is open
     bool cmdOpen = false;           // a command file is the standard input
     bool pauseOn = true;            // boxes end with a pause for return
-    // The keyboard is a terminal: a refused answer is asked for again. Answers piped in end
-    // with the first one refused instead, as a command file does.
+    // The keyboard is a terminal (set once by initsio; only the answer source reads it).
     bool terminal = true;
     std::array<bool, 3> lwito{true, true, false};  // minimum, more, maximum output
 };
@@ -46,9 +45,5 @@ inline constexpr std::string_view kDashes43 = "---------------------------------
 inline constexpr std::string_view kEquals43 = "===========================================";
 inline constexpr std::string_view kAts43 = "@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@";
 inline constexpr std::string_view kStars43 = "*******************************************";
-
-// Sets up the console state and lists it; whether the keyboard is a terminal is decided here,
-// once.
-void initsio();
 
 }  // namespace tensova

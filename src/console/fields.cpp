@@ -158,7 +158,7 @@ using Wide = unsigned __int128;
 // The number of decimal digits of v (one for zero): an estimate from the bit count, log10(2)
 // being about 1233/4096, is at most one short.
 int decimalDigits(uint64_t v) {
-    const int t = (std::bit_width(v | 1) * 1233) >> 12;
+    const int t = static_cast<int>((std::bit_width(v | 1) * 1233) >> 12);
     return t + (v >= kPow10[t] ? 1 : 0);
 }
 
@@ -340,12 +340,6 @@ std::string fmtF(double x, int w, int d) {
     appendF(s, x, w, d);
     return s;
 }
-
-namespace detail {
-std::string fmtFExact(double x, int w, int d) {
-    return fixedExact(x, w, d);
-}
-}  // namespace detail
 
 std::string fmtFown(double x, int d) {
     if (std::isnan(x)) return "NaN";

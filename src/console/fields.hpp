@@ -28,10 +28,6 @@ void appendF(std::string& out, double x, int w, int d);
 char* putI(char* p, int64_t v, int w);
 char* putF(char* p, double x, int w, int d);
 
-namespace detail {
-// Fw.d through the exact decimal expansion alone, which the fast path must always agree with.
-std::string fmtFExact(double x, int w, int d);
-}  // namespace detail
 // Fixed point with d decimals in its own width, leading zero included ("95.", "-0.5", "0.").
 std::string fmtFown(double x, int d);
 // Ew.d: 0.ddddE+xx, right-aligned in w characters.

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "console/answers.hpp"
 #include "console/boxes.hpp"
-#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
-#include "console/input.hpp"
-#include "console/menus.hpp"
+#include "console/frames.hpp"
 #include "console/prompts.hpp"
 #include "console/stop.hpp"
 #include "console/text.hpp"
@@ -188,21 +187,20 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         menutail();
         std::string tried = fname;  // the name as the user gave it, before any cut
         std::string chosen = fname;
-        bool fromFile = false;
+        AnswerFrom from = AnswerFrom::Terminal;
         if (imode == 0) {
             // The file chooser of a console: the name is typed, the current name is the
             // default, an empty answer cancels.
-            if (iocom.stdIn == kKeyboardUnit) wout({"Choose", trimmed(question)});
+            if (questionSource().from != AnswerFrom::CommandFile)
+                wout({"Choose", trimmed(question)});
             inchardef(chosen, question, fname, &tried);
             // Where the answer came from: a command file that ended during the question has
             // handed it to the keyboard.
-            fromFile = iocom.stdIn != kKeyboardUnit;
+            from = lastAnswerSource().from;
         }
+        const bool written = from != AnswerFrom::Terminal;
         const std::string name = fileName(tried);
         const bool fits = name.size() <= fname.size();
-        // A command file's answer is the name from now on, and so the default of a retry; the
-        // chooser changes the name only when the file opens.
-        if (fromFile && fits) fname = fit(name, fname.size());
         // A file the run holds open is no output: the open refuses it, and says why.
         const bool held = fits && status != OpenStatus::Old && unitHolding(name) != 0;
         // A file of another kind (a catalogue, a TeX source under a plot file's name) is no more
@@ -215,9 +213,10 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
         OpenStatus how = foreign ? OpenStatus::New : status;
         const bool exists = how == OpenStatus::New && fits && !held && regularFileExists(name);
         // At a terminal a name to save under may replace a file, as a save dialog does, but
-        // only once the user has said so; otherwise the name is asked for again. Piped answers
-        // cannot know which files exist: they never replace one (a device is no file to lose).
-        if (imode == 0 && !fromFile && how == OpenStatus::New && (iocom.terminal || !exists)) {
+        // only once the user has said so; otherwise the name is asked for again. Written
+        // answers cannot know which files exist: they never replace one (a device is no file
+        // to lose).
+        if (imode == 0 && how == OpenStatus::New && (!written || !exists)) {
             if (exists) {
                 bool replace = false;
                 inlogicdefwhole(replace, "file exists: replace it", false);
@@ -247,10 +246,10 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
                 ? std::string()
                 : "name longer than " + fmtIown(static_cast<int64_t>(fname.size())) + " characters";
         const bool kept = exists && how == OpenStatus::New;
-        refuseAnswer(
-            {kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
-            {"COULD NOT OPEN FILE " + shown, longer, fits && (fromFile || held || kept) ? why : "",
-             kept ? "piped answers and command files never replace a file" : ""});
+        refuseAnswer({kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
+                     {"COULD NOT OPEN FILE " + shown, longer,
+                      fits && (from == AnswerFrom::CommandFile || held || kept) ? why : "",
+                      kept ? "piped answers and command files never replace a file" : ""});
     }
 }
 

@@ -2,12 +2,8 @@
 
 #include <limits>
 
-#include "console/boxes.hpp"
-#include "console/cmdfiles.hpp"
-#include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/fixed_columns.hpp"
-#include "console/stop.hpp"
 
 namespace tensova {
 namespace {
@@ -39,136 +35,7 @@ std::size_t valueEnd(std::string_view t, std::size_t start) {
     return start;
 }
 
-// The line of the keyboard's last answer.
-int32_t keyboardAnswer = 0;
-// The last answer read, keyboard or command file, for the box that ends piped input on it;
-// none when it was too long to keep.
-std::string lastAnswer;
-bool lastAnswerKept = false;
-
-// The run stops, the files of unended RUNs named: they lack what their RUN had still to write.
-[[noreturn]] void stopReading(std::string_view why) {
-    wout({why});
-    for (const std::string& file : filesOfUnendedRuns()) wout({file});
-    wout({"===> STOPPING EXECUTION"});
-    stopRun(1);
-}
-
 }  // namespace
-
-WholeLine readWholeLine(int32_t unit, std::string& line) {
-    if (unitReadLine(unit, line) != ReadResult::Ok) return WholeLine::End;
-    if (unitLineTerminated(unit) || unitLineCut(unit)) return WholeLine::Ok;
-    // A piece of a longer line: the rest is passed over, to its line end.
-    std::string rest;
-    bool onlyLineEnd = true;  // the line ends right after the piece: it is not too long
-    while (unitReadLine(unit, rest) == ReadResult::Ok) {
-        onlyLineEnd = onlyLineEnd && rest.empty() && unitLineTerminated(unit);
-        if (unitLineTerminated(unit) || unitLineCut(unit)) break;
-    }
-    if (onlyLineEnd) return WholeLine::Ok;
-    line.clear();
-    return WholeLine::TooLong;
-}
-
-std::string tooLongLine() {
-    return "line longer than " + fmtIown(static_cast<int64_t>(kLongestUnitLine)) + " characters";
-}
-
-void endOfInput() {
-    stopReading("END OF INPUT");
-}
-
-void endAfterRefusal() {
-    // Not the end of the input: the answers went on, but none after this one can be in step.
-    stopReading("A REFUSED ANSWER ENDS THE RUN");
-}
-
-std::string quotedAnswer(std::string_view line) {
-    // Enough to recognise the answer; a line of a million characters must not fill the screen.
-    constexpr std::size_t kShown = 200;
-    std::size_t shown = line.size();
-    if (shown > kShown) {
-        shown = kShown;
-        // Not inside a character of several bytes.
-        while (shown > 0 && (static_cast<unsigned char>(line[shown]) & 0xC0) == 0x80) --shown;
-    }
-    std::string q = "\"";
-    for (const char c : line.substr(0, shown)) {
-        const auto u = static_cast<unsigned char>(c);
-        q += u < 0x20 || u == 0x7f ? '?' : c;
-    }
-    q += '"';
-    if (shown < line.size())
-        q += " (cut: " + fmtIown(static_cast<int64_t>(line.size())) + " characters in all)";
-    return q;
-}
-
-WholeLine readAnswerOf(int32_t unit, std::string& line) {
-    const WholeLine r = readWholeLine(unit, line);
-    if (unit == kKeyboardUnit) keyboardAnswer = unitLineNumber(unit);
-    lastAnswerKept = r == WholeLine::Ok;
-    if (lastAnswerKept) lastAnswer = line;
-    return r;
-}
-
-Answered readAnswer(std::string& line) {
-    const bool fromFile = answerFromCommandFile();
-    // While nobody sees the questions, a command file is at its end as the keyboard is.
-    const WholeLine r =
-        fromFile && unitConsoleLost() ? WholeLine::End : readAnswerOf(iocom.stdIn, line);
-    if (r == WholeLine::Ok) return Answered::Line;
-    if (r == WholeLine::TooLong) return Answered::TooLong;
-    if (!fromFile) endOfInput();
-    endRunningCommandFile();
-    return Answered::Ended;
-}
-
-namespace {
-
-template <typename Lines>
-void refuse(const Refusal& r, const Lines& why) {
-    const int32_t unit = r.unit != 0 ? r.unit : iocom.stdIn;
-    const bool fromFile = unit == iocom.stdIn && answerFromCommandFile();
-    if (r.box == RefusalBox::Quiet && iocom.terminal && !fromFile) {
-        if (!r.retry.empty()) wout({r.retry});
-        return;
-    }
-    r.box == RefusalBox::Warning ? warninghead(r.which) : errorhead(r.which);
-    for (const auto& line : why)
-        if (!std::string_view(line).empty()) wout({line});
-    if (!iocom.terminal) {
-        // Piped lines after this one were written for questions that will not come in their
-        // order, those after a command file for a command file that ran to its end.
-        wout({fromFile ? commandFileLine() + ","
-                       : "line " + fmtIown(keyboardAnswer) + " of standard input,",
-              "answer to:", r.question});
-        if (!r.quoted && lastAnswerKept) wout({"refused answer:", quotedAnswer(lastAnswer)});
-        // Nothing more is read from the keyboard, not even the pause of a box.
-        unitEndInput(kKeyboardUnit);
-        r.box == RefusalBox::Warning ? warningclose() : errorclose();
-        endAfterRefusal();
-    }
-    if (fromFile) endCommandFileAtLine();
-    if (!r.retry.empty()) wout({r.retry});
-    if (r.box == RefusalBox::Warning) {
-        warningtail00();
-    } else if (r.box == RefusalBox::Outdated) {
-        errortail0();
-    } else {
-        errortail00();
-    }
-}
-
-}  // namespace
-
-void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why) {
-    refuse(r, why);
-}
-
-void refuseAnswer(const Refusal& r, const std::vector<std::string>& why) {
-    refuse(r, why);
-}
 
 bool FreeFormat::nextToken(std::string_view& token) {
     // Leading blanks and tabs go; a value then runs to the next separator. One comma or slash

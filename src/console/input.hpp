@@ -1,79 +1,13 @@
 #pragma once
-// Reading answers and free-format values.
-//
-// The end of the input is handled here, once for every prompt: a command file that ends hands
-// the input back to the keyboard, exactly as ending it from the command-file menu does, and the
-// question is asked again there; the keyboard's end stops the run with a message.
+// Free-format values, in answers and in files.
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "console/text.hpp"
 #include "console/units.hpp"
 
 namespace tensova {
-
-// How a line of a unit was read whole.
-enum class WholeLine { Ok, TooLong, End };
-
-// How an answer line was read from the standard input unit.
-enum class Answered {
-    Line,     // a line to judge
-    TooLong,  // a line longer than kLongestUnitLine, passed over whole: the caller refuses it
-    Ended,    // the command file ended, and the keyboard answers from now on: ask again
-};
-// Reads one answer line from the standard input unit. Never returns at the end of the keyboard
-// input: the run stops there.
-Answered readAnswer(std::string& line);
-// Reads one answer line of the unit whole, as readWholeLine does, and keeps the line of the
-// keyboard's last answer for the box that refuses it (a box's pause may read after it).
-WholeLine readAnswerOf(int32_t unit, std::string& line);
-
-// Reads one line of the unit whole. A line longer than kLongestUnitLine is read to its end and
-// refused (TooLong, `line` empty); End is the end of the unit (or an error reading it).
-WholeLine readWholeLine(int32_t unit, std::string& line);
-// The line of a box that refuses such a line.
-std::string tooLongLine();
-
-// The end of the keyboard's input: the run stops, its files finished and closed.
-[[noreturn]] void endOfInput();
-// The stop after an answer that ended piped input was refused (its box is closed): said so,
-// the run stops as at the end of the input.
-[[noreturn]] void endAfterRefusal();
-// An answer as a box quotes it: whole, between double quotes, its control characters shown as
-// '?'; a line of more than a few hundred characters is cut, the cut marked and the length told.
-std::string quotedAnswer(std::string_view line);
-
-// The frame of a box that refuses an answer.
-enum class RefusalBox {
-    Error,     // an error box
-    Warning,   // a warning box
-    Outdated,  // an error box with the outdated tail
-    Quiet,     // no box at a terminal, only the retry line when there is one
-};
-
-// A refused answer, and the box that says so.
-struct Refusal {
-    const Stamp& which;                       // the routine the box names
-    std::string_view question;                // named when the refusal ends piped input
-    std::string_view retry = "==> RETRYING";  // the box's last line when it is asked again
-    RefusalBox box = RefusalBox::Error;
-    int32_t unit = 0;     // the unit the answer came from; 0 for the standard input unit
-    bool quoted = false;  // the box's lines quote the answer already
-};
-
-// Refuses an answer that the caller would ask for again; `why` are the box's lines (empty ones
-// are left out). At a terminal the box is shown and the question asked again. An answer of a
-// command file ends the command file, in the box that names its line: the keyboard asks the
-// question again. While the keyboard is no terminal, an answer piped in or read from a command
-// file ends the run as the end of the input does, the box naming the line, the question and the
-// answer: a later line would answer a question it was not meant for.
-void refuseAnswer(const Refusal& r, std::initializer_list<std::string_view> why);
-// The same with the box's lines gathered beforehand (a file's report of what is wrong in it).
-void refuseAnswer(const Refusal& r, const std::vector<std::string>& why);
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional

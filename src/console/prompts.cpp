@@ -5,12 +5,12 @@
 #include <functional>
 #include <vector>
 
+#include "console/answers.hpp"
 #include "console/boxes.hpp"
-#include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/frames.hpp"
 #include "console/input.hpp"
-#include "console/menus.hpp"
 #include "console/text.hpp"
 
 namespace tensova {
@@ -45,10 +45,23 @@ void defaultLines(const std::string& shown) {
 constexpr std::size_t kNumberField = 20;
 constexpr std::size_t kTextField = 80;
 
-// An answer whose first character is a blank, carriage return or line feed takes the default.
-bool takesDefault(std::string_view line) {
-    return line.empty() || line[0] == ' ' || line[0] == '\r' || line[0] == '\n';
+// How an answer line begins, at a question with a default.
+enum class Lead {
+    Answer,    // with its answer
+    Default,   // with a blank, or empty: the default answers
+    Indented,  // a written line with blanks and then an answer: refused
+};
+// A line whose first character is a blank, carriage return or line feed takes the default. A
+// line written beforehand takes it only when its blanks are followed by nothing or by a `!`
+// comment: its writer meant the answer after them, which the default would drop unseen.
+Lead leadOf(std::string_view line) {
+    if (!line.empty() && line[0] != ' ' && line[0] != '\r' && line[0] != '\n') return Lead::Answer;
+    if (!lastAnswerSource().written()) return Lead::Default;
+    const std::size_t first = line.find_first_not_of(" \t\r\n");
+    return first == std::string_view::npos || line[first] == '!' ? Lead::Default : Lead::Indented;
 }
+constexpr std::string_view kIndented =
+    "answer after blanks: only blanks, or blanks and a ! comment, take the default";
 
 // A text answer longer than its field is refused whole: cut, it would be read as another answer
 // (a name cut short names another file). Blanks after it are no part of it.
@@ -69,9 +82,8 @@ struct Unreadable {
     std::string_view lead = "could not read";
     std::string_view retry = "==> RETRYING";
     RefusalBox box = RefusalBox::Error;
-    int32_t unit = 0;
     void refuse(std::string_view why = {}) const {
-        refuseAnswer({which, question, retry, box, unit},
+        refuseAnswer({which, question, retry, box},
                      {std::string(lead) + " " + std::string(question), why});
     }
 };
@@ -101,7 +113,15 @@ template <typename T, typename Parse>
 Answer readField(T& v, Parse parse, const Unreadable& box) {
     std::string line;
     if (!answerLine(line, box)) return Answer::AskAgain;
-    if (takesDefault(line)) return Answer::Default;
+    switch (leadOf(line)) {
+        case Lead::Answer:
+            break;
+        case Lead::Default:
+            return Answer::Default;
+        case Lead::Indented:
+            box.refuse(kIndented);
+            return Answer::AskAgain;
+    }
     if (firstValueEnd(line) > kNumberField) {
         box.refuse(longerThan("number", kNumberField));
         return Answer::AskAgain;
@@ -237,43 +257,44 @@ Verdict judge(char c) {
     }
 }
 
-// The whole answer counts, in either case; a line of blanks is a return.
-Verdict judgeWhole(std::string_view line) {
-    const std::size_t end = line.find_last_not_of(" \t\r");
-    if (end == std::string_view::npos) return Verdict::Default;
-    std::string w(line.substr(0, end + 1));
+// A whole word counts, in either case.
+Verdict judgeWhole(std::string_view word) {
+    std::string w(word);
     for (char& c : w) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (w == "y" || w == "yes" || w == "1") return Verdict::Yes;
     if (w == "n" || w == "no" || w == "0") return Verdict::No;
     return w == "h" ? Verdict::Help : Verdict::Wrong;
 }
 
+bool blanksOnly(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 // How a yes/no prompt judges and refuses its answers.
 struct YesNo {
     const Stamp& stamp;
     std::string_view text;  // the question at its full length
-    bool whole = false;     // only a whole answer counts
-    int32_t unit = 0;       // the unit it reads; 0 for the standard input unit
+    bool whole = false;     // only a whole word counts
 
-    // Answers written beforehand (piped in, or a command file's) count only whole: "new.ndk"
-    // meant for a name must not answer No by its first character. Nor do they get help, after
-    // which the question comes again, out of step with them.
-    bool written() const { return !iocom.terminal || (unit == 0 && answerFromCommandFile()); }
+    // Answers written beforehand (piped in, or a command file's) count only by their first word
+    // whole, text after it a comment: "new.ndk" meant for a name must not answer No by its first
+    // character. Nor do they get help, after which the question comes again, out of step with
+    // them.
+    static bool written() { return lastAnswerSource().written(); }
     Verdict verdict(std::string_view line) const {
-        const char first = line.empty() ? ' ' : line[0];
-        if (!written()) return whole ? judgeWhole(line) : judge(first);
-        // A line that begins with a blank takes the default, as at a terminal.
-        const Verdict v = judge(first) == Verdict::Default ? Verdict::Default : judgeWhole(line);
-        return v == Verdict::Help ? Verdict::Wrong : v;
+        const bool w = written();
+        if (!w && !whole) return judge(line.empty() ? ' ' : line[0]);
+        if (blanksOnly(line)) return Verdict::Default;
+        const Lead lead = w ? leadOf(line) : Lead::Answer;
+        if (lead == Lead::Default) return Verdict::Default;
+        if (lead == Lead::Indented) return Verdict::Wrong;
+        // At a terminal a line that begins with blanks has no first word here: it is refused.
+        const Verdict v = judgeWhole(line.substr(0, line.find_first_of(" \t")));
+        return w && v == Verdict::Help ? Verdict::Wrong : v;
     }
 
     Unreadable unreadable() const {
-        return {stamp,
-                text,
-                "could not read answer to",
-                "==> WILL ASK QUESTION AGAIN",
-                RefusalBox::Error,
-                unit};
+        return {stamp, text, "could not read answer to", "==> WILL ASK QUESTION AGAIN"};
     }
     // Applies the answer line; false when the question must be asked again (help, a wrong
     // answer).
@@ -296,8 +317,9 @@ struct YesNo {
                                           : whole   ? std::string(line.substr(0, 40))
                                                     : std::string(line.substr(0, 1));
                 refuseAnswer({stamp, trimmed(text), "==> WILL ASK QUESTION AGAIN",
-                              RefusalBox::Error, unit, written()},
-                             {"incorrect answer: " + shown});
+                              RefusalBox::Error, written()},
+                             {"incorrect answer: " + shown,
+                              written() && leadOf(line) == Lead::Indented ? kIndented : ""});
                 break;
             }
         }
@@ -405,6 +427,16 @@ void inchar1(std::string& answer, std::string_view text) {
     }
 }
 
+void inreturn(std::string_view text, const Stamp& which) {
+    const std::string_view q = trimmed(text);
+    const std::string line = awaitReturn({which, q, false}, [q] {
+        dotsAtLevel2();
+        wout({"Enter", q});
+    });
+    wout({"New value =", fit(line, 1)});
+    dotsAtLevel2();
+}
+
 void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
                std::string* line80) {
     const std::string_view q = trimmed(text);
@@ -421,7 +453,12 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
         // limit and its own words for it).
         const std::size_t field =
             line80 != nullptr ? kTextField : std::min(answer.size(), kTextField);
-        if (takesDefault(line)) {
+        const Lead lead = leadOf(line);
+        if (lead == Lead::Indented) {
+            box.refuse(kIndented);
+            continue;
+        }
+        if (lead == Lead::Default) {
             wout({"ichar =", fmtI(static_cast<unsigned char>(win[0]), 3), "=> use default value"});
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
@@ -451,7 +488,7 @@ void inlogicdef2(bool& l, std::string_view text, bool ldef, int32_t iuin, int32_
     auto out = [iuout](std::initializer_list<std::string_view> items) {
         unitWrite(iuout, cline(items));
     };
-    const YesNo how{kInlogicdef2, text, false, iuin};
+    const YesNo how{kInlogicdef2, text};
     out({kDots});
     for (;;) {
         out({q, "?"});

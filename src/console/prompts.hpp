@@ -3,11 +3,13 @@
 // command file while one runs). Each returns only with an acceptable answer: an unreadable or
 // out-of-range answer gives an error box and, at a terminal, the question again (a command file
 // ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank
-// (an empty line included) takes the default. A number is the line's first free-format value,
-// and the rest of the line is passed over (a comment in a command file); with a default it is
-// refused when it runs past its field of 20 characters. A text is the whole line, refused when
-// longer than its field (its variable's length, at most 80). At output level 2 the question is
-// framed by a line of dots and followed by the default; the accepted value is echoed.
+// (an empty line included) takes the default; written beforehand (piped in, a command file's)
+// only when nothing but a `!` comment follows its blanks, and is refused otherwise. A number is the
+// line's first free-format value, and the rest of the line is passed over (a comment in a command
+// file); with a default it is refused when it runs past its field of 20 characters. A text is the
+// whole line, refused when longer than its field (its variable's length, at most 80). At output
+// level 2 the question is framed by a line of dots and followed by the default; the accepted value
+// is echoed.
 //
 // The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
 // Text answers are std::strings whose size is the declared length of the variable.
@@ -47,15 +49,20 @@ void inrealsline(float* v, int32_t n, const Stamp& which, std::string_view quest
 
 // Text without default: the line as typed, cut or padded to answer's length.
 void inchar1(std::string& answer, std::string_view text);
+// A question that waits for return, put as inchar1 puts a one-character one; its line goes
+// through the one wait for return (awaitReturn), whose refusals name `which`.
+void inreturn(std::string_view text, const Stamp& which);
 // Text with default: an answer no longer than `answer`'s length, blanks after it aside (a
 // longer one is refused, never cut). With `line`, an answer of up to 80 characters is taken and
 // `line` receives it whole, for the caller to refuse what is too long for `answer`.
 void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
                std::string* line = nullptr);
-// Yes/no with default: y Y 1 yes, n N 0 no, h H help.
+// Yes/no with default: y Y 1 yes, n N 0 no, h H help. At a terminal the first character counts;
+// written beforehand, the first word whole (y, yes, 1, n, no, 0 in either case; what follows it
+// is a comment), and no help.
 void inlogicdef(bool& l, std::string_view text, bool ldef);
-// Yes/no where a wrong Yes destroys something: only a whole answer counts (y, yes, 1, n, no, 0
-// or h, in either case; return for the default), never its first character alone.
+// Yes/no where a wrong Yes destroys something: only a whole first word counts (y, yes, 1, n, no,
+// 0 or h, in either case; return for the default), never its first character alone.
 void inlogicdefwhole(bool& l, std::string_view text, bool ldef);
 // Yes/no on the units the caller names, every line at every level (the STOP and RESUME
 // questions of the error tails, asked on the keyboard). At the end of the input it takes the

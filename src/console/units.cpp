@@ -67,6 +67,11 @@ Unit& consoleIn() {
 Unit& consoleOut() {
     Unit& u = table()[kConsoleUnit];
     if (u.out == nullptr) {
+        // Fully buffered, a terminal too (where the C library would write each line by itself,
+        // and a map of many events would wait on the console): the keyboard's reads and the
+        // stop flush it, so every question shows before its answer is read.
+        static char buffer[kWriteBuffer];
+        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
         u.out = stdout;
         u.owns = false;
         u.name = "stdout";

@@ -106,8 +106,10 @@ bool sameLine(bool meridian, float a, bool otherMeridian, float b) {
 std::vector<PaperChord>& DrawnLines::of(bool meridian, float value) {
     for (Line& l : lines_)
         if (sameLine(meridian, value, l.meridian, l.value)) return l.chords;
-    lines_.push_back({meridian, value, {}});
-    return lines_.back().chords;
+    Line& l = lines_.emplace_back();
+    l.meridian = meridian;
+    l.value = value;
+    return l.chords;
 }
 
 void DrawnLines::box(Line& l) {

@@ -3,6 +3,7 @@
 // stands by its own line: the line drawn nearest to it.
 
 #include <array>
+#include <deque>
 #include <vector>
 
 #include "mapdraw/map_drawing.hpp"
@@ -13,7 +14,7 @@ namespace tensova {
 class DrawnLines {
   public:
     // The chords (cm) of the meridian or parallel of that value (radians; a meridian in any
-    // turn), kept from the first asking on.
+    // turn), kept from the first asking on, where they stay while other lines are added.
     std::vector<PaperChord>& of(bool meridian, float value);
 
     // Whether a label in the box (cm) names its line, the meridian or parallel of that value,
@@ -41,7 +42,7 @@ class DrawnLines {
     // Whether a chord of the line comes within `within` of the point.
     static bool passes(const Line& l, const std::array<float, 2>& at, float within);
 
-    mutable std::vector<Line> lines_;
+    mutable std::deque<Line> lines_;  // a line stays where it is as others are added
 };
 
 }  // namespace tensova

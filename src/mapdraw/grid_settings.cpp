@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "console/checks.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
+#include "console/boxes.hpp"
 #include "console/globe.hpp"
 #include "console/input.hpp"
 #include "console/menus.hpp"
@@ -83,9 +85,15 @@ void readRange(std::string_view question, std::string_view unitLine, float limit
             });
         },
         [&] {
-            if (onGlobe(v[0], limit) && onGlobe(v[1], limit)) return true;
-            refuseAnswer({kSllgrid3, question}, {"could not read " + std::string(question),
-                                                 "mini or maxi outside " + range});
+            // The line was read: the box names each bound off the globe, as a bound asked
+            // alone does.
+            std::vector<std::string> outside;
+            for (const auto& [name, value] : {std::pair{"mini", v[0]}, std::pair{"maxi", v[1]}})
+                if (!onGlobe(value, limit))
+                    outside.push_back(std::string(name) + " = " + fmtG(value, 12, 6));
+            if (outside.empty()) return true;
+            outside.push_back("outside " + range);
+            refuseAnswer({kSllgrid3, question}, outside);
             return false;
         },
         v);

@@ -48,6 +48,15 @@ float fullTurn() {
     return anglerad(kTwoPi);
 }
 
+// A map that wraps the ground around a circle samples its frame this often (radians, a degree)
+// to find where the frame lies around that circle. Within the reach of the transverse Mercator
+// (80 degrees from the circle) the angle around it moves at most 1/cos 80 = 5.76 times as fast
+// as the ground: two neighbouring samples lie no farther apart than 5.8 degrees around it.
+constexpr float kAroundStep = 0.017453292f;
+// The stretch of the circle that the frame must leave empty to have the tear moved into it
+// (radians, 12 degrees): a narrower one may be the room between two samples of the frame.
+constexpr float kEmptyStretch = 0.20943951f;
+
 // The difference d taken the short way round a turn, in [-turn/2, turn/2].
 template <typename T>
 T shortWayOf(T d, T turn) {
@@ -369,6 +378,42 @@ class Tracer {
     Sink& sink_;
 };
 
+// Where a map that wraps the ground around a circle tears it: in the middle of the widest
+// stretch of the circle on which no ground of the frame that the map shows lies, so that a frame
+// which leaves such a stretch is drawn in one piece; the south pole where the frame leaves none
+// (the whole world) or only a narrow one. The tear is given in [-3pi/2, pi/2], the turn it lays
+// out then holding every angle of a frame that leaves the south pole empty as the south pole's
+// turn holds it: such a frame is drawn as before.
+float tearAwayFrom(const ProjectionRow& row, const ProjectionParams& p, const Reach& reach,
+                   ReachDistance distance, const MapFrame& f) {
+    const auto steps = [](float span) {
+        return std::max(1, static_cast<int32_t>(std::ceil(span / kAroundStep)));
+    };
+    const int32_t across = steps(f.east - f.west), up = steps(f.north - f.south);
+    std::vector<float> around;
+    for (int32_t i = 0; i <= across; ++i) {
+        const float lon = f.west + (f.east - f.west) * static_cast<float>(i) / across;
+        for (int32_t k = 0; k <= up; ++k) {
+            const float lat = f.south + (f.north - f.south) * static_cast<float>(k) / up;
+            if (distance(p, lon, lat) <= reach.angle) around.push_back(row.around(p, lon, lat));
+        }
+    }
+    if (around.empty()) return kSouthTear;
+    std::sort(around.begin(), around.end());
+    const float turn = fullTurn();
+    // The stretch from the last angle round to the first, then those between neighbours.
+    float from = around.back(), width = around.front() + turn - around.back();
+    for (std::size_t k = 1; k < around.size(); ++k) {
+        if (around[k] - around[k - 1] <= width) continue;
+        from = around[k - 1];
+        width = around[k] - around[k - 1];
+    }
+    if (width < kEmptyStretch) return kSouthTear;
+    float tear = from + 0.5f * width;
+    while (tear > anglerad(kHalfPi)) tear -= turn;
+    return tear;
+}
+
 }  // namespace
 
 float intoTurn(float lon, float first, float last) {
@@ -417,6 +462,8 @@ Map::Map(const MapFrame& frame, const GridStyle& grid)
       half_(pi()),
       page_(pageTransform()),
       unitsPerCm_(page_.unitsPerCm()) {
+    if (row_->around != nullptr)
+        params_.tear = tearAwayFrom(*row_, params_, reach_, distance_, frame);
     switch (row_->placement) {
         case Placement::kFrame:
             centre_ = 0.5f * (frame.west + frame.east);

@@ -17,11 +17,14 @@
 //   is drawn at 185.
 // - Membership: a point is drawn when it lies in the frame (its edge inside), in any turn, and
 //   the projection shows it: within its reach (an azimuthal map's rim, the near side of a globe,
-//   80 degrees from a spherical transverse Mercator's central great circle, the hemisphere
-//   about an ellipsoidal one's meridian), not at the sentinel. A line ends or starts on the
-//   rim (a long step whose two ends lie beyond it is drawn where it passes within the reach),
-//   and lifts the pen where the projection tears it apart (the seam, the far side of a
-//   transverse Mercator map).
+//   80 degrees from a transverse Mercator's central great circle), not at the sentinel. A line
+//   ends or starts on the rim (a long step whose two ends lie beyond it is drawn where it passes
+//   within the reach), and lifts the pen where the projection tears it apart (the seam, a
+//   transverse Mercator map's tear).
+// - Tear: a map that lays the ground out along a circle (a transverse Mercator, along its central
+//   meridian's great circle, on past the poles) tears it at the far end of that circle from the
+//   frame, in the middle of the widest stretch of it that the frame leaves empty, so that such a
+//   frame is drawn in one piece; at the south pole where the frame leaves none.
 
 #include <array>
 #include <cstdint>

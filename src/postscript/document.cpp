@@ -309,8 +309,7 @@ bool pswritten(bool wholeFile) {
 void intplend() {
     submenuhead(kPlend);
     if (lwito(2)) wout({"Ready to close the PostScript plot file"});
-    std::string answer(1, ' ');
-    inchar1(answer, "CR = Return to close the PostScript file");
+    inreturn("CR = Return to close the PostScript file", kPlend);
     psend();
     wout({"The PostScript plot file is closed"});
     menutail();

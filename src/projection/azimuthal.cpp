@@ -26,9 +26,10 @@ constexpr float kNearAntipode = 1.0e-3f;
 // ground up to this far from the centre (radians, 80 degrees), or its central angle where
 // smaller.
 constexpr float kGnomonicReach = 1.3962634f;
-// The spherical transverse Mercator sends the poles of its central meridian's great circle to
-// infinity: it shows the ground up to this far from that circle (radians, 80 degrees), where the
-// scale is nearly six times the central meridian's.
+// The transverse Mercator sends the poles of its central meridian's great circle to infinity: it
+// shows the ground up to this far from that circle (radians, 80 degrees), where the scale is
+// nearly six times the central meridian's. The ellipsoidal one stands there within 0.14 km of the
+// exact projection, its farthest (see its series).
 constexpr float kTransverseReach = 1.3962634f;
 // The modified polyconic places a point where its straight meridian meets its parallel's
 // circle; poleward of its sheet they stop meeting and the map folds over itself. Measured
@@ -275,12 +276,6 @@ float fromCentralCircle(const ProjectionParams& p, float lon, float lat) {
     const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
     return std::atan2(std::fabs(std::sin(dl) * cp), std::hypot(std::cos(dl) * cp, std::sin(lat)));
 }
-float fromCentralPoint(const ProjectionParams& p, float lon, float lat) {
-    // A latitude past a pole (a tick running over it) is a point of the far side to the
-    // ellipsoidal series, even on the rim's meridians.
-    if (std::fabs(lat) > anglerad(kHalfPi) + kReachTolerance) return anglerad(kPi);
-    return fromMeridianPoint(p, lon, lat, 0.0f);
-}
 float fromSheetMiddle(const ProjectionParams& p, float lon, float lat) {
     return fromMeridianPoint(p, lon, lat, sheetMiddle(p));
 }
@@ -357,8 +352,12 @@ float reachOfTransverse(const ProjectionParams&) {
     return kTransverseReach;
 }
 
-float reachOfHemisphere(const ProjectionParams&) {
-    return anglerad(kHalfPi);
+float aroundCentralCircle(const ProjectionParams& p, float lon, float lat) {
+    // From the central meridian's point on the equator towards the north pole: the point's
+    // component towards the pole, and the one towards that point.
+    const float dl = lon - p.llpparam.lon0, cp = std::cos(lat);
+    const float a = std::atan2(std::sin(lat), std::cos(dl) * cp);
+    return a < -anglerad(kHalfPi) ? a + anglerad(kTwoPi) : a;
 }
 
 float reachOfSheet(const ProjectionParams& p) {
@@ -389,8 +388,6 @@ ReachDistance reachDistance(ReachFrom from) {
             return fromObliqueCentre;
         case ReachFrom::kCentralCircle:
             return fromCentralCircle;
-        case ReachFrom::kCentralPoint:
-            return fromCentralPoint;
         case ReachFrom::kSheetMiddle:
             return fromSheetMiddle;
         case ReachFrom::kEverywhere:
@@ -457,11 +454,9 @@ int32_t rimOfReach(const ProjectionParams& p, const Reach& r, float* lon, float*
             }
             break;
         }
-        case ReachFrom::kCentralPoint:
         case ReachFrom::kSheetMiddle: {
             Vec3 up{}, side{}, c{};
-            pointFrame(p.llpparam.lon0, r.from == ReachFrom::kSheetMiddle ? sheetMiddle(p) : 0.0f,
-                       up, side, c);
+            pointFrame(p.llpparam.lon0, sheetMiddle(p), up, side, c);
             for (int32_t k = 0; k < n; ++k)
                 circlePoint(up, side, c, r.angle, around(k, n), lon[k], lat[k]);
             break;

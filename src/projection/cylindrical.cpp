@@ -13,7 +13,7 @@ namespace tensova {
 void tm2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
          int32_t n) {
     const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
-    const float pi = anglerad(kPi), halfPi = anglerad(kHalfPi);
+    const float pi = anglerad(kPi), halfPi = anglerad(kHalfPi), twoPi = anglerad(kTwoPi);
     const float nearHalfPi = angleradi(kHalfPi), pastHalfPi = anglerads(kHalfPi);
     for (int32_t i = 0; i < n; ++i) {
         const float phi = lat[i];
@@ -33,7 +33,8 @@ void tm2(const ProjectionParams& p, float* x, float* y, const float* lon, const 
             px = 0.5f * std::log((1.0f + b) / (1.0f - b));
         }
 
-        // Y runs on past the poles into the far hemisphere rather than folding back.
+        // Y runs on past the poles into the far hemisphere rather than folding back, around the
+        // central meridian's great circle, and is laid out in the turn from the map's tear.
         const float adl = std::fabs(dl);
         const bool offPole = std::fabs(phi) < nearHalfPi;
         float py;
@@ -45,7 +46,7 @@ void tm2(const ProjectionParams& p, float* x, float* y, const float* lon, const 
         } else {
             py = phi == 0.0f ? 0.0f : (phi > 0.0f ? halfPi : -halfPi);
         }
-        storePoint(x[i], y[i], px, py, xoff, yoff);
+        storePoint(x[i], y[i], px, fromTear(py, p.tear, twoPi), xoff, yoff);
     }
 }
 

@@ -54,6 +54,7 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .reachFrom = R::kCentralCircle,
      .reachAngle = reachOfTransverse,
      .seam = false,
+     .around = aroundCentralCircle,
      .conformal = true},
     {.number = 2,
      .menuGroup = 4,
@@ -62,9 +63,10 @@ const std::array<ProjectionRow, kProjectionCount> kProjections = {{
      .dialogs = kEllipsoid | kLong1,
      .forward = tme2,
      .placement = P::kCentralMeridian,
-     .reachFrom = R::kCentralPoint,
-     .reachAngle = reachOfHemisphere,
+     .reachFrom = R::kCentralCircle,
+     .reachAngle = reachOfTransverse,
      .seam = false,
+     .around = aroundCentralCircle,
      .conformal = true},
     {.number = 3,
      .menuGroup = 1,
@@ -403,15 +405,16 @@ void projectWithin(ProjectionForward forward, const ProjectionParams& p, const R
 }  // namespace
 
 void ProjectionRow::projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
-                                 const float* lat, int32_t n, bool exact) const {
+                                 const float* lat, int32_t n, bool useExact) const {
     if (n < 1) return;
-    projectShown(p, reach(p), x, y, lon, lat, n, exact);
+    projectShown(p, reach(p), x, y, lon, lat, n, useExact);
 }
 
 void ProjectionRow::projectShown(const ProjectionParams& p, const Reach& r, float* x, float* y,
-                                 const float* lon, const float* lat, int32_t n, bool exact) const {
+                                 const float* lon, const float* lat, int32_t n,
+                                 bool useExact) const {
     if (n < 1) return;
-    projectWithin(exact && this->exact != nullptr ? this->exact : forward, p, r, x, y, lon, lat, n);
+    projectWithin(useExact && exact != nullptr ? exact : forward, p, r, x, y, lon, lat, n);
 }
 
 int32_t ProjectionRow::rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const {
@@ -429,11 +432,6 @@ void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n) 
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n) {
     const ProjectionRow& row = currentProjection();
     row.projectShown(currentProjectionParams(), x, y, lon, lat, n);
-}
-
-int32_t projectionRim(float* lon, float* lat, int32_t n) {
-    const ProjectionRow& row = currentProjection();
-    return row.rim(currentProjectionParams(), lon, lat, n);
 }
 
 }  // namespace tensova

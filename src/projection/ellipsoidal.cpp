@@ -2,7 +2,10 @@
 // conformal conic, Mercator and the modified polyconic of the International Map of the World.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 #include "numeric/angles.hpp"
 #include "projection/ellipsoid_arc.hpp"
@@ -44,31 +47,69 @@ bool lambertConeEllipsoidal(float lat1, float lat2, float& n, float& f) {
     return std::isfinite(n) && n != 0.0f && std::isfinite(f);
 }
 
+// Kruger's series of the transverse Mercator, to the sixth power of the ellipsoid's third
+// flattening n (Karney, J. Geodesy 85:475, 2011): the ellipsoid taken conformally onto a sphere,
+// that sphere's transverse Mercator, and the series in n that takes it to the ellipsoid's. Against
+// the exact projection (GeographicLib's TransverseMercatorProj on GRS80) it stands within 0.14 km
+// out to 80 degrees from the central meridian's great circle, and within a metre out to 76. In
+// double precision: the conformal latitude's tangent runs to infinity at the poles.
+struct Kruger {
+    double e = 0.0;       // the eccentricity
+    double radius = 1.0;  // the rectifying radius, in equatorial radii
+    std::array<double, 6> alpha{};
+
+    explicit Kruger(const Ellipsoid& el) {
+        const double a = el.a, b = el.b;
+        const double n = a > 0.0 && b > 0.0 && b <= a ? (a - b) / (a + b) : 0.0;
+        const double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n, n6 = n5 * n;
+        e = 2.0 * std::sqrt(n) / (1.0 + n);
+        radius = (1.0 + n2 / 4.0 + n4 / 64.0 + n6 / 256.0) / (1.0 + n);
+        alpha = {n / 2.0 - 2.0 * n2 / 3.0 + 5.0 * n3 / 16.0 + 41.0 * n4 / 180.0 -
+                     127.0 * n5 / 288.0 + 7891.0 * n6 / 37800.0,
+                 13.0 * n2 / 48.0 - 3.0 * n3 / 5.0 + 557.0 * n4 / 1440.0 + 281.0 * n5 / 630.0 -
+                     1983433.0 * n6 / 1935360.0,
+                 61.0 * n3 / 240.0 - 103.0 * n4 / 140.0 + 15061.0 * n5 / 26880.0 +
+                     167603.0 * n6 / 181440.0,
+                 49561.0 * n4 / 161280.0 - 179.0 * n5 / 168.0 + 6601661.0 * n6 / 7257600.0,
+                 34729.0 * n5 / 80640.0 - 3418889.0 * n6 / 1995840.0,
+                 212378941.0 * n6 / 319334400.0};
+    }
+};
+
 }  // namespace
 
 void tme2(const ProjectionParams& p, float* x, float* y, const float* lon, const float* lat,
           int32_t n) {
-    const Ellipsoid& el = p.ellipsoid;
+    const Kruger k(p.ellipsoid);
     const float xoff = p.llorig.xoff, yoff = p.llorig.yoff, lon0 = p.llpparam.lon0;
-    const float pi = anglerad(kPi), ep2 = el.ep2;
+    const float pi = anglerad(kPi);
+    constexpr double kHalfPiD = std::numbers::pi / 2.0, kTurn = 2.0 * std::numbers::pi;
     for (int32_t i = 0; i < n; ++i) {
-        const float phi = lat[i];
         float dl = lon[i] - lon0;
         // The short way round, as for the spherical transverse Mercator.
         if (dl < -pi || dl >= pi) modulro(&dl, &dl, anglerad(kTwoPi), -pi, 1);
-        const float sp = std::sin(phi), k = std::cos(phi), t = sp / k, tt = t * t;
-        const float g = ep2 * k * k;
-        const float a = dl * k, a2 = a * a, a3 = a2 * a, a4 = a2 * a2, a5 = a4 * a, a6 = a4 * a2;
-        const float nu = primeVertical(el, sp);
-        const float px =
-            nu * (a + (1.0f - tt + g) * a3 / 6.0f +
-                  (5.0f - 18.0f * tt + tt * tt + 72.0f * g - 58.0f * ep2) * a5 / 120.0f);
-        const float py =
-            meridianArc(el, phi, sp, k) +
-            nu * t *
-                (a2 / 2.0f + (5.0f - tt + 9.0f * g + 4.0f * g * g) * a4 / 24.0f +
-                 (61.0f - 58.0f * tt + tt * tt + 600.0f * g - 330.0f * ep2) * a6 / 720.0f);
-        storePoint(x[i], y[i], px, py, xoff, yoff);
+        // The conformal latitude's tangent; a pole, or a latitude rounded past it, is the pole.
+        const double phi = std::clamp(double(lat[i]), -kHalfPiD, kHalfPiD);
+        const double tau = std::sin(phi) / std::cos(phi);
+        const double sigma = std::sinh(k.e * std::atanh(k.e * tau / std::hypot(1.0, tau)));
+        const double taup = tau * std::hypot(1.0, sigma) - sigma * std::hypot(1.0, tau);
+        // The spherical transverse Mercator of the conformal sphere: around the central
+        // meridian's great circle, on past the poles, laid out from the map's tear; and the
+        // distance from that circle, which grows without bound at its poles.
+        const double sl = std::sin(double(dl)), cl = std::cos(double(dl));
+        const double across = std::hypot(taup, cl);
+        if (across == 0.0) {
+            storePoint(x[i], y[i], farAwayAlong(float(sl)), 0.0f, xoff, yoff);
+            continue;
+        }
+        double around = std::atan2(taup, cl);
+        if (around < -kHalfPiD) around += kTurn;
+        around = fromTear(around, double(p.tear), kTurn);
+        const std::complex<double> z{around, std::asinh(sl / across)};
+        std::complex<double> w = z;
+        for (std::size_t j = 0; j < k.alpha.size(); ++j)
+            w += k.alpha[j] * std::sin(2.0 * double(j + 1) * z);
+        storePoint(x[i], y[i], float(k.radius * w.imag()), float(k.radius * w.real()), xoff, yoff);
     }
 }
 

@@ -23,6 +23,18 @@ inline float farAwayAlong(float d) {
     return d == 0.0f ? 0.0f : std::copysign(kFarAway, d);
 }
 
+// An angle around the circle that a map wraps the ground about, given in [-pi/2, 3pi/2] (the turn
+// of a tear at the south pole), laid out in the turn from `tear` (in [-3pi/2, pi/2]): a turn on or
+// back where it lies outside it. Where the tear is the south pole nothing moves, not even the
+// pole, which lies at both ends.
+template <typename T>
+T fromTear(T angle, T tear, T turn) {
+    constexpr T kEdge = T(1e-5);
+    if (angle < tear - kEdge) return angle + turn;
+    if (angle > tear + turn + kEdge) return angle - turn;
+    return angle;
+}
+
 inline void storePoint(float& x, float& y, float px, float py, float xoff, float yoff) {
     x = withinSentinel(px - xoff);
     y = withinSentinel(py - yoff);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <string_view>
 #include <vector>
 
@@ -88,14 +89,23 @@ struct Forimwpoly {
 };
 inline Forimwpoly forimwpoly;
 
+// Where a map that wraps the ground once around a circle (the transverse Mercator, around its
+// central meridian's great circle) tears it apart, unless the map chooses otherwise: the south
+// pole, a quarter turn south of the central meridian's point on the equator.
+inline constexpr float kSouthTear = -std::numbers::pi_v<float> / 2.0f;
+
 // All that a projection's transforms, its reach and its rim read: a copy of the blocks above and
-// of the oblique centre's rotation (the frame-change matrix, whose third row is the centre).
+// of the oblique centre's rotation (the frame-change matrix, whose third row is the centre); and
+// where a map that wraps the ground around a circle tears it: the angle around that circle
+// (radians, see ProjectionRow::around) from which the map lays one turn of it out, so that its
+// lines lift the pen there. A map chooses it away from its frame.
 struct ProjectionParams {
     Llorig llorig;
     Llpparam llpparam;
     Ellipsoid ellipsoid;
     Forimwpoly forimwpoly;
     A2b a2b;
+    float tear = kSouthTear;
 };
 
 // The parameters in force: the blocks as the dialogs and set-ups last left them.
@@ -108,9 +118,6 @@ void projlln(float* x, float* y, const float* lon, const float* lat, int32_t n);
 // Projects as projlln, but a point that the current projection does not place truly gets the
 // sentinel: one beyond the projection's reach (see ProjectionRow::projectShown).
 void projllnShown(float* x, float* y, const float* lon, const float* lat, int32_t n);
-
-// The rim of the current projection's reach (see ProjectionRow::rim).
-int32_t projectionRim(float* lon, float* lat, int32_t n);
 
 // The parameter dialogs a projection uses, run in this order after its section's title.
 enum ProjectionDialog : unsigned {
@@ -137,9 +144,10 @@ enum class Placement : uint8_t {
 // How far a projection shows the ground truly, measured from its centre: its formulas go on
 // past it (a point beyond the central angle held on the rim, the far side of an orthographic
 // globe drawn over the near side, the gnomonic's far points towards infinity, the transverse
-// Mercator's towards its poles at infinity, Mercator's and a conformal cone's poles at infinity,
-// the ellipsoidal series folding its far side back over the map); maps leave such points out,
-// and the shown part ends on a rim at a finite distance on the map.
+// Mercator's towards its poles at infinity, where the ellipsoidal one's series also leaves the
+// exact projection, Mercator's and a conformal cone's poles at infinity, the modified polyconic
+// folding over itself); maps leave such points out, and the shown part ends on a rim at a finite
+// distance on the map.
 enum class ReachFrom : uint8_t {
     kEverywhere,     // every point the projection places is shown
     kPole,           // angular distance from the north pole
@@ -148,8 +156,6 @@ enum class ReachFrom : uint8_t {
     kEquator,        // angular distance from the equator, either way
     kObliqueCentre,  // angular distance from the oblique centre
     kCentralCircle,  // angular distance from the great circle of the central meridian
-    kCentralPoint,   // angular distance from the central meridian's point on the equator: a
-                     // quarter turn is the hemisphere about the central meridian
     kSheetMiddle,    // angular distance from the central meridian's point halfway between the
                      // bounding parallels of a modified polyconic's sheet
 };
@@ -173,6 +179,10 @@ enum Straight : uint8_t {
 using ProjectionForward = void (*)(const ProjectionParams& p, float* x, float* y, const float* lon,
                                    const float* lat, int32_t n);
 
+// The angle (radians) of a point around the circle that a map wraps the ground about, in
+// [-pi/2, 3pi/2], with the projection's parameters p.
+using AroundCircle = float (*)(const ProjectionParams& p, float lon, float lat);
+
 // All that the program knows of one projection.
 struct ProjectionRow {
     int32_t number = 0;
@@ -190,6 +200,11 @@ struct ProjectionRow {
     bool tears = true;  // between two points it shows, the map may tear a line apart or hide its
                         // middle (the far side of a transverse Mercator map); an azimuthal
                         // map's rim ends lines instead
+    // Where the map wraps the ground once around a circle (the transverse Mercator, whose y runs
+    // around its central meridian's great circle and on past the poles): a point's angle around
+    // it. The map lays out one turn of it from the parameters' tear and tears lines there; null
+    // for the other maps.
+    AroundCircle around = nullptr;
     bool conformal = false;  // keeps angles: every direction at a point turns as north does there
     Straight straight = kCurved;
 
@@ -198,14 +213,14 @@ struct ProjectionRow {
     }
     Reach reach(const ProjectionParams& p) const;
     // Projects n points with this projection and the parameters p, a point beyond its reach
-    // getting the sentinel; `exact` through the exact transform where the forward one reads a
-    // table, for the directions of the ground around a point. x and y may be lon and lat.
+    // getting the sentinel; with `useExact` through the exact transform where the forward one
+    // reads a table, for the directions of the ground around a point. x and y may be lon and lat.
     void projectShown(const ProjectionParams& p, float* x, float* y, const float* lon,
-                      const float* lat, int32_t n, bool exact = false) const;
+                      const float* lat, int32_t n, bool useExact = false) const;
     // The same with the reach r taken once with the parameters p, for a map that projects its
     // points a few at a time.
     void projectShown(const ProjectionParams& p, const Reach& r, float* x, float* y,
-                      const float* lon, const float* lat, int32_t n, bool exact = false) const;
+                      const float* lon, const float* lat, int32_t n, bool useExact = false) const;
     // Where the shown part of the map ends, at a finite distance on the map: n points of that
     // rim (radians), spread evenly along it, and n; 0 for a projection without a reach.
     int32_t rim(const ProjectionParams& p, float* lon, float* lat, int32_t n) const;

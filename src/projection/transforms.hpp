@@ -90,11 +90,10 @@ void mollweideExact(const ProjectionParams& p, float* x, float* y, const float* 
 
 // The reach of each kind of map with the parameters p (radians): the azimuthal maps of
 // the equal-area and stereographic laws, the orthographic polar and oblique, the perspective,
-// the gnomonic, the spherical transverse Mercator (from its central great circle), the
-// ellipsoidal one, whose series knows no far side (the hemisphere about its central meridian),
-// the modified polyconic, which folds over itself poleward of its sheet, and the maps that send
-// a point to infinity: the stereographic (its antipode), the conformal cone (from its apex) and
-// Mercator (from the equator).
+// the gnomonic, the transverse Mercator (from its central great circle), the modified polyconic,
+// which folds over itself poleward of its sheet, and the maps that send a point to infinity: the
+// stereographic (its antipode), the conformal cone (from its apex) and Mercator (from the
+// equator).
 float reachOfAzimuthal(const ProjectionParams& p);
 float reachOfStereographic(const ProjectionParams& p);
 float reachOfOrthographicPolar(const ProjectionParams& p);
@@ -102,10 +101,14 @@ float reachOfOrthographicOblique(const ProjectionParams& p);
 float reachOfPerspective(const ProjectionParams& p);
 float reachOfGnomonic(const ProjectionParams& p);
 float reachOfTransverse(const ProjectionParams& p);
-float reachOfHemisphere(const ProjectionParams& p);
 float reachOfSheet(const ProjectionParams& p);
 float reachOfCone(const ProjectionParams& p);
 float reachOfCylinder(const ProjectionParams& p);
+
+// The angle of a point around the central meridian's great circle, from that meridian's point on
+// the equator towards the north pole, in [-pi/2, 3pi/2]: where the transverse Mercator lays it
+// out on the sphere, along its y.
+float aroundCentralCircle(const ProjectionParams& p, float lon, float lat);
 
 // Sets to the sentinel the projected points of x and y that lie beyond the reach r of a map with
 // the parameters p.

@@ -99,6 +99,49 @@ Lines firstBody(const Lines& lines) {
     return slice(lines, 3, findLine(lines, " EXIT .........................99") - 1);
 }
 
+// A side has a direction, and the test an inner side, only where its ends lie more than 0.001
+// degree apart and, on a great circle, as far from antipodal: on the globe for great circles, in
+// the plane of longitude and latitude for straight lines. The preparation refuses the same sides
+// (in a triangle whose other sides have a direction).
+TEST(PolygonTest, ASideWhoseEndsMeetOrAreAntipodalHasNoDirection) {
+    using enum EdgeFault;
+    const struct {
+        const char* name;
+        bool greatCircle;
+        float lon1, lat1, lon2, lat2;
+        EdgeFault want;
+    } cases[] = {
+        {"one place", true, 10, 20, 10, 20, EndsMeet},
+        {"a turn apart", true, 0, 0, 360, 0, EndsMeet},
+        {"either side of 180", true, -180, 0, 180, 0, EndsMeet},
+        {"two longitudes at the pole", true, 0, 90, 120, 90, EndsMeet},
+        {"within the least side", true, 0, 0, 0.0009f, 0, EndsMeet},
+        {"just beyond it", true, 0, 0, 0.0011f, 0, None},
+        {"antipodal", true, 0, 0, 180, 0, EndsAntipodal},
+        {"antipodal across the equator", true, 0, 45, 180, -45, EndsAntipodal},
+        {"within the least side of antipodal", true, 0, 0, 179.9991f, 0, EndsAntipodal},
+        {"beyond it", true, 0, 0, 179.998f, 0, None},
+        {"straight, one place", false, 5, 5, 5, 5, EndsMeet},
+        {"straight, within the least side", false, 5, 5, 5.0005f, 5.0005f, EndsMeet},
+        {"straight, across the plane", false, -180, 0, 180, 0, None},
+        {"straight, along the top of the plane", false, 0, 90, 120, 90, None},
+    };
+    ConsoleCapture cap(std::string(std::size(cases), '\n'));  // a return for each box
+    trigoset();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(edgeFault(c.greatCircle, c.lon1, c.lat1, c.lon2, c.lat2), c.want);
+        Seistest2& t = seistest2;
+        t.nvrtx = 3;
+        t.lgrcircle = c.greatCircle;
+        t.vrtxlong = {c.lon1, c.lon2, 45};
+        t.vrtxlat = {c.lat1, c.lat2, -30};
+        int32_t istat = -1;
+        spolygontst(istat);
+        EXPECT_EQ(istat, c.want == None ? 0 : c.greatCircle ? 10 : 20);
+    }
+}
+
 TEST(SelectionMenu, BodyShowsTheLinesOfEachTestSwitchedOn) {
     const Lines everyOn = firstBody(runMenu("99\n", [](Seistest2& t) {
         t.ltest = t.ltestlat = t.ltestlong = t.ltestpoly = t.ltestdep = t.ltestfro = true;
@@ -140,7 +183,7 @@ void squareInForce(Seistest2& t) {
 TEST(SelectionMenu, PolygonFiles) {
     InFolder here;
     const auto cases = tableRows("polygon_file_cases.txt", ';');
-    ASSERT_EQ(cases.size(), 27u);
+    ASSERT_EQ(cases.size(), 32u);
     // The menu offers the last polygon file read as the next name: one named p read first makes
     // that default the same whatever this process ran before.
     here.dir.write("p", cases[0].at(0));

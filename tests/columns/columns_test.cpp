@@ -275,5 +275,22 @@ TEST_F(Columns, EditLevels) {
     EXPECT_EQ(readrealsetup.nvar, 99);
 }
 
+// Listing type 1 shows the array's columns, each by its name, down to the last one, before the
+// correspondence (each pass over the menu pauses at the header's box).
+TEST_F(Columns, TheArrayStatusListsEveryArrayColumn) {
+    const Lines want = {" |               ARRAY STATUS              |",
+                        " |-----------------------------------------|",
+                        " |  ARRAY col  |                           |",
+                        " |-------------|---------------------------|",
+                        " |nb|   name   |                           |",
+                        " |--|----------|---------------------------|",
+                        " | 1|File.col.1|",
+                        " | 2|File.col.2|",
+                        " |-----------------------------------------|",
+                        " |          CORRESPONDANCE STATUS          |"};
+    Correspondence c;
+    EXPECT_EQ(block(c.run("\n\n300\n1\n\n99\n", 1), want), want);
+}
+
 }  // namespace
 }  // namespace tensova::test

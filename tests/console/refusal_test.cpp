@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "console/answers.hpp"
 #include "console/cmdfiles.hpp"
 #include "console/console.hpp"
 #include "console/input.hpp"
@@ -221,16 +222,17 @@ TEST(Refusal, ANumberMayCarryAComment) {
     }
 }
 
-// "replace it ?" takes a whole answer only: a wrong Yes there destroys a file.
+// "replace it ?" takes a whole first word only: a wrong Yes there destroys a file.
 TEST(Refusal, ReplaceTakesOnlyAWholeAnswer) {
     const std::pair<const char*, const char*> taken[] = {
-        {"y", "yes"}, {"YES", "yes"}, {"1", "yes"}, {"yes  ", "yes"}, {"n", "no"},
-        {"No", "no"}, {"0", "no"},    {"", "no"},   {"   ", "no"}};
+        {"y", "yes"},          {"YES", "yes"}, {"1", "yes"}, {"yes  ", "yes"},
+        {"yes please", "yes"}, {"n", "no"},    {"No", "no"}, {"no ! keep it", "no"},
+        {"0", "no"},           {"", "no"},     {"   ", "no"}};
     for (const auto& [answer, want] : taken) {
         ConsoleCapture cap(std::string(answer) + "\n");
         EXPECT_EQ(kReplace(), want) << answer;
     }
-    for (const char* wrong : {"1000", "10", "yes please", " y", "nope", "x"}) {
+    for (const char* wrong : {"1000", "10", "yesterday.ndk", " y", "nope", "x"}) {
         ConsoleCapture cap(std::string(wrong) + "\n\ny\n");
         EXPECT_EQ(kReplace(), "yes") << wrong;
         EXPECT_EQ(countLines(cap.lines(), std::string(" incorrect answer: ") + wrong), 1) << wrong;

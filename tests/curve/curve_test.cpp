@@ -52,6 +52,14 @@ TEST(CurveMenu, FixedParameterRowsAndSlotsNotInUse) {
     });
     // Choice 3 names no slot in use: the menu again, nothing else.
     expectGolden(out, "curve_menus.txt#fixed parameter rows");
+    // Choice 2, the last slot in use, opens that slot's menu, whose entry 10 names it; the
+    // menu shows again, then the curve menu.
+    const Lines named = curveRun("2\n10\nspeed\n99\n99\n", [] {
+        pfixblock.nparfix = 2;
+        scall(0);
+    });
+    EXPECT_EQ(countLines(named, " index  ..........................      2"), 2);
+    EXPECT_EQ(pfixblock.pfixname[1], "speed");
 }
 
 TEST(CurveMenu, InconsistentRunningPointIsRepairedThroughTheMenu) {

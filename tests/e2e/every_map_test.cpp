@@ -21,6 +21,8 @@
 
 #include "e2e/map_files.hpp"
 #include "e2e/session.hpp"
+#include "support/ghostscript.hpp"
+#include "support/transcript.hpp"
 
 namespace tensova {
 namespace {
@@ -309,6 +311,44 @@ TEST(Maps, APageThatCannotShowItsFrameHoldsNoMark) {
     EXPECT_EQ(faults(map, test::kPortrait), "");
 }
 
+// A map that cannot show its frame says so in one warning box, whose pause takes one line, and
+// leaves the text alignment as a drawn grid leaves it (-7, as the plot parameters show it): the
+// polar perspective with its defaults sees 90 degrees about the north pole, none of the default
+// frame's 80 S to 80 N; the default Mercator draws its grid. Each RUN has exactly the returns of
+// its boxes (the perspective's origin too), so that an answer taken by a pause that is not there,
+// or left over by one that is, ends the run at the next question.
+TEST(Maps, AFrameTheMapCannotShowHasOneBoxAndLeavesTheGridsAlignment) {
+    const test::Lines box = {" ///////////////////////////////////////////",
+                             " ///        subroutine mapseis           ///",
+                             " ///               WARNING               ///",
+                             " ///////////////////////////////////////////",
+                             " the grid box has no extent on the map",
+                             " ==> SCALING UNCHANGED",
+                             " ===> HIT RETURN TO CONTINUE",
+                             " ///////////////////////////////////////////",
+                             " ====================================",
+                             " PLOTTING LAT LONG GRID"};
+    const struct {
+        const char* name;
+        const char* projection;  // the map menu's keys, and the returns of the origin's box
+        const char* pause;       // the return of the grid box's box
+    } cases[] = {{"the default Mercator", "", ""},
+                 {"the polar perspective with its defaults", "300\n11\n99\n99\n99\n\n", "\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s(std::string("\n2001\n") + c.projection + "1000\n\nmap.ps\n" +
+                              c.pause + "99\n99\n99\n330\n32\n\n99\n20\n\n9999\n");
+        EXPECT_EQ(s.result.status, 0);
+        const bool hidden = *c.pause != '\0';
+        EXPECT_EQ(s.count(box[4]), hidden ? 1 : 0);
+        if (hidden) {
+            EXPECT_EQ(test::block(s.lines, box), box);
+        }
+        EXPECT_EQ(s.count(" currently stored   :     -7"), 1);
+        test::expectRenders(s.dir.file("map.ps"), "", 1);
+    }
+}
+
 // A mark stands by its line: the oblique gnomonic about 0/45 shows the western edge of 100..200
 // by 30 S..60 N from 30 N up (75.7 degrees from its centre; 20 N lies 82.7 degrees out, beyond
 // its 80), and the eastern edge only at 60 N. The ticks of 45 degrees of the parallels 30 S to
@@ -351,9 +391,11 @@ TEST(Maps, TheRimIsTheEdgeThatLiesBeyondIt) {
 
 // Mercator from 79 S to 79 N with ticks of 11 degrees: the ticks of the top and bottom edges run
 // to the rim at 89 degrees and would make the map smaller than half of its first fit, in which
-// the frame's height, 2 ln tan 84.5 = 4.781 earth radii, fills the page's box, 25 cm from its
+// the frame's height, 2 ln tan 84.5 = 4.6808 earth radii, fills the page's box, 25 cm from its
 // bottom margin to 0.2 cm below the heading. It keeps at least half: its meridians span 160
-// degrees at 25 cm / 4.781 / 2 a radius or more.
+// degrees at 25 cm / 4.6808 / 2 a radius or more. Half is where it stops: a little less than
+// half would hold all its marks (49.5 %, 1 % narrower), so the bound is tight, a point's share
+// of the file's rounding off it.
 TEST(Maps, NeverSmallerThanHalfOfTheFirstFit) {
     const Drawn map = drawn({"Mercator", 15, 0}, "10\n-79 79 10\n", "11", test::kPortrait);
     double west = 1e9, east = -1e9;
@@ -364,19 +406,19 @@ TEST(Maps, NeverSmallerThanHalfOfTheFirstFit) {
         west = std::min(west, p.points[0][0]);
         east = std::max(east, p.points[0][0]);
     }
-    const double half = 0.5 * 25 * 28.35 / 4.781 * (160 * M_PI / 180);
-    EXPECT_GE(east - west, 0.995 * half);
+    const double half = 0.5 * 25 * (72 / 2.54) / 4.6808 * (160 * M_PI / 180);
+    EXPECT_GE(east - west, 0.998 * half);
 }
 
 INSTANTIATE_TEST_SUITE_P(Maps, OnEachPage, testing::ValuesIn(kPages),
-                         [](const testing::TestParamInfo<PlotPage>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<PlotPage>& page) {
+                             return std::string(page.param.name);
                          });
 
 INSTANTIATE_TEST_SUITE_P(
     Maps, EveryMap, testing::Combine(testing::ValuesIn(kProjections), testing::ValuesIn(kPages)),
-    [](const testing::TestParamInfo<EveryMap::ParamType>& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
+    [](const testing::TestParamInfo<EveryMap::ParamType>& map) {
+        return std::string(std::get<0>(map.param).name) + "_" + std::get<1>(map.param).name;
     });
 
 }  // namespace

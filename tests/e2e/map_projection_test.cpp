@@ -446,6 +446,96 @@ TEST(MapProjection, ProjectionTrapsStayOnTheMap) {
     }
 }
 
+// Epicentres alone (no stress symbols), as the transverse Mercator tests draw them.
+const std::string kEpicentres = "342\nn\n" + kRunQuiet;
+
+// The box of the open paths (the grid's lines and ticks), and the middles of the closed ones
+// that end where they begin (the epicentres' symbols), in the order drawn.
+struct GridAndEvents {
+    std::array<double, 4> grid{1e9, 1e9, -1e9, -1e9};
+    std::vector<std::array<double, 2>> events;
+};
+GridAndEvents gridAndEvents(const std::string& ps) {
+    GridAndEvents out;
+    for (const PsPath& p : psPaths(ps)) {
+        std::array<double, 4> box{1e9, 1e9, -1e9, -1e9};
+        for (const auto& [x, y] : p.points)
+            box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x),
+                   std::max(box[3], y)};
+        if (!p.closed) {
+            out.grid = {std::min(out.grid[0], box[0]), std::min(out.grid[1], box[1]),
+                        std::max(out.grid[2], box[2]), std::max(out.grid[3], box[3])};
+        } else if (p.points.size() > 2 && p.points.front() == p.points.back()) {
+            out.events.push_back({0.5 * (box[0] + box[2]), 0.5 * (box[1] + box[3])});
+        }
+    }
+    return out;
+}
+
+// A polar cap about the central meridian 0 on a transverse Mercator, spherical
+// or ellipsoidal, is a disc about the pole, every event of the cap drawn, as wide as it is tall
+// within a tenth (a cap of 30 degrees is 2 atanh(sin 30) = 1.10 earth radii wide and 1.05 tall;
+// torn at the south pole, its far half stood 2 pi above the other), on the page.
+TEST(MapProjection, ATransverseMercatorDrawsAPolarCapAsADisc) {
+    std::string cap;
+    for (int k = 0; k < 8; ++k) cap += thrustAt(-70, -180 + 45 * k) + thrustAt(70, -180 + 45 * k);
+    const struct {
+        const char* name;
+        std::string keys;
+    } cases[] = {
+        {"spherical, the south cap",
+         "300\n1\n99\n99\n99\n320\n10\n-90 -60 10\n20\n-180 180 30\n33\n10\n99\n"},
+        {"spherical, the north cap",
+         "300\n1\n99\n99\n99\n320\n10\n60 90 10\n20\n-180 180 30\n33\n10\n99\n"},
+        {"ellipsoidal, the south cap",
+         "300\n2\n99\n99\n99\n99\n320\n10\n-90 -60 10\n20\n-180 180 30\n33\n10\n99\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + c.keys + kEpicentres,
+                              {{"e.ndk", cap}});
+        EXPECT_EQ(s.result.status, 0);
+        EXPECT_EQ(s.count(" events off the map projection =      8"), 1);
+        const GridAndEvents drawn = gridAndEvents(s.dir.read("map.ps"));
+        EXPECT_EQ(drawn.events.size(), 8u);
+        const double width = drawn.grid[2] - drawn.grid[0], height = drawn.grid[3] - drawn.grid[1];
+        EXPECT_NEAR(height, width, 0.1 * width);
+        EXPECT_TRUE(drawn.grid[0] >= 0 && drawn.grid[2] <= kPageWidth && drawn.grid[1] >= 0 &&
+                    drawn.grid[3] <= kPageHeight);
+        test::expectRenders(s.dir.file("map.ps"));
+    }
+}
+
+// A check of the ellipsoidal transverse Mercator about 0: events on the equator and at
+// 45 N every 5 degrees from 5 to 85 E, on the frame 10 S to 60 N by 0 to 90 E. The event 85
+// degrees out lies beyond the reach, 80 degrees from the central meridian; the others stand
+// where the exact projection puts them: on the equator 557.310, 5627.272 and 13073.301 km out
+// at 5, 45 and 75 E, 15914.267 km at 80, on the rim (echo "0 lon" | TransverseMercatorProj -e
+// 6378137 1/298.257222101 -k 1 -l 0, GeographicLib 2.1.2). The series it replaced put 75 E
+// 1283 km short. No line runs beyond the rim.
+TEST(MapProjection, TheEllipsoidalTransverseMercatorStandsWhereTheExactMapDoes) {
+    std::string events;
+    for (const int lat : {0, 45})
+        for (int lon = 5; lon <= 85; lon += 5) events += thrustAt(lat, lon);
+    const test::Session s(
+        "\n1000\n1001\ne.ndk\n2001\n300\n2\n99\n99\n99\n99\n320\n10\n-10 60 10\n"
+        "20\n0 90 10\n99\n" +
+            kEpicentres,
+        {{"e.ndk", events}});
+    EXPECT_EQ(s.result.status, 0);
+    EXPECT_EQ(s.count(" events off the map projection =      1"), 1);
+    const GridAndEvents drawn = gridAndEvents(s.dir.read("map.ps"));
+    ASSERT_EQ(drawn.events.size(), 33u);
+    // The equator's events, drawn first, west to east.
+    const auto at = [&](int lon) { return drawn.events[static_cast<std::size_t>(lon / 5 - 1)]; };
+    for (int lon = 10; lon <= 80; lon += 5) EXPECT_EQ(at(lon)[1], at(5)[1]) << lon;
+    const double perKm = (at(45)[0] - at(5)[0]) / (5627.272 - 557.310);
+    EXPECT_NEAR(at(75)[0] - at(5)[0], (13073.301 - 557.310) * perKm, 0.5);
+    EXPECT_NEAR(at(80)[0] - at(5)[0], (15914.267 - 557.310) * perKm, 0.5);
+    EXPECT_LT(drawn.grid[2], at(80)[0] + 0.5);
+    test::expectRenders(s.dir.file("map.ps"));
+}
+
 // A map menu visited and left as it was changes none of the map's bytes: the angles that the
 // grid's menu and the projection's dialogs show in degrees go back as they were stored, not
 // through a round trip of degrees and radians (80 degrees shows as 79.9999924).

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -47,6 +49,23 @@ TEST(MainMenu, StartHelpSwitchUnknownNumbersBadAnswersAndQuit) {
     test::expectGolden(test::slice(lines, 0, menu), "startup.txt");
     test::expectGolden(test::slice(lines, menu, static_cast<int>(lines.size()) - menu),
                        "main_menu.txt");
+}
+
+// The run's system line, which the golden masks, names the processor: the x86 family as i86,
+// any other as one of no known code.
+TEST(MainMenu, TheSystemLineNamesTheProcessor) {
+    const Session s("\n9999\n");
+    const auto line = std::find_if(s.lines.begin(), s.lines.end(), [](const std::string& l) {
+        return l.starts_with(" @ On system: ");
+    });
+    ASSERT_NE(line, s.lines.end());
+    utsname u{};
+    ASSERT_EQ(uname(&u), 0);
+    const std::string machine = u.machine;
+    const bool x86 = machine == "x86_64" ||
+                     (machine.size() == 4 && machine[0] == 'i' && machine.ends_with("86"));
+    const auto from = line->find('-') + 1;
+    EXPECT_EQ(line->substr(from, line->find('-', from) - from), x86 ? "i86" : "CPU????") << *line;
 }
 
 // The waiting points, and the line each shows first, are the rows of a table of tests/data. The

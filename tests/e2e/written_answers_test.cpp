@@ -14,6 +14,8 @@ namespace tensova::test {
 namespace {
 
 const Lines kRefusedEnd{" A REFUSED ANSWER ENDS THE RUN", " ===> STOPPING EXECUTION"};
+const std::string kIndented =
+    " answer after blanks: only blanks, or blanks and a ! comment, take the default";
 
 // The run ended at a refused answer: its last lines, and its status.
 void expectEndedByRefusal(const Session& s) {
@@ -63,17 +65,23 @@ TEST(WrittenAnswers, NoFileIsReplaced) {
     expectRenders(own.dir.file("old.ps"), "", 1);
 }
 
-// A yes or no written beforehand is one of y, yes, 1, n, no, 0 in either case, or return (a line
-// that begins with a blank); anything else is refused and ends the run, its box quoting it
-// whole. Help would ask again, out of step with the lines: refused too.
+// A yes or no written beforehand is a first word of y, yes, 1, n, no, 0 in either case (what
+// follows is a comment), or return (an empty line, blanks, blanks and a ! comment); anything
+// else is refused and ends the run, its box quoting it whole: a line that begins with blanks and
+// holds an answer too. Help would ask again, out of step with the lines: refused too.
 TEST(WrittenAnswers, AYesOrNoCountsOnlyWhole) {
     const struct {
         const char* answer;
         const char* taken;  // "Yes", "No " or nullptr for refused
-    } cases[] = {{"y", "Yes"},    {"YES", "Yes"},  {"1", "Yes"},         {"yes  ", "Yes"},
-                 {"n", "No "},    {"No", "No "},   {"0", "No "},         {"", "No "},
-                 {" yes", "No "}, {"99", nullptr}, {"new.ndk", nullptr}, {"yes please", nullptr},
-                 {"10", nullptr}, {"h", nullptr}};
+    } cases[] = {{"y", "Yes"},         {"YES", "Yes"},
+                 {"1", "Yes"},         {"yes  ", "Yes"},
+                 {"y ! close", "Yes"}, {"yes please", "Yes"},
+                 {"n", "No "},         {"No", "No "},
+                 {"0\tnone", "No "},   {"", "No "},
+                 {"   ", "No "},       {"  ! keep", "No "},
+                 {" yes", nullptr},    {"99", nullptr},
+                 {"new.ndk", nullptr}, {"yesterday.ndk", nullptr},
+                 {"10", nullptr},      {"h", nullptr}};
     for (const auto& c : cases) {
         for (const bool fromFile : {false, true}) {
             SCOPED_TRACE(std::string(c.answer) + (fromFile ? " in a command file" : " piped"));
@@ -88,9 +96,15 @@ TEST(WrittenAnswers, AYesOrNoCountsOnlyWhole) {
             expectEndedByRefusal(s);
             const int box = s.find(" incorrect answer: \"" + std::string(c.answer) + "\"");
             EXPECT_GT(box, 0);
-            EXPECT_EQ(s.at(box + 1).rfind(fromFile ? " line 2 of command file cmds.txt,"
-                                                   : " line 3 of standard input,",
-                                          0),
+            // An indented answer's box says why its blanks did not take the default.
+            const bool indented = c.answer[0] == ' ';
+            if (indented) {
+                EXPECT_EQ(s.at(box + 1), kIndented);
+            }
+            EXPECT_EQ(s.at(box + (indented ? 2 : 1))
+                          .rfind(fromFile ? " line 2 of command file cmds.txt,"
+                                          : " line 3 of standard input,",
+                                 0),
                       0u);
             EXPECT_EQ(s.count(" answer Yes    y or Y or 1    "), 0);  // no help
         }
@@ -130,10 +144,10 @@ TEST(WrittenAnswers, APauseTakesOnlyAnEmptyLine) {
         const char* theLine;
     } cases[] = {
         {"piped", keys + "x.ndk\n" + after, " ===> HIT RETURN TO CONTINUE",
-         " line 7 of standard input, at the pause: \"x.ndk\""},
+         " line 7 of standard input, answer to: HIT RETURN TO CONTINUE"},
         {"while a command file runs", "\n5000\n5001\ncmds.txt\nx.ndk\n",
          " ===> HIT RETURN TO RESUME COMMANDS",
-         " line 5 of standard input, at the pause: \"x.ndk\""},
+         " line 5 of standard input, answer to: HIT RETURN TO RESUME COMMANDS"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -141,10 +155,110 @@ TEST(WrittenAnswers, APauseTakesOnlyAnEmptyLine) {
         expectEndedByRefusal(s);
         const int pause = s.find(c.pauseLine);
         EXPECT_EQ(
-            slice(s.lines, pause + 1, 3),
-            (Lines{c.theLine, " a pause takes only an empty line: the answers are out of step",
-                   " ///////////////////////////////////////////"}));
+            slice(s.lines, pause + 1, 4),
+            (Lines{" a pause takes only an empty line: the answers are out of step", c.theLine,
+                   " refused answer: \"x.ndk\"", " ///////////////////////////////////////////"}));
         EXPECT_FALSE(s.dir.exists("y.ndk"));
+    }
+}
+
+// Every wait for return is a pause: the start banner, a box's, the close of a plot file. Written
+// beforehand, it takes only an empty line or one of blanks; any other was meant for a question
+// and ends the run (a command file's ends the command file, and the keyboard closes). At a
+// terminal any line ends it, as before.
+TEST(WrittenAnswers, EveryWaitForReturnIsAPause) {
+    const std::string close = "CR = Return to close the PostScript file";
+    const struct {
+        const char* what;
+        std::string input;
+        Keyboard keyboard;
+        int status;
+        Lines box;         // the refusal's place, question and answer; none when taken
+        const char* plot;  // the plot file, finished whatever ended the run
+    } cases[] = {
+        {"banner",
+         "9999\n",
+         Keyboard::Pipe,
+         1,
+         {" line 1 of standard input, answer to: HIT RETURN TO CONTINUE",
+          " refused answer: \"9999\""},
+         nullptr},
+        {"banner, blanks", "   \n9999\n", Keyboard::Pipe, 0, {}, nullptr},
+        {"banner at a terminal", "9999\n9999\n", Keyboard::Terminal, 0, {}, nullptr},
+        {"close",
+         "\n10\n\nq.ps\n20\n9999\n",
+         Keyboard::Pipe,
+         1,
+         {" line 6 of standard input, answer to: " + close, " refused answer: \"9999\""},
+         "q.ps"},
+        {"close, one return short",
+         "\n10\n\n\n20\n10\n\n\n20\n\n9999\n",
+         Keyboard::Pipe,
+         1,
+         {" line 6 of standard input, answer to: " + close, " refused answer: \"10\""},
+         "seis.ps"},
+        {"close, blanks", "\n10\n\nq.ps\n20\n  \n9999\n", Keyboard::Pipe, 0, {}, "q.ps"},
+        {"close at a terminal",
+         "\n10\n\nq.ps\n20\n9999\n9999\n",
+         Keyboard::Terminal,
+         0,
+         {},
+         "q.ps"},
+        {"close in a command file",
+         "\n5000\n5001\ncmds.txt\n\n\n9999\n",
+         Keyboard::Terminal,
+         0,
+         {" line 5 of command file cmds.txt", " ===> END OF COMMAND FILE"},
+         "c.ps"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, {{"cmds.txt", "10\n\nc.ps\n20\nx\n"}}, c.keyboard);
+        EXPECT_EQ(s.result.status, c.status);
+        if (c.status == 1) {
+            EXPECT_EQ(slice(s.lines, s.find(c.box[0]) - 1, 3),
+                      (Lines{" a pause takes only an empty line: the answers are out of step",
+                             c.box[0], c.box[1]}));
+        } else if (!c.box.empty()) {
+            EXPECT_EQ(slice(s.lines, s.find(c.box[0]), 2), c.box);
+        }
+        if (c.plot != nullptr) expectRenders(s.dir.file(c.plot), "", 1);
+    }
+    // At a terminal the close takes the line, as it always did, and only its first character
+    // shows.
+    const Session terminal("\n10\n\nq.ps\n20\n9999\n9999\n", {}, Keyboard::Terminal);
+    EXPECT_EQ(terminal.count(" New value = 9"), 1);
+}
+
+// Written beforehand, a line that begins with blanks and then holds an answer is refused at a
+// question with a default: its writer meant that answer. Blanks alone, or blanks and a ! comment,
+// keep the default. The main menu has no default and reads past the blanks; at a terminal a line
+// that begins with a blank takes the default.
+TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
+    const Files files{{"three.ndk", testData("three.ndk")}};
+    const struct {
+        const char* what;
+        std::string input;
+        Keyboard keyboard;
+        bool refused;
+    } cases[] = {
+        {"number", "\n1000\n  100\n99\n9999\n", Keyboard::Pipe, true},
+        {"number, blanks", "\n1000\n   \n9999\n", Keyboard::Pipe, false},
+        {"number, a comment", "\n1000\n  ! back\n9999\n", Keyboard::Pipe, false},
+        {"file name", "\n1000\n1001\n  three.ndk\n9999\n", Keyboard::Pipe, true},
+        {"main menu", "\n  1000\n99\n9999\n", Keyboard::Pipe, false},
+        {"number at a terminal", "\n1000\n  100\n9999\n", Keyboard::Terminal, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, files, c.keyboard);
+        EXPECT_EQ(s.count(kIndented), c.refused ? 1 : 0);
+        if (c.refused) {
+            expectEndedByRefusal(s);
+        } else {
+            EXPECT_EQ(s.result.status, 0);
+            EXPECT_EQ(s.count(" New value =            99"), 1);  // the reader's menu left
+        }
     }
 }
 
@@ -164,15 +278,23 @@ TEST(WrittenAnswers, ACommandFileEndedByARefusalEndsTheRun) {
     EXPECT_EQ(s.count(" New value =             4"), 0);
 }
 
-// The box that ends the run quotes the answer whole, a long one cut with a mark; a stop inside
-// a map's or a sheet's RUN names its plot file, which is finished but lacks the rest of the RUN.
+// The box that ends the run quotes the answer whole, a long one cut with a mark, never inside a
+// character: of 300 bytes that are no text (each the middle of a character) it shows none; a
+// stop inside a map's or a sheet's RUN names its plot file, which is finished but lacks the rest
+// of the RUN.
 TEST(WrittenAnswers, TheEndingSaysWhatWasRefusedAndWhatIsUnfinished) {
-    const std::string long300(300, 'z');
-    const Session longLine("\n" + long300 + "\n9999\n");
-    expectEndedByRefusal(longLine);
-    EXPECT_EQ(longLine.count(" refused answer: \"" + long300.substr(0, 200) +
-                             "\" (cut: 300 characters in all)"),
-              1);
+    const struct {
+        const char* what;
+        std::string answer, shown;
+    } longLines[] = {{"300 letters", std::string(300, 'z'), std::string(200, 'z')},
+                     {"300 bytes of no text", std::string(300, '\x80'), ""}};
+    for (const auto& c : longLines) {
+        SCOPED_TRACE(c.what);
+        const Session longLine("\n" + c.answer + "\n9999\n");
+        expectEndedByRefusal(longLine);
+        EXPECT_EQ(
+            longLine.count(" refused answer: \"" + c.shown + "\" (cut: 300 characters in all)"), 1);
+    }
 
     const std::string read = "\n1000\n1001\nsheet.ndk\n";
     const struct {

@@ -265,8 +265,8 @@ TEST_P(EachProjection, EachLabelNamesTheLineDrawnNearestToIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GridLabels, EachProjection, testing::Range(1, kProjectionCount + 1),
-                         [](const testing::TestParamInfo<int32_t>& info) {
-                             return "projection_" + std::to_string(info.param);
+                         [](const testing::TestParamInfo<int32_t>& projection) {
+                             return "projection_" + std::to_string(projection.param);
                          });
 
 // Labels that stand beside their lines: the meridians 40 E and W of Lallemand's sheet about 45 N,

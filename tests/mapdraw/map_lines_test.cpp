@@ -83,7 +83,7 @@ std::vector<Point> along(float lon1, float lat1, float lon2, float lat2, int ste
 TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
     const MapSetting equalArea90{5, 90}, stereo120{8, 120}, polar{5, 180}, stereoPole{7, 180};
     const MapSetting tm{1}, wholeEqualArea{6, 180}, mollweide{24};
-    const Frame frame160to200{160, 200, 0, 30}, world{-180, 180, 0, 30};
+    const Frame frame160to200{160, 200, 0, 30}, world{-180, 180, 0, 30}, globe{-180, 180, -90, 90};
     struct Case {
         const char* name;
         MapSetting map;
@@ -142,15 +142,16 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
              expectNear(p[0].points.back(), at(360, 10), "to the east edge");
              expectNear(p[1].points.front(), at(0, 10), "from the west edge");
          }},
-        // Transverse Mercator about 0: south of the equator y jumps by two pi where the
-        // longitude passes 90 degrees.
-        {"transverse Mercator tears", tm, along(80, -30, 100, -30, 10), nullptr, 2, shortSegments},
+        // Transverse Mercator about 0 on a map of the whole globe, which leaves no stretch of its
+        // central great circle empty: it tears at the south pole, and south of the equator y
+        // jumps by two pi where the longitude passes 90 degrees.
+        {"transverse Mercator tears", tm, along(80, -30, 100, -30, 10), &globe, 2, shortSegments},
         // The same at 0.3 cm to the unit: the jump of two pi is still longer than the tear
         // check's centimetre.
-        {"a tear at a small scale", tm, along(80, -30, 100, -30, 10), nullptr, 2, shortSegments,
+        {"a tear at a small scale", tm, along(80, -30, 100, -30, 10), &globe, 2, shortSegments,
          0.3f},
         // At 0.17 cm the torn chord, from 90 to 92, is 1.06 cm: just over the check's length.
-        {"a tear of just over a centimetre", tm, along(80, -30, 100, -30, 10), nullptr, 2,
+        {"a tear of just over a centimetre", tm, along(80, -30, 100, -30, 10), &globe, 2,
          shortSegments, 0.17f},
         // Transverse Mercator about 0 reaches 80 degrees from its central meridian's great
         // circle: along the equator from 70 to 110 the line ends on the rim at 80, x = atanh(sin
@@ -237,8 +238,8 @@ TEST(MapLines, RimSeamPoleWindowEdgeTearAndAntipode) {
 }
 
 // A pen of one piece, a tick mark's, draws its line to where the map first lifts the pen and
-// nothing after: on transverse Mercator about 0, from 70 to 110 on the equator to the rim at 80
-// (not again from 100), and from 80 to 100 at 30S to the tear at 90.
+// nothing after: on transverse Mercator about 0 over the whole globe, from 70 to 110 on the
+// equator to the rim at 80 (not again from 100), and from 80 to 100 at 30S to the tear at 90.
 TEST(MapLines, APenOfOnePieceStopsWhereTheMapFirstLiftsIt) {
     const struct {
         const char* name;
@@ -250,7 +251,7 @@ TEST(MapLines, APenOfOnePieceStopsWhereTheMapFirstLiftsIt) {
         SCOPED_TRACE(c.name);
         MapDocument doc("");
         useMap(MapSetting{1});
-        const Map map = mapOfGrid();
+        const Map map = gridMap(-180, 180, -90, 90);
         MapPen pen(map, Join::kGraticule, nullptr, true);
         for (std::size_t k = 0; k < c.line.size(); ++k)
             pen.to(rad(c.line[k][0]), rad(c.line[k][1]), k > 0);

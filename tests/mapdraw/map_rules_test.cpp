@@ -304,12 +304,13 @@ void useGrid(float west, float east, float lat, float tick, int32_t steps) {
 
 // A transverse Mercator of a frame wider than its reach: its grid ends on the rim and the fit
 // reaches it, at x = rim either way; nothing is drawn beyond, not even ticks that run over the
-// poles. The spherical one about 0 reaches 80 degrees from its central meridian's great circle:
-// atanh(sin 80) = 2.4362460 (python3). Over -120..120 the frame's sides lie within 60 degrees of
-// that circle: the rim alone, both its small circles, gives the width. The ellipsoidal one about
-// 150E over 50..250 shows the hemisphere about its meridian: on the equator 90 degrees out, its
-// series a + (1 + e'2) a^3/6 + (5 + 14 e'2) a^5/120 with a = pi/2 and GRS80's e'2 =
-// 0.00673949677548 gives 2.6270918 (python3).
+// poles. Both reach 80 degrees from their central meridian's great circle. The spherical one
+// about 0 has its rim at atanh(sin 80) = 2.4362460 (python3). Over -120..120 the frame's sides
+// lie within 60 degrees of that circle: the rim alone, both its small circles, gives the width.
+// The ellipsoidal one about 150E over 50..250 has its rim's widest point on the equator, 80
+// degrees out, where the exact projection puts it at 15914266.803 m, 2.4951272 equatorial radii
+// (echo 0 80 | TransverseMercatorProj -e 6378137 1/298.257222101 -k 1 -l 0, GeographicLib
+// 2.1.2); its series stands 0.14 km, 2.2e-5, within it.
 TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
     const struct {
         const char* name;
@@ -318,7 +319,7 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
     } cases[] = {
         {"spherical, 80 degrees from the central great circle", 1, 0, -100, 100, 2.4362460f},
         {"spherical, its rim alone", 1, 0, -120, 120, 2.4362460f},
-        {"ellipsoidal, the hemisphere", 2, 150, 50, 250, 2.6270918f},
+        {"ellipsoidal, 80 degrees from the central great circle", 2, 150, 50, 250, 2.4951272f},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -341,49 +342,142 @@ TEST(MapRules, ATransverseMercatorOfAWideFrameEndsOnItsRim) {
     }
 }
 
-// The ellipsoidal transverse Mercator about 150E shows the hemisphere about its meridian, where
-// its points land where PROJ puts them (its series drifts from the exact map by up to 5e-5 at
-// 30 degrees out); beyond, where the series would fold the far side back over the map, nothing
-// is shown; its rim is the great circle 90 degrees from the meridian's point on the equator.
-// A latitude past the pole on a meridian of the rim (a long tick) is no point the series places.
-// References: echo "lon lat" | proj -f %.7f +proj=tmerc +a=1 +b=0.9966472184589324 +k_0=1
-// +lon_0=150 (PROJ 9.1.1).
-TEST(MapRules, AnEllipsoidalTransverseMercatorShowsTheHemisphereAboutItsMeridian) {
+// The ellipsoidal transverse Mercator about 150E shows the ground within 80 degrees of its
+// central meridian's great circle, past the poles too, each point within a kilometre of the
+// exact projection; nothing beyond (60E and 240E on the equator lie 89 degrees from it). Its rim
+// is the two small circles 80 degrees from that great circle. The frame 50..250 runs round the
+// circle's poles, so it holds the tear wherever it lies: the map keeps it at the south pole. The
+// ground beyond the north pole (at 51.65E, and at 330E on the central great circle) runs on
+// from the near side, and the ground beyond the south pole lies the meridian's whole length, four
+// quarters of 10001965.729 m, further on. References, in equatorial radii: echo "lat lon" |
+// TransverseMercatorProj -e 6378137 1/298.257222101 -k 1 -l 150 (GeographicLib 2.1.2), divided
+// by 6378137.
+TEST(MapRules, AnEllipsoidalTransverseMercatorShowsEightyDegreesFromItsGreatCircle) {
     ConsoleCapture cap;
     useProjection(2, 150);
     const Map map = gridMap(50, 250, -80, 80);
+    constexpr double kQuarter = 10001965.729 / 6378137.0;
     const struct {
         float lon, lat;
         bool shown;
         double x, y;
     } cases[] = {
         {165, 10, true, 0.2606782, 0.1794109},
-        {135, -25, true, -0.2391752, -0.4471149},
+        {135, -25, true, -0.2391752, -0.4471148},
         {180, 45, true, 0.3701381, 0.8533842},
         {120, -45, true, -0.3701381, -0.8533842},
-        {61, 0, true, 0, 0},
-        {239, 30, true, 0, 0},
+        {239, 30, true, 1.3142563, 1.5381433},
+        {241, -30, true, 1.3142563, -1.5981850},
+        {51.65f, 13.82f, true, -1.9466224, 2.0857711},
+        {-30, 60, true, 0, 2.0930655},
+        {-30, -60, true, 0, -2.0930655},
+        {61, 0, false, 0, 0},
         {59, 0, false, 0, 0},
-        {51.65f, 13.82f, false, 0, 0},
-        {241, -30, false, 0, 0},
-        {-30, 60, false, 0, 0},
-        {60, -100, false, 0, 0},
     };
     for (const auto& c : cases) {
         float lon = rad(c.lon), lat = rad(c.lat), x = 0, y = 0;
         map.project(&x, &y, &lon, &lat, 1);
         EXPECT_EQ(onMap(x, y), c.shown) << c.lon << " " << c.lat;
-        if (c.shown && (c.x != 0 || c.y != 0)) {
-            EXPECT_NEAR(x, c.x, 1e-4) << c.lon << " " << c.lat;
-            EXPECT_NEAR(y, c.y, 1e-4) << c.lon << " " << c.lat;
-        }
+        if (!c.shown) continue;
+        const double beyond = c.y < -kQuarter ? 4 * kQuarter : 0;
+        EXPECT_LT(std::hypot(x - c.x, y - c.y - beyond), 1000 / 6378137.0) << c.lon << " " << c.lat;
     }
     std::array<float, 36> lon{}, lat{}, x{}, y{};
     ASSERT_EQ(map.rim(lon.data(), lat.data(), 36), 36);
     map.project(x.data(), y.data(), lon.data(), lat.data(), 36);
     for (std::size_t k = 0; k < 36; ++k) {
-        EXPECT_NEAR(std::cos(lon[k] - rad(150.0f)) * std::cos(lat[k]), 0.0f, 1e-6f) << k;
+        EXPECT_NEAR(std::fabs(std::sin(lon[k] - rad(150.0f))) * std::cos(lat[k]),
+                    std::sin(rad(80.0f)), 1e-6f)
+            << k;
         EXPECT_TRUE(onMap(x[k], y[k])) << k;
+    }
+}
+
+// A transverse Mercator wraps the ground around its central meridian's great circle and tears it
+// where it closes that circle: in the middle of the widest stretch of the circle that the frame
+// leaves empty. So a frame that leaves one is drawn in one piece, each meridian and parallel of
+// its grid one line: a polar cap (the pole lies on the central meridian's great circle) is a
+// disc, about as wide as it is tall (a cap of 30 degrees 2 atanh(sin 30) = 1.10 wide and 1.05
+// tall, where its tear at the pole made it 2 pi tall); and so is a frame across the meridian a
+// quarter turn from the central one, or across its antimeridian, south of the equator, where the
+// tear used to be.
+TEST(MapRules, ATransverseMercatorTearsAwayFromItsFrame) {
+    const struct {
+        const char* name;
+        int32_t iproj;
+        float lon0, west, east, south, north;
+        bool disc;
+    } cases[] = {
+        {"the south polar cap", 1, 0, -180, 180, -90, -60, true},
+        {"the north polar cap", 1, 0, -180, 180, 60, 90, true},
+        {"the south polar cap about 150E", 1, 150, -180, 180, -90, -50, true},
+        {"an ellipsoidal south polar cap", 2, 0, -180, 180, -90, -60, true},
+        {"an ellipsoidal north polar cap about 150E", 2, 150, 0, 360, 70, 90, true},
+        {"a quarter turn east, south of the equator", 1, 0, 60, 120, -80, -40, false},
+        {"across the antimeridian, to the south pole", 1, 0, 60, 300, -90, -30, false},
+        {"ellipsoidal, across the antimeridian", 2, 10, 150, 240, -60, -20, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MapDocument doc("");
+        useProjection(c.iproj, c.lon0);
+        const Map map = gridMap(c.west, c.east, c.south, c.north);
+        // Each meridian every 30 degrees and each parallel every 10, by its own pen.
+        int lines = 0;
+        const auto line = [&](float lon1, float lat1, float lon2, float lat2) {
+            MapPen pen(map, Join::kGraticule);
+            for (int k = 0; k <= 60; ++k)
+                pen.to(rad(lon1 + (lon2 - lon1) * k / 60), rad(lat1 + (lat2 - lat1) * k / 60), k);
+            ++lines;
+        };
+        for (float lon = c.west; lon <= c.east; lon += 30) line(lon, c.south, lon, c.north);
+        for (float lat = c.south; lat <= c.north; lat += 10) line(c.west, lat, c.east, lat);
+        auto drawn = doc.finish();
+        std::erase_if(drawn, [](const Path& q) { return q.points.size() < 2; });
+        EXPECT_EQ(static_cast<int>(drawn.size()), lines);
+        if (!c.disc) continue;
+        Point lo{1e9f, 1e9f}, hi{-1e9f, -1e9f};
+        for (const Path& q : drawn)
+            for (const Point& pt : q.points)
+                for (std::size_t k = 0; k < 2; ++k) {
+                    lo[k] = std::min(lo[k], pt[k]);
+                    hi[k] = std::max(hi[k], pt[k]);
+                }
+        EXPECT_NEAR(hi[1] - lo[1], hi[0] - lo[0], 0.1f * (hi[0] - lo[0]));
+    }
+}
+
+// Where the frame leaves the south pole's stretch of the circle empty, or leaves none empty (the
+// whole world: it holds the tear wherever it lies), the map places every point as the
+// projection does with its tear at the south pole: such maps keep their bytes.
+TEST(MapRules, ATransverseMercatorFrameClearOfTheSouthPoleKeepsItsPoints) {
+    ConsoleCapture cap;
+    const struct {
+        const char* name;
+        int32_t iproj;
+        float west, east, south, north;
+    } cases[] = {
+        {"the default frame", 1, -80, 80, -80, 80},
+        {"the north polar cap", 1, -180, 180, 60, 90},
+        {"across the antimeridian", 1, 150, 210, -60, 60},
+        {"to the south pole on its meridian", 1, -60, 60, -90, 0},
+        {"the world", 1, -180, 180, -90, 90},
+        {"ellipsoidal, Japan", 2, 125, 150, 25, 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useProjection(c.iproj, 0);
+        const Map map = gridMap(c.west, c.east, c.south, c.north);
+        for (int i = 0; i <= 12; ++i)
+            for (int k = 0; k <= 12; ++k) {
+                float lon = rad(c.west + (c.east - c.west) * i / 12);
+                float lat = rad(c.south + (c.north - c.south) * k / 12);
+                float x = 0, y = 0, px = 0, py = 0;
+                map.project(&x, &y, &lon, &lat, 1);
+                projllnShown(&px, &py, &lon, &lat, 1);
+                EXPECT_EQ(x, px) << i << " " << k;
+                EXPECT_EQ(y, py) << i << " " << k;
+            }
     }
 }
 
@@ -458,7 +552,7 @@ TEST(MapRules, TheMapProjectsThroughItsOwnRow) {
     ConsoleCapture cap;
     useProjection(2, 150);
     const Map map = gridMap(50, 250, -80, 80);
-    float lon[] = {rad(165.0f), rad(51.65f)}, lat[] = {rad(10.0f), rad(13.82f)}, x[2], y[2];
+    float lon[] = {rad(165.0f), rad(59.0f)}, lat[] = {rad(10.0f), rad(0.0f)}, x[2], y[2];
     float rimLon[8], rimLat[8];
     projtype.iproj = 15;
     map.project(x, y, lon, lat, 2);

@@ -32,11 +32,15 @@ const ColourFile kFiles[] = {
     {"12\n" + records(0, 5) + "20 1 2 3 twenty\n" + records(7, 12), 12, 7, "c7", 10},
     {"2\n0 100 100 100 w\n1 120 -5 0 b\n2 0 0 0 k\n", 2, 1, "b", 100},  // percentages reset
     // Refused files: a value that is not a number, too few records, none, a cut last line
-    // ("Bl" may be "Blue" cut short where a copy stopped). Nothing of them is applied.
+    // ("Bl" may be "Blue" cut short where a copy stopped), a count of 0. Nothing of them is
+    // applied.
     {"2\n0 100 100 100 w\n1 zero 0 0 b\n", 12, 0, "White-bk", 100, true},
     {"4\n0 1 2 3 a\n1 0 0 0 b\n", 12, 1, "Black", 0, true},
     {"", 12, 2, "Red", 50, true},
-    {"2\n0 100 100 100 w\n1 100 0 0 r\n2 0 0 100 Bl", 12, 2, "Red", 50, true}};
+    {"2\n0 100 100 100 w\n1 100 0 0 r\n2 0 0 100 Bl", 12, 2, "Red", 50, true},
+    // A count of 0: the table holds one colour at the least, two records with the background,
+    // and the file holds one.
+    {"0\n0 0 0 0 ink\n", 12, 0, "White-bk", 100, true}};
 
 // The whole table: the number of colours, then each slot's name and percentages.
 std::string table() {

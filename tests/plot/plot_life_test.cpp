@@ -56,12 +56,15 @@ TEST(PlotLife, ParametersByMode) {
 
 TEST(PlotLife, ParameterMenuWithThePlotClosed) {
     // Settings from initialisation; 50 does nothing while closed; 51 lists the colours in use
-    // and takes slot 2 through its dialog, which starts from pure red.
+    // and takes slot 2 through its dialog, which starts from pure red: the dialog's start sets
+    // the background, black and the pure primaries, slots 0 to 4, and no other.
     PlotDocument doc("1\nn\n50\n51\n2\n99\n99\n");
     iocom.plotOpen = false;
     splotparam2(0);
     expectGolden(doc.console.lines(), "plot_life.txt#menu with the plot closed");
     EXPECT_TRUE(psattributes.red[2] == 100 && psattributes.red[8] == 80);
+    EXPECT_TRUE(psattributes.blue[4] == 100 && pltcharblk.colornam[4] == fit("Blue", 8));
+    EXPECT_TRUE(psattributes.blue[5] == 50 && pltcharblk.colornam[5] == fit("Cyan", 8));
 }
 
 TEST(PlotLife, NewPageNewFileOrDrawingOn) {

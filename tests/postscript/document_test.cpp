@@ -198,7 +198,7 @@ TEST(Settings, TheOrientationAnswers) {
 // The settings files and what is read from them are the rows of a table of tests/data.
 TEST(Settings, RecordsAsRead) {
     const auto cases = tableRows("ps_settings_records.txt", ';');
-    ASSERT_EQ(cases.size(), 10u);
+    ASSERT_EQ(cases.size(), 12u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.at(0));
         InFolder f;

@@ -80,5 +80,54 @@ TEST(ProjectionReference, LallemandNearEightyDegrees) {
     }
 }
 
+// The ellipsoidal transverse Mercator against the exact projection (GRS80, scale 1 on the central
+// meridian 0), in metres: out to 80 degrees from the central meridian's great circle, its reach,
+// it stands within a kilometre of it (0.14 km at its farthest, on the equator at the rim), and
+// within a metre, its single precision, out to 60 degrees; beyond, nothing is shown. On the
+// equator the series of powers of the longitude difference that it replaced stood 19 km off at
+// 45 degrees and 174 km at 60. A point of the far side south of the equator lies past the tear
+// at the south pole: the length of the meridian's great circle, four of its quarters, further on.
+// The references are GeographicLib 2.1.2's exact projection:
+//   echo "lat lon" | TransverseMercatorProj -e 6378137 1/298.257222101 -k 1 -l 0 -p 3
+TEST(ProjectionReference, EllipsoidalTransverseMercatorStandsWithinAKilometreOfTheExactMap) {
+    ConsoleCapture cap;
+    useProjection(2, {.lon0 = 0});
+    constexpr double kRadius = 6378137.0, kQuarter = 10001965.729;
+    const Ref refs[] = {
+        {2, 5, 0, 557310.044, 0.000},
+        {2, 30, 0, 3504812.861, 0.000},
+        {2, 45, 0, 5627271.913, 0.000},
+        {2, 60, 0, 8423099.474, 0.000},
+        {2, 75, 0, 13073301.470, 0.000},
+        {2, 85, 0, 21897209.147, 1427463.522},
+        {2, 5, 45, 394234.439, 4997123.382},
+        {2, 40, 45, 3133139.792, 5826829.612},
+        {2, 60, 45, 4552797.983, 7042021.264},
+        {2, 85, 45, 5593137.116, 9447450.603},
+        {2, 79.5, 0, 15558661.472, 0.000},
+        {2, 80.5, 0, 16294828.198, 0.000},
+        {2, 30, -45, 2360791.677, -5443001.293},
+        {2, 170, 80, 193010.273, 11102159.373},
+        {2, 120, -89, 96732.180, -10057816.915},
+        {2, -150, -30, -2959830.262, -16272364.935},
+        {2, 0, 90, 0.000, 10001965.729},
+        {2, 45, -90, 0.000, -10001965.729},
+    };
+    for (const Ref& r : refs) {
+        SCOPED_TRACE(testing::Message() << r.lon << " " << r.lat);
+        float x = rad(r.lon), y = rad(r.lat);
+        const float lat = y;
+        projllnShown(&x, &y, &x, &y, 1);
+        const double across = std::asin(std::fabs(std::sin(rad(r.lon))) * std::cos(lat));
+        if (across > rad(80.0f) + 1e-5) {
+            EXPECT_EQ(x, kFarAway);
+            continue;
+        }
+        const double far = r.y < -kQuarter ? 4 * kQuarter : 0;
+        const double off = std::hypot(x * kRadius - r.x, y * kRadius - (r.y + far));
+        EXPECT_LT(off, across <= rad(60.0f) ? 2.0 : 1000.0);
+    }
+}
+
 }  // namespace
 }  // namespace tensova::test

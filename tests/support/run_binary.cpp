@@ -2,16 +2,20 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -153,16 +157,46 @@ bool closeBehind(const std::string& path) {
 
 namespace {
 
-// The terminal a run reads its answers from, passing bytes as a pipe does: this side types the
-// answers as the terminal takes them, and hangs up (the end of the input) once the run has read
-// them all and the terminal has held nothing unread for a while.
+// The process that is the run: `pid`, or the child of the command it was started under.
+pid_t theRun(pid_t pid) {
+    const std::string path = "/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid);
+    pid_t child = 0;
+    std::ifstream(path + "/children") >> child;
+    return child > 0 ? child : pid;
+}
+
+// Whether the process is blocked in a read of its standard input.
+bool readsItsInput(pid_t pid) {
+    long call = -1;
+    unsigned long long fd = 1;
+    const std::string state = readFile("/proc/" + std::to_string(pid) + "/syscall");
+    return std::sscanf(state.c_str(), "%ld 0x%llx", &call, &fd) == 2 && call == SYS_read && fd == 0;
+}
+
+// How many reads the process has ended, of any file.
+long long readsEnded(pid_t pid) {
+    std::istringstream io(readFile("/proc/" + std::to_string(pid) + "/io"));
+    for (std::string key; io >> key;) {
+        long long n = -1;
+        io >> n;
+        if (key == "syscr:") return n;
+    }
+    return -1;
+}
+
+// The terminal a run reads its answers from, passing bytes as a pipe does. By default this side
+// types the answers as the terminal takes them, and hangs up (the end of the input) once the run
+// has read them all and the terminal has held nothing unread for a while. At a console it is the
+// run's output too, hands the run a line at a time, and types each line at the run's wait for
+// it, Ctrl-D once all are typed.
 class Terminal {
   public:
-    explicit Terminal(const std::string& input) : input_(input) {
+    Terminal(const std::string& input, bool console) : input_(input), console_(console) {
         if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) return;
         termios raw{};
         tcgetattr(slave_, &raw);
         cfmakeraw(&raw);
+        if (console) raw.c_lflag |= ICANON;
         tcsetattr(slave_, TCSANOW, &raw);
         // The run must not hold the typing side: it would never see the hang-up.
         fcntl(master_, F_SETFD, FD_CLOEXEC);
@@ -176,8 +210,14 @@ class Terminal {
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
     bool opened() const { return slave_ >= 0; }
+    bool console() const { return console_; }
     int slave() const { return slave_; }
-    void type() {
+    int master() const { return master_; }
+    void type(pid_t pid, std::string& shown, std::vector<std::size_t>& waits) {
+        if (console_) {
+            typeAtWait(pid, shown, waits);
+            return;
+        }
         using Clock = std::chrono::steady_clock;
         if (master_ < 0) return;
         for (ssize_t n = 1; typed_ < input_.size() && n > 0; typed_ += n > 0 ? n : 0)
@@ -192,25 +232,63 @@ class Terminal {
         close(master_);
         master_ = -1;
     }
+    // At a console: appends what the run has written since.
+    void show(std::string& shown) const {
+        char buf[1 << 16];
+        for (ssize_t n; console_ && (n = read(master_, buf, sizeof buf)) > 0;)
+            shown.append(buf, static_cast<std::size_t>(n));
+    }
 
   private:
+    // A wait is a read of the terminal that blocks with nothing unread, begun after the read
+    // that took the line typed last had ended: all that the run wrote before it is shown.
+    void typeAtWait(pid_t pid, std::string& shown, std::vector<std::size_t>& waits) {
+        const pid_t run = theRun(pid);
+        int unread = 0;
+        if (!readsItsInput(run) || ioctl(slave_, FIONREAD, &unread) != 0 || unread > 0) return;
+        const long long reads = readsEnded(run);
+        if (reads <= readsAtTyping_) return;
+        show(shown);
+        waits.push_back(shown.size());
+        std::string line = "\x04";
+        if (typed_ < input_.size()) {
+            const std::size_t end = std::min(input_.find('\n', typed_), input_.size() - 1) + 1;
+            line = input_.substr(typed_, end - typed_);
+            typed_ = end;
+        }
+        for (std::size_t done = 0; done < line.size();) {
+            const ssize_t n = write(master_, line.data() + done, line.size() - done);
+            if (n > 0) done += static_cast<std::size_t>(n);
+            if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+        }
+        readsAtTyping_ = reads;
+    }
+
     std::string input_;
+    bool console_;
     std::size_t typed_ = 0;
+    long long readsAtTyping_ = -1;
     int master_ = -1, slave_ = -1;
     std::chrono::steady_clock::time_point busy_ = std::chrono::steady_clock::now();
 };
 
 RunResult runSession(const std::string& input, const std::string& dir, double timeoutSeconds,
-                     long long fileBytes, long long consoleBytes, Terminal* terminal) {
+                     long long fileBytes, long long consoleBytes, Terminal* terminal,
+                     const std::vector<std::string>& under = {}) {
     RunResult result;
     const std::string in = dir + "/.stdin", out = dir + "/.stdout", err = dir + "/.stderr";
     std::ofstream(in, std::ios::binary) << (terminal != nullptr ? "" : input);
     if (terminal != nullptr && !terminal->opened()) return result;
+    const bool console = terminal != nullptr && terminal->console();
     // Under a file size limit the transcript comes through a pipe, which the limit does not
     // cut; this side empties it as the run goes, or closes it to close the console.
     int transcript[2] = {-1, -1};
     const bool piped = fileBytes >= 0 || consoleBytes >= 0;
     if (piped && pipe2(transcript, O_CLOEXEC) != 0) return result;
+    std::vector<char*> argv;
+    for (const std::string& word : under) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(const_cast<char*>(TENSOVA_BINARY));
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         // The standard streams go to files of the folder: nothing waits on a pipe.
@@ -219,6 +297,7 @@ RunResult runSession(const std::string& input, const std::string& dir, double ti
             _exit(126);
         // All kept through the exec.
         if ((terminal != nullptr && dup2(terminal->slave(), STDIN_FILENO) < 0) ||
+            (console && dup2(terminal->slave(), STDOUT_FILENO) < 0) ||
             (piped && dup2(transcript[1], STDOUT_FILENO) < 0) ||
             (fileBytes >= 0 && !limitFiles(fileBytes)))
             _exit(125);
@@ -226,11 +305,12 @@ RunResult runSession(const std::string& input, const std::string& dir, double ti
         // console's: it starts with both as a shell would leave them.
         signal(SIGXFSZ, SIG_DFL);
         signal(SIGPIPE, SIG_DFL);
-        execl(TENSOVA_BINARY, "tensova", static_cast<char*>(nullptr));
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     std::string shown;
     const auto drain = [&] {
+        if (console) terminal->show(shown);
         char buf[1 << 16];
         for (ssize_t n; transcript[0] >= 0 && (n = read(transcript[0], buf, sizeof buf)) > 0;) {
             shown.append(buf, static_cast<std::size_t>(n));
@@ -259,13 +339,15 @@ RunResult runSession(const std::string& input, const std::string& dir, double ti
             break;
         }
         drain();
-        if (terminal != nullptr) terminal->type();
-        usleep(1000);
+        if (terminal != nullptr) terminal->type(pid, shown, result.waits);
+        // Woken by output as soon as it comes, as a terminal's window is.
+        pollfd output{console ? terminal->master() : transcript[0], POLLIN, 0};
+        if (output.fd < 0 || poll(&output, 1, 1) <= 0) usleep(1000);
     }
     drain();
     if (transcript[0] >= 0) close(transcript[0]);
     result.status = (!result.timedOut && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
-    result.out = piped ? shown : readFile(out);
+    result.out = piped || console ? shown : readFile(out);
     result.err = readFile(err);
     for (const auto& f : {in, out, err}) unlink(f.c_str());
     return result;
@@ -280,8 +362,14 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
 
 RunResult runTensovaAtTerminal(const std::string& input, const std::string& dir,
                                double timeoutSeconds) {
-    Terminal terminal(input);
+    Terminal terminal(input, false);
     return runSession(input, dir, timeoutSeconds, -1, -1, &terminal);
+}
+
+RunResult runTensovaAtConsole(const std::string& input, const std::string& dir,
+                              const std::vector<std::string>& under, double timeoutSeconds) {
+    Terminal terminal(input, true);
+    return runSession(input, dir, timeoutSeconds, -1, -1, &terminal, under);
 }
 
 std::string maskVolatile(const std::string& transcript) {

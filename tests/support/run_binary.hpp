@@ -44,6 +44,9 @@ struct RunResult {
     std::string err;  // standard error
     int status = -1;  // exit status, or -1 when killed
     bool timedOut = false;
+    // At a console (runTensovaAtConsole): at each wait for a line, how many bytes of `out` the
+    // terminal showed.
+    std::vector<std::size_t> waits;
 };
 
 // Runs tensova in `dir` with `input` as its standard input. A run that does not end within
@@ -60,6 +63,16 @@ RunResult runTensova(const std::string& input, const std::string& dir, double ti
 // editing); it hangs up, the end of the input, once the run has read all of `input`.
 RunResult runTensovaAtTerminal(const std::string& input, const std::string& dir,
                                double timeoutSeconds = 20);
+// The run at a console: a terminal is its standard input and its standard output, and `out` is
+// what the terminal showed. Each line of `input` is typed once the run waits for it (blocked
+// reading the terminal, the line before taken), as a person types after reading the question;
+// with all typed, the next wait gets the end of the input (Ctrl-D). Lines are typed whole, so
+// each must be shorter than the terminal's line (4,095 bytes). `under` names a command that the
+// run is started under, its words before the binary's path (a tracer such as strace, or a shell
+// that redirects the output), whose child, if it has one, is the run.
+RunResult runTensovaAtConsole(const std::string& input, const std::string& dir,
+                              const std::vector<std::string>& under = {},
+                              double timeoutSeconds = 20);
 
 // While it lives, no file of this process grows past `bytes`, as on a small full disk: a write
 // past the end writes what fits and then fails. It holds for root too, and needs no privilege.
