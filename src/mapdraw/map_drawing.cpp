@@ -392,9 +392,11 @@ float tearAwayFrom(const ProjectionRow& row, const ProjectionParams& p, const Re
     const int32_t across = steps(f.east - f.west), up = steps(f.north - f.south);
     std::vector<float> around;
     for (int32_t i = 0; i <= across; ++i) {
-        const float lon = f.west + (f.east - f.west) * static_cast<float>(i) / across;
+        const float lon =
+            f.west + (f.east - f.west) * static_cast<float>(i) / static_cast<float>(across);
         for (int32_t k = 0; k <= up; ++k) {
-            const float lat = f.south + (f.north - f.south) * static_cast<float>(k) / up;
+            const float lat =
+                f.south + (f.north - f.south) * static_cast<float>(k) / static_cast<float>(up);
             if (distance(p, lon, lat) <= reach.angle) around.push_back(row.around(p, lon, lat));
         }
     }
