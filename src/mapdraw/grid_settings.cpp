@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "console/boxes.hpp"
 #include "console/checks.hpp"
 #include "console/console.hpp"
 #include "console/fields.hpp"
-#include "console/boxes.hpp"
 #include "console/globe.hpp"
 #include "console/input.hpp"
 #include "console/menus.hpp"
