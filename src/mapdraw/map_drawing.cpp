@@ -462,8 +462,7 @@ Map::Map(const MapFrame& frame, const GridStyle& grid)
       frame_(frame),
       grid_(grid),
       half_(pi()),
-      page_(pageTransform()),
-      unitsPerCm_(page_.unitsPerCm()) {
+      page_(pageTransform()) {
     if (row_->around != nullptr)
         params_.tear = tearAwayFrom(*row_, params_, reach_, distance_, frame);
     switch (row_->placement) {
@@ -525,7 +524,6 @@ void Map::scaleInto(const Box& projected, const Box& paper) {
     int32_t isoxy = 1;
     sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
     page_ = pageTransform();
-    unitsPerCm_ = page_.unitsPerCm();
 }
 
 float shortWay(float dlon) {

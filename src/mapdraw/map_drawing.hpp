@@ -128,7 +128,7 @@ class Map {
     // lines, symbols and labels, the stress arms' length, what the fit measures.
     const PageTransform& page() const { return page_; }
     // User units per centimetre of the page: the scale lines are traced at.
-    float unitsPerCm() const { return unitsPerCm_; }
+    float unitsPerCm() const { return page_.unitsPerCm(); }
     // The current subplot takes the map's page transform, so that what the plot library draws
     // in user units lands where the map puts it, whatever was set up since the map was made or
     // fitted. Every drawing through the map does this first.
@@ -156,7 +156,6 @@ class Map {
     float centre_ = 0.0f;
     float half_ = 0.0f;
     PageTransform page_;
-    float unitsPerCm_ = 0.0f;
     Box marksPaper_;
     bool marksKept_ = false;
     int32_t frameEdgeOnSeam_ = 0;  // -1 the frame's west edge is the seam, 1 its east edge
