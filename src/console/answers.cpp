@@ -18,7 +18,7 @@ std::string runningName;
 
 // The last answer read, for the box that refuses it; its line is not kept when it was too long.
 struct Last {
-    AnswerSource from{AnswerFrom::Terminal, kKeyboardUnit, 0};
+    AnswerSource from{AnswerFrom::Terminal, 0};
     std::string line;
     bool kept = false;
 };
@@ -28,7 +28,7 @@ AnswerSource sourceOf(int32_t unit) {
     const AnswerFrom from = unit != kKeyboardUnit ? AnswerFrom::CommandFile
                             : iocom.terminal      ? AnswerFrom::Terminal
                                                   : AnswerFrom::Pipe;
-    return {from, unit, unitLineNumber(unit)};
+    return {from, unitLineNumber(unit)};
 }
 
 // The run stops, the files of unended RUNs named: they lack what their RUN had still to write.

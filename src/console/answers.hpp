@@ -23,7 +23,6 @@ enum class AnswerFrom {
 // Where the answers read from one unit come from.
 struct AnswerSource {
     AnswerFrom from;
-    int32_t unit;
     int32_t line;  // the number of the line of the unit last read (from 1; 0 before the first)
     // Written beforehand, for questions their writer expected: once one is refused, the lines
     // after it answer questions that will not come in their order.
