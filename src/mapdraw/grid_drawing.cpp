@@ -220,12 +220,7 @@ enum class Pass : uint8_t { kTicks, kMeasure, kInk };
 class Marks {
   public:
     Marks(const Map& map, const Layout& g, Pass pass, DrawnLines& drawn)
-        : map_(map),
-          g_(g),
-          pass_(pass),
-          ink_(pass == Pass::kInk),
-          keep_(map.marksPaper()),
-          drawn_(drawn) {}
+        : map_(map), g_(g), pass_(pass), keep_(map.marksPaper()), drawn_(drawn) {}
 
     // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
     // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
@@ -254,7 +249,7 @@ class Marks {
             line.insert(line.end(), chords.begin(), chords.end());
             return;
         }
-        if (ink_ && !onRim) {
+        if (pass_ == Pass::kInk && !onRim) {
             MapPen pen(map_, Join::kGraticule, nullptr, true);
             stepLine(map_, pen, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
                      Placing::kFoot);
@@ -320,7 +315,7 @@ class Marks {
             return;
         labels_.push_back(box);
         placed_.take(box);
-        if (ink_) ustext2(x, y, shown);
+        if (pass_ == Pass::kInk) ustext2(x, y, shown);
     }
 
     // Whether a label may stand in the box: whole in the box the map keeps its marks in, and
@@ -366,7 +361,6 @@ class Marks {
     const Map& map_;
     const Layout& g_;
     Pass pass_;
-    bool ink_;
     const Box* keep_;
     DrawnLines& drawn_;
     std::vector<Box> labels_;
