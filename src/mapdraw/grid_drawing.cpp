@@ -309,9 +309,11 @@ class Marks {
             map_.page().toUser(&x, &y, &x, &y, 1);
             if (!ustextbox(x, y, shown, box)) return;
         }
-        if (!free(box) ||
-            (!names(meridian, value, at, box) && !(besideEnd(at, from, shown, x, y, box) &&
-                                                   free(box) && names(meridian, value, at, box))))
+        if (!free(box)) return;
+        // Where it does not name its line, it is set beside the line's end, and stands there
+        // only free and naming its line.
+        if (!names(meridian, value, at, box) && !(besideEnd(at, from, shown, x, y, box) &&
+                                                  free(box) && names(meridian, value, at, box)))
             return;
         labels_.push_back(box);
         placed_.take(box);
