@@ -19,19 +19,9 @@ constexpr float kSameValue = 1.0e-5f;
 
 using PaperPoint = std::array<float, 2>;
 
-// How far a point lies from a box (0 inside it).
-float fromBox(const Box& b, const PaperPoint& p) {
-    return std::hypot(std::max({b.xmin - p[0], 0.0f, p[0] - b.xmax}),
-                      std::max({b.ymin - p[1], 0.0f, p[1] - b.ymax}));
-}
-
 // The point of the chord nearest to p, and how far it lies.
 float fromChord(const PaperChord& c, const PaperPoint& p, PaperPoint& nearest) {
-    const float dx = c[2] - c[0], dy = c[3] - c[1], len2 = dx * dx + dy * dy;
-    float t = len2 > 0.0f ? ((p[0] - c[0]) * dx + (p[1] - c[1]) * dy) / len2 : 0.0f;
-    t = std::clamp(t, 0.0f, 1.0f);
-    nearest = {c[0] + t * dx, c[1] + t * dy};
-    return std::hypot(p[0] - nearest[0], p[1] - nearest[1]);
+    return fromSegment(c[0], c[1], c[2], c[3], p[0], p[1], nearest[0], nearest[1]);
 }
 
 // Where the chord enters the box, if it meets it (clipped against each side in turn).
@@ -57,13 +47,23 @@ bool meets(const Box& b, const PaperChord& c, PaperPoint& entry) {
     return true;
 }
 
+// How far apart two boxes lie (0 where they meet).
+float apart(const Box& a, const Box& b) {
+    return std::hypot(std::max({a.xmin - b.xmax, 0.0f, b.xmin - a.xmax}),
+                      std::max({a.ymin - b.ymax, 0.0f, b.ymin - a.ymax}));
+}
+
+Box pointBox(const PaperPoint& p) {
+    return {p[0], p[1], p[0], p[1]};
+}
+
 // How far the chord lies from the box, and its point nearest to it: an end of the chord, or
 // the point nearest to a corner of the box, where the two do not meet.
 float boxToChord(const Box& b, const PaperChord& c, PaperPoint& nearest) {
     if (meets(b, c, nearest)) return 0.0f;
     float best = std::numeric_limits<float>::max();
     for (const PaperPoint& end : {PaperPoint{c[0], c[1]}, PaperPoint{c[2], c[3]}}) {
-        const float d = fromBox(b, end);
+        const float d = apart(b, pointBox(end));
         if (d < best) best = d, nearest = end;
     }
     for (const PaperPoint& corner : {PaperPoint{b.xmin, b.ymin}, PaperPoint{b.xmax, b.ymin},
@@ -73,12 +73,6 @@ float boxToChord(const Box& b, const PaperChord& c, PaperPoint& nearest) {
         if (d < best) best = d, nearest = q;
     }
     return best;
-}
-
-// How far apart two boxes lie (0 where they meet).
-float apart(const Box& a, const Box& b) {
-    return std::hypot(std::max({a.xmin - b.xmax, 0.0f, b.xmin - a.xmax}),
-                      std::max({a.ymin - b.ymax, 0.0f, b.ymin - a.ymax}));
 }
 
 Box chordBox(const PaperChord& c) {
@@ -142,9 +136,8 @@ bool DrawnLines::nearer(const Line& l, const Box& box, float than) {
 }
 
 bool DrawnLines::passes(const Line& l, const PaperPoint& at, float within) {
-    const Box point{at[0], at[1], at[0], at[1]};
     for (std::size_t r = 0; r < l.runs.size(); ++r) {
-        if (apart(l.runs[r], point) > within) continue;
+        if (apart(l.runs[r], pointBox(at)) > within) continue;
         const std::size_t end = std::min(l.chords.size(), (r + 1) * kRun);
         for (std::size_t k = r * kRun; k < end; ++k) {
             PaperPoint p{};

@@ -108,11 +108,8 @@ bool longerThan(const LinePoint& a, const LinePoint& b, float length) {
 
 // How far the projected point m lies from the chord ab.
 float offChord(const LinePoint& a, const LinePoint& m, const LinePoint& b) {
-    const float dx = b.x - a.x, dy = b.y - a.y;
-    const float len2 = dx * dx + dy * dy;
-    float t = len2 > 0.0f ? ((m.x - a.x) * dx + (m.y - a.y) * dy) / len2 : 0.0f;
-    t = std::clamp(t, 0.0f, 1.0f);
-    return std::hypot(m.x - (a.x + t * dx), m.y - (a.y + t * dy));
+    float nx = 0.0f, ny = 0.0f;
+    return fromSegment(a.x, a.y, b.x, b.y, m.x, m.y, nx, ny);
 }
 
 // The point at t of the great circle from (lon1, lat1) to (lon2, lat2), its longitude taken

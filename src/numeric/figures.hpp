@@ -3,6 +3,8 @@
 // -x, and a bar), and the maps that move point arrays in the plane. Points are two parallel
 // arrays x and y. In the maps a count below 1 changes nothing and the outputs may be the inputs.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "numeric/matrices.hpp"
@@ -32,6 +34,18 @@ struct Box {
         ymax = ymax > b.ymax ? ymax : b.ymax;
     }
 };
+
+// How far the point (px, py) lies from the segment from (ax, ay) to (bx, by), and the
+// segment's point (nx, ny) nearest to it.
+inline float fromSegment(float ax, float ay, float bx, float by, float px, float py, float& nx,
+                         float& ny) {
+    const float dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    const float t =
+        std::clamp(len2 > 0.0f ? ((px - ax) * dx + (py - ay) * dy) / len2 : 0.0f, 0.0f, 1.0f);
+    nx = ax + t * dx;
+    ny = ay + t * dy;
+    return std::hypot(px - nx, py - ny);
+}
 
 // The arrow's 7 vertices into x and y of capacity nmax; n their count. A capacity too small
 // gets an error box with the STOP question; going on stores only the vertices that fit.
