@@ -134,8 +134,8 @@ TEST(GridDrawing, EachChordLiesAlongItsLine) {
         llpparam.omega = rad(120.0f);
         deriveConstants(iproj);
         lines.clear();
-        for (int lon = -60; lon <= 60; lon += 10) lines.push_back(curve(lon, 20, lon, 70));
-        for (int lat = 20; lat <= 70; lat += 10) lines.push_back(curve(60, lat, -60, lat));
+        for (float lon = -60; lon <= 60; lon += 10) lines.push_back(curve(lon, 20, lon, 70));
+        for (float lat = 20; lat <= 70; lat += 10) lines.push_back(curve(60, lat, -60, lat));
         drawllgrid(mapOfGrid());
         int chords = 0;
         for (const Path& p : paths(doc.finish()))

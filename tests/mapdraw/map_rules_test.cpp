@@ -427,7 +427,8 @@ TEST(MapRules, ATransverseMercatorTearsAwayFromItsFrame) {
         const auto line = [&](float lon1, float lat1, float lon2, float lat2) {
             MapPen pen(map, Join::kGraticule);
             for (int k = 0; k <= 60; ++k)
-                pen.to(rad(lon1 + (lon2 - lon1) * k / 60), rad(lat1 + (lat2 - lat1) * k / 60), k);
+                pen.to(rad(lon1 + (lon2 - lon1) * static_cast<float>(k) / 60),
+                       rad(lat1 + (lat2 - lat1) * static_cast<float>(k) / 60), k);
             ++lines;
         };
         for (float lon = c.west; lon <= c.east; lon += 30) line(lon, c.south, lon, c.north);
@@ -470,8 +471,8 @@ TEST(MapRules, ATransverseMercatorFrameClearOfTheSouthPoleKeepsItsPoints) {
         const Map map = gridMap(c.west, c.east, c.south, c.north);
         for (int i = 0; i <= 12; ++i)
             for (int k = 0; k <= 12; ++k) {
-                float lon = rad(c.west + (c.east - c.west) * i / 12);
-                float lat = rad(c.south + (c.north - c.south) * k / 12);
+                float lon = rad(c.west + (c.east - c.west) * static_cast<float>(i) / 12);
+                float lat = rad(c.south + (c.north - c.south) * static_cast<float>(k) / 12);
                 float x = 0, y = 0, px = 0, py = 0;
                 map.project(&x, &y, &lon, &lat, 1);
                 projllnShown(&px, &py, &lon, &lat, 1);
