@@ -7,6 +7,7 @@
 #include "console/console.hpp"
 #include "console/fields.hpp"
 #include "console/frames.hpp"
+#include "console/input.hpp"
 #include "console/prompts.hpp"
 #include "console/stop.hpp"
 #include "console/text.hpp"
@@ -224,8 +225,13 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             }
             how = OpenStatus::Unknown;
         }
+        // A number written for a name to write under is a menu's answer out of step (99, 2001):
+        // taken as a name, it would create a file that nobody asked for.
+        float number = 0.0f;
+        const bool outOfStep = written && status != OpenStatus::Old && !name.empty() &&
+                               firstValueEnd(name) == name.size() && parseReal(name, number);
         std::string why;
-        if (fits && unitOpen(iu, name, how, &why)) {
+        if (fits && !outOfStep && unitOpen(iu, name, how, &why)) {
             fname = fit(name, fname.size());
             return;
         }
@@ -245,11 +251,13 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             fits
                 ? std::string()
                 : "name longer than " + fmtIown(static_cast<int64_t>(fname.size())) + " characters";
-        const bool kept = exists && how == OpenStatus::New;
-        refuseAnswer({kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
-                     {"COULD NOT OPEN FILE " + shown, longer,
-                      fits && (from == AnswerFrom::CommandFile || held || kept) ? why : "",
-                      kept ? "piped answers and command files never replace a file" : ""});
+        const bool kept = exists && how == OpenStatus::New && !outOfStep;
+        refuseAnswer(
+            {kOpef2, trimmed(question), "===> RETRYING", RefusalBox::Warning},
+            {"COULD NOT OPEN FILE " + shown, longer,
+             fits && (from == AnswerFrom::CommandFile || held || kept) ? why : "",
+             kept ? "piped answers and command files never replace a file" : "",
+             outOfStep ? "a number is no name to write under: the answers are out of step" : ""});
     }
 }
 

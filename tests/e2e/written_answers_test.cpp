@@ -65,6 +65,34 @@ TEST(WrittenAnswers, NoFileIsReplaced) {
     expectRenders(own.dir.file("old.ps"), "", 1);
 }
 
+// A number written where a name to write under is asked (99, 330) is a menu's answer out of
+// step: it creates no file, and ends the run as every refused answer does. At a terminal it is
+// a name as any other.
+TEST(WrittenAnswers, ANumberIsNoNameToWriteUnder) {
+    const std::string why = " a number is no name to write under: the answers are out of step";
+    const std::string read = "\n1000\n1001\nthree.ndk\n";
+    const Files files{{"three.ndk", testData("three.ndk")}};
+    const struct {
+        const char* what;
+        std::string input;
+        const char* name;
+    } cases[] = {
+        {"plot file", "\n10\n\n99\n20\n\n9999\n", "99"},
+        {"table", read + "1200\n2001\n330\n\n99\n9999\n", "330"},
+        {"catalogue, a real number", read + "1200\n1001\n1.5e3\n\n99\n9999\n", "1.5e3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Session s(c.input, files);
+        expectEndedByRefusal(s);
+        EXPECT_EQ(s.count(why), 1);
+        EXPECT_FALSE(s.dir.exists(c.name));
+    }
+    const Session terminal("\n10\n\n99\n20\n\n9999\n", {}, Keyboard::Terminal);
+    EXPECT_EQ(terminal.result.status, 0);
+    EXPECT_TRUE(terminal.dir.exists("99"));
+}
+
 // A yes or no written beforehand is a first word of y, yes, 1, n, no, 0 in either case (what
 // follows is a comment), or return (an empty line, blanks, blanks and a ! comment); anything
 // else is refused and ends the run, its box quoting it whole: a line that begins with blanks and
