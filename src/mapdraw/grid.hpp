@@ -5,6 +5,7 @@
 // of the grid box.
 
 #include <cstdint>
+#include <vector>
 
 #include "mapdraw/map_drawing.hpp"
 #include "numeric/figures.hpp"
@@ -68,6 +69,9 @@ bool gridMarksExtent(const Map& map, Box& box);
 // edges where the frame runs across it, and the part of the projection's rim that lies in the
 // frame. Points the map does not show are passed over, and all four results are 0 when none is
 // left. True where the frame has an extent on the map: it is wider and taller than a point.
-bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax);
+// Given `outline`, the points sampled so that the map shows are added to it (longitudes as
+// placed).
+bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax,
+                std::vector<LinePoint>* outline = nullptr);
 
 }  // namespace tensova

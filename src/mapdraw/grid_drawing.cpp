@@ -409,36 +409,54 @@ constexpr float kSideStepDegrees = 1.0f;
 constexpr int32_t kSidePieces = 64;
 constexpr int32_t kRimPoints = 720;
 
-// The bounding box of the projected points that the map shows; all zero when there is none.
+// Where a side meets the rim between two of its points beyond the points' box by more than this
+// share of the box's width or height, the box takes it in: a part of the frame narrower than the
+// step between two points is measured whole, and a wider one keeps the box its points give.
+constexpr float kMetBeyond = 0.01f;
+
+// A box of projected points, none until the first is taken.
+struct PointBox {
+    Box box;
+    bool any = false;
+    void take(float x, float y) {
+        box = any ? Box{std::min(box.xmin, x), std::min(box.ymin, y), std::max(box.xmax, x),
+                        std::max(box.ymax, y)}
+                  : Box{x, y, x, y};
+        any = true;
+    }
+};
+
+// The bounding box of the projected points that the map shows, and of the points where the
+// sides meet the rim between them; given `shown`, those points too.
 struct Extent {
     const Map& map;
-    bool any = false;
-    float xmin = 0.0f, ymin = 0.0f, xmax = 0.0f, ymax = 0.0f;
+    std::vector<LinePoint>* shown = nullptr;
+    PointBox points, met;
 
-    // n points, their longitudes as placed.
-    void points(const float* lon, const float* lat, int32_t n) {
+    void add(PointBox& to, float x, float y, float lon, float lat) {
+        if (shown != nullptr) shown->push_back({lon, lat, x, y, true});
+        to.take(x, y);
+    }
+    // n points, their longitudes as placed; returns in `seen`, where given, which are shown.
+    void take(const float* lon, const float* lat, int32_t n, bool* seen = nullptr) {
         std::array<float, kSidePieces> x{}, y{};
         map.project(x.data(), y.data(), lon, lat, n);
         for (int32_t k = 0; k < n; ++k) {
-            const float px = x[static_cast<std::size_t>(k)], py = y[static_cast<std::size_t>(k)];
-            if (!onMap(px, py)) continue;
-            if (!any) {
-                xmin = xmax = px;
-                ymin = ymax = py;
-                any = true;
-            }
-            xmin = std::min(xmin, px);
-            xmax = std::max(xmax, px);
-            ymin = std::min(ymin, py);
-            ymax = std::max(ymax, py);
+            const auto i = static_cast<std::size_t>(k);
+            const bool on = onMap(x[i], y[i]);
+            if (seen != nullptr) seen[k] = on;
+            if (on) add(points, x[i], y[i], lon[k], lat[k]);
         }
     }
     // The side from one corner to the other, both ends exactly at the corners, each point
-    // placed by the map (`placed` false) or as given.
+    // placed by the map (`placed` false) or as given, and where it meets the rim between two
+    // of them.
     void side(float lon1, float lat1, float lon2, float lat2, bool placed = false) {
         const float span = std::max(std::fabs(lon2 - lon1), std::fabs(lat2 - lat1));
         const int32_t n = heldCount(std::ceil(span / rad(kSideStepDegrees)), kSidesMax);
+        // The pieces overlap by a point, so that each step between two points lies in one.
         std::array<float, kSidePieces> lon{}, lat{};
+        std::array<bool, kSidePieces> seen{};
         int32_t m = 0;
         for (int32_t k = 0; k <= n; ++k) {
             const float t = static_cast<float>(k) / static_cast<float>(n);
@@ -446,11 +464,33 @@ struct Extent {
             lon[i] = k == n ? lon2 : lon1 + t * (lon2 - lon1);
             if (!placed) lon[i] = map.place(lon[i]);
             lat[i] = k == n ? lat2 : lat1 + t * (lat2 - lat1);
-            if (++m == kSidePieces || k == n) {
-                points(lon.data(), lat.data(), m);
-                m = 0;
-            }
+            if (++m < kSidePieces && k != n) continue;
+            take(lon.data(), lat.data(), m, seen.data());
+            for (std::size_t j = 1; j < static_cast<std::size_t>(m); ++j)
+                if (seen[j] != seen[j - 1]) rim(lon[j - 1], lat[j - 1], lon[j], lat[j], seen[j]);
+            lon[0] = lon[static_cast<std::size_t>(m - 1)];
+            lat[0] = lat[static_cast<std::size_t>(m - 1)];
+            m = 1;
         }
+    }
+    // Where the way between two points of a side, one shown, meets the rim; not across the seam.
+    void rim(float lonA, float latA, float lonB, float latB, bool bShown) {
+        if (map.crossesSeam(lonA, lonB)) return;
+        const LinePoint p = bShown ? rimOnGraticule(map, lonB, latB, lonA, latA)
+                                   : rimOnGraticule(map, lonA, latA, lonB, latB);
+        add(met, p.x, p.y, p.lon, p.lat);
+    }
+    // The box of the points, with where the sides meet the rim where that lies beyond it.
+    Box box() const {
+        if (!met.any) return points.box;
+        const Box& b = points.box;
+        const float dx = kMetBeyond * b.width(), dy = kMetBeyond * b.height();
+        if (b.xmin - dx <= met.box.xmin && met.box.xmax <= b.xmax + dx &&
+            b.ymin - dy <= met.box.ymin && met.box.ymax <= b.ymax + dy)
+            return b;
+        Box all = b;
+        all.take(met.box);
+        return all;
     }
 };
 
@@ -564,9 +604,10 @@ bool gridMarksExtent(const Map& map, Box& box) {
     return marks.placed(box);
 }
 
-bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax) {
+bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax,
+                std::vector<LinePoint>* outline) {
     const MapFrame& f = map.frame();
-    Extent e{map};
+    Extent e{map, outline, {}, {}};
     // The four sides, each sampled closely enough that no bulge of a curved side is missed.
     e.side(f.west, f.south, f.east, f.south);
     e.side(f.east, f.south, f.east, f.north);
@@ -591,12 +632,13 @@ bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
         lat[i] = lat[static_cast<std::size_t>(k)];
     }
     for (int32_t k = 0; k < in; k += kSidePieces)
-        e.points(&lon[static_cast<std::size_t>(k)], &lat[static_cast<std::size_t>(k)],
-                 std::min(kSidePieces, in - k));
-    xmin = e.xmin;
-    ymin = e.ymin;
-    xmax = e.xmax;
-    ymax = e.ymax;
+        e.take(&lon[static_cast<std::size_t>(k)], &lat[static_cast<std::size_t>(k)],
+               std::min(kSidePieces, in - k));
+    const Box b = e.points.any ? e.box() : Box{};
+    xmin = b.xmin;
+    ymin = b.ymin;
+    xmax = b.xmax;
+    ymax = b.ymax;
     return xmax > xmin && ymax > ymin;
 }
 

@@ -134,6 +134,25 @@ void greatCircle(float lon1, float lat1, float lon2, float lat2, float t, float&
     lat = static_cast<float>(std::atan2(v[2], std::hypot(v[0], v[1])));
 }
 
+// The last point the map shows on a way from a, shown, to a point it does not show, whose point
+// at t (from 0 at a to 1) `at` gives: where the way meets the rim, found in halving steps.
+template <typename At>
+LinePoint lastShown(const LinePoint& a, At at) {
+    LinePoint found = a;
+    float shown = 0.0f, hidden = 1.0f;
+    for (int32_t k = 0; k < kRimSteps; ++k) {
+        const float t = 0.5f * (shown + hidden);
+        const LinePoint p = at(t);
+        if (p.shown) {
+            shown = t;
+            found = p;
+        } else {
+            hidden = t;
+        }
+    }
+    return found;
+}
+
 // Receives the moves and draws of a traced line.
 class Sink {
   public:
@@ -255,19 +274,7 @@ class Tracer {
 
     // The last point the map shows on the way from a, shown, to b, not shown: the rim.
     LinePoint rimPoint(const LinePoint& a, const LinePoint& b) const {
-        LinePoint found = a;
-        float shown = 0.0f, hidden = 1.0f;
-        for (int32_t k = 0; k < kRimSteps; ++k) {
-            const float t = 0.5f * (shown + hidden);
-            const LinePoint p = between(a, b, t);
-            if (p.shown) {
-                shown = t;
-                found = p;
-            } else {
-                hidden = t;
-            }
-        }
-        return found;
+        return lastShown(a, [&](float t) { return between(a, b, t); });
     }
 
     // Whether the projection tears the chord ab apart; if so, ta and tb are the points on
@@ -508,11 +515,16 @@ bool Map::crossesSeam(float lonA, float lonB) const {
 
 void Map::project(float* x, float* y, const float* lon, const float* lat, int32_t n,
                   bool exact) const {
+    if (!showsFrame_) {
+        std::fill_n(x, std::max(n, 0), kFarAway);
+        std::fill_n(y, std::max(n, 0), kFarAway);
+        return;
+    }
     row_->projectShown(params_, reach_, x, y, lon, lat, n, exact);
 }
 
 int32_t Map::rim(float* lon, float* lat, int32_t n) const {
-    return row_->rim(params_, lon, lat, n);
+    return showsFrame_ ? row_->rim(params_, lon, lat, n) : 0;
 }
 
 void Map::scaleInto(const Box& projected, const Box& paper) {
@@ -521,6 +533,12 @@ void Map::scaleInto(const Box& projected, const Box& paper) {
     int32_t isoxy = 1;
     sus2cm3(x0, y0, width, height, x1, x2, y1, y2, isoxy, 1);
     page_ = pageTransform();
+}
+
+LinePoint rimOnGraticule(const Map& map, float lonIn, float latIn, float lonOut, float latOut) {
+    return lastShown(projected(map, lonIn, latIn), [&](float t) {
+        return projected(map, lonIn + t * (lonOut - lonIn), latIn + t * (latOut - latIn));
+    });
 }
 
 float shortWay(float dlon) {

@@ -120,8 +120,13 @@ class Map {
     // How far (radians) a point (its longitude as placed) lies within the projection's reach,
     // negative beyond it.
     float withinReach(float lon, float lat) const {
-        return reach_.angle - distance_(params_, lon, lat);
+        return showsFrame_ ? reach_.angle - distance_(params_, lon, lat) : -1.0f;
     }
+    // Whether the map shows its frame: it does not once its fit finds the part that the
+    // projection shows too thin to read (a point, a line, a sliver), and then it shows no
+    // point at all: its grid, events and lines would stand at a scale that means nothing.
+    bool showsFrame() const { return showsFrame_; }
+    void showNoFrame() { showsFrame_ = false; }
 
     // The map's page transform: its user units (those of the projected points) to
     // centimetres on the paper and back. Every mark of the map is placed through it: its
@@ -160,6 +165,7 @@ class Map {
     bool marksKept_ = false;
     int32_t frameEdgeOnSeam_ = 0;  // -1 the frame's west edge is the seam, 1 its east edge
     bool seamInFrame_ = false;
+    bool showsFrame_ = true;
 };
 
 // The difference of two longitudes the short way round, in [-half a turn, half a turn].
@@ -203,6 +209,10 @@ struct LinePoint {
     bool shown = false;
     float inside = -1.0f;  // how far (radians) it lies within the reach where measured, else < 0
 };
+
+// The last point that the map shows on the way straight in longitude and latitude from a point it
+// shows to one it does not (radians, longitudes as placed): where a grid line meets the rim.
+LinePoint rimOnGraticule(const Map& map, float lonIn, float latIn, float lonOut, float latOut);
 
 // A chord on the paper (cm): x1, y1, x2, y2.
 using PaperChord = std::array<float, 4>;

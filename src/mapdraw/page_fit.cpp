@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "mapdraw/grid.hpp"
 #include "plot/transforms.hpp"
@@ -22,6 +25,15 @@ constexpr float kMarksMargin = 0.2f;
 constexpr int32_t kShrinks = 4;
 constexpr int32_t kSteps = 8;
 constexpr float kLeastShare = 0.5f;
+// A frame whose part on the map, fitted to the page, lies within a convex region of less than
+// this share of the paper (a dot, a short stroke, a band a few points wide), or covers less than
+// this share of the smallest convex region that holds it (a ring or a sliver along the rim), is
+// too thin to read: the projection cannot show it. Fitted, its tiny width would be blown up to
+// the page, and any mark not quite on it would stand off the paper.
+constexpr double kLeastArea = 0.01;
+// What the part shown covers is measured on a lattice of this many cells a side over the
+// longitudes and latitudes of its outline.
+constexpr int32_t kAreaCells = 64;
 
 // Fits of the projected grid box into boxes on the page.
 struct GridFit {
@@ -136,14 +148,71 @@ void shared(const GridFit& fit, const Box& first, const Box& room) {
     fit.into({box.xmin + dx, box.ymin + dy, box.xmax + dx, box.ymax + dy});
 }
 
+// The area (user units squared) of the part of the frame that the map shows: the cells of a
+// lattice over the longitudes and latitudes of its outline's points (within which that part
+// lies), each counted whole where its four corners are shown and in the frame. A part thinner
+// than a cell counts nothing.
+double shownArea(const Map& map, const std::vector<LinePoint>& outline) {
+    float lon1 = outline[0].lon, lon2 = lon1, lat1 = outline[0].lat, lat2 = lat1;
+    for (const LinePoint& p : outline) {
+        lon1 = std::min(lon1, p.lon);
+        lon2 = std::max(lon2, p.lon);
+        lat1 = std::min(lat1, p.lat);
+        lat2 = std::max(lat2, p.lat);
+    }
+    constexpr int32_t side = kAreaCells + 1;
+    constexpr std::size_t points = std::size_t{side} * side;
+    std::vector<float> lon(points), lat(points), x(points), y(points);
+    for (int32_t j = 0; j < side; ++j)
+        for (int32_t i = 0; i < side; ++i) {
+            const auto k = static_cast<std::size_t>(j * side + i);
+            lon[k] = lon1 + static_cast<float>(i) / kAreaCells * (lon2 - lon1);
+            lat[k] = lat1 + static_cast<float>(j) / kAreaCells * (lat2 - lat1);
+        }
+    map.project(x.data(), y.data(), lon.data(), lat.data(), static_cast<int32_t>(points));
+    std::vector<bool> in(points);
+    for (std::size_t k = 0; k < points; ++k)
+        in[k] = onMap(x[k], y[k]) && map.frame().contains(lon[k], lat[k]);
+    double area = 0.0;
+    for (int32_t j = 0; j < kAreaCells; ++j)
+        for (int32_t i = 0; i < kAreaCells; ++i) {
+            const auto k = static_cast<std::size_t>(j * side + i);
+            const std::array<std::size_t, 4> c{k, k + 1, k + side + 1, k + side};
+            if (!std::all_of(c.begin(), c.end(), [&](std::size_t q) { return in[q]; })) continue;
+            double twice = 0.0;
+            for (std::size_t q = 0; q < 4; ++q) {
+                const std::size_t a = c[q], b = c[(q + 1) % 4];
+                twice += static_cast<double>(x[a]) * y[b] - static_cast<double>(x[b]) * y[a];
+            }
+            area += 0.5 * std::fabs(twice);
+        }
+    return area;
+}
+
+// Whether the part of the frame that the map shows, its outline's points given, is too thin to
+// read once its projected box is fitted into the layout's box (both axes at one scale).
+bool tooThin(const Map& map, const Box& projected, const std::vector<LinePoint>& outline,
+             const PageLayout& layout) {
+    std::vector<std::array<float, 2>> points;
+    points.reserve(outline.size());
+    for (const LinePoint& p : outline) points.push_back({p.x, p.y});
+    const double hull = convexHullArea(points);
+    const double scale = std::min(static_cast<double>(layout.box.width()) / projected.width(),
+                                  static_cast<double>(layout.box.height()) / projected.height());
+    return hull * scale * scale < kLeastArea * static_cast<double>(layout.width) * layout.height ||
+           shownArea(map, outline) < kLeastArea * hull;
+}
+
 }  // namespace
 
 bool fitToPage(Map& map, const PageLayout& layout) {
     const Box page = layout.belowHeading();
     Box projected;
-    const bool extent =
-        extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax);
-    if (extent) {
+    std::vector<LinePoint> outline;
+    const bool shown =
+        extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax, &outline) &&
+        !tooThin(map, projected, outline, layout);
+    if (shown) {
         const GridFit fit{map, projected};
         const Box first = layout.box;
         fit.into(first);
@@ -151,9 +220,12 @@ bool fitToPage(Map& map, const PageLayout& layout) {
             const Box room = page.grown(-kMarksMargin);
             if (!shrunk(fit, first, room)) shared(fit, first, room);
         }
+    } else {
+        // Nothing of it is drawn, at a scale that would mean nothing.
+        map.showNoFrame();
     }
     map.keepMarksIn(page);
-    return extent;
+    return shown;
 }
 
 }  // namespace tensova

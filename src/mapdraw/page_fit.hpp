@@ -14,8 +14,9 @@ namespace tensova {
 // fitted again into the room that the page leaves, a margin inside it: into a smaller box, or at
 // a smaller share of the box, centred, but never smaller than the least share of the first fit.
 // The map keeps its marks on the page: any that stand off it or on the heading even so are left
-// out. False where the frame has no extent on the map (nothing of it shown): it cannot be
-// fitted, and the scaling stays, the marks on the page with it.
+// out. False where the map cannot show the frame: it has no extent on the map, or the part of it
+// shown is too thin to read (a dot, a line, a ring, a sliver). It is not fitted, the scaling
+// stays, and the map shows nothing from then on (see Map::showsFrame).
 bool fitToPage(Map& map, const PageLayout& layout);
 
 }  // namespace tensova

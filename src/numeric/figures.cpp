@@ -91,4 +91,34 @@ void rot2daffm(float* xo, float* yo, const float* xi, const float* yi, int32_t n
     }
 }
 
+double convexHullArea(std::vector<std::array<float, 2>>& points) {
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    const std::size_t n = points.size();
+    if (n < 3) return 0.0;
+    // Andrew's monotone chain, in double: the turns of points a few units apart on a map
+    // thousands of units wide must not round to nothing.
+    const auto turn = [](const std::array<float, 2>& o, const std::array<float, 2>& a,
+                         const std::array<float, 2>& b) {
+        return (static_cast<double>(a[0]) - o[0]) * (static_cast<double>(b[1]) - o[1]) -
+               (static_cast<double>(a[1]) - o[1]) * (static_cast<double>(b[0]) - o[0]);
+    };
+    std::vector<std::array<float, 2>> hull(2 * n);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        while (k >= 2 && turn(hull[k - 2], hull[k - 1], points[i]) <= 0.0) --k;
+        hull[k++] = points[i];
+    }
+    for (std::size_t i = n - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && turn(hull[k - 2], hull[k - 1], points[i]) <= 0.0) --k;
+        hull[k++] = points[i];
+    }
+    // The chain ends where it began: the shoelace over its k - 1 corners.
+    double twice = 0.0;
+    for (std::size_t i = 0; i + 1 < k; ++i)
+        twice += static_cast<double>(hull[i][0]) * hull[i + 1][1] -
+                 static_cast<double>(hull[i + 1][0]) * hull[i][1];
+    return 0.5 * std::fabs(twice);
+}
+
 }  // namespace tensova

@@ -4,8 +4,10 @@
 // arrays x and y. In the maps a count below 1 changes nothing and the outputs may be the inputs.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "numeric/matrices.hpp"
 
@@ -65,5 +67,9 @@ void rot2daff(float* xo, float* yo, const float* xi, const float* yi, int32_t n,
 // one angle.
 void rot2daffm(float* xo, float* yo, const float* xi, const float* yi, int32_t n, float x0,
                float y0, const Mat22& r);
+
+// The area of the smallest convex region that holds the points: 0 for fewer than three, or
+// for points on one line. The points are put in order.
+double convexHullArea(std::vector<std::array<float, 2>>& points);
 
 }  // namespace tensova

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/map_files.hpp"
@@ -40,10 +41,10 @@ struct Projection {
     const char* angle = "";
     // How many of the 15 maps show enough of their frame to be labelled.
     int labelled = 9;
-    const char* answers = nullptr;  // at its dialogs and the origin's, where not 99 at each
+    std::string answers = {};  // at its dialogs and the origin's, where not 99 at each
     std::string keys() const {
         std::string k = "300\n" + std::to_string(number) + "\n99\n" + angle;
-        if (answers != nullptr) return k + answers;
+        if (!answers.empty()) return k + answers;
         for (int d = 0; d <= dialogs; ++d) k += "99\n";
         return k;
     }
@@ -142,6 +143,37 @@ double fromLines(const std::array<double, 4>& ink, const std::vector<test::PsPat
     return nearest;
 }
 
+// The area (square points) of the smallest convex region that holds the open paths' points.
+double hullArea(const std::vector<test::PsPath>& paths) {
+    std::vector<std::array<double, 2>> p;
+    for (const test::PsPath& path : paths)
+        if (!path.closed) p.insert(p.end(), path.points.begin(), path.points.end());
+    std::sort(p.begin(), p.end());
+    p.erase(std::unique(p.begin(), p.end()), p.end());
+    if (p.size() < 3) return 0;
+    const auto turn = [](const auto& o, const auto& a, const auto& b) {
+        return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+    };
+    // Andrew's chain, lower and then upper, and the shoelace around it.
+    std::vector<std::array<double, 2>> h;
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::size_t start = h.size();
+        for (const auto& q : p) {
+            while (h.size() >= start + 2 && turn(h[h.size() - 2], h.back(), q) <= 0) h.pop_back();
+            h.push_back(q);
+        }
+        h.pop_back();
+        std::reverse(p.begin(), p.end());
+    }
+    double twice = 0;
+    for (std::size_t k = 0; k < h.size(); ++k) {
+        const auto& a = h[k];
+        const auto& b = h[(k + 1) % h.size()];
+        twice += a[0] * b[1] - b[0] * a[1];
+    }
+    return 0.5 * std::fabs(twice);
+}
+
 // A label stands by its line or tick: its ink within its own height, and the room above a
 // digit's top, of a line (1.2 of the font's size, some 17 points).
 constexpr double kByItsLine = 1.2;
@@ -193,6 +225,12 @@ std::string faults(const Drawn& map, const PlotPage& page) {
     }
     // No map is a dot: where it draws two events or more, they span a quarter of the map's
     // larger side (its grid's lines and ticks) in width or in height, unless its ticks make it.
+    // Nor a line or a sliver: the grid's lines and ticks span at least a quarter of a percent of
+    // the paper (a map thinner than a percent of it is one the projection cannot show, and the
+    // fit makes a map no smaller than half its first width for its marks' sake).
+    if (map.shown && hullArea(drawn.paths) < 0.0025 * page.width() * page.height())
+        return "a map of " + std::to_string(hullArea(drawn.paths)) + " square points" +
+               at(grid[0], grid[1]);
     const double side = std::max(grid[2] - grid[0], grid[3] - grid[1]);
     if (map.events > 1 && map.ticksWithinFrame &&
         4 * std::max(events[2] - events[0], events[3] - events[1]) < side)
@@ -304,10 +342,13 @@ TEST_P(OnEachPage, MarksOfAFrameTheMapDoesNotShow) {
 }
 
 // A page that cannot show its frame holds no line and no label: Mercator shows a frame of no
-// height (10 to 10 N) as a line, and cannot fit it.
+// height (10 to 10 N) as a line, and cannot fit it; nor an event on it, which the warning counts
+// off the map.
 TEST(Maps, APageThatCannotShowItsFrameHoldsNoMark) {
-    const Drawn map = drawn({"Mercator", 15, 0}, "10\n10 10 5\n", "1", test::kPortrait);
+    const Drawn map = drawn({"Mercator", 15, 0}, "10\n10 10 5\n", "1", test::kPortrait,
+                            kEvents + test::thrustAt(10, 0));
     EXPECT_FALSE(map.shown);
+    EXPECT_EQ(map.events, 0);
     EXPECT_EQ(faults(map, test::kPortrait), "");
 }
 
@@ -410,9 +451,150 @@ TEST(Maps, NeverSmallerThanHalfOfTheFirstFit) {
     EXPECT_GE(east - west, 0.998 * half);
 }
 
+// Frames at the edge of a projection's reach. Each map's reach is bounded by a circle on the
+// globe: the ground within `radius` degrees of (lon, lat) is shown, or (`within` false) the
+// ground beyond it. Frames are built at the circle's northernmost, southernmost, easternmost and
+// westernmost points: beyond the reach and touching it there (at the point, or along a parallel
+// where the circle is one), overlapping it by slivers of 0.01 to 5 degrees, or 0.01 beyond it.
+// The reaches: 80 degrees for the gnomonic and from the transverse Mercators' great circle, 89
+// from Mercator's equator, the central angle or the perspective's 90 less half its view, 31.5
+// about the middle of Lallemand's sheet, and for the Lambert conics (parallels 30 and 60) where
+// the scale is sec 80 times its least, from the cone constant n, for the sphere and GRS80:
+//   n = ln(cos f1 / cos f2) / ln(tan(pi/4 + f2/2) / tan(pi/4 + f1/2)) (ellipsoid: m and t)
+//   z: n ln tan(z/2) - ln sin z = [same at acos n] + ln sec 80, by bisection (python3)
+struct Circle {
+    double lon, lat, radius;
+    bool within = true;
+};
+struct AtItsReach {
+    Projection projection;
+    std::vector<Circle> circles;
+};
+
+// The grid's keys of a frame, 5 degrees between lines.
+std::string frameKeys(double south, double north, double west, double east) {
+    char keys[160];
+    std::snprintf(keys, sizeof keys, "10\n%.4f %.4f 5\n20\n%.4f %.4f 5\n", std::max(south, -90.0),
+                  std::min(north, 90.0), west, east);
+    return keys;
+}
+
+// A frame at a reach, and whether it lies beyond it, touching it at most at a point or along a
+// line: such a frame the map cannot show.
+struct EdgeFrame {
+    std::string keys;
+    bool beyond;
+};
+
+std::vector<EdgeFrame> framesAt(const Circle& c) {
+    const double rad = M_PI / 180;
+    std::vector<EdgeFrame> frames;
+    // Caps about a pole have a parallel for their circle: a whole turn touches it along a line.
+    const bool polar = std::fabs(c.lat) == 90;
+    const double w1 = polar ? -180 : c.lon - 30, w2 = polar ? 180 : c.lon + 30;
+    const double deep = c.within ? 20 : std::min(20.0, c.radius);
+    const double north = c.lat + c.radius, south = c.lat - c.radius;
+    // Towards the ground shown: 0.01 beyond, touching, overlaps (negative).
+    for (const double s : {0.01, 0.0, -0.01, -0.1, -1.0, -5.0, -10.0}) {
+        // Where the near edge stands: the circle's extreme, moved s away from the ground shown.
+        const double out = c.within ? s : -s;
+        // A frame outside a cap lies beyond it; one inside a hole only where the hole is polar
+        // (elsewhere its corners stand beyond the hole).
+        const auto add = [&](std::string keys, bool beyondWhereNotOverlapping) {
+            frames.push_back({std::move(keys), s >= 0 && beyondWhereNotOverlapping});
+        };
+        const bool beyond = c.within || polar;
+        if (north < 90)
+            add(c.within ? frameKeys(north + out, north + out + deep, w1, w2)
+                         : frameKeys(north + out - deep, north + out, w1, w2),
+                beyond);
+        if (south > -90)
+            add(c.within ? frameKeys(south - out - deep, south - out, w1, w2)
+                         : frameKeys(south - out, south - out + deep, w1, w2),
+                beyond);
+        if (c.radius >= 90 - std::fabs(c.lat)) continue;
+        if (!c.within && c.lat == 0) {
+            // The square inside a hole about the equator whose corners lie on its circle, moved
+            // out: a rectangle touching it from within has corners beyond it elsewhere.
+            const double a = std::acos(std::sqrt(std::cos((c.radius + out) * rad))) / rad;
+            add(frameKeys(-a, a, c.lon - a, c.lon + a), true);
+        }
+        // The meridians tangent to the circle, and where they touch it.
+        const double dl = std::asin(std::sin(c.radius * rad) / std::cos(c.lat * rad)) / rad;
+        const double at = std::asin(std::sin(c.lat * rad) / std::cos(c.radius * rad)) / rad;
+        const double east = c.lon + dl + out, west = c.lon - dl - out;
+        add(c.within ? frameKeys(at - 15, at + 15, east, east + deep)
+                     : frameKeys(at - 15, at + 15, east - deep, east),
+            c.within);
+        add(c.within ? frameKeys(at - 15, at + 15, west - deep, west)
+                     : frameKeys(at - 15, at + 15, west, west + deep),
+            c.within);
+    }
+    return frames;
+}
+
+// Each projection that has a reach, about a centre off the prime meridian where it has one.
+const std::string kCentre = "1\n190\n2\n-20\n99\n";
+const AtItsReach kAtItsReach[] = {
+    {{"transverse_Mercator", 1, 1}, {{90, 0, 10, false}}},
+    {{"ellipsoidal_transverse_Mercator", 2, 2}, {{90, 0, 10, false}}},
+    {{"Lambert_conic", 3, 3}, {{0, 90, 146.76417}}},
+    {{"ellipsoidal_Lambert_conic", 4, 4}, {{0, 90, 146.75972}}},
+    {{"polar_equal_area", 5, 1, "", 0, "1\n60\n99\n99\n"}, {{0, 90, 60}}},
+    {{"oblique_equal_area", 6, 2, "", 0, "1\n60\n99\n" + kCentre + kCentre}, {{190, -20, 60}}},
+    {{"polar_stereographic", 7, 1, "", 0, "1\n60\n99\n99\n"}, {{0, 90, 60}}},
+    {{"oblique_stereographic", 8, 2, "", 0, "1\n60\n99\n" + kCentre + kCentre}, {{190, -20, 60}}},
+    {{"polar_orthographic", 9, 1, "", 0, "1\n60\n99\n99\n"}, {{0, 90, 60}}},
+    {{"oblique_orthographic", 10, 1, "", 0, kCentre + kCentre}, {{190, -20, 90}}},
+    {{"polar_perspective", 11, 1, "", 0, "1\n60\n99\n99\n"}, {{0, 90, 60}}},
+    {{"oblique_perspective", 12, 2, "", 0, "1\n60\n99\n" + kCentre + kCentre}, {{190, -20, 60}}},
+    {{"Lallemand", 14, 5}, {{0, 45, 31.5}}},
+    {{"Mercator", 15, 0}, {{0, 90, 1, false}, {0, -90, 1, false}}},
+    {{"ellipsoidal_Mercator", 16, 1}, {{0, 90, 1, false}}},
+    {{"polar_gnomonic", 17, 0}, {{0, 90, 80}}},
+    {{"oblique_gnomonic", 18, 1, "", 0, kCentre + kCentre}, {{190, -20, 80}}},
+};
+
+// The event stands where none of the frames reaches: only the grid is drawn.
+const std::string kFarEvent = test::thrustAt(-45, -100);
+
+class AtTheReach : public testing::TestWithParam<std::tuple<AtItsReach, PlotPage>> {};
+
+void PrintTo(const AtItsReach& p, std::ostream* os) {
+    *os << p.projection.name;
+}
+
+// A frame the projection shows only as a point, a line or a sliver is one it cannot show: the
+// box, and no mark; every other map stands whole on its page below its heading.
+TEST_P(AtTheReach, EveryFrameWholeOrNotShown) {
+    const auto& [at, page] = GetParam();
+    int shown = 0, hidden = 0;
+    for (const Circle& c : at.circles)
+        for (const EdgeFrame& frame : framesAt(c)) {
+            SCOPED_TRACE(frame.keys);
+            const Drawn map = drawn(at.projection, frame.keys.c_str(), "1", page, kFarEvent);
+            EXPECT_EQ(faults(map, page), "");
+            if (frame.beyond) {
+                EXPECT_FALSE(map.shown);
+            }
+            ++(map.shown ? shown : hidden);
+        }
+    // Not a check that passes on blank pages alone, nor one that shows every sliver.
+    EXPECT_GT(shown, 0);
+    EXPECT_GT(hidden, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Maps, OnEachPage, testing::ValuesIn(kPages),
                          [](const testing::TestParamInfo<PlotPage>& page) {
                              return std::string(page.param.name);
+                         });
+
+INSTANTIATE_TEST_SUITE_P(Maps, AtTheReach,
+                         testing::Combine(testing::ValuesIn(kAtItsReach),
+                                          testing::ValuesIn(kPages)),
+                         [](const testing::TestParamInfo<AtTheReach::ParamType>& map) {
+                             return std::string(std::get<0>(map.param).projection.name) + "_" +
+                                    std::get<1>(map.param).name;
                          });
 
 INSTANTIATE_TEST_SUITE_P(

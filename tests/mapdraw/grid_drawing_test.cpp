@@ -189,7 +189,11 @@ TEST(GridDrawing, ExtentOfTheFrame) {
     // A polar equal-area map of 90 degrees shows the frame down to the equator, its rim at
     // sin 45 = 0.7071068: the sides alone (the circle of 80 north, the meridian 180 down to
     // the rim) would give a sliver; the rim holds the frame's whole width and depth. Of a
-    // frame of 0..90 east only the rim's quarter in it counts: x from 0, y up to 0.
+    // frame of 0..90 east only the rim's quarter in it counts: x from 0, y up to 0. Of 0.1..0.4
+    // east by 10 S..0.3 N only the band north of the equator is shown, between two points of
+    // the rim (every half degree) and narrower than a step of its sides: they are measured to
+    // where they meet the rim (python3: r = sin(z/2) at colatitude z, x = r sin lon,
+    // y = -r cos lon; its two northern corners alone give y from -0.7052521).
     projtype.iproj = 5;
     llorig = {};
     llpparam.omega = rad(90.0f);
@@ -198,7 +202,8 @@ TEST(GridDrawing, ExtentOfTheFrame) {
         const char* grid;
         float xmin, ymin, xmax, ymax;
     } polar[] = {{"-180 180 10 -80 80 10 3 2 1", -r, -r, r, r},
-                 {"0 90 10 -80 80 10 3 2 1", 0, -r, r, 0}};
+                 {"0 90 10 -80 80 10 3 2 1", 0, -r, r, 0},
+                 {"0.1 0.4 10 -10 0.3 10 3 2 1", 0.0012309f, -0.7071057f, 0.0049365f, -0.7052360f}};
     for (const auto& c : polar) {
         useGrid(c.grid);
         float xmin = 9, ymin = 9, xmax = 9, ymax = 9;

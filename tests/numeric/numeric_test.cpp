@@ -231,6 +231,29 @@ TEST(Figures, Maps) {
     EXPECT_TRUE(xo == x && yo == y);
 }
 
+// The convex region of a few point sets: points inside it, repeated or on its sides add nothing.
+TEST(Figures, ConvexHullArea) {
+    using Points = std::vector<std::array<float, 2>>;
+    const struct {
+        const char* name;
+        Points points;
+        double area;
+    } cases[] = {
+        {"none", {}, 0},
+        {"two points", {{0, 0}, {3, 4}}, 0},
+        {"on a line", {{0, 0}, {1, 1}, {2, 2}, {5, 5}}, 0},
+        {"a unit square, its centre, a side's middle, a corner twice",
+         {{0, 0}, {1, 0}, {0.5f, 0.5f}, {1, 1}, {0, 1}, {0.5f, 0}, {1, 1}},
+         1},
+        {"a triangle in any order", {{4, 0}, {0, 3}, {0, 0}, {1, 1}}, 6},
+        {"a sliver a thousandth wide", {{0, 0}, {1000, 0}, {1000, 0.001f}, {0, 0.001f}}, 1},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NEAR(convexHullArea(c.points), c.area, 1e-4);
+    }
+}
+
 using Rows = std::array<std::array<float, 9>, 3>;
 using O = float* const*;
 using I = const float* const*;
