@@ -4,6 +4,7 @@
 
 #include "console/answers.hpp"
 #include "console/console.hpp"
+#include "console/input.hpp"
 
 namespace tensova {
 namespace {
@@ -68,10 +69,8 @@ std::string awaitReturn(const Wait& w, const std::function<void()>& put) {
         }
         const AnswerSource from = w.keyboard ? keyboardSource() : lastAnswerSource();
         // At a terminal any line ends the wait, however long: none of it answers the next
-        // question.
-        if (!from.written() ||
-            (r == WholeLine::Ok && line.find_first_not_of(" \t") == std::string::npos))
-            return line;
+        // question. A written line ends it where a question would take it as its default.
+        if (!from.written() || (r == WholeLine::Ok && blankOrComment(line))) return line;
         // A written line that is not empty was meant for a question: had this wait not come,
         // it would have answered one.
         if (w.keyboard) keepAnswer(iocom.errIn, line, r);

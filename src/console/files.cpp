@@ -225,11 +225,10 @@ void opef2(std::string& fname, std::string_view expl, int32_t iu, OpenStatus sta
             }
             how = OpenStatus::Unknown;
         }
-        // A number written for a name to write under is a menu's answer out of step (99, 2001):
-        // taken as a name, it would create a file that nobody asked for.
-        float number = 0.0f;
-        const bool outOfStep = written && status != OpenStatus::Old && !name.empty() &&
-                               firstValueEnd(name) == name.size() && parseReal(name, number);
+        // A number written for a name to write under is a menu's answer out of step (99, 2001,
+        // `99 ! back`), read as every question reads one: taken as a name, it would create a file
+        // that nobody asked for.
+        const bool outOfStep = written && status != OpenStatus::Old && readsAsNumber(name);
         std::string why;
         if (fits && !outOfStep && unitOpen(iu, name, how, &why)) {
             fname = fit(name, fname.size());

@@ -75,32 +75,42 @@ bool readFixedInt(std::string_view line, int first, int width, int32_t& v, Blank
     return readInteger(squeezed, v);
 }
 
-bool readRealNumber(std::string_view f, int decimals, float& v) {
+namespace {
+
+// A real number as it is written: its significant digits (leading zeros dropped, at most
+// kMaxDigits kept) and the power of ten that scales them.
+struct WrittenReal {
+    bool negative = false;
+    std::array<char, kMaxDigits + 1> digits;
+    int nd = 0;
+    uint32_t mantissa = 0;  // the digits' value while it stays exact
+    int scale = 0;          // the value is digits * 10**scale
+};
+
+// The syntax of a real field, whatever its size: false when the text is not a number.
+bool scanReal(std::string_view f, int decimals, WrittenReal& r) {
     const std::size_t n = f.size();
     if (n == 0) return false;
     std::size_t i = 0;
-    const bool negative = f[0] == '-';
+    r.negative = f[0] == '-';
     if (f[0] == '+' || f[0] == '-') ++i;
 
     // Mantissa: significant digits (leading zeros dropped), digits after the point.
-    std::array<char, kMaxDigits + 1> digits;
-    int nd = 0;
     int frac = 0;
     int lost = 0;  // integer digits beyond what the buffer keeps
     bool point = false;
     bool anyDigit = false;
-    uint32_t mantissa = 0;
     for (; i < n; ++i) {
         const char c = f[i];
         if (isDigit(c)) {
             anyDigit = true;
-            if (nd == 0 && c == '0') {
+            if (r.nd == 0 && c == '0') {
                 if (point) ++frac;
                 continue;
             }
-            if (nd < kMaxDigits) {
-                digits[static_cast<std::size_t>(nd++)] = c;
-                if (mantissa <= kExactMantissa) mantissa = mantissa * 10 + (c - '0');
+            if (r.nd < kMaxDigits) {
+                r.digits[static_cast<std::size_t>(r.nd++)] = c;
+                if (r.mantissa <= kExactMantissa) r.mantissa = r.mantissa * 10 + (c - '0');
                 if (point) ++frac;
             } else if (!point) {
                 ++lost;
@@ -130,20 +140,25 @@ bool readRealNumber(std::string_view f, int decimals, float& v) {
         }
         if (expNegative) exponent = -exponent;
     }
+    r.scale = exponent + lost - (point ? frac : decimals);
+    return true;
+}
 
-    // Value = digits * 10**scale.
-    const int scale = exponent + lost - (point ? frac : decimals);
+// The float nearest to the number; false when no float holds it.
+bool nearestFloat(const WrittenReal& r, float& v) {
+    const int nd = r.nd;
+    const int scale = r.scale;
     float value;
     if (nd == 0) {
         value = 0.0f;
-    } else if (nd <= 8 && mantissa <= kExactMantissa && scale >= -10 && scale <= 10) {
+    } else if (nd <= 8 && r.mantissa <= kExactMantissa && scale >= -10 && scale <= 10) {
         // Both operands exact, so the one rounding of the IEEE operation is the nearest float.
-        const auto m = static_cast<float>(mantissa);
+        const auto m = static_cast<float>(r.mantissa);
         value = scale < 0 ? m / kExactTens[static_cast<std::size_t>(-scale)]
                           : m * kExactTens[static_cast<std::size_t>(scale)];
     } else {
         std::array<char, kMaxDigits + 16> buf;
-        std::memcpy(buf.data(), digits.data(), static_cast<std::size_t>(nd));
+        std::memcpy(buf.data(), r.digits.data(), static_cast<std::size_t>(nd));
         char* p = buf.data() + nd;
         *p++ = 'e';
         p = std::to_chars(p, buf.data() + buf.size(), scale).ptr;
@@ -154,8 +169,20 @@ bool readRealNumber(std::string_view f, int decimals, float& v) {
         else if (res.ec != std::errc{})
             return false;
     }
-    v = negative ? -value : value;
+    v = r.negative ? -value : value;
     return true;
+}
+
+}  // namespace
+
+bool readRealNumber(std::string_view f, int decimals, float& v) {
+    WrittenReal r;
+    return scanReal(f, decimals, r) && nearestFloat(r, v);
+}
+
+bool isRealNumber(std::string_view number) {
+    WrittenReal r;
+    return scanReal(number, 0, r);
 }
 
 bool readFixedReal(std::string_view line, int first, int width, int decimals, float& v) {

@@ -31,6 +31,9 @@ bool readFixedReal(std::string_view line, int first, int width, int decimals, fl
 // the float nearest to it; a number too small for a float is zero. False when it is not a
 // number or no float holds it.
 bool readRealNumber(std::string_view number, int decimals, float& v);
+// Whether readRealNumber reads the text as a number, whatever its size: true for 1e999 too, which
+// no float holds.
+bool isRealNumber(std::string_view number);
 
 // What a read error says of a field that is not a number: its name and columns.
 std::string notANumber(std::string_view name, int first, int width);

@@ -8,8 +8,13 @@
 namespace tensova {
 namespace {
 
+constexpr bool isBlank(char c) {
+    for (const char b : kBlanks)
+        if (c == b) return true;
+    return false;
+}
 bool isSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',' || c == '/';
+    return isBlank(c) || c == ',' || c == '/';
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -27,7 +32,7 @@ bool integerGrammar(std::string_view t) {
 // Where a value begins, blanks and tabs from `pos` passed over, and where it ends: at the next
 // separator.
 std::size_t valueStart(std::string_view t, std::size_t pos) {
-    while (pos < t.size() && (t[pos] == ' ' || t[pos] == '\t')) ++pos;
+    while (pos < t.size() && isBlank(t[pos])) ++pos;
     return pos;
 }
 std::size_t valueEnd(std::string_view t, std::size_t start) {
@@ -88,6 +93,16 @@ bool FreeFormat::atEnd() const {
     return true;
 }
 
+bool FreeFormat::atComment() const {
+    const std::size_t next = valueStart(text_, pos_);
+    return next == text_.size() || text_[next] == '!';
+}
+
+bool FreeFormat::nextNumber() {
+    std::string_view t;
+    return nextToken(t) && isRealNumber(t);
+}
+
 bool FreeFormat::nextInt(int32_t& v) {
     std::string_view t;
     if (!nextToken(t) || !integerGrammar(t)) return false;
@@ -122,6 +137,15 @@ bool parseReal(std::string_view text, float& v) {
 
 std::size_t firstValueEnd(std::string_view text) {
     return valueEnd(text, valueStart(text, 0));
+}
+
+bool blankOrComment(std::string_view line) {
+    return line.empty() || (isBlank(line[0]) && FreeFormat(line).atComment());
+}
+
+bool readsAsNumber(std::string_view line) {
+    FreeFormat values(line);
+    return values.nextNumber() && values.atComment();
 }
 
 template <typename Read>

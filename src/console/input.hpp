@@ -9,6 +9,9 @@
 
 namespace tensova {
 
+// The blanks of an answer or of a line of values: the blank and the tab.
+inline constexpr std::string_view kBlanks = " \t";
+
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional
 // point and an optional exponent (E or D, either case), at least one digit. Nothing else is a
@@ -23,8 +26,13 @@ class FreeFormat {
     // without quotes, the characters up to the next separator. A string whose quote does not
     // close on its line, or that runs on into other characters, is unreadable.
     bool nextText(std::string& v);
+    // Passes over the next value; true when it reads as a number of any size (an integer or a
+    // real, 1e999 too, which no float holds).
+    bool nextNumber();
     // True when only separators are left.
     bool atEnd() const;
+    // True when nothing is left but blanks and maybe a `!` comment.
+    bool atComment() const;
 
   private:
     bool nextToken(std::string_view& token);
@@ -39,6 +47,14 @@ bool parseReal(std::string_view text, float& v);
 // Where the first value of a text in free format ends: the index of the separator after it, or
 // the text's size. What follows it is no part of the value (a comment in a command file).
 std::size_t firstValueEnd(std::string_view text);
+
+// A line that stands for return where a question has a default, and at a wait for return: empty,
+// blanks, or blanks and then a `!` comment. A line that starts with `!` holds an answer.
+bool blankOrComment(std::string_view line);
+// A line that holds a number and nothing more, as every question reads its number: the first
+// value reads as a number of any size, and after it come only blanks, one comma or slash, and a
+// `!` comment. `2015 report.ndk` goes on with text, `./2015` is no number.
+bool readsAsNumber(std::string_view line);
 
 // One free-format record of a file unit, read value by value: it starts on a new line and goes
 // on across lines as needed; the rest of its last line is passed over. Error names a value that

@@ -51,14 +51,13 @@ enum class Lead {
     Default,   // with a blank, or empty: the default answers
     Indented,  // a written line with blanks and then an answer: refused
 };
-// A line whose first character is a blank, carriage return or line feed takes the default. A
-// line written beforehand takes it only when its blanks are followed by nothing or by a `!`
-// comment: its writer meant the answer after them, which the default would drop unseen.
+// A line of blanks, or blanks and a `!` comment, takes the default; so does, at a terminal, any
+// line whose first character is a blank. A line written beforehand whose blanks are followed by
+// an answer is refused: its writer meant that answer, which the default would drop unseen.
 Lead leadOf(std::string_view line) {
-    if (!line.empty() && line[0] != ' ' && line[0] != '\r' && line[0] != '\n') return Lead::Answer;
-    if (!lastAnswerSource().written()) return Lead::Default;
-    const std::size_t first = line.find_first_not_of(" \t\r\n");
-    return first == std::string_view::npos || line[first] == '!' ? Lead::Default : Lead::Indented;
+    if (blankOrComment(line)) return Lead::Default;
+    if (line[0] != ' ') return Lead::Answer;
+    return lastAnswerSource().written() ? Lead::Indented : Lead::Default;
 }
 constexpr std::string_view kIndented =
     "answer after blanks: only blanks, or blanks and a ! comment, take the default";
@@ -66,7 +65,7 @@ constexpr std::string_view kIndented =
 // A text answer longer than its field is refused whole: cut, it would be read as another answer
 // (a name cut short names another file). Blanks after it are no part of it.
 bool beyondField(std::string_view line, std::size_t field) {
-    const std::size_t end = line.find_last_not_of(" \t");
+    const std::size_t end = line.find_last_not_of(kBlanks);
     return end != std::string_view::npos && end >= field;
 }
 
@@ -131,12 +130,13 @@ Answer readField(T& v, Parse parse, const Unreadable& box) {
     return Answer::AskAgain;
 }
 
-// Reads an integer straight from the input: lines holding only blanks are passed over.
+// Reads an integer straight from the input: lines that would take a default (blanks, or blanks
+// and a `!` comment) are passed over.
 Answer readDirectInt(int32_t& v, const Unreadable& box) {
     std::string line;
     do {
         if (!answerLine(line, box)) return Answer::AskAgain;
-    } while (line.find_first_not_of(" \t") == std::string::npos);
+    } while (blankOrComment(line));
     if (parseInt(line, v)) return Answer::Value;
     box.refuse();
     return Answer::AskAgain;
@@ -266,10 +266,6 @@ Verdict judgeWhole(std::string_view word) {
     return w == "h" ? Verdict::Help : Verdict::Wrong;
 }
 
-bool blanksOnly(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // How a yes/no prompt judges and refuses its answers.
 struct YesNo {
     const Stamp& stamp;
@@ -284,12 +280,10 @@ struct YesNo {
     Verdict verdict(std::string_view line) const {
         const bool w = written();
         if (!w && !whole) return judge(line.empty() ? ' ' : line[0]);
-        if (blanksOnly(line)) return Verdict::Default;
-        const Lead lead = w ? leadOf(line) : Lead::Answer;
-        if (lead == Lead::Default) return Verdict::Default;
-        if (lead == Lead::Indented) return Verdict::Wrong;
+        if (blankOrComment(line)) return Verdict::Default;
+        if (w && leadOf(line) == Lead::Indented) return Verdict::Wrong;
         // At a terminal a line that begins with blanks has no first word here: it is refused.
-        const Verdict v = judgeWhole(line.substr(0, line.find_first_of(" \t")));
+        const Verdict v = judgeWhole(line.substr(0, line.find_first_of(kBlanks)));
         return w && v == Verdict::Help ? Verdict::Wrong : v;
     }
 

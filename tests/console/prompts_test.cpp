@@ -48,6 +48,70 @@ TEST(FreeFormat, Grammar) {
     EXPECT_EQ(cases, 47);
 }
 
+// Several values of one line, each read from storage that ends with the line: blanks around a
+// comma or a slash belong to it, and the last value runs to the end of the line.
+TEST(FreeFormat, ValuesOfALine) {
+    const struct {
+        const char* what;
+        const char* line;
+    } cases[] = {
+        {"blanks", "60 90 10"},
+        {"commas", "60,90,10"},
+        {"blanks around commas", "60 , 90 , 10"},
+        {"tabs and a slash", "60\t,\t90 /10"},
+        {"blanks at the end", "60 90 10  "},
+    };
+    for (const auto& c : cases) {
+        const ExactText line(c.line);
+        FreeFormat values(line.view());
+        float v[3] = {};
+        EXPECT_TRUE(values.nextReal(v[0]) && values.nextReal(v[1]) && values.nextReal(v[2]))
+            << c.what;
+        EXPECT_TRUE(v[0] == 60.0f && v[1] == 90.0f && v[2] == 10.0f) << c.what;
+        EXPECT_TRUE(values.atEnd()) << c.what;
+        EXPECT_FALSE(values.nextReal(v[0])) << c.what;
+    }
+}
+
+// What stands for return (a default, a wait), and a line that holds a number and nothing more,
+// as every question reads it: the one reader of both is the free-format reader's.
+TEST(FreeFormat, BlankOrCommentAndNumberLines) {
+    const struct {
+        const char* what;
+        const char* line;
+        bool blank;   // stands for return
+        bool number;  // holds a number and nothing more
+    } cases[] = {
+        {"empty", "", true, false},
+        {"blanks", "   ", true, false},
+        {"a tab", "\t", true, false},
+        {"blanks and a comment", "  ! c", true, false},
+        {"a comment with no blank", "! c", false, false},
+        {"blanks and an answer", "  x", false, false},
+        {"a number", "99", false, true},
+        {"a number and a comment", "100    ! selection tests", false, true},
+        {"a comma after it", "9999,", false, true},
+        {"a comma and a comment", "9999, ! back", false, true},
+        {"a slash after it", "99/", false, true},
+        {"blanks around it", "  2001  ", false, true},
+        {"beyond a float", "1e39", false, true},
+        {"beyond a double", "1e999", false, true},
+        {"beyond any integer", "123456789012345678901234567890", false, true},
+        {"a real", "-1.5D-3", false, true},
+        {"text after it", "2015 report.ndk", false, false},
+        {"a value after the comma", "99,5", false, false},
+        {"a path", "./2015", false, false},
+        {"a comment with no blank after it", "99! back", false, false},
+        {"quoted", "'99'", false, false},
+        {"no number", "1e", false, false},
+    };
+    for (const auto& c : cases) {
+        const ExactText line(c.line);
+        EXPECT_EQ(blankOrComment(line.view()), c.blank) << c.what;
+        EXPECT_EQ(readsAsNumber(line.view()), c.number) << c.what;
+    }
+}
+
 TEST(FreeFormat, FileValuesAndTextsRunAcrossLines) {
     // The rest of a line is passed over; no value at all passes over one line. A slash after a
     // value ends it as a comma does.

@@ -1,7 +1,8 @@
 // Answers written beforehand, piped in or read from a command file, know neither which files
-// exist nor which boxes will come: they replace no file, a yes or no counts only whole, a pause
-// takes only an empty line, and the first answer refused ends the run in a box that quotes it
-// and names the plot file whose RUN it cut short. At a terminal everything is as before.
+// exist nor which boxes will come: they replace no file, a yes or no counts only whole, a wait for
+// return takes only what a question takes as its default, and the first answer refused ends the
+// run in a box that quotes it and names the plot file whose RUN it cut short. At a terminal
+// everything is as before.
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,50 @@ TEST(WrittenAnswers, ANumberIsNoNameToWriteUnder) {
     const Session terminal("\n10\n\n99\n20\n\n9999\n", {}, Keyboard::Terminal);
     EXPECT_EQ(terminal.result.status, 0);
     EXPECT_TRUE(terminal.dir.exists("99"));
+}
+
+// A name to write under is read as every question reads its line: a number with a comment or a
+// comma after it, or beyond what a float holds, is still a number, refused piped or from a
+// command file before it creates a file. A name that goes on with text is a name, and `./2015`
+// names a file called 2015.
+TEST(WrittenAnswers, ANameIsANumberAsAQuestionReadsIt) {
+    const std::string why = " a number is no name to write under: the answers are out of step";
+    const struct {
+        const char* what;
+        const char* answer;
+        const char* file;  // the file written, or nullptr when the answer is refused
+    } cases[] = {
+        {"a comment", "100    ! selection tests", nullptr},
+        {"a comment after one blank", "99 ! back", nullptr},
+        {"a table's entry", "2001   ! table", nullptr},
+        {"a comma", "9999,", nullptr},
+        {"beyond a float", "1e39", nullptr},
+        {"beyond a double", "1e999", nullptr},
+        {"a name that begins with a number", "2015 report.ndk", "2015 report.ndk"},
+        {"a path", "./2015", "2015"},
+    };
+    for (const auto& c : cases) {
+        for (const bool fromFile : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (fromFile ? " in a command file" : " piped"));
+            const std::string answers =
+                "1000\n1001\nthree.ndk\n1200\n1001\n" + std::string(c.answer) + "\n\n99\n9999\n";
+            const Session s(fromFile ? "\n5000\n5001\ncmds.txt\n" : "\n" + answers,
+                            {{"three.ndk", testData("three.ndk")}, {"cmds.txt", answers}});
+            if (c.file != nullptr) {
+                EXPECT_EQ(s.result.status, 0);
+                EXPECT_EQ(s.dir.read(c.file), s.dir.read("three.ndk"));
+                continue;
+            }
+            expectEndedByRefusal(s);
+            EXPECT_EQ(slice(s.lines, s.find(why) + 1, 2),
+                      (Lines{fromFile ? " line 6 of command file cmds.txt, answer to: cmt-ndk "
+                                        "output file name"
+                                      : " line 7 of standard input, answer to: cmt-ndk output "
+                                        "file name",
+                             " refused answer: \"" + std::string(c.answer) + "\""}));
+            EXPECT_FALSE(s.dir.exists(c.answer));
+        }
+    }
 }
 
 // A yes or no written beforehand is a first word of y, yes, 1, n, no, 0 in either case (what
@@ -258,10 +303,74 @@ TEST(WrittenAnswers, EveryWaitForReturnIsAPause) {
     EXPECT_EQ(terminal.count(" New value = 9"), 1);
 }
 
+// A wait for return takes, written beforehand, what a question takes as its default: an empty
+// line, blanks, or blanks and a ! comment; any other line is refused, the first the wait reads.
+// Each wait from a pipe, and from where it reads while a command file runs: a box's pause from
+// the keyboard, the close of a plot file from the command file.
+TEST(WrittenAnswers, AWaitTakesWhatAQuestionTakesAsItsDefault) {
+    const std::string box = "1000\n1001\nthree.ndk\n1200\n1000\n";  // the writer's 1000 on ndk
+    const std::string start = "\n5000\n5001\ncmds.txt\n";
+    // Where the wait's line stands: among the keys, or in the command file (the close).
+    enum class Line { Keys, CommandFile };
+    const struct {
+        const char* what;
+        std::string before, after;  // around the wait's line
+        Line at;
+        std::string cmds;   // the command file that the keys start, if any
+        const char* place;  // the box's line naming the wait's line
+    } waits[] = {
+        {"banner", "", "9999\n", Line::Keys, "",
+         " line 1 of standard input, answer to: HIT RETURN TO CONTINUE"},
+        {"pause", "\n" + box, "99\n9999\n", Line::Keys, "",
+         " line 7 of standard input, answer to: HIT RETURN TO CONTINUE"},
+        {"pause while a command file runs", start, "", Line::Keys, box + "99\n9999\n",
+         " line 5 of standard input, answer to: HIT RETURN TO RESUME COMMANDS"},
+        {"close", "\n10\n\nq.ps\n20\n", "9999\n", Line::Keys, "",
+         " line 6 of standard input, answer to: CR = Return to close the PostScript file"},
+        {"close in a command file", "10\n\nq.ps\n20\n", "9999\n", Line::CommandFile, "",
+         " line 5 of command file cmds.txt, answer to: CR = Return to close the PostScript "
+         "file"},
+    };
+    const struct {
+        const char* what;
+        std::string line;
+        bool taken;
+    } lines[] = {
+        {"empty", "", true},
+        {"blanks", "   ", true},
+        {"blanks and a comment", "  ! c", true},
+        {"a comment", "! c", false},
+        {"an answer", "x", false},
+        {"blanks and an answer", "  x", false},
+    };
+    for (const auto& w : waits) {
+        for (const auto& l : lines) {
+            SCOPED_TRACE(std::string(w.what) + ", " + l.what);
+            const std::string around = w.before + l.line + "\n" + w.after;
+            const bool inFile = w.at == Line::CommandFile;
+            const Session s(inFile ? start : around, {{"three.ndk", testData("three.ndk")},
+                                                      {"cmds.txt", inFile ? around : w.cmds}});
+            if (l.taken) {
+                EXPECT_EQ(s.result.status, 0);
+            } else {
+                expectEndedByRefusal(s);
+                EXPECT_EQ(slice(s.lines, s.find(w.place) - 1, 3),
+                          (Lines{" a pause takes only an empty line: the answers are out of step",
+                                 w.place, " refused answer: \"" + l.line + "\""}));
+            }
+            if (s.dir.exists("q.ps")) expectRenders(s.dir.file("q.ps"), "", 1);
+        }
+    }
+    // The close takes a comment: the plot file whole, the run at its end.
+    const Session commented("\n10\n\nq.ps\n20\n  ! close the plot\n9999\n");
+    EXPECT_EQ(commented.result.status, 0);
+    expectRenders(commented.dir.file("q.ps"), "", 1);
+}
+
 // Written beforehand, a line that begins with blanks and then holds an answer is refused at a
 // question with a default: its writer meant that answer. Blanks alone, or blanks and a ! comment,
-// keep the default. The main menu has no default and reads past the blanks; at a terminal a line
-// that begins with a blank takes the default.
+// keep the default. The main menu has no default and reads past the blanks, and passes over a
+// line of blanks and a comment; at a terminal a line that begins with a blank takes the default.
 TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
     const Files files{{"three.ndk", testData("three.ndk")}};
     const struct {
@@ -275,6 +384,7 @@ TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
         {"number, a comment", "\n1000\n  ! back\n9999\n", Keyboard::Pipe, false},
         {"file name", "\n1000\n1001\n  three.ndk\n9999\n", Keyboard::Pipe, true},
         {"main menu", "\n  1000\n99\n9999\n", Keyboard::Pipe, false},
+        {"main menu, a comment", "\n  ! read\n1000\n99\n9999\n", Keyboard::Pipe, false},
         {"number at a terminal", "\n1000\n  100\n9999\n", Keyboard::Terminal, false},
     };
     for (const auto& c : cases) {
