@@ -38,6 +38,12 @@ TEST(DrawnLines, ALabelNamesItsOwnLineDrawnNearestToIt) {
          true},
         {"another line through its end", {meridian}, {{1.0f, 0.9f, 3.0f, 1.1f}}, 10, true},
         {"another line across its box", {meridian}, {{0.0f, 1.2f, 3.0f, 1.2f}}, 10, false},
+        // Its chord's box holds the end, the chord itself passes 0.16 cm from it.
+        {"another line across its box, around its end",
+         {meridian},
+         {{0.9f, 1.3f, 1.5f, 0.5f}},
+         10,
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -17,11 +17,9 @@
 
 #include "curve_runs.hpp"
 #include "e2e/map_files.hpp"
+#include "fitted_map.hpp"
 #include "mapdraw/grid.hpp"
-#include "mapdraw/page_fit.hpp"
-#include "mapdraw/projection_menu.hpp"
 #include "numeric/angles.hpp"
-#include "plot/page_layout.hpp"
 #include "plot/plot_fixture.hpp"
 #include "projection/projection.hpp"
 #include "support/grid_map.hpp"
@@ -229,29 +227,10 @@ std::string wrongLabels(const Map& map, const Frame& f, const std::string& ps) {
 
 // The page of projection iproj (its start-up parameters; the perspective maps see the globe
 // under 30 degrees) and the frame, fitted to the page and drawn; and the map.
-struct Drawn {
-    std::string ps;
-    Map map;
-};
-Drawn drawnPage(int32_t iproj, const Frame& f) {
-    PlotDocument doc("", 2);
-    int32_t start = 0;
-    sprojll2(start, 5);
-    projtype.iproj = iproj;
-    if (iproj == 11 || iproj == 12) llpparam.omega = rad(30.0f);
-    sprojll2(start, 3);
-    float latmin = f.south, latmax = f.north, lonmin = f.west, lonmax = f.east;
-    float latinc = f.increment, loninc = f.increment, ticsize = f.tick;
-    int32_t npgrid = 3, nptick = 2, gridtype = 1, ndec = 1;
-    sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
-             ndec, 1);
-    Map map = mapOfGrid();
-    fitToPage(map, plotPageLayout());
-    drawllgrid(map);
-    std::string ps;
-    for (const auto& l : doc.finish()) ps += l + "\n";
-    if (canRender("the grid's labels")) expectRenders(doc.path, "", 1);
-    return {ps, map};
+DrawnMap drawnPage(int32_t iproj, const Frame& f) {
+    const float angle = iproj == 11 || iproj == 12 ? 30.0f : 0.0f;
+    return drawnMap(iproj, {f.west, f.east, f.south, f.north, f.increment, f.increment, f.tick},
+                    angle);
 }
 
 class EachProjection : public testing::TestWithParam<int32_t> {};
@@ -259,7 +238,7 @@ class EachProjection : public testing::TestWithParam<int32_t> {};
 TEST_P(EachProjection, EachLabelNamesTheLineDrawnNearestToIt) {
     for (const Frame& f : kFrames) {
         SCOPED_TRACE(f.name);
-        const Drawn d = drawnPage(GetParam(), f);
+        const DrawnMap d = drawnPage(GetParam(), f);
         EXPECT_EQ(wrongLabels(d.map, f, d.ps), "");
     }
 }
@@ -286,7 +265,7 @@ TEST(GridLabels, LabelsBesideTheirLines) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(projectionRow(c.iproj).titles[0]);
-        const Drawn d = drawnPage(c.iproj, kFrames[0]);
+        const DrawnMap d = drawnPage(c.iproj, kFrames[0]);
         const auto texts = psPages(d.ps).at(0).texts;
         for (const std::string& label : c.labels)
             EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const PsText& t) {

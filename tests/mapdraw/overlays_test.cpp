@@ -252,5 +252,44 @@ TEST(Overlays, ShortDamagedAndOverlongFiles) {
     }
 }
 
+// A USGS line whose points stand exactly on the seam's two edges, -180 and 180, on Mercator
+// of the whole turn (the seam at 180): the way between them is the meridian 180 itself, drawn
+// to the edge it starts on and along the other edge from there. Page points from the formula,
+// x = 28.35 (2 + 25 lon), y = 28.35 (2 + 25 ln tan(45 + lat/2)), lon in radians (the fixture's
+// 25 cm to the radian from (2, 2) cm; 28.35 points to the cm):
+//   python3 -c "import math; print([round(28.35*(2+25*v), 2) for v in (math.radians(-179.5),
+//     math.radians(-180), math.radians(180), math.radians(179.5),
+//     math.log(math.tan(math.radians(50))), math.log(math.tan(math.radians(55))))])"
+TEST(Overlays, ALineFromOneEdgeOfTheSeamToTheOther) {
+    constexpr double kW179 = -2163.72, kW180 = -2169.90, kE180 = 2283.30, kE179 = 2277.12;
+    constexpr double kN10 = 181.03, kN20 = 309.28;
+    const struct {
+        const char* name;
+        const char* usgs;  // latitude, longitude
+        std::vector<std::vector<Point>> drawn;
+    } cases[] = {
+        {"west edge to east edge",
+         "  10.00000     -179.50000\n  10.00000     -180.00000\n"
+         "  20.00000      180.00000\n  20.00000      179.50000\n",
+         {{{kW179, kN10}, {kW180, kN10}, {kW180, kN10}},
+          {{kE180, kN10}, {kE180, kN20}, {kE179, kN20}}}},
+        {"east edge to west edge",
+         "  20.00000      179.50000\n  20.00000      180.00000\n"
+         "  10.00000     -180.00000\n  10.00000     -179.50000\n",
+         {{{kE179, kN20}, {kE180, kN20}, {kE180, kN20}},
+          {{kW180, kN20}, {kW180, kN10}, {kW179, kN10}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Drawn r = overlay("4\ns.usgs\n99\n", {{"s.usgs", c.usgs}}, {-180, 180, -40, 40});
+        ASSERT_EQ(r.paths.size(), c.drawn.size());
+        for (std::size_t k = 0; k < c.drawn.size(); ++k) {
+            ASSERT_EQ(r.paths[k].points.size(), c.drawn[k].size()) << "piece " << k;
+            for (std::size_t j = 0; j < c.drawn[k].size(); ++j)
+                expectNear(r.paths[k].points[j], c.drawn[k][j], "piece " + std::to_string(k));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tensova::test
