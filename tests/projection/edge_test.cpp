@@ -97,6 +97,48 @@ TEST(ProjectionEdges, ManyPointsAtOnceAsOneByOne) {
     }
 }
 
+// A transverse Mercator takes the longitude difference the short way round: a point a turn east
+// or west of another is the same point, shown or not with it, on either side of the antimeridian
+// of the central meridian and out to the reach (80 degrees from its great circle, which the
+// points at 79.5 and 80.5 straddle). A turn in single precision moves a longitude by up to half
+// a unit in the last place of 2 pi radians, 2.4e-7, which the scale (5.76 at the reach) and the
+// reduction's own roundings make up to 5.2e-6 (points 5 degrees apart, within the reach, about
+// 0, 100E and 170W): the tolerance is 1e-5.
+TEST(ProjectionEdges, ATransverseMercatorPointATurnAwayIsTheSamePoint) {
+    ConsoleCapture cap;
+    const struct {
+        const char* name;
+        int32_t iproj;
+        float lon0, lon, lat;
+    } cases[] = {
+        {"near side", 2, 0, 30, 40},
+        {"far side, by the antimeridian", 2, 0, 179.9f, 30},
+        {"on the antimeridian, south", 2, 0, 180, -20},
+        {"just west of the antimeridian", 2, 0, -179.9f, 60},
+        {"about 100E, across 180 from it", 2, 100, -85, 10},
+        {"about 100E, near the reach", 2, 100, 179, 1},
+        {"about 170W, a point of 175E", 2, -170, 175, -45},
+        {"far side, within the reach", 2, 0, 100.5f, 0},
+        {"far side, beyond the reach", 2, 0, 99.5f, 0},
+        {"spherical, about 100E, across 180", 1, 100, -85, 10},
+        {"spherical, about 170W, a point of 175E", 1, -170, 175, -45},
+        {"spherical, far side by the antimeridian", 1, 0, -179.9f, -30},
+        {"spherical, far side within the reach", 1, 0, 100.5f, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useProjection(c.iproj, {.lon0 = c.lon0});
+        float x[3], y[3];
+        const float lon[3] = {rad(c.lon), rad(c.lon - 360), rad(c.lon + 360)};
+        const float lat[3] = {rad(c.lat), rad(c.lat), rad(c.lat)};
+        projllnShown(x, y, lon, lat, 3);
+        for (int k = 1; k < 3; ++k) {
+            EXPECT_EQ(x[k] == kFarAway, x[0] == kFarAway) << k;
+            EXPECT_LT(std::hypot(x[k] - x[0], y[k] - y[0]), 1e-5f) << k;
+        }
+    }
+}
+
 // The modified polyconic's sheet runs from its southern parallel to its northern one, in
 // whichever order they are given: 36 north lies above 32 north either way.
 TEST(ProjectionEdges, ModifiedPolyconicTakesItsParallelsInEitherOrder) {
