@@ -89,6 +89,25 @@ TEST(FullDisk, NoRoomAtAllNoRecord) {
     EXPECT_EQ(s.count(counted("  NUMBER OF SAVED DATA =", 0)), 1);
 }
 
+// A catalogue that opens but cannot be read to its end (the system refuses the read) gives its
+// box and the run goes on; a failure is not success: the run ends with the status of a file not
+// whole, while a record it cannot understand leaves the status alone.
+TEST(FullDisk, AFileNotReadToItsEndEndsTheRunWithItsStatus) {
+    if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem here";
+    // The box's pause, its choice (close the file), out of the reader, quit.
+    const std::string keys = "\n\n99\n9999\n";
+    const test::Session s("\n1000\n1001\n/proc/self/mem\n" + keys);
+    EXPECT_EQ(s.result.status, kExitFileNotWhole);
+    EXPECT_EQ(s.count(counted("  WHILE READING", 1) + " th DATA"), 1);
+    EXPECT_EQ(s.count("   THE FILE COULD NOT BE READ"), 1);
+    // The latitude of the first record is no number.
+    std::string bad = test::repeatedNdk(2);
+    bad[29] = 'x';
+    const test::Session damaged("\n1000\n1001\nbad.ndk\n" + keys, {{"bad.ndk", bad}});
+    EXPECT_EQ(damaged.result.status, 0);
+    EXPECT_EQ(damaged.count(counted("  WHILE READING", 1) + " th DATA"), 1);
+}
+
 // A plot file the disk refused is not whole: the run says so with its status, whether it ends
 // with 9999 or at the end of its input.
 TEST(FullDisk, APlotFileNotWholeEndsTheRunWithItsStatus) {
