@@ -171,8 +171,14 @@ struct Layout {
 };
 
 // The ground step (radians) back along a line from its foot that gives the way the line runs
-// out of the frame there, where its tick gives none (a tick inwards, or of no length).
+// out of the frame there, where its tick gives none (a tick inwards, or of no length). Where the
+// map squeezes the ground along the line to nothing (the meridians at the far pole of an Albers
+// cone, whose scale along them is zero there), such a step moves the point by no more than the
+// paper's rounding: it is made ten times longer, up to a few times, until the point stands this
+// far (cm) from the foot.
 constexpr float kWayStep = 1.0e-3f;
+constexpr int32_t kWaySteps = 4;
+constexpr float kWayClear = 1.0e-4f;
 
 // The point (radians, its longitude as placed) on the paper (cm); false where the map does
 // not show it.
@@ -263,7 +269,14 @@ class Marks {
                 before = tick.before;
                 return true;
             }
-            return onPaper(map_, foot - kWayStep * out[0], lat - kWayStep * out[1], before);
+            float step = kWayStep;
+            for (int32_t k = 0;; ++k, step *= 10.0f) {
+                if (!onPaper(map_, foot - step * out[0], lat - step * out[1], before))
+                    return false;
+                if (k + 1 == kWaySteps ||
+                    std::hypot(before[0] - at[0], before[1] - at[1]) >= kWayClear)
+                    return true;
+            }
         };
         label(foot, lat, out, at, from, meridian, value);
     }
