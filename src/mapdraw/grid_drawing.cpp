@@ -271,8 +271,7 @@ class Marks {
             }
             float step = kWayStep;
             for (int32_t k = 0;; ++k, step *= 10.0f) {
-                if (!onPaper(map_, foot - step * out[0], lat - step * out[1], before))
-                    return false;
+                if (!onPaper(map_, foot - step * out[0], lat - step * out[1], before)) return false;
                 if (k + 1 == kWaySteps ||
                     std::hypot(before[0] - at[0], before[1] - at[1]) >= kWayClear)
                     return true;

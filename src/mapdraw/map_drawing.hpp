@@ -122,10 +122,9 @@ class Map {
     float withinReach(float lon, float lat) const {
         return showsFrame_ ? reach_.angle - distance_(params_, lon, lat) : -1.0f;
     }
-    // Whether the map shows its frame: it does not once its fit finds the part that the
-    // projection shows too thin to read (a point, a line, a sliver), and then it shows no
-    // point at all: its grid, events and lines would stand at a scale that means nothing.
-    bool showsFrame() const { return showsFrame_; }
+    // From now on the map shows no point at all: its fit found that it cannot show its frame
+    // (no extent, or a part too thin to read: a point, a line, a sliver), and its grid, events
+    // and lines would stand at a scale that means nothing.
     void showNoFrame() { showsFrame_ = false; }
 
     // The map's page transform: its user units (those of the projected points) to

@@ -16,7 +16,7 @@ namespace tensova {
 // The map keeps its marks on the page: any that stand off it or on the heading even so are left
 // out. False where the map cannot show the frame: it has no extent on the map, or the part of it
 // shown is too thin to read (a dot, a line, a ring, a sliver). It is not fitted, the scaling
-// stays, and the map shows nothing from then on (see Map::showsFrame).
+// stays, and the map shows nothing from then on (Map::showNoFrame).
 bool fitToPage(Map& map, const PageLayout& layout);
 
 }  // namespace tensova
