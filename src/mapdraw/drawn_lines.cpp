@@ -106,6 +106,16 @@ std::vector<PaperChord>& DrawnLines::of(bool meridian, float value) {
     return l.chords;
 }
 
+std::vector<std::array<float, 2>> DrawnLines::ends() const {
+    std::vector<std::array<float, 2>> points;
+    for (const Line& l : lines_)
+        for (const PaperChord& c : l.chords) {
+            points.push_back({c[0], c[1]});
+            points.push_back({c[2], c[3]});
+        }
+    return points;
+}
+
 void DrawnLines::box(Line& l) {
     if (l.boxed == l.chords.size()) return;
     l.runs.clear();

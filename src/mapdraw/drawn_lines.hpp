@@ -25,6 +25,9 @@ class DrawnLines {
     bool names(bool meridian, float value, const std::array<float, 2>& end, const Box& box,
                float reach, float few) const;
 
+    // Both ends of every chord of every line (cm).
+    std::vector<std::array<float, 2>> ends() const;
+
   private:
     // A line, and the boxes of its chords in runs of kRun (and of them all), which let a label
     // pass over the lines and the runs that stand too far from it.

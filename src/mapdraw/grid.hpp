@@ -64,14 +64,27 @@ void drawllgrid(const Map& map);
 // current text attributes; false when the grid has none.
 bool gridMarksExtent(const Map& map, Box& box);
 
+// The frame's outline as the map shows it: the points of its sides (and of the rim within it)
+// that the map shows, longitudes as placed, and whether the map shows the whole frame: no point
+// of it lies beyond the reach (the rim, the horizon, a hole), so none of its sides passes a point
+// the map does not show and no stretch of the rim lies in it.
+struct FrameOutline {
+    std::vector<LinePoint> points;
+    bool whole = true;
+};
+
 // The smallest and largest projected x and y of the map's frame as the map shows it: its four
 // sides sampled at least every degree (a curved side bulges beyond its corners), the seam's two
 // edges where the frame runs across it, and the part of the projection's rim that lies in the
 // frame. Points the map does not show are passed over, and all four results are 0 when none is
 // left. True where the frame has an extent on the map: it is wider and taller than a point.
-// Given `outline`, the points sampled so that the map shows are added to it (longitudes as
-// placed).
+// Given `outline`, it gets the frame's outline as the map shows it.
 bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax,
-                std::vector<LinePoint>* outline = nullptr);
+                FrameOutline* outline = nullptr);
+
+// The area (square centimetres) of the smallest convex region on the paper that holds the grid's
+// lines and ticks as drawllgrid draws them at the map's page transform (a grid of no lines
+// measured as one of all lines): how far the printed grid spreads over the paper.
+double gridLinesArea(const Map& map);
 
 }  // namespace tensova

@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "console/console.hpp"
@@ -146,7 +147,8 @@ struct Layout {
           straightMeridians((map.projection().straight & kStraightMeridians) != 0),
           straightParallels((map.projection().straight & kStraightParallels) != 0),
           across(map.seamInFrame()),
-          oneBound(across && f.wholeTurn()) {}
+          oneBound(across && f.wholeTurn()),
+          edgesMeet(f.wholeTurn() && map.seamEdge(map.place(f.west)) == 0) {}
 
     // Meridians are spread evenly over the span from east to west, parallels from south to
     // north.
@@ -168,6 +170,10 @@ struct Layout {
     // outline, in place of a meridian that lies on the seam; a frame of a whole turn then has
     // its two bounds at one place, drawn and labelled once (the western).
     bool across, oneBound;
+    // A frame of a whole turn whose edges are not the map's seam has its western and eastern
+    // edges on one line: each of its parallels is labelled once, beside the eastern edge or,
+    // where the label has no room there, beside the western.
+    bool edgesMeet;
 };
 
 // The ground step (radians) back along a line from its foot that gives the way the line runs
@@ -230,10 +236,11 @@ class Marks {
 
     // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
     // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
-    // projection draws the line straight; its label the line's value. A foot on the rim, where
-    // the edge lies beyond it, has a tick of no length: outwards lies what the map does not show.
+    // projection draws the line straight; its label the line's value, and where `once`, only
+    // where the line has no label yet. A foot on the rim, where the edge lies beyond it, has a
+    // tick of no length: outwards lies what the map does not show.
     void mark(float lon, float lat, std::array<float, 2> out, bool straight, float value,
-              bool onRim = false) {
+              bool onRim = false, bool once = false) {
         const float foot = map_.place(lon);
         std::array<float, 2> footCm{};
         if (!onPaper(map_, foot, lat, footCm)) return;
@@ -260,6 +267,9 @@ class Marks {
             stepLine(map_, pen, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
                      Placing::kFoot);
         }
+        if (once &&
+            std::find(named_.begin(), named_.end(), std::pair{meridian, value}) != named_.end())
+            return;
         // Where the tick ends outside the frame, and the way it runs out there: along the tick,
         // or along the line where the tick gives none.
         const bool outwards = along > 0.0f && !onRim;
@@ -328,6 +338,7 @@ class Marks {
                                                   free(box) && names(meridian, value, at, box)))
             return;
         labels_.push_back(box);
+        named_.emplace_back(meridian, value);
         placed_.take(box);
         if (pass_ == Pass::kInk) ustext2(x, y, shown);
     }
@@ -378,6 +389,7 @@ class Marks {
     const Box* keep_;
     DrawnLines& drawn_;
     std::vector<Box> labels_;
+    std::vector<std::pair<bool, float>> named_;  // the lines labelled: meridian, value
     PaperExtent placed_;
 };
 
@@ -411,7 +423,7 @@ void parallelMarks(const Layout& g, Marks& marks) {
         align(e.align);
         for (int32_t k = 0; k <= g.p; ++k) {
             const float lat = g.parallel(k, g.p);
-            marks.mark(e.at, lat, {e.out, 0.0f}, g.straightParallels, lat);
+            marks.mark(e.at, lat, {e.out, 0.0f}, g.straightParallels, lat, false, g.edgesMeet);
         }
     }
 }
@@ -439,17 +451,18 @@ struct PointBox {
 };
 
 // The bounding box of the projected points that the map shows, and of the points where the
-// sides meet the rim between them; given `shown`, those points too.
+// sides meet the rim between them; given `outline`, the frame's outline as the map shows it.
 struct Extent {
     const Map& map;
-    std::vector<LinePoint>* shown = nullptr;
+    FrameOutline* outline = nullptr;
     PointBox points, met;
 
     void add(PointBox& to, float x, float y, float lon, float lat) {
-        if (shown != nullptr) shown->push_back({lon, lat, x, y, true});
+        if (outline != nullptr) outline->points.push_back({lon, lat, x, y, true});
         to.take(x, y);
     }
-    // n points, their longitudes as placed; returns in `seen`, where given, which are shown.
+    // n points of a side, their longitudes as placed; returns in `seen`, where given, which are
+    // shown.
     void take(const float* lon, const float* lat, int32_t n, bool* seen = nullptr) {
         std::array<float, kSidePieces> x{}, y{};
         map.project(x.data(), y.data(), lon, lat, n);
@@ -457,8 +470,15 @@ struct Extent {
             const auto i = static_cast<std::size_t>(k);
             const bool on = onMap(x[i], y[i]);
             if (seen != nullptr) seen[k] = on;
-            if (on) add(points, x[i], y[i], lon[k], lat[k]);
+            if (on) {
+                add(points, x[i], y[i], lon[k], lat[k]);
+            } else {
+                notWhole();
+            }
         }
+    }
+    void notWhole() {
+        if (outline != nullptr) outline->whole = false;
     }
     // The side from one corner to the other, both ends exactly at the corners, each point
     // placed by the map (`placed` false) or as given, and where it meets the rim between two
@@ -616,9 +636,18 @@ bool gridMarksExtent(const Map& map, Box& box) {
     return marks.placed(box);
 }
 
+double gridLinesArea(const Map& map) {
+    map.putOnPage();
+    DrawnLines drawn;
+    drawnLines(map, Layout(map), drawn);
+    std::vector<std::array<float, 2>> ends = drawn.ends();
+    return convexHullArea(ends);
+}
+
 bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ymax,
-                std::vector<LinePoint>* outline) {
+                FrameOutline* outline) {
     const MapFrame& f = map.frame();
+    if (outline != nullptr) *outline = {};
     Extent e{map, outline, {}, {}};
     // The four sides, each sampled closely enough that no bulge of a curved side is missed.
     e.side(f.west, f.south, f.east, f.south);
@@ -643,6 +672,8 @@ bool extrllgrid(const Map& map, float& xmin, float& ymin, float& xmax, float& ym
         lon[i] = map.place(lon[static_cast<std::size_t>(k)]);
         lat[i] = lat[static_cast<std::size_t>(k)];
     }
+    // The rim in the frame bounds a part of it that the map does not show.
+    if (in > 0) e.notWhole();
     for (int32_t k = 0; k < in; k += kSidePieces)
         e.take(&lon[static_cast<std::size_t>(k)], &lat[static_cast<std::size_t>(k)],
                std::min(kSidePieces, in - k));

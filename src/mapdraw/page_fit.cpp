@@ -25,11 +25,14 @@ constexpr float kMarksMargin = 0.2f;
 constexpr int32_t kShrinks = 4;
 constexpr int32_t kSteps = 8;
 constexpr float kLeastShare = 0.5f;
-// A frame whose part on the map, fitted to the page, lies within a convex region of less than
-// this share of the paper (a dot, a short stroke, a band a few points wide), or covers less than
-// this share of the smallest convex region that holds it (a ring or a sliver along the rim), is
-// too thin to read: the projection cannot show it. Fitted, its tiny width would be blown up to
-// the page, and any mark not quite on it would stand off the paper.
+// A frame that the reach cuts (part of it lies beyond the rim, the horizon or a hole) may show
+// only a point, a line or a sliver, which the fit would blow up to the page: any mark not quite
+// on it would stand off the paper. It is too thin to read where its part on the map, fitted to
+// the page, lies within a convex region of less than this share of the paper (a dot, a short
+// stroke, a band a few points wide), or covers less than this share of the smallest convex
+// region that holds it (a ring or a sliver along the rim), or where its grid's lines and ticks
+// as printed spread over less than this share of the paper. A frame that the map shows whole is
+// drawn however thin.
 constexpr double kLeastArea = 0.01;
 // What the part shown covers is measured on a lattice of this many cells a side over the
 // longitudes and latitudes of its outline.
@@ -189,6 +192,11 @@ double shownArea(const Map& map, const std::vector<LinePoint>& outline) {
     return area;
 }
 
+// The area of the paper (cm squared).
+double paperArea(const PageLayout& layout) {
+    return static_cast<double>(layout.width) * layout.height;
+}
+
 // Whether the part of the frame that the map shows, its outline's points given, is too thin to
 // read once its projected box is fitted into the layout's box (both axes at one scale).
 bool tooThin(const Map& map, const Box& projected, const std::vector<LinePoint>& outline,
@@ -199,33 +207,46 @@ bool tooThin(const Map& map, const Box& projected, const std::vector<LinePoint>&
     const double hull = convexHullArea(points);
     const double scale = std::min(static_cast<double>(layout.box.width()) / projected.width(),
                                   static_cast<double>(layout.box.height()) / projected.height());
-    return hull * scale * scale < kLeastArea * static_cast<double>(layout.width) * layout.height ||
+    return hull * scale * scale < kLeastArea * paperArea(layout) ||
            shownArea(map, outline) < kLeastArea * hull;
 }
 
 }  // namespace
 
-bool fitToPage(Map& map, const PageLayout& layout) {
+FrameFit fitToPage(Map& map, const PageLayout& layout) {
     const Box page = layout.belowHeading();
+    const Map unfitted = map;
+    const PageTransform before = pageTransform();
     Box projected;
-    std::vector<LinePoint> outline;
-    const bool shown =
-        extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax, &outline) &&
-        !tooThin(map, projected, outline, layout);
-    if (shown) {
-        const GridFit fit{map, projected};
-        const Box first = layout.box;
-        fit.into(first);
-        if (!page.holds(fit.held())) {
-            const Box room = page.grown(-kMarksMargin);
-            if (!shrunk(fit, first, room)) shared(fit, first, room);
-        }
+    FrameOutline outline;
+    FrameFit fit = FrameFit::kFitted;
+    if (!extrllgrid(map, projected.xmin, projected.ymin, projected.xmax, projected.ymax,
+                    &outline)) {
+        fit = FrameFit::kNoExtent;
+    } else if (!outline.whole && tooThin(map, projected, outline.points, layout)) {
+        fit = FrameFit::kSliver;
     } else {
-        // Nothing of it is drawn, at a scale that would mean nothing.
+        const GridFit grid{map, projected};
+        const Box first = layout.box;
+        grid.into(first);
+        if (!page.holds(grid.held())) {
+            const Box room = page.grown(-kMarksMargin);
+            if (!shrunk(grid, first, room)) shared(grid, first, room);
+        }
+        map.keepMarksIn(page);
+        // Judged on the page as printed: a sliver that the rule above lets through may still
+        // print as a line.
+        if (!outline.whole && gridLinesArea(map) < kLeastArea * paperArea(layout))
+            fit = FrameFit::kSliver;
+    }
+    if (fit != FrameFit::kFitted) {
+        // Nothing of it is drawn, at a scale that would mean nothing: the scaling stays.
+        map = unfitted;
+        usePageTransform(before);
         map.showNoFrame();
     }
     map.keepMarksIn(page);
-    return shown;
+    return fit;
 }
 
 }  // namespace tensova

@@ -287,9 +287,12 @@ bool shown(const Events& e, int32_t i) {
 // The map fitted to the page (see fitToPage); a frame that the map does not show gets its box.
 void scaleToGrid(Map& map, const PageLayout& layout) {
     announce({"SCALING GRID IN " + layout.name});
-    if (fitToPage(map, layout)) return;
+    const FrameFit fit = fitToPage(map, layout);
+    if (fit == FrameFit::kFitted) return;
     warninghead(kMapseis4);
     wout({"the grid box has no extent on the map"});
+    if (fit == FrameFit::kSliver)
+        wout({"the projection shows only a point, a line or a sliver of the frame"});
     wout({"==> SCALING UNCHANGED"});
     warningtail00();
 }
