@@ -121,6 +121,7 @@ struct Drawn {
     // Whether its ticks are no longer than its frame is tall: else they make the map, and its
     // frame, which holds the events, is a part of it.
     bool ticksWithinFrame = true;
+    test::Lines transcript;
 };
 
 // How far the ink of a label stands from the nearest line that is not an epicentre.
@@ -186,9 +187,9 @@ double frameHeight(const char* grid) {
 }
 
 // What of one map stands off the page, on the heading, on another label or away from every
-// line, or how it is a stamp, or what a page that cannot show its frame holds; empty when all
-// is well.
-std::string faults(const Drawn& map, const PlotPage& page) {
+// line, or how it is a stamp (its lines spread over less than `least` of the paper), or what a
+// page that cannot show its frame holds; empty when all is well.
+std::string faults(const Drawn& map, const PlotPage& page, double least = 0.0025) {
     const test::PsPage& drawn = map.page;
     const auto at = [](double x, double y) {
         return " at " + std::to_string(x) + " " + std::to_string(y);
@@ -226,9 +227,8 @@ std::string faults(const Drawn& map, const PlotPage& page) {
     // No map is a dot: where it draws two events or more, they span a quarter of the map's
     // larger side (its grid's lines and ticks) in width or in height, unless its ticks make it.
     // Nor a line or a sliver: the grid's lines and ticks span at least a quarter of a percent of
-    // the paper (a map thinner than a percent of it is one the projection cannot show, and the
-    // fit makes a map no smaller than half its first width for its marks' sake).
-    if (map.shown && hullArea(drawn.paths) < 0.0025 * page.width() * page.height())
+    // the paper (a frame that the reach cuts spreads over a percent of it, or is not shown).
+    if (map.shown && hullArea(drawn.paths) < least * page.width() * page.height())
         return "a map of " + std::to_string(hullArea(drawn.paths)) + " square points" +
                at(grid[0], grid[1]);
     const double side = std::max(grid[2] - grid[0], grid[3] - grid[1]);
@@ -266,13 +266,15 @@ std::string faults(const Drawn& map, const PlotPage& page) {
 // epicentres, or with `stress` their stress symbols too.
 Drawn drawn(const Projection& projection, const char* grid, const char* tick, const PlotPage& page,
             const std::string& events = kEvents, bool stress = false) {
+    test::Files files = {{"e.ndk", events}};
+    if (!page.settings.empty()) files.push_back({"pslib7_ini.txt", page.settings});
     // The boxes of events off the map and of the origin take the blank lines; one left over
     // leaves the map's menu.
     const test::Session s("\n1000\n1001\ne.ndk\n2001\n" + projection.keys() + "320\n" + grid +
                               "33\n" + tick + "\n99\n342\n" + (stress ? "y" : "n") +
                               "\n343\nn\n340\nn\n" + "1000\n" + page.opening +
                               "map.ps\n\n\n\n\n20\n\n9999\n\n",
-                          {{"e.ndk", events}});
+                          files);
     EXPECT_EQ(s.result.status, 0);
     const auto pages = test::psPages(s.dir.read("map.ps"));
     EXPECT_EQ(pages.size(), 1u);
@@ -286,7 +288,7 @@ Drawn drawn(const Projection& projection, const char* grid, const char* tick, co
             drawnEvents -= std::stoi(line.substr(line.find('=') + 1));
     return {pages.empty() ? test::PsPage{} : pages[0],
             s.count(" the grid box has no extent on the map") == 0, drawnEvents,
-            std::atof(tick) <= frameHeight(grid)};
+            std::atof(tick) <= frameHeight(grid), s.lines};
 }
 
 // The grid of a page: its open paths (lines and ticks; the events' symbols are closed) and its
@@ -427,6 +429,72 @@ TEST(Maps, TheRimIsTheEdgeThatLiesBeyondIt) {
                                     return t.number() && std::fabs(std::stod(t.text)) > 90;
                                 }),
                   5);
+    }
+}
+
+// A frame that the projection shows whole is a map however thin, with its events: a strip along
+// the equator on Mercator, 17 cm by 2.4 mm; the equatorial band; a band along the central
+// meridian of the ellipsoidal transverse Mercator about 143 W on a landscape page; the polar cap
+// on the cylindrical equal-area map. A frame that the reach cuts and that would print as a line
+// is not drawn, and its box says why: a corner of Lallemand's sheet (its cap of 31.5 degrees
+// about 45 N) inside the western meridian, 47.55 E, and a lens at the oblique gnomonic's reach,
+// 80 degrees from 37 E on the equator, 190 by 3 points on a landscape US letter page.
+TEST(Maps, AThinFrameShownWholeIsAMapAndACutOnePrintedAsALineIsNot) {
+    const test::Lines box = {" the grid box has no extent on the map",
+                             " the projection shows only a point, a line or a sliver of the frame",
+                             " ==> SCALING UNCHANGED"};
+    const std::string events = test::thrustAt(0.5, 120) + test::thrustAt(1, 150) +
+                               test::thrustAt(-2, -100) + test::thrustAt(-20, -143) +
+                               test::thrustAt(70, 10) + test::thrustAt(80, -100);
+    const std::string equator = "1\n37\n2\n0\n99\n";
+    const struct {
+        const char* name;
+        Projection projection;
+        const char* grid;
+        PlotPage page;
+        int events;  // how many it draws; none, and the box, where it is not shown
+        bool shown = true;
+    } cases[] = {
+        {"a strip on Mercator",
+         {"Mercator", 15, 0},
+         "10\n0 1 1\n20\n90 160 10\n",
+         test::kPortrait,
+         2},
+        {"the equatorial band on Mercator",
+         {"Mercator", 15, 0},
+         "10\n-2.5 2.5 1\n20\n-180 180 30\n",
+         test::kPortrait,
+         3},
+        {"a meridian's band",
+         {"ellipsoidal_transverse_Mercator", 2, 2, "", 0, "99\n1\n-143\n99\n99\n"},
+         "10\n-40 0 10\n20\n-143.25 -142.75 0.25\n",
+         test::kA4Landscape,
+         1},
+        {"a polar cap on the cylindrical equal-area map",
+         {"cylindrical_equal_area", 23, 0},
+         "10\n60 90 10\n20\n-180 180 30\n",
+         test::kPortrait,
+         2},
+        {"a corner of Lallemand's sheet",
+         {"Lallemand", 14, 5},
+         "10\n30 60 10\n20\n47.55 80 10\n",
+         test::kPortrait,
+         0,
+         false},
+        {"a lens at the oblique gnomonic's reach",
+         {"oblique_gnomonic", 18, 1, "", 0, equator + equator},
+         "10\n-89.999 -79.999 3.333\n20\n27 47 5\n",
+         test::kLetterLandscapeKept,
+         0,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Drawn map = drawn(c.projection, c.grid, "1", c.page, events);
+        EXPECT_EQ(faults(map, c.page), "");
+        EXPECT_EQ(map.shown, c.shown);
+        EXPECT_EQ(map.events, c.events);
+        EXPECT_EQ(test::block(map.transcript, box) == box, !c.shown);
     }
 }
 
@@ -573,7 +641,7 @@ TEST_P(AtTheReach, EveryFrameWholeOrNotShown) {
         for (const EdgeFrame& frame : framesAt(c)) {
             SCOPED_TRACE(frame.keys);
             const Drawn map = drawn(at.projection, frame.keys.c_str(), "1", page, kFarEvent);
-            EXPECT_EQ(faults(map, page), "");
+            EXPECT_EQ(faults(map, page, 0.01), "");
             if (frame.beyond) {
                 EXPECT_FALSE(map.shown);
             }

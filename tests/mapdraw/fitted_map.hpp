@@ -29,18 +29,21 @@ struct DrawnMap {
     std::string ps;
     Map map;
     PageLayout layout;  // the page the map was fitted to
+    FrameFit fit;
 };
 
 // Projection iproj, its central angle (the perspective maps' angle of view) set to `angle`
-// degrees where given, on the frame, three steps a grid line and two a tick, all lines, one
-// decimal; the page below a heading whose lowest point stands `heading` cm up, or none.
+// degrees and its central longitude to `lon0` where given, on the frame, three steps a grid line
+// and two a tick, all lines, one decimal; the page below a heading whose lowest point stands
+// `heading` cm up, or none.
 inline DrawnMap drawnMap(int32_t iproj, const GridFrame& g, float angle = 0.0f,
-                         float heading = 0.0f) {
+                         float heading = 0.0f, float lon0 = 0.0f) {
     PlotDocument doc("", 2);
     int32_t start = 0;
     sprojll2(start, 5);
     projtype.iproj = iproj;
     if (angle > 0.0f) llpparam.omega = rad(angle);
+    if (lon0 != 0.0f) llpparam.lon0 = rad(lon0);
     sprojll2(start, 3);
     float latmin = g.south, latmax = g.north, lonmin = g.west, lonmax = g.east;
     float latinc = g.latinc, loninc = g.loninc, ticsize = g.tick;
@@ -50,12 +53,12 @@ inline DrawnMap drawnMap(int32_t iproj, const GridFrame& g, float angle = 0.0f,
     Map map = mapOfGrid();
     PageLayout layout = plotPageLayout();
     if (heading > 0.0f) layout.under(heading);
-    fitToPage(map, layout);
+    const FrameFit fit = fitToPage(map, layout);
     drawllgrid(map);
     std::string ps;
     for (const auto& l : doc.finish()) ps += l + "\n";
     if (canRender("the map's grid")) expectRenders(doc.path, "", 1);
-    return {ps, map, layout};
+    return {ps, map, layout, fit};
 }
 
 }  // namespace tensova::test

@@ -23,6 +23,8 @@ enum class EdgeShows : uint8_t {
                 // are one line at one place, labelled once (the first drawn, the eastern)
     kOnePoint,  // one point (a pole) where all the lines meet: one label, the first drawn
     kCorners,   // lines at the frame's corners and poles, where other labels stand: any of them
+    kOneLine,   // the sides of a whole turn, one line on the map: each parallel labelled once,
+                // beside one side or the other (a pole's among the meridians' labels, or not)
 };
 
 struct LabelledMap {
@@ -32,6 +34,7 @@ struct LabelledMap {
     GridFrame frame;
     EdgeShows bottom, top, sides;
     bool boundsApart = false;  // the two bounds of a whole turn stand apart: both labelled
+    float lon0 = 0;            // the central longitude, degrees
 };
 
 // A label's text: the value with one decimal.
@@ -59,8 +62,14 @@ void expectedLabels(const LabelledMap& m, std::map<std::string, int>& must,
             if (edge == EdgeShows::kEachLine && !(wholeTurn && !m.boundsApart && i == meridians))
                 ++must[t];
         }
-    for (int k = 0; k <= parallels; ++k)
-        (m.sides == EdgeShows::kEachLine ? must : may)[text(f.south + float(k) * f.latinc)] += 2;
+    for (int k = 0; k <= parallels; ++k) {
+        const float lat = f.south + float(k) * f.latinc;
+        if (m.sides == EdgeShows::kOneLine) {
+            ++(std::fabs(lat) == 90 ? may : must)[text(lat)];
+            continue;
+        }
+        (m.sides == EdgeShows::kEachLine ? must : may)[text(lat)] += 2;
+    }
 }
 
 // Each map carries the labels its frame and its edges call for: every line's where the lines
@@ -99,6 +108,29 @@ TEST(GridMarks, EachMapCarriesTheLabelsOfItsEdges) {
          E::kCorners,
          true},
         {"Mercator", 15, 0, {0, 40, 30, 50, 10, 10, 1}, E::kEachLine, E::kEachLine, E::kEachLine},
+        // A whole turn whose edges meet at 180, in the middle of the map (Mollweide about 150 E,
+        // its seam at 30 W): its parallels' ticks point both ways from that line, and each is
+        // labelled beside one of them only. On the polar cap about 150 E, 80 N has no room beside
+        // the eastern edge: its label stands by the western. The meridians' labels crowd on
+        // Mollweide's curved edges: any of them.
+        {"the southern hemisphere on Mollweide about 150 E",
+         24,
+         0,
+         {-180, 180, -90, 0, 15, 30, 5},
+         E::kCorners,
+         E::kCorners,
+         E::kOneLine,
+         false,
+         150},
+        {"a polar cap on Mollweide about 150 E",
+         24,
+         0,
+         {-180, 180, 60, 90, 10, 30, 1},
+         E::kCorners,
+         E::kCorners,
+         E::kOneLine,
+         false,
+         150},
         {"a Lambert conic",
          3,
          0,
@@ -111,7 +143,8 @@ TEST(GridMarks, EachMapCarriesTheLabelsOfItsEdges) {
         SCOPED_TRACE(m.name);
         std::map<std::string, int> must, may, got;
         expectedLabels(m, must, may);
-        for (const PsText& t : gridLabels(drawnMap(m.iproj, m.frame, m.angle, kHeadingBottomCm).ps))
+        for (const PsText& t :
+             gridLabels(drawnMap(m.iproj, m.frame, m.angle, kHeadingBottomCm, m.lon0).ps))
             ++got[t.text];
         for (const auto& [t, n] : must) EXPECT_GE(got[t], n) << t << " missing";
         for (const auto& [t, n] : got) EXPECT_LE(n, must[t] + may[t]) << t << " too many";

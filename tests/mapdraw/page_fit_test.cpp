@@ -73,5 +73,69 @@ TEST(PageFit, WhereTheGridBoxStandsOnThePaper) {
     }
 }
 
+// Whether the fit shows a frame, at the edges of its rule. A frame the projection shows whole is
+// fitted however thin: a strip along the equator on Mercator, 17 cm by 2.4 mm; the polar cap on
+// the cylindrical equal-area map, 0.36 cm tall. A frame the reach cuts is shown where its part on
+// the map is no dot, line or sliver, before the fit and as printed. The polar orthographic map
+// of 60 degrees (rim at 30 N) shows of 10.3..30.3 N a ring 0.3 degree wide, which covers less
+// than a percent of its disc, and of 10.5..30.5 N one that covers more; at its start-up reach,
+// of 0..1 N on its rim, an arc as thin as a line. The transverse Mercator
+// hides a cap of 10 degrees about 90 E: the square about its middle whose corners reach 0.5
+// degree beyond it shows four corners, a percent of the square once a 64-cell lattice resolves
+// them. Mercator shows of 88.9..90 N, all round, a band of 0.1 degree below its rim at 89 N, 4.6
+// cm squared once fitted. Lallemand's sheet (its cap of 31.5 degrees about 45 N) shows of a frame
+// whose western meridian, 47.55 E, lies within it by a hair a corner that prints as one line.
+TEST(PageFit, FramesAtTheirReachShownOrNot) {
+    const struct {
+        const char* name;
+        int32_t iproj;
+        float angle;
+        GridFrame frame;
+        FrameFit fit;
+    } cases[] = {
+        {"a strip along the equator on Mercator",
+         15,
+         0,
+         {90, 160, 0, 1, 1, 10, 1},
+         FrameFit::kFitted},
+        {"a polar cap on the cylindrical equal-area map",
+         23,
+         0,
+         {-180, 180, 60, 90, 10, 30, 1},
+         FrameFit::kFitted},
+        {"a ring of 0.3 degree on the polar orthographic map",
+         9,
+         60,
+         {-180, 180, 10.3f, 30.3f, 5, 30, 1},
+         FrameFit::kSliver},
+        {"a ring of 0.5 degree on the polar orthographic map",
+         9,
+         60,
+         {-180, 180, 10.5f, 30.5f, 5, 30, 1},
+         FrameFit::kFitted},
+        {"the corners of a transverse Mercator's hole",
+         1,
+         0,
+         {82.5649f, 97.4351f, -7.4351f, 7.4351f, 2, 2, 1},
+         FrameFit::kFitted},
+        {"a strip along the polar orthographic map's rim, the equator",
+         9,
+         0,
+         {90, 160, 0, 1, 1, 10, 1},
+         FrameFit::kSliver},
+        {"a band below Mercator's rim", 15, 0, {-180, 180, 88.9f, 90, 1, 30, 1}, FrameFit::kSliver},
+        {"a corner of Lallemand's sheet",
+         14,
+         0,
+         {47.55f, 80, 30, 60, 10, 10, 1},
+         FrameFit::kSliver},
+        {"a frame of no height", 15, 0, {0, 10, 10, 10, 5, 5, 1}, FrameFit::kNoExtent},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(drawnMap(c.iproj, c.frame, c.angle, kHeadingBottomCm).fit, c.fit);
+    }
+}
+
 }  // namespace
 }  // namespace tensova::test
