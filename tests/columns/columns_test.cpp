@@ -91,7 +91,7 @@ std::string randomBytes() {
 
 TEST_F(Columns, RecordsAndFailuresOfTheSilentRead) {
     const auto cases = tableRows("column_reads.txt", ';');
-    ASSERT_EQ(cases.size(), 11u);
+    ASSERT_EQ(cases.size(), 12u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.at(0));
         const auto set = numbers(c.at(2)), got = numbers(c.at(3)), rows = numbers(c.at(4));
@@ -103,15 +103,16 @@ TEST_F(Columns, RecordsAndFailuresOfTheSilentRead) {
         PointFile p;
         p.fname = fit("c.txt", 40);
         p.ndim1 = int32_t(set.at(0)), p.ititle = int32_t(set.at(1)), p.iheader = int32_t(set.at(2));
+        if (set.size() > 3) p.ndisp = int32_t(set[3]);
         EXPECT_EQ(std::tuple(p.read(1), p.nread),
                   std::tuple(int32_t(got.at(0)), int32_t(got.at(1))));
         for (std::size_t k = 0; 2 * k < rows.size(); ++k)
             EXPECT_EQ(p.row(static_cast<int>(k)),
                       std::pair(float(rows[2 * k]), float(rows[2 * k + 1])))
                 << k;
-        const std::string said = c.size() > 5 ? c[5] : "";
         const std::string out = cap.output();
-        EXPECT_TRUE(said.empty() || countLines(cap.lines(), said) > 0) << out;
+        for (std::size_t k = 5; k < c.size(); ++k)
+            EXPECT_TRUE(c[k].empty() || countLines(cap.lines(), c[k]) > 0) << out;
         // Nothing from the file drives the terminal.
         EXPECT_EQ(out.find_first_of(std::string("\0\r\x1b", 3)), std::string::npos);
         EXPECT_FALSE(unitIsOpen(kUnit));
@@ -122,6 +123,7 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
     InFolder here;
     here.dir.write("bad.txt", "'T'\n'a' 'b'\n1 2\n3 none\n");
     here.dir.write("good.txt", "'T'\n'a' 'b'\n1 2\n3 4\n");
+    here.dir.write("names.txt", "'T'\n'open\n1 2\n3 4\n");
     // File, header menu, correspondence menu, read menu; pauses of the data error box and of
     // the recovery box, then the recovery choice: try again, a new file, the default, exit. Then
     // the read menu's exit, and a choice it does not know, then its exit. A number that neither
@@ -134,7 +136,8 @@ TEST_F(Columns, RecoveryAndReadMenuChoices) {
         {failedRead + "99\n", 1},
         {"good.txt\n99\n99\n99\n", 1},
         {"good.txt\n99\n99\n5\n99\n", 1},
-        {failedRead + "7\n0\n" + goodRead, 0}};
+        {failedRead + "7\n0\n" + goodRead, 0},
+        {"names.txt\n99\n\n\n99\n\n99\n", 1}};  // names unreadable: two boxes, then exit
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& [keyboard, ierr] = cases[k];
         SCOPED_TRACE(keyboard);

@@ -77,7 +77,7 @@ TEST(Fields, NumberLayouts) {
             EXPECT_EQ(fixedReference(exactExpansion(x), x < 0, w, d), want) << line;
         }
     }
-    EXPECT_EQ(cases, 78);
+    EXPECT_EQ(cases, 82);
 }
 
 TEST(Fields, IntegersLogicalsTextsAndRecords) {

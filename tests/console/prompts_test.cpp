@@ -45,7 +45,7 @@ TEST(FreeFormat, Grammar) {
         EXPECT_EQ(i, kind == "int" ? std::stoi(want) : i) << line;
         EXPECT_EQ(r, kind != "none" ? std::strtof(want.c_str(), nullptr) : r) << line;
     }
-    EXPECT_EQ(cases, 47);
+    EXPECT_EQ(cases, 48);
 }
 
 // Several values of one line, each read from storage that ends with the line: blanks around a

@@ -101,6 +101,7 @@ TEST(CurveMenuDeathTest, EachMenuTakesItsEntriesAndRefusesUnknownNumbers) {
     };
     const std::function<void()> points = [&] { scptnp(n, 4); };
     const std::function<void()> range = [&] { scptif(a, b, 4); };
+    const std::function<void()> curves = [] { scall(0); };
     const struct {
         const char* what;
         const std::function<void()>& menu;
@@ -121,6 +122,7 @@ TEST(CurveMenuDeathTest, EachMenuTakesItsEntriesAndRefusesUnknownNumbers) {
         {"range, entries", range, "10\n0.5\n11\n2\n99\n", false, 0, ""},
         {"range, piped", range, "12\n", false, 1, "unknown command: 12"},
         {"range, terminal", range, "12\n99\n", true, 0, ""},
+        {"curves, slot not in use, piped", curves, "1\n", false, 1, "unknown command: 1"},
     };
     for (const auto& c : cases) {
         EXPECT_EXIT((curveRun(c.keyboard, c.menu, c.terminal), std::exit(0)),
@@ -245,6 +247,9 @@ TEST(Levels, Menu) {
     expectGolden(out, "curve_menus.txt#level menu");
     EXPECT_EQ(std::tuple(type, plevblock.levi, plevblock.levf, plevblock.levd, plevblock.nlev),
               std::tuple(2, 5.0f, 5.0f, 0.5f, 1));
+    // 14: a new count from the defaults 0 to 1 makes the increment follow it.
+    curveRun("14\n3\n\n", [&] { sclevel2(levi, levf, levd, nlev, type, name, 4); });
+    EXPECT_EQ(std::tuple(type, plevblock.levd, plevblock.nlev), std::tuple(1, 0.5f, 3));
 }
 
 const std::string kPauses = "\n\n\n\n";

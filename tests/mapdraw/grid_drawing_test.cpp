@@ -21,12 +21,13 @@ namespace tensova::test {
 namespace {
 
 // The grid settings of a table row: west, east bounds and longitude increment, south, north
-// bounds and latitude increment, points per grid line and per tick, grid type.
-void useGrid(const std::string& row) {
+// bounds and latitude increment, points per grid line and per tick, grid type; ticks of a degree
+// unless told otherwise.
+void useGrid(const std::string& row, float ticsize = 1) {
     const auto n = numbers(row);
     ASSERT_EQ(n.size(), 9u) << row;
     float lonmin = float(n[0]), lonmax = float(n[1]), loninc = float(n[2]);
-    float latmin = float(n[3]), latmax = float(n[4]), latinc = float(n[5]), ticsize = 1;
+    float latmin = float(n[3]), latmax = float(n[4]), latinc = float(n[5]);
     int32_t npgrid = int32_t(n[6]), nptick = int32_t(n[7]), gridtype = int32_t(n[8]), ndec = 1;
     sllgrid3(latmin, latmax, lonmin, lonmax, latinc, loninc, npgrid, ticsize, nptick, gridtype,
              ndec, 1);
@@ -89,6 +90,26 @@ TEST(GridDrawing, LinesTicksLabelsAndGuards) {
         const Point edge = device(80, -80.0f);
         const Point anchor = type == 1 ? device(80, -81.5f) : Point{edge[0], edge[1] - height};
         expectNear(tick[4], {anchor[0], anchor[1] - 14.175f}, "label");
+    }
+    // The west mark of the parallel at 70 south, after the meridians' marks and the parallels'
+    // lines and east marks, with ticks of 5 degrees: a tick and a half (18.6 points) lies beyond
+    // the label's height (11.2) from the edge. With the tick out, the label stands a tick and a
+    // half west of the edge; with the tick in, its height west of the edge, as the parallel runs
+    // out of the frame there: outside the frame either way, its baseline half a text height
+    // under its anchor.
+    for (const int32_t type : {1, 3}) {
+        SCOPED_TRACE("grid type " + std::to_string(type));
+        useGrid("-80 80 10 -80 80 10 3 2 " + std::to_string(type), 5);
+        GridDocument doc;
+        drawllgrid(mapOfGrid());
+        const auto west = paths(doc.finish()).at(type == 1 ? 86 : 56).points;
+        ASSERT_EQ(west.size(), 5u);
+        tensova::Box ink;
+        ASSERT_TRUE(cmtextbox(0, 0, "-70.0", ink));
+        const Point edge = device(-80, -70);
+        const Point anchor =
+            type == 1 ? device(-87.5f, -70) : Point{edge[0] - ink.height() * kPointsPerCm, edge[1]};
+        expectNear(west[4], {anchor[0], anchor[1] - 7.0875f}, "west label");
     }
 }
 

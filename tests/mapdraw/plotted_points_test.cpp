@@ -23,10 +23,10 @@ Point centre(const Path& p) {
 
 TEST(PlottedPoints, TypedAndFilePointsDrawnListedAndAttributesGivenBack) {
     const std::string keys =
-        "10\n10\n20\n45\n100\n"                    // typed, projected
-        "200\nsites.lonlat\n99\n99\n\n"            // file, projected
-        "200\nsites.lonlat\n99\n99\n99\n\n"        // left unread
-        "13\nn\n10\n0.1\n20\n0.7\n100\n77\n99\n";  // typed, as it is
+        "10\n10\n20\n45\n100\n"                            // typed, projected
+        "200\nsites.lonlat\n99\n99\n\n"                    // file, projected
+        "200\nsites.lonlat\n99\n99\n99\n\n"                // left unread
+        "13\nn\n10\n0.1\n20\n0.7\n53\n-4\n100\n77\n99\n";  // typed, as it is, a square
     MapDocument map(keys, {{"sites.lonlat", testData("sites.lonlat")}});
     int32_t line = 3, fill = 4, type = 7;
     float size = 0.5f;

@@ -247,6 +247,9 @@ TEST(Figures, ConvexHullArea) {
          1},
         {"a triangle in any order", {{4, 0}, {0, 3}, {0, 0}, {1, 1}}, 6},
         {"a sliver a thousandth wide", {{0, 0}, {1000, 0}, {1000, 0.001f}, {0, 0.001f}}, 1},
+        // Away from the origin, whose corner adds nothing to the shoelace sum.
+        {"a rectangle away from the origin", {{3, 2}, {1, 1}, {1, 2}, {3, 1}}, 2},
+        {"a bare triangle away from the origin", {{5, 1}, {3, 4}, {2, 1}}, 4.5},
     };
     for (auto c : cases) {
         SCOPED_TRACE(c.name);
@@ -352,12 +355,13 @@ TEST(Frames, UnitVectorsAndBack) {
 
 TEST(Frames, Cc2llnWarnsAndNormalisesALongVectorAndGivesTheOriginForZero) {
     anglesSet();
-    ConsoleCapture cap("\n\n");
-    std::array<float, 4> lon{9, 9, 9, 9}, lat{9, 9, 9, 9};
-    cc2lln(lon.data(), lat.data(), std::array<float, 4>{1, 2, 0, 0}.data(),
-           std::array<float, 4>{0, 0, 0, 1}.data(), std::array<float, 4>{}.data(), 4);
-    expectBits(lon, {0, 0, 0, kHalfPiF});
-    expectBits(lat, {0, 0, 0, 0});
+    ConsoleCapture cap("\n\n\n");
+    // The last vector, (2, 2, 0), points at longitude pi/4 once both its components are scaled.
+    std::array<float, 5> lon{9, 9, 9, 9, 9}, lat{9, 9, 9, 9, 9};
+    cc2lln(lon.data(), lat.data(), std::array<float, 5>{1, 2, 0, 0, 2}.data(),
+           std::array<float, 5>{0, 0, 0, 1, 2}.data(), std::array<float, 5>{}.data(), 5);
+    expectBits(lon, {0, 0, 0, kHalfPiF, kHalfPiF / 2});
+    expectBits(lat, {0, 0, 0, 0, 0});
     expectGolden(cap.lines(), "numeric_boxes.txt#cc2lln");
 }
 

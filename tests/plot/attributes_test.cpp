@@ -98,6 +98,8 @@ const SetterCase kCases[] = {
     {call(ssymboltype, 3, 6, symbolType), {3, 1}, {}, "\n"},
     // The number of colours through its menu: 12 offered, 4 entered and kept.
     {call(scolornb, 12, 0, plt2blk.ncolor), {4, 4}, {}, "10\n4\n99\n"},
+    // At start-up, 4 colours under the routine's heading.
+    {call(scolornb, 12, 5, plt2blk.ncolor), {4, 4}, {}, "", 4},
 };
 // clang-format on
 

@@ -45,6 +45,7 @@ TEST(ShmaxSymbols, PairsByRegimeAndType) {
         EXPECT_EQ(got.size(), k) << c[0];
         const auto out = splitLines(doc.console.output());
         EXPECT_EQ(countLines(out, " isv outside [1,3]"), isv == 0 ? 2 : 0) << c[0];
+        EXPECT_EQ(countLines(out, " data nb =    1"), isv == 0 ? 2 : 0) << c[0];
         EXPECT_EQ(findLine(out, " => will plot bars for Shmin") != -1, isv == 0) << c[0];
     }
 }
