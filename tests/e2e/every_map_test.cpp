@@ -437,8 +437,9 @@ TEST(Maps, TheRimIsTheEdgeThatLiesBeyondIt) {
 // meridian of the ellipsoidal transverse Mercator about 143 W on a landscape page; the polar cap
 // on the cylindrical equal-area map. A frame that the reach cuts and that would print as a line
 // is not drawn, and its box says why: a corner of Lallemand's sheet (its cap of 31.5 degrees
-// about 45 N) inside the western meridian, 47.55 E, and a lens at the oblique gnomonic's reach,
-// 80 degrees from 37 E on the equator, 190 by 3 points on a landscape US letter page.
+// about 45 N) inside the western meridian, 47.55 E; the point 190 E 60 N, 80 degrees from the
+// oblique gnomonic's centre at 190 E 20 S, all that it shows of 60..90 N; and a lens at its
+// reach, 80 degrees from 37 E on the equator, 190 by 3 points on a landscape US letter page.
 TEST(Maps, AThinFrameShownWholeIsAMapAndACutOnePrintedAsALineIsNot) {
     const test::Lines box = {" the grid box has no extent on the map",
                              " the projection shows only a point, a line or a sliver of the frame",
@@ -446,7 +447,7 @@ TEST(Maps, AThinFrameShownWholeIsAMapAndACutOnePrintedAsALineIsNot) {
     const std::string events = test::thrustAt(0.5, 120) + test::thrustAt(1, 150) +
                                test::thrustAt(-2, -100) + test::thrustAt(-20, -143) +
                                test::thrustAt(70, 10) + test::thrustAt(80, -100);
-    const std::string equator = "1\n37\n2\n0\n99\n";
+    const std::string equator = "1\n37\n2\n0\n99\n", centre = "1\n190\n2\n-20\n99\n";
     const struct {
         const char* name;
         Projection projection;
@@ -481,6 +482,13 @@ TEST(Maps, AThinFrameShownWholeIsAMapAndACutOnePrintedAsALineIsNot) {
          test::kPortrait,
          0,
          false},
+        {"a point at the oblique gnomonic's reach",
+         {"oblique_gnomonic", 18, 1, "", 0, centre + centre},
+         "10\n60 90 10\n20\n-180 180 30\n",
+         test::kPortrait,
+         0,
+         false},
+
         {"a lens at the oblique gnomonic's reach",
          {"oblique_gnomonic", 18, 1, "", 0, equator + equator},
          "10\n-89.999 -79.999 3.333\n20\n27 47 5\n",
