@@ -134,14 +134,18 @@ void keepAnswer(int32_t unit, const std::string& line, WholeLine r) {
     if (last.kept) last.line = line;
 }
 
-Answered readAnswer(std::string& line) {
+Answered readAnswer(std::string& line, bool wait) {
     const bool fromFile = commandFileRunning();
     // While nobody sees the questions, a command file is at its end as the keyboard is.
     const WholeLine r =
         fromFile && unitConsoleLost() ? WholeLine::End : readAnswerOf(iocom.stdIn, line);
     if (r == WholeLine::Ok) return Answered::Line;
     if (r == WholeLine::TooLong) return Answered::TooLong;
-    if (!fromFile) endOfInput();
+    if (!fromFile) {
+        if (!wait) endOfInput();
+        line.clear();
+        return Answered::End;
+    }
     endCommandFile();
     return Answered::Ended;
 }

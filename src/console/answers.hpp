@@ -73,10 +73,11 @@ enum class Answered {
     Line,     // a line to judge
     TooLong,  // a line longer than kLongestUnitLine, passed over whole: the caller refuses it
     Ended,    // the command file ended, and the keyboard answers from now on: ask again
+    End,      // the end of the keyboard's input, at a wait for return: the wait is over
 };
-// Reads one answer line from the standard input unit. Never returns at the end of the keyboard
-// input: the run stops there.
-Answered readAnswer(std::string& line);
+// Reads one answer line from the standard input unit. At the end of the keyboard's input a
+// question cannot be answered, and the run stops there; a wait for return (`wait`) is over.
+Answered readAnswer(std::string& line, bool wait = false);
 
 // The end of the keyboard's input: the run stops, its files finished and closed.
 [[noreturn]] void endOfInput();

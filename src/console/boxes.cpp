@@ -63,7 +63,10 @@ std::string awaitReturn(const Wait& w, const std::function<void()>& put) {
             // The end of the input must not hold the run: the wait is over.
             if (r == WholeLine::End) return line;
         } else {
-            const Answered a = readAnswer(line);
+            // The same at the end of the keyboard's input; a command file that ends hands the
+            // wait to the keyboard.
+            const Answered a = readAnswer(line, true);
+            if (a == Answered::End) return line;
             if (a == Answered::Ended) continue;
             if (a == Answered::TooLong) r = WholeLine::TooLong;
         }

@@ -34,9 +34,9 @@ void pauseForReturn(std::string_view closingRow);
 struct Wait {
     const Stamp& which;         // the routine that the box refusing a line names
     std::string_view question;  // the wait as that box names it
-    // Where the line comes from: the keyboard (the start banner, a box's pause: the end of the
-    // input ends the wait) or the standard input unit (a command file's line while one runs; the
-    // end of the input is the end as at any question).
+    // Where the line comes from: the keyboard (the start banner, a box's pause) or the standard
+    // input unit (the close of a plot file: a command file's line while one runs; a command file
+    // that ends hands the wait to the keyboard). The end of the keyboard's input ends the wait.
     bool keyboard = true;
     std::string_view openBox = {};  // the closing row of the box the wait stands in, if any
 };

@@ -8,11 +8,6 @@
 namespace tensova {
 namespace {
 
-constexpr bool isBlank(char c) {
-    for (const char b : kBlanks)
-        if (c == b) return true;
-    return false;
-}
 bool isSeparator(char c) {
     return isBlank(c) || c == ',' || c == '/';
 }
@@ -137,6 +132,10 @@ bool parseReal(std::string_view text, float& v) {
 
 std::size_t firstValueEnd(std::string_view text) {
     return valueEnd(text, valueStart(text, 0));
+}
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(kBlanks) + 1);
 }
 
 bool blankOrComment(std::string_view line) {

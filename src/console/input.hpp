@@ -11,6 +11,11 @@ namespace tensova {
 
 // The blanks of an answer or of a line of values: the blank and the tab.
 inline constexpr std::string_view kBlanks = " \t";
+constexpr bool isBlank(char c) {
+    return kBlanks.find(c) != std::string_view::npos;
+}
+// The text without the blanks and tabs after it: they are no part of an answer.
+std::string_view withoutTrailingBlanks(std::string_view text);
 
 // Free-format values: leading blanks and tabs are skipped; a value ends at a blank, tab, comma,
 // slash or the end of the text. An integer is [+-]digits; a real is [+-]digits with an optional

@@ -52,11 +52,12 @@ enum class Lead {
     Indented,  // a written line with blanks and then an answer: refused
 };
 // A line of blanks, or blanks and a `!` comment, takes the default; so does, at a terminal, any
-// line whose first character is a blank. A line written beforehand whose blanks are followed by
-// an answer is refused: its writer meant that answer, which the default would drop unseen.
+// line whose first character is a blank or a tab. A line written beforehand whose blanks are
+// followed by an answer is refused: its writer meant that answer, which the default would drop
+// unseen.
 Lead leadOf(std::string_view line) {
     if (blankOrComment(line)) return Lead::Default;
-    if (line[0] != ' ') return Lead::Answer;
+    if (!isBlank(line[0])) return Lead::Answer;
     return lastAnswerSource().written() ? Lead::Indented : Lead::Default;
 }
 constexpr std::string_view kIndented =
@@ -65,8 +66,7 @@ constexpr std::string_view kIndented =
 // A text answer longer than its field is refused whole: cut, it would be read as another answer
 // (a name cut short names another file). Blanks after it are no part of it.
 bool beyondField(std::string_view line, std::size_t field) {
-    const std::size_t end = line.find_last_not_of(kBlanks);
-    return end != std::string_view::npos && end >= field;
+    return withoutTrailingBlanks(line).size() > field;
 }
 
 std::string longerThan(std::string_view what, std::size_t field) {
@@ -236,6 +236,7 @@ enum class Verdict { Yes, No, Default, Help, Wrong };
 
 // Only the first character of the answer line counts.
 Verdict judge(char c) {
+    if (isBlank(c)) return Verdict::Default;
     switch (c) {
         case 'y':
         case 'Y':
@@ -245,7 +246,6 @@ Verdict judge(char c) {
         case 'N':
         case '0':
             return Verdict::No;
-        case ' ':
         case '\r':
         case '\n':
             return Verdict::Default;
@@ -442,7 +442,6 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
         std::string line;
         const Unreadable box{kInchardef, q};
         if (!answerLine(line, box)) continue;
-        const std::string win = fit(line, kTextField);
         // A caller that takes the whole line judges its length itself (a file name has its own
         // limit and its own words for it).
         const std::size_t field =
@@ -453,15 +452,17 @@ void inchardef(std::string& answer, std::string_view text, std::string_view chde
             continue;
         }
         if (lead == Lead::Default) {
-            wout({"ichar =", fmtI(static_cast<unsigned char>(win[0]), 3), "=> use default value"});
+            const char first = line.empty() ? ' ' : line[0];
+            wout({"ichar =", fmtI(static_cast<unsigned char>(first), 3), "=> use default value"});
             answer = fit(def, answer.size());
             if (line80 != nullptr) *line80 = def;
         } else if (beyondField(line, field)) {
             box.refuse(longerThan("answer", field));
             continue;
         } else {
-            answer = fit(win, answer.size());
-            if (line80 != nullptr) *line80 = win;
+            const std::string taken = fit(withoutTrailingBlanks(line), kTextField);
+            answer = fit(taken, answer.size());
+            if (line80 != nullptr) *line80 = taken;
         }
         wout({"New value =", answer});
         dotsAtLevel2();

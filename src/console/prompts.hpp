@@ -2,14 +2,14 @@
 // Prompts: one number, text or yes/no answer from the standard input unit (the keyboard, or the
 // command file while one runs). Each returns only with an acceptable answer: an unreadable or
 // out-of-range answer gives an error box and, at a terminal, the question again (a command file
-// ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank
-// (an empty line included) takes the default; written beforehand (piped in, a command file's)
-// only when nothing but a `!` comment follows its blanks, and is refused otherwise. A number is the
-// line's first free-format value, and the rest of the line is passed over (a comment in a command
-// file); with a default it is refused when it runs past its field of 20 characters. A text is the
-// whole line, refused when longer than its field (its variable's length, at most 80). At output
-// level 2 the question is framed by a line of dots and followed by the default; the accepted value
-// is echoed.
+// ends there, piped input ends the run: refuseAnswer). An answer line that begins with a blank or
+// a tab (an empty line included) takes the default; written beforehand (piped in, a command
+// file's) only when nothing but a `!` comment follows its blanks, and is refused otherwise. A
+// number is the line's first free-format value, and the rest of the line is passed over (a comment
+// in a command file); with a default it is refused when it runs past its field of 20 characters. A
+// text is the whole line, refused when longer than its field (its variable's length, at most 80).
+// At output level 2 the question is framed by a line of dots and followed by the default; the
+// accepted value is echoed.
 //
 // The default may be the answer variable itself: `inintegdef(iv, "your choice", iv)`.
 // Text answers are std::strings whose size is the declared length of the variable.
@@ -52,9 +52,9 @@ void inchar1(std::string& answer, std::string_view text);
 // A question that waits for return, put as inchar1 puts a one-character one; its line goes
 // through the one wait for return (awaitReturn), whose refusals name `which`.
 void inreturn(std::string_view text, const Stamp& which);
-// Text with default: an answer no longer than `answer`'s length, blanks after it aside (a
-// longer one is refused, never cut). With `line`, an answer of up to 80 characters is taken and
-// `line` receives it whole, for the caller to refuse what is too long for `answer`.
+// Text with default: an answer no longer than `answer`'s length, blanks and tabs after it no part
+// of it (a longer one is refused, never cut). With `line`, an answer of up to 80 characters is
+// taken and `line` receives it whole, for the caller to refuse what is too long for `answer`.
 void inchardef(std::string& answer, std::string_view text, std::string_view chdef,
                std::string* line = nullptr);
 // Yes/no with default: y Y 1 yes, n N 0 no, h H help. At a terminal the first character counts;

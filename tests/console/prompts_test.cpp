@@ -218,10 +218,13 @@ TEST(TextPrompt, DefaultsEchoesAndWindow) {
 }
 
 TEST(YesNoPrompt, AnswersHelpAndWrongCharacters) {
+    // A tab is a blank, the default; taken for an answer, it would be refused, and the box's pause
+    // and the question asked again would read the lines after it.
     const std::tuple<const char*, bool, bool> cases[] = {
-        {"y\n", false, true}, {"Yes please\n", false, true}, {"1\n", false, true},
-        {"n\n", true, false}, {"N\n", true, false},          {"0\n", true, false},
-        {"\n", true, true},   {" no\n", true, true},         {"no\n", true, false}};
+        {"y\n", false, true},       {"Yes please\n", false, true}, {"1\n", false, true},
+        {"n\n", true, false},       {"N\n", true, false},          {"0\n", true, false},
+        {"\n", true, true},         {" no\n", true, true},         {"no\n", true, false},
+        {"\tno\n\nn\n", true, true}};
     for (const auto& [input, def, want] : cases) {
         bool l = !want;
         ask(input, true, [&] { inlogicdef(l, "switch", def); });

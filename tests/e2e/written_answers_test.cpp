@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue_samples.hpp"
+#include "console/answers.hpp"
+#include "console/input.hpp"
 #include "e2e/session.hpp"
 #include "support/ghostscript.hpp"
 #include "support/transcript.hpp"
@@ -96,8 +98,8 @@ TEST(WrittenAnswers, ANumberIsNoNameToWriteUnder) {
 
 // A name to write under is read as every question reads its line: a number with a comment or a
 // comma after it, or beyond what a float holds, is still a number, refused piped or from a
-// command file before it creates a file. A name that goes on with text is a name, and `./2015`
-// names a file called 2015.
+// command file before it creates a file. A name that goes on with text is a name, `./2015`
+// names a file called 2015, and tabs after a name are no part of it, as blanks are not.
 TEST(WrittenAnswers, ANameIsANumberAsAQuestionReadsIt) {
     const std::string why = " a number is no name to write under: the answers are out of step";
     const struct {
@@ -113,6 +115,7 @@ TEST(WrittenAnswers, ANameIsANumberAsAQuestionReadsIt) {
         {"beyond a double", "1e999", nullptr},
         {"a name that begins with a number", "2015 report.ndk", "2015 report.ndk"},
         {"a path", "./2015", "2015"},
+        {"a tab after a name", "tr.ndk\t", "tr.ndk"},
     };
     for (const auto& c : cases) {
         for (const bool fromFile : {false, true}) {
@@ -146,15 +149,25 @@ TEST(WrittenAnswers, AYesOrNoCountsOnlyWhole) {
     const struct {
         const char* answer;
         const char* taken;  // "Yes", "No " or nullptr for refused
-    } cases[] = {{"y", "Yes"},         {"YES", "Yes"},
-                 {"1", "Yes"},         {"yes  ", "Yes"},
-                 {"y ! close", "Yes"}, {"yes please", "Yes"},
-                 {"n", "No "},         {"No", "No "},
-                 {"0\tnone", "No "},   {"", "No "},
-                 {"   ", "No "},       {"  ! keep", "No "},
-                 {" yes", nullptr},    {"99", nullptr},
-                 {"new.ndk", nullptr}, {"yesterday.ndk", nullptr},
-                 {"10", nullptr},      {"h", nullptr}};
+    } cases[] = {{"y", "Yes"},
+                 {"YES", "Yes"},
+                 {"1", "Yes"},
+                 {"yes  ", "Yes"},
+                 {"y ! close", "Yes"},
+                 {"yes please", "Yes"},
+                 {"n", "No "},
+                 {"No", "No "},
+                 {"0\tnone", "No "},
+                 {"", "No "},
+                 {"   ", "No "},
+                 {"  ! keep", "No "},
+                 {" yes", nullptr},
+                 {"\tyes", nullptr},
+                 {"99", nullptr},
+                 {"new.ndk", nullptr},
+                 {"yesterday.ndk", nullptr},
+                 {"10", nullptr},
+                 {"h", nullptr}};
     for (const auto& c : cases) {
         for (const bool fromFile : {false, true}) {
             SCOPED_TRACE(std::string(c.answer) + (fromFile ? " in a command file" : " piped"));
@@ -167,10 +180,10 @@ TEST(WrittenAnswers, AYesOrNoCountsOnlyWhole) {
                 continue;
             }
             expectEndedByRefusal(s);
-            const int box = s.find(" incorrect answer: \"" + std::string(c.answer) + "\"");
+            const int box = s.find(" incorrect answer: " + quotedAnswer(c.answer));
             EXPECT_GT(box, 0);
             // An indented answer's box says why its blanks did not take the default.
-            const bool indented = c.answer[0] == ' ';
+            const bool indented = isBlank(c.answer[0]);
             if (indented) {
                 EXPECT_EQ(s.at(box + 1), kIndented);
             }
@@ -371,6 +384,7 @@ TEST(WrittenAnswers, AWaitTakesWhatAQuestionTakesAsItsDefault) {
 // question with a default: its writer meant that answer. Blanks alone, or blanks and a ! comment,
 // keep the default. The main menu has no default and reads past the blanks, and passes over a
 // line of blanks and a comment; at a terminal a line that begins with a blank takes the default.
+// A tab is a blank as everywhere.
 TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
     const Files files{{"three.ndk", testData("three.ndk")}};
     const struct {
@@ -380,12 +394,15 @@ TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
         bool refused;
     } cases[] = {
         {"number", "\n1000\n  100\n99\n9999\n", Keyboard::Pipe, true},
+        {"number after a tab", "\n1000\n\t100\n99\n9999\n", Keyboard::Pipe, true},
         {"number, blanks", "\n1000\n   \n9999\n", Keyboard::Pipe, false},
         {"number, a comment", "\n1000\n  ! back\n9999\n", Keyboard::Pipe, false},
         {"file name", "\n1000\n1001\n  three.ndk\n9999\n", Keyboard::Pipe, true},
+        {"file name after a tab", "\n1000\n1001\n\tthree.ndk\n9999\n", Keyboard::Pipe, true},
         {"main menu", "\n  1000\n99\n9999\n", Keyboard::Pipe, false},
         {"main menu, a comment", "\n  ! read\n1000\n99\n9999\n", Keyboard::Pipe, false},
         {"number at a terminal", "\n1000\n  100\n9999\n", Keyboard::Terminal, false},
+        {"number after a tab at a terminal", "\n1000\n\t100\n9999\n", Keyboard::Terminal, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -398,6 +415,10 @@ TEST(WrittenAnswers, AnIndentedLineIsNoDefault) {
             EXPECT_EQ(s.count(" New value =            99"), 1);  // the reader's menu left
         }
     }
+    // At a terminal a name after a tab is the default name, as after a blank.
+    const Session tab("\n10\n\n\tq.ps\n20\n\n9999\n", {}, Keyboard::Terminal);
+    EXPECT_EQ(tab.result.status, 0);
+    expectRenders(tab.dir.file("seis.ps"), "", 1);
 }
 
 // A command file that ends at a refused answer while the keyboard is a pipe ends the run: the
