@@ -6,7 +6,6 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "console/console.hpp"
@@ -236,11 +235,11 @@ class Marks {
 
     // The mark of a line at its foot (lon, lat) on the frame's edge, whose way out of the frame
     // is (out[0], out[1]) in longitude and latitude, each -1, 0 or 1; `straight` where the
-    // projection draws the line straight; its label the line's value, and where `once`, only
-    // where the line has no label yet. A foot on the rim, where the edge lies beyond it, has a
-    // tick of no length: outwards lies what the map does not show.
+    // projection draws the line straight; its label the line's value (a parallel's once where
+    // the frame's edges meet). A foot on the rim, where the edge lies beyond it, has a tick of no
+    // length: outwards lies what the map does not show.
     void mark(float lon, float lat, std::array<float, 2> out, bool straight, float value,
-              bool onRim = false, bool once = false) {
+              bool onRim = false) {
         const float foot = map_.place(lon);
         std::array<float, 2> footCm{};
         if (!onPaper(map_, foot, lat, footCm)) return;
@@ -267,8 +266,8 @@ class Marks {
             stepLine(map_, pen, lon, lat, out[0] * along, out[1] * along, g_.nptick, straight,
                      Placing::kFoot);
         }
-        if (once &&
-            std::find(named_.begin(), named_.end(), std::pair{meridian, value}) != named_.end())
+        if (!meridian && g_.edgesMeet &&
+            std::find(parallels_.begin(), parallels_.end(), value) != parallels_.end())
             return;
         // Where the tick ends outside the frame, and the way it runs out there: along the tick,
         // or along the line where the tick gives none.
@@ -338,7 +337,7 @@ class Marks {
                                                   free(box) && names(meridian, value, at, box)))
             return;
         labels_.push_back(box);
-        named_.emplace_back(meridian, value);
+        if (!meridian) parallels_.push_back(value);
         placed_.take(box);
         if (pass_ == Pass::kInk) ustext2(x, y, shown);
     }
@@ -389,7 +388,7 @@ class Marks {
     const Box* keep_;
     DrawnLines& drawn_;
     std::vector<Box> labels_;
-    std::vector<std::pair<bool, float>> named_;  // the lines labelled: meridian, value
+    std::vector<float> parallels_;  // the parallels labelled
     PaperExtent placed_;
 };
 
@@ -423,7 +422,7 @@ void parallelMarks(const Layout& g, Marks& marks) {
         align(e.align);
         for (int32_t k = 0; k <= g.p; ++k) {
             const float lat = g.parallel(k, g.p);
-            marks.mark(e.at, lat, {e.out, 0.0f}, g.straightParallels, lat, false, g.edgesMeet);
+            marks.mark(e.at, lat, {e.out, 0.0f}, g.straightParallels, lat);
         }
     }
 }
