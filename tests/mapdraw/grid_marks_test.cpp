@@ -108,6 +108,17 @@ TEST(GridMarks, EachMapCarriesTheLabelsOfItsEdges) {
          E::kCorners,
          true},
         {"Mercator", 15, 0, {0, 40, 30, 50, 10, 10, 1}, E::kEachLine, E::kEachLine, E::kEachLine},
+        // A whole turn whose edges are the map's seam, at its two ends: each parallel is
+        // labelled beside both (ticks of 5 degrees set the labels of the bottom and top
+        // parallels clear of the meridians' at the corners).
+        {"the world on Mercator",
+         15,
+         0,
+         {-180, 180, -60, 60, 30, 60, 5},
+         E::kEachLine,
+         E::kEachLine,
+         E::kEachLine,
+         true},
         // A whole turn whose edges meet at 180, in the middle of the map (Mollweide about 150 E,
         // its seam at 30 W): its parallels' ticks point both ways from that line, and each is
         // labelled beside one of them only. On the polar cap about 150 E, 80 N has no room beside

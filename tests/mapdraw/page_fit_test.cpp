@@ -85,6 +85,11 @@ TEST(PageFit, WhereTheGridBoxStandsOnThePaper) {
 // them. Mercator shows of 88.9..90 N, all round, a band of 0.1 degree below its rim at 89 N, 4.6
 // cm squared once fitted. Lallemand's sheet (its cap of 31.5 degrees about 45 N) shows of a frame
 // whose western meridian, 47.55 E, lies within it by a hair a corner that prints as one line.
+// The equal-area map about 45 N 0 E lays the ground next to its antipode, 45 S 180 E, along its
+// rim: of 41.91..48 S by 170 E..169.68 W a ring that covers 0.2 % of its disc, measured as the
+// ground it shows; the corners of the lattice's cells fall apart along the rim, and the cell
+// about the antipode has all four shown, its quadrilateral spanning the map. Of 25..65 S by
+// 160 E..160 W the ring covers 2.7 %.
 TEST(PageFit, FramesAtTheirReachShownOrNot) {
     const struct {
         const char* name;
@@ -129,6 +134,16 @@ TEST(PageFit, FramesAtTheirReachShownOrNot) {
          0,
          {47.55f, 80, 30, 60, 10, 10, 1},
          FrameFit::kSliver},
+        {"a ring about the equal-area map's antipode",
+         6,
+         0,
+         {170, -169.68f, -48, -41.91f, 1, 5, 1},
+         FrameFit::kSliver},
+        {"a frame reaching 20 degrees from that antipode",
+         6,
+         0,
+         {160, -160, -65, -25, 5, 5, 1},
+         FrameFit::kFitted},
         {"a frame of no height", 15, 0, {0, 10, 10, 10, 5, 5, 1}, FrameFit::kNoExtent},
     };
     for (const auto& c : cases) {
